@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace corvane {
+
+// The settings operations on cv.ini. Every call reads or writes the file anew; no errors escape.
+class mdlGen {
+ public:
+  explicit mdlGen(std::filesystem::path iniPath);
+
+  // The stored value, or defaultValue when the section or key is absent; "" on any error.
+  std::string ReadProfileString(const std::string& section, const std::string& key,
+                                const std::string& defaultValue) const;
+  // The value under key "index" of section, "" when absent. index must fit 16 bits (else "").
+  std::string ReadSetting(const std::string& section, std::int32_t index) const;
+  // Stores value under key "index" of section; a failed write is ignored.
+  void WriteSetting(const std::string& section, std::int32_t index, const std::string& value) const;
+
+ private:
+  std::filesystem::path iniPath_;
+};
+
+}  // namespace corvane
