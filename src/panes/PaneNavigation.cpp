@@ -1,0 +1,141 @@
+#include "panes/PaneNavigation.h"
+
+#include <algorithm>
+
+#include "app/Guarded.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int16_t kEnterKey = 13;
+const char kGoingTo[] = "Going to ";
+const char kPageTitle[] = "Page Title: ";
+const char kWorking[] = "Browser Status: Working...";
+const char kDone[] = "Done";
+const char kPlainWebScheme[] = "HTTP://";
+
+// Upper case of the ASCII letters only, whatever the locale: the scheme test needs no more, and
+// the bytes of UTF-8 sequences stay untouched.
+std::string asciiUpper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::string folderViewMessage(int count) {
+  return "View folder contents (" + std::to_string(count) +
+         " files total) is on. Use back and forward navigation buttons to view contents of this "
+         "folder.";
+}
+
+}  // namespace
+
+PaneNavigation::PaneNavigation(Pane& pane) : pane_(pane) {
+  pane_.brwWebBrowser.SetEventSink(this);
+  pane_.timTimer.SetOnTick([this] { timTimer_Timer(); });
+}
+
+PaneNavigation::~PaneNavigation() {
+  // The control and the timer outlive this object; they must not call into it afterwards.
+  guarded([&] { pane_.brwWebBrowser.SetEventSink(nullptr); });
+  guarded([&] { pane_.timTimer.SetOnTick(nullptr); });
+}
+
+void PaneNavigation::cboAddress_Click() {
+  // Selecting the first list entry while the history is rewritten raises this click again.
+  if (pane_.ListUpdate) return;
+  guarded([&] { pane_.brwWebBrowser.Navigate(pane_.cboAddress.Text()); });
+  guarded([&] { pane_.Label.SetCaption(kGoingTo + pane_.cboAddress.Text()); });
+}
+
+void PaneNavigation::cboAddress_KeyPress(int16_t keyAscii) {
+  if (keyAscii == kEnterKey) cboAddress_Click();
+}
+
+void PaneNavigation::timTimer_Timer() {
+  bool busy = false;
+  // A control that cannot say whether it is busy counts as idle, so the poll ends.
+  guarded([&] { busy = pane_.brwWebBrowser.Busy(); });
+  if (busy) {
+    guarded([&] { pane_.Label.SetCaption(kWorking); });
+    return;
+  }
+  guarded([&] { pane_.timTimer.SetEnabled(false); });
+  showTitle();
+}
+
+void PaneNavigation::startStatusPoll() {
+  guarded([&] { pane_.timTimer.SetEnabled(true); });
+}
+
+void PaneNavigation::StatusTextChange(const std::string& text) {
+  // "Done" never shows: the title written at the end of a load stays instead.
+  if (text == kDone) return;
+  guarded([&] {
+    if (pane_.brwWebBrowser.Busy()) pane_.Label.SetCaption(text);
+  });
+}
+
+void PaneNavigation::ProgressChange(int32_t progress, int32_t progressMax) {
+  if (progress > progressMax) return;
+  guarded([&] {
+    if (progress < 1) {
+      pane_.ProgressBar.SetValue(0.0f);
+      return;
+    }
+    // The control's units can pass the bar's maximum; the bar then stays full rather than
+    // refusing the value.
+    pane_.ProgressBar.SetValue(std::min(static_cast<float>(progress), pane_.ProgressBar.Max()));
+  });
+}
+
+void PaneNavigation::CommandStateChange(int32_t /*command*/, bool /*enable*/) {}
+
+void PaneNavigation::NavigateComplete2() {
+  // The event's own frame and address are not used: a frame finishing inside a page updates the
+  // history with the page's own address.
+  std::string url;
+  guarded([&] { url = pane_.brwWebBrowser.LocationURL(); });
+
+  int found = -1;
+  guarded([&] {
+    const int count = pane_.cboAddress.ListCount();
+    for (int i = 0; i < count; ++i) {
+      if (pane_.cboAddress.List(i) == url) {
+        found = i;
+        break;
+      }
+    }
+  });
+
+  pane_.ListUpdate = true;
+  if (found >= 0) guarded([&] { pane_.cboAddress.RemoveItem(found); });
+  guarded([&] { pane_.cboAddress.AddItem(url, 0); });
+  guarded([&] { pane_.cboAddress.SetListIndex(0); });
+  pane_.ListUpdate = false;
+
+  guarded([&] { pane_.cboAddress.SetText(pane_.brwWebBrowser.LocationURL()); });
+  showTitle();
+}
+
+void PaneNavigation::DownloadComplete() {
+  std::string address;
+  guarded([&] { address = pane_.cboAddress.Text(); });
+
+  if (asciiUpper(address).find(kPlainWebScheme) != std::string::npos) {
+    pane_.LocalFile = false;
+    showTitle();
+  } else if (!pane_.LocalFile) {
+    showTitle();
+  } else {
+    guarded([&] { pane_.Label.SetCaption(folderViewMessage(pane_.File.ListCount())); });
+  }
+}
+
+void PaneNavigation::showTitle() {
+  guarded([&] { pane_.Label.SetCaption(kPageTitle + pane_.brwWebBrowser.LocationName()); });
+}
+
+}  // namespace corvane

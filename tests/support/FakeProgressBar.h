@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/IProgressBar.h"
+
+namespace corvane {
+
+// A progress bar from 0 to 1,000,000 that refuses values outside its range by throwing
+// std::out_of_range, as a real control does.
+class FakeProgressBar : public IProgressBar {
+ public:
+  static constexpr float kMax = 1000000.0f;
+
+  float Min() const override { return 0.0f; }
+  float Max() const override { return kMax; }
+  float Value() const override { return value_; }
+  void SetValue(float value) override;
+
+  // How many values the bar has accepted.
+  int setCount() const { return setCount_; }
+
+ private:
+  float value_ = 0.0f;
+  int setCount_ = 0;
+};
+
+}  // namespace corvane
