@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+
+#include "layout/BarColour.h"
+#include "layout/ControlId.h"
+#include "layout/ControlRect.h"
+#include "layout/LayoutFields.h"
+#include "layout/ViewMode.h"
+
+namespace corvane {
+
+// The main window's layout state: every control's rectangle and visibility, the splitter bars'
+// colours, the layout fields, the view mode and the "&Browsers" menu's check marks. It starts
+// as designed: the designed rectangles, view mode Both, "Show Both Browsers" checked, and every
+// control visible but the favorites column (frmFav, tvw, picSplit).
+//
+// The rectangle setters behave like the controls: a value a control rejects (a negative Width
+// or Height, a value that is not finite or does not fit) is not applied, the control keeps its
+// previous value and the setter returns false.
+class LayoutModel {
+ public:
+  LayoutModel();
+
+  const ControlRect& rect(ControlId id) const { return rects_[indexOf(id)]; }
+  bool setLeft(ControlId id, float value);
+  bool setTop(ControlId id, float value);
+  bool setWidth(ControlId id, float value);
+  bool setHeight(ControlId id, float value);
+  // Places the whole rectangle, or nothing of it when any of its values is rejected.
+  bool setRect(ControlId id, const ControlRect& rect);
+
+  // The control's own visibility; a control inside a hidden container is not seen either way.
+  bool visible(ControlId id) const { return visible_[indexOf(id)]; }
+  void setVisible(ControlId id, bool visible) { visible_[indexOf(id)] = visible; }
+
+  // Meaningful for the two splitter bars, picSplit and browserSplit.
+  BarColour backColour(ControlId id) const { return colours_[indexOf(id)]; }
+  void setBackColour(ControlId id, BarColour colour) { colours_[indexOf(id)] = colour; }
+
+  const LayoutFields& fields() const { return fields_; }
+  LayoutFields& fields() { return fields_; }
+
+  // The tick of "View Favorites": whether the favorites column takes part in the layout.
+  bool FavoritesShown() const { return favoritesShown_; }
+  void setFavoritesShown(bool shown) { favoritesShown_ = shown; }
+
+  // From a press on the favorites splitter until the next release on it.
+  bool FavoritesDragging() const { return favoritesDragging_; }
+  void setFavoritesDragging(bool dragging) { favoritesDragging_ = dragging; }
+
+  // The selected option button.
+  ViewMode viewMode() const { return viewMode_; }
+  void selectOption(ViewMode mode) { viewMode_ = mode; }
+
+  // The check mark of the menu item that shows the mode.
+  bool menuChecked(ViewMode mode) const { return menuChecks_[static_cast<std::size_t>(mode)]; }
+  void setMenuChecked(ViewMode mode, bool checked) {
+    menuChecks_[static_cast<std::size_t>(mode)] = checked;
+  }
+
+ private:
+  std::array<ControlRect, kControlCount> rects_;
+  std::array<bool, kControlCount> visible_;
+  std::array<BarColour, kControlCount> colours_;
+  LayoutFields fields_;
+  bool favoritesShown_ = false;
+  bool favoritesDragging_ = false;
+  ViewMode viewMode_ = ViewMode::Both;
+  std::array<bool, 3> menuChecks_ = {true, false, false};
+};
+
+}  // namespace corvane
