@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane {
+
+// Where Corvane finds its shipped files and keeps the user's: the program folder (the
+// executable's, links resolved), the per-user configuration, data and cache folders.
+struct ProgramFolders {
+  QString program;
+  QString userConfig;
+  QString userData;
+  QString userCache;
+
+  static ProgramFolders forRunningProgram();
+};
+
+}  // namespace corvane

@@ -1,0 +1,15 @@
+#include "platform/qt/Resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must name the resource from the global namespace.
+static void initCorvaneResources() { Q_INIT_RESOURCE(corvane); }
+
+namespace corvane {
+
+void initResources() {
+  static const bool done = (initCorvaneResources(), true);
+  (void)done;
+}
+
+}  // namespace corvane

@@ -1,0 +1,133 @@
+#include "platform/qt/frmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "Version.h"
+#include "app/Guarded.h"
+#include "app/SettingsLocation.h"
+#include "platform/qt/EngineProfile.h"
+#include "platform/qt/Resources.h"
+#include "platform/qt/Twips.h"
+#include "platform/qt/frmbrowser.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kSplashMs = 2000;
+constexpr double kClientWidthTwips = 6960;
+constexpr double kClientHeightTwips = 4695;
+
+QString siteAddress() { return QString::fromLatin1(kSiteBase); }
+
+QString contactAddress() {
+  QString host = QUrl(siteAddress()).host();
+  if (host.startsWith(QLatin1String("www."))) host = host.mid(4);
+  return QStringLiteral("support@") + host;
+}
+}  // namespace
+
+frmSplash::frmSplash(const ProgramFolders& folders)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), folders_(folders) {
+  initResources();
+  setObjectName(QStringLiteral("frmSplash"));
+  setWindowTitle(QStringLiteral("Corvane"));
+  setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
+  buildContent();
+  Form_Load();
+  TimerSplash_.setInterval(kSplashMs);
+  connect(&TimerSplash_, &QTimer::timeout, this, &frmSplash::StartMainWindow);
+  TimerSplash_.start();
+  // Start the web engine while the splash shows; no page is loaded and cv.ini is not read yet.
+  engine_ = std::make_unique<EngineProfile>(folders_);
+  QTimer::singleShot(0, engine_.get(), [this] { engine_->warmUp(); });
+}
+
+frmSplash::~frmSplash() {
+  frmbrowser_.reset();
+  settings_.reset();
+}
+
+void frmSplash::Form_Load() {
+  lblVersion_->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+}
+
+void frmSplash::buildContent() {
+  const Twips twips(this);
+  setFixedSize(twips.toPixels(kClientWidthTwips), twips.toPixels(kClientHeightTwips));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(6, 6, 6, 6);
+  auto* frame = new QFrame(this);
+  frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setFrameShape(QFrame::Box);
+  outer->addWidget(frame);
+
+  auto* row = new QHBoxLayout(frame);
+  auto* logo = new QLabel(frame);
+  logo->setObjectName(QStringLiteral("imgLogo"));
+  logo->setPixmap(QIcon(QStringLiteral(":/corvane.svg")).pixmap(QSize(128, 128)));
+  logo->setAccessibleName(tr("Corvane logo"));
+  row->addWidget(logo, 0, Qt::AlignTop);
+
+  auto* texts = new QVBoxLayout;
+  row->addLayout(texts, 1);
+  auto addLabel = [&](const QString& name, const QString& text, int pointDelta, bool bold) {
+    auto* label = new QLabel(text, frame);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + pointDelta);
+    font.setBold(bold);
+    label->setFont(font);
+    texts->addWidget(label);
+    return label;
+  };
+  addLabel(QStringLiteral("lblProductName"), QStringLiteral("Corvane"), 14, true);
+  addLabel(QStringLiteral("lblPlatform"), tr("Two web pages, one window"), 1, false);
+  lblVersion_ = addLabel(QStringLiteral("lblVersion"), QStringLiteral("Version X.X.X"), 2, true);
+  lblVersion_->setAccessibleDescription(tr("Version"));
+  texts->addStretch(1);
+  addLabel(QStringLiteral("lblWebSite"), siteAddress(), 0, false);
+  addLabel(QStringLiteral("lblContact"), contactAddress(), 0, false);
+  addLabel(QStringLiteral("lblCopyright"),
+           tr("Copyright \u00A9 2026 Halvor. Corvane is free software under the MIT License; "
+              "it comes with no warranty."),
+           -1, false);
+}
+
+void frmSplash::StartMainWindow() {
+  // The program must not end while the splash has closed and the main window is not yet shown.
+  const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  guarded([&] {
+    TimerSplash_.stop();
+    close();
+  });
+  guarded([&] {
+    const auto iniPath = settingsFilePath(folders_.program.toStdString(),
+                                          folders_.userConfig.toStdString());
+    settings_ = std::make_unique<mdlGen>(iniPath);
+    homes_ = ResolveHomePages(*settings_, folders_.program.toStdString(), kSiteBase);
+  });
+  guarded([&] {
+    frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes_);
+    frmbrowser_->Form_Load();
+  });
+
+  QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
+  if (quitOnLastWindow && QApplication::topLevelWindows().isEmpty()) QApplication::quit();
+  Q_EMIT mainWindowLoaded();
+}
+
+}  // namespace corvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/HomePages.h"
+#include "app/mdlGen.h"
+#include "platform/qt/ProgramFolders.h"
+
+class QLabel;
+
+namespace corvane {
+
+class EngineProfile;
+class frmbrowser;
+
+// The first window: logo, version, web site, contact and legal notice, for two seconds. Its
+// timer hands over to the main window, which it creates and holds.
+class frmSplash : public QWidget {
+  Q_OBJECT
+ public:
+  explicit frmSplash(const ProgramFolders& folders);
+  ~frmSplash() override;
+
+  // Closes the splash, resolves the home pages from cv.ini, then loads the main window.
+  void StartMainWindow();
+
+  frmbrowser* mainWindow() const { return frmbrowser_.get(); }
+
+ Q_SIGNALS:
+  // The main window has run its load sequence.
+  void mainWindowLoaded();
+
+ private:
+  void Form_Load();
+  void buildContent();
+
+  ProgramFolders folders_;
+  // Declared before the main window: pages must go before the profile they use.
+  std::unique_ptr<EngineProfile> engine_;
+  std::unique_ptr<mdlGen> settings_;
+  HomePages homes_;
+  std::unique_ptr<frmbrowser> frmbrowser_;
+  QLabel* lblVersion_ = nullptr;
+  QTimer TimerSplash_;
+};
+
+}  // namespace corvane

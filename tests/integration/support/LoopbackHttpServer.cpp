@@ -1,0 +1,64 @@
+#include "LoopbackHttpServer.h"
+
+#include <QHostAddress>
+#include <QTcpSocket>
+
+LoopbackHttpServer::LoopbackHttpServer(QObject* parent) : QObject(parent) {
+  connect(&server_, &QTcpServer::newConnection, this, &LoopbackHttpServer::onNewConnection);
+}
+
+bool LoopbackHttpServer::start() { return server_.listen(QHostAddress::LocalHost, 0); }
+
+QUrl LoopbackHttpServer::url(const QString& path) const {
+  return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path));
+}
+
+void LoopbackHttpServer::addPage(const QString& path, const QString& title, const QString& body) {
+  const QString html = QStringLiteral("<!DOCTYPE html><html><head><title>%1</title></head>"
+                                      "<body><h1>%1</h1>%2</body></html>")
+                           .arg(title, body);
+  addRaw(path, 200, "text/html; charset=utf-8", html.toUtf8());
+}
+
+void LoopbackHttpServer::addRedirect(const QString& path, const QString& location, int status) {
+  addRaw(path, status, "text/plain", "moved", {"Location: " + location.toUtf8()});
+}
+
+void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArray& contentType,
+                                const QByteArray& body, const QList<QByteArray>& extraHeaders) {
+  routes_.insert(path, Response{status, contentType, body, extraHeaders});
+}
+
+void LoopbackHttpServer::onNewConnection() {
+  while (QTcpSocket* socket = server_.nextPendingConnection()) {
+    auto* buffer = new QByteArray;
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QObject::destroyed, this, [buffer] { delete buffer; });
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket, buffer] {
+      buffer->append(socket->readAll());
+      if (buffer->contains("\r\n\r\n")) respond(socket, *buffer);
+    });
+  }
+}
+
+void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) {
+  const QList<QByteArray> parts = request.left(request.indexOf("\r\n")).split(' ');
+  const QString path = parts.size() > 1 ? QString::fromUtf8(parts.at(1)) : QString();
+  requests_[path] += 1;
+  Response response;
+  if (routes_.contains(path)) {
+    response = routes_.value(path);
+  } else {
+    response = Response{404, "text/html",
+                        "<!DOCTYPE html><html><head><title>Not Found</title></head>"
+                        "<body>Not Found</body></html>",
+                        {}};
+  }
+  QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
+  head += "Content-Type: " + response.contentType + "\r\n";
+  head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+  head += "Connection: close\r\nCache-Control: no-store\r\n";
+  for (const QByteArray& header : response.headers) head += header + "\r\n";
+  socket->write(head + "\r\n" + response.body);
+  socket->disconnectFromHost();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QTcpServer>
+#include <QUrl>
+
+// A small HTTP/1.1 server on 127.0.0.1 for the integration tests: fixed routes, one response a
+// connection. Unknown paths get 404 with a page of their own.
+class LoopbackHttpServer : public QObject {
+  Q_OBJECT
+ public:
+  explicit LoopbackHttpServer(QObject* parent = nullptr);
+
+  bool start();
+  QUrl url(const QString& path) const;
+
+  void addPage(const QString& path, const QString& title, const QString& body = QString());
+  void addRedirect(const QString& path, const QString& location, int status = 302);
+  void addRaw(const QString& path, int status, const QByteArray& contentType,
+              const QByteArray& body, const QList<QByteArray>& extraHeaders = {});
+
+  int requestCount(const QString& path) const { return requests_.value(path); }
+
+ private:
+  struct Response {
+    int status = 200;
+    QByteArray contentType;
+    QByteArray body;
+    QList<QByteArray> headers;
+  };
+  void onNewConnection();
+  void respond(QTcpSocket* socket, const QByteArray& request);
+
+  QTcpServer server_;
+  QHash<QString, Response> routes_;
+  QHash<QString, int> requests_;
+};

@@ -1,0 +1,58 @@
+#include "TestProgram.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include "platform/qt/frmbrowser.h"
+
+TestProgram::TestProgram() {
+  QDir root(dir_.path());
+  root.mkpath(QStringLiteral("program"));
+  folders_.program = root.filePath(QStringLiteral("program"));
+  folders_.userConfig = root.filePath(QStringLiteral("config"));
+  folders_.userData = root.filePath(QStringLiteral("data"));
+  folders_.userCache = root.filePath(QStringLiteral("cache"));
+  for (const char* name : {"cv.html", "CVguide.html", "TIPOFDAY.TXT"}) {
+    const QString file = QString::fromLatin1(name);
+    QFile::copy(QStringLiteral(CORVANE_RESOURCES_DIR "/") + file, filePath(file));
+  }
+}
+
+TestProgram::~TestProgram() = default;
+
+QString TestProgram::filePath(const QString& name) const {
+  return QDir(folders_.program).filePath(name);
+}
+
+void TestProgram::writeFile(const QString& name, const QByteArray& bytes) const {
+  QFile file(filePath(name));
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+QByteArray TestProgram::readFile(const QString& name) const {
+  QFile file(filePath(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+corvane::frmSplash* TestProgram::splash() {
+  if (!splash_) splash_ = std::make_unique<corvane::frmSplash>(folders_);
+  return splash_.get();
+}
+
+corvane::frmbrowser* TestProgram::startMainWindow() {
+  splash()->StartMainWindow();
+  return splash_->mainWindow();
+}
+
+bool TestProgram::waitForPage(QLabel* status, QComboBox* box, const QString& address,
+                              int timeoutMs) {
+  return QTest::qWaitFor(
+      [&] {
+        return box->currentText() == address &&
+               status->text().startsWith(QStringLiteral("Page Title: "));
+      },
+      timeoutMs);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "platform/qt/ProgramFolders.h"
+#include "platform/qt/frmSplash.h"
+
+class QComboBox;
+class QLabel;
+
+namespace corvane {
+class frmbrowser;
+}
+
+// A Corvane in a temp program folder holding the shipped files, with its user folders inside
+// the same temp folder, so that a test never touches the real user's files.
+class TestProgram {
+ public:
+  TestProgram();
+  ~TestProgram();
+
+  bool isValid() const { return dir_.isValid(); }
+  QString programFolder() const { return folders_.program; }
+  QString filePath(const QString& name) const;
+  const corvane::ProgramFolders& folders() const { return folders_; }
+  void writeFile(const QString& name, const QByteArray& bytes) const;
+  QByteArray readFile(const QString& name) const;
+
+  // Creates the splash; StartMainWindow() then runs without waiting for its timer.
+  corvane::frmSplash* splash();
+  corvane::frmbrowser* startMainWindow();
+
+  // Waits until the pane's status line shows a page title and its box holds the address.
+  static bool waitForPage(QLabel* status, QComboBox* box, const QString& address,
+                          int timeoutMs = 20000);
+
+ private:
+  QTemporaryDir dir_;
+  corvane::ProgramFolders folders_;
+  std::unique_ptr<corvane::frmSplash> splash_;
+};

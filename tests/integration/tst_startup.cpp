@@ -1,0 +1,158 @@
+// Start-up and shutdown of the real program in a temp program folder.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "TestProgram.h"
+#include "Version.h"
+#include "platform/qt/frmbrowser.h"
+
+using corvane::frmbrowser;
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void splashShowsVersionAndHandsOverAfterItsTimer();
+  void firstRunWritesTheDefaultsAndOpensTheOfflinePages();
+  void storedHomePagesAreUsedAndNotRewritten();
+  void toolbarsComeUpFlatWithBackAndForwardDisabled();
+  void realProgramCreatesCvIniBesideItself();
+};
+
+namespace {
+QString site(const char* path) { return QString::fromLatin1(corvane::kSiteBase) + QLatin1String(path); }
+
+QStringList items(QComboBox* box) {
+  QStringList list;
+  for (int i = 0; i < box->count(); ++i) list << box->itemText(i);
+  return list;
+}
+
+template <typename T>
+T* child(QWidget* window, const char* name) {
+  return window->findChild<T*>(QString::fromLatin1(name));
+}
+}  // namespace
+
+void StartupTest::splashShowsVersionAndHandsOverAfterItsTimer() {
+  TestProgram program;
+  corvane::frmSplash* splash = program.splash();
+  splash->show();
+  QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version 2.0"));
+  QVERIFY(!QFile::exists(program.filePath(QStringLiteral("cv.ini"))));  // read only after the splash
+
+  QSignalSpy loaded(splash, &corvane::frmSplash::mainWindowLoaded);
+  QVERIFY(loaded.wait(5000));
+  QVERIFY(!splash->isVisible());
+  frmbrowser* window = splash->mainWindow();
+  QVERIFY(window);
+  QVERIFY(window->isVisible());
+  QCOMPARE(window->windowTitle(), QStringLiteral("Corvane 2.0 by Halvor"));
+}
+
+void StartupTest::firstRunWritesTheDefaultsAndOpensTheOfflinePages() {
+  TestProgram program;
+  frmbrowser* window = program.startMainWindow();
+  QVERIFY(window);
+
+  const QString folder = program.programFolder();
+  const QByteArray expected = "[TBstart]\r\n1=" + site("/").toUtf8() +
+                              "\r\n[TBstartOffLine]\r\n1=" + (folder + QStringLiteral("/cv.html")).toUtf8() +
+                              "\r\n[BBstart]\r\n1=" + site("/newsandsearch.html").toUtf8() +
+                              "\r\n[BBstartOffLine]\r\n1=" + (folder + QStringLiteral("/CVguide.html")).toUtf8() +
+                              "\r\n";
+  QCOMPARE(program.readFile(QStringLiteral("cv.ini")), expected);
+
+  auto* box1 = child<QComboBox>(window, "cboAddress1");
+  auto* box2 = child<QComboBox>(window, "cboAddress2");
+  QCOMPARE(items(box1), QStringList({site("/"), site("/newsandsearch.html")}));
+  QCOMPARE(items(box2), QStringList({site("/newsandsearch.html"), site("/")}));
+
+  const QString top = QUrl::fromLocalFile(folder + QStringLiteral("/cv.html")).toString();
+  const QString bottom = QUrl::fromLocalFile(folder + QStringLiteral("/CVguide.html")).toString();
+  QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label1"), box1, top));
+  QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label2"), box2, bottom));
+  QCOMPARE(child<QLabel>(window, "Label1")->text(), QStringLiteral("Page Title: Corvane"));
+  QCOMPARE(items(box1), QStringList({top, site("/"), site("/newsandsearch.html")}));
+  QCOMPARE(items(box2), QStringList({bottom, site("/newsandsearch.html"), site("/")}));
+}
+
+void StartupTest::storedHomePagesAreUsedAndNotRewritten() {
+  TestProgram program;
+  program.writeFile(QStringLiteral("other.html"),
+                    "<html><head><title>Other</title></head><body>o</body></html>");
+  const QByteArray ini =
+      "; my homes\n[tbstart]\n1 = \"http://one.example/\"\n[TBSTARTOFFLINE]\n1=" +
+      program.filePath(QStringLiteral("other.html")).toUtf8() +
+      "\n[BBstart]\n1=http://two.example/\n[BBstartOffLine]\n1=" +
+      program.filePath(QStringLiteral("other.html")).toUtf8() + "\n";
+  program.writeFile(QStringLiteral("cv.ini"), ini);
+
+  frmbrowser* window = program.startMainWindow();
+  QVERIFY(window);
+  QCOMPARE(program.readFile(QStringLiteral("cv.ini")), ini);
+  auto* box1 = child<QComboBox>(window, "cboAddress1");
+  QCOMPARE(box1->itemText(0), QStringLiteral("http://one.example/"));
+  const QString other = QUrl::fromLocalFile(program.filePath(QStringLiteral("other.html"))).toString();
+  QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label1"), box1, other));
+  QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label2"),
+                                   child<QComboBox>(window, "cboAddress2"), other));
+  QCOMPARE(child<QLabel>(window, "Label2")->text(), QStringLiteral("Page Title: Other"));
+}
+
+void StartupTest::toolbarsComeUpFlatWithBackAndForwardDisabled() {
+  TestProgram program;
+  frmbrowser* window = program.startMainWindow();
+  QVERIFY(window);
+  for (const char* name : {"tbToolBar1", "tbToolBar2"}) {
+    auto* toolbar = child<QToolBar>(window, name);
+    QVERIFY(toolbar);
+    const QList<QToolButton*> buttons = toolbar->findChildren<QToolButton*>();
+    int flat = 0;
+    for (QToolButton* button : buttons) flat += button->autoRaise() ? 1 : 0;
+    QVERIFY(flat >= 8);
+    const QList<QAction*> actions = toolbar->actions();
+    QCOMPARE(actions.size(), 8);
+    QVERIFY(!actions.at(0)->isEnabled());
+    QVERIFY(!actions.at(1)->isEnabled());
+    QVERIFY(actions.at(2)->isEnabled());
+  }
+}
+
+void StartupTest::realProgramCreatesCvIniBesideItself() {
+  TestProgram program;
+  const QString exe = program.filePath(QStringLiteral("corvane"));
+  QVERIFY(QFile::copy(QStringLiteral(CORVANE_EXECUTABLE), exe));
+  QFile::setPermissions(exe, QFile::permissions(exe) | QFile::ExeOwner);
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  const QString home = QDir(program.programFolder()).filePath(QStringLiteral("../home"));
+  env.insert(QStringLiteral("HOME"), home);
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+  env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+  env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+  process.setProcessEnvironment(env);
+  process.start(exe, {});
+  QVERIFY(process.waitForStarted());
+  // No settings file during the splash; the four defaults after it.
+  QTest::qWait(1000);
+  QVERIFY(!QFile::exists(program.filePath(QStringLiteral("cv.ini"))));
+  QVERIFY(QTest::qWaitFor(
+      [&] { return program.readFile(QStringLiteral("cv.ini")).count("\r\n") == 8; }, 15000));
+  const QByteArray ini = program.readFile(QStringLiteral("cv.ini"));
+  QVERIFY(ini.startsWith("[TBstart]\r\n"));
+  QVERIFY(ini.contains("[BBstartOffLine]\r\n1=" + program.filePath(QStringLiteral("CVguide.html")).toUtf8()));
+  QCOMPARE(process.state(), QProcess::Running);
+  process.terminate();
+  if (!process.waitForFinished(10000)) process.kill();
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
