@@ -30,7 +30,7 @@ void Splitters::picSplit_MouseUp(float /*x*/, float /*y*/) {
 void Splitters::browserSplit_MouseDown(float /*x*/, float y) {
   if (paneSplitterLocked()) return;
   model_.setBackColour(C::browserSplit, BarColour::Window);
-  shiftBoundary(-y);
+  shiftBoundary(-y);  // the press lifts the boundary by y; the release lowers it by y
 }
 
 void Splitters::browserSplit_MouseUp(float /*x*/, float y) {
@@ -52,7 +52,7 @@ void Splitters::shiftBoundary(float dy) {
   if (!model_.setHeight(C::brwWebBrowser1, top.Height + dy)) return;
   if (!model_.setHeight(C::brwWebBrowser2, bottom.Height - dy)) return;
   if (!model_.setTop(C::brwWebBrowser2, bottom.Top + dy)) return;
-  model_.setTop(C::browserSplit, bottom.Top - 175.0f);
+  model_.setTop(C::browserSplit, model_.rect(C::brwWebBrowser2).Top - 175.0f);
 }
 
 }  // namespace corvane
