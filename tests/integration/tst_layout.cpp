@@ -1,0 +1,213 @@
+// The layout on the real window: where widgets land, view modes, splitter drags.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <cmath>
+
+#include "TestProgram.h"
+#include "layout/ControlId.h"
+#include "layout/Layout.h"
+#include "platform/qt/QtWindowMetrics.h"
+#include "platform/qt/frmbrowser.h"
+
+using corvane::ControlId;
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void cleanupTestCase();
+  void init();
+  void widgetsLandWhereTheEngineSaysAtEverySize();
+  void viewModesFromMenuButtonsAndShortcuts();
+  void paneSplitterMovesTheBoundaryByTheDrag();
+  void favoritesSplitterFollowsThePointer();
+
+ private:
+  QWidget* widget(ControlId id) const;
+  QWidget* widget(const char* name) const;
+  QAction* action(const char* name) const;
+  // Where the widget lies in client coordinates, in pixels.
+  QRect placed(QWidget* w) const;
+  double pxPerTwip() const { return client_->logicalDpiY() / 1440.0; }
+  void showBoth();
+
+  std::unique_ptr<TestProgram> program_;
+  corvane::frmbrowser* window_ = nullptr;
+  QWidget* client_ = nullptr;
+};
+
+QWidget* LayoutTest::widget(ControlId id) const { return widget(corvane::controlName(id)); }
+
+QWidget* LayoutTest::widget(const char* name) const {
+  return window_->findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+QAction* LayoutTest::action(const char* name) const {
+  return window_->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QRect LayoutTest::placed(QWidget* w) const {
+  return QRect(w->mapTo(client_, QPoint(0, 0)), w->size());
+}
+
+void LayoutTest::initTestCase() {
+  program_ = std::make_unique<TestProgram>();
+  window_ = program_->startMainWindow();
+  QVERIFY(window_);
+  client_ = window_->centralWidget();
+  QVERIFY(client_);
+}
+
+void LayoutTest::cleanupTestCase() { program_.reset(); }
+
+void LayoutTest::init() { showBoth(); }
+
+void LayoutTest::showBoth() {
+  QTest::mouseClick(widget(ControlId::OptionBoth), Qt::LeftButton, {}, QPoint(5, 5));
+  QVERIFY(widget(ControlId::brwWebBrowser2)->isVisible());
+}
+
+void LayoutTest::widgetsLandWhereTheEngineSaysAtEverySize() {
+  for (const QSize size : {QSize(900, 700), QSize(1201, 813), QSize(640, 480)}) {
+    window_->resize(size);
+    QVERIFY(QTest::qWaitFor([&] { return window_->size() == size; }, 2000));
+    QApplication::processEvents();
+    // The same computation, on its own, for the window's current size.
+    corvane::QtWindowMetrics metrics(window_);
+    corvane::Layout expected(metrics);
+    expected.InitLayout();
+    expected.Form_Resize();
+    expected.OptionBoth_Click();
+    for (ControlId id : {ControlId::brwWebBrowser1, ControlId::brwWebBrowser2,
+                         ControlId::browserSplit, ControlId::cboAddress1, ControlId::picAddress2,
+                         ControlId::tbToolBar2, ControlId::ProgressBar1, ControlId::Label1}) {
+      const corvane::ControlRect r = expected.model().rect(id);
+      const QRect got = placed(widget(id));
+      const double k = pxPerTwip();
+      const QString what = QStringLiteral("%1 at %2x%3").arg(QString::fromLatin1(
+          corvane::controlName(id))).arg(size.width()).arg(size.height());
+      QVERIFY2(std::abs(got.left() - r.Left * k) <= 1.0, qPrintable(what));
+      QVERIFY2(std::abs(got.top() - r.Top * k) <= 1.0, qPrintable(what));
+      QVERIFY2(std::abs(got.width() - r.Width * k) <= 1.5, qPrintable(what));
+      QVERIFY2(std::abs(got.height() - r.Height * k) <= 1.5, qPrintable(what));
+    }
+    // The even split: both browsers as high as each other, the bottom one ending 100 twips
+    // above the bottom address strip.
+    const QRect top = placed(widget(ControlId::brwWebBrowser1));
+    const QRect bottom = placed(widget(ControlId::brwWebBrowser2));
+    QVERIFY(std::abs(top.height() - bottom.height()) <= 1);
+    QVERIFY(std::abs(placed(widget(ControlId::picAddress2)).top() - (bottom.bottom() + 1) -
+                     100 * pxPerTwip()) <= 1.5);
+  }
+}
+
+void LayoutTest::viewModesFromMenuButtonsAndShortcuts() {
+  QWidget* top = widget(ControlId::brwWebBrowser1);
+  QWidget* bottom = widget(ControlId::brwWebBrowser2);
+  QWidget* split = widget(ControlId::browserSplit);
+  QAction* both = action("mnuOptionsBothBrowsers");
+  QAction* topItem = action("mnuOptionsTopBrowser");
+  QAction* bottomItem = action("mnuOptionsBottomBrowser");
+
+  topItem->trigger();
+  QVERIFY(top->isVisible());
+  QVERIFY(!bottom->isVisible());
+  QVERIFY(!split->isVisible());
+  QVERIFY(!widget("cboAddress2")->isVisible());
+  QVERIFY(!widget("tbToolBar2")->isVisible());
+  QVERIFY(topItem->isChecked() && !both->isChecked() && !bottomItem->isChecked());
+  QVERIFY(qobject_cast<QRadioButton*>(widget(ControlId::OptionTop))->isChecked());
+  // The top browser takes the bottom pane's space: it ends 100 twips above the client bottom
+  // less the address strip's offset (ClientHeight - 1135 twips high from TopReserve).
+  const double k = pxPerTwip();
+  QVERIFY(std::abs(top->height() - (client_->height() / k - 1135) * k) <= 1.5);
+
+  // Choosing the shown mode again applies it and leaves no item checked.
+  topItem->trigger();
+  QVERIFY(!topItem->isChecked() && !both->isChecked() && !bottomItem->isChecked());
+  QVERIFY(top->isVisible() && !bottom->isVisible());
+
+  // An option button changes the mode, never the check marks.
+  topItem->trigger();
+  QTest::mouseClick(widget(ControlId::OptionBottom), Qt::LeftButton, {}, QPoint(5, 5));
+  QVERIFY(!top->isVisible());
+  QVERIFY(bottom->isVisible());
+  QVERIFY(!split->isVisible());
+  QVERIFY(topItem->isChecked());
+  QVERIFY(std::abs(placed(bottom).top() - 320 * k) <= 1.0);
+
+  // A resize keeps the mode.
+  window_->resize(window_->width() + 37, window_->height() - 21);
+  QApplication::processEvents();
+  QVERIFY(!top->isVisible() && bottom->isVisible());
+  QVERIFY(std::abs(bottom->height() - (client_->height() / k - 1300) * k) <= 1.5);
+
+  // The shortcuts reach the menu items.
+  window_->activateWindow();
+  QTest::keyClick(window_, Qt::Key_Q, Qt::ControlModifier);
+  QVERIFY(top->isVisible() && bottom->isVisible() && split->isVisible());
+  QVERIFY(both->isChecked() && !topItem->isChecked());
+  QTest::keyClick(window_, Qt::Key_W, Qt::ControlModifier);
+  QVERIFY(top->isVisible() && !bottom->isVisible());
+  QTest::keyClick(window_, Qt::Key_E, Qt::ControlModifier);
+  QVERIFY(!top->isVisible() && bottom->isVisible());
+  QVERIFY(bottomItem->isChecked());
+
+  // Back to both: the pane splitter sits 180 twips above the bottom browser.
+  QTest::mouseClick(widget(ControlId::OptionBoth), Qt::LeftButton, {}, QPoint(5, 5));
+  QVERIFY(top->isVisible() && bottom->isVisible() && split->isVisible());
+  QVERIFY(std::abs(placed(split).top() - (placed(bottom).top() - 180 * k)) <= 1.0);
+}
+
+void LayoutTest::paneSplitterMovesTheBoundaryByTheDrag() {
+  window_->resize(1000, 800);
+  QApplication::processEvents();
+  QWidget* top = widget(ControlId::brwWebBrowser1);
+  QWidget* bottom = widget(ControlId::brwWebBrowser2);
+  QWidget* split = widget(ControlId::browserSplit);
+  const int topHeight = top->height();
+  const int bottomTop = placed(bottom).top();
+  const int bottomBottom = placed(bottom).bottom();
+
+  // Press 4 px into the bar, release 44 px into the bar where the press left it: the boundary
+  // moves by the difference, and the bar ends where the pointer was released.
+  QTest::mousePress(split, Qt::LeftButton, {}, QPoint(20, 4));
+  const int releaseY = split->mapTo(client_, QPoint(20, 44)).y();
+  QTest::mouseRelease(split, Qt::LeftButton, {}, QPoint(20, 44));
+  QVERIFY2(std::abs(top->height() - (topHeight + 40)) <= 1,
+           qPrintable(QStringLiteral("%1 -> %2").arg(topHeight).arg(top->height())));
+  QVERIFY(std::abs(placed(bottom).top() - (bottomTop + 40)) <= 1);
+  QVERIFY(std::abs(placed(split).top() - releaseY) <= 1);
+  QVERIFY(std::abs(placed(bottom).bottom() - bottomBottom) <= 1);
+
+  // A resize restores the even split.
+  window_->resize(1000, 801);
+  QApplication::processEvents();
+  QVERIFY(std::abs(top->height() - bottom->height()) <= 1);
+}
+
+void LayoutTest::favoritesSplitterFollowsThePointer() {
+  QWidget* bar = widget(ControlId::picSplit);
+  const int left = placed(bar).left();
+  const QColor window = window_->palette().color(QPalette::Window);
+  const QColor highlight = window_->palette().color(QPalette::Highlight);
+  // The favorites column is hidden until favorites are shown; the bar still tracks a drag.
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(1, 10));
+  QCOMPARE(bar->palette().color(QPalette::Window), highlight);
+  QMouseEvent move(QEvent::MouseMove, QPointF(41, 10), bar->mapToGlobal(QPointF(41, 10)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &move);
+  QVERIFY(std::abs(placed(bar).left() - (left + 41)) <= 1);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(0, 10));
+  QCOMPARE(bar->palette().color(QPalette::Window), window);
+  QVERIFY(std::abs(placed(bar).left() - (left + 41)) <= 1);
+}
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
