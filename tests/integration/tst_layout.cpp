@@ -76,7 +76,7 @@ void LayoutTest::showBoth() {
 void LayoutTest::widgetsLandWhereTheEngineSaysAtEverySize() {
   for (const QSize size : {QSize(900, 700), QSize(1201, 813), QSize(640, 480)}) {
     window_->resize(size);
-    QVERIFY(QTest::qWaitFor([&] { return window_->size() == size; }, 2000));
+    QVERIFY(TestProgram::waitUntil([&] { return window_->size() == size; }, 2000));
     QApplication::processEvents();
     // The same computation, on its own, for the window's current size.
     corvane::QtWindowMetrics metrics(window_);

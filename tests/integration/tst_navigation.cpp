@@ -91,7 +91,7 @@ void NavigationTest::typingAloneDoesNotNavigateAndEnterDoes() {
   const PaneWidgets w = pane(1);
   const QString address = server_.url(QStringLiteral("/a.html")).toString();
   type(w.box, address);
-  QTest::qWait(500);
+  TestProgram::waitUntil([] { return false; }, 500);
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), 0);
 
   QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
@@ -111,6 +111,9 @@ void NavigationTest::reportedAddressReplacesWhatWasTyped() {
              server_.url(QStringLiteral("/dir/")).toString()));
   const QString bare = server_.url(QStringLiteral("/b.html")).toString().mid(7);  // no http://
   QVERIFY(go(1, bare, server_.url(QStringLiteral("/b.html")).toString()));
+  // Page source of a typed host, normalised like any other address.
+  QVERIFY(go(1, QStringLiteral("view-source:") + bare,
+             QStringLiteral("view-source:") + server_.url(QStringLiteral("/b.html")).toString()));
   // A page without a title is named by its address.
   const QString untitled = server_.url(QStringLiteral("/untitled.html")).toString();
   QVERIFY(go(1, untitled, untitled));
@@ -158,7 +161,7 @@ void NavigationTest::pickFromTheListNavigates() {
   // Choose the second entry with the keyboard, as a user would from the open list.
   w.box->showPopup();
   QAbstractItemView* view = w.box->view();
-  QVERIFY(QTest::qWaitFor([&] { return view->isVisible(); }, 2000));
+  QVERIFY(TestProgram::waitUntil([&] { return view->isVisible(); }, 2000));
   view->setCurrentIndex(view->model()->index(1, 0));
   QTest::keyClick(view, Qt::Key_Return);
   QVERIFY(TestProgram::waitForPage(w.status, w.box, a));

@@ -142,9 +142,9 @@ void StartupTest::realProgramCreatesCvIniBesideItself() {
   process.start(exe, {});
   QVERIFY(process.waitForStarted());
   // No settings file during the splash; the four defaults after it.
-  QTest::qWait(1000);
+  TestProgram::waitUntil([] { return false; }, 1000);
   QVERIFY(!QFile::exists(program.filePath(QStringLiteral("cv.ini"))));
-  QVERIFY(QTest::qWaitFor(
+  QVERIFY(TestProgram::waitUntil(
       [&] { return program.readFile(QStringLiteral("cv.ini")).count("\r\n") == 8; }, 15000));
   const QByteArray ini = program.readFile(QStringLiteral("cv.ini"));
   QVERIFY(ini.startsWith("[TBstart]\r\n"));

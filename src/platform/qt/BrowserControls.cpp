@@ -15,6 +15,8 @@
 namespace corvane {
 
 namespace {
+constexpr qreal kTopRowPointSize = 8;
+
 template <typename W>
 W* make(QWidget* parent, const char* name, const QString& description = QString()) {
   auto* widget = new W(parent);
@@ -40,6 +42,10 @@ QLabel* makeAddressLabel(QWidget* parent, const char* name, QComboBox* buddy) {
 QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption) {
   auto* option = make<QRadioButton>(parent, name);
   option->setText(caption);
+  // The top row is laid out for a small dialog font; a larger default would clip the captions.
+  QFont font = option->font();
+  if (font.pointSizeF() > kTopRowPointSize) font.setPointSizeF(kTopRowPointSize);
+  option->setFont(font);
   return option;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
@@ -47,9 +49,27 @@ corvane::frmbrowser* TestProgram::startMainWindow() {
   return splash_->mainWindow();
 }
 
+bool TestProgram::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  // A real event loop, not QTest::qWaitFor: the engine's browser side runs its tasks on this
+  // thread, and qWaitFor's sleeps between rounds would slow every load down by seconds.
+  if (condition()) return true;
+  QEventLoop loop;
+  QTimer poll;
+  QTimer deadline;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (condition()) loop.quit();
+  });
+  QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+  poll.start(5);
+  deadline.setSingleShot(true);
+  deadline.start(timeoutMs);
+  loop.exec();
+  return condition();
+}
+
 bool TestProgram::waitForPage(QLabel* status, QComboBox* box, const QString& address,
                               int timeoutMs) {
-  return QTest::qWaitFor(
+  return waitUntil(
       [&] {
         return box->currentText() == address &&
                status->text().startsWith(QStringLiteral("Page Title: "));

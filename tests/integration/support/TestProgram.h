@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 #include "platform/qt/ProgramFolders.h"
@@ -33,6 +34,8 @@ class TestProgram {
   corvane::frmSplash* splash();
   corvane::frmbrowser* startMainWindow();
 
+  // Runs the event loop until the condition holds or the time is up; returns the condition.
+  static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
   // Waits until the pane's status line shows a page title and its box holds the address.
   static bool waitForPage(QLabel* status, QComboBox* box, const QString& address,
                           int timeoutMs = 20000);
