@@ -44,24 +44,12 @@ void FakeBrowserControl::raiseProgressChange(int32_t progress, int32_t progressM
   if (sink_) sink_->ProgressChange(progress, progressMax);
 }
 
-void FakeBrowserControl::raiseCommandStateChange(int32_t command, bool enable) {
-  if (sink_) sink_->CommandStateChange(command, enable);
-}
-
 void FakeBrowserControl::raiseNavigateComplete2() {
   if (sink_) sink_->NavigateComplete2();
 }
 
 void FakeBrowserControl::raiseDownloadComplete() {
   if (sink_) sink_->DownloadComplete();
-}
-
-void FakeBrowserControl::finishLoad(const std::string& url, const std::string& title) {
-  locationURL_ = url;
-  locationName_ = title;
-  busy_ = false;
-  raiseNavigateComplete2();
-  raiseDownloadComplete();
 }
 
 }  // namespace corvane

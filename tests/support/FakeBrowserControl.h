@@ -30,7 +30,6 @@ class FakeBrowserControl : public IBrowserControl {
   void SetEventSink(IBrowserEvents* sink) override { sink_ = sink; }
 
   const std::vector<std::string>& calls() const { return calls_; }
-  void clearCalls() { calls_.clear(); }
   // The addresses passed to Navigate, in order.
   std::vector<std::string> navigations() const;
   IBrowserEvents* eventSink() const { return sink_; }
@@ -44,12 +43,8 @@ class FakeBrowserControl : public IBrowserControl {
   // Each raises one event to the registered sink; without a sink nothing happens.
   void raiseStatusTextChange(const std::string& text);
   void raiseProgressChange(int32_t progress, int32_t progressMax);
-  void raiseCommandStateChange(int32_t command, bool enable);
   void raiseNavigateComplete2();
   void raiseDownloadComplete();
-  // A whole successful load as the sink sees its end: the control reaches url with title, turns
-  // idle, then raises NavigateComplete2 and DownloadComplete.
-  void finishLoad(const std::string& url, const std::string& title);
 
  private:
   std::vector<std::string> calls_;

@@ -11,7 +11,6 @@ void FakeProgressBar::SetValue(float value) {
     throw std::out_of_range("progress value out of range: " + std::to_string(value));
   }
   value_ = value;
-  ++setCount_;
 }
 
 }  // namespace corvane

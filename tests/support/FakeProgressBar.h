@@ -15,12 +15,8 @@ class FakeProgressBar : public IProgressBar {
   float Value() const override { return value_; }
   void SetValue(float value) override;
 
-  // How many values the bar has accepted.
-  int setCount() const { return setCount_; }
-
  private:
   float value_ = 0.0f;
-  int setCount_ = 0;
 };
 
 }  // namespace corvane

@@ -17,7 +17,6 @@ class FakeTimer : public ITimer {
   int Interval() const override { return interval_; }
   void SetOnTick(std::function<void()> onTick) override { onTick_ = std::move(onTick); }
 
-  void setInterval(int interval) { interval_ = interval; }
   bool hasOnTick() const { return static_cast<bool>(onTick_); }
   // One tick: runs the callback if the timer is enabled and has one; returns whether it ran.
   bool tick() {

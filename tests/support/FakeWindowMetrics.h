@@ -19,7 +19,6 @@ class FakeWindowMetrics : public IWindowMetrics {
     clientHeight_ = clientHeight;
     outerWidth_ = clientWidth + 120;
   }
-  void setScreenWidth(float width) { screenWidth_ = width; }
 
  private:
   float clientWidth_ = 9840;

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "app/HomePages.h"
+#include "app/SettingsLocation.h"
+#include "app/mdlGen.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+TEST(mdlGen, ReadSettingReadsKeys1ToIndexAndKeepsTheLastLookup) {
+  TempDir dir;
+  const mdlGen settings(dir.writeFile(
+      "cv.ini", "[TBstart]\r\n0=zero\r\n1=one\r\n3=three\r\n[Blank]\r\n1= \t \r\n[Long]\r\n1=" +
+                    std::string(300, 'x') + "\r\n"));
+  EXPECT_EQ(settings.ReadSetting("tbstart", 1), "one");
+  EXPECT_EQ(settings.ReadSetting("TBstart", 0), "");
+  EXPECT_EQ(settings.ReadSetting("TBstart", 2), "");
+  EXPECT_EQ(settings.ReadSetting("TBstart", 3), "three");
+  EXPECT_EQ(settings.ReadSetting("TBstart", 65537), "");  // past 16 bits
+  EXPECT_EQ(settings.ReadSetting("Blank", 1), "");
+  EXPECT_EQ(settings.ReadSetting("Long", 1), std::string(254, 'x'));
+  EXPECT_EQ(settings.ReadProfileString("TBstart", "2", "dflt"), "dflt");
+  EXPECT_EQ(settings.ReadProfileString("Blank", "1", "dflt"), "");
+}
+
+TEST(mdlGen, WriteSettingStoresUnderTheIndex) {
+  TempDir dir;
+  const mdlGen settings(dir.path() / "cv.ini");
+  settings.WriteSetting("TBstart", 1, "a");
+  settings.WriteSetting("TBstart", 2, "b");
+  settings.WriteSetting("TBSTART", 1, "c");
+  EXPECT_EQ(dir.readFile("cv.ini"), "[TBstart]\r\n1=c\r\n2=b\r\n");
+}
+
+const std::string kSite = "http://www.corvane.example.com";
+const Strings kDefaults = {kSite + "/", kSite + "/newsandsearch.html", "/opt/corvane/cv.html",
+                           "/opt/corvane/CVguide.html"};
+
+// Online top, online bottom, offline top, offline bottom.
+Strings resolve(const fs::path& ini) {
+  mdlGen settings(ini);
+  const HomePages p = ResolveHomePages(settings, "/opt/corvane", kSite);
+  return {p.StartingAddress1, p.StartingAddress2, p.StartingAddressOffLine1,
+          p.StartingAddressOffLine2};
+}
+
+ino_t inodeOf(const fs::path& file) {
+  struct stat st {};
+  EXPECT_EQ(::stat(file.c_str(), &st), 0);
+  return st.st_ino;
+}
+
+TEST(ResolveHomePages, MissingFileGetsTheFourDefaultsInOrder) {
+  TempDir dir;
+  EXPECT_EQ(resolve(dir.path() / "cv.ini"), kDefaults);
+  EXPECT_EQ(dir.readFile("cv.ini"),
+            "[TBstart]\r\n1=http://www.corvane.example.com/\r\n"
+            "[TBstartOffLine]\r\n1=/opt/corvane/cv.html\r\n"
+            "[BBstart]\r\n1=http://www.corvane.example.com/newsandsearch.html\r\n"
+            "[BBstartOffLine]\r\n1=/opt/corvane/CVguide.html\r\n");
+}
+
+TEST(ResolveHomePages, ValuesPresentAreUsedAndOnlyMissingOnesAreAdded) {
+  TempDir dir;
+  const std::string before =
+      "; "
+      "hand-edited\n[BBstart]\n1=\"http://news.example.org/\"\n[TBSTARTOFFLINE]\n1=/home/u/t.html";
+  EXPECT_EQ(resolve(dir.writeFile("cv.ini", before)),
+            (Strings{kDefaults[0], "http://news.example.org/", "/home/u/t.html", kDefaults[3]}));
+  EXPECT_EQ(dir.readFile("cv.ini"), before +
+                                        "\r\n[TBstart]\r\n1=http://www.corvane.example.com/\r\n"
+                                        "[BBstartOffLine]\r\n1=/opt/corvane/CVguide.html\r\n");
+}
+
+TEST(ResolveHomePages, EmptyValueIsReplacedInPlaceAndACompleteFileIsLeftAlone) {
+  TempDir dir;
+  const std::string rest =
+      "[TBstartOffLine]\r\n1=/x/a.html\r\n[bbstart]\r\n1=http://b.example/\r\n"
+      "[BBstartOffLine]\r\n1=/x/b.html\r\n";
+  const fs::path ini = dir.writeFile("cv.ini", "[TBstart]\r\n1=\r\n" + rest);
+  const Strings pages = {kDefaults[0], "http://b.example/", "/x/a.html", "/x/b.html"};
+  EXPECT_EQ(resolve(ini), pages);
+  EXPECT_EQ(dir.readFile("cv.ini"), "[TBstart]\r\n1=http://www.corvane.example.com/\r\n" + rest);
+
+  const ino_t inode = inodeOf(ini);
+  EXPECT_EQ(resolve(ini), pages);
+  EXPECT_EQ(inodeOf(ini), inode);  // an atomic replace would have made a new file
+}
+
+TEST(ResolveHomePages, DefaultsStillServeWhenTheFileCannotBeWritten) {
+  TempDir dir;
+  const fs::path ini = dir.writeFile("cv.ini", "[BBstart]\r\n1=http://b.example/\r\n");
+  ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
+  EXPECT_EQ(resolve(ini), (Strings{kDefaults[0], "http://b.example/", kDefaults[2], kDefaults[3]}));
+  EXPECT_EQ(dir.readFile("cv.ini"), "[BBstart]\r\n1=http://b.example/\r\n");
+  EXPECT_EQ(resolve(ini / "cv.ini"), kDefaults);
+}
+
+TEST(SettingsLocation, WritableProgramFolderElseTheConfigFolderWhichIsCreated) {
+  TempDir dir;
+  const fs::path program = dir.path() / "program", config = dir.path() / "config" / "corvane";
+  fs::create_directory(program);
+  EXPECT_EQ(settingsFilePath(program, config), program / "cv.ini");
+  EXPECT_FALSE(fs::exists(config));
+  EXPECT_EQ(settingsFilePath(dir.path() / "missing", config), config / "cv.ini");
+  EXPECT_TRUE(fs::is_directory(config));
+  EXPECT_EQ(settingsFilePath(dir.writeFile("file", "x"), config), config / "cv.ini");
+
+  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
+  ASSERT_EQ(::chmod(program.c_str(), 0555), 0);
+  EXPECT_EQ(settingsFilePath(program, config), config / "cv.ini");
+}
+
+}  // namespace
+}  // namespace corvane
