@@ -23,15 +23,23 @@ EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
 }
 
 EngineProfile::~EngineProfile() {
-  // Pages must go before their profile.
+  // Pages must go before their profile, even one whose deleteLater() has not run yet.
   delete warmUpPage_;
 }
 
 void EngineProfile::warmUp() {
-  if (warmUpPage_) return;
-  auto* page = new QWebEnginePage(profile_);
-  page->setUrl(QUrl(QStringLiteral("about:blank")));
-  warmUpPage_ = page;
+  if (warmUpPage_ || warmUpOver_) return;
+  // Loading the page, not just creating it, is what starts a renderer and runs the engine's
+  // navigation code once, which is most of what the panes' first loads would otherwise wait for.
+  warmUpPage_ = new QWebEnginePage(profile_);
+  connect(warmUpPage_, &QWebEnginePage::loadFinished, this, &EngineProfile::endWarmUp);
+  warmUpPage_->setUrl(QUrl(QStringLiteral("about:blank")));
+}
+
+void EngineProfile::endWarmUp() {
+  warmUpOver_ = true;
+  // Later, not now: this may run inside the page's own signal. Its renderer ends with it.
+  if (warmUpPage_) warmUpPage_->deleteLater();
 }
 
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QWebEngineDownloadRequest;
+class QWebEnginePage;
 class QWebEngineProfile;
 
 namespace corvane {
@@ -20,15 +22,22 @@ class EngineProfile : public QObject {
 
   QWebEngineProfile* profile() const { return profile_; }
 
-  // Starts the engine's browser side and one renderer, so that the first page a pane loads
-  // does not wait for them. Nothing is shown and no page is fetched.
+  // Starts the engine's browser side and runs one blank page through a renderer, so that the
+  // panes' first pages find it all started. Nothing is shown and nothing is fetched. The blank
+  // page goes as soon as it has loaded: each pane's page gets a renderer of its own, so keeping
+  // it would only hold memory.
   void warmUp();
+
+  // Ends the warm-up, if it is still running, and prevents a later one: the start-up is over.
+  void endWarmUp();
 
  private:
   void onDownloadRequested(QWebEngineDownloadRequest* download);
 
   QWebEngineProfile* profile_;
-  QObject* warmUpPage_ = nullptr;
+  // Guarded: the page may be on its way out through deleteLater().
+  QPointer<QWebEnginePage> warmUpPage_;
+  bool warmUpOver_ = false;
 };
 
 }  // namespace corvane

@@ -42,9 +42,11 @@ frmSplash::frmSplash(const ProgramFolders& folders)
   buildContent();
   Form_Load();
   TimerSplash_.setInterval(kSplashMs);
+  TimerSplash_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
   connect(&TimerSplash_, &QTimer::timeout, this, &frmSplash::StartMainWindow);
   TimerSplash_.start();
-  // Start the web engine while the splash shows; no page is loaded and cv.ini is not read yet.
+  // Start the web engine while the splash shows; no page of the user's is loaded and cv.ini is
+  // not read yet.
   engine_ = std::make_unique<EngineProfile>(folders_);
   QTimer::singleShot(0, engine_.get(), [this] { engine_->warmUp(); });
 }
@@ -114,6 +116,9 @@ void frmSplash::StartMainWindow() {
     TimerSplash_.stop();
     close();
   });
+  // A warm-up still loading has nothing left to give and must not hold a renderer beside the
+  // panes' own.
+  guarded([&] { engine_->endWarmUp(); });
   guarded([&] {
     const auto iniPath = settingsFilePath(folders_.program.toStdString(),
                                           folders_.userConfig.toStdString());
