@@ -7,14 +7,14 @@
 namespace corvane {
 
 namespace {
-struct ButtonSpec {
+struct ToolbarButton {
   const char* key;
   const char* tooltip;
   const char* themeIcon;
   QStyle::StandardPixmap fallback;
 };
 
-const ButtonSpec kButtons[] = {
+const ToolbarButton kButtons[] = {
     {"Back", "Back", "go-previous", QStyle::SP_ArrowBack},
     {"Forward", "Forward", "go-next", QStyle::SP_ArrowForward},
     {"Stop", "Stop", "process-stop", QStyle::SP_BrowserStop},
@@ -35,18 +35,18 @@ PaneToolbar::PaneToolbar(const QString& objectName, const QString& description, 
   setFloatable(false);
   setIconSize(QSize(16, 16));
   setToolButtonStyle(Qt::ToolButtonIconOnly);
-  for (const ButtonSpec& spec : kButtons) {
-    const QString key = QString::fromLatin1(spec.key);
-    QIcon icon = QIcon::fromTheme(QString::fromLatin1(spec.themeIcon));
-    if (icon.isNull()) icon = style()->standardIcon(spec.fallback);
+  for (const ToolbarButton& b : kButtons) {
+    const QString key = QString::fromLatin1(b.key);
+    QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon));
+    if (icon.isNull()) icon = style()->standardIcon(b.fallback);
     QAction* action = addAction(icon, key);
     action->setObjectName(objectName + QLatin1Char('_') + key);
-    action->setToolTip(QString::fromLatin1(spec.tooltip));
+    action->setToolTip(QString::fromLatin1(b.tooltip));
     action->setData(key);
     connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClick(key); });
     if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(action))) {
       tool->setAutoRaise(false);
-      tool->setAccessibleName(QString::fromLatin1(spec.tooltip).simplified());
+      tool->setAccessibleName(QString::fromLatin1(b.tooltip).simplified());
     }
     buttons_.append(action);
   }
