@@ -117,8 +117,7 @@ void NavigationTest::reportedAddressReplacesWhatWasTyped() {
   // A page without a title is named by its address.
   const QString untitled = server_.url(QStringLiteral("/untitled.html")).toString();
   QVERIFY(go(1, untitled, untitled));
-  QVERIFY(pane(1).status->text().startsWith(QStringLiteral("Page Title: ")));
-  QVERIFY(pane(1).status->text().contains(QStringLiteral("untitled.html")));
+  QCOMPARE(pane(1).status->text(), QStringLiteral("Page Title: ") + untitled);
 }
 
 void NavigationTest::localFileShowsAsFileAddress() {
@@ -127,6 +126,11 @@ void NavigationTest::localFileShowsAsFileAddress() {
   const QString path = program_->filePath(QStringLiteral("local page.html"));
   QVERIFY(go(2, path, QUrl::fromLocalFile(path).toString()));
   QCOMPARE(pane(2).status->text(), QStringLiteral("Page Title: Local"));
+  // A local page without a title is named by its whole address, not by its file name.
+  program_->writeFile(QStringLiteral("bare.html"), "<p>no title</p>");
+  const QString bare = QUrl::fromLocalFile(program_->filePath(QStringLiteral("bare.html"))).toString();
+  QVERIFY(go(2, program_->filePath(QStringLiteral("bare.html")), bare));
+  QCOMPARE(pane(2).status->text(), QStringLiteral("Page Title: ") + bare);
 }
 
 void NavigationTest::failedLoadsStillComplete() {

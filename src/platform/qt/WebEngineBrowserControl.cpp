@@ -112,8 +112,18 @@ std::string WebEngineBrowserControl::LocationURL() const {
 
 std::string WebEngineBrowserControl::LocationName() const {
   const QString title = view_->title();
-  if (title.isEmpty()) return LocationURL();
+  if (isStandInTitle(title, view_->url())) return LocationURL();
   return title.toStdString();
+}
+
+bool WebEngineBrowserControl::isStandInTitle(const QString& title, const QUrl& url) {
+  // A page without a title of its own is named by the engine after its address, shortened (no
+  // scheme, no trailing slash; a local file by its name). The address is reported whole instead.
+  if (title.isEmpty()) return true;
+  if (url.isLocalFile()) return title == url.fileName() || title == url.toLocalFile();
+  QString bare = url.toDisplayString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
+  if (bare.startsWith(QLatin1String("//"))) bare = bare.mid(2);
+  return title == bare || title == url.toDisplayString() || title == url.toString();
 }
 
 bool WebEngineBrowserControl::Busy() const { return loading_; }
