@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QIcon>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineView>
@@ -22,7 +21,7 @@
 
 #include "BenchSupport.h"
 #include "platform/qt/ProgramFolders.h"
-#include "platform/qt/Resources.h"
+#include "platform/qt/ApplicationSetup.h"
 #include "platform/qt/frmSplash.h"
 #include "platform/qt/frmbrowser.h"
 
@@ -83,12 +82,9 @@ int fail(const char* why) {
 
 int run(int argc, char* argv[], QString& scratch) {
   // As the program's main() does.
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  corvane::prepareApplication();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("corvane"));
-  corvane::initResources();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
-  QApplication::setDesktopFileName(QStringLiteral("corvane"));
+  corvane::configureApplication();
 
   // A fresh program folder and fresh user folders every run: the engine's profile starts cold.
   QTemporaryDir root;

@@ -1,17 +1,13 @@
 #include <QApplication>
-#include <QIcon>
 
+#include "platform/qt/ApplicationSetup.h"
 #include "platform/qt/ProgramFolders.h"
-#include "platform/qt/Resources.h"
 #include "platform/qt/frmSplash.h"
 
 int main(int argc, char* argv[]) {
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  corvane::prepareApplication();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("corvane"));
-  corvane::initResources();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
-  QApplication::setDesktopFileName(QStringLiteral("corvane"));
+  corvane::configureApplication();
 
   corvane::frmSplash splash(corvane::ProgramFolders::forRunningProgram());
   splash.show();

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace corvane {
+
+// What the program sets up around its QApplication; shared with the start-up benchmark so that
+// it measures the program as it starts.
+// Before the QApplication is constructed.
+void prepareApplication();
+// Right after it is constructed: name (which also names the user's folders), icon, launcher.
+void configureApplication();
+
+}  // namespace corvane
