@@ -20,10 +20,10 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "platform/qt/ProgramFolders.h"
-#include "platform/qt/ApplicationSetup.h"
-#include "platform/qt/frmSplash.h"
-#include "platform/qt/frmbrowser.h"
+#include "qt/ProgramFolders.h"
+#include "qt/ApplicationSetup.h"
+#include "qt/frmSplash.h"
+#include "qt/frmbrowser.h"
 
 namespace {
 

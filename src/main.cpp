@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "platform/qt/ApplicationSetup.h"
-#include "platform/qt/ProgramFolders.h"
-#include "platform/qt/frmSplash.h"
+#include "qt/ApplicationSetup.h"
+#include "qt/ProgramFolders.h"
+#include "qt/frmSplash.h"
 
 int main(int argc, char* argv[]) {
   corvane::prepareApplication();

@@ -11,8 +11,8 @@
 #include "TestProgram.h"
 #include "layout/ControlId.h"
 #include "layout/Layout.h"
-#include "platform/qt/QtWindowMetrics.h"
-#include "platform/qt/frmbrowser.h"
+#include "qt/QtWindowMetrics.h"
+#include "qt/frmbrowser.h"
 
 using corvane::ControlId;
 

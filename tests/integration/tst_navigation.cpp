@@ -9,7 +9,7 @@
 
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
-#include "platform/qt/frmbrowser.h"
+#include "qt/frmbrowser.h"
 
 class NavigationTest : public QObject {
   Q_OBJECT

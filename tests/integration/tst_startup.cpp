@@ -11,7 +11,7 @@
 
 #include "TestProgram.h"
 #include "Version.h"
-#include "platform/qt/frmbrowser.h"
+#include "qt/frmbrowser.h"
 
 using corvane::frmbrowser;
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "platform/qt/frmbrowser.h"
+#include "qt/frmbrowser.h"
 
 TestProgram::TestProgram() {
   QDir root(dir_.path());

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/qt/ProgramFolders.h"
-#include "platform/qt/frmSplash.h"
+#include "qt/ProgramFolders.h"
+#include "qt/frmSplash.h"
 
 class QComboBox;
 class QLabel;

@@ -1,11 +1,11 @@
-#include "platform/qt/PopupWindow.h"
+#include "qt/PopupWindow.h"
 
 #include <QIcon>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "platform/qt/BrowserPage.h"
+#include "qt/BrowserPage.h"
 
 namespace corvane {
 

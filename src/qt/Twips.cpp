@@ -1,4 +1,4 @@
-#include "platform/qt/Twips.h"
+#include "qt/Twips.h"
 
 #include <QWidget>
 

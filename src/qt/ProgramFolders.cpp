@@ -1,4 +1,4 @@
-#include "platform/qt/ProgramFolders.h"
+#include "qt/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/qt/WebEngineBrowserControl.h"
+#include "qt/WebEngineBrowserControl.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,7 +15,7 @@
 #include <stdexcept>
 
 #include "platform/IBrowserEvents.h"
-#include "platform/qt/BrowserPage.h"
+#include "qt/BrowserPage.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
-#include "platform/qt/ApplicationSetup.h"
+#include "qt/ApplicationSetup.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include "platform/qt/Resources.h"
+#include "qt/Resources.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtStatusLine.h"
+#include "qt/QtStatusLine.h"
 
 #include <QLabel>
 

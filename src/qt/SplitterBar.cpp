@@ -1,4 +1,4 @@
-#include "platform/qt/SplitterBar.h"
+#include "qt/SplitterBar.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/qt/QtWindowMetrics.h"
+#include "qt/QtWindowMetrics.h"
 
 #include <QMainWindow>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "platform/qt/PaneToolbar.h"
+#include "qt/PaneToolbar.h"
 
 #include <QAction>
 #include <QStyle>

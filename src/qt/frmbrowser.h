@@ -8,8 +8,8 @@
 #include "app/IMainWindowLoadSteps.h"
 #include "app/MainWindowLoad.h"
 #include "panes/Pane.h"
-#include "platform/qt/BrowserControls.h"
-#include "platform/qt/ProgramFolders.h"
+#include "qt/BrowserControls.h"
+#include "qt/ProgramFolders.h"
 
 class QWebEngineProfile;
 

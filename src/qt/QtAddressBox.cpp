@@ -1,4 +1,4 @@
-#include "platform/qt/QtAddressBox.h"
+#include "qt/QtAddressBox.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

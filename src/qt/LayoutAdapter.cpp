@@ -1,4 +1,4 @@
-#include "platform/qt/LayoutAdapter.h"
+#include "qt/LayoutAdapter.h"
 
 #include <QAbstractButton>
 #include <QAction>

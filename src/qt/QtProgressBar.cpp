@@ -1,4 +1,4 @@
-#include "platform/qt/QtProgressBar.h"
+#include "qt/QtProgressBar.h"
 
 #include <QProgressBar>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/BrowserPage.h"
+#include "qt/BrowserPage.h"
 
 #include <QAuthenticator>
 #include <QDialog>
@@ -11,7 +11,7 @@
 #include <QWebEngineCertificateError>
 #include <QWebEngineView>
 
-#include "platform/qt/PopupWindow.h"
+#include "qt/PopupWindow.h"
 
 namespace corvane {
 

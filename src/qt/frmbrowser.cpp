@@ -1,4 +1,4 @@
-#include "platform/qt/frmbrowser.h"
+#include "qt/frmbrowser.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,16 +13,16 @@
 #include "app/Guarded.h"
 #include "layout/Layout.h"
 #include "panes/PaneNavigation.h"
-#include "platform/qt/LayoutAdapter.h"
-#include "platform/qt/PaneToolbar.h"
-#include "platform/qt/QtAddressBox.h"
-#include "platform/qt/QtProgressBar.h"
-#include "platform/qt/QtStatusLine.h"
-#include "platform/qt/QtTimer.h"
-#include "platform/qt/QtWindowMetrics.h"
-#include "platform/qt/SplitterBar.h"
-#include "platform/qt/Twips.h"
-#include "platform/qt/WebEngineBrowserControl.h"
+#include "qt/LayoutAdapter.h"
+#include "qt/PaneToolbar.h"
+#include "qt/QtAddressBox.h"
+#include "qt/QtProgressBar.h"
+#include "qt/QtStatusLine.h"
+#include "qt/QtTimer.h"
+#include "qt/QtWindowMetrics.h"
+#include "qt/SplitterBar.h"
+#include "qt/Twips.h"
+#include "qt/WebEngineBrowserControl.h"
 
 namespace corvane {
 

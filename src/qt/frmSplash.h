@@ -7,7 +7,7 @@
 
 #include "app/HomePages.h"
 #include "app/mdlGen.h"
-#include "platform/qt/ProgramFolders.h"
+#include "qt/ProgramFolders.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "platform/qt/frmSplash.h"
+#include "qt/frmSplash.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,10 +12,10 @@
 #include "Version.h"
 #include "app/Guarded.h"
 #include "app/SettingsLocation.h"
-#include "platform/qt/EngineProfile.h"
-#include "platform/qt/Resources.h"
-#include "platform/qt/Twips.h"
-#include "platform/qt/frmbrowser.h"
+#include "qt/EngineProfile.h"
+#include "qt/Resources.h"
+#include "qt/Twips.h"
+#include "qt/frmbrowser.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/BrowserControls.h"
+#include "qt/BrowserControls.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
-#include "platform/qt/PaneToolbar.h"
-#include "platform/qt/SplitterBar.h"
+#include "qt/PaneToolbar.h"
+#include "qt/SplitterBar.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtTimer.h"
+#include "qt/QtTimer.h"
 
 namespace corvane {
 

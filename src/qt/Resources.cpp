@@ -1,4 +1,4 @@
-#include "platform/qt/Resources.h"
+#include "qt/Resources.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/EngineProfile.h"
+#include "qt/EngineProfile.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -8,7 +8,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
-#include "platform/qt/ProgramFolders.h"
+#include "qt/ProgramFolders.h"
 
 namespace corvane {
 
