@@ -17,11 +17,13 @@ namespace corvane {
 namespace {
 constexpr qreal kTopRowPointSize = 8;
 
+// Every control carries its layout name as objectName and a name for screen readers (and for
+// tests that drive the window from outside) that says what it is and which pane it belongs to.
 template <typename W>
-W* make(QWidget* parent, const char* name, const QString& description = QString()) {
+W* make(QWidget* parent, const char* name, const QString& accessibleName = QString()) {
   auto* widget = new W(parent);
   widget->setObjectName(QString::fromLatin1(name));
-  if (!description.isEmpty()) widget->setAccessibleDescription(description);
+  if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
   return widget;
 }
 
@@ -40,7 +42,8 @@ QLabel* makeAddressLabel(QWidget* parent, const char* name, QComboBox* buddy) {
 }
 
 QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption) {
-  auto* option = make<QRadioButton>(parent, name);
+  // The captions keep their designed blanks; a screen reader is given the words alone.
+  auto* option = make<QRadioButton>(parent, name, caption.trimmed());
   option->setText(caption);
   // The top row is laid out for a small dialog font; a larger default would clip the captions.
   QFont font = option->font();
@@ -66,19 +69,20 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.brwWebBrowser2 = make<QWebEngineView>(client, "brwWebBrowser2", QObject::tr("Bottom browser"));
   c.browserSplit = new SplitterBar(Qt::SizeVerCursor, client);
   c.browserSplit->setObjectName(QStringLiteral("browserSplit"));
-  c.browserSplit->setAccessibleDescription(QObject::tr("Pane splitter"));
+  c.browserSplit->setAccessibleName(QObject::tr("Pane splitter"));
   c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites tree"));
   c.tvw->setHeaderHidden(true);
   c.picSplit = new SplitterBar(Qt::SplitHCursor, client);
   c.picSplit->setObjectName(QStringLiteral("picSplit"));
-  c.picSplit->setAccessibleDescription(QObject::tr("Favorites splitter"));
+  c.picSplit->setAccessibleName(QObject::tr("Favorites splitter"));
 
-  c.frmFav = make<QGroupBox>(client, "frmFav", QObject::tr("Favorites header"));
+  c.frmFav = make<QGroupBox>(client, "frmFav", QObject::tr("Favorites"));
   c.frmFav->setTitle(QObject::tr("Favorites"));
   c.cmdFavCloseX = makeButton(c.frmFav, "cmdFavCloseX", QStringLiteral("X"),
                               QObject::tr("Close favorites"));
-  c.cmdAddFav = makeButton(c.frmFav, "cmdAddFav", QObject::tr("Add"), QString());
-  c.cmdOrganizeFav = makeButton(c.frmFav, "cmdOrganizeFav", QObject::tr("Organize"), QString());
+  c.cmdAddFav = makeButton(c.frmFav, "cmdAddFav", QObject::tr("Add"), QObject::tr("Add favorites"));
+  c.cmdOrganizeFav = makeButton(c.frmFav, "cmdOrganizeFav", QObject::tr("Organize"),
+                                QObject::tr("Organize favorites"));
 
   c.tbToolBar2 = new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"),
                                  client);

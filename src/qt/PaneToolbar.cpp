@@ -27,10 +27,10 @@ const ToolbarButton kButtons[] = {
 };
 }  // namespace
 
-PaneToolbar::PaneToolbar(const QString& objectName, const QString& description, QWidget* parent)
+PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent)
     : QToolBar(parent) {
   setObjectName(objectName);
-  setAccessibleDescription(description);
+  setAccessibleName(accessibleName);
   setMovable(false);
   setFloatable(false);
   setIconSize(QSize(16, 16));

@@ -10,7 +10,7 @@ namespace corvane {
 class PaneToolbar : public QToolBar {
   Q_OBJECT
  public:
-  PaneToolbar(const QString& objectName, const QString& description, QWidget* parent);
+  PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent);
 
   // Button by position, 1 = Back ... 8 = Chat; nullptr outside that range.
   QAction* button(int position) const;
