@@ -4,25 +4,30 @@
 #include "layout/LayoutModel.h"
 #include "layout/SinglePaneModes.h"
 #include "layout/Splitters.h"
+#include "layout/ViewMode.h"
 #include "layout/ViewModes.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
 
-// The main window's layout in one object: the model, and every operation and event handler that
-// changes it. The window calls a handler, then shows the model (an adapter applies it all).
+// The main window's layout in one object: the geometry, the selected option button, and every
+// operation and event handler that changes them. The model is only read from outside; the window
+// calls an operation, then shows the model (an adapter applies what changed).
 //
 // The parts depend in one direction only: the single-pane modes know the model; the engine runs
 // them as the last step of a pass; the option-button handlers and the splitters run the pass.
 class Layout {
  public:
-  explicit Layout(const IWindowMetrics& metrics);
+  // initial: the geometry to start from, the designed one unless a caller knows better.
+  explicit Layout(const IWindowMetrics& metrics, LayoutModel initial = LayoutModel());
   Layout(const Layout&) = delete;
   Layout& operator=(const Layout&) = delete;
 
   const LayoutModel& model() const { return model_; }
-  // For the favorites command, which shows the favorites column and ticks FavoritesShown.
-  LayoutModel& model() { return model_; }
+  // The view mode: the selected option button.
+  ViewMode viewMode() const { return options_.selected; }
+  // Selects an option button without running its handler.
+  void SelectOption(ViewMode mode) { options_.selected = mode; }
 
   void InitLayout() { engine_.InitLayout(); }
   void Form_Resize() { engine_.Form_Resize(); }
@@ -30,9 +35,13 @@ class Layout {
   void OptionBoth_Click() { viewModes_.OptionBoth_Click(); }
   void OptionTop_Click() { viewModes_.OptionTop_Click(); }
   void OptionBottom_Click() { viewModes_.OptionBottom_Click(); }
-  void mnuOptionsBothBrowsers_Click() { viewModes_.mnuOptionsBothBrowsers_Click(); }
-  void mnuOptionsTopBrowser_Click() { viewModes_.mnuOptionsTopBrowser_Click(); }
-  void mnuOptionsBottomBrowser_Click() { viewModes_.mnuOptionsBottomBrowser_Click(); }
+
+  // The tick of "View Favorites", which every pass reads to leave room for the favorites column.
+  bool FavoritesShown() const { return model_.FavoritesShown(); }
+  void SetFavoritesShown(bool shown) { model_.setFavoritesShown(shown); }
+  // Shows or hides the favorites column: the tree, its splitter bar and its header, in that
+  // order. The next pass places them.
+  void SetFavoritesVisible(bool visible);
 
   void picSplit_MouseDown(float x, float y) { splitters_.picSplit_MouseDown(x, y); }
   void picSplit_MouseMove(float x, float y) { splitters_.picSplit_MouseMove(x, y); }
@@ -43,6 +52,7 @@ class Layout {
  private:
   // Declared in dependency order, so each part is built after what it refers to.
   LayoutModel model_;
+  OptionButtons options_;
   SinglePaneModes singlePane_;
   LayoutEngine engine_;
   ViewModes viewModes_;

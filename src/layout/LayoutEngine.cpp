@@ -13,9 +13,9 @@ int32_t roundOrZero(float value) { return roundToInt32(value).value_or(0); }
 
 }  // namespace
 
-LayoutEngine::LayoutEngine(LayoutModel& model, const IWindowMetrics& metrics,
-                           SinglePaneModes& singlePane)
-    : model_(model), metrics_(metrics), singlePane_(singlePane) {}
+LayoutEngine::LayoutEngine(LayoutModel& model, const OptionButtons& options,
+                           const IWindowMetrics& metrics, SinglePaneModes& singlePane)
+    : model_(model), options_(options), metrics_(metrics), singlePane_(singlePane) {}
 
 void LayoutEngine::InitLayout() {
   LayoutFields& f = model_.fields();
@@ -69,9 +69,9 @@ void LayoutEngine::Form_Resize() {
   placeWidths();
   placeRows();
   // The pass lays out both panes; a single-pane mode then takes over the visible pane.
-  if (model_.viewMode() == ViewMode::Top) {
+  if (options_.selected == ViewMode::Top) {
     singlePane_.OptionTop_Click(OnRejected::kEndOperation);
-  } else if (model_.viewMode() == ViewMode::Bottom) {
+  } else if (options_.selected == ViewMode::Bottom) {
     singlePane_.OptionBottom_Click(OnRejected::kEndOperation);
   }
 }

@@ -2,6 +2,7 @@
 
 #include "layout/LayoutModel.h"
 #include "layout/SinglePaneModes.h"
+#include "layout/ViewMode.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
@@ -11,7 +12,8 @@ namespace corvane {
 // value a control rejects is not applied and the pass goes on with the next rule.
 class LayoutEngine {
  public:
-  LayoutEngine(LayoutModel& model, const IWindowMetrics& metrics, SinglePaneModes& singlePane);
+  LayoutEngine(LayoutModel& model, const OptionButtons& options, const IWindowMetrics& metrics,
+               SinglePaneModes& singlePane);
   LayoutEngine(const LayoutEngine&) = delete;
   LayoutEngine& operator=(const LayoutEngine&) = delete;
 
@@ -29,6 +31,7 @@ class LayoutEngine {
   void placeRows();
 
   LayoutModel& model_;
+  const OptionButtons& options_;
   const IWindowMetrics& metrics_;
   SinglePaneModes& singlePane_;
 };

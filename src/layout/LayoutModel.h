@@ -6,14 +6,13 @@
 #include "layout/ControlId.h"
 #include "layout/ControlRect.h"
 #include "layout/LayoutFields.h"
-#include "layout/ViewMode.h"
 
 namespace corvane {
 
-// The main window's layout state: every control's rectangle and visibility, the splitter bars'
-// colours, the layout fields, the view mode and the "&Browsers" menu's check marks. It starts
-// as designed: the designed rectangles, view mode Both, "Show Both Browsers" checked, and every
-// control visible but the favorites column (frmFav, tvw, picSplit).
+// The main window's geometry: every control's rectangle and visibility, the splitter bars'
+// colours and the layout fields. It starts as designed: the designed rectangles, and every
+// control visible but the favorites column (frmFav, tvw, picSplit). The view mode (the selected
+// option button) and the menus' check marks are kept apart from it.
 //
 // The rectangle setters behave like the controls: a value a control rejects (a negative Width
 // or Height, a value that is not finite or does not fit) is not applied, the control keeps its
@@ -49,16 +48,6 @@ class LayoutModel {
   bool FavoritesDragging() const { return favoritesDragging_; }
   void setFavoritesDragging(bool dragging) { favoritesDragging_ = dragging; }
 
-  // The selected option button.
-  ViewMode viewMode() const { return viewMode_; }
-  void selectOption(ViewMode mode) { viewMode_ = mode; }
-
-  // The check mark of the menu item that shows the mode.
-  bool menuChecked(ViewMode mode) const { return menuChecks_[static_cast<std::size_t>(mode)]; }
-  void setMenuChecked(ViewMode mode, bool checked) {
-    menuChecks_[static_cast<std::size_t>(mode)] = checked;
-  }
-
  private:
   std::array<ControlRect, kControlCount> rects_;
   std::array<bool, kControlCount> visible_;
@@ -66,8 +55,6 @@ class LayoutModel {
   LayoutFields fields_;
   bool favoritesShown_ = false;
   bool favoritesDragging_ = false;
-  ViewMode viewMode_ = ViewMode::Both;
-  std::array<bool, 3> menuChecks_ = {true, false, false};
 };
 
 }  // namespace corvane

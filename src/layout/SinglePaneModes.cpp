@@ -31,11 +31,12 @@ bool goOn(bool applied, OnRejected onRejected) {
 
 }  // namespace
 
-SinglePaneModes::SinglePaneModes(LayoutModel& model, const IWindowMetrics& metrics)
-    : model_(model), metrics_(metrics) {}
+SinglePaneModes::SinglePaneModes(LayoutModel& model, OptionButtons& options,
+                                 const IWindowMetrics& metrics)
+    : model_(model), options_(options), metrics_(metrics) {}
 
 void SinglePaneModes::OptionTop_Click(OnRejected onRejected) {
-  model_.selectOption(ViewMode::Top);
+  options_.selected = ViewMode::Top;
   model_.setVisible(C::browserSplit, false);
   applyVisibility(model_, kTopPaneOnly);
   const ControlRect& strip = model_.rect(C::picAddress1);

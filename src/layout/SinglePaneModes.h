@@ -2,6 +2,7 @@
 
 #include "layout/ControlId.h"
 #include "layout/LayoutModel.h"
+#include "layout/ViewMode.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
@@ -19,7 +20,7 @@ enum class OnRejected {
 // pass runs these as its last step, so they never run a pass themselves.
 class SinglePaneModes {
  public:
-  SinglePaneModes(LayoutModel& model, const IWindowMetrics& metrics);
+  SinglePaneModes(LayoutModel& model, OptionButtons& options, const IWindowMetrics& metrics);
   SinglePaneModes(const SinglePaneModes&) = delete;
   SinglePaneModes& operator=(const SinglePaneModes&) = delete;
 
@@ -33,6 +34,7 @@ class SinglePaneModes {
   void alignFavorites(ControlId browser, OnRejected onRejected);
 
   LayoutModel& model_;
+  OptionButtons& options_;
   const IWindowMetrics& metrics_;
 };
 

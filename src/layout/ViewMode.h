@@ -20,17 +20,10 @@ constexpr ControlId optionButton(ViewMode mode) {
   return ControlId::OptionBoth;
 }
 
-// The "&Browsers" menu item that shows the mode; its action carries this objectName.
-constexpr const char* menuItemName(ViewMode mode) {
-  switch (mode) {
-    case ViewMode::Top:
-      return "mnuOptionsTopBrowser";
-    case ViewMode::Bottom:
-      return "mnuOptionsBottomBrowser";
-    case ViewMode::Both:
-      break;
-  }
-  return "mnuOptionsBothBrowsers";
-}
+// The three option buttons of the top row: which one is selected. Selecting one never runs its
+// handler; only a user's click does.
+struct OptionButtons {
+  ViewMode selected = ViewMode::Both;
+};
 
 }  // namespace corvane

@@ -16,15 +16,14 @@ constexpr VisibilityStep kBothPanes[] = {
     {C::Label1, true},         {C::lblAddress1, true},
 };
 
-constexpr ViewMode kModes[] = {ViewMode::Both, ViewMode::Top, ViewMode::Bottom};
-
 }  // namespace
 
-ViewModes::ViewModes(LayoutModel& model, LayoutEngine& engine, SinglePaneModes& singlePane)
-    : model_(model), engine_(engine), singlePane_(singlePane) {}
+ViewModes::ViewModes(LayoutModel& model, OptionButtons& options, LayoutEngine& engine,
+                     SinglePaneModes& singlePane)
+    : model_(model), options_(options), engine_(engine), singlePane_(singlePane) {}
 
 void ViewModes::OptionBoth_Click() {
-  model_.selectOption(ViewMode::Both);
+  options_.selected = ViewMode::Both;
   applyVisibility(model_, kBothPanes);
   engine_.Form_Resize();
   // 180 here, 5 twips above where the resize pass puts the bar.
@@ -35,29 +34,8 @@ void ViewModes::OptionBoth_Click() {
 void ViewModes::OptionTop_Click() { singlePane_.OptionTop_Click(OnRejected::kSkipRule); }
 
 void ViewModes::OptionBottom_Click() {
-  model_.selectOption(ViewMode::Bottom);
+  options_.selected = ViewMode::Bottom;
   singlePane_.OptionBottom_Click(OnRejected::kSkipRule);
-}
-
-void ViewModes::mnuOptionsBothBrowsers_Click() {
-  updateCheckMarks(ViewMode::Both);
-  OptionBoth_Click();
-}
-
-void ViewModes::mnuOptionsTopBrowser_Click() {
-  updateCheckMarks(ViewMode::Top);
-  OptionTop_Click();
-}
-
-void ViewModes::mnuOptionsBottomBrowser_Click() {
-  updateCheckMarks(ViewMode::Bottom);
-  OptionBottom_Click();
-}
-
-void ViewModes::updateCheckMarks(ViewMode own) {
-  const bool ownChecked = model_.menuChecked(own);
-  for (ViewMode mode : kModes) model_.setMenuChecked(mode, false);
-  model_.setMenuChecked(own, !ownChecked);
 }
 
 }  // namespace corvane

@@ -3,15 +3,17 @@
 #include "layout/LayoutEngine.h"
 #include "layout/LayoutModel.h"
 #include "layout/SinglePaneModes.h"
+#include "layout/ViewMode.h"
 
 namespace corvane {
 
-// The option buttons' click handlers and the "&Browsers" menu commands. A click selects its
-// option button before the handler runs, so each handler selects its own mode first; running a
-// handler again (as a toolkit that reports programmatic selection would) leaves the same state.
+// The option buttons' click handlers. A click selects its option button before the handler
+// runs, so each handler selects its own mode first; running a handler again (as a toolkit that
+// reports programmatic selection would) leaves the same state.
 class ViewModes {
  public:
-  ViewModes(LayoutModel& model, LayoutEngine& engine, SinglePaneModes& singlePane);
+  ViewModes(LayoutModel& model, OptionButtons& options, LayoutEngine& engine,
+            SinglePaneModes& singlePane);
   ViewModes(const ViewModes&) = delete;
   ViewModes& operator=(const ViewModes&) = delete;
 
@@ -21,16 +23,9 @@ class ViewModes {
   void OptionTop_Click();
   void OptionBottom_Click();
 
-  // Invert the own check mark, clear the other two, then apply the item's mode whatever the
-  // new check mark is.
-  void mnuOptionsBothBrowsers_Click();
-  void mnuOptionsTopBrowser_Click();
-  void mnuOptionsBottomBrowser_Click();
-
  private:
-  void updateCheckMarks(ViewMode own);
-
   LayoutModel& model_;
+  OptionButtons& options_;
   LayoutEngine& engine_;
   SinglePaneModes& singlePane_;
 };

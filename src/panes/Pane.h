@@ -8,6 +8,7 @@
 #include "platform/IProgressBar.h"
 #include "platform/IStatusLine.h"
 #include "platform/ITimer.h"
+#include "platform/IToolbar.h"
 
 namespace corvane {
 
@@ -18,13 +19,14 @@ enum class PaneId { Top, Bottom };
 // belong to the main window; the pane only refers to them.
 struct Pane {
   Pane(PaneId paneId, IBrowserControl& browser, IAddressBox& addressBox, IStatusLine& statusLine,
-       IProgressBar& progressBar, ITimer& pollTimer)
+       IProgressBar& progressBar, ITimer& pollTimer, IToolbar& toolbar)
       : id(paneId),
         brwWebBrowser(browser),
         cboAddress(addressBox),
         Label(statusLine),
         ProgressBar(progressBar),
-        timTimer(pollTimer) {}
+        timTimer(pollTimer),
+        tbToolBar(toolbar) {}
   Pane(const Pane&) = delete;
   Pane& operator=(const Pane&) = delete;
 
@@ -40,6 +42,8 @@ struct Pane {
   IProgressBar& ProgressBar;
   // timTimer1 / timTimer2: status poll, 5 ms, off at start; the favorites tree starts it.
   ITimer& timTimer;
+  // tbToolBar1 / tbToolBar2: Back, Forward, Stop, Refresh, Home, Fav, Search, Chat.
+  IToolbar& tbToolBar;
 
   // File1 / File2: the files of the folder being viewed in folder view.
   FolderListing File;

@@ -32,16 +32,7 @@ std::string folderViewMessage(int count) {
 
 }  // namespace
 
-PaneNavigation::PaneNavigation(Pane& pane) : pane_(pane) {
-  pane_.brwWebBrowser.SetEventSink(this);
-  pane_.timTimer.SetOnTick([this] { timTimer_Timer(); });
-}
-
-PaneNavigation::~PaneNavigation() {
-  // The control and the timer outlive this object; they must not call into it afterwards.
-  guarded([&] { pane_.brwWebBrowser.SetEventSink(nullptr); });
-  guarded([&] { pane_.timTimer.SetOnTick(nullptr); });
-}
+PaneNavigation::PaneNavigation(Pane& pane) : pane_(pane) {}
 
 void PaneNavigation::cboAddress_Click() {
   // Selecting the first list entry while the history is rewritten raises this click again.
@@ -90,8 +81,6 @@ void PaneNavigation::ProgressChange(int32_t progress, int32_t progressMax) {
     pane_.ProgressBar.SetValue(std::min(static_cast<float>(progress), pane_.ProgressBar.Max()));
   });
 }
-
-void PaneNavigation::CommandStateChange(int32_t /*command*/, bool /*enable*/) {}
 
 void PaneNavigation::NavigateComplete2() {
   // The event's own frame and address are not used: a frame finishing inside a page updates the

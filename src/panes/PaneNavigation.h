@@ -4,21 +4,21 @@
 #include <string>
 
 #include "panes/Pane.h"
-#include "platform/IBrowserEvents.h"
 
 namespace corvane {
 
 // How one pane is told where to go and how it follows its browser control: the navigation entry,
 // the address box's keys, the address history, the status line, the progress bar and the status
-// poll. One instance per pane; it is the pane's control's event sink and its poll timer's tick
-// for as long as it lives.
+// poll. One instance per pane; the pane's controller hands it the control's events and the poll
+// timer's ticks.
 //
 // Failures of the platform calls are ignored one statement at a time: a call that throws is
 // skipped and the next one still runs, so a refused address still gets its status line.
-class PaneNavigation : public IBrowserEvents {
+class PaneNavigation {
  public:
   explicit PaneNavigation(Pane& pane);
-  ~PaneNavigation() override;
+  PaneNavigation(const PaneNavigation&) = delete;
+  PaneNavigation& operator=(const PaneNavigation&) = delete;
 
   // The navigation entry (cboAddress1_Click / cboAddress2_Click): goes to the address box's text
   // exactly as typed. Does nothing while the pane's address list is being rewritten. An empty text
@@ -31,14 +31,11 @@ class PaneNavigation : public IBrowserEvents {
   // Switches the status poll on (before a navigation that does not go through the entry).
   void startStatusPoll();
 
-  // IBrowserEvents
-  void StatusTextChange(const std::string& text) override;
-  void ProgressChange(int32_t progress, int32_t progressMax) override;
-  // Back and Forward of the pane's toolbar follow this; the toolbar is not part of the pane yet,
-  // so for now the event is deliberately ignored.
-  void CommandStateChange(int32_t command, bool enable) override;
-  void NavigateComplete2() override;
-  void DownloadComplete() override;
+  // The control's events that concern the address, the status line and the progress bar.
+  void StatusTextChange(const std::string& text);
+  void ProgressChange(int32_t progress, int32_t progressMax);
+  void NavigateComplete2();
+  void DownloadComplete();
 
  private:
   void showTitle();

@@ -9,8 +9,10 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include "qt/AccessibleAddressBox.h"
 #include "qt/PaneToolbar.h"
 #include "qt/SplitterBar.h"
+#include "qt/StatusLabel.h"
 
 namespace corvane {
 
@@ -25,13 +27,6 @@ W* make(QWidget* parent, const char* name, const QString& accessibleName = QStri
   widget->setObjectName(QString::fromLatin1(name));
   if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
   return widget;
-}
-
-QLabel* makeStatus(QWidget* parent, const char* name, const QString& description) {
-  auto* label = make<QLabel>(parent, name, description);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return label;
 }
 
 QLabel* makeAddressLabel(QWidget* parent, const char* name, QComboBox* buddy) {
@@ -62,17 +57,18 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 BrowserControls BrowserControls::create(QWidget* client) {
+  installAddressBoxAccessibility();
   BrowserControls c{};
   // Created bottom to top where they overlap, so that the address strips lie above the
   // browsers and the bottom address strip above the bottom toolbar row.
   c.brwWebBrowser1 = make<QWebEngineView>(client, "brwWebBrowser1", QObject::tr("Top browser"));
   c.brwWebBrowser2 = make<QWebEngineView>(client, "brwWebBrowser2", QObject::tr("Bottom browser"));
-  c.browserSplit = new SplitterBar(Qt::SizeVerCursor, client);
+  c.browserSplit = new SplitterBar(Qt::Vertical, client);
   c.browserSplit->setObjectName(QStringLiteral("browserSplit"));
   c.browserSplit->setAccessibleName(QObject::tr("Pane splitter"));
   c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites tree"));
   c.tvw->setHeaderHidden(true);
-  c.picSplit = new SplitterBar(Qt::SplitHCursor, client);
+  c.picSplit = new SplitterBar(Qt::Horizontal, client);
   c.picSplit->setObjectName(QStringLiteral("picSplit"));
   c.picSplit->setAccessibleName(QObject::tr("Favorites splitter"));
 
@@ -89,7 +85,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.picAddress2 = make<QWidget>(client, "picAddress2", QObject::tr("Bottom address strip"));
   c.cboAddress2 = make<QComboBox>(c.picAddress2, "cboAddress2", QObject::tr("Bottom address"));
   c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", c.cboAddress2);
-  c.Label2 = makeStatus(c.picAddress2, "Label2", QObject::tr("Bottom status"));
+  c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
   c.ProgressBar2 = make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
 
   c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
@@ -102,7 +98,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.OptionTop = makeOption(client, "OptionTop", QObject::tr("Top Browser "));
   c.OptionBottom = makeOption(client, "OptionBottom", QObject::tr("Bottom Browser"));
   c.OptionBoth->setChecked(true);
-  c.Label1 = makeStatus(client, "Label1", QObject::tr("Top status"));
+  c.Label1 = new StatusLabel(QStringLiteral("Label1"), QObject::tr("Top status"), client);
   c.ProgressBar1 = make<QProgressBar>(client, "ProgressBar1", QObject::tr("Top progress"));
   return c;
 }

@@ -14,6 +14,7 @@ namespace corvane {
 
 class PaneToolbar;
 class SplitterBar;
+class StatusLabel;
 
 // Every control of the main window's client area, each named as the layout knows it. The
 // window's layout places them; nothing here sizes anything.
@@ -22,7 +23,7 @@ struct BrowserControls {
   QRadioButton* OptionBoth;
   QRadioButton* OptionTop;
   QRadioButton* OptionBottom;
-  QLabel* Label1;
+  StatusLabel* Label1;
   QProgressBar* ProgressBar1;
   QWidget* picAddress1;
   QLabel* lblAddress1;
@@ -39,7 +40,7 @@ struct BrowserControls {
   QWidget* picAddress2;
   QComboBox* cboAddress2;
   QProgressBar* ProgressBar2;
-  QLabel* Label2;
+  StatusLabel* Label2;
   QLabel* lblAddress2;
   PaneToolbar* tbToolBar2;
 

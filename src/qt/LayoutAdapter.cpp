@@ -1,14 +1,14 @@
 #include "qt/LayoutAdapter.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QPalette>
+#include <QSignalBlocker>
 #include <QString>
 #include <QWidget>
+
 #include <algorithm>
 #include <cmath>
-
-#include "layout/ViewMode.h"
+#include <stdexcept>
 
 namespace corvane {
 
@@ -26,32 +26,43 @@ int toPixelEdge(double twips, int dpi) {
 
 // Puts upper above lower when they are siblings and upper is not above already.
 void keepAbove(QWidget* upper, QWidget* lower) {
-  if (!upper || !lower || upper->parentWidget() != lower->parentWidget()) return;
+  if (upper->parentWidget() != lower->parentWidget()) return;
   const QObjectList& siblings = upper->parentWidget()->children();
   if (siblings.indexOf(upper) < siblings.indexOf(lower)) lower->stackUnder(upper);
 }
 
 }  // namespace
 
-LayoutAdapter::LayoutAdapter(QWidget* client) : client_(client) {}
+LayoutAdapter::LayoutAdapter(QWidget* client) : client_(client) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    const char* name = controlName(controlAt(i));
+    widgets_[i] = client_->findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widgets_[i]) throw std::logic_error(std::string("the window has no control ") + name);
+  }
+  applyStacking();
+}
 
-void LayoutAdapter::apply(const LayoutModel& model) {
+void LayoutAdapter::apply(const Layout& layout) {
+  const LayoutModel& model = layout.model();
   // Ids run containers first, so a strip is placed before the controls inside it.
   for (std::size_t i = 0; i < kControlCount; ++i) {
     const ControlId id = controlAt(i);
-    QWidget* widget = control(id);
-    if (!widget) continue;
-    applyGeometry(model, id, *widget);
-    if (id == ControlId::picSplit || id == ControlId::browserSplit) {
-      applyBarColour(model, id, *widget);
+    QWidget& widget = *widgets_[i];
+    Shown now{geometryOf(model, id, widget), model.visible(id), model.backColour(id)};
+    std::optional<Shown>& before = shown_[i];
+    if (!before || before->geometry != now.geometry) widget.setGeometry(now.geometry);
+    if ((id == ControlId::picSplit || id == ControlId::browserSplit) &&
+        (!before || before->colour != now.colour)) {
+      applyBarColour(now.colour, widget);
     }
-    widget->setVisible(model.visible(id));
+    if (!before || before->visible != now.visible) widget.setVisible(now.visible);
+    before = now;
   }
-  applyStacking();
-  applySelection(model);
+  if (shownMode_ != layout.viewMode()) applySelection(layout.viewMode());
 }
 
-void LayoutAdapter::applyGeometry(const LayoutModel& model, ControlId id, QWidget& widget) {
+QRect LayoutAdapter::geometryOf(const LayoutModel& model, ControlId id,
+                                const QWidget& widget) const {
   ControlRect inClient = model.rect(id);
   if (auto container = containerOf(id)) {
     inClient.Left += model.rect(*container).Left;
@@ -62,18 +73,15 @@ void LayoutAdapter::applyGeometry(const LayoutModel& model, ControlId id, QWidge
   // on screen is the same.
   QWidget* parent = widget.parentWidget();
   if (parent && parent != client_) px.moveTopLeft(parent->mapFrom(client_, px.topLeft()));
-  if (widget.geometry() != px) widget.setGeometry(px);
+  return px;
 }
 
-void LayoutAdapter::applyBarColour(const LayoutModel& model, ControlId id, QWidget& widget) {
+void LayoutAdapter::applyBarColour(BarColour colour, QWidget& widget) {
   const QPalette::ColorRole role =
-      model.backColour(id) == BarColour::Highlight ? QPalette::Highlight : QPalette::Window;
-  const QColor colour = client_->window()->palette().color(role);
+      colour == BarColour::Highlight ? QPalette::Highlight : QPalette::Window;
   QPalette palette = widget.palette();
-  if (palette.color(QPalette::Window) != colour) {
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-  }
+  palette.setColor(QPalette::Window, client_->window()->palette().color(role));
+  widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
 
@@ -86,22 +94,20 @@ void LayoutAdapter::applyStacking() {
   keepAbove(control(ControlId::browserSplit), control(ControlId::brwWebBrowser2));
 }
 
-void LayoutAdapter::applySelection(const LayoutModel& model) {
-  constexpr ViewMode kModes[] = {ViewMode::Both, ViewMode::Top, ViewMode::Bottom};
-  // The selected button first: exclusive buttons refuse to uncheck the checked one.
-  if (auto* selected = qobject_cast<QAbstractButton*>(control(optionButton(model.viewMode())))) {
-    selected->setChecked(true);
+void LayoutAdapter::applySelection(ViewMode mode) {
+  // Showing the selection is not a user's choice: it must not run an option's handler.
+  for (ViewMode each : {ViewMode::Both, ViewMode::Top, ViewMode::Bottom}) {
+    auto* button = qobject_cast<QAbstractButton*>(control(optionButton(each)));
+    if (!button) continue;
+    const QSignalBlocker block(button);
+    // The selected button first would be needed with exclusive buttons; setting each to its
+    // state with the group's exclusivity lifted avoids an order dependency.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(each == mode);
+    button->setAutoExclusive(exclusive);
   }
-  for (ViewMode mode : kModes) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control(optionButton(mode)))) {
-      if (mode != model.viewMode()) button->setChecked(false);
-    }
-    auto* item = client_->window()->findChild<QAction*>(QString::fromLatin1(menuItemName(mode)));
-    if (item) {
-      item->setCheckable(true);
-      item->setChecked(model.menuChecked(mode));
-    }
-  }
+  shownMode_ = mode;
 }
 
 QRect LayoutAdapter::toPixels(const ControlRect& twips) const {
@@ -112,10 +118,6 @@ QRect LayoutAdapter::toPixels(const ControlRect& twips) const {
   const int right = toPixelEdge(static_cast<double>(twips.Left) + twips.Width, dpiX);
   const int bottom = toPixelEdge(static_cast<double>(twips.Top) + twips.Height, dpiY);
   return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
-}
-
-QWidget* LayoutAdapter::control(ControlId id) const {
-  return client_->findChild<QWidget*>(QString::fromLatin1(controlName(id)));
 }
 
 }  // namespace corvane

@@ -2,18 +2,22 @@
 
 #include <QRect>
 
+#include <array>
+#include <optional>
+
 #include "layout/ControlRect.h"
+#include "layout/Layout.h"
 #include "layout/LayoutModel.h"
 
 class QWidget;
 
 namespace corvane {
 
-// Shows a layout model on the real widgets: each control's geometry, visibility and, for the
-// two splitter bars, background colour; the option buttons' selection and the "&Browsers"
-// menu's check marks. Controls are found by objectName under the client widget, the menu
-// actions by objectName under its window (which also gives the bars' colours); whatever is
-// missing is skipped.
+// Shows a layout on the real widgets: each control's geometry, visibility and, for the two
+// splitter bars, background colour, and which option button is selected. The widgets are found
+// by objectName under the client widget once, when the adapter is built; a missing one is a
+// programming error and throws. Only what changed since the last apply reaches a widget, so a
+// widget shown, hidden or moved elsewhere keeps that until the layout itself changes it again.
 class LayoutAdapter {
  public:
   // client: the main window's central widget; not owned, must outlive the adapter.
@@ -21,19 +25,27 @@ class LayoutAdapter {
   LayoutAdapter(const LayoutAdapter&) = delete;
   LayoutAdapter& operator=(const LayoutAdapter&) = delete;
 
-  // Applies the whole model; cheap enough to run after every handler.
-  void apply(const LayoutModel& model);
+  void apply(const Layout& layout);
 
  private:
-  void applyGeometry(const LayoutModel& model, ControlId id, QWidget& widget);
-  void applyBarColour(const LayoutModel& model, ControlId id, QWidget& widget);
+  struct Shown {
+    QRect geometry;
+    bool visible = false;
+    BarColour colour = BarColour::Window;
+  };
+
+  QRect geometryOf(const LayoutModel& model, ControlId id, const QWidget& widget) const;
+  void applyBarColour(BarColour colour, QWidget& widget);
   void applyStacking();
-  void applySelection(const LayoutModel& model);
+  void applySelection(ViewMode mode);
   // A rectangle in client twips to client pixels, edges snapped to whole pixels.
   QRect toPixels(const ControlRect& twips) const;
-  QWidget* control(ControlId id) const;
+  QWidget* control(ControlId id) const { return widgets_[indexOf(id)]; }
 
   QWidget* client_;
+  std::array<QWidget*, kControlCount> widgets_{};
+  std::array<std::optional<Shown>, kControlCount> shown_{};
+  std::optional<ViewMode> shownMode_;
 };
 
 }  // namespace corvane

@@ -1,12 +1,16 @@
 #include "qt/PaneToolbar.h"
 
-#include <QAction>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QStyle>
 #include <QToolButton>
+
+#include <stdexcept>
 
 namespace corvane {
 
 namespace {
+
 struct ToolbarButton {
   const char* key;
   const char* tooltip;
@@ -25,44 +29,65 @@ const ToolbarButton kButtons[] = {
      QStyle::SP_FileDialogContentsView},
     {"Chat", "Corvane  Chat", "mail-message-new", QStyle::SP_MessageBoxInformation},
 };
+
+constexpr int kIconSize = 16;
+
 }  // namespace
 
-PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent)
-    : QToolBar(parent) {
+PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName,
+                         QWidget* parent)
+    : QWidget(parent) {
   setObjectName(objectName);
   setAccessibleName(accessibleName);
-  setMovable(false);
-  setFloatable(false);
-  setIconSize(QSize(16, 16));
-  setToolButtonStyle(Qt::ToolButtonIconOnly);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(2, 2, 2, 2);
+  row->setSpacing(1);
   for (const ToolbarButton& b : kButtons) {
     const QString key = QString::fromLatin1(b.key);
     QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon));
     if (icon.isNull()) icon = style()->standardIcon(b.fallback);
-    QAction* action = addAction(icon, key);
-    action->setObjectName(objectName + QLatin1Char('_') + key);
-    action->setToolTip(QString::fromLatin1(b.tooltip));
-    action->setData(key);
-    connect(action, &QAction::triggered, this, [this, key] { Q_EMIT buttonClick(key); });
-    if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(action))) {
-      tool->setAutoRaise(false);
-      tool->setAccessibleName(QString::fromLatin1(b.tooltip).simplified());
-    }
-    buttons_.append(action);
+    auto* tool = new QToolButton(this);
+    tool->setObjectName(objectName + QLatin1Char('_') + key);
+    tool->setIcon(icon);
+    tool->setIconSize(QSize(kIconSize, kIconSize));
+    tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tool->setToolTip(QString::fromLatin1(b.tooltip));
+    tool->setAccessibleName(QString::fromLatin1(b.tooltip).simplified());
+    tool->setAutoRaise(false);
+    tool->setFocusPolicy(Qt::TabFocus);
+    connect(tool, &QToolButton::clicked, this, [this, key] { Q_EMIT buttonClick(key); });
+    row->addWidget(tool);
+    buttons_.append(tool);
   }
+  row->addStretch(1);
 }
 
-QAction* PaneToolbar::button(int position) const {
+int PaneToolbar::ButtonCount() const { return static_cast<int>(buttons_.size()); }
+
+QToolButton* PaneToolbar::button(int position) const {
   if (position < 1 || position > buttons_.size()) return nullptr;
   return buttons_.at(position - 1);
 }
 
-void PaneToolbar::toggleFlat() {
-  for (QAction* action : buttons_) {
-    if (auto* tool = qobject_cast<QToolButton*>(widgetForAction(action))) {
-      tool->setAutoRaise(!tool->autoRaise());
-    }
-  }
+std::string PaneToolbar::ButtonKey(int position) const {
+  return position >= 1 && position <= ButtonCount() ? kButtons[position - 1].key : "";
 }
+
+bool PaneToolbar::ButtonEnabled(int position) const {
+  const QToolButton* b = button(position);
+  return b && b->isEnabled();
+}
+
+void PaneToolbar::SetButtonEnabled(int position, bool enabled) {
+  QToolButton* b = button(position);
+  if (!b) throw std::out_of_range("no such toolbar button");
+  b->setEnabled(enabled);
+}
+
+void PaneToolbar::ToggleFlat() {
+  for (QToolButton* b : buttons_) b->setAutoRaise(!b->autoRaise());
+}
+
+void PaneToolbar::Refresh() { repaint(); }
 
 }  // namespace corvane

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <stdexcept>
+
 #include "Version.h"
 #include "app/Guarded.h"
 #include "app/SettingsLocation.h"
@@ -126,7 +128,8 @@ void frmSplash::StartMainWindow() {
     homes_ = ResolveHomePages(*settings_, folders_.program.toStdString(), kSiteBase);
   });
   guarded([&] {
-    frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes_);
+    if (!settings_) throw std::runtime_error("no settings file");
+    frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes_, *settings_);
     frmbrowser_->Form_Load();
   });
 

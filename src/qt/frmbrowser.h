@@ -5,87 +5,76 @@
 #include <memory>
 
 #include "app/HomePages.h"
-#include "app/IMainWindowLoadSteps.h"
-#include "app/MainWindowLoad.h"
-#include "panes/Pane.h"
+#include "app/IMainWindowView.h"
+#include "app/MainWindow.h"
+#include "app/mdlGen.h"
 #include "qt/BrowserControls.h"
 #include "qt/ProgramFolders.h"
 
+class QAbstractButton;
 class QWebEngineProfile;
 
 namespace corvane {
 
-class Layout;
 class LayoutAdapter;
-class PaneNavigation;
+class MenuAdapter;
 class QtAddressBox;
 class QtProgressBar;
-class QtStatusLine;
 class QtTimer;
 class QtWindowMetrics;
 class WebEngineBrowserControl;
 
-// The main window: two browser panes, their toolbars, address strips and status rows, the
-// view-mode buttons and menus. It owns the widgets and forwards their events to the logic.
-class frmbrowser : public QMainWindow, private IMainWindowLoadSteps {
+// The main window: it owns the widgets of both panes, the top row, the address strips and the
+// menus, forwards their events to the main window's logic and shows the state that results.
+class frmbrowser : public QMainWindow, private IMainWindowView {
   Q_OBJECT
  public:
-  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes);
+  // settings: the cv.ini the start-up resolved the home pages from; must outlive the window.
+  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes,
+             mdlGen& settings);
   ~frmbrowser() override;
 
   // The load sequence: flat toolbars, layout, show, both panes to their offline home pages.
   void Form_Load();
 
   // The home pages resolved at start-up.
-  const HomePages& homePages() const { return homes_; }
+  const HomePages& homePages() const { return core_->homePages(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // IMainWindowLoadSteps
-  void MakeToolbarsFlat() override;
-  void ReadSystemFolders(std::string& systemFolder) override;
-  void InitLayout() override;
-  void DisableBackForward(PaneId pane) override;
+  // IMainWindowView
   void Show() override;
-  void RepaintToolbar(PaneId pane) override;
-  IAddressBox& cboAddress(PaneId pane) override;
-  void cboAddress_Click(PaneId pane) override;
+  void ShowLayout(const Layout& layout) override;
+  void ShowMenus(const MenuBar& menus) override;
   void LoadTipWindow() override;
 
-  void createPanes(QWebEngineProfile* profile);
-  void createMenus();
-  void connectLayoutControls();
-  // Runs a layout handler, then shows its result on the widgets.
+  void createControls(QWebEngineProfile* profile);
+  void connectControls();
+  void connectOption(QAbstractButton* button, void (MainWindow::*handler)());
+  // Runs a handler of the logic, then shows the layout and menus it leaves.
   template <typename Handler>
-  void layoutAction(Handler&& handler);
-  void Form_Unload();
+  void run(Handler&& handler);
 
   ProgramFolders folders_;
-  HomePages homes_;
   QWidget* client_;
   BrowserControls c_;
   QtAddressBox* address1_ = nullptr;
   QtAddressBox* address2_ = nullptr;
-  std::unique_ptr<QtStatusLine> status1_;
-  std::unique_ptr<QtStatusLine> status2_;
   std::unique_ptr<QtProgressBar> progress1_;
   std::unique_ptr<QtProgressBar> progress2_;
   QtTimer* timTimer1_ = nullptr;
   QtTimer* timTimer2_ = nullptr;
   WebEngineBrowserControl* brw1_ = nullptr;
   WebEngineBrowserControl* brw2_ = nullptr;
-  std::unique_ptr<Pane> pane1_;
-  std::unique_ptr<Pane> pane2_;
-  std::unique_ptr<PaneNavigation> nav1_;
-  std::unique_ptr<PaneNavigation> nav2_;
   std::unique_ptr<QtWindowMetrics> metrics_;
-  std::unique_ptr<Layout> layout_;
+  std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
-  bool layoutReady_ = false;
-  MainWindowLoad load_;
+  MenuAdapter* menuAdapter_ = nullptr;
+  // The option button whose toggle has just run its handler; its click that follows must not.
+  QAbstractButton* justToggled_ = nullptr;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 #include <QWebEngineView>
@@ -10,8 +11,6 @@
 
 #include "TestProgram.h"
 #include "layout/ControlId.h"
-#include "layout/Layout.h"
-#include "qt/QtWindowMetrics.h"
 #include "qt/frmbrowser.h"
 
 using corvane::ControlId;
@@ -23,7 +22,8 @@ class LayoutTest : public QObject {
   void initTestCase();
   void cleanupTestCase();
   void init();
-  void widgetsLandWhereTheEngineSaysAtEverySize();
+  void widgetsLandWhereTheLayoutRulesPutThem();
+  void evenSplitAndMinimumSizeAtOtherSizes();
   void viewModesFromMenuButtonsAndShortcuts();
   void paneSplitterMovesTheBoundaryByTheDrag();
   void favoritesSplitterFollowsThePointer();
@@ -73,30 +73,55 @@ void LayoutTest::showBoth() {
   QVERIFY(widget(ControlId::brwWebBrowser2)->isVisible());
 }
 
-void LayoutTest::widgetsLandWhereTheEngineSaysAtEverySize() {
-  for (const QSize size : {QSize(900, 700), QSize(1201, 813), QSize(640, 480)}) {
+void LayoutTest::widgetsLandWhereTheLayoutRulesPutThem() {
+  // Worked by hand for a client area of 800 x 600 pixels at 96 dpi (12000 x 9000 twips, 15 twips
+  // a pixel), favorites hidden, both panes: each edge is the rule's twips divided by 15, rounded.
+  QCOMPARE(client_->logicalDpiY(), 96);
+  window_->resize(800, 600 + window_->menuBar()->height());
+  QVERIFY(TestProgram::waitUntil([&] { return client_->size() == QSize(800, 600); }, 2000));
+  // OuterWidth is the frame's width, whatever the platform draws around the client area.
+  const int outer = window_->frameGeometry().width();
+  const int progressLeft = qRound((outer * 15 - 1900) / 15.0);
+  showBoth();
+  const struct {
+    ControlId id;
+    QRect px;
+  } expected[] = {
+      // Left 30, Top 1015, Width 12000-100, Height 9000/2-1100.
+      {ControlId::brwWebBrowser1, QRect(QPoint(2, 68), QPoint(794, 293))},
+      // Top (9000-900) - 3400 - 100 = 4600.
+      {ControlId::brwWebBrowser2, QRect(QPoint(2, 307), QPoint(794, 532))},
+      // Top 4600 - 180, as Both places it; 180 high.
+      {ControlId::browserSplit, QRect(QPoint(0, 295), QPoint(-1, 306))},
+      // 960, 600, 12000-1000, 360.
+      {ControlId::cboAddress1, QRect(QPoint(64, 40), QPoint(796, 63))},
+      // 0, 9000-900, 12000, 1035.
+      {ControlId::picAddress2, QRect(QPoint(0, 540), QPoint(799, 608))},
+      // 0, 9000-500, 4065, 510.
+      {ControlId::tbToolBar2, QRect(QPoint(0, 567), QPoint(270, 600))},
+      // OuterWidth-1900, 360, 1575, 255.
+      {ControlId::ProgressBar1, QRect(progressLeft, 24, qRound((outer * 15 + -1900 + 1575) / 15.0) -
+                                                            progressLeft, 17)},
+      {ControlId::Label1, QRect(QPoint(272, 13), QPoint(544, 39))},
+  };
+  for (const auto& e : expected) {
+    const QRect got = placed(widget(e.id));
+    const QString what = QString::fromLatin1(corvane::controlName(e.id));
+    if (e.id == ControlId::browserSplit) {  // its width is the screen's; only Top and Height
+      QCOMPARE(got.top(), e.px.top());
+      QCOMPARE(got.height(), e.px.height());
+      continue;
+    }
+    QVERIFY2(got == e.px, qPrintable(QStringLiteral("%1: %2,%3 %4x%5").arg(what)
+                                         .arg(got.x()).arg(got.y()).arg(got.width())
+                                         .arg(got.height())));
+  }
+}
+
+void LayoutTest::evenSplitAndMinimumSizeAtOtherSizes() {
+  for (const QSize size : {QSize(900, 700), QSize(1201, 813)}) {
     window_->resize(size);
     QVERIFY(TestProgram::waitUntil([&] { return window_->size() == size; }, 2000));
-    QApplication::processEvents();
-    // The same computation, on its own, for the window's current size.
-    corvane::QtWindowMetrics metrics(window_);
-    corvane::Layout expected(metrics);
-    expected.InitLayout();
-    expected.Form_Resize();
-    expected.OptionBoth_Click();
-    for (ControlId id : {ControlId::brwWebBrowser1, ControlId::brwWebBrowser2,
-                         ControlId::browserSplit, ControlId::cboAddress1, ControlId::picAddress2,
-                         ControlId::tbToolBar2, ControlId::ProgressBar1, ControlId::Label1}) {
-      const corvane::ControlRect r = expected.model().rect(id);
-      const QRect got = placed(widget(id));
-      const double k = pxPerTwip();
-      const QString what = QStringLiteral("%1 at %2x%3").arg(QString::fromLatin1(
-          corvane::controlName(id))).arg(size.width()).arg(size.height());
-      QVERIFY2(std::abs(got.left() - r.Left * k) <= 1.0, qPrintable(what));
-      QVERIFY2(std::abs(got.top() - r.Top * k) <= 1.0, qPrintable(what));
-      QVERIFY2(std::abs(got.width() - r.Width * k) <= 1.5, qPrintable(what));
-      QVERIFY2(std::abs(got.height() - r.Height * k) <= 1.5, qPrintable(what));
-    }
     // The even split: both browsers as high as each other, the bottom one ending 100 twips
     // above the bottom address strip.
     const QRect top = placed(widget(ControlId::brwWebBrowser1));
@@ -105,6 +130,17 @@ void LayoutTest::widgetsLandWhereTheEngineSaysAtEverySize() {
     QVERIFY(std::abs(placed(widget(ControlId::picAddress2)).top() - (bottom.bottom() + 1) -
                      100 * pxPerTwip()) <= 1.5);
   }
+  // Smaller than the minimum is refused: no control of a pane's rows overlaps another and
+  // each browser keeps a usable height.
+  window_->resize(120, 90);
+  QApplication::processEvents();
+  QVERIFY(client_->width() >= 672 && client_->height() >= 457);
+  const QRect progress = placed(widget(ControlId::ProgressBar1));
+  QVERIFY(!progress.intersects(placed(widget(ControlId::Label1))));
+  QVERIFY(!progress.intersects(placed(widget(ControlId::tbToolBar1))));
+  QVERIFY(placed(widget(ControlId::brwWebBrowser1)).bottom() <
+          placed(widget(ControlId::brwWebBrowser2)).top());
+  QVERIFY(widget(ControlId::brwWebBrowser1)->height() >= 150);
 }
 
 void LayoutTest::viewModesFromMenuButtonsAndShortcuts() {

@@ -29,8 +29,8 @@ struct Window {
   explicit Window(bool favorites, float clientHeight = 6855) {
     metrics.resize(9840, clientHeight);
     layout.InitLayout();
-    layout.model().setFavoritesShown(favorites);
-    for (ControlId id : {C::tvw, C::picSplit, C::frmFav}) layout.model().setVisible(id, favorites);
+    layout.SetFavoritesShown(favorites);
+    layout.SetFavoritesVisible(favorites);
     layout.Form_Resize();
   }
   const LayoutModel& model() const { return layout.model(); }
@@ -108,9 +108,10 @@ TEST(LayoutEngineTest, InitLayoutDerivesTheReservesAndSetsUpTheBars) {
   EXPECT_TRUE(layout.model().visible(C::browserSplit));
 
   // The heights as they are at load count; 1105.5 rounds to the even 1106.
-  Layout taller(metrics);
-  taller.model().setHeight(C::tbToolBar1, 600.5f);
-  taller.model().setHeight(C::lblAddress2, 300);
+  LayoutModel tallerDesign;
+  tallerDesign.setHeight(C::tbToolBar1, 600.5f);
+  tallerDesign.setHeight(C::lblAddress2, 300);
+  Layout taller(metrics, tallerDesign);
   taller.InitLayout();
   EXPECT_EQ(taller.model().fields().TopReserve, 1106);
   EXPECT_EQ(taller.model().fields().BottomReserve, 1010);
@@ -133,8 +134,9 @@ TEST(LayoutEngineTest, WorkedExampleToTheHalfTwip) {
 
   // 4875.5 rounds to the even 4876, the bar's right edge 2220.5 to 2220.
   Window odd(true, 6855.5f);
-  odd.layout.model().setLeft(C::picSplit, 2160.5f);
-  odd.layout.Form_Resize();
+  odd.layout.picSplit_MouseDown(0, 0);  // half a twip to the right; the release runs the pass
+  odd.layout.picSplit_MouseMove(0.5f, 0);
+  odd.layout.picSplit_MouseUp(0, 0);
   EXPECT_EQ(odd.rect(C::picSplit).Height, 4876);
   EXPECT_EQ(odd.rect(C::brwWebBrowser1).Left, 2220);
   EXPECT_EQ(odd.rect(C::tvw).Width, 2130.5f);
@@ -180,9 +182,9 @@ TEST(LayoutEngineTest, HiddenFavoritesLeaveThePaneSplitterWhereItWas) {
   EXPECT_EQ(w.rect(C::brwWebBrowser1), (ControlRect{30, 1015, 9740, 2327.5f}));
   EXPECT_EQ(w.rect(C::tvw), ControlRect{});
 
-  w.layout.model().setFavoritesShown(true);
+  w.layout.SetFavoritesShown(true);
   w.layout.Form_Resize();
-  w.layout.model().setFavoritesShown(false);
+  w.layout.SetFavoritesShown(false);
   w.metrics.resize(8000, 6855);
   w.layout.Form_Resize();
   // The Left and Width of the last pass with the favorites shown.
@@ -214,11 +216,6 @@ TEST(SplittersTest, PaneSplitterIsLockedWhileTheBottomBrowserIsAtMost400High) {
   Window unlocked(false, 3002);
   unlocked.layout.browserSplit_MouseDown(0, 10);
   unlocked.expectBoundary(391, 1591, 411, 1416);
-
-  Window barLow(false);  // the bar alone at 500 above the strip locks it too
-  barLow.layout.model().setTop(C::browserSplit, 5955 - 500);
-  barLow.layout.browserSplit_MouseDown(0, 10);
-  barLow.expectBoundary(2327.5f, 3527.5f, 2327.5f, 5455);
 }
 
 TEST(SplittersTest, PaneSplitterStopsAtTheFirstRejectedHeight) {
@@ -282,7 +279,7 @@ void expectVisible(const LayoutModel& model, bool top, bool bottom) {
 TEST(ViewModesTest, TopAndBottomStretchTheirBrowserAndAlignTheFavoritesAlsoAfterAPass) {
   Window w(true);
   w.layout.OptionTop_Click();
-  EXPECT_EQ(w.model().viewMode(), ViewMode::Top);
+  EXPECT_EQ(w.layout.viewMode(), ViewMode::Top);
   EXPECT_EQ(w.rect(C::brwWebBrowser1), (ControlRect{2220, 1015, 7610, 6855 - 1135}));
   EXPECT_EQ(w.rect(C::frmFav).Top, 1015);
   EXPECT_EQ(w.rect(C::tvw), (ControlRect{30, 1585, 2130, 5720 - 570}));
@@ -295,7 +292,7 @@ TEST(ViewModesTest, TopAndBottomStretchTheirBrowserAndAlignTheFavoritesAlsoAfter
   expectVisible(w.model(), true, false);
 
   w.layout.OptionBottom_Click();
-  EXPECT_EQ(w.model().viewMode(), ViewMode::Bottom);
+  EXPECT_EQ(w.layout.viewMode(), ViewMode::Bottom);
   EXPECT_EQ(w.rect(C::brwWebBrowser2), (ControlRect{2220, 320, 9770, 9000 - 1300}));
   expectVisible(w.model(), false, true);
   w.metrics.resize(9840, 6855);
@@ -313,36 +310,12 @@ TEST(ViewModesTest, BothShowsEverythingAndPlacesTheSplitter180AboveTheBottomBrow
     Window w(true);
     (w.layout.*leave)();
     w.layout.OptionBoth_Click();
-    EXPECT_EQ(w.model().viewMode(), ViewMode::Both);
+    EXPECT_EQ(w.layout.viewMode(), ViewMode::Both);
     expectVisible(w.model(), true, true);
     EXPECT_EQ(w.rect(C::brwWebBrowser1), (ControlRect{2220, 1015, 7610, 2327.5f}));
     EXPECT_EQ(w.rect(C::brwWebBrowser2), (ControlRect{2220, 3527.5f, 7610, 2327.5f}));
     EXPECT_EQ(w.rect(C::browserSplit), (ControlRect{2220, 3347.5f, 7610, 180}));
     EXPECT_EQ(w.rect(C::tvw), (ControlRect{30, 1585, 2130, 4305}));
-  }
-}
-
-// A menu item inverts its own check mark, clears the other two and applies its mode anyway;
-// an option button click leaves the check marks alone.
-TEST(ViewModesTest, MenuCheckMarks) {
-  const struct {
-    Handler handler;
-    bool both, top, bottom;
-    ViewMode mode;
-  } steps[] = {{&Layout::mnuOptionsBothBrowsers_Click, false, false, false, ViewMode::Both},
-               {&Layout::mnuOptionsTopBrowser_Click, false, true, false, ViewMode::Top},
-               {&Layout::OptionBottom_Click, false, true, false, ViewMode::Bottom},
-               {&Layout::mnuOptionsTopBrowser_Click, false, false, false, ViewMode::Top},
-               {&Layout::mnuOptionsBottomBrowser_Click, false, false, true, ViewMode::Bottom},
-               {&Layout::mnuOptionsBothBrowsers_Click, true, false, false, ViewMode::Both}};
-  Window w(true);
-  for (std::size_t i = 0; i < std::size(steps); ++i) {
-    (w.layout.*steps[i].handler)();
-    const LayoutModel& m = w.model();
-    EXPECT_EQ(std::make_tuple(m.menuChecked(ViewMode::Both), m.menuChecked(ViewMode::Top),
-                              m.menuChecked(ViewMode::Bottom), m.viewMode()),
-              std::make_tuple(steps[i].both, steps[i].top, steps[i].bottom, steps[i].mode))
-        << "step " << i;
   }
 }
 

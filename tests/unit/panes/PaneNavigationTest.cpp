@@ -8,11 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "FakeAddressBox.h"
-#include "FakeBrowserControl.h"
-#include "FakeProgressBar.h"
-#include "FakeStatusLine.h"
-#include "FakeTimer.h"
+#include "PaneRig.h"
 #include "TempDir.h"
 
 namespace corvane {
@@ -20,29 +16,10 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// One pane's controls, the pane record over them, and its navigation.
-struct PaneRig {
-  explicit PaneRig(PaneId id = PaneId::Top)
-      : pane(id, browser, box, label, bar, timer), nav(pane) {}
-  void completeNavigation(const std::string& url, const std::string& title) {
-    browser.setLocationURL(url);
-    browser.setLocationName(title);
-    browser.raiseNavigateComplete2();
-  }
-
-  FakeBrowserControl browser;
-  FakeAddressBox box;
-  FakeStatusLine label;
-  FakeProgressBar bar;
-  FakeTimer timer{5};
-  Pane pane;
-  PaneNavigation nav;
-};
-
 TEST(PaneNavigationTest, ListensToTheControlAndTheTimerOnlyWhileItLives) {
   PaneRig rig;
   {
-    const PaneNavigation other(rig.pane);
+    const PaneController other(rig.pane);
     EXPECT_EQ(rig.browser.eventSink(), &other);
   }
   EXPECT_EQ(rig.browser.eventSink(), nullptr);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "layout/Layout.h"
+#include "menus/MenuBar.h"
+
+namespace corvane {
+
+// What the main window's logic asks of the window that shows it.
+class IMainWindowView {
+ public:
+  IMainWindowView() = default;
+  IMainWindowView(const IMainWindowView&) = delete;
+  IMainWindowView& operator=(const IMainWindowView&) = delete;
+  virtual ~IMainWindowView() = default;
+
+  // Shows the window, modeless.
+  virtual void Show() = 0;
+  // Shows the layout on the controls: what changed since the last time.
+  virtual void ShowLayout(const Layout& layout) = 0;
+  // Shows the menus' check marks.
+  virtual void ShowMenus(const MenuBar& menus) = 0;
+  // Loads the tip of the day window, which may close itself while loading.
+  virtual void LoadTipWindow() = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,97 @@
+#include "app/MainWindow.h"
+
+#include <utility>
+
+#include "app/Guarded.h"
+
+namespace corvane {
+
+MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
+                       const IWindowMetrics& metrics, mdlGen& settings, HomePages homes)
+    : view_(view),
+      settings_(settings),
+      homes_(std::move(homes)),
+      topPane_(makePane(PaneId::Top, top, homes_.StartingAddress1, homes_.StartingAddressOffLine1)),
+      bottomPane_(makePane(PaneId::Bottom, bottom, homes_.StartingAddress2,
+                           homes_.StartingAddressOffLine2)),
+      top_(std::make_unique<PaneController>(*topPane_)),
+      bottom_(std::make_unique<PaneController>(*bottomPane_)),
+      layout_(metrics),
+      browsersMenu_(layout_, menus_),
+      load_(*this, homes_) {}
+
+MainWindow::~MainWindow() = default;
+
+std::unique_ptr<Pane> MainWindow::makePane(PaneId id, const PaneControls& c,
+                                           const std::string& online, const std::string& offline) {
+  auto pane = std::make_unique<Pane>(id, c.browser, c.address, c.status, c.progress, c.timer,
+                                     c.toolbar);
+  pane->StartingAddress = online;
+  pane->StartingAddressOffLine = offline;
+  return pane;
+}
+
+void MainWindow::Form_Load() { load_.Form_Load(); }
+
+void MainWindow::Form_Resize() {
+  if (!laidOut_) return;
+  layout_.Form_Resize();
+}
+
+void MainWindow::Form_Unload() {
+  // The tip window and the about box close with the main window; nothing is saved.
+}
+
+void MainWindow::OptionBoth_Click() { layout_.OptionBoth_Click(); }
+void MainWindow::OptionTop_Click() { layout_.OptionTop_Click(); }
+void MainWindow::OptionBottom_Click() { layout_.OptionBottom_Click(); }
+
+void MainWindow::picSplit_MouseDown(float x, float y) { layout_.picSplit_MouseDown(x, y); }
+void MainWindow::picSplit_MouseMove(float x, float y) { layout_.picSplit_MouseMove(x, y); }
+void MainWindow::picSplit_MouseUp(float x, float y) { layout_.picSplit_MouseUp(x, y); }
+void MainWindow::browserSplit_MouseDown(float x, float y) { layout_.browserSplit_MouseDown(x, y); }
+void MainWindow::browserSplit_MouseUp(float x, float y) { layout_.browserSplit_MouseUp(x, y); }
+
+void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_Click(); }
+
+void MainWindow::cboAddress_KeyPress(PaneId id, int16_t keyAscii) {
+  pane(id).navigation().cboAddress_KeyPress(keyAscii);
+}
+
+void MainWindow::mnu_Click(const std::string& menuName, int index) {
+  menus_.Click(menuName, index);
+}
+
+void MainWindow::MakeToolbarsFlat() {
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    IToolbar& toolbar = pane(id).pane().tbToolBar;
+    guarded([&] { toolbar.ToggleFlat(); });
+    guarded([&] { toolbar.Refresh(); });
+  }
+}
+
+void MainWindow::ReadSystemFolders(std::string& /*systemFolder*/) {}
+
+void MainWindow::InitLayout() {
+  layout_.InitLayout();
+  laidOut_ = true;
+  view_.ShowLayout(layout_);
+}
+
+void MainWindow::DisableBackForward(PaneId id) { pane(id).toolbar().DisableBackForward(); }
+
+void MainWindow::Show() {
+  view_.Show();
+  // The first resize pass comes with the first showing, whatever the platform reports.
+  layout_.Form_Resize();
+  view_.ShowLayout(layout_);
+  view_.ShowMenus(menus_);
+}
+
+void MainWindow::RepaintToolbar(PaneId id) { pane(id).pane().tbToolBar.Refresh(); }
+
+IAddressBox& MainWindow::cboAddress(PaneId id) { return pane(id).pane().cboAddress; }
+
+void MainWindow::LoadTipWindow() { view_.LoadTipWindow(); }
+
+}  // namespace corvane

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/HomePages.h"
+#include "app/IMainWindowLoadSteps.h"
+#include "app/IMainWindowView.h"
+#include "app/MainWindowLoad.h"
+#include "app/mdlGen.h"
+#include "layout/Layout.h"
+#include "menus/BrowsersMenu.h"
+#include "menus/MenuBar.h"
+#include "panes/Pane.h"
+#include "panes/PaneController.h"
+#include "platform/IWindowMetrics.h"
+
+namespace corvane {
+
+// The controls of one pane, which the window owns and the logic drives.
+struct PaneControls {
+  IBrowserControl& browser;
+  IAddressBox& address;
+  IStatusLine& status;
+  IProgressBar& progress;
+  ITimer& timer;
+  IToolbar& toolbar;
+};
+
+// The main window's logic: both panes, the layout, the menus and the settings file, and the
+// window's named handlers. The window forwards its controls' events here and shows the state
+// that results; no rule of the program lives in the window itself.
+class MainWindow : private IMainWindowLoadSteps {
+ public:
+  MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
+             const IWindowMetrics& metrics, mdlGen& settings, HomePages homes);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // The load sequence: flat toolbars, layout, Back and Forward off, show, home pages, tips.
+  void Form_Load();
+  // The window's client area changed size; nothing happens before the load has laid it out.
+  void Form_Resize();
+  // The window is closing; nothing is saved.
+  void Form_Unload();
+
+  // The option buttons, run when the user selects one.
+  void OptionBoth_Click();
+  void OptionTop_Click();
+  void OptionBottom_Click();
+
+  // The splitter bars' mouse events, in twips relative to the bar.
+  void picSplit_MouseDown(float x, float y);
+  void picSplit_MouseMove(float x, float y);
+  void picSplit_MouseUp(float x, float y);
+  void browserSplit_MouseDown(float x, float y);
+  void browserSplit_MouseUp(float x, float y);
+
+  // The address boxes: a pick from the list, or a key typed into the box.
+  void cboAddress_Click(PaneId pane) override;
+  void cboAddress_KeyPress(PaneId pane, int16_t keyAscii);
+
+  PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
+  const Layout& layout() const { return layout_; }
+  const MenuBar& menus() const { return menus_; }
+  // Runs the item's handler, as the user's choice of a menu item does.
+  void mnu_Click(const std::string& menuName, int index);
+  const HomePages& homePages() const { return homes_; }
+  mdlGen& settings() { return settings_; }
+  // 512 NULs until the load has read the system folders into it.
+  const std::string& SystemFolder() const { return load_.SystemFolder(); }
+
+ private:
+  // IMainWindowLoadSteps
+  void MakeToolbarsFlat() override;
+  void ReadSystemFolders(std::string& systemFolder) override;
+  void InitLayout() override;
+  void DisableBackForward(PaneId pane) override;
+  void Show() override;
+  void RepaintToolbar(PaneId pane) override;
+  IAddressBox& cboAddress(PaneId pane) override;
+  void LoadTipWindow() override;
+
+  static std::unique_ptr<Pane> makePane(PaneId id, const PaneControls& controls,
+                                        const std::string& online, const std::string& offline);
+
+  IMainWindowView& view_;
+  mdlGen& settings_;
+  HomePages homes_;
+  std::unique_ptr<Pane> topPane_;
+  std::unique_ptr<Pane> bottomPane_;
+  std::unique_ptr<PaneController> top_;
+  std::unique_ptr<PaneController> bottom_;
+  Layout layout_;
+  bool laidOut_ = false;
+  MenuBar menus_;
+  BrowsersMenu browsersMenu_;
+  MainWindowLoad load_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+#include "panes/PaneController.h"
+
+#include "app/Guarded.h"
+
+namespace corvane {
+
+PaneController::PaneController(Pane& pane) : pane_(pane), navigation_(pane), toolbar_(pane) {
+  pane_.brwWebBrowser.SetEventSink(this);
+  pane_.timTimer.SetOnTick([this] { navigation_.timTimer_Timer(); });
+}
+
+PaneController::~PaneController() {
+  // The control and the timer outlive this object; they must not call into it afterwards.
+  guarded([&] { pane_.brwWebBrowser.SetEventSink(nullptr); });
+  guarded([&] { pane_.timTimer.SetOnTick(nullptr); });
+}
+
+void PaneController::StatusTextChange(const std::string& text) {
+  navigation_.StatusTextChange(text);
+}
+
+void PaneController::ProgressChange(int32_t progress, int32_t progressMax) {
+  navigation_.ProgressChange(progress, progressMax);
+}
+
+void PaneController::CommandStateChange(int32_t command, bool enable) {
+  toolbar_.CommandStateChange(command, enable);
+}
+
+void PaneController::NavigateComplete2() { navigation_.NavigateComplete2(); }
+
+void PaneController::DownloadComplete() { navigation_.DownloadComplete(); }
+
+}  // namespace corvane

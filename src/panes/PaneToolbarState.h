@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "panes/Pane.h"
+
+namespace corvane {
+
+// The enabled state of a pane's Back (button 1) and Forward (button 2) buttons. They start
+// disabled; then the control's history decides, except in folder view, where the folder steps
+// own them.
+class PaneToolbarState {
+ public:
+  static constexpr int kBack = 1;
+  static constexpr int kForward = 2;
+
+  explicit PaneToolbarState(Pane& pane) : pane_(pane) {}
+
+  // The start-up state: Back and Forward disabled.
+  void DisableBackForward();
+  // The control's history changed: command 1 is Forward, command 2 Back; others are ignored,
+  // and so is everything while folder view is on.
+  void CommandStateChange(int32_t command, bool enable);
+
+ private:
+  Pane& pane_;
+};
+
+}  // namespace corvane

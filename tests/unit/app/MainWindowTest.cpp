@@ -1,0 +1,127 @@
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeAddressBox.h"
+#include "FakeBrowserControl.h"
+#include "FakeProgressBar.h"
+#include "FakeStatusLine.h"
+#include "FakeTimer.h"
+#include "FakeToolbar.h"
+#include "FakeWindowMetrics.h"
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The window as the logic sees it: what it was asked to show, in order.
+class RecordingView : public IMainWindowView {
+ public:
+  Strings calls;
+  ViewMode shownMode = ViewMode::Both;
+
+  void Show() override { calls.push_back("Show"); }
+  void ShowLayout(const Layout& layout) override {
+    calls.push_back("ShowLayout");
+    shownMode = layout.viewMode();
+  }
+  void ShowMenus(const MenuBar&) override { calls.push_back("ShowMenus"); }
+  void LoadTipWindow() override { calls.push_back("LoadTipWindow"); }
+};
+
+struct Controls {
+  FakeBrowserControl browser;
+  FakeAddressBox box;
+  FakeStatusLine label;
+  FakeProgressBar bar;
+  FakeTimer timer{5};
+  FakeToolbar toolbar;
+  PaneControls controls() { return {browser, box, label, bar, timer, toolbar}; }
+};
+
+struct Rig {
+  Rig() : settings(dir.path() / "cv.ini"), window(view, top.controls(), bottom.controls(), metrics,
+                                                   settings, homes) {}
+
+  TempDir dir;
+  RecordingView view;
+  Controls top, bottom;
+  FakeWindowMetrics metrics;
+  mdlGen settings;
+  HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
+                  "/opt/cv/CVguide.html"};
+  MainWindow window;
+};
+
+TEST(MainWindowTest, LoadFlattensToolbarsLaysOutShowsAndOpensTheOfflineHomes) {
+  Rig rig;
+  rig.window.Form_Load();
+  for (Controls* pane : {&rig.top, &rig.bottom}) {
+    EXPECT_TRUE(pane->toolbar.flat());
+    EXPECT_FALSE(pane->toolbar.ButtonEnabled(1));
+    EXPECT_FALSE(pane->toolbar.ButtonEnabled(2));
+    EXPECT_TRUE(pane->toolbar.ButtonEnabled(3));
+  }
+  // Laid out before it is shown, laid out again with the first showing, then the tip window.
+  EXPECT_EQ(rig.view.calls,
+            (Strings{"ShowLayout", "Show", "ShowLayout", "ShowMenus", "LoadTipWindow"}));
+  EXPECT_EQ(rig.top.browser.navigations(), (Strings{"/opt/cv/cv.html"}));
+  EXPECT_EQ(rig.bottom.browser.navigations(), (Strings{"/opt/cv/CVguide.html"}));
+  EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/cv.html");
+  EXPECT_EQ(rig.bottom.box.entries(), (Strings{"http://t.example/news.html", "http://t.example/"}));
+  EXPECT_EQ(rig.window.pane(PaneId::Top).pane().StartingAddressOffLine, "/opt/cv/cv.html");
+  EXPECT_EQ(rig.window.pane(PaneId::Bottom).pane().StartingAddress, "http://t.example/news.html");
+}
+
+TEST(MainWindowTest, ResizeWaitsForTheLoadToLayTheWindowOut) {
+  Rig rig;
+  rig.metrics.resize(12000, 9000);
+  rig.window.Form_Resize();
+  // Still the designed rectangle: nothing is placed before InitLayout has run.
+  EXPECT_EQ(rig.window.layout().model().rect(ControlId::brwWebBrowser1).Height, 2400);
+  rig.window.Form_Load();
+  rig.window.Form_Resize();
+  EXPECT_EQ(rig.window.layout().model().rect(ControlId::brwWebBrowser1).Height, 3400);
+}
+
+TEST(MainWindowTest, EachPanesEventsReachOnlyThatPane) {
+  Rig rig;
+  rig.window.Form_Load();
+  // Back follows the control's history; Forward likewise; other commands are ignored.
+  rig.bottom.browser.eventSink()->CommandStateChange(2, true);
+  rig.bottom.browser.eventSink()->CommandStateChange(7, false);
+  EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
+  EXPECT_FALSE(rig.bottom.toolbar.ButtonEnabled(2));
+  EXPECT_FALSE(rig.top.toolbar.ButtonEnabled(1));
+  // In folder view the folder steps own the buttons.
+  rig.window.pane(PaneId::Bottom).pane().LocalFile = true;
+  rig.bottom.browser.eventSink()->CommandStateChange(2, false);
+  EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
+
+  rig.top.box.SetText("http://typed.example/");
+  rig.window.cboAddress_KeyPress(PaneId::Top, 'h');
+  EXPECT_EQ(rig.top.browser.navigations().size(), 1u);
+  rig.window.cboAddress_KeyPress(PaneId::Top, 13);
+  EXPECT_EQ(rig.top.browser.navigations().back(), "http://typed.example/");
+  EXPECT_EQ(rig.bottom.browser.navigations().size(), 1u);
+}
+
+TEST(MainWindowTest, TheBrowsersMenuAndTheOptionButtonsShareTheViewMode) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.mnu_Click("mnuOptionsBrowsers", 2);
+  EXPECT_EQ(rig.window.layout().viewMode(), ViewMode::Bottom);
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBottomBrowser"));
+  rig.window.OptionTop_Click();
+  EXPECT_EQ(rig.window.layout().viewMode(), ViewMode::Top);
+  EXPECT_FALSE(rig.window.layout().model().visible(ControlId::brwWebBrowser2));
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBottomBrowser"));
+}
+
+}  // namespace
+}  // namespace corvane
