@@ -7,8 +7,10 @@
 namespace corvane {
 
 MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
-                       const IWindowMetrics& metrics, mdlGen& settings, HomePages homes)
+                       const IWindowMetrics& metrics, const MainWindowPlatform& platform,
+                       mdlGen& settings, HomePages homes)
     : view_(view),
+      platform_(platform),
       settings_(settings),
       homes_(std::move(homes)),
       topPane_(makePane(PaneId::Top, top, homes_.StartingAddress1, homes_.StartingAddressOffLine1)),

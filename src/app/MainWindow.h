@@ -14,6 +14,9 @@
 #include "menus/MenuBar.h"
 #include "panes/Pane.h"
 #include "panes/PaneController.h"
+#include "platform/IFileDialog.h"
+#include "platform/IMessageBox.h"
+#include "platform/ISettingsStore.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
@@ -28,13 +31,23 @@ struct PaneControls {
   IToolbar& toolbar;
 };
 
+// What the main window's logic reaches of the platform besides the panes' controls.
+struct MainWindowPlatform {
+  IMessageBox& messageBox;
+  IFileDialog& fileDialog;
+  ISettingsStore& settingsStore;
+  // The folder of the program and its shipped files, without a trailing separator.
+  std::string programFolder;
+};
+
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
 // window's named handlers. The window forwards its controls' events here and shows the state
 // that results; no rule of the program lives in the window itself.
 class MainWindow : private IMainWindowLoadSteps {
  public:
   MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
-             const IWindowMetrics& metrics, mdlGen& settings, HomePages homes);
+             const IWindowMetrics& metrics, const MainWindowPlatform& platform,
+             mdlGen& settings, HomePages homes);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
@@ -87,6 +100,7 @@ class MainWindow : private IMainWindowLoadSteps {
                                         const std::string& online, const std::string& offline);
 
   IMainWindowView& view_;
+  MainWindowPlatform platform_;
   mdlGen& settings_;
   HomePages homes_;
   std::unique_ptr<Pane> topPane_;

@@ -16,6 +16,9 @@
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
+#include "qt/QtFileDialog.h"
+#include "qt/QtMessageBox.h"
+#include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
@@ -53,8 +56,13 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
   const PaneControls bottom{*brw2_,       *address2_,  *c_.Label2,
                             *progress2_,  *timTimer2_, *c_.tbToolBar2};
+  messageBox_ = std::make_unique<QtMessageBox>(this);
+  fileDialog_ = std::make_unique<QtFileDialog>(this);
+  settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
+  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *settingsStore_,
+                                    folders_.program.toStdString()};
   IMainWindowView& view = *this;
-  core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, settings, homes);
+  core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
   menuBar()->setAccessibleName(tr("Menu bar"));
   menuAdapter_ = new MenuAdapter(menuBar(), core_->menus(),

@@ -19,6 +19,9 @@ namespace corvane {
 class LayoutAdapter;
 class MenuAdapter;
 class QtAddressBox;
+class QtFileDialog;
+class QtMessageBox;
+class QtSettingsStore;
 class QtProgressBar;
 class QtTimer;
 class QtWindowMetrics;
@@ -70,6 +73,9 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   WebEngineBrowserControl* brw1_ = nullptr;
   WebEngineBrowserControl* brw2_ = nullptr;
   std::unique_ptr<QtWindowMetrics> metrics_;
+  std::unique_ptr<QtMessageBox> messageBox_;
+  std::unique_ptr<QtFileDialog> fileDialog_;
+  std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;

@@ -7,7 +7,10 @@
 
 #include "FakeAddressBox.h"
 #include "FakeBrowserControl.h"
+#include "FakeFileDialog.h"
+#include "FakeMessageBox.h"
 #include "FakeProgressBar.h"
+#include "FakeSettingsStore.h"
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
@@ -45,13 +48,18 @@ struct Controls {
 };
 
 struct Rig {
-  Rig() : settings(dir.path() / "cv.ini"), window(view, top.controls(), bottom.controls(), metrics,
-                                                   settings, homes) {}
+  Rig()
+      : settings(dir.path() / "cv.ini"),
+        window(view, top.controls(), bottom.controls(), metrics,
+               {messageBox, fileDialog, store, "/opt/cv"}, settings, homes) {}
 
   TempDir dir;
   RecordingView view;
   Controls top, bottom;
   FakeWindowMetrics metrics;
+  FakeMessageBox messageBox;
+  FakeFileDialog fileDialog;
+  FakeSettingsStore store;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
                   "/opt/cv/CVguide.html"};
