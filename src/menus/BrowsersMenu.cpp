@@ -11,7 +11,8 @@ constexpr const char* kBottom = "mnuOptionsBottomBrowser";
 }  // namespace
 
 BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus) : layout_(layout), menus_(menus) {
-  menus_.Add({kName,
+  menus_.Add({MenuPosition::Browsers,
+              kName,
               "&Browsers",
               {{0, kBoth, "Show Both Browsers", "Ctrl+Q", true},
                {1, kTop, "Show Top Browser", "Ctrl+W", true},

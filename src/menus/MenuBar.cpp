@@ -4,6 +4,13 @@
 
 namespace corvane {
 
+void MenuBar::Add(Menu menu) {
+  const auto after = std::upper_bound(
+      menus_.begin(), menus_.end(), menu.position,
+      [](MenuPosition position, const Menu& m) { return position < m.position; });
+  menus_.insert(after, std::move(menu));
+}
+
 bool MenuBar::Checked(const std::string& itemName) const {
   const auto it = checks_.find(itemName);
   return it != checks_.end() && it->second;

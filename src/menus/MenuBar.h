@@ -20,8 +20,12 @@ struct MenuItem {
   bool checkable = false;
 };
 
+// Where each menu stands in the bar, left to right.
+enum class MenuPosition { File, View, Edit, Browsers, Navigation, Favorites, Chat, Tools, Help };
+
 // A menu of the menu bar: its items and the one handler they share.
 struct Menu {
+  MenuPosition position;
   std::string name;
   std::string caption;
   std::vector<MenuItem> items;
@@ -32,8 +36,9 @@ struct Menu {
 // Menus are data; a toolkit adapter builds the real menus from them and calls Click.
 class MenuBar {
  public:
-  // Appends a menu to the bar.
-  void Add(Menu menu) { menus_.push_back(std::move(menu)); }
+  // Puts a menu into the bar at its position, whatever order menus are added in.
+  void Add(Menu menu);
+  // The menus in bar order.
   const std::vector<Menu>& menus() const { return menus_; }
 
   bool Checked(const std::string& itemName) const;
