@@ -35,7 +35,6 @@ void FolderListing::SetPath(const std::string& folder) {
   }
   // A listing cut short by a read error keeps what it got; an unreadable folder stays empty.
   std::sort(names_.begin(), names_.end());
-  if (names_.size() > static_cast<size_t>(kMaxEntries)) names_.resize(kMaxEntries);
 }
 
 bool FolderListing::SetListIndex(int index) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,22 @@ TEST(FolderListingTest, CurrentEntryStaysWithinTheListAndSettingThePathClearsIt)
   listing.SetPath(second.path().string());
   EXPECT_EQ(listing.ListIndex(), -1);
   EXPECT_EQ(namesOf(listing), std::vector<std::string>{"c.html"});
+}
+
+TEST(FolderListingTest, KeepsEveryFileOfAFolderPastSixteenBitCounts) {
+  TempDir folder;
+  constexpr int kFiles = 32770;
+  char name[16];
+  for (int i = 0; i < kFiles; ++i) {
+    std::snprintf(name, sizeof name, "p%05d.jpg", i);
+    std::ofstream(folder.path() / name).put('x');
+  }
+  FolderListing listing;
+  listing.SetPath(folder.path().string());
+  ASSERT_EQ(listing.ListCount(), kFiles);
+  ASSERT_TRUE(listing.SetListIndex(kFiles - 1));
+  EXPECT_EQ(listing.FileName(), "p32769.jpg");
+  EXPECT_FALSE(listing.SetListIndex(kFiles));
 }
 
 TEST(FolderListingTest, MissingOrUnreadableFolderGivesAnEmptyListing) {
