@@ -21,6 +21,8 @@ class IMainWindowView {
   virtual void ShowMenus(const MenuBar& menus) = 0;
   // Loads the tip of the day window, which may close itself while loading.
   virtual void LoadTipWindow() = 0;
+  // Closes the window the way its close box does, which unloads it.
+  virtual void Close() = 0;
 };
 
 }  // namespace corvane

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "Version.h"
 #include "app/Guarded.h"
 
 namespace corvane {
@@ -20,6 +21,15 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       bottom_(std::make_unique<PaneController>(*bottomPane_)),
       layout_(metrics),
       browsersMenu_(layout_, menus_),
+      topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
+                   [this] { mnuOptionsFav_Click(); }),
+      bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
+                      [this] { mnuOptionsFav_Click(); }),
+      fileMenu_(menus_, topCommands_, bottomCommands_, [this] { view_.Close(); }),
+      viewMenu_(menus_, *topPane_, *bottomPane_),
+      editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
+      navigationMenu_(menus_, topCommands_, bottomCommands_),
+      chatMenu_(menus_, topCommands_, bottomCommands_),
       load_(*this, homes_) {}
 
 MainWindow::~MainWindow() = default;
@@ -58,6 +68,14 @@ void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_
 
 void MainWindow::cboAddress_KeyPress(PaneId id, int16_t keyAscii) {
   pane(id).navigation().cboAddress_KeyPress(keyAscii);
+}
+
+void MainWindow::tbToolBar_ButtonClick(PaneId id, const std::string& key) {
+  commands(id).ButtonClick(key);
+}
+
+void MainWindow::mnuOptionsFav_Click() {
+  // The favorites pane arrives with its own commands; until then the toggle does nothing.
 }
 
 void MainWindow::mnu_Click(const std::string& menuName, int index) {

@@ -11,11 +11,18 @@
 #include "app/mdlGen.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
+#include "menus/ChatMenu.h"
+#include "menus/EditMenu.h"
+#include "menus/FileMenu.h"
 #include "menus/MenuBar.h"
+#include "menus/NavigationMenu.h"
+#include "menus/ViewMenu.h"
 #include "panes/Pane.h"
+#include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"
 #include "platform/IMessageBox.h"
+#include "platform/ISendKeys.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IWindowMetrics.h"
 
@@ -35,6 +42,7 @@ struct PaneControls {
 struct MainWindowPlatform {
   IMessageBox& messageBox;
   IFileDialog& fileDialog;
+  ISendKeys& sendKeys;
   ISettingsStore& settingsStore;
   // The folder of the program and its shipped files, without a trailing separator.
   std::string programFolder;
@@ -75,7 +83,13 @@ class MainWindow : private IMainWindowLoadSteps {
   void cboAddress_Click(PaneId pane) override;
   void cboAddress_KeyPress(PaneId pane, int16_t keyAscii);
 
+  // A toolbar button of the pane, by its key.
+  void tbToolBar_ButtonClick(PaneId pane, const std::string& key);
+  // Shows or hides the favorites pane.
+  void mnuOptionsFav_Click();
+
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
+  PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
   const Layout& layout() const { return layout_; }
   const MenuBar& menus() const { return menus_; }
   // Runs the item's handler, as the user's choice of a menu item does.
@@ -111,6 +125,13 @@ class MainWindow : private IMainWindowLoadSteps {
   bool laidOut_ = false;
   MenuBar menus_;
   BrowsersMenu browsersMenu_;
+  PaneCommands topCommands_;
+  PaneCommands bottomCommands_;
+  FileMenu fileMenu_;
+  ViewMenu viewMenu_;
+  EditMenu editMenu_;
+  NavigationMenu navigationMenu_;
+  ChatMenu chatMenu_;
   MainWindowLoad load_;
 };
 

@@ -1,12 +1,6 @@
 #include "qt/WebEngineBrowserControl.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileDialog>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -16,6 +10,7 @@
 
 #include "platform/IBrowserEvents.h"
 #include "qt/BrowserPage.h"
+#include "qt/PageCommands.h"
 
 namespace corvane {
 
@@ -28,7 +23,10 @@ constexpr int32_t kProgressPerPercent = kProgressMax / 100;
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
                                                  const QString& workingFolder)
-    : QObject(view), view_(view), workingFolder_(workingFolder) {
+    : QObject(view),
+      view_(view),
+      workingFolder_(workingFolder),
+      pageCommands_(new PageCommands(view)) {
   view_->setPage(new BrowserPage(profile, view_));
   QWebEnginePage* page = view_->page();
   connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowserControl::onLoadStarted);
@@ -81,13 +79,13 @@ void WebEngineBrowserControl::Refresh() {
 void WebEngineBrowserControl::ExecWB(int32_t command, int32_t option) {
   switch (command) {
     case OLECMDID_SAVEAS:
-      saveAs();
+      pageCommands_->saveAs();
       break;
     case OLECMDID_PRINT:
-      print(option == OLECMDEXECOPT_PROMPTUSER);
+      pageCommands_->print(option == OLECMDEXECOPT_PROMPTUSER);
       break;
     case OLECMDID_PAGESETUP:
-      pageSetup();
+      pageCommands_->pageSetup();
       break;
     case OLECMDID_CUT:
       view_->triggerPageAction(QWebEnginePage::Cut);
@@ -172,33 +170,6 @@ void WebEngineBrowserControl::onHistoryActionChanged(int32_t command, bool enabl
 
 void WebEngineBrowserControl::raiseStatusText(const QString& text) {
   if (sink_) sink_->StatusTextChange(text.toStdString());
-}
-
-void WebEngineBrowserControl::saveAs() {
-  QString name = view_->title().isEmpty() ? QStringLiteral("page") : view_->title();
-  name.replace(QLatin1Char('/'), QLatin1Char('_'));
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(
-      view_, tr("Save Page As"), QDir(folder).filePath(name + QStringLiteral(".html")),
-      tr("Web page, complete (*.html *.htm);;All Files (*)"));
-  if (path.isEmpty()) return;
-  view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
-}
-
-void WebEngineBrowserControl::print(bool prompt) {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  if (prompt) {
-    QPrintDialog dialog(printer_.get(), view_);
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
-  view_->print(printer_.get());
-}
-
-void WebEngineBrowserControl::pageSetup() {
-  // The pane keeps its printer, so the page setup chosen here applies to its next print.
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPageSetupDialog dialog(printer_.get(), view_);
-  dialog.exec();
 }
 
 }  // namespace corvane

@@ -7,13 +7,13 @@
 
 #include "platform/IBrowserControl.h"
 
-class QPrinter;
 class QWebEngineProfile;
 class QWebEngineView;
 
 namespace corvane {
 
 class IBrowserEvents;
+class PageCommands;
 
 // IBrowserControl over one QWebEngineView. It turns the engine's signals into the control's
 // events, in the order the panes rely on: while a load runs, status texts and progress; when it
@@ -55,9 +55,6 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   void onLinkHovered(const QString& url);
   void onHistoryActionChanged(int32_t command, bool enabled);
   void raiseStatusText(const QString& text);
-  void saveAs();
-  void print(bool prompt);
-  void pageSetup();
 
   QWebEngineView* view_;
   QString workingFolder_;
@@ -66,7 +63,7 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   bool refreshing_ = false;
   bool backEnabled_ = false;
   bool forwardEnabled_ = false;
-  std::unique_ptr<QPrinter> printer_;
+  PageCommands* pageCommands_;
 };
 
 }  // namespace corvane

@@ -12,6 +12,7 @@
 #include <QWebEngineView>
 
 #include "app/Guarded.h"
+#include "qt/FindBar.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
@@ -20,6 +21,7 @@
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
+#include "qt/QtSendKeys.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
 #include "qt/SplitterBar.h"
@@ -58,8 +60,11 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                             *progress2_,  *timTimer2_, *c_.tbToolBar2};
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
+  sendKeys_ = new QtSendKeys(this);
+  // Ctrl+F sent to the top browser opens its find bar.
+  sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
-  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *settingsStore_,
+  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *sendKeys_, *settingsStore_,
                                     folders_.program.toStdString()};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
@@ -102,6 +107,7 @@ void frmbrowser::createControls(QWebEngineProfile* profile) {
   timTimer2_->setObjectName(QStringLiteral("timTimer2"));
   brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, profile, folders_.program);
   brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, profile, folders_.program);
+  findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
 }
 
 void frmbrowser::connectControls() {
@@ -109,6 +115,13 @@ void frmbrowser::connectControls() {
     QtAddressBox* box = id == PaneId::Top ? address1_ : address2_;
     box->setOnClick([this, id] { core_->cboAddress_Click(id); });
     box->setOnKeyPress([this, id](int16_t key) { core_->cboAddress_KeyPress(id, key); });
+  }
+
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    PaneToolbar* toolbar = id == PaneId::Top ? c_.tbToolBar1 : c_.tbToolBar2;
+    connect(toolbar, &PaneToolbar::buttonClick, this, [this, id](const QString& key) {
+      run([&] { core_->tbToolBar_ButtonClick(id, key.toStdString()); });
+    });
   }
 
   connectOption(c_.OptionBoth, &MainWindow::OptionBoth_Click);
@@ -173,6 +186,8 @@ void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
 
 void frmbrowser::LoadTipWindow() {}
+
+void frmbrowser::Close() { close(); }
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   guarded([this] { core_->Form_Unload(); });

@@ -16,6 +16,7 @@ class QWebEngineProfile;
 
 namespace corvane {
 
+class FindBar;
 class LayoutAdapter;
 class MenuAdapter;
 class QtAddressBox;
@@ -23,6 +24,7 @@ class QtFileDialog;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
+class QtSendKeys;
 class QtTimer;
 class QtWindowMetrics;
 class WebEngineBrowserControl;
@@ -53,6 +55,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
   void LoadTipWindow() override;
+  void Close() override;
 
   void createControls(QWebEngineProfile* profile);
   void connectControls();
@@ -75,6 +78,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtWindowMetrics> metrics_;
   std::unique_ptr<QtMessageBox> messageBox_;
   std::unique_ptr<QtFileDialog> fileDialog_;
+  QtSendKeys* sendKeys_ = nullptr;
+  FindBar* findBar1_ = nullptr;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;

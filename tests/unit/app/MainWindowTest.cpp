@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,14 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeProgressBar.h"
+#include "FakeSendKeys.h"
 #include "FakeSettingsStore.h"
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
 #include "FakeWindowMetrics.h"
 #include "TempDir.h"
+#include "Version.h"
 
 namespace corvane {
 namespace {
@@ -35,6 +38,7 @@ class RecordingView : public IMainWindowView {
   }
   void ShowMenus(const MenuBar&) override { calls.push_back("ShowMenus"); }
   void LoadTipWindow() override { calls.push_back("LoadTipWindow"); }
+  void Close() override { calls.push_back("Close"); }
 };
 
 struct Controls {
@@ -51,7 +55,7 @@ struct Rig {
   Rig()
       : settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
-               {messageBox, fileDialog, store, "/opt/cv"}, settings, homes) {}
+               {messageBox, fileDialog, sendKeys, store, "/opt/cv"}, settings, homes) {}
 
   TempDir dir;
   RecordingView view;
@@ -59,6 +63,7 @@ struct Rig {
   FakeWindowMetrics metrics;
   FakeMessageBox messageBox;
   FakeFileDialog fileDialog;
+  FakeSendKeys sendKeys;
   FakeSettingsStore store;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
@@ -129,6 +134,39 @@ TEST(MainWindowTest, TheBrowsersMenuAndTheOptionButtonsShareTheViewMode) {
   EXPECT_EQ(rig.window.layout().viewMode(), ViewMode::Top);
   EXPECT_FALSE(rig.window.layout().model().visible(ControlId::brwWebBrowser2));
   EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBottomBrowser"));
+}
+
+TEST(MainWindowTest, MenusStandInBarOrderWithDistinctShortcutsAndCloseClosesTheWindow) {
+  Rig rig;
+  rig.window.Form_Load();
+  Strings names;
+  std::set<std::string> shortcuts;
+  int withShortcut = 0;
+  for (const Menu& menu : rig.window.menus().menus()) {
+    names.push_back(menu.name);
+    for (const MenuItem& item : menu.items) {
+      if (item.shortcut.empty()) continue;
+      ++withShortcut;
+      shortcuts.insert(item.shortcut);
+    }
+  }
+  EXPECT_EQ(names, (Strings{"mnuFile", "mnuSource", "mnuEdit", "mnuOptionsBrowsers",
+                            "mnuOptionsNavigation", "mnuChat"}));
+  EXPECT_EQ(shortcuts.size(), static_cast<std::size_t>(withShortcut));
+
+  rig.window.mnu_Click("mnuFile", 11);
+  EXPECT_EQ(rig.view.calls.back(), "Close");
+}
+
+TEST(MainWindowTest, ToolbarButtonsReachTheirOwnPane) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.tbToolBar_ButtonClick(PaneId::Bottom, "Refresh");
+  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Search");
+  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Fav");  // nothing to toggle yet
+  EXPECT_EQ(rig.bottom.browser.calls().back(), "Refresh");
+  EXPECT_EQ(rig.top.browser.navigations().back(), std::string(kSiteBase) + "/newsandsearch.html");
+  EXPECT_EQ(rig.top.browser.calls().size(), 2u);
 }
 
 }  // namespace
