@@ -23,6 +23,7 @@
 #include "qt/SplitterBar.h"
 #include "qt/Twips.h"
 #include "qt/WebEngineBrowserControl.h"
+#include "qt/WindowFirstShortcuts.h"
 
 namespace corvane {
 
@@ -118,7 +119,9 @@ void frmbrowser::createMenus() {
       {"mnuOptionsBottomBrowser", tr("Show Bottom Browser"), QKeySequence(tr("Ctrl+E")),
        &Layout::mnuOptionsBottomBrowser_Click},
   };
+  auto* windowFirst = new WindowFirstShortcuts(this);
   for (const Item& item : items) {
+    windowFirst->add(item.shortcut);
     QAction* action = browsers->addAction(item.caption);
     action->setObjectName(QString::fromLatin1(item.name));
     action->setShortcut(item.shortcut);
