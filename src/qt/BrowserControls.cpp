@@ -28,7 +28,9 @@ W* make(QWidget* parent, const char* name, const QString& accessibleName = QStri
 }
 
 QLabel* makeStatus(QWidget* parent, const char* name, const QString& description) {
-  auto* label = make<QLabel>(parent, name, description);
+  // Unnamed, a label is read out by its text: the status itself, not what the label is for.
+  auto* label = make<QLabel>(parent, name);
+  label->setAccessibleDescription(description);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;

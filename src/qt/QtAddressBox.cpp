@@ -35,6 +35,9 @@ QtAddressBox::QtAddressBox(QComboBox* combo) : QObject(combo), combo_(combo) {
   connect(combo_, qOverload<int>(&QComboBox::activated), this, [this](int) {
     if (onClick_) onClick_();
   });
+  // On Linux an editable box is named by its text; its own name says which pane it is in.
+  combo_->setAccessibleDescription(combo_->accessibleName());
+  combo_->lineEdit()->setAccessibleName(combo_->accessibleName());
 }
 
 std::string QtAddressBox::Text() const { return combo_->currentText().toStdString(); }
