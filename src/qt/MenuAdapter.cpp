@@ -9,15 +9,6 @@ namespace corvane {
 
 namespace {
 QString toQ(const std::string& s) { return QString::fromStdString(s); }
-
-// The keys a text field or a page uses for its own editing.
-bool isEditingKey(const QKeySequence& keys) {
-  for (QKeySequence::StandardKey key : {QKeySequence::Cut, QKeySequence::Copy,
-                                        QKeySequence::Paste, QKeySequence::SelectAll}) {
-    if (QKeySequence::keyBindings(key).contains(keys)) return true;
-  }
-  return false;
-}
 }  // namespace
 
 MenuAdapter::MenuAdapter(QMenuBar* bar, const MenuBar& menus, OnClick onClick) : QObject(bar) {
@@ -37,7 +28,7 @@ MenuAdapter::MenuAdapter(QMenuBar* bar, const MenuBar& menus, OnClick onClick) :
         const QKeySequence keys = QKeySequence::fromString(toQ(item.shortcut),
                                                            QKeySequence::PortableText);
         action->setShortcut(keys);
-        if (!isEditingKey(keys)) shortcuts_.append(keys);
+        shortcuts_.append(keys);
       }
       if (item.checkable) {
         action->setCheckable(true);

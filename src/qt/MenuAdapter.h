@@ -26,8 +26,7 @@ class MenuAdapter : public QObject {
   // Shows the check marks the tables hold now.
   void showChecks(const MenuBar& menus);
 
-  // Every item's shortcut that may win over a focused widget's own keys: all but the editing
-  // keys (cut, copy, paste, select all), which a focused text field or page keeps.
+  // Every item's shortcut, for whoever must let them win over a focused widget's own keys.
   QList<QKeySequence> shortcuts() const;
 
  private:
