@@ -72,10 +72,15 @@ TEST(PaneCommandsTest, BackAndForwardStepTheFolderOnlyWhileFolderViewIsOn) {
   r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEBACK, true);
   EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kBack));
 
-  // A plain web page ends folder view at the end of its download; history takes over again.
+  // A plain web page ends folder view at the end of its download; the buttons show the history
+  // as the control last reported it, and history takes over again.
+  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, false);
+  EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
   r.top.box.SetText("http://plain.example/");
   r.top.browser.raiseDownloadComplete();
   EXPECT_FALSE(r.top.pane.LocalFile);
+  EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kBack));
+  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
   r.topCommands.ButtonClick("Back");
   r.topCommands.ButtonClick("Forward");
   EXPECT_EQ(r.top.browser.calls().back(), "GoForward");
