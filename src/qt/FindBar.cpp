@@ -36,7 +36,9 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 }  // namespace
 
 FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& paneName)
-    : QFrame(view), view_(view) {
+    // A sibling over the page, not a child of the view: the view shows screen readers its page
+    // alone, and the bar must be found like any other control.
+    : QFrame(view->parentWidget()), view_(view) {
   setObjectName(QStringLiteral("findBar") + suffix);
   setAccessibleName(tr("%1 find bar").arg(paneName));
   setFrameShape(QFrame::StyledPanel);
@@ -103,7 +105,7 @@ void FindBar::dismiss() {
   const bool hadFocus = focus && (focus == this || isAncestorOf(focus));
   hide();
   view_->findText(QString());
-  result_->clear();
+  showResult(QString());
   if (hadFocus) view_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -111,7 +113,7 @@ void FindBar::find(bool backward) {
   const QString text = text_->text();
   if (text.isEmpty()) {
     view_->findText(QString());
-    result_->clear();
+    showResult(QString());
     return;
   }
   QWebEnginePage::FindFlags flags;
@@ -128,21 +130,28 @@ void FindBar::showResult(const QWebEngineFindTextResult& result) {
   const int matches = result.numberOfMatches();
   const int active = result.activeMatch();
   if (text_->text().isEmpty()) {
-    result_->clear();
+    showResult(QString());
   } else if (matches == 0) {
-    result_->setText(tr("No matches"));
+    showResult(tr("No matches"));
   } else {
-    result_->setText(tr("%1 of %2").arg(active).arg(matches));
+    showResult(tr("%1 of %2").arg(active).arg(matches));
   }
   // A longer result widens the bar rather than squeezing its controls over each other.
   if (isVisible()) place();
+}
+
+void FindBar::showResult(const QString& text) {
+  result_->setText(text);
+  // Named for what it is, the result is read out as its description, like a status line.
+  result_->setAccessibleDescription(text);
 }
 
 void FindBar::place() {
   adjustSize();
   const QSize size = sizeHint().boundedTo(view_->size());
   resize(size);
-  move(view_->width() - size.width() - kMargin, kMargin);
+  const QRect page = view_->geometry();
+  move(page.right() + 1 - size.width() - kMargin, page.top() + kMargin);
 }
 
 void FindBar::keyPressEvent(QKeyEvent* event) {
@@ -156,9 +165,10 @@ void FindBar::keyPressEvent(QKeyEvent* event) {
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
   if (watched == view_) {
-    if (event->type() == QEvent::Resize && isVisible()) place();
-    // The engine replaces its render widget now and then; the bar stays above it.
-    if (event->type() == QEvent::ChildAdded && isVisible()) raise();
+    // The bar follows the page wherever the layout puts it, and goes with it.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Resize || type == QEvent::Move) && isVisible()) place();
+    if (type == QEvent::Hide && isVisible()) dismiss();
   } else if (watched == text_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

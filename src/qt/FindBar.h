@@ -37,6 +37,7 @@ class FindBar : public QFrame {
  private:
   void find(bool backward);
   void showResult(const QWebEngineFindTextResult& result);
+  void showResult(const QString& text);
   void place();
 
   QWebEngineView* view_;
