@@ -34,6 +34,7 @@ class PageCommandsTest : public QObject {
   void saveAsWritesTheFormatChosen();
   void findHighlightsWordsOnTheTopPane();
   void editKeysInAnAddressBoxStayTheBoxs();
+  void closeItemClosesTheWindow();
 
  private:
   QAction* menuItem(const char* name) const;
@@ -298,6 +299,12 @@ void PageCommandsTest::editKeysInAnAddressBoxStayTheBoxs() {
   QVERIFY(TestProgram::waitUntil([] {
     return QGuiApplication::clipboard()->text().contains(QStringLiteral("Crows are clever"));
   }));
+}
+
+void PageCommandsTest::closeItemClosesTheWindow() {
+  QVERIFY(window_->isVisible());
+  menuItem("mnuFile(11)")->trigger();
+  QVERIFY(!window_->isVisible());
 }
 
 QTEST_MAIN(PageCommandsTest)
