@@ -1,5 +1,5 @@
-// Folder view and the toolbars on the real window: open a local file through the File menu,
-// step through its folder with the toolbar, and leave folder view with a plain web page.
+// Folder view on the real window: open a local file through the File menu, step through its
+// folder with the toolbar, and leave folder view with a plain web page.
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -7,7 +7,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -15,7 +14,6 @@
 #include "LoopbackHttpServer.h"
 #include "ModalDialogs.h"
 #include "TestProgram.h"
-#include "Version.h"
 #include "qt/PaneToolbar.h"
 #include "qt/frmbrowser.h"
 
@@ -27,14 +25,11 @@ class FolderViewTest : public QObject {
   void cleanupTestCase();
   void openedFileSwitchesFolderViewOnAndTheToolbarStepsThroughTheFolder();
   void plainWebPageEndsFolderView();
-  void cancellingTheOpenDialogChangesNothing();
-  void homeReadsTheSettingsFileAtEachPressAndStopShowsTheTitle();
 
  private:
   struct PaneWidgets {
     QComboBox* box;
     QLabel* status;
-    QProgressBar* progress;
     corvane::PaneToolbar* toolbar;
   };
   PaneWidgets pane(int n) const;
@@ -65,7 +60,6 @@ FolderViewTest::PaneWidgets FolderViewTest::pane(int n) const {
   const QString digit = QString::number(n);
   return {window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + digit),
           window_->findChild<QLabel*>(QStringLiteral("Label") + digit),
-          window_->findChild<QProgressBar*>(QStringLiteral("ProgressBar") + digit),
           window_->findChild<corvane::PaneToolbar*>(QStringLiteral("tbToolBar") + digit)};
 }
 
@@ -89,8 +83,6 @@ void FolderViewTest::openThroughTheMenu(int n, const QString& path) {
 void FolderViewTest::initTestCase() {
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/web.html"), QStringLiteral("On The Web"));
-  server_.addPage(QStringLiteral("/home.html"), QStringLiteral("First Home"));
-  server_.addPage(QStringLiteral("/home2.html"), QStringLiteral("Second Home"));
   QVERIFY(slides_.isValid());
   // In name order: a.html, b.xls, c.txt, d.html; and a hidden file that is never listed.
   const auto write = [this](const char* name, const QByteArray& bytes) {
@@ -170,44 +162,6 @@ void FolderViewTest::plainWebPageEndsFolderView() {
   QVERIFY(TestProgram::waitUntil(
       [&] { return w.box->currentText() == fileAddress(slide(QStringLiteral("a.html"))); }));
   QVERIFY(TestProgram::waitUntil([&] { return enabled(w.toolbar, 2); }));
-}
-
-void FolderViewTest::cancellingTheOpenDialogChangesNothing() {
-  const PaneWidgets w = pane(2);
-  const QString before = w.box->currentText();
-  const bool back = enabled(w.toolbar, 1);
-  const bool forward = enabled(w.toolbar, 2);
-  whenModal<QFileDialog>(QStringLiteral("cdb1"), [](QFileDialog* dialog) { dialog->reject(); });
-  menuItem("mnuFile(1)")->trigger();
-  QCOMPARE(w.box->currentText(), before);
-  QCOMPARE(enabled(w.toolbar, 1), back);
-  QCOMPARE(enabled(w.toolbar, 2), forward);
-}
-
-void FolderViewTest::homeReadsTheSettingsFileAtEachPressAndStopShowsTheTitle() {
-  const PaneWidgets w = pane(2);
-  const QString first = server_.url(QStringLiteral("/home.html")).toString();
-  const QString second = server_.url(QStringLiteral("/home2.html")).toString();
-  program_->writeFile(QStringLiteral("cv.ini"), "[BBstart]\n1=" + first.toUtf8() + "\n");
-  click(2, "Home");
-  QVERIFY(TestProgram::waitForPage(w.status, w.box, first));
-  program_->writeFile(QStringLiteral("cv.ini"), "[BBstart]\n1=" + second.toUtf8() + "\n");
-  click(2, "Home");
-  QVERIFY(TestProgram::waitForPage(w.status, w.box, second));
-
-  w.progress->setValue(w.progress->maximum() / 2);
-  w.status->setText(QStringLiteral("busy"));
-  click(2, "Stop");
-  QCOMPARE(w.progress->value(), 0);
-  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Second Home"));
-
-  // Search and Chat go to the product site's pages through the navigation entry.
-  click(2, "Search");
-  QCOMPARE(w.status->text(),
-           QStringLiteral("Going to %1/newsandsearch.html").arg(QLatin1String(corvane::kSiteBase)));
-  click(2, "Chat");
-  QCOMPARE(w.status->text(),
-           QStringLiteral("Going to %1/chat.html").arg(QLatin1String(corvane::kSiteBase)));
 }
 
 QTEST_MAIN(FolderViewTest)
