@@ -14,6 +14,7 @@
 
 #include <stdexcept>
 
+#include "browser/StandInTitle.h"
 #include "platform/IBrowserEvents.h"
 #include "qt/BrowserPage.h"
 
@@ -111,19 +112,8 @@ std::string WebEngineBrowserControl::LocationURL() const {
 }
 
 std::string WebEngineBrowserControl::LocationName() const {
-  const QString title = view_->title();
-  if (isStandInTitle(title, view_->url())) return LocationURL();
-  return title.toStdString();
-}
-
-bool WebEngineBrowserControl::isStandInTitle(const QString& title, const QUrl& url) {
-  // A page without a title of its own is named by the engine after its address, shortened (no
-  // scheme, no trailing slash; a local file by its name). The address is reported whole instead.
-  if (title.isEmpty()) return true;
-  if (url.isLocalFile()) return title == url.fileName() || title == url.toLocalFile();
-  QString bare = url.toDisplayString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
-  if (bare.startsWith(QLatin1String("//"))) bare = bare.mid(2);
-  return title == bare || title == url.toDisplayString() || title == url.toString();
+  const std::string title = view_->title().toStdString();
+  return isStandInTitle(title, LocationURL()) ? LocationURL() : title;
 }
 
 bool WebEngineBrowserControl::Busy() const { return loading_; }

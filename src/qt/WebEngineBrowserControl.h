@@ -44,8 +44,6 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
 
   // What Navigate would load for a typed address; invalid for input it refuses (empty).
   static QUrl urlFromUserInput(const QString& input, const QString& workingFolder);
-  // Whether a title is the engine's stand-in for a page that has none.
-  static bool isStandInTitle(const QString& title, const QUrl& url);
 
  private:
   void onLoadStarted();
