@@ -50,7 +50,7 @@ class IBrowserControl {
   virtual std::string LocationURL() const = 0;
   // Title of the page shown (its address while it has none).
   virtual std::string LocationName() const = 0;
-  // True from the start of a load to its end.
+  // True from a Navigate call, or the start of any other load, to the end of the load.
   virtual bool Busy() const = 0;
   // Takes the keyboard focus so that keystrokes sent next reach the page.
   virtual void SetFocus() = 0;

@@ -8,41 +8,49 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNavigationRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <stdexcept>
 
-#include "browser/StandInTitle.h"
-#include "platform/IBrowserEvents.h"
 #include "qt/BrowserPage.h"
 
 namespace corvane {
 
 namespace {
 const QString kViewSource = QStringLiteral("view-source:");
-// The engine reports progress in percent; the panes' bars count to a million.
-constexpr int32_t kProgressMax = 1000000;
-constexpr int32_t kProgressPerPercent = kProgressMax / 100;
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
                                                  const QString& workingFolder)
     : QObject(view), view_(view), workingFolder_(workingFolder) {
-  view_->setPage(new BrowserPage(profile, view_));
-  QWebEnginePage* page = view_->page();
-  connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowserControl::onLoadStarted);
-  connect(page, &QWebEnginePage::loadProgress, this, &WebEngineBrowserControl::onLoadProgress);
-  connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowserControl::onLoadFinished);
+  auto* page = new BrowserPage(profile, view_);
+  view_->setPage(page);
+  connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserControl::onLoadingChanged);
+  connect(page, &QWebEnginePage::loadProgress, this,
+          [this](int percent) { events_.loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
-  connect(page, &QWebEnginePage::linkHovered, this, &WebEngineBrowserControl::onLinkHovered);
+  connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
+  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_.documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_.documentParsed(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_.documentLoaded(); });
+  connect(page, &QWebEnginePage::navigationRequested, this,
+          [this](QWebEngineNavigationRequest& request) {
+            if (request.isMainFrame())
+              events_.navigationStarted(request.url().toString().toStdString());
+          });
+  connect(page, &QWebEnginePage::linkHovered, this,
+          [this](const QString& url) { events_.linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
   QAction* forward = page->action(QWebEnginePage::Forward);
   connect(back, &QAction::changed, this,
-          [this, back] { onHistoryActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
-  connect(forward, &QAction::changed, this,
-          [this, forward] { onHistoryActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled()); });
+          [this, back] { events_.historyActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
+  connect(forward, &QAction::changed, this, [this, forward] {
+    events_.historyActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled());
+  });
 }
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
@@ -62,9 +70,7 @@ QUrl WebEngineBrowserControl::urlFromUserInput(const QString& input, const QStri
 void WebEngineBrowserControl::Navigate(const std::string& address) {
   const QUrl url = urlFromUserInput(QString::fromStdString(address), workingFolder_);
   if (!url.isValid()) throw std::invalid_argument("not an address");
-  // Busy from the call on: the engine may report the pending address before the load starts.
-  loading_ = true;
-  refreshing_ = false;
+  events_.navigateCalled(url.toString().toStdString());
   view_->load(url);
 }
 
@@ -72,10 +78,13 @@ void WebEngineBrowserControl::GoBack() { view_->back(); }
 
 void WebEngineBrowserControl::GoForward() { view_->forward(); }
 
-void WebEngineBrowserControl::Stop() { view_->stop(); }
+void WebEngineBrowserControl::Stop() {
+  view_->stop();
+  events_.stopCalled();
+}
 
 void WebEngineBrowserControl::Refresh() {
-  refreshing_ = true;
+  events_.refreshCalled();
   view_->reload();
 }
 
@@ -107,61 +116,30 @@ void WebEngineBrowserControl::ExecWB(int32_t command, int32_t option) {
   }
 }
 
-std::string WebEngineBrowserControl::LocationURL() const {
-  return view_->url().toString().toStdString();
-}
+std::string WebEngineBrowserControl::LocationURL() const { return events_.LocationURL(); }
 
-std::string WebEngineBrowserControl::LocationName() const {
-  const std::string title = view_->title().toStdString();
-  return isStandInTitle(title, LocationURL()) ? LocationURL() : title;
-}
+std::string WebEngineBrowserControl::LocationName() const { return events_.LocationName(); }
 
-bool WebEngineBrowserControl::Busy() const { return loading_; }
+bool WebEngineBrowserControl::Busy() const { return events_.Busy(); }
 
 void WebEngineBrowserControl::SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
-void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { sink_ = sink; }
+void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { events_.setEventSink(sink); }
 
-void WebEngineBrowserControl::onLoadStarted() {
-  loading_ = true;
-  raiseStatusText(tr("Opening page %1...").arg(view_->url().toDisplayString()));
-  if (sink_) sink_->ProgressChange(0, kProgressMax);
+void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info) {
+  if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+    events_.loadStarted(info.url().toString().toStdString());
+  } else {
+    events_.loadFinished();  // done, failed or stopped
+  }
 }
 
-void WebEngineBrowserControl::onLoadProgress(int percent) {
-  if (!loading_ || !sink_) return;
-  sink_->ProgressChange(percent * kProgressPerPercent, kProgressMax);
+void WebEngineBrowserControl::onUrlChanged(const QUrl& url) {
+  events_.urlChanged(url.toString().toStdString(), view_->title().toStdString());
 }
 
-void WebEngineBrowserControl::onLoadFinished(bool /*ok*/) {
-  // A failed load still completes: the engine shows its error page for the address.
-  const bool wasRefresh = refreshing_;
-  loading_ = false;
-  refreshing_ = false;
-  if (!sink_) return;
-  sink_->ProgressChange(-1, 0);
-  if (!wasRefresh) sink_->NavigateComplete2();
-  if (sink_) sink_->DownloadComplete();
-  raiseStatusText(QStringLiteral("Done"));
-}
-
-void WebEngineBrowserControl::onUrlChanged() {
-  // During a load the address may still change (redirects); it is reported when the load ends.
-  if (loading_ || !sink_) return;
-  sink_->NavigateComplete2();
-}
-
-void WebEngineBrowserControl::onLinkHovered(const QString& url) { raiseStatusText(url); }
-
-void WebEngineBrowserControl::onHistoryActionChanged(int32_t command, bool enabled) {
-  bool& last = command == CSC_NAVIGATEBACK ? backEnabled_ : forwardEnabled_;
-  if (last == enabled) return;
-  last = enabled;
-  if (sink_) sink_->CommandStateChange(command, enabled);
-}
-
-void WebEngineBrowserControl::raiseStatusText(const QString& text) {
-  if (sink_) sink_->StatusTextChange(text.toStdString());
+void WebEngineBrowserControl::onTitleChanged(const QString& title) {
+  events_.titleChanged(title.toStdString());
 }
 
 void WebEngineBrowserControl::saveAs() {

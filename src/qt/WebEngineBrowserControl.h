@@ -2,12 +2,15 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
+#include "browser/BrowserEventSequencer.h"
 #include "platform/IBrowserControl.h"
 
 class QPrinter;
+class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -15,11 +18,9 @@ namespace corvane {
 
 class IBrowserEvents;
 
-// IBrowserControl over one QWebEngineView. It turns the engine's signals into the control's
-// events, in the order the panes rely on: while a load runs, status texts and progress; when it
-// ends, NavigateComplete2 (with the final address and the new page's title) and then
-// DownloadComplete. A same-document move (fragment, history.pushState) raises NavigateComplete2
-// on its own.
+// IBrowserControl over one QWebEngineView. It only translates: the engine's signals become
+// plain calls on a BrowserEventSequencer, which raises the control's events in the order the
+// panes rely on and answers Busy, LocationURL and LocationName.
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
@@ -46,24 +47,16 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   static QUrl urlFromUserInput(const QString& input, const QString& workingFolder);
 
  private:
-  void onLoadStarted();
-  void onLoadProgress(int percent);
-  void onLoadFinished(bool ok);
-  void onUrlChanged();
-  void onLinkHovered(const QString& url);
-  void onHistoryActionChanged(int32_t command, bool enabled);
-  void raiseStatusText(const QString& text);
+  void onLoadingChanged(const QWebEngineLoadingInfo& info);
+  void onUrlChanged(const QUrl& url);
+  void onTitleChanged(const QString& title);
   void saveAs();
   void print(bool prompt);
   void pageSetup();
 
   QWebEngineView* view_;
   QString workingFolder_;
-  IBrowserEvents* sink_ = nullptr;
-  bool loading_ = false;
-  bool refreshing_ = false;
-  bool backEnabled_ = false;
-  bool forwardEnabled_ = false;
+  BrowserEventSequencer events_;
   std::unique_ptr<QPrinter> printer_;
 };
 

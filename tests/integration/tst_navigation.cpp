@@ -1,15 +1,24 @@
 // Both panes as real browsers: typing, Enter, the drop-down list, redirects, files, failures.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
 #include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
 #include "qt/frmbrowser.h"
+
+namespace {
+// Long enough for everything a pane shows for a page to be checked before it ends.
+constexpr int kHeldMs = 3000;
+}  // namespace
 
 class NavigationTest : public QObject {
   Q_OBJECT
@@ -24,6 +33,8 @@ class NavigationTest : public QObject {
   void historyKeepsEachAddressOnceMostRecentFirst();
   void pickFromTheListNavigates();
   void panesAreIndependent();
+  void pageCompletesWhileItsImageIsHeldBack();
+  void stopBeforeTheDocumentArrivesAddsNothing();
 
  private:
   struct PaneWidgets {
@@ -32,6 +43,7 @@ class NavigationTest : public QObject {
     QProgressBar* progress;
   };
   PaneWidgets pane(int n) const;
+  QWebEngineView* view(int n) const;
   void type(QComboBox* box, const QString& text);
   bool go(int n, const QString& typed, const QString& reported);
   static QStringList items(QComboBox* box);
@@ -46,6 +58,10 @@ NavigationTest::PaneWidgets NavigationTest::pane(int n) const {
   return {window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + digit),
           window_->findChild<QLabel*>(QStringLiteral("Label") + digit),
           window_->findChild<QProgressBar*>(QStringLiteral("ProgressBar") + digit)};
+}
+
+QWebEngineView* NavigationTest::view(int n) const {
+  return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") + QString::number(n));
 }
 
 QStringList NavigationTest::items(QComboBox* box) {
@@ -76,6 +92,15 @@ void NavigationTest::initTestCase() {
   server_.addRedirect(QStringLiteral("/dir"), server_.url(QStringLiteral("/dir/")).toString(), 301);
   server_.addPage(QStringLiteral("/dir/"), QStringLiteral("Folder Index"));
   server_.addRaw(QStringLiteral("/untitled.html"), 200, "text/html", "<p>no title here</p>");
+  // A page whose document comes at once but whose image the server holds back, and a page
+  // whose document itself is held back.
+  server_.addPage(QStringLiteral("/held.html"), QStringLiteral("Held Page"),
+                  QStringLiteral("<a href=\"/a.html\" style=\"display:block;height:150px\">A</a>"
+                                 "<img src=\"/held.png\">"));
+  server_.addRaw(QStringLiteral("/held.png"), 200, "image/png", "not really a picture");
+  server_.holdBack(QStringLiteral("/held.png"), kHeldMs);
+  server_.addPage(QStringLiteral("/slow.html"), QStringLiteral("Slow Page"));
+  server_.holdBack(QStringLiteral("/slow.html"), kHeldMs);
 
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
@@ -98,7 +123,8 @@ void NavigationTest::typingAloneDoesNotNavigateAndEnterDoes() {
   QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
   QVERIFY(TestProgram::waitForPage(w.status, w.box, address));
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
-  QCOMPARE(w.progress->value(), 0);
+  // The page completes when it arrives; the bar empties when its load has ended.
+  QVERIFY(TestProgram::waitUntil([&] { return w.progress->value() == 0; }));
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), 1);
 }
 
@@ -181,6 +207,87 @@ void NavigationTest::panesAreIndependent() {
   QCOMPARE(pane(1).box->currentText(), topText);
   QCOMPARE(items(pane(1).box), topItems);
   QVERIFY(!pane(1).status->text().contains(QStringLiteral("Page B")));
+}
+
+void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
+  const PaneWidgets w = pane(1);
+  const QString address = server_.url(QStringLiteral("/held.html")).toString();
+  // Every text the status line shows from Enter to the end of the load.
+  QStringList shown;
+  QTimer watch;
+  connect(&watch, &QTimer::timeout, this, [&] {
+    if (shown.isEmpty() || shown.last() != w.status->text()) shown << w.status->text();
+  });
+  type(w.box, address);
+  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
+  watch.start(1);
+
+  // The page is there: box, list and title, while its image is still on its way.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return w.box->currentText() == address && items(w.box).value(0) == address &&
+           w.status->text() == QStringLiteral("Page Title: Held Page");
+  }));
+  QCOMPARE(server_.responseCount(QStringLiteral("/held.png")), 0);
+
+  // A link under the pointer shows its address; leaving it brings the loading text back.
+  // The pointer keeps moving until the page under it has been laid out.
+  QWidget* surface = view(1)->focusProxy();
+  QWindow* window = surface->window()->windowHandle();
+  QVERIFY(window);
+  int moves = 0;
+  const auto pointAt = [&](int y) {
+    return [&, y] {
+      if (moves++ % 20 == 0) {
+        QTest::mouseMove(window, surface->mapTo(surface->window(), QPoint(40 + moves % 7, y)));
+      }
+      return false;
+    };
+  };
+  const QString link = server_.url(QStringLiteral("/a.html")).toString();
+  const auto overLink = pointAt(150);  // below the heading, on the link
+  QVERIFY(TestProgram::waitUntil([&] { return w.status->text() == link || overLink(); }, 5000));
+  const auto offLink = pointAt(4);  // the page's margin
+  QVERIFY(TestProgram::waitUntil(
+      [&] {
+        return w.status->text() == QStringLiteral("Loading ") + address + QStringLiteral("...") ||
+               offLink();
+      },
+      5000));
+  QCOMPARE(server_.responseCount(QStringLiteral("/held.png")), 0);
+
+  // The load ends when the image has come.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return server_.responseCount(QStringLiteral("/held.png")) == 1 && w.progress->value() == 0;
+  }));
+  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Held Page"));
+  watch.stop();
+  QVERIFY2(!shown.contains(QString()), qPrintable(shown.join(QStringLiteral(" | "))));
+  QVERIFY2(shown.contains(QStringLiteral("Opening page ") + address + QStringLiteral("...")),
+           qPrintable(shown.join(QStringLiteral(" | "))));
+}
+
+void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
+  const PaneWidgets w = pane(2);
+  const QString a = server_.url(QStringLiteral("/a.html")).toString();
+  QVERIFY(go(2, a, a));
+  // Until the engine itself is done with that page, its stop could not reach the next one.
+  QAction* stop = view(2)->pageAction(QWebEnginePage::Stop);
+  QVERIFY(TestProgram::waitUntil([&] { return !stop->isEnabled(); }));
+  const QStringList before = items(w.box);
+  const QString slow = server_.url(QStringLiteral("/slow.html")).toString();
+  type(w.box, slow);
+  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return server_.requestCount(QStringLiteral("/slow.html")) == 1; }));
+  stop->trigger();
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return w.status->text() == QStringLiteral("Page Title: Page A"); }));
+  // Past the moment the server would have answered, still nothing of the slow page.
+  TestProgram::waitUntil([] { return false; }, kHeldMs + 500);
+  QCOMPARE(items(w.box), before);
+  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
+  QCOMPARE(view(2)->url().toString(), a);
 }
 
 QTEST_MAIN(NavigationTest)
