@@ -71,16 +71,18 @@ void BrowserEventSequencer::loadProgress(int percent) {
   raiseProgress(std::clamp(percent, 0, 100) * kProgressPerPercent, kProgressMax);
 }
 
-void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title) {
+void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,
+                                       bool notice) {
   address_ = address;
   title_ = title;
+  notice_ = notice;
   if (navigating_) {
     commit();
   } else if (navigatePending_) {
     // The engine served the Navigate as a move within the page (a typed fragment): that was the
     // whole navigation.
-    finish(true);
-  } else {
+    finish(!notice_);
+  } else if (!notice_) {
     raiseNavigateComplete();  // a move within the page: a fragment, history.pushState
   }
 }
@@ -111,7 +113,7 @@ void BrowserEventSequencer::commit() {
   completeHeld();  // an earlier document of the same navigation (a script moved on at once)
   committed_ = true;
   setStatus("Loading " + address_ + "...");
-  if (refresh_ && address_ == addressAtStart_) return;
+  if (notice_ || (refresh_ && address_ == addressAtStart_)) return;
   if (isStandInTitle(title_, address_)) {
     completeHeld_ = true;
     return;

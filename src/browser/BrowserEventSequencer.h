@@ -31,7 +31,8 @@ class IBrowserEvents;
 // A navigation that never commits (stopped before the response) completes nothing. Refresh
 // completes nothing unless the page moved to another address. An address change outside a
 // navigation (a fragment, history.pushState) is a move within the page and completes on its own,
-// as does a Navigate the engine serves as such a move.
+// as does a Navigate the engine serves as such a move. Corvane's own "cannot open" notice never
+// completes: the pane's box keeps what was typed and its address list gets no non-address.
 //
 // At commit the engine usually holds only a stand-in for the new page's title, and the pane
 // writes "Page Title:" on NavigateComplete2, so the event waits after the commit until the
@@ -71,7 +72,8 @@ class BrowserEventSequencer {
   void loadFinished();
   void loadProgress(int percent);
   // The engine's address of the page became `address`, and `title` is the title it holds now.
-  void urlChanged(const std::string& address, const std::string& title);
+  // `notice` marks Corvane's own "cannot open" page, whose address is the text typed.
+  void urlChanged(const std::string& address, const std::string& title, bool notice);
   void titleChanged(const std::string& title);
   // The main frame's document was created, was parsed, finished loading (its load event).
   void documentCreated();
@@ -96,6 +98,7 @@ class BrowserEventSequencer {
   IBrowserEvents* sink_ = nullptr;
   std::string address_;
   std::string title_;
+  bool notice_ = false;
 
   bool navigatePending_ = false;  // Navigate called; the engine has not begun a navigation yet
   bool navigating_ = false;       // a navigation runs

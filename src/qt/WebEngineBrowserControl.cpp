@@ -7,6 +7,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QUrl>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
@@ -16,12 +17,18 @@
 
 #include <stdexcept>
 
+#include "browser/CannotOpenPage.h"
+#include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
 
 namespace corvane {
 
 namespace {
 const QString kViewSource = QStringLiteral("view-source:");
+// What the engine is handed, whichever way the address was written.
+const QStringList kOpenedSchemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                    QStringLiteral("file"), QStringLiteral("about"),
+                                    QStringLiteral("data")};
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
@@ -39,8 +46,7 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngin
   connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_.documentLoaded(); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
-            if (request.isMainFrame())
-              events_.navigationStarted(request.url().toString().toStdString());
+            if (request.isMainFrame()) events_.navigationStarted(reported(request.url()));
           });
   connect(page, &QWebEnginePage::linkHovered, this,
           [this](const QString& url) { events_.linkHovered(url.toStdString()); });
@@ -55,23 +61,53 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngin
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
 
-QUrl WebEngineBrowserControl::urlFromUserInput(const QString& input, const QString& workingFolder) {
-  QString text = input.trimmed();
-  const bool viewSource = text.startsWith(kViewSource, Qt::CaseInsensitive);
-  if (viewSource) text = text.mid(kViewSource.size()).trimmed();
-  if (text.isEmpty()) return {};
-  // A bare host becomes http://host, a path or an existing relative file name a file address.
-  QUrl url = QUrl::fromUserInput(text, workingFolder);
-  if (!url.isValid()) return {};
-  if (viewSource) url = QUrl(kViewSource + url.toString(QUrl::FullyEncoded));
+void WebEngineBrowserControl::Navigate(const std::string& address) {
+  const AddressInput input =
+      AddressInput::parse(address, QDir::homePath().toStdString(), workingFolder_.toStdString());
+  if (input.verdict() == AddressInput::Verdict::Nothing) return;
+  if (input.verdict() == AddressInput::Verdict::Refuse) {
+    showCannotOpen(address, input.refusal(), input.scheme());
+    return;
+  }
+  const QUrl url = engineUrl(input);
+  if (!url.isValid()) {
+    showCannotOpen(address, AddressInput::Refusal::NotAnAddress, input.scheme());
+    return;
+  }
+  events_.navigateCalled(reported(url));
+  view_->load(url);
+}
+
+QUrl WebEngineBrowserControl::engineUrl(const AddressInput& input) const {
+  const QString text = QString::fromStdString(input.address());
+  // Without a scheme: a bare host becomes http://host, a path or an existing file name in the
+  // working folder a file address. A written scheme is taken as written.
+  QUrl url = input.scheme().empty() ? QUrl::fromUserInput(text, workingFolder_)
+                                    : QUrl(text, QUrl::TolerantMode);
+  if (!url.isValid() || !kOpenedSchemes.contains(url.scheme())) return {};
+  if (input.viewSource()) url = QUrl(kViewSource + url.toString(QUrl::FullyEncoded));
   return url;
 }
 
-void WebEngineBrowserControl::Navigate(const std::string& address) {
-  const QUrl url = urlFromUserInput(QString::fromStdString(address), workingFolder_);
-  if (!url.isValid()) throw std::invalid_argument("not an address");
-  events_.navigateCalled(url.toString().toStdString());
+void WebEngineBrowserControl::showCannotOpen(const std::string& typed, AddressInput::Refusal why,
+                                             const std::string& scheme) {
+  const CannotOpenPage page(typed, why, scheme);
+  const QByteArray html = QByteArray::fromStdString(page.html());
+  // In base64 the engine keeps the address exactly as given, so the page is known again later.
+  const QUrl url(QStringLiteral("data:text/html;charset=utf-8;base64,") +
+                 QString::fromLatin1(html.toBase64()));
+  cannotOpen_.insert(url.toString(), QString::fromStdString(typed));
+  events_.navigateCalled(typed);
   view_->load(url);
+}
+
+bool WebEngineBrowserControl::isCannotOpenPage(const QUrl& url) const {
+  return url.scheme() == QLatin1String("data") && cannotOpen_.contains(url.toString());
+}
+
+std::string WebEngineBrowserControl::reported(const QUrl& url) const {
+  if (isCannotOpenPage(url)) return cannotOpen_.value(url.toString()).toStdString();
+  return url.toString().toStdString();
 }
 
 void WebEngineBrowserControl::GoBack() { view_->back(); }
@@ -128,18 +164,28 @@ void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { events_.setEv
 
 void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info) {
   if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-    events_.loadStarted(info.url().toString().toStdString());
+    events_.loadStarted(reported(info.url()));
   } else {
     events_.loadFinished();  // done, failed or stopped
   }
 }
 
 void WebEngineBrowserControl::onUrlChanged(const QUrl& url) {
-  events_.urlChanged(url.toString().toStdString(), view_->title().toStdString());
+  events_.urlChanged(reported(url), pageTitle(view_->title()), isCannotOpenPage(url));
 }
 
 void WebEngineBrowserControl::onTitleChanged(const QString& title) {
-  events_.titleChanged(title.toStdString());
+  events_.titleChanged(pageTitle(title));
+}
+
+std::string WebEngineBrowserControl::pageTitle(const QString& title) const {
+  // The engine names a "cannot open" page after its own long address until the page's title
+  // arrives; that stand-in is no title.
+  const QUrl url = view_->url();
+  if (isCannotOpenPage(url) && isStandInTitle(title.toStdString(), url.toString().toStdString())) {
+    return {};
+  }
+  return title.toStdString();
 }
 
 void WebEngineBrowserControl::saveAs() {

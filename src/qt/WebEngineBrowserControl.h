@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 
 #include <memory>
 
+#include "browser/AddressInput.h"
 #include "browser/BrowserEventSequencer.h"
 #include "platform/IBrowserControl.h"
 
@@ -21,6 +23,12 @@ class IBrowserEvents;
 // IBrowserControl over one QWebEngineView. It only translates: the engine's signals become
 // plain calls on a BrowserEventSequencer, which raises the control's events in the order the
 // panes rely on and answers Busy, LocationURL and LocationName.
+//
+// Navigate opens what AddressInput lets through, made an address by the engine's reading of
+// user input (a bare host, a path, a file name in the working folder). Anything else gets
+// Corvane's own "cannot open" page, saying why; while it shows, LocationURL is the text as
+// typed, and the navigation ends without NavigateComplete2 (the pane keeps the typed text in its
+// box for correcting, and its address list is not given a non-address).
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
@@ -43,10 +51,16 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
 
   QWebEngineView* view() const { return view_; }
 
-  // What Navigate would load for a typed address; invalid for input it refuses (empty).
-  static QUrl urlFromUserInput(const QString& input, const QString& workingFolder);
-
  private:
+  // The engine's address for what AddressInput let through; invalid when it makes none.
+  QUrl engineUrl(const AddressInput& input) const;
+  void showCannotOpen(const std::string& typed, AddressInput::Refusal why,
+                      const std::string& scheme);
+  // The address as the control reports it: a "cannot open" page's is the text typed.
+  std::string reported(const QUrl& url) const;
+  bool isCannotOpenPage(const QUrl& url) const;
+  // A title as the events report it: empty while a "cannot open" page has only its stand-in.
+  std::string pageTitle(const QString& title) const;
   void onLoadingChanged(const QWebEngineLoadingInfo& info);
   void onUrlChanged(const QUrl& url);
   void onTitleChanged(const QString& title);
@@ -57,6 +71,9 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   QWebEngineView* view_;
   QString workingFolder_;
   BrowserEventSequencer events_;
+  // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
+  // and Forward can return to them.
+  QHash<QString, QString> cannotOpen_;
   std::unique_ptr<QPrinter> printer_;
 };
 

@@ -48,6 +48,7 @@ class BrowserControlTest : public QObject {
   void typedFragmentCompletesWithoutALoad();
   void nextNavigationOutlivesTheOldPageFinishing();
   void stopBeforeTheResponseCompletesNothing();
+  void cannotOpenPageKeepsTheTypedTextWhenReturnedTo();
 
  private:
   std::string url(const char* path) const {
@@ -175,6 +176,31 @@ void BrowserControlTest::stopBeforeTheResponseCompletesNothing() {
   QCOMPARE(count(events, "DownloadComplete"), 1);
   QVERIFY(!control_->Busy());
   QCOMPARE(control_->LocationURL(), a);
+}
+
+void BrowserControlTest::cannotOpenPageKeepsTheTypedTextWhenReturnedTo() {
+  const std::string a = url("/a.html");
+  const std::string b = url("/b.html");
+  const std::string typed = "garbage text here";
+  QVERIFY(visit(a));
+  control_->Navigate(typed);
+  QVERIFY(waitIdle());
+  Events events = events_->take();
+  QCOMPARE(count(events, "NavigateComplete2"), 0);
+  QCOMPARE(count(events, "DownloadComplete"), 1);
+  QCOMPARE(control_->LocationURL(), typed);
+  QCOMPARE(control_->LocationName(), "Cannot open " + typed);
+
+  QVERIFY(visit(b));
+  control_->GoBack();
+  QVERIFY(TestProgram::waitUntil([&] {
+    return control_->LocationURL() == typed && count(events_->events(), "DownloadComplete") == 1;
+  }));
+  QCOMPARE(count(events_->take(), "NavigateComplete2"), 0);
+  control_->GoBack();
+  QVERIFY(
+      TestProgram::waitUntil([&] { return control_->LocationURL() == a && !control_->Busy(); }));
+  QCOMPARE(count(events_->take(), "NavigateComplete2"), 1);
 }
 
 QTEST_MAIN(BrowserControlTest)

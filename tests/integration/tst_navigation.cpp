@@ -1,10 +1,12 @@
 // Both panes as real browsers: typing, Enter, the drop-down list, redirects, files, failures.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -35,6 +37,8 @@ class NavigationTest : public QObject {
   void panesAreIndependent();
   void pageCompletesWhileItsImageIsHeldBack();
   void stopBeforeTheDocumentArrivesAddsNothing();
+  void addressesItCannotOpenSaySo();
+  void homeFolderPathToAMissingFileGetsTheEnginesErrorPage();
 
  private:
   struct PaneWidgets {
@@ -44,6 +48,7 @@ class NavigationTest : public QObject {
   };
   PaneWidgets pane(int n) const;
   QWebEngineView* view(int n) const;
+  static QString pageText(QWebEngineView* view);
   void type(QComboBox* box, const QString& text);
   bool go(int n, const QString& typed, const QString& reported);
   static QStringList items(QComboBox* box);
@@ -62,6 +67,17 @@ NavigationTest::PaneWidgets NavigationTest::pane(int n) const {
 
 QWebEngineView* NavigationTest::view(int n) const {
   return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") + QString::number(n));
+}
+
+QString NavigationTest::pageText(QWebEngineView* view) {
+  QString text;
+  bool done = false;
+  view->page()->toPlainText([&](const QString& plain) {
+    text = plain;
+    done = true;
+  });
+  TestProgram::waitUntil([&] { return done; });
+  return text;
 }
 
 QStringList NavigationTest::items(QComboBox* box) {
@@ -288,6 +304,46 @@ void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
   QCOMPARE(items(w.box), before);
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
   QCOMPARE(view(2)->url().toString(), a);
+}
+
+void NavigationTest::addressesItCannotOpenSaySo() {
+  const PaneWidgets w = pane(1);
+  const QString a = server_.url(QStringLiteral("/a.html")).toString();
+  QVERIFY(go(1, a, a));
+  const QStringList before = items(w.box);
+  const struct {
+    QString typed;
+    QString why;
+  } cases[] = {
+      {QStringLiteral("garbage text here"), QStringLiteral("neither a web address")},
+      {QStringLiteral("javascript:alert(1)"), QStringLiteral("does not run scripts")},
+      {QStringLiteral("C:\\foo\\bar.html"), QStringLiteral("Windows path")},
+      {QStringLiteral("<b>not</b> & an address"), QStringLiteral("neither a web address")},
+  };
+  for (const auto& c : cases) {
+    type(w.box, c.typed);
+    QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+    QVERIFY2(TestProgram::waitUntil([&] {
+               return w.status->text() == QStringLiteral("Page Title: Cannot open ") + c.typed;
+             }),
+             qPrintable(c.typed + QStringLiteral(": ") + w.status->text()));
+    // The typed text stays for correcting; the list gets no non-address.
+    QCOMPARE(w.box->currentText(), c.typed);
+    QCOMPARE(items(w.box), before);
+    const QString text = pageText(view(1));
+    QVERIFY2(text.contains(c.typed) && text.contains(c.why), qPrintable(text));
+  }
+  // A correct address afterwards goes as usual.
+  QVERIFY(go(1, a, a));
+}
+
+void NavigationTest::homeFolderPathToAMissingFileGetsTheEnginesErrorPage() {
+  const QString name = QStringLiteral("corvane-missing-%1.html")
+                           .arg(QRandomGenerator::global()->generate64(), 0, 16);
+  const QString address = QUrl::fromLocalFile(QDir::home().filePath(name)).toString();
+  QVERIFY(go(2, QStringLiteral("~/") + name, address));
+  QCOMPARE(items(pane(2).box).value(0), address);
+  QVERIFY(pageText(view(2)).contains(QStringLiteral("ERR_FILE_NOT_FOUND")));
 }
 
 QTEST_MAIN(NavigationTest)

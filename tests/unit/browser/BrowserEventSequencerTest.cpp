@@ -31,7 +31,7 @@ struct Rig {
   }
   // The document arrives: the address changes and the title is the engine's stand-in.
   void commit(const std::string& url, const std::string& standIn) {
-    seq.urlChanged(url, standIn);
+    seq.urlChanged(url, standIn, false);
     seq.documentCreated();
   }
   // The document's load event, then the engine's own end of load.
@@ -127,7 +127,7 @@ TEST(BrowserEventSequencerTest, NavigateComplete2WaitsForTheNewPagesTitleNeverSh
   rig.load();
   rig.sink.take();
   rig.start(kB);
-  rig.seq.urlChanged(kB, "Page B");
+  rig.seq.urlChanged(kB, "Page B", false);
   EXPECT_EQ(rig.sink.take().back(), "NavigateComplete2");
   EXPECT_EQ(nameAtComplete, "Page B");
 }
@@ -288,7 +288,7 @@ TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
   rig.visit(kA, kStandInA, "Page A");
   rig.sink.take();
   // A fragment link or history.pushState: no load at all.
-  rig.seq.urlChanged("http://site.test/a.html#part", "Page A");
+  rig.seq.urlChanged("http://site.test/a.html#part", "Page A", false);
   EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2"}));
   EXPECT_EQ(rig.seq.LocationURL(), "http://site.test/a.html#part");
   EXPECT_EQ(rig.seq.LocationName(), "Page A");
@@ -298,7 +298,7 @@ TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
   // stands already).
   rig.seq.navigateCalled("http://site.test/a.html#other");
   EXPECT_TRUE(rig.seq.Busy());
-  rig.seq.urlChanged("http://site.test/a.html#other", "Page A");
+  rig.seq.urlChanged("http://site.test/a.html#other", "Page A", false);
   EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete"}));
   EXPECT_FALSE(rig.seq.Busy());
 
@@ -306,11 +306,37 @@ TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
   rig.seq.navigateCalled(kA);
   rig.start(kA);
   rig.commit(kA, "Page A");
-  rig.seq.urlChanged(kB, kStandInB);
+  rig.seq.urlChanged(kB, kStandInB, false);
   rig.seq.titleChanged("Page B");
   const Events events = rig.sink.take();
   EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 2);
   EXPECT_EQ(rig.seq.LocationURL(), kB);
+}
+
+TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavigation) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+  const std::string typed = "garbage text here";
+  rig.seq.navigateCalled(typed);
+  rig.start(typed);
+  rig.seq.urlChanged(typed, "", true);
+  rig.seq.documentCreated();
+  rig.seq.titleChanged("Cannot open garbage text here");
+  rig.seq.documentParsed();
+  EXPECT_EQ(rig.seq.LocationURL(), typed);
+  EXPECT_EQ(rig.seq.LocationName(), "Cannot open garbage text here");
+  rig.load();
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Opening page garbage text here...",
+                                     "Progress:0/1000000", "Status:Loading garbage text here...",
+                                     "Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  // Reloading it, or coming back to it, completes nothing either.
+  rig.seq.refreshCalled();
+  rig.start(typed);
+  rig.seq.documentCreated();
+  rig.load();
+  const Events events = rig.sink.take();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
 }
 
 TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAndGo) {
