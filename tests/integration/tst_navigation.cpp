@@ -18,8 +18,10 @@
 #include "qt/frmbrowser.h"
 
 namespace {
-// Long enough for everything a pane shows for a page to be checked before it ends.
-constexpr int kHeldMs = 3000;
+// Long enough for everything a pane shows for a page to be checked before the image comes.
+constexpr int kImageHeldMs = 5000;
+// Long enough to stop the load before the document comes.
+constexpr int kDocumentHeldMs = 1500;
 }  // namespace
 
 class NavigationTest : public QObject {
@@ -114,9 +116,9 @@ void NavigationTest::initTestCase() {
                   QStringLiteral("<a href=\"/a.html\" style=\"display:block;height:150px\">A</a>"
                                  "<img src=\"/held.png\">"));
   server_.addRaw(QStringLiteral("/held.png"), 200, "image/png", "not really a picture");
-  server_.holdBack(QStringLiteral("/held.png"), kHeldMs);
+  server_.holdBack(QStringLiteral("/held.png"), kImageHeldMs);
   server_.addPage(QStringLiteral("/slow.html"), QStringLiteral("Slow Page"));
-  server_.holdBack(QStringLiteral("/slow.html"), kHeldMs);
+  server_.holdBack(QStringLiteral("/slow.html"), kDocumentHeldMs);
 
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
@@ -300,7 +302,7 @@ void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
   QVERIFY(TestProgram::waitUntil(
       [&] { return w.status->text() == QStringLiteral("Page Title: Page A"); }));
   // Past the moment the server would have answered, still nothing of the slow page.
-  TestProgram::waitUntil([] { return false; }, kHeldMs + 500);
+  TestProgram::waitUntil([] { return false; }, kDocumentHeldMs + 500);
   QCOMPARE(items(w.box), before);
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
   QCOMPARE(view(2)->url().toString(), a);
