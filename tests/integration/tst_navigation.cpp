@@ -289,7 +289,8 @@ void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
   const PaneWidgets w = pane(2);
   const QString a = server_.url(QStringLiteral("/a.html")).toString();
   QVERIFY(go(2, a, a));
-  // Until the engine itself is done with that page, its stop could not reach the next one.
+  // The engine's own Stop stands in for the toolbar's. It reaches the next load only once the
+  // engine has finished with this page, so wait for that first.
   QAction* stop = view(2)->pageAction(QWebEnginePage::Stop);
   QVERIFY(TestProgram::waitUntil([&] { return !stop->isEnabled(); }));
   const QStringList before = items(w.box);
