@@ -1,0 +1,90 @@
+#include "app/AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::set<std::string> namesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+  return names;
+}
+
+// Runs write with the file size limited to maxBytes: a stand-in for a full disk that binds root
+// as well.
+template <typename Write>
+bool withFileSizeLimit(rlim_t maxBytes, Write&& write) {
+  rlimit saved{};
+  if (::getrlimit(RLIMIT_FSIZE, &saved) != 0) throw std::runtime_error("getrlimit");
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = maxBytes;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = write();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  return written;
+}
+
+TEST(AtomicFileReplace, CreatesOrReplacesTheFileKeepingItsModeAndLink) {
+  TempDir dir;
+  const fs::path real = dir.path() / "real.ini";
+  ASSERT_TRUE(AtomicFile(real).replace("first"));
+  EXPECT_EQ(dir.readFile("real.ini"), "first");
+  ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+  fs::create_symlink("real.ini", dir.path() / "cv.ini");
+  ASSERT_TRUE(AtomicFile(dir.path() / "cv.ini").replace("second"));
+  EXPECT_EQ(dir.readFile("real.ini"), "second");
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "cv.ini"));
+  EXPECT_EQ(fs::status(real).permissions(), static_cast<fs::perms>(0640));
+  EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"cv.ini", "real.ini"}));
+}
+
+// Whatever stops a write, the old file stays as it was and no temp file is left.
+TEST(AtomicFileReplace, FailedWriteLeavesNoTrace) {
+  TempDir dir;
+  const fs::path file = dir.writeFile("cv.ini", "old");
+  const auto expectUntouched = [&] {
+    EXPECT_EQ(dir.readFile("cv.ini"), "old");
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
+  };
+  ASSERT_EQ(::chmod(file.c_str(), 0444), 0);  // no write bits: refused even to root
+  EXPECT_FALSE(AtomicFile(file).replace("new"));
+  expectUntouched();
+  ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+
+  EXPECT_FALSE(
+      withFileSizeLimit(64, [&] { return AtomicFile(file).replace(std::string(200, 'v')); }));
+  expectUntouched();
+
+  EXPECT_FALSE(AtomicFile(dir.path()).replace("a folder is no file"));
+  EXPECT_FALSE(AtomicFile(dir.path() / "missing" / "cv.ini").replace("no folder"));
+  expectUntouched();
+}
+
+TEST(AtomicFileReplace, AnUnwritableFolderIsHonoured) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
+  TempDir dir;
+  const fs::path file = dir.writeFile("cv.ini", "old");
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);  // no temp file can be made
+  EXPECT_FALSE(AtomicFile(file).replace("new"));
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
+  EXPECT_EQ(dir.readFile("cv.ini"), "old");
+  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
+}
+
+}  // namespace
+}  // namespace corvane
