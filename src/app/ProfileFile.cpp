@@ -31,14 +31,18 @@ struct Line {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) {
-    s.remove_prefix(1);
-  }
+std::string_view trimEnd(std::string_view s) {
   while (!s.empty() && isBlank(s.back())) {
     s.remove_suffix(1);
   }
   return s;
+}
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) {
+    s.remove_prefix(1);
+  }
+  return trimEnd(s);
 }
 
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -161,7 +165,7 @@ std::string ProfileFile::getString(std::string_view section, std::string_view ke
   if (readText(path_, text)) {
     value = lookup(text, section, key);
   }
-  return cutToBytes(value ? *value : std::string(defaultValue), bufferSize - 1);
+  return cutToBytes(value ? *value : std::string(trimEnd(defaultValue)), bufferSize - 1);
 }
 
 bool ProfileFile::writeString(std::string_view section, std::string_view key,

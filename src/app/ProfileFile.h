@@ -26,8 +26,8 @@ class ProfileFile {
 
   explicit ProfileFile(std::filesystem::path path);
 
-  // The entry's value, or defaultValue when the file, section or key is absent; cut to
-  // bufferSize - 1 bytes.
+  // The entry's value, or defaultValue without its trailing blanks when the file, section or
+  // key is absent; cut to bufferSize - 1 bytes.
   std::string getString(std::string_view section, std::string_view key,
                         std::string_view defaultValue, std::size_t bufferSize = kBufferSize) const;
   // Stores key=value in section, creating file, section or key as needed. False when the file

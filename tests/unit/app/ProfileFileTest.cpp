@@ -82,6 +82,9 @@ TEST(ProfileFileRead, ValuesAndDefaultsAreCutTo254BytesOfWholeCharacters) {
   EXPECT_EQ(file.getString("s", "1", "d"), std::string(254, 'v'));
   EXPECT_EQ(file.getString("s", "1", "d", 6), "vvvvv");
   EXPECT_EQ(file.getString("s", "2", "d"), "d");
+  // A default loses its trailing blanks as a stored value does, but keeps its leading ones.
+  EXPECT_EQ(file.getString("s", "2", "  d \t d \t  "), "  d \t d");
+  EXPECT_EQ(file.getString("s", "2", " \t "), "");
   EXPECT_EQ(ProfileFile(dir.path() / "none.ini").getString("s", "1", std::string(300, 'd')),
             std::string(254, 'd'));
   EXPECT_EQ(ProfileFile(dir.path()).getString("s", "1", "d"), "d");  // a folder reads as missing

@@ -29,6 +29,7 @@ TEST(mdlGen, ReadSettingReadsKeys1ToIndexAndKeepsTheLastLookup) {
   EXPECT_EQ(settings.ReadSetting("Blank", 1), "");
   EXPECT_EQ(settings.ReadSetting("Long", 1), std::string(254, 'x'));
   EXPECT_EQ(settings.ReadProfileString("TBstart", "2", "dflt"), "dflt");
+  EXPECT_EQ(settings.ReadProfileString("TBstart", "2", "dflt   "), "dflt");
   EXPECT_EQ(settings.ReadProfileString("Blank", "1", "dflt"), "");
 }
 
