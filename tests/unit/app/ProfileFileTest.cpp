@@ -76,6 +76,13 @@ TEST(ProfileFileRead, ValuesAndDefaultsAreCutTo254BytesOfWholeCharacters) {
       {a + "a" + euro, a + "a"},
       {a + "a\xA3\xA3", a + "a\xA3"}};
   for (const auto& [value, cut] : cuts) EXPECT_EQ(ProfileFile::cutToBytes(value, 254), cut);
+  // A 4-byte character (an emoji) at every position across the cut: kept whole or left out.
+  const std::string emoji = "\xF0\x9F\x98\x80";
+  for (std::size_t before = 250; before <= 254; ++before) {
+    const std::string head(before, 'a');
+    EXPECT_EQ(ProfileFile::cutToBytes(head + emoji + "z", 254), before == 250 ? head + emoji : head)
+        << before;
+  }
 
   TempDir dir;
   const ProfileFile file(dir.writeFile("cv.ini", "[s]\r\n1=" + std::string(300, 'v') + "\r\n"));
