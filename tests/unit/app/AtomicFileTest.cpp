@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
 #include <set>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "TempDir.h"
+#include "UnprivilegedTest.h"
 
 namespace corvane {
 namespace {
@@ -75,8 +75,9 @@ TEST(AtomicFileReplace, FailedWriteLeavesNoTrace) {
   expectUntouched();
 }
 
-TEST(AtomicFileReplace, AnUnwritableFolderIsHonoured) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
+using AtomicFilePermissions = UnprivilegedTest;
+
+TEST_F(AtomicFilePermissions, AnUnwritableFolderIsHonoured) {
   TempDir dir;
   const fs::path file = dir.writeFile("cv.ini", "old");
   ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);  // no temp file can be made

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <set>
 #include <string>
 #include <tuple>
 
 #include "TempDir.h"
+#include "UnprivilegedTest.h"
 
 namespace corvane {
 namespace {
@@ -142,8 +142,9 @@ TEST(ProfileFileDisk, WriteGoesToTheFileAndARefusedOneIsKept) {
   EXPECT_FALSE(ProfileFile(dir.path()).writeString("s", "1", "c"));  // a folder is no file
 }
 
-TEST(ProfileFileDisk, AnUnreadableFileIsNotReplaced) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
+using ProfileFilePermissions = UnprivilegedTest;
+
+TEST_F(ProfileFilePermissions, AnUnreadableFileIsNotReplaced) {
   TempDir dir;
   const fs::path ini = dir.writeFile("cv.ini", "[keep]\n1=me\n");
   ASSERT_EQ(::chmod(ini.c_str(), 0200), 0);  // writable but unreadable: not to be replaced

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "TempDir.h"
+#include "UnprivilegedTest.h"
 #include "app/HomePages.h"
 #include "app/SettingsLocation.h"
 #include "app/mdlGen.h"
@@ -115,10 +115,17 @@ TEST(SettingsLocation, WritableProgramFolderElseTheConfigFolderWhichIsCreated) {
   EXPECT_EQ(settingsFilePath(dir.path() / "missing", config), config / "cv.ini");
   EXPECT_TRUE(fs::is_directory(config));
   EXPECT_EQ(settingsFilePath(dir.writeFile("file", "x"), config), config / "cv.ini");
+}
 
-  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
+using SettingsLocationPermissions = UnprivilegedTest;
+
+TEST_F(SettingsLocationPermissions, ReadOnlyProgramFolderSendsTheFileToTheConfigFolder) {
+  TempDir dir;
+  const fs::path program = dir.path() / "program", config = dir.path() / "config" / "corvane";
+  fs::create_directory(program);
   ASSERT_EQ(::chmod(program.c_str(), 0555), 0);
   EXPECT_EQ(settingsFilePath(program, config), config / "cv.ini");
+  EXPECT_TRUE(fs::is_directory(config));
 }
 
 }  // namespace
