@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -43,6 +44,41 @@ int createTempBeside(const fs::path& target, fs::path& temp) {
     }
   }
   return -1;
+}
+
+// Writes text into a new temp file beside target, runs prepare on it, and syncs it. False on
+// any failure, with no temp file left; otherwise temp names the file.
+template <typename Prepare>
+bool writeTempBeside(const fs::path& target, std::string_view text, Prepare&& prepare,
+                     fs::path& temp) {
+  const int fd = createTempBeside(target, temp);
+  if (fd < 0) {
+    return false;
+  }
+  bool ok = writeAll(fd, text) && prepare(fd);
+  ok = ok && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok) {
+    std::error_code ec;
+    fs::remove(temp, ec);
+  }
+  return ok;
+}
+
+// Moves temp to target unless something is there already.
+bool renameWithoutReplacing(const fs::path& temp, const fs::path& target) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return true;
+  }
+  if (errno != EINVAL && errno != ENOSYS) {
+    return false;
+  }
+  // A file system without that kind of rename: a hard link, too, fails on a name in use.
+  if (::link(temp.c_str(), target.c_str()) != 0) {
+    return false;
+  }
+  ::unlink(temp.c_str());
+  return true;
 }
 
 void syncFolder(const fs::path& folder) {
@@ -84,28 +120,38 @@ bool AtomicFile::replace(std::string_view text) const {
     }
   }
 
+  // The copy takes the old file's permissions, and its owner where that is allowed (root
+  // editing a user's file).
+  const auto keepModeAndOwner = [&](int fd) {
+    return !exists || (::fchmod(fd, old.st_mode & 07777) == 0 &&
+                       (::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM));
+  };
   fs::path temp;
-  const int fd = createTempBeside(target, temp);
-  if (fd < 0) {
+  const bool written = writeTempBeside(target, text, keepModeAndOwner, temp);
+  if (!written) {
     return false;
   }
-  bool ok = writeAll(fd, text);
-  if (ok && exists) {
-    ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    // Hand the copy to the old file's owner where that is allowed (root editing a user's file).
-    ok = ok && (::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) {
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) {
+  fs::rename(temp, target, ec);
+  if (ec) {
     fs::remove(temp, ec);
     return false;
   }
   syncFolder(target.parent_path());
+  return true;
+}
+
+bool AtomicFile::create(std::string_view text) const {
+  const auto asAnyNewFile = [](int) { return true; };
+  fs::path temp;
+  if (!writeTempBeside(path_, text, asAnyNewFile, temp)) {
+    return false;
+  }
+  if (!renameWithoutReplacing(temp, path_)) {
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return false;
+  }
+  syncFolder(path_.parent_path());
   return true;
 }
 

@@ -20,6 +20,10 @@ class AtomicFile {
   // file, has no write permission bits or is not writable by the user. On failure the old file is
   // untouched and no temp file is left.
   bool replace(std::string_view text) const;
+  // Creates the file holding text, with the permissions of any new file, only where nothing
+  // exists under its name yet (not even a dangling link): an existing file is never replaced,
+  // even when it appears meanwhile. On failure no file and no temp file are left.
+  bool create(std::string_view text) const;
 
  private:
   std::filesystem::path path_;

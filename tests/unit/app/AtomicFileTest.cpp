@@ -1,14 +1,12 @@
 #include "app/AtomicFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <set>
-#include <stdexcept>
 #include <string>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "UnprivilegedTest.h"
 
@@ -21,22 +19,6 @@ std::set<std::string> namesIn(const fs::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
   return names;
-}
-
-// Runs write with the file size limited to maxBytes: a stand-in for a full disk that binds root
-// as well.
-template <typename Write>
-bool withFileSizeLimit(rlim_t maxBytes, Write&& write) {
-  rlimit saved{};
-  if (::getrlimit(RLIMIT_FSIZE, &saved) != 0) throw std::runtime_error("getrlimit");
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = maxBytes;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool written = write();
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-  return written;
 }
 
 TEST(AtomicFileReplace, CreatesOrReplacesTheFileKeepingItsModeAndLink) {
@@ -66,13 +48,41 @@ TEST(AtomicFileReplace, FailedWriteLeavesNoTrace) {
   expectUntouched();
   ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
 
-  EXPECT_FALSE(
-      withFileSizeLimit(64, [&] { return AtomicFile(file).replace(std::string(200, 'v')); }));
+  {
+    const FileSizeLimit full(64);
+    EXPECT_FALSE(AtomicFile(file).replace(std::string(200, 'v')));
+  }
   expectUntouched();
 
   EXPECT_FALSE(AtomicFile(dir.path()).replace("a folder is no file"));
   EXPECT_FALSE(AtomicFile(dir.path() / "missing" / "cv.ini").replace("no folder"));
   expectUntouched();
+}
+
+TEST(AtomicFileCreate, WritesANewFileButNeverReplacesOne) {
+  TempDir dir;
+  const fs::path file = dir.path() / "cv.ini";
+  ASSERT_TRUE(AtomicFile(file).create("first"));
+  EXPECT_EQ(dir.readFile("cv.ini"), "first");
+  EXPECT_NE(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
+
+  EXPECT_FALSE(AtomicFile(file).create("second"));
+  EXPECT_EQ(dir.readFile("cv.ini"), "first");
+  // A dangling link is something there too: it is neither replaced nor written through.
+  fs::create_symlink("elsewhere.ini", dir.path() / "link.ini");
+  EXPECT_FALSE(AtomicFile(dir.path() / "link.ini").create("third"));
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "link.ini"));
+  EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"cv.ini", "link.ini"}));
+}
+
+TEST(AtomicFileCreate, FailedCreateLeavesNoTrace) {
+  TempDir dir;
+  {
+    const FileSizeLimit full(64);
+    EXPECT_FALSE(AtomicFile(dir.path() / "cv.ini").create(std::string(200, 'v')));
+  }
+  EXPECT_FALSE(AtomicFile(dir.path() / "missing" / "cv.ini").create("no folder"));
+  EXPECT_TRUE(namesIn(dir.path()).empty());
 }
 
 using AtomicFilePermissions = UnprivilegedTest;
@@ -82,6 +92,7 @@ TEST_F(AtomicFilePermissions, AnUnwritableFolderIsHonoured) {
   const fs::path file = dir.writeFile("cv.ini", "old");
   ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);  // no temp file can be made
   EXPECT_FALSE(AtomicFile(file).replace("new"));
+  EXPECT_FALSE(AtomicFile(dir.path() / "new.ini").create("new"));
   ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
   EXPECT_EQ(dir.readFile("cv.ini"), "old");
   EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
