@@ -35,9 +35,10 @@ constexpr double kShareOfScreen = 0.8;
 }  // namespace
 
 frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile,
-                       const HomePages& homes)
+                       const HomePages& homes, mdlGen* settings)
     : folders_(folders),
       homes_(homes),
+      settings_(settings),
       client_(new QWidget(this)),
       load_(*this, homes_) {
   setObjectName(QStringLiteral("frmbrowser"));

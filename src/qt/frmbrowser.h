@@ -7,6 +7,7 @@
 #include "app/HomePages.h"
 #include "app/IMainWindowLoadSteps.h"
 #include "app/MainWindowLoad.h"
+#include "app/mdlGen.h"
 #include "panes/Pane.h"
 #include "qt/BrowserControls.h"
 #include "qt/ProgramFolders.h"
@@ -30,7 +31,9 @@ class WebEngineBrowserControl;
 class frmbrowser : public QMainWindow, private IMainWindowLoadSteps {
   Q_OBJECT
  public:
-  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes);
+  // settings, when given, is the start-up's settings object; it outlives the window.
+  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes,
+             mdlGen* settings = nullptr);
   ~frmbrowser() override;
 
   // The load sequence: flat toolbars, layout, show, both panes to their offline home pages.
@@ -38,6 +41,8 @@ class frmbrowser : public QMainWindow, private IMainWindowLoadSteps {
 
   // The home pages resolved at start-up.
   const HomePages& homePages() const { return homes_; }
+  // The settings (cv.ini) for the Home commands and the home pages dialog; null when not given.
+  mdlGen* settings() const { return settings_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -65,6 +70,7 @@ class frmbrowser : public QMainWindow, private IMainWindowLoadSteps {
 
   ProgramFolders folders_;
   HomePages homes_;
+  mdlGen* settings_;
   QWidget* client_;
   BrowserControls c_;
   QtAddressBox* address1_ = nullptr;
