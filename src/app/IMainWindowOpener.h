@@ -18,6 +18,8 @@ class IMainWindowOpener {
   virtual void CreateMainWindow(const HomePages& homes, mdlGen& settings) = 0;
   // Runs the main window's load sequence, which shows it.
   virtual void LoadMainWindow() = 0;
+  // Whether the main window exists and is shown.
+  virtual bool MainWindowIsOpen() const = 0;
 };
 
 }  // namespace corvane

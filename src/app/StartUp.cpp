@@ -27,6 +27,13 @@ void StartUp::StartMainWindow() {
   guarded([&] { homes_ = ResolveHomePages(settings_.value(), programFolder_, siteBase_); });
   guarded([&] { mainWindow_.CreateMainWindow(homes_, settings_.value()); });
   guarded([&] { mainWindow_.LoadMainWindow(); });
+
+  // With no window left to close, nothing else would ever end the process.
+  bool open = false;
+  guarded([&] { open = mainWindow_.MainWindowIsOpen(); });
+  if (!open) {
+    guarded([&] { splash_.EndProgram(kNoMainWindowStatus, kNoMainWindowMessage); });
+  }
 }
 
 }  // namespace corvane

@@ -15,6 +15,11 @@ namespace corvane {
 // main window is given, so it must outlive the main window.
 class StartUp {
  public:
+  // How the program ends when the hand-over leaves it without a main window.
+  static constexpr int kNoMainWindowStatus = 1;
+  static constexpr const char* kNoMainWindowMessage =
+      "corvane: the main window could not be opened";
+
   // siteBase is the product site's address without a trailing slash.
   StartUp(ISplashWindow& splash, IMainWindowOpener& mainWindow, std::filesystem::path programFolder,
           std::filesystem::path userConfigFolder, std::string siteBase);
@@ -23,7 +28,8 @@ class StartUp {
 
   // The splash timer's tick: closes the splash, settles where cv.ini lives, resolves the home
   // pages from it, then creates and loads the main window. Each step guards its own failure, so
-  // a failing step is skipped and the next one runs. Runs once; later calls do nothing.
+  // a failing step is skipped and the next one runs; if no main window is open at the end, the
+  // program ends with kNoMainWindowStatus. Runs once; later calls do nothing.
   void StartMainWindow();
 
  private:

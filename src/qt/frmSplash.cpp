@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <iostream>
 #include <stdexcept>
 
 #include "Version.h"
@@ -113,7 +114,6 @@ void frmSplash::StartMainWindow() {
   QApplication::setQuitOnLastWindowClosed(false);
   startUp_.StartMainWindow();
   QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
-  if (quitOnLastWindow && QApplication::topLevelWindows().isEmpty()) QApplication::quit();
   Q_EMIT mainWindowLoaded();
 }
 
@@ -125,6 +125,13 @@ void frmSplash::CloseSplash() {
   engine_->endWarmUp();
 }
 
+void frmSplash::EndProgram(int status, const std::string& message) {
+  if (!message.empty()) std::cerr << message << std::endl;
+  // Queued, so that the request holds even when no event loop is running yet.
+  QMetaObject::invokeMethod(
+      qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+}
+
 void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
   frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes, &settings);
 }
@@ -133,5 +140,7 @@ void frmSplash::LoadMainWindow() {
   if (!frmbrowser_) throw std::logic_error("no main window to load");
   frmbrowser_->Form_Load();
 }
+
+bool frmSplash::MainWindowIsOpen() const { return frmbrowser_ && frmbrowser_->isVisible(); }
 
 }  // namespace corvane

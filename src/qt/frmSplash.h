@@ -37,9 +37,11 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
  private:
   // ISplashWindow
   void CloseSplash() override;
+  void EndProgram(int status, const std::string& message) override;
   // IMainWindowOpener
   void CreateMainWindow(const HomePages& homes, mdlGen& settings) override;
   void LoadMainWindow() override;
+  bool MainWindowIsOpen() const override;
 
   void Form_Load();
   void buildContent();

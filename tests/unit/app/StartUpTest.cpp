@@ -5,6 +5,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TempDir.h"
@@ -18,7 +19,8 @@ using Strings = std::vector<std::string>;
 const std::string kSite = "http://www.corvane.example.com";
 
 // The splash and the main window as the start-up sees them. Records each call; the call named
-// by failing throws after it is recorded.
+// by failing throws after it is recorded. The main window is open once created and loaded,
+// unless it never shows.
 class FakeWindows : public ISplashWindow, public IMainWindowOpener {
  public:
   Strings calls;
@@ -26,17 +28,29 @@ class FakeWindows : public ISplashWindow, public IMainWindowOpener {
   std::function<void()> onCloseSplash;
   HomePages homes;
   mdlGen* settings = nullptr;
+  bool created = false;
+  bool loaded = false;
+  bool shows = true;
+  std::vector<std::pair<int, std::string>> ends;
 
   void CloseSplash() override {
     if (onCloseSplash) onCloseSplash();
     step("CloseSplash");
   }
+  void EndProgram(int status, const std::string& message) override {
+    ends.emplace_back(status, message);
+  }
   void CreateMainWindow(const HomePages& h, mdlGen& s) override {
     homes = h;
     settings = &s;
     step("CreateMainWindow");
+    created = true;
   }
-  void LoadMainWindow() override { step("LoadMainWindow"); }
+  void LoadMainWindow() override {
+    step("LoadMainWindow");
+    loaded = created;
+  }
+  bool MainWindowIsOpen() const override { return loaded && shows; }
 
  private:
   void step(const std::string& call) {
@@ -79,6 +93,7 @@ TEST_F(StartUpTest, ClosesTheSplashThenReadsCvIniThenOpensOneMainWindow) {
 
   start.StartMainWindow();
   EXPECT_EQ(windows_.calls, kOrder);
+  EXPECT_TRUE(windows_.ends.empty());
 }
 
 TEST_F(StartUpTest, TheMainWindowKeepsTheSettingsOfTheSettledFile) {
@@ -101,6 +116,19 @@ TEST_F(StartUpTest, AFailingStepIsSkippedAndTheNextRuns) {
     EXPECT_EQ(windows.calls, kOrder) << failing;
     EXPECT_EQ(windows.homes.StartingAddressOffLine1, (program.path() / "cv.html").string());
     EXPECT_TRUE(fs::exists(program.path() / "cv.ini")) << failing;
+  }
+}
+
+// A main window that can't be made or shown leaves no window at all: the process must end,
+// saying why, rather than run on with nothing on the screen.
+TEST_F(StartUpTest, NoMainWindowEndsTheProgramWithAFailureAndAMessage) {
+  const std::pair<int, std::string> failure = {1, "corvane: the main window could not be opened"};
+  for (const char* failing : {"CreateMainWindow", "LoadMainWindow", "never shown"}) {
+    FakeWindows windows;
+    windows.failing = failing;
+    windows.shows = windows.failing != "never shown";
+    StartUp(windows, windows, dir_.path(), dir_.path() / "config", kSite).StartMainWindow();
+    EXPECT_EQ(windows.ends, (std::vector<std::pair<int, std::string>>{failure})) << failing;
   }
 }
 
