@@ -18,7 +18,7 @@ StartUp::StartUp(ISplashWindow& splash, IMainWindowOpener& mainWindow,
 
 void StartUp::StartMainWindow() {
   if (started_) {
-    return;  // one main window per run
+    return;  // one main window per run, none after the splash was closed
   }
   started_ = true;
   // The splash goes first: cv.ini is neither read nor written while it shows.
@@ -34,6 +34,15 @@ void StartUp::StartMainWindow() {
   if (!open) {
     guarded([&] { splash_.EndProgram(kNoMainWindowStatus, kNoMainWindowMessage); });
   }
+}
+
+void StartUp::SplashClosed() {
+  if (started_) {
+    return;  // the hand-over's own close
+  }
+  started_ = true;
+  // A splash window doesn't count as the last window, so the program is ended here.
+  guarded([&] { splash_.EndProgram(0, ""); });
 }
 
 }  // namespace corvane

@@ -31,6 +31,10 @@ class StartUp {
   // a failing step is skipped and the next one runs; if no main window is open at the end, the
   // program ends with kNoMainWindowStatus. Runs once; later calls do nothing.
   void StartMainWindow();
+  // The splash window has closed. Before the hand-over that is the user closing it (the window
+  // manager's close button, Alt+F4): start-up ends there, no main window comes, and the program
+  // ends with status 0.
+  void SplashClosed();
 
  private:
   ISplashWindow& splash_;

@@ -117,6 +117,12 @@ void frmSplash::StartMainWindow() {
   Q_EMIT mainWindowLoaded();
 }
 
+void frmSplash::closeEvent(QCloseEvent* event) {
+  TimerSplash_.stop();  // the timer goes with the splash
+  QWidget::closeEvent(event);
+  startUp_.SplashClosed();
+}
+
 void frmSplash::CloseSplash() {
   TimerSplash_.stop();
   close();

@@ -34,6 +34,9 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
   // The main window has run its load sequence.
   void mainWindowLoaded();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   // ISplashWindow
   void CloseSplash() override;

@@ -119,6 +119,27 @@ TEST_F(StartUpTest, AFailingStepIsSkippedAndTheNextRuns) {
   }
 }
 
+// A user who closes the splash during its two seconds gets no main window, and the program ends
+// as it does with its last window.
+TEST_F(StartUpTest, ClosingTheSplashFirstEndsStartUpAndTheProgram) {
+  StartUp start = startUp(dir_.path());
+  start.SplashClosed();
+  EXPECT_EQ(windows_.ends, (std::vector<std::pair<int, std::string>>{{0, ""}}));
+  start.StartMainWindow();  // the timer's tick, had it survived
+  EXPECT_TRUE(windows_.calls.empty());
+  EXPECT_FALSE(fs::exists(dir_.path() / "cv.ini"));
+  EXPECT_EQ(windows_.ends.size(), 1U);
+}
+
+TEST_F(StartUpTest, TheHandOversOwnCloseOfTheSplashEndsNothing) {
+  StartUp start = startUp(dir_.path());
+  windows_.onCloseSplash = [&] { start.SplashClosed(); };
+  start.StartMainWindow();
+  start.SplashClosed();
+  EXPECT_EQ(windows_.calls, kOrder);
+  EXPECT_TRUE(windows_.ends.empty());
+}
+
 // A main window that can't be made or shown leaves no window at all: the process must end,
 // saying why, rather than run on with nothing on the screen.
 TEST_F(StartUpTest, NoMainWindowEndsTheProgramWithAFailureAndAMessage) {
