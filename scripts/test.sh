@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (unit, sanitized unit, integration).
+# Installs what is missing, builds, and runs every test (unit, sanitized unit, unprivileged
+# permission tests, integration, and a minute of fuzzing).
 # The integration tests run the web engine headless; their environment is set per test in
 # tests/CMakeLists.txt, never in the program.
 set -euo pipefail
