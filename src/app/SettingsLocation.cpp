@@ -45,7 +45,7 @@ fs::path settingsFilePath(const fs::path& programFolder, const fs::path& userCon
   }
   std::error_code ec;
   fs::create_directories(userConfigFolder, ec);  // a failure shows at the first write
-  const fs::path userFile = userConfigFolder / kFileName;
+  fs::path userFile = userConfigFolder / kFileName;
   startFromPreset(programFolder / kFileName, userFile);
   return userFile;
 }

@@ -109,7 +109,8 @@ void frmSplash::buildContent() {
 }
 
 void frmSplash::StartMainWindow() {
-  // The program must not end while the splash has closed and the main window is not yet shown.
+  // While the hand-over runs, only it decides whether the program ends: a window that closes
+  // before the main window shows must not end it behind the hand-over's back.
   const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
   QApplication::setQuitOnLastWindowClosed(false);
   startUp_.StartMainWindow();
@@ -133,7 +134,7 @@ void frmSplash::CloseSplash() {
 
 void frmSplash::EndProgram(int status, const std::string& message) {
   if (!message.empty()) std::cerr << message << std::endl;
-  // Queued, so that the request holds even when no event loop is running yet.
+  // Queued: the event loop ends once the event being handled is done.
   QMetaObject::invokeMethod(
       qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }
