@@ -42,6 +42,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
 
   // The home pages resolved at start-up.
   const HomePages& homePages() const { return core_->homePages(); }
+  // The settings file (cv.ini) the Home commands and the home pages dialog use.
+  mdlGen& settings() { return core_->settings(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
