@@ -13,6 +13,7 @@
 namespace corvane {
 namespace {
 
+using Strings = std::vector<std::string>;
 const char kApp[] = "corvane";
 
 // The window as the logic sees it.
@@ -33,88 +34,74 @@ class FakeTipView : public ITipWindowView {
 };
 
 struct Rig {
+  explicit Rig(const char* tips = nullptr) {
+    if (tips) dir.writeFile("TIPOFDAY.TXT", tips);
+  }
+  std::string stored() { return store.GetSetting(kApp, "Options", "Show Tips at Startup", "-"); }
+  void storeChoice(const char* value) {
+    store.SaveSetting(kApp, "Options", "Show Tips at Startup", value);
+  }
+
   TempDir dir;
   FakeTipView view;
   FakeSettingsStore store;
   FakeRandom random;
   TipOfTheDay tip{view, store, random, kApp, dir.path().string()};
-
-  void tipsFile(const std::string& bytes) { dir.writeFile("TIPOFDAY.TXT", bytes); }
-  std::string stored() { return store.GetSetting(kApp, "Options", "Show Tips at Startup", "?"); }
 };
 
-TEST(TipOfTheDay, FirstRunChecksTheBoxStoresItAndShowsARandomTip) {
-  Rig rig;
-  rig.tipsFile("First tip\r\nSecond tip\r\nThird tip\r\n");
+TEST(TipOfTheDay, FirstRunChecksTheBoxStoresItAndShowsTheDrawnTip) {
+  Rig rig("First tip\r\nSecond tip\r\nThird tip\r\n");
   rig.random.script({0.5});
   rig.tip.Form_Load();
   EXPECT_FALSE(rig.view.unloaded);
   EXPECT_TRUE(rig.view.checked);
   EXPECT_EQ(rig.stored(), "1");
   EXPECT_EQ(rig.random.seedings(), 1);
-  EXPECT_EQ(rig.tip.CurrentTip(), 2);
   EXPECT_EQ(rig.view.text, "Second tip");
 }
 
-TEST(TipOfTheDay, TipsSwitchedOffUnloadAtOnceWithoutReadingOrStoringAnything) {
-  Rig rig;
-  rig.tipsFile("A tip\r\n");
-  rig.store.SaveSetting(kApp, "Options", "Show Tips at Startup", "0");
-  rig.tip.Form_Load();
-  EXPECT_TRUE(rig.view.unloaded);
-  EXPECT_FALSE(rig.view.checked);
-  EXPECT_EQ(rig.view.textSets, 0);
-  EXPECT_TRUE(rig.tip.Tips().empty());
-  EXPECT_EQ(rig.random.seedings(), 0);
-  EXPECT_EQ(rig.store.writes(), 1);
-}
-
-TEST(TipOfTheDay, OnlyANumberEqualToZeroSwitchesTipsOff) {
+TEST(TipOfTheDay, OnlyAStoredZeroKeepsTheWindowAway) {
   for (const char* off : {"0", "00", " 0 ", "-0", "0.0"}) EXPECT_TRUE(TipsSwitchedOff(off)) << off;
-  for (const char* on : {"1", "2", "-1", "", " ", "off", "no", "0abc", "zero"}) {
-    EXPECT_FALSE(TipsSwitchedOff(on)) << on;
-  }
-  // Garbage leaves the window open, and the checked box writes a clean "1" over it.
-  Rig rig;
-  rig.tipsFile("A tip\n");
-  rig.store.SaveSetting(kApp, "Options", "Show Tips at Startup", "garbage");
-  rig.tip.Form_Load();
-  EXPECT_FALSE(rig.view.unloaded);
-  EXPECT_EQ(rig.stored(), "1");
-  EXPECT_EQ(rig.view.text, "A tip");
+  for (const char* on : {"1", "2", "", " ", "off", "0abc"}) EXPECT_FALSE(TipsSwitchedOff(on)) << on;
+
+  Rig off("A tip\r\n");
+  off.storeChoice("0");
+  off.tip.Form_Load();
+  EXPECT_TRUE(off.view.unloaded);
+  EXPECT_FALSE(off.view.checked);
+  EXPECT_EQ(off.view.textSets + off.random.seedings() + static_cast<int>(off.tip.Tips().size()), 0);
+  EXPECT_EQ(off.store.writes(), 1);
+
+  // Anything else keeps it, and the checked box writes a clean "1" over it.
+  Rig garbage("A tip\n");
+  garbage.storeChoice("garbage");
+  garbage.tip.Form_Load();
+  EXPECT_FALSE(garbage.view.unloaded);
+  EXPECT_EQ(garbage.stored(), "1");
 }
 
-TEST(TipOfTheDay, TipsAreTheNonEmptyLinesWholeAndInFileOrder) {
-  Rig rig;
-  // Blank lines (CRLF or bare LF) between tips, blanks inside a tip, no line end at the end.
-  rig.tipsFile("\r\n  Indented tip  \r\n\r\n\nSecond; not a comment\n\r\nLast tip");
+TEST(TipOfTheDay, TipsAreTheNonEmptyLinesWholeAndInOrder) {
+  Rig rig("\r\n  Indented tip  \r\n\r\n\nSecond; not a comment\n\r\nLast tip");
   rig.tip.Form_Load();
-  EXPECT_EQ(rig.tip.Tips(),
-            (std::vector<std::string>{"  Indented tip  ", "Second; not a comment", "Last tip"}));
-  for (int i = 0; i < 20; ++i) {
-    rig.tip.cmdNextTip_Click();
-    EXPECT_FALSE(rig.view.text.empty());
-    EXPECT_EQ(rig.view.text.find('\r'), std::string::npos);
-  }
+  EXPECT_EQ(rig.tip.Tips(), (Strings{"  Indented tip  ", "Second; not a comment", "Last tip"}));
+  // Single-byte text (code page 1252) is shown as the characters it means; UTF-8 stays.
+  Rig latin("Caf\xE9 \x93quoted\x94 \x80\r\nUTF-8: caf\xC3\xA9\r\n");
+  latin.tip.Form_Load();
+  EXPECT_EQ(latin.tip.Tips(), (Strings{"Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x82\xAC",
+                                       "UTF-8: caf\xC3\xA9"}));
 }
 
-TEST(TipOfTheDay, AOneLineFileShowsThatLineOnEveryNextTip) {
-  Rig rig;
-  rig.tipsFile("The only tip\r\n");
-  rig.random.script({0.0, 0.3, 0.999999, 0.7});
-  rig.tip.Form_Load();
-  for (int i = 0; i < 3; ++i) {
-    rig.view.text.clear();
-    rig.tip.cmdNextTip_Click();
-    EXPECT_EQ(rig.view.text, "The only tip");
-  }
-}
+TEST(TipOfTheDay, DrawsSpreadEvenlyOverTheTips) {
+  Rig one("The only tip\r\n");
+  one.random.script({0.0, 0.3, 0.999999});
+  one.tip.Form_Load();
+  one.tip.cmdNextTip_Click();
+  one.tip.cmdNextTip_Click();
+  EXPECT_EQ(one.view.text, "The only tip");
+  EXPECT_EQ(one.view.textSets, 3);
 
-TEST(TipOfTheDay, DrawsSpreadEvenlyOverThreeTips) {
-  Rig rig;
-  rig.tipsFile("one\r\ntwo\r\nthree\r\n");
+  Rig rig("one\r\ntwo\r\nthree\r\n");
   rig.tip.Form_Load();
-  // Draws spread evenly over [0, 1): each tip must come up exactly a third of the time.
   constexpr int kDraws = 3000;
   std::deque<double> draws;
   for (int k = 0; k < kDraws; ++k) draws.push_back((k + 0.5) / kDraws);
@@ -127,80 +114,54 @@ TEST(TipOfTheDay, DrawsSpreadEvenlyOverThreeTips) {
     ++seen[static_cast<std::size_t>(rig.tip.CurrentTip() - 1)];
   }
   EXPECT_EQ(seen, (std::array<int, 3>{1000, 1000, 1000}));
-  // The edges of each third.
   rig.random.script({0.3333, 1.0 / 3.0, 0.9999999});
-  rig.tip.cmdNextTip_Click();
-  EXPECT_EQ(rig.view.text, "one");
-  rig.tip.cmdNextTip_Click();
-  EXPECT_EQ(rig.view.text, "two");
-  rig.tip.cmdNextTip_Click();
-  EXPECT_EQ(rig.view.text, "three");
+  for (const char* expected : {"one", "two", "three"}) {
+    rig.tip.cmdNextTip_Click();
+    EXPECT_EQ(rig.view.text, expected);
+  }
 }
 
-TEST(TipOfTheDay, AFileOfBlankLinesShowsNothingAndNoMessage) {
-  Rig rig;
-  rig.tipsFile("\r\n\r\n\n");
-  rig.tip.Form_Load();
-  EXPECT_TRUE(rig.tip.Tips().empty());
-  EXPECT_EQ(rig.tip.CurrentTip(), 1);
-  rig.tip.cmdNextTip_Click();
-  EXPECT_EQ(rig.view.textSets, 0);
-  EXPECT_FALSE(rig.view.unloaded);
-}
-
-TEST(TipOfTheDay, AMissingTipsFileShowsHowToCreateIt) {
-  Rig rig;
-  rig.tip.Form_Load();
-  const std::string expected =
+TEST(TipOfTheDay, WithoutTipsTheLabelSaysHowToCreateThemOrStaysEmpty) {
+  const std::string message =
       "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT "
       "using NotePad with 1 tip per line. Then place it in the same directory as the "
       "application. ";
-  EXPECT_EQ(rig.view.text, expected);
-  EXPECT_FALSE(rig.view.unloaded);
-  EXPECT_EQ(rig.stored(), "1");
-  // Next Tip has nothing to show.
-  rig.tip.cmdNextTip_Click();
-  EXPECT_EQ(rig.view.text, expected);
-  // A folder in the file's place, or no path at all, is no tips file either.
+  Rig missing;
+  missing.tip.Form_Load();
+  missing.tip.cmdNextTip_Click();
+  EXPECT_EQ(missing.view.text, message);
+  EXPECT_FALSE(missing.view.unloaded);
+  EXPECT_EQ(missing.stored(), "1");
+  // A folder in the file's place is no tips file either.
   Rig folder;
   std::filesystem::create_directory(folder.dir.path() / "TIPOFDAY.TXT");
   folder.tip.Form_Load();
-  EXPECT_EQ(folder.view.text, expected);
-  EXPECT_FALSE(folder.tip.LoadTips(""));
+  EXPECT_EQ(folder.view.text, message);
+  // A file of blank lines: no tip and no message.
+  Rig blank("\r\n\r\n\n");
+  blank.tip.Form_Load();
+  blank.tip.cmdNextTip_Click();
+  EXPECT_EQ(blank.view.textSets, 0);
 }
 
-TEST(TipOfTheDay, TheCheckBoxStoresItsStateAtOnce) {
-  Rig rig;
-  rig.tipsFile("A tip\r\n");
+TEST(TipOfTheDay, TheCheckBoxStoresItsStateAtOnceAndAFailedWriteHarmsNothing) {
+  Rig rig("A tip\r\n");
   rig.tip.Form_Load();
   rig.view.checked = false;
   rig.tip.chkLoadTipsAtStartup_Click();
   EXPECT_EQ(rig.stored(), "0");
-  EXPECT_FALSE(rig.view.unloaded);
   rig.view.checked = true;
   rig.tip.chkLoadTipsAtStartup_Click();
   EXPECT_EQ(rig.stored(), "1");
+  EXPECT_FALSE(rig.view.unloaded);
   rig.tip.cmdOK_Click();
   EXPECT_TRUE(rig.view.unloaded);
-}
 
-TEST(TipOfTheDay, AStoreThatRefusesWritesStillLeavesATipShown) {
-  Rig rig;
-  rig.tipsFile("A tip\r\n");
-  rig.store.refuseWrites(true);
-  rig.tip.Form_Load();
-  EXPECT_TRUE(rig.view.checked);
-  EXPECT_EQ(rig.view.text, "A tip");
-}
-
-TEST(TipOfTheDay, SingleByteTipsAreShownAsTheCharactersTheyMean) {
-  Rig rig;
-  // Code page 1252: e acute, curly quotes, euro sign; then a tip already in UTF-8.
-  rig.tipsFile("Caf\xE9 \x93quoted\x94 \x80\r\nUTF-8 already: caf\xC3\xA9\r\n");
-  rig.tip.Form_Load();
-  EXPECT_EQ(rig.tip.Tips(), (std::vector<std::string>{"Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D "
-                                                      "\xE2\x82\xAC",
-                                                      "UTF-8 already: caf\xC3\xA9"}));
+  Rig readOnly("A tip\r\n");
+  readOnly.store.refuseWrites(true);
+  readOnly.tip.Form_Load();
+  EXPECT_TRUE(readOnly.view.checked);
+  EXPECT_EQ(readOnly.view.text, "A tip");
 }
 
 }  // namespace
