@@ -65,6 +65,7 @@ void frmTip::buildContent() {
       style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(kIconPixels, kIconPixels));
   icon->setGeometry(twipsRect(twips, 45, 120, 450, 450));
   icon->setAlignment(Qt::AlignCenter);
+  icon->setAccessibleName(tr("Tip"));
 
   auto* heading = new QLabel(QStringLiteral("Did you know..."), panel);
   heading->setObjectName(QStringLiteral("lblDidYouKnow"));
