@@ -89,7 +89,6 @@ void frmAbout::buildContent() {
   lblVersion_->setObjectName(QStringLiteral("lblVersion"));
   lblVersion_->setGeometry(twipsRect(twips, 810, 1080, 4095, 225));
   lblVersion_->setFont(designedFont(font(), kDesignedPointSize, true));
-  lblVersion_->setAccessibleDescription(tr("Version"));
 
   auto* description = new QLabel(
       tr("A web browser that shows two independent pages in one window, the top pane above the "

@@ -80,7 +80,8 @@ void frmTip::buildContent() {
   lblTipText_->setTextFormat(Qt::PlainText);
   lblTipText_->setWordWrap(true);
   lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblTipText_->setAccessibleDescription(tr("Tip of the day"));
+  // Named by what it is; the tip is its description, as a status line's text is.
+  lblTipText_->setAccessibleName(tr("Tip of the day"));
 
   cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -115,6 +116,7 @@ void frmTip::SetTipText(const std::string& text) {
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   lblTipText_->setText(shown);
+  lblTipText_->setAccessibleDescription(shown);
 }
 
 bool frmTip::LoadTipsAtStartup() const { return chkLoadTipsAtStartup_->isChecked(); }
