@@ -4,8 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,7 +38,6 @@ class DialogsTest : public QObject {
   void aboutLinkShowsTheSiteInTheTopPaneAlone();
   void contentsOpensTheGuideInTheTopPaneAlone();
   void internetOptionsApplyToBothPanesAndTheNextStart();
-  void desktopLauncherGoesToTheUsersDesktopFolder();
 
  private:
   LoopbackHttpServer server_;
@@ -261,43 +258,6 @@ void DialogsTest::internetOptionsApplyToBothPanesAndTheNextStart() {
   corvane::EngineProfile next(program.folders());
   QVERIFY(!next.profile()->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled));
   QVERIFY(next.profile()->settings()->testAttribute(QWebEngineSettings::AutoLoadImages));
-}
-
-void DialogsTest::desktopLauncherGoesToTheUsersDesktopFolder() {
-  TestProgram program;
-  corvane::QtSettingsStore(program.folders().userConfig)
-      .SaveSetting(appName(), kSection, kKey, "0");
-  frmbrowser* window = program.startMainWindow();
-  QVERIFY(window);
-  // A home of its own whose desktop folder has another name, as xdg-user-dirs may give it.
-  const QString home = QDir(program.programFolder()).filePath(QStringLiteral("../home"));
-  QDir().mkpath(home + QStringLiteral("/.config"));
-  QFile dirs(home + QStringLiteral("/.config/user-dirs.dirs"));
-  QVERIFY(dirs.open(QIODevice::WriteOnly));
-  dirs.write("XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
-  dirs.close();
-  const QByteArray oldHome = qgetenv("HOME");
-  const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-  qputenv("HOME", home.toUtf8());
-  qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
-
-  QString message;
-  answerNextMessageBox(&message);
-  choose(window, "mnuShortCut");
-  qputenv("HOME", oldHome);
-  if (oldConfig.isEmpty()) {
-    qunsetenv("XDG_CONFIG_HOME");
-  } else {
-    qputenv("XDG_CONFIG_HOME", oldConfig);
-  }
-  QCOMPARE(message, QStringLiteral("A Corvane shortcut has been added to your desktop."));
-  QFile launcher(home + QStringLiteral("/Schreibtisch/corvane.desktop"));
-  QVERIFY(launcher.open(QIODevice::ReadOnly));
-  QVERIFY(launcher.permissions() & QFileDevice::ExeOwner);
-  const QByteArray text = launcher.readAll();
-  // This test program is not installed, so the launcher starts the program that is running.
-  QVERIFY2(text.contains("\nExec=\"" + QCoreApplication::applicationFilePath().toUtf8() + "\"\n"),
-           text.constData());
 }
 
 QTEST_MAIN(DialogsTest)
