@@ -12,6 +12,7 @@
 #include <QWebEngineView>
 
 #include "app/Guarded.h"
+#include "qt/ExecutableName.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
@@ -20,8 +21,10 @@
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
+#include "qt/QtShellFolders.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
+#include "qt/SecondaryWindows.h"
 #include "qt/SplitterBar.h"
 #include "qt/StatusLabel.h"
 #include "qt/Twips.h"
@@ -60,8 +63,20 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
-  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *settingsStore_,
-                                    folders_.program.toStdString()};
+  shellFolders_ = std::make_unique<QtShellFolders>();
+  const std::string appName = executableName().toStdString();
+  const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
+  secondaryWindows_ = std::make_unique<SecondaryWindows>(
+      SecondaryWindows::Context{this,
+                                profile,
+                                {c_.brwWebBrowser1, c_.brwWebBrowser2},
+                                *settingsStore_,
+                                appName,
+                                folders_.program.toStdString(),
+                                onAboutLink});
+  const MainWindowPlatform platform{
+      *messageBox_,       *fileDialog_,   *settingsStore_, folders_.program.toStdString(),
+      *secondaryWindows_, *shellFolders_, appName};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
@@ -174,8 +189,6 @@ void frmbrowser::Show() { show(); }
 void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout); }
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
-
-void frmbrowser::LoadTipWindow() {}
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   guarded([this] { core_->Form_Unload(); });

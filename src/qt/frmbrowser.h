@@ -23,6 +23,8 @@ class QtFileDialog;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
+class QtShellFolders;
+class SecondaryWindows;
 class QtTimer;
 class QtWindowMetrics;
 class WebEngineBrowserControl;
@@ -54,7 +56,6 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void Show() override;
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
-  void LoadTipWindow() override;
 
   void createControls(QWebEngineProfile* profile);
   void connectControls();
@@ -78,6 +79,9 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtMessageBox> messageBox_;
   std::unique_ptr<QtFileDialog> fileDialog_;
   std::unique_ptr<QtSettingsStore> settingsStore_;
+  std::unique_ptr<QtShellFolders> shellFolders_;
+  // After the settings store it uses, so that its windows go first.
+  std::unique_ptr<SecondaryWindows> secondaryWindows_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
