@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (unit, sanitized unit, integration,
-# end-to-end). The integration tests run the web engine headless, the end-to-end tests the real
+# Installs what is missing, builds, and runs every test: unit (also sanitized, and as an
+# unprivileged user for the permission tests), integration, end-to-end, the install, and a minute
+# of fuzzing. The integration tests run the web engine headless, the end-to-end tests the real
 # program under a private X server; their environment is set per test in tests/CMakeLists.txt,
 # never in the program.
 set -euo pipefail

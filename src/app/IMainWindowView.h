@@ -19,8 +19,6 @@ class IMainWindowView {
   virtual void ShowLayout(const Layout& layout) = 0;
   // Shows the menus' check marks.
   virtual void ShowMenus(const MenuBar& menus) = 0;
-  // Loads the tip of the day window, which may close itself while loading.
-  virtual void LoadTipWindow() = 0;
   // Closes the window the way its close box does, which unloads it.
   virtual void Close() = 0;
 };

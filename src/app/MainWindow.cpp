@@ -30,7 +30,12 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
       navigationMenu_(menus_, topCommands_, bottomCommands_),
       chatMenu_(menus_, topCommands_, bottomCommands_),
-      load_(*this, homes_) {}
+      load_(*this, homes_),
+      toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
+                 load_.SystemFolder(), platform_.appName),
+      helpMenu_(menus_, layout_, *top_, platform_.settingsStore, platform_.windows,
+                platform_.appName, platform_.programFolder),
+      aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {}
 
 MainWindow::~MainWindow() = default;
 
@@ -51,7 +56,10 @@ void MainWindow::Form_Resize() {
 }
 
 void MainWindow::Form_Unload() {
-  // The tip window and the about box close with the main window; nothing is saved.
+  guarded([&] { platform_.windows.CloseTipWindow(); });
+  guarded([&] { platform_.windows.CloseAboutBox(); });
+  // Corvane's own options dialog belongs to this window, as the settings it edits do.
+  guarded([&] { platform_.windows.CloseInternetOptions(); });
 }
 
 void MainWindow::OptionBoth_Click() { layout_.OptionBoth_Click(); }
@@ -90,7 +98,9 @@ void MainWindow::MakeToolbarsFlat() {
   }
 }
 
-void MainWindow::ReadSystemFolders(std::string& /*systemFolder*/) {}
+void MainWindow::ReadSystemFolders(std::string& systemFolder) {
+  toolsMenu_.ReadSystemFolders(systemFolder);
+}
 
 void MainWindow::InitLayout() {
   layout_.InitLayout();
@@ -112,6 +122,8 @@ void MainWindow::RepaintToolbar(PaneId id) { pane(id).pane().tbToolBar.Refresh()
 
 IAddressBox& MainWindow::cboAddress(PaneId id) { return pane(id).pane().cboAddress; }
 
-void MainWindow::LoadTipWindow() { view_.LoadTipWindow(); }
+void MainWindow::LoadTipWindow() { platform_.windows.ShowTipWindow(); }
+
+void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }
 
 }  // namespace corvane

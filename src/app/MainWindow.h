@@ -9,21 +9,26 @@
 #include "app/IMainWindowView.h"
 #include "app/MainWindowLoad.h"
 #include "app/mdlGen.h"
+#include "dialogs/AboutBox.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
 #include "menus/EditMenu.h"
 #include "menus/FileMenu.h"
+#include "menus/HelpMenu.h"
 #include "menus/MenuBar.h"
 #include "menus/NavigationMenu.h"
+#include "menus/ToolsMenu.h"
 #include "menus/ViewMenu.h"
 #include "panes/Pane.h"
 #include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"
 #include "platform/IMessageBox.h"
+#include "platform/ISecondaryWindows.h"
 #include "platform/ISendKeys.h"
 #include "platform/ISettingsStore.h"
+#include "platform/IShellFolders.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
@@ -46,6 +51,10 @@ struct MainWindowPlatform {
   ISettingsStore& settingsStore;
   // The folder of the program and its shipped files, without a trailing separator.
   std::string programFolder;
+  ISecondaryWindows& windows;
+  IShellFolders& shell;
+  // The running program's file name, which also names its per-user settings.
+  std::string appName;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -64,7 +73,8 @@ class MainWindow : private IMainWindowLoadSteps {
   void Form_Load();
   // The window's client area changed size; nothing happens before the load has laid it out.
   void Form_Resize();
-  // The window is closing; nothing is saved.
+  // The window is closing: the tip window, the about box and the options dialog close with it.
+  // Nothing is saved.
   void Form_Unload();
 
   // The option buttons, run when the user selects one.
@@ -98,6 +108,10 @@ class MainWindow : private IMainWindowLoadSteps {
   mdlGen& settings() { return settings_; }
   // 512 NULs until the load has read the system folders into it.
   const std::string& SystemFolder() const { return load_.SystemFolder(); }
+  const std::string& WindowsFolder() const { return toolsMenu_.WindowsFolder(); }
+
+  // The about box's link: the product's web site in this window's top pane alone.
+  void lblURL_Click();
 
  private:
   // IMainWindowLoadSteps
@@ -133,6 +147,10 @@ class MainWindow : private IMainWindowLoadSteps {
   NavigationMenu navigationMenu_;
   ChatMenu chatMenu_;
   MainWindowLoad load_;
+  // After load_: the Tools menu reads the SystemFolder the load fills.
+  ToolsMenu toolsMenu_;
+  HelpMenu helpMenu_;
+  AboutBox aboutBox_;
 };
 
 }  // namespace corvane

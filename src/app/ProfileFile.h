@@ -17,7 +17,8 @@ namespace corvane {
 // a line starting with '[' but holding no ']' is not a section header. Text after a header's
 // first ']' is ignored. LF, CR LF and lone CR all end a line; a leading UTF-8 BOM is skipped.
 //
-// Writing one entry keeps every other byte of the file; new lines end with CR LF.
+// Writing one entry keeps every other byte of the file; new lines end with CR LF. The file is
+// replaced whole (AtomicFile), so a reader never sees half a write.
 class ProfileFile {
  public:
   // The read buffer holds this many bytes including its terminator.
@@ -25,12 +26,13 @@ class ProfileFile {
 
   explicit ProfileFile(std::filesystem::path path);
 
-  // The entry's value, or defaultValue when the file, section or key is absent; cut to
-  // bufferSize - 1 bytes.
+  // The entry's value, or defaultValue without its trailing blanks when the file, section or
+  // key is absent; cut to bufferSize - 1 bytes.
   std::string getString(std::string_view section, std::string_view key,
                         std::string_view defaultValue, std::size_t bufferSize = kBufferSize) const;
   // Stores key=value in section, creating file, section or key as needed. False when the file
-  // could not be read or replaced; the old file is then left exactly as it was.
+  // could not be read or replaced (see AtomicFile::replace); the old file is then left exactly
+  // as it was.
   bool writeString(std::string_view section, std::string_view key, std::string_view value) const;
 
   // The value of key in the first section named section, if there is such an entry.
@@ -47,10 +49,6 @@ class ProfileFile {
 
   // Reads a whole regular file; false when it is missing or unreadable.
   static bool readText(const std::filesystem::path& path, std::string& text);
-  // Replaces the file atomically (temp file in the same folder, then rename), keeping the old
-  // file's permissions. Refuses a read-only or unwritable existing file. On failure the old file
-  // is untouched and no temp file is left.
-  static bool replaceText(const std::filesystem::path& path, std::string_view text);
 
  private:
   std::filesystem::path path_;

@@ -5,7 +5,10 @@
 namespace corvane {
 
 // Where cv.ini lives: in the program's folder when that folder is writable (a build tree, a
-// portable copy), else in the user's configuration folder, which is created when missing.
+// portable copy), else in the user's configuration folder, which is created when missing. In
+// that case, a cv.ini beside the program (an administrator's preset) is where the user's file
+// starts: when the user has none yet, it begins as a copy of it. The program's file is never
+// written.
 std::filesystem::path settingsFilePath(const std::filesystem::path& programFolder,
                                        const std::filesystem::path& userConfigFolder);
 

@@ -11,7 +11,8 @@ class mdlGen {
  public:
   explicit mdlGen(std::filesystem::path iniPath);
 
-  // The stored value, or defaultValue when the section or key is absent; "" on any error.
+  // The stored value, or defaultValue (less its trailing blanks) when the section or key is
+  // absent; "" on any error.
   std::string ReadProfileString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const;
   // The value under key "index" of section, "" when absent. index must fit 16 bits (else "").

@@ -36,6 +36,7 @@ class IBrowserControl {
   virtual ~IBrowserControl() = default;
 
   // Starts loading an address as a user typed it (web address, host, path, view-source:...).
+  // What it cannot open gets a page saying why, whose load ends without NavigateComplete2.
   virtual void Navigate(const std::string& address) = 0;
   // Steps back or forward through the control's own history.
   virtual void GoBack() = 0;
@@ -46,11 +47,11 @@ class IBrowserControl {
   virtual void Refresh() = 0;
   // Runs a document command (save as, print, page setup, cut, copy, paste, select all).
   virtual void ExecWB(int32_t command, int32_t option) = 0;
-  // Address of the page shown.
+  // Address of the page shown (for a page saying an address cannot be opened, that address).
   virtual std::string LocationURL() const = 0;
   // Title of the page shown (its address while it has none).
   virtual std::string LocationName() const = 0;
-  // True from the start of a load to its end.
+  // True from a Navigate call, or the start of any other load, to the end of the load.
   virtual bool Busy() const = 0;
   // Takes the keyboard focus so that keystrokes sent next reach the page.
   virtual void SetFocus() = 0;

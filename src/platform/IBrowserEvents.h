@@ -21,7 +21,8 @@ class IBrowserEvents {
   virtual void ProgressChange(int32_t progress, int32_t progressMax) = 0;
   // Back (2) or forward (1) became possible or impossible.
   virtual void CommandStateChange(int32_t command, bool enable) = 0;
-  // A load (or a same-document move) reached its new address; LocationURL/Name are current.
+  // A navigation reached its new page (the page has arrived; images and other parts may still
+  // be loading), or the page moved within itself; LocationURL/Name are current.
   virtual void NavigateComplete2() = 0;
   // A load ended, successfully or not.
   virtual void DownloadComplete() = 0;

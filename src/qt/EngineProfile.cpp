@@ -8,7 +8,11 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
+#include "dialogs/InternetOptions.h"
+#include "qt/EngineOptions.h"
+#include "qt/ExecutableName.h"
 #include "qt/ProgramFolders.h"
+#include "qt/QtSettingsStore.h"
 
 namespace corvane {
 
@@ -18,6 +22,9 @@ EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
   profile_->setCachePath(QDir(folders.userCache).filePath(QStringLiteral("webengine")));
   profile_->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
   profile_->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
+  // The user's Internet Options hold from the first page on.
+  QtSettingsStore store(folders.userConfig);
+  applyInternetOptions(profile_, InternetOptions::Load(store, executableName().toStdString()));
   connect(profile_, &QWebEngineProfile::downloadRequested, this,
           &EngineProfile::onDownloadRequested);
 }

@@ -1,14 +1,19 @@
 #include "qt/WebEngineBrowserControl.h"
 
 #include <QAction>
+#include <QDir>
+#include <QStringList>
 #include <QUrl>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNavigationRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <stdexcept>
 
-#include "platform/IBrowserEvents.h"
+#include "browser/CannotOpenPage.h"
+#include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
 #include "qt/PageCommands.h"
 
@@ -16,9 +21,10 @@ namespace corvane {
 
 namespace {
 const QString kViewSource = QStringLiteral("view-source:");
-// The engine reports progress in percent; the panes' bars count to a million.
-constexpr int32_t kProgressMax = 1000000;
-constexpr int32_t kProgressPerPercent = kProgressMax / 100;
+// What the engine is handed, whichever way the address was written.
+const QStringList kOpenedSchemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                    QStringLiteral("file"), QStringLiteral("about"),
+                                    QStringLiteral("data")};
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
@@ -27,52 +33,93 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngin
       view_(view),
       workingFolder_(workingFolder),
       pageCommands_(new PageCommands(view)) {
-  view_->setPage(new BrowserPage(profile, view_));
-  QWebEnginePage* page = view_->page();
-  connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowserControl::onLoadStarted);
-  connect(page, &QWebEnginePage::loadProgress, this, &WebEngineBrowserControl::onLoadProgress);
-  connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowserControl::onLoadFinished);
+  auto* page = new BrowserPage(profile, view_);
+  view_->setPage(page);
+  connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserControl::onLoadingChanged);
+  connect(page, &QWebEnginePage::loadProgress, this,
+          [this](int percent) { events_.loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
-  connect(page, &QWebEnginePage::linkHovered, this, &WebEngineBrowserControl::onLinkHovered);
+  connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
+  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_.documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_.documentParsed(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_.documentLoaded(); });
+  connect(page, &QWebEnginePage::navigationRequested, this,
+          [this](QWebEngineNavigationRequest& request) {
+            if (request.isMainFrame()) events_.navigationStarted(reported(request.url()));
+          });
+  connect(page, &QWebEnginePage::linkHovered, this,
+          [this](const QString& url) { events_.linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
   QAction* forward = page->action(QWebEnginePage::Forward);
   connect(back, &QAction::changed, this,
-          [this, back] { onHistoryActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
-  connect(forward, &QAction::changed, this,
-          [this, forward] { onHistoryActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled()); });
+          [this, back] { events_.historyActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
+  connect(forward, &QAction::changed, this, [this, forward] {
+    events_.historyActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled());
+  });
 }
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
 
-QUrl WebEngineBrowserControl::urlFromUserInput(const QString& input, const QString& workingFolder) {
-  QString text = input.trimmed();
-  const bool viewSource = text.startsWith(kViewSource, Qt::CaseInsensitive);
-  if (viewSource) text = text.mid(kViewSource.size()).trimmed();
-  if (text.isEmpty()) return {};
-  // A bare host becomes http://host, a path or an existing relative file name a file address.
-  QUrl url = QUrl::fromUserInput(text, workingFolder);
-  if (!url.isValid()) return {};
-  if (viewSource) url = QUrl(kViewSource + url.toString(QUrl::FullyEncoded));
+void WebEngineBrowserControl::Navigate(const std::string& address) {
+  const AddressInput input =
+      AddressInput::parse(address, QDir::homePath().toStdString(), workingFolder_.toStdString());
+  if (input.verdict() == AddressInput::Verdict::Nothing) return;
+  if (input.verdict() == AddressInput::Verdict::Refuse) {
+    showCannotOpen(address, input.refusal(), input.scheme());
+    return;
+  }
+  const QUrl url = engineUrl(input);
+  if (!url.isValid()) {
+    showCannotOpen(address, AddressInput::Refusal::NotAnAddress, input.scheme());
+    return;
+  }
+  events_.navigateCalled(reported(url));
+  view_->load(url);
+}
+
+QUrl WebEngineBrowserControl::engineUrl(const AddressInput& input) const {
+  const QString text = QString::fromStdString(input.address());
+  // Without a scheme: a bare host becomes http://host, a path or an existing file name in the
+  // working folder a file address. A written scheme is taken as written.
+  QUrl url = input.scheme().empty() ? QUrl::fromUserInput(text, workingFolder_)
+                                    : QUrl(text, QUrl::TolerantMode);
+  if (!url.isValid() || !kOpenedSchemes.contains(url.scheme())) return {};
+  if (input.viewSource()) url = QUrl(kViewSource + url.toString(QUrl::FullyEncoded));
   return url;
 }
 
-void WebEngineBrowserControl::Navigate(const std::string& address) {
-  const QUrl url = urlFromUserInput(QString::fromStdString(address), workingFolder_);
-  if (!url.isValid()) throw std::invalid_argument("not an address");
-  // Busy from the call on: the engine may report the pending address before the load starts.
-  loading_ = true;
-  refreshing_ = false;
+void WebEngineBrowserControl::showCannotOpen(const std::string& typed, AddressInput::Refusal why,
+                                             const std::string& scheme) {
+  const CannotOpenPage page(typed, why, scheme);
+  const QByteArray html = QByteArray::fromStdString(page.html());
+  // In base64 the engine keeps the address exactly as given, so the page is known again later.
+  const QUrl url(QStringLiteral("data:text/html;charset=utf-8;base64,") +
+                 QString::fromLatin1(html.toBase64()));
+  cannotOpen_.insert(url.toString(), QString::fromStdString(typed));
+  events_.navigateCalled(typed);
   view_->load(url);
+}
+
+bool WebEngineBrowserControl::isCannotOpenPage(const QUrl& url) const {
+  return url.scheme() == QLatin1String("data") && cannotOpen_.contains(url.toString());
+}
+
+std::string WebEngineBrowserControl::reported(const QUrl& url) const {
+  if (isCannotOpenPage(url)) return cannotOpen_.value(url.toString()).toStdString();
+  return url.toString().toStdString();
 }
 
 void WebEngineBrowserControl::GoBack() { view_->back(); }
 
 void WebEngineBrowserControl::GoForward() { view_->forward(); }
 
-void WebEngineBrowserControl::Stop() { view_->stop(); }
+void WebEngineBrowserControl::Stop() {
+  view_->stop();
+  events_.stopCalled();
+}
 
 void WebEngineBrowserControl::Refresh() {
-  refreshing_ = true;
+  events_.refreshCalled();
   view_->reload();
 }
 
@@ -104,72 +151,40 @@ void WebEngineBrowserControl::ExecWB(int32_t command, int32_t option) {
   }
 }
 
-std::string WebEngineBrowserControl::LocationURL() const {
-  return view_->url().toString().toStdString();
-}
+std::string WebEngineBrowserControl::LocationURL() const { return events_.LocationURL(); }
 
-std::string WebEngineBrowserControl::LocationName() const {
-  const QString title = view_->title();
-  if (isStandInTitle(title, view_->url())) return LocationURL();
-  return title.toStdString();
-}
+std::string WebEngineBrowserControl::LocationName() const { return events_.LocationName(); }
 
-bool WebEngineBrowserControl::isStandInTitle(const QString& title, const QUrl& url) {
-  // A page without a title of its own is named by the engine after its address, shortened (no
-  // scheme, no trailing slash; a local file by its name). The address is reported whole instead.
-  if (title.isEmpty()) return true;
-  if (url.isLocalFile()) return title == url.fileName() || title == url.toLocalFile();
-  QString bare = url.toDisplayString(QUrl::RemoveScheme | QUrl::StripTrailingSlash);
-  if (bare.startsWith(QLatin1String("//"))) bare = bare.mid(2);
-  return title == bare || title == url.toDisplayString() || title == url.toString();
-}
-
-bool WebEngineBrowserControl::Busy() const { return loading_; }
+bool WebEngineBrowserControl::Busy() const { return events_.Busy(); }
 
 void WebEngineBrowserControl::SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
-void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { sink_ = sink; }
+void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { events_.setEventSink(sink); }
 
-void WebEngineBrowserControl::onLoadStarted() {
-  loading_ = true;
-  raiseStatusText(tr("Opening page %1...").arg(view_->url().toDisplayString()));
-  if (sink_) sink_->ProgressChange(0, kProgressMax);
+void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info) {
+  if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+    events_.loadStarted(reported(info.url()));
+  } else {
+    events_.loadFinished();  // done, failed or stopped
+  }
 }
 
-void WebEngineBrowserControl::onLoadProgress(int percent) {
-  if (!loading_ || !sink_) return;
-  sink_->ProgressChange(percent * kProgressPerPercent, kProgressMax);
+void WebEngineBrowserControl::onUrlChanged(const QUrl& url) {
+  events_.urlChanged(reported(url), pageTitle(view_->title()), isCannotOpenPage(url));
 }
 
-void WebEngineBrowserControl::onLoadFinished(bool /*ok*/) {
-  // A failed load still completes: the engine shows its error page for the address.
-  const bool wasRefresh = refreshing_;
-  loading_ = false;
-  refreshing_ = false;
-  if (!sink_) return;
-  sink_->ProgressChange(-1, 0);
-  if (!wasRefresh) sink_->NavigateComplete2();
-  if (sink_) sink_->DownloadComplete();
-  raiseStatusText(QStringLiteral("Done"));
+void WebEngineBrowserControl::onTitleChanged(const QString& title) {
+  events_.titleChanged(pageTitle(title));
 }
 
-void WebEngineBrowserControl::onUrlChanged() {
-  // During a load the address may still change (redirects); it is reported when the load ends.
-  if (loading_ || !sink_) return;
-  sink_->NavigateComplete2();
-}
-
-void WebEngineBrowserControl::onLinkHovered(const QString& url) { raiseStatusText(url); }
-
-void WebEngineBrowserControl::onHistoryActionChanged(int32_t command, bool enabled) {
-  bool& last = command == CSC_NAVIGATEBACK ? backEnabled_ : forwardEnabled_;
-  if (last == enabled) return;
-  last = enabled;
-  if (sink_) sink_->CommandStateChange(command, enabled);
-}
-
-void WebEngineBrowserControl::raiseStatusText(const QString& text) {
-  if (sink_) sink_->StatusTextChange(text.toStdString());
+std::string WebEngineBrowserControl::pageTitle(const QString& title) const {
+  // The engine names a "cannot open" page after its own long address until the page's title
+  // arrives; that stand-in is no title.
+  const QUrl url = view_->url();
+  if (isCannotOpenPage(url) && isStandInTitle(title.toStdString(), url.toString().toStdString())) {
+    return {};
+  }
+  return title.toStdString();
 }
 
 }  // namespace corvane

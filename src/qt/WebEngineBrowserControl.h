@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
+#include "browser/AddressInput.h"
+#include "browser/BrowserEventSequencer.h"
 #include "platform/IBrowserControl.h"
 
+class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -15,11 +20,15 @@ namespace corvane {
 class IBrowserEvents;
 class PageCommands;
 
-// IBrowserControl over one QWebEngineView. It turns the engine's signals into the control's
-// events, in the order the panes rely on: while a load runs, status texts and progress; when it
-// ends, NavigateComplete2 (with the final address and the new page's title) and then
-// DownloadComplete. A same-document move (fragment, history.pushState) raises NavigateComplete2
-// on its own.
+// IBrowserControl over one QWebEngineView. It only translates: the engine's signals become
+// plain calls on a BrowserEventSequencer, which raises the control's events in the order the
+// panes rely on and answers Busy, LocationURL and LocationName.
+//
+// Navigate opens what AddressInput lets through, made an address by the engine's reading of
+// user input (a bare host, a path, a file name in the working folder). Anything else gets
+// Corvane's own "cannot open" page, saying why; while it shows, LocationURL is the text as
+// typed, and the navigation ends without NavigateComplete2 (the pane keeps the typed text in its
+// box for correcting, and its address list is not given a non-address).
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
@@ -42,27 +51,26 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
 
   QWebEngineView* view() const { return view_; }
 
-  // What Navigate would load for a typed address; invalid for input it refuses (empty).
-  static QUrl urlFromUserInput(const QString& input, const QString& workingFolder);
-  // Whether a title is the engine's stand-in for a page that has none.
-  static bool isStandInTitle(const QString& title, const QUrl& url);
-
  private:
-  void onLoadStarted();
-  void onLoadProgress(int percent);
-  void onLoadFinished(bool ok);
-  void onUrlChanged();
-  void onLinkHovered(const QString& url);
-  void onHistoryActionChanged(int32_t command, bool enabled);
-  void raiseStatusText(const QString& text);
+  // The engine's address for what AddressInput let through; invalid when it makes none.
+  QUrl engineUrl(const AddressInput& input) const;
+  void showCannotOpen(const std::string& typed, AddressInput::Refusal why,
+                      const std::string& scheme);
+  // The address as the control reports it: a "cannot open" page's is the text typed.
+  std::string reported(const QUrl& url) const;
+  bool isCannotOpenPage(const QUrl& url) const;
+  // A title as the events report it: empty while a "cannot open" page has only its stand-in.
+  std::string pageTitle(const QString& title) const;
+  void onLoadingChanged(const QWebEngineLoadingInfo& info);
+  void onUrlChanged(const QUrl& url);
+  void onTitleChanged(const QString& title);
 
   QWebEngineView* view_;
   QString workingFolder_;
-  IBrowserEvents* sink_ = nullptr;
-  bool loading_ = false;
-  bool refreshing_ = false;
-  bool backEnabled_ = false;
-  bool forwardEnabled_ = false;
+  BrowserEventSequencer events_;
+  // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
+  // and Forward can return to them.
+  QHash<QString, QString> cannotOpen_;
   PageCommands* pageCommands_;
 };
 

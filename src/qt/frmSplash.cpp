@@ -9,11 +9,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <iostream>
 #include <stdexcept>
 
 #include "Version.h"
-#include "app/Guarded.h"
-#include "app/SettingsLocation.h"
 #include "qt/EngineProfile.h"
 #include "qt/Resources.h"
 #include "qt/Twips.h"
@@ -36,7 +35,10 @@ QString contactAddress() {
 }  // namespace
 
 frmSplash::frmSplash(const ProgramFolders& folders)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), folders_(folders) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      folders_(folders),
+      startUp_(*this, *this, folders.program.toStdString(), folders.userConfig.toStdString(),
+               kSiteBase) {
   initResources();
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Corvane"));
@@ -53,10 +55,7 @@ frmSplash::frmSplash(const ProgramFolders& folders)
   QTimer::singleShot(0, engine_.get(), [this] { engine_->warmUp(); });
 }
 
-frmSplash::~frmSplash() {
-  frmbrowser_.reset();
-  settings_.reset();
-}
+frmSplash::~frmSplash() { frmbrowser_.reset(); }
 
 void frmSplash::Form_Load() {
   lblVersion_->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
@@ -110,32 +109,45 @@ void frmSplash::buildContent() {
 }
 
 void frmSplash::StartMainWindow() {
-  // The program must not end while the splash has closed and the main window is not yet shown.
+  // While the hand-over runs, only it decides whether the program ends: a window that closes
+  // before the main window shows must not end it behind the hand-over's back.
   const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
   QApplication::setQuitOnLastWindowClosed(false);
-
-  guarded([&] {
-    TimerSplash_.stop();
-    close();
-  });
-  // A warm-up still loading has nothing left to give and must not hold a renderer beside the
-  // panes' own.
-  guarded([&] { engine_->endWarmUp(); });
-  guarded([&] {
-    const auto iniPath = settingsFilePath(folders_.program.toStdString(),
-                                          folders_.userConfig.toStdString());
-    settings_ = std::make_unique<mdlGen>(iniPath);
-    homes_ = ResolveHomePages(*settings_, folders_.program.toStdString(), kSiteBase);
-  });
-  guarded([&] {
-    if (!settings_) throw std::runtime_error("no settings file");
-    frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes_, *settings_);
-    frmbrowser_->Form_Load();
-  });
-
+  startUp_.StartMainWindow();
   QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
-  if (quitOnLastWindow && QApplication::topLevelWindows().isEmpty()) QApplication::quit();
   Q_EMIT mainWindowLoaded();
 }
+
+void frmSplash::closeEvent(QCloseEvent* event) {
+  TimerSplash_.stop();  // the timer goes with the splash
+  QWidget::closeEvent(event);
+  startUp_.SplashClosed();
+}
+
+void frmSplash::CloseSplash() {
+  TimerSplash_.stop();
+  close();
+  // A warm-up still loading has nothing left to give and must not hold a renderer beside the
+  // panes' own.
+  engine_->endWarmUp();
+}
+
+void frmSplash::EndProgram(int status, const std::string& message) {
+  if (!message.empty()) std::cerr << message << std::endl;
+  // Queued: the event loop ends once the event being handled is done.
+  QMetaObject::invokeMethod(
+      qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+}
+
+void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
+  frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes, settings);
+}
+
+void frmSplash::LoadMainWindow() {
+  if (!frmbrowser_) throw std::logic_error("no main window to load");
+  frmbrowser_->Form_Load();
+}
+
+bool frmSplash::MainWindowIsOpen() const { return frmbrowser_ && frmbrowser_->isVisible(); }
 
 }  // namespace corvane

@@ -5,8 +5,9 @@
 
 #include <memory>
 
-#include "app/HomePages.h"
-#include "app/mdlGen.h"
+#include "app/IMainWindowOpener.h"
+#include "app/ISplashWindow.h"
+#include "app/StartUp.h"
 #include "qt/ProgramFolders.h"
 
 class QLabel;
@@ -17,8 +18,8 @@ class EngineProfile;
 class frmbrowser;
 
 // The first window: logo, version, web site, contact and legal notice, for two seconds. Its
-// timer hands over to the main window, which it creates and holds.
-class frmSplash : public QWidget {
+// timer hands over to the main window (StartUp), which it creates and holds.
+class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpener {
   Q_OBJECT
  public:
   explicit frmSplash(const ProgramFolders& folders);
@@ -33,15 +34,26 @@ class frmSplash : public QWidget {
   // The main window has run its load sequence.
   void mainWindowLoaded();
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  // ISplashWindow
+  void CloseSplash() override;
+  void EndProgram(int status, const std::string& message) override;
+  // IMainWindowOpener
+  void CreateMainWindow(const HomePages& homes, mdlGen& settings) override;
+  void LoadMainWindow() override;
+  bool MainWindowIsOpen() const override;
+
   void Form_Load();
   void buildContent();
 
   ProgramFolders folders_;
-  // Declared before the main window: pages must go before the profile they use.
+  // Declared before the main window: pages must go before the profile they use, and the main
+  // window before the settings that StartUp holds for it.
   std::unique_ptr<EngineProfile> engine_;
-  std::unique_ptr<mdlGen> settings_;
-  HomePages homes_;
+  StartUp startUp_;
   std::unique_ptr<frmbrowser> frmbrowser_;
   QLabel* lblVersion_ = nullptr;
   QTimer TimerSplash_;

@@ -13,6 +13,7 @@
 
 #include "app/Guarded.h"
 #include "qt/FindBar.h"
+#include "qt/ExecutableName.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
@@ -22,8 +23,10 @@
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
 #include "qt/QtSendKeys.h"
+#include "qt/QtShellFolders.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
+#include "qt/SecondaryWindows.h"
 #include "qt/SplitterBar.h"
 #include "qt/StatusLabel.h"
 #include "qt/Twips.h"
@@ -65,8 +68,25 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   // Ctrl+F sent to the top browser opens its find bar.
   sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
-  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *sendKeys_, *settingsStore_,
-                                    folders_.program.toStdString()};
+  shellFolders_ = std::make_unique<QtShellFolders>();
+  const std::string appName = executableName().toStdString();
+  const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
+  secondaryWindows_ = std::make_unique<SecondaryWindows>(
+      SecondaryWindows::Context{this,
+                                profile,
+                                {c_.brwWebBrowser1, c_.brwWebBrowser2},
+                                *settingsStore_,
+                                appName,
+                                folders_.program.toStdString(),
+                                onAboutLink});
+  const MainWindowPlatform platform{*messageBox_,
+                                    *fileDialog_,
+                                    *sendKeys_,
+                                    *settingsStore_,
+                                    folders_.program.toStdString(),
+                                    *secondaryWindows_,
+                                    *shellFolders_,
+                                    appName};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
@@ -187,8 +207,6 @@ void frmbrowser::Show() { show(); }
 void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout); }
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
-
-void frmbrowser::LoadTipWindow() {}
 
 void frmbrowser::Close() { close(); }
 

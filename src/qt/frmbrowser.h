@@ -25,6 +25,8 @@ class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
 class QtSendKeys;
+class QtShellFolders;
+class SecondaryWindows;
 class QtTimer;
 class QtWindowMetrics;
 class WebEngineBrowserControl;
@@ -44,6 +46,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
 
   // The home pages resolved at start-up.
   const HomePages& homePages() const { return core_->homePages(); }
+  // The settings file (cv.ini) the Home commands and the home pages dialog use.
+  mdlGen& settings() { return core_->settings(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -54,7 +58,6 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void Show() override;
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
-  void LoadTipWindow() override;
   void Close() override;
 
   void createControls(QWebEngineProfile* profile);
@@ -81,6 +84,9 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   QtSendKeys* sendKeys_ = nullptr;
   FindBar* findBar1_ = nullptr;
   std::unique_ptr<QtSettingsStore> settingsStore_;
+  std::unique_ptr<QtShellFolders> shellFolders_;
+  // After the settings store it uses, so that its windows go first.
+  std::unique_ptr<SecondaryWindows> secondaryWindows_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;

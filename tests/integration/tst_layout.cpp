@@ -186,6 +186,7 @@ void LayoutTest::viewModesFromMenuButtonsAndShortcuts() {
 
   // The shortcuts reach the menu items.
   window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_));
   QTest::keyClick(window_, Qt::Key_Q, Qt::ControlModifier);
   QVERIFY(top->isVisible() && bottom->isVisible() && split->isVisible());
   QVERIFY(both->isChecked() && !topItem->isChecked());

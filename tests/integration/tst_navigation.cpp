@@ -1,17 +1,30 @@
 // Both panes as real browsers: typing, Enter, the drop-down list, redirects, files, failures.
 // Keys go to the address box itself, where the platform delivers a key press; the box hands
 // them on to its edit field. One test sends them to the edit field directly.
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QTest>
+#include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWindow>
 
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
 #include "qt/frmbrowser.h"
+
+namespace {
+// Long enough for everything a pane shows for a page to be checked before the image comes.
+constexpr int kImageHeldMs = 5000;
+// Long enough to stop the load before the document comes.
+constexpr int kDocumentHeldMs = 1500;
+}  // namespace
 
 class NavigationTest : public QObject {
   Q_OBJECT
@@ -27,6 +40,10 @@ class NavigationTest : public QObject {
   void historyKeepsEachAddressOnceMostRecentFirst();
   void pickFromTheListNavigates();
   void panesAreIndependent();
+  void pageCompletesWhileItsImageIsHeldBack();
+  void stopBeforeTheDocumentArrivesAddsNothing();
+  void addressesItCannotOpenSaySo();
+  void homeFolderPathToAMissingFileGetsTheEnginesErrorPage();
 
  private:
   struct PaneWidgets {
@@ -35,6 +52,8 @@ class NavigationTest : public QObject {
     QProgressBar* progress;
   };
   PaneWidgets pane(int n) const;
+  QWebEngineView* view(int n) const;
+  static QString pageText(QWebEngineView* view);
   // Types into the box (or straight into its edit field).
   void type(QComboBox* box, const QString& text, bool intoEditField = false);
   bool go(int n, const QString& typed, const QString& reported);
@@ -50,6 +69,21 @@ NavigationTest::PaneWidgets NavigationTest::pane(int n) const {
   return {window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + digit),
           window_->findChild<QLabel*>(QStringLiteral("Label") + digit),
           window_->findChild<QProgressBar*>(QStringLiteral("ProgressBar") + digit)};
+}
+
+QWebEngineView* NavigationTest::view(int n) const {
+  return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") + QString::number(n));
+}
+
+QString NavigationTest::pageText(QWebEngineView* view) {
+  QString text;
+  bool done = false;
+  view->page()->toPlainText([&](const QString& plain) {
+    text = plain;
+    done = true;
+  });
+  TestProgram::waitUntil([&] { return done; });
+  return text;
 }
 
 QStringList NavigationTest::items(QComboBox* box) {
@@ -80,6 +114,15 @@ void NavigationTest::initTestCase() {
   server_.addRedirect(QStringLiteral("/dir"), server_.url(QStringLiteral("/dir/")).toString(), 301);
   server_.addPage(QStringLiteral("/dir/"), QStringLiteral("Folder Index"));
   server_.addRaw(QStringLiteral("/untitled.html"), 200, "text/html", "<p>no title here</p>");
+  // A page whose document comes at once but whose image the server holds back, and a page
+  // whose document itself is held back.
+  server_.addPage(QStringLiteral("/held.html"), QStringLiteral("Held Page"),
+                  QStringLiteral("<a href=\"/a.html\" style=\"display:block;height:150px\">A</a>"
+                                 "<img src=\"/held.png\">"));
+  server_.addRaw(QStringLiteral("/held.png"), 200, "image/png", "not really a picture");
+  server_.holdBack(QStringLiteral("/held.png"), kImageHeldMs);
+  server_.addPage(QStringLiteral("/slow.html"), QStringLiteral("Slow Page"));
+  server_.holdBack(QStringLiteral("/slow.html"), kDocumentHeldMs);
 
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
@@ -102,7 +145,8 @@ void NavigationTest::typingAloneDoesNotNavigateAndEnterDoes() {
   QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
   QVERIFY(TestProgram::waitForPage(w.status, w.box, address));
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
-  QCOMPARE(w.progress->value(), 0);
+  // The page completes when it arrives; the bar empties when its load has ended.
+  QVERIFY(TestProgram::waitUntil([&] { return w.progress->value() == 0; }));
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), 1);
 }
 
@@ -196,6 +240,128 @@ void NavigationTest::panesAreIndependent() {
   QCOMPARE(pane(1).box->currentText(), topText);
   QCOMPARE(items(pane(1).box), topItems);
   QVERIFY(!pane(1).status->text().contains(QStringLiteral("Page B")));
+}
+
+void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
+  const PaneWidgets w = pane(1);
+  const QString address = server_.url(QStringLiteral("/held.html")).toString();
+  // Every text the status line shows from Enter to the end of the load.
+  QStringList shown;
+  QTimer watch;
+  connect(&watch, &QTimer::timeout, this, [&] {
+    if (shown.isEmpty() || shown.last() != w.status->text()) shown << w.status->text();
+  });
+  type(w.box, address);
+  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
+  watch.start(1);
+
+  // The page is there: box, list and title, while its image is still on its way.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return w.box->currentText() == address && items(w.box).value(0) == address &&
+           w.status->text() == QStringLiteral("Page Title: Held Page");
+  }));
+  QCOMPARE(server_.responseCount(QStringLiteral("/held.png")), 0);
+
+  // A link under the pointer shows its address; leaving it brings the loading text back.
+  // The pointer keeps moving until the page under it has been laid out.
+  QWidget* surface = view(1)->focusProxy();
+  QWindow* window = surface->window()->windowHandle();
+  QVERIFY(window);
+  int moves = 0;
+  const auto pointAt = [&](int y) {
+    return [&, y] {
+      if (moves++ % 20 == 0) {
+        QTest::mouseMove(window, surface->mapTo(surface->window(), QPoint(40 + moves % 7, y)));
+      }
+      return false;
+    };
+  };
+  const QString link = server_.url(QStringLiteral("/a.html")).toString();
+  const auto overLink = pointAt(150);  // below the heading, on the link
+  QVERIFY(TestProgram::waitUntil([&] { return w.status->text() == link || overLink(); }, 5000));
+  const auto offLink = pointAt(4);  // the page's margin
+  QVERIFY(TestProgram::waitUntil(
+      [&] {
+        return w.status->text() == QStringLiteral("Loading ") + address + QStringLiteral("...") ||
+               offLink();
+      },
+      5000));
+  QCOMPARE(server_.responseCount(QStringLiteral("/held.png")), 0);
+
+  // The load ends when the image has come.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return server_.responseCount(QStringLiteral("/held.png")) == 1 && w.progress->value() == 0;
+  }));
+  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Held Page"));
+  watch.stop();
+  QVERIFY2(!shown.contains(QString()), qPrintable(shown.join(QStringLiteral(" | "))));
+  QVERIFY2(shown.contains(QStringLiteral("Opening page ") + address + QStringLiteral("...")),
+           qPrintable(shown.join(QStringLiteral(" | "))));
+}
+
+void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
+  const PaneWidgets w = pane(2);
+  const QString a = server_.url(QStringLiteral("/a.html")).toString();
+  QVERIFY(go(2, a, a));
+  // The engine's own Stop stands in for the toolbar's. It reaches the next load only once the
+  // engine has finished with this page, so wait for that first.
+  QAction* stop = view(2)->pageAction(QWebEnginePage::Stop);
+  QVERIFY(TestProgram::waitUntil([&] { return !stop->isEnabled(); }));
+  const QStringList before = items(w.box);
+  const QString slow = server_.url(QStringLiteral("/slow.html")).toString();
+  type(w.box, slow);
+  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return server_.requestCount(QStringLiteral("/slow.html")) == 1; }));
+  stop->trigger();
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return w.status->text() == QStringLiteral("Page Title: Page A"); }));
+  // Past the moment the server would have answered, still nothing of the slow page.
+  TestProgram::waitUntil([] { return false; }, kDocumentHeldMs + 500);
+  QCOMPARE(items(w.box), before);
+  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
+  QCOMPARE(view(2)->url().toString(), a);
+}
+
+void NavigationTest::addressesItCannotOpenSaySo() {
+  const PaneWidgets w = pane(1);
+  const QString a = server_.url(QStringLiteral("/a.html")).toString();
+  QVERIFY(go(1, a, a));
+  const QStringList before = items(w.box);
+  const struct {
+    QString typed;
+    QString why;
+  } cases[] = {
+      {QStringLiteral("garbage text here"), QStringLiteral("neither a web address")},
+      {QStringLiteral("javascript:alert(1)"), QStringLiteral("does not run scripts")},
+      {QStringLiteral("C:\\foo\\bar.html"), QStringLiteral("Windows path")},
+      {QStringLiteral("<b>not</b> & an address"), QStringLiteral("neither a web address")},
+  };
+  for (const auto& c : cases) {
+    type(w.box, c.typed);
+    QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+    QVERIFY2(TestProgram::waitUntil([&] {
+               return w.status->text() == QStringLiteral("Page Title: Cannot open ") + c.typed;
+             }),
+             qPrintable(c.typed + QStringLiteral(": ") + w.status->text()));
+    // The typed text stays for correcting; the list gets no non-address.
+    QCOMPARE(w.box->currentText(), c.typed);
+    QCOMPARE(items(w.box), before);
+    const QString text = pageText(view(1));
+    QVERIFY2(text.contains(c.typed) && text.contains(c.why), qPrintable(text));
+  }
+  // A correct address afterwards goes as usual.
+  QVERIFY(go(1, a, a));
+}
+
+void NavigationTest::homeFolderPathToAMissingFileGetsTheEnginesErrorPage() {
+  const QString name = QStringLiteral("corvane-missing-%1.html")
+                           .arg(QRandomGenerator::global()->generate64(), 0, 16);
+  const QString address = QUrl::fromLocalFile(QDir::home().filePath(name)).toString();
+  QVERIFY(go(2, QStringLiteral("~/") + name, address));
+  QCOMPARE(items(pane(2).box).value(0), address);
+  QVERIFY(pageText(view(2)).contains(QStringLiteral("ERR_FILE_NOT_FOUND")));
 }
 
 QTEST_MAIN(NavigationTest)

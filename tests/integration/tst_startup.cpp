@@ -69,6 +69,9 @@ void StartupTest::firstRunWritesTheDefaultsAndOpensTheOfflinePages() {
                               "\r\n[BBstartOffLine]\r\n1=" + (folder + QStringLiteral("/CVguide.html")).toUtf8() +
                               "\r\n";
   QCOMPARE(program.readFile(QStringLiteral("cv.ini")), expected);
+  // The window keeps the start-up's settings for its Home commands and the home pages dialog.
+  QCOMPARE(QString::fromStdString(window->settings().ReadSetting("BBstart", 1)),
+           site("/newsandsearch.html"));
 
   auto* box1 = child<QComboBox>(window, "cboAddress1");
   auto* box2 = child<QComboBox>(window, "cboAddress2");

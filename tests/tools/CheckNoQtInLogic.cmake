@@ -2,7 +2,8 @@
 # includes a Qt header: the logic must build and be tested without Qt.
 file(GLOB_RECURSE files ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.in
      ${SOURCE_DIR}/tests/unit/*.h ${SOURCE_DIR}/tests/unit/*.cpp
-     ${SOURCE_DIR}/tests/support/*.h ${SOURCE_DIR}/tests/support/*.cpp)
+     ${SOURCE_DIR}/tests/support/*.h ${SOURCE_DIR}/tests/support/*.cpp
+     ${SOURCE_DIR}/tests/fuzz/*.cpp)
 set(offenders "")
 foreach(f ${files})
   if(f MATCHES "/src/qt/" OR f MATCHES "/src/main.cpp$")

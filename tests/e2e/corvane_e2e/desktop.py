@@ -109,9 +109,14 @@ class Desktop:
         os.environ['DBUS_SESSION_BUS_ADDRESS'] = self._bus.address
         self._registry = pyatspi.Registry.getDesktop(0)
 
-    def start_corvane(self, timeout=60.0):
-        """Starts Corvane and waits for its main window, shown and named on the accessibility bus."""
-        env = dict(self.env,
+    def start_corvane(self, timeout=60.0, env=None):
+        """Starts Corvane and waits for its main window, shown and named on the accessibility bus.
+
+        `env` adds to the environment it starts in. Corvane may be started again once it has
+        ended: what was found of the one before is forgotten."""
+        self._app = None
+        self._found = {}
+        env = dict(self.env, **(env or {}),
                    QT_QPA_PLATFORM='xcb',
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
                    QTWEBENGINE_CHROMIUM_FLAGS='--no-sandbox --disable-gpu',

@@ -17,11 +17,16 @@ class CorvaneTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.desktop = Desktop()
         try:
-            cls.desktop.start_corvane()
+            cls.desktop.start_corvane(env=cls.start_env(cls.desktop))
         except BaseException:
             cls._keep_artifacts('start')
             cls.desktop.close()
             raise
+
+    @classmethod
+    def start_env(cls, desktop):
+        """What a test class adds to the environment Corvane starts in."""
+        return {}
 
     @classmethod
     def tearDownClass(cls):

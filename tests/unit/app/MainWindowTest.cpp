@@ -12,7 +12,9 @@
 #include "FakeMessageBox.h"
 #include "FakeProgressBar.h"
 #include "FakeSendKeys.h"
+#include "FakeSecondaryWindows.h"
 #include "FakeSettingsStore.h"
+#include "FakeShellFolders.h"
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
@@ -37,7 +39,6 @@ class RecordingView : public IMainWindowView {
     shownMode = layout.viewMode();
   }
   void ShowMenus(const MenuBar&) override { calls.push_back("ShowMenus"); }
-  void LoadTipWindow() override { calls.push_back("LoadTipWindow"); }
   void Close() override { calls.push_back("Close"); }
 };
 
@@ -55,7 +56,8 @@ struct Rig {
   Rig()
       : settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
-               {messageBox, fileDialog, sendKeys, store, "/opt/cv"}, settings, homes) {}
+               {messageBox, fileDialog, sendKeys, store, "/opt/cv", windows, shell, "corvane"},
+               settings, homes) {}
 
   TempDir dir;
   RecordingView view;
@@ -65,6 +67,8 @@ struct Rig {
   FakeFileDialog fileDialog;
   FakeSendKeys sendKeys;
   FakeSettingsStore store;
+  FakeSecondaryWindows windows;
+  FakeShellFolders shell;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
                   "/opt/cv/CVguide.html"};
@@ -81,8 +85,8 @@ TEST(MainWindowTest, LoadFlattensToolbarsLaysOutShowsAndOpensTheOfflineHomes) {
     EXPECT_TRUE(pane->toolbar.ButtonEnabled(3));
   }
   // Laid out before it is shown, laid out again with the first showing, then the tip window.
-  EXPECT_EQ(rig.view.calls,
-            (Strings{"ShowLayout", "Show", "ShowLayout", "ShowMenus", "LoadTipWindow"}));
+  EXPECT_EQ(rig.view.calls, (Strings{"ShowLayout", "Show", "ShowLayout", "ShowMenus"}));
+  EXPECT_EQ(rig.windows.calls(), (Strings{"ShowTipWindow"}));
   EXPECT_EQ(rig.top.browser.navigations(), (Strings{"/opt/cv/cv.html"}));
   EXPECT_EQ(rig.bottom.browser.navigations(), (Strings{"/opt/cv/CVguide.html"}));
   EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/cv.html");
@@ -151,7 +155,7 @@ TEST(MainWindowTest, MenusStandInBarOrderWithDistinctShortcutsAndCloseClosesTheW
     }
   }
   EXPECT_EQ(names, (Strings{"mnuFile", "mnuSource", "mnuEdit", "mnuOptionsBrowsers",
-                            "mnuOptionsNavigation", "mnuChat"}));
+                            "mnuOptionsNavigation", "mnuChat", "mnuTools", "mnuHelp"}));
   EXPECT_EQ(shortcuts.size(), static_cast<std::size_t>(withShortcut));
 
   rig.window.mnu_Click("mnuFile", 11);
@@ -167,6 +171,27 @@ TEST(MainWindowTest, ToolbarButtonsReachTheirOwnPane) {
   EXPECT_EQ(rig.bottom.browser.calls().back(), "Refresh");
   EXPECT_EQ(rig.top.browser.navigations().back(), std::string(kSiteBase) + "/newsandsearch.html");
   EXPECT_EQ(rig.top.browser.calls().size(), 2u);
+}
+
+TEST(MainWindowTest, ToolsHelpAndTheAboutLinkReachTheirWindowsAndTheTopPane) {
+  Rig rig;
+  rig.shell.systemDirectory = "/usr/lib/engine";
+  rig.window.Form_Load();
+  rig.window.mnu_Click("mnuTools", 0);
+  EXPECT_EQ(rig.messageBox.texts(), (Strings{"Missing/usr/lib/engine/engine-helper"}));
+
+  rig.window.lblURL_Click();
+  EXPECT_EQ(rig.top.browser.navigations().back(), std::string(kSiteBase) + "/");
+  EXPECT_EQ(rig.window.layout().viewMode(), ViewMode::Top);
+  // The view changed without the Browsers menu: its check marks stay.
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBothBrowsers"));
+
+  rig.window.mnu_Click("mnuHelp", 1);
+  rig.window.mnu_Click("mnuHelp", 4);
+  rig.window.Form_Unload();
+  EXPECT_EQ(rig.windows.calls(),
+            (Strings{"ShowTipWindow", "ShowTipWindow", "ShowAboutBox", "CloseTipWindow",
+                     "CloseAboutBox", "CloseInternetOptions"}));
 }
 
 }  // namespace

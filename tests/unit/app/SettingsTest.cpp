@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <string>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
+#include "UnprivilegedTest.h"
 #include "app/HomePages.h"
 #include "app/SettingsLocation.h"
 #include "app/mdlGen.h"
@@ -29,6 +30,7 @@ TEST(mdlGen, ReadSettingReadsKeys1ToIndexAndKeepsTheLastLookup) {
   EXPECT_EQ(settings.ReadSetting("Blank", 1), "");
   EXPECT_EQ(settings.ReadSetting("Long", 1), std::string(254, 'x'));
   EXPECT_EQ(settings.ReadProfileString("TBstart", "2", "dflt"), "dflt");
+  EXPECT_EQ(settings.ReadProfileString("TBstart", "2", "dflt   "), "dflt");
   EXPECT_EQ(settings.ReadProfileString("Blank", "1", "dflt"), "");
 }
 
@@ -108,16 +110,93 @@ TEST(ResolveHomePages, DefaultsStillServeWhenTheFileCannotBeWritten) {
 TEST(SettingsLocation, WritableProgramFolderElseTheConfigFolderWhichIsCreated) {
   TempDir dir;
   const fs::path program = dir.path() / "program", config = dir.path() / "config" / "corvane";
-  fs::create_directory(program);
+  dir.writeFile("program/cv.ini", "[TBstart]\r\n1=http://mine.example/\r\n");
   EXPECT_EQ(settingsFilePath(program, config), program / "cv.ini");
-  EXPECT_FALSE(fs::exists(config));
+  EXPECT_FALSE(fs::exists(config));  // a program folder's own file is used where it lies
   EXPECT_EQ(settingsFilePath(dir.path() / "missing", config), config / "cv.ini");
   EXPECT_TRUE(fs::is_directory(config));
   EXPECT_EQ(settingsFilePath(dir.writeFile("file", "x"), config), config / "cv.ini");
+  EXPECT_TRUE(fs::is_empty(config));
+}
 
-  if (::geteuid() == 0) GTEST_SKIP() << "permission bits don't bind root";
-  ASSERT_EQ(::chmod(program.c_str(), 0555), 0);
-  EXPECT_EQ(settingsFilePath(program, config), config / "cv.ini");
+// An installed program: a folder the user may not write to, perhaps holding an administrator's
+// preset cv.ini.
+class SettingsLocationPermissions : public UnprivilegedTest {
+ protected:
+  void installPreset(const std::string& text) {
+    const fs::path preset = dir_.writeFile("program/cv.ini", text);
+    ASSERT_EQ(::chmod(preset.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(program_.c_str(), 0555), 0);
+  }
+  std::string userFile() const { return dir_.readFile("config/corvane/cv.ini"); }
+  std::string presetFile() const { return dir_.readFile("program/cv.ini"); }
+
+  TempDir dir_;
+  const fs::path program_ = dir_.path() / "program";
+  const fs::path config_ = dir_.path() / "config" / "corvane";
+};
+
+TEST_F(SettingsLocationPermissions, ReadOnlyProgramFolderSendsTheFileToTheConfigFolder) {
+  fs::create_directory(program_);
+  ASSERT_EQ(::chmod(program_.c_str(), 0555), 0);
+  EXPECT_EQ(settingsFilePath(program_, config_), config_ / "cv.ini");
+  EXPECT_TRUE(fs::is_directory(config_));
+  EXPECT_TRUE(fs::is_empty(config_));
+}
+
+TEST_F(SettingsLocationPermissions, APresetStartsTheUsersFileAndItsHomePagesTakeEffect) {
+  const std::string preset =
+      "; set for everyone\n[TBstart]\n1=http://intra.example/\n[TBstartOffLine]\n1=/srv/a.html\n"
+      "[BBstart]\n1=http://intra.example/news\n[BBstartOffLine]\n1=/srv/b.html\n";
+  installPreset(preset);
+  const fs::path ini = settingsFilePath(program_, config_);
+  EXPECT_EQ(ini, config_ / "cv.ini");
+  EXPECT_EQ(resolve(ini), (Strings{"http://intra.example/", "http://intra.example/news",
+                                   "/srv/a.html", "/srv/b.html"}));
+  EXPECT_EQ(userFile(), preset);
+  EXPECT_EQ(presetFile(), preset);
+}
+
+TEST_F(SettingsLocationPermissions, AnIncompletePresetIsCompletedInTheUsersCopyAlone) {
+  const std::string preset = "[TBstartOffLine]\r\n1=/srv/a.html\r\n";
+  installPreset(preset);
+  const fs::path ini = settingsFilePath(program_, config_);
+  EXPECT_EQ(resolve(ini), (Strings{kDefaults[0], kDefaults[1], "/srv/a.html", kDefaults[3]}));
+  EXPECT_EQ(userFile(), preset +
+                            "[TBstart]\r\n1=http://www.corvane.example.com/\r\n"
+                            "[BBstart]\r\n1=http://www.corvane.example.com/newsandsearch.html\r\n"
+                            "[BBstartOffLine]\r\n1=/opt/corvane/CVguide.html\r\n");
+  EXPECT_EQ(presetFile(), preset);
+}
+
+TEST_F(SettingsLocationPermissions, AUsersOwnFileIsNeverReplacedByThePreset) {
+  const std::string mine = "[TBstart]\r\n1=http://mine.example/\r\n";
+  dir_.writeFile("config/corvane/cv.ini", mine);
+  installPreset("[TBstart]\r\n1=http://intra.example/\r\n");
+  EXPECT_EQ(settingsFilePath(program_, config_), config_ / "cv.ini");
+  EXPECT_EQ(userFile(), mine);
+}
+
+// A copy that fails leaves things as they were without a preset: no user file, no temp file;
+// the defaults then apply and are written to the user's file as usual.
+TEST_F(SettingsLocationPermissions, AFailedCopyLeavesThingsAsWithoutAPreset) {
+  installPreset("[TBstart]\r\n1=http://intra.example/\r\n");
+  {
+    const FileSizeLimit full(8);
+    EXPECT_EQ(settingsFilePath(program_, config_), config_ / "cv.ini");
+  }
+  EXPECT_TRUE(fs::is_empty(config_));
+
+  ASSERT_EQ(::chmod(config_.c_str(), 0555), 0);
+  EXPECT_EQ(settingsFilePath(program_, config_), config_ / "cv.ini");
+  EXPECT_TRUE(fs::is_empty(config_));
+  ASSERT_EQ(::chmod(config_.c_str(), 0755), 0);
+
+  ASSERT_EQ(::chmod((program_ / "cv.ini").c_str(), 0000), 0);  // an unreadable preset
+  const fs::path ini = settingsFilePath(program_, config_);
+  EXPECT_TRUE(fs::is_empty(config_));
+  EXPECT_EQ(resolve(ini), kDefaults);
+  EXPECT_EQ(userFile().find("[TBstart]\r\n1=http://www.corvane.example.com/\r\n"), 0U);
 }
 
 }  // namespace

@@ -1,0 +1,136 @@
+#include "browser/AddressInput.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace corvane {
+
+namespace {
+
+const char kViewSource[] = "view-source:";
+const char* const kOpenedSchemes[] = {"http", "https", "file", "about", "data"};
+const char* const kScriptSchemes[] = {"javascript", "vbscript"};
+
+bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+std::string trimmed(const std::string& text) {
+  const auto first = std::find_if_not(text.begin(), text.end(), isSpace);
+  const auto last = std::find_if_not(text.rbegin(), text.rend(), isSpace).base();
+  return first < last ? std::string(first, last) : std::string();
+}
+
+std::string lowerAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+bool startsWithNoCase(const std::string& text, const std::string& prefix) {
+  return text.size() >= prefix.size() && lowerAscii(text.substr(0, prefix.size())) == prefix;
+}
+
+template <std::size_t N>
+bool isOneOf(const std::string& scheme, const char* const (&list)[N]) {
+  return std::any_of(std::begin(list), std::end(list),
+                     [&](const char* item) { return scheme == item; });
+}
+
+// "~" and "~/..." are the user's home folder, as in a shell.
+std::string homeExpanded(const std::string& text, std::string home) {
+  if (text != "~" && text.compare(0, 2, "~/") != 0) return text;
+  while (home.size() > 1 && home.back() == '/') home.pop_back();
+  if (home == "/" && text.size() > 1) return text.substr(1);
+  return home + text.substr(1);
+}
+
+// C:, C:\... or C:/..., and \\server\share.
+bool isWindowsPath(const std::string& text) {
+  const bool drive = text.size() >= 2 && isAlpha(text[0]) && text[1] == ':' &&
+                     (text.size() == 2 || text[2] == '\\' || text[2] == '/');
+  return drive || text.compare(0, 2, "\\\\") == 0;
+}
+
+// The scheme in front of a text ("mailto" of "mailto:x"), lower case; empty when there is none.
+// A name followed by a port ("localhost:8080") is a host, not a scheme.
+std::string schemeOf(const std::string& text) {
+  if (text.empty() || !isAlpha(text[0])) return {};
+  const auto end = std::find_if_not(text.begin() + 1, text.end(), [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '+' || c == '.' || c == '-';
+  });
+  if (end == text.end() || *end != ':') return {};
+  const std::size_t colon = static_cast<std::size_t>(end - text.begin());
+  if (colon + 1 < text.size() && isDigit(text[colon + 1])) return {};
+  return lowerAscii(text.substr(0, colon));
+}
+
+// The host part of a web address "scheme://host/..." is there and has no blanks in it.
+bool hasUsableHost(const std::string& text, const std::string& scheme) {
+  const std::size_t start = scheme.size() + 1;
+  if (text.compare(start, 2, "//") != 0) return false;
+  const std::size_t hostStart = start + 2;
+  const std::size_t hostEnd = std::min(text.find_first_of("/?#", hostStart), text.size());
+  if (hostEnd == hostStart) return false;
+  return std::none_of(text.begin() + static_cast<std::ptrdiff_t>(hostStart),
+                      text.begin() + static_cast<std::ptrdiff_t>(hostEnd), isSpace);
+}
+
+// Text without a scheme that is a name or path: its host part (up to the first slash) has no
+// blanks, or it names a file, relative to the working folder or absolute.
+bool couldBeHostOrFile(const std::string& text, const std::string& workingFolder) {
+  if (text[0] == '/') return true;
+  const std::string host = text.substr(0, text.find('/'));
+  if (std::none_of(host.begin(), host.end(), isSpace)) return true;
+  std::error_code error;
+  return !workingFolder.empty() &&
+         std::filesystem::exists(std::filesystem::path(workingFolder) / text, error);
+}
+
+}  // namespace
+
+AddressInput AddressInput::refused(Refusal why, std::string scheme) {
+  AddressInput input;
+  input.verdict_ = Verdict::Refuse;
+  input.refusal_ = why;
+  input.scheme_ = std::move(scheme);
+  return input;
+}
+
+AddressInput AddressInput::parse(const std::string& typed, const std::string& homeFolder,
+                                 const std::string& workingFolder) {
+  std::string text = trimmed(typed);
+  if (text.empty()) return {};
+  const bool viewSource = startsWithNoCase(text, kViewSource);
+  if (viewSource) {
+    text = trimmed(text.substr(sizeof(kViewSource) - 1));
+    if (text.empty()) return refused(Refusal::NotAnAddress);
+  }
+  text = homeExpanded(text, homeFolder);
+  if (isWindowsPath(text)) return refused(Refusal::WindowsPath);
+
+  const std::string scheme = schemeOf(text);
+  if (scheme.empty()) {
+    // A relative name with backslashes is a Windows path too; an absolute one is a Linux file.
+    if (text[0] != '/' && text.find('\\') != std::string::npos) {
+      return refused(Refusal::WindowsPath);
+    }
+    if (!couldBeHostOrFile(text, workingFolder)) return refused(Refusal::NotAnAddress);
+  } else if (isOneOf(scheme, kScriptSchemes)) {
+    return refused(Refusal::Script, scheme);
+  } else if (!isOneOf(scheme, kOpenedSchemes)) {
+    return refused(Refusal::UnsupportedScheme, scheme);
+  } else if ((scheme == "http" || scheme == "https") && !hasUsableHost(text, scheme)) {
+    return refused(Refusal::NoHost, scheme);
+  }
+
+  AddressInput input;
+  input.verdict_ = Verdict::Open;
+  input.address_ = std::move(text);
+  input.scheme_ = scheme;
+  input.viewSource_ = viewSource;
+  return input;
+}
+
+}  // namespace corvane

@@ -1,0 +1,174 @@
+#include "browser/BrowserEventSequencer.h"
+
+#include <algorithm>
+
+#include "browser/StandInTitle.h"
+#include "platform/IBrowserControl.h"
+#include "platform/IBrowserEvents.h"
+
+namespace corvane {
+
+namespace {
+// The engine counts in percent; the panes' bars count to a million.
+constexpr int32_t kProgressMax = 1000000;
+constexpr int32_t kProgressPerPercent = kProgressMax / 100;
+const char kDone[] = "Done";
+}  // namespace
+
+std::string BrowserEventSequencer::LocationName() const {
+  return isStandInTitle(title_, address_) ? address_ : title_;
+}
+
+void BrowserEventSequencer::navigateCalled(const std::string& target) {
+  // A committed navigation still waiting for its title is complete before the next one begins.
+  completeHeld();
+  navigatePending_ = true;
+  refresh_ = false;
+  beginNavigation(target);
+}
+
+void BrowserEventSequencer::refreshCalled() { refresh_ = true; }
+
+void BrowserEventSequencer::stopCalled() {
+  if (!Busy()) return;
+  // The engine may still report the end of its load; this end stands for it.
+  echoPending_ = engineLoading_;
+  finish(completeHeld_);
+}
+
+void BrowserEventSequencer::navigationStarted(const std::string& target) {
+  completeHeld();
+  navigatePending_ = false;
+  navigating_ = true;
+  beginNavigation(target);
+  raiseStatus(status_);
+}
+
+void BrowserEventSequencer::beginNavigation(const std::string& target) {
+  committed_ = false;
+  addressAtStart_ = address_;
+  status_ = "Opening page " + target + "...";
+}
+
+void BrowserEventSequencer::loadStarted(const std::string& target) {
+  engineLoading_ = true;
+  echoPending_ = false;
+  navigationStarted(target);
+  raiseProgress(0, kProgressMax);
+}
+
+void BrowserEventSequencer::loadFinished() {
+  engineLoading_ = false;
+  if (echoPending_) {
+    echoPending_ = false;
+    return;
+  }
+  if (Busy()) finish(completeHeld_);
+}
+
+void BrowserEventSequencer::loadProgress(int percent) {
+  if (!navigating_) return;
+  raiseProgress(std::clamp(percent, 0, 100) * kProgressPerPercent, kProgressMax);
+}
+
+void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,
+                                       bool notice) {
+  address_ = address;
+  title_ = title;
+  notice_ = notice;
+  if (navigating_) {
+    commit();
+  } else if (navigatePending_) {
+    // The engine served the Navigate as a move within the page (a typed fragment): that was the
+    // whole navigation.
+    finish(!notice_);
+  } else if (!notice_) {
+    raiseNavigateComplete();  // a move within the page: a fragment, history.pushState
+  }
+}
+
+void BrowserEventSequencer::titleChanged(const std::string& title) {
+  title_ = title;
+  if (!isStandInTitle(title_, address_)) completeHeld();
+}
+
+void BrowserEventSequencer::documentCreated() {
+  // After an address change this document has been reported already; without one it is the
+  // only sign that a navigation to the same address has committed.
+  if (!navigating_ || committed_) return;
+  commit();
+}
+
+void BrowserEventSequencer::documentParsed() { completeHeld(); }
+
+void BrowserEventSequencer::documentLoaded() {
+  // The engine reports the end of its load right after a document's load, if its load is
+  // running; that report adds nothing, whether it is this navigation's document or a
+  // superseded one finishing while this navigation waits for its response.
+  if (engineLoading_) echoPending_ = true;
+  if (navigating_ && committed_) finish(completeHeld_);
+}
+
+void BrowserEventSequencer::commit() {
+  completeHeld();  // an earlier document of the same navigation (a script moved on at once)
+  committed_ = true;
+  setStatus("Loading " + address_ + "...");
+  if (notice_ || (refresh_ && address_ == addressAtStart_)) return;
+  if (isStandInTitle(title_, address_)) {
+    completeHeld_ = true;
+    return;
+  }
+  raiseNavigateComplete();
+}
+
+void BrowserEventSequencer::completeHeld() {
+  if (!completeHeld_) return;
+  completeHeld_ = false;
+  raiseNavigateComplete();
+}
+
+void BrowserEventSequencer::finish(bool complete) {
+  navigatePending_ = false;
+  navigating_ = false;
+  committed_ = false;
+  completeHeld_ = false;
+  refresh_ = false;
+  status_ = kDone;
+  if (complete) raiseNavigateComplete();
+  raiseProgress(-1, 0);
+  if (sink_) sink_->DownloadComplete();
+  raiseStatus(kDone);
+}
+
+void BrowserEventSequencer::linkHovered(const std::string& url) {
+  raiseStatus(url.empty() ? status_ : url);
+}
+
+void BrowserEventSequencer::historyActionChanged(int32_t command, bool enabled) {
+  if (command != CSC_NAVIGATEBACK && command != CSC_NAVIGATEFORWARD) return;
+  bool& last = command == CSC_NAVIGATEBACK ? back_ : forward_;
+  if (last == enabled) return;
+  last = enabled;
+  if (sink_) sink_->CommandStateChange(command, enabled);
+}
+
+void BrowserEventSequencer::setStatus(const std::string& text) {
+  status_ = text;
+  raiseStatus(text);
+}
+
+void BrowserEventSequencer::raiseStatus(const std::string& text) {
+  if (text == lastRaised_) return;
+  lastRaised_ = text;
+  if (sink_) sink_->StatusTextChange(text);
+}
+
+void BrowserEventSequencer::raiseNavigateComplete() {
+  if (sink_) sink_->NavigateComplete2();
+}
+
+void BrowserEventSequencer::raiseProgress(int32_t progress, int32_t progressMax) {
+  if (sink_) sink_->ProgressChange(progress, progressMax);
+}
+
+}  // namespace corvane

@@ -1,0 +1,79 @@
+#include "browser/StandInTitle.h"
+
+#include <cctype>
+
+namespace corvane {
+
+namespace {
+
+const char kViewSource[] = "view-source:";
+const char kSchemeEnd[] = "://";
+
+bool startsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+int hexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// %XX escapes to their bytes; a lone or malformed % stays as it is.
+std::string percentDecoded(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 2 < text.size()) {
+      const int high = hexValue(text[i + 1]);
+      const int low = hexValue(text[i + 2]);
+      if (high >= 0 && low >= 0) {
+        out += static_cast<char>(high * 16 + low);
+        i += 2;
+        continue;
+      }
+    }
+    out += text[i];
+  }
+  return out;
+}
+
+bool sameWithOrWithoutTrailingSlash(const std::string& title, const std::string& form) {
+  if (title == form) return true;
+  return !form.empty() && form.back() == '/' && title == form.substr(0, form.size() - 1);
+}
+
+std::string lowerAscii(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+bool isStandInTitle(const std::string& title, const std::string& address) {
+  if (title.empty()) return true;
+  // The source view of a page is named like the page, behind the same prefix.
+  if (startsWith(address, kViewSource) && startsWith(title, kViewSource)) {
+    const std::size_t prefix = sizeof(kViewSource) - 1;
+    return isStandInTitle(title.substr(prefix), address.substr(prefix));
+  }
+  const std::string decoded = percentDecoded(address);
+  if (sameWithOrWithoutTrailingSlash(title, address) ||
+      sameWithOrWithoutTrailingSlash(title, decoded)) {
+    return true;
+  }
+  const std::size_t schemeEnd = decoded.find(kSchemeEnd);
+  if (schemeEnd == std::string::npos) return false;
+  const std::string rest = decoded.substr(schemeEnd + sizeof(kSchemeEnd) - 1);
+  if (lowerAscii(decoded.substr(0, schemeEnd)) == "file") {
+    // file://host/path: the path begins at the first slash after the (usually empty) host.
+    const std::size_t pathStart = rest.find('/');
+    if (pathStart == std::string::npos) return false;
+    const std::string path = rest.substr(pathStart);
+    return title == path || title == path.substr(path.rfind('/') + 1);
+  }
+  return sameWithOrWithoutTrailingSlash(title, rest);
+}
+
+}  // namespace corvane

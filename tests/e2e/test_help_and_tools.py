@@ -1,0 +1,122 @@
+"""The Help and Tools menus as a person uses them: the guide, the about box and its link, the
+Internet Options, the desktop launcher."""
+
+import os
+import stat
+
+import corvane_e2e
+from corvane_e2e import holds_for, wait_until
+
+ABOUT = 'About Corvane'
+NOTICE = ('The browser options that you are about to use, are for Corvane and Internet '
+          'Explorer.')
+ADDED = 'A Corvane shortcut has been added to your desktop.'
+
+
+class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def start_env(cls, desktop):
+        # The product's web site is served by the test's server, through which the engine
+        # reaches every address off this machine. No launcher of Corvane is installed here, and
+        # the desktop folder has a name of its own, as xdg-user-dirs may give it.
+        (desktop.tmp / 'no-data').mkdir()
+        (desktop.tmp / 'config' / 'user-dirs.dirs').write_text(
+            'XDG_DESKTOP_DIR="$HOME/Schreibtisch"\n')
+        return {'http_proxy': desktop.server.url('').rstrip('/'),
+                'XDG_DATA_DIRS': str(desktop.tmp / 'no-data')}
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        # The tip of the day comes first; OK puts it away.
+        tip = "Corvane's Tip of the Day"
+        wait_until(lambda: d.window(tip), 10, 'the tip window')
+        d.click(d.find('OK', role='push button', within=d.find(tip, role='dialog')))
+        wait_until(lambda: d.window(tip) is None, 5, 'the tip window to close')
+
+    def setUp(self):
+        d = self.desktop
+        d.click(d.find('Both Browsers', role='radio button'))
+        wait_until(lambda: d.find('Bottom browser').showing, 5, 'both panes')
+
+    def answer(self, text):
+        """Waits for the message box saying `text` and presses its OK."""
+        d = self.desktop
+        label = d.find(text, role='label', showing=True)
+        d.click(d.find('OK', role='push button', within=label.parent))
+        wait_until(lambda: not label.showing, 5, f'the message {text!r} to close')
+
+    def test_f1_shows_the_guide_in_the_top_pane_alone(self):
+        d = self.desktop
+        page = d.find('Top browser').extents
+        d.click((page.x + 6, page.bottom - 6))
+        d.key('F1')
+        d.wait_for_text('Top status', 'Page Title: Corvane User Guide')
+        self.assertEqual(d.text_of('Top address'),
+                         (d.program_dir / 'CVguide.html').resolve().as_uri())
+        self.assertFalse(d.find('Bottom browser').showing)
+
+    def test_about_shows_the_version_and_its_link_opens_the_site_in_the_top_pane(self):
+        d = self.desktop
+        d.choose_menu('Help', 'About')
+        wait_until(lambda: d.window(ABOUT), 10, 'the about box')
+        box = d.find(ABOUT, role='dialog', showing=True)
+        d.find('Version 2.0', role='label', within=box)
+        link = d.find('Opens the web site in the top pane', role='push button', within=box)
+        site = link.name + '/'
+        d.server.page(site, 'Corvane web site')
+
+        d.click(link)
+        d.wait_for_text('Top status', 'Page Title: Corvane web site')
+        self.assertEqual(d.text_of('Top address'), site)
+        self.assertEqual(d.server.count(site), 1)
+        self.assertFalse(d.find('Bottom browser').showing)
+        self.assertTrue(d.window(ABOUT), 'the about box closed with its link')
+        # Enter is OK's, even with the focus on the link.
+        d.key('Return')
+        wait_until(lambda: d.window(ABOUT) is None, 5, 'Enter to close the about box')
+
+    def test_internet_options_switch_javascript_off_for_the_panes(self):
+        d = self.desktop
+        d.server.raw('/script.html', 200, 'text/html',
+                     b'<html><head><title>Static</title></head>'
+                     b'<body><script>document.title = "Scripted";</script></body></html>')
+        d.choose_menu('Tools', 'Internet Options...')
+        self.answer(NOTICE)
+        wait_until(lambda: d.window('Internet Options'), 10, 'the Internet Options dialog')
+        options = d.find('Internet Options', role='dialog', showing=True)
+        javascript = d.find('Run JavaScript', role='check box', within=options)
+        self.assertTrue(javascript.checked)
+        d.click(javascript)
+        wait_until(lambda: not javascript.checked, 5, 'JavaScript to be switched off')
+        d.click(d.find('OK', role='push button', within=options))
+        wait_until(lambda: d.window('Internet Options') is None, 5, 'the dialog to close')
+
+        for pane in ('Top', 'Bottom'):
+            with self.subTest(pane=pane):
+                d.click(d.edit_field(f'{pane} address'))
+                d.key('ctrl+a')
+                d.type(d.server.url('/script.html'))
+                d.key('Return')
+                d.wait_for_text(f'{pane} status', 'Page Title: Static')
+                self.assertTrue(holds_for(
+                    lambda: d.text_of(f'{pane} status') == 'Page Title: Static', 1.5),
+                    'the page ran its script')
+
+    def test_the_desktop_launcher_starts_this_corvane_and_replaces_an_earlier_one(self):
+        d = self.desktop
+        launcher = d.home / 'Schreibtisch' / 'corvane.desktop'
+        for earlier in (None, b'an earlier launcher'):
+            with self.subTest(earlier=earlier):
+                if earlier:
+                    launcher.write_bytes(earlier)
+                d.choose_menu('Tools', 'Create Corvane ShortCut On Desktop ')
+                self.answer(ADDED)
+                text = launcher.read_text()
+                self.assertIn(f'\nExec="{d.program_dir / "corvane"}"\n', text)
+                self.assertTrue(os.stat(launcher).st_mode & stat.S_IXUSR)
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()

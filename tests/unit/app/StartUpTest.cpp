@@ -1,0 +1,157 @@
+#include "app/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+const std::string kSite = "http://www.corvane.example.com";
+
+// The splash and the main window as the start-up sees them. Records each call; the call named
+// by failing throws after it is recorded. The main window is open once created and loaded,
+// unless it never shows.
+class FakeWindows : public ISplashWindow, public IMainWindowOpener {
+ public:
+  Strings calls;
+  std::string failing;
+  std::function<void()> onCloseSplash;
+  HomePages homes;
+  mdlGen* settings = nullptr;
+  bool created = false;
+  bool loaded = false;
+  bool shows = true;
+  std::vector<std::pair<int, std::string>> ends;
+
+  void CloseSplash() override {
+    if (onCloseSplash) onCloseSplash();
+    step("CloseSplash");
+  }
+  void EndProgram(int status, const std::string& message) override {
+    ends.emplace_back(status, message);
+  }
+  void CreateMainWindow(const HomePages& h, mdlGen& s) override {
+    homes = h;
+    settings = &s;
+    step("CreateMainWindow");
+    created = true;
+  }
+  void LoadMainWindow() override {
+    step("LoadMainWindow");
+    loaded = created;
+  }
+  bool MainWindowIsOpen() const override { return loaded && shows; }
+
+ private:
+  void step(const std::string& call) {
+    calls.push_back(call);
+    if (call == failing) throw std::runtime_error(call);
+  }
+};
+
+const Strings kOrder = {"CloseSplash", "CreateMainWindow", "LoadMainWindow"};
+
+Strings pagesOf(const HomePages& p) {
+  return {p.StartingAddress1, p.StartingAddress2, p.StartingAddressOffLine1,
+          p.StartingAddressOffLine2};
+}
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  StartUp startUp(const fs::path& program) {
+    return StartUp(windows_, windows_, program, dir_.path() / "config", kSite);
+  }
+
+  TempDir dir_;
+  FakeWindows windows_;
+};
+
+TEST_F(StartUpTest, ClosesTheSplashThenReadsCvIniThenOpensOneMainWindow) {
+  bool iniDuringSplash = true;
+  // cv.ini as it is once the splash has closed; a read before that would not see it.
+  windows_.onCloseSplash = [&] {
+    iniDuringSplash = fs::exists(dir_.path() / "cv.ini");
+    dir_.writeFile("cv.ini",
+                   "[TBstart]\n1=http://a/\n[TBstartOffLine]\n1=/a.html\n"
+                   "[BBstart]\n1=http://b/\n[BBstartOffLine]\n1=/b.html\n");
+  };
+  StartUp start = startUp(dir_.path());
+  start.StartMainWindow();
+  EXPECT_EQ(windows_.calls, kOrder);
+  EXPECT_FALSE(iniDuringSplash);
+  EXPECT_EQ(pagesOf(windows_.homes), (Strings{"http://a/", "http://b/", "/a.html", "/b.html"}));
+
+  start.StartMainWindow();
+  EXPECT_EQ(windows_.calls, kOrder);
+  EXPECT_TRUE(windows_.ends.empty());
+}
+
+TEST_F(StartUpTest, TheMainWindowKeepsTheSettingsOfTheSettledFile) {
+  // No program folder to write to: cv.ini goes to the user's folder, with the defaults.
+  StartUp start = startUp(dir_.path() / "missing");
+  start.StartMainWindow();
+  ASSERT_NE(windows_.settings, nullptr);
+  EXPECT_EQ(windows_.homes.StartingAddress1, kSite + "/");
+  EXPECT_EQ(windows_.settings->ReadSetting("TBstart", 1), kSite + "/");
+  windows_.settings->WriteSetting("TBstart", 1, "http://later/");
+  EXPECT_EQ(dir_.readFile("config/cv.ini").find("[TBstart]\r\n1=http://later/\r\n"), 0U);
+}
+
+TEST_F(StartUpTest, AFailingStepIsSkippedAndTheNextRuns) {
+  for (const std::string& failing : kOrder) {
+    TempDir program;
+    FakeWindows windows;
+    windows.failing = failing;
+    StartUp(windows, windows, program.path(), dir_.path() / "config", kSite).StartMainWindow();
+    EXPECT_EQ(windows.calls, kOrder) << failing;
+    EXPECT_EQ(windows.homes.StartingAddressOffLine1, (program.path() / "cv.html").string());
+    EXPECT_TRUE(fs::exists(program.path() / "cv.ini")) << failing;
+  }
+}
+
+// A user who closes the splash during its two seconds gets no main window, and the program ends
+// as it does with its last window.
+TEST_F(StartUpTest, ClosingTheSplashFirstEndsStartUpAndTheProgram) {
+  StartUp start = startUp(dir_.path());
+  start.SplashClosed();
+  EXPECT_EQ(windows_.ends, (std::vector<std::pair<int, std::string>>{{0, ""}}));
+  start.StartMainWindow();  // the timer's tick, had it survived
+  EXPECT_TRUE(windows_.calls.empty());
+  EXPECT_FALSE(fs::exists(dir_.path() / "cv.ini"));
+  EXPECT_EQ(windows_.ends.size(), 1U);
+}
+
+TEST_F(StartUpTest, TheHandOversOwnCloseOfTheSplashEndsNothing) {
+  StartUp start = startUp(dir_.path());
+  windows_.onCloseSplash = [&] { start.SplashClosed(); };
+  start.StartMainWindow();
+  start.SplashClosed();
+  EXPECT_EQ(windows_.calls, kOrder);
+  EXPECT_TRUE(windows_.ends.empty());
+}
+
+// A main window that can't be made or shown leaves no window at all: the process must end,
+// saying why, rather than run on with nothing on the screen.
+TEST_F(StartUpTest, NoMainWindowEndsTheProgramWithAFailureAndAMessage) {
+  const std::pair<int, std::string> failure = {1, "corvane: the main window could not be opened"};
+  for (const char* failing : {"CreateMainWindow", "LoadMainWindow", "never shown"}) {
+    FakeWindows windows;
+    windows.failing = failing;
+    windows.shows = windows.failing != "never shown";
+    StartUp(windows, windows, dir_.path(), dir_.path() / "config", kSite).StartMainWindow();
+    EXPECT_EQ(windows.ends, (std::vector<std::pair<int, std::string>>{failure})) << failing;
+  }
+}
+
+}  // namespace
+}  // namespace corvane

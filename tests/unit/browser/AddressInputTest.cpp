@@ -1,0 +1,110 @@
+#include "browser/AddressInput.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+using Refusal = AddressInput::Refusal;
+using Verdict = AddressInput::Verdict;
+
+const char kHome[] = "/home/ann";
+
+AddressInput parse(const std::string& typed, const std::string& workingFolder = "") {
+  return AddressInput::parse(typed, kHome, workingFolder);
+}
+
+TEST(AddressInputTest, AddressesAndPathsAreOpenedTrimmedWithTheirSchemeKnown) {
+  struct Case {
+    const char* typed;
+    const char* address;
+    const char* scheme;
+  };
+  for (const Case& c : {
+           Case{"  http://site.test/a b  ", "http://site.test/a b", "http"},
+           Case{"HTTPS://Site.test/", "HTTPS://Site.test/", "https"},
+           Case{"site.test/a.html", "site.test/a.html", ""},
+           Case{"site.test/with blanks.html", "site.test/with blanks.html", ""},
+           Case{"localhost:8080/x", "localhost:8080/x", ""},  // a port, not a scheme
+           Case{"127.0.0.1:8080", "127.0.0.1:8080", ""},
+           Case{"/tmp/x y.html", "/tmp/x y.html", ""},
+           Case{"file:///tmp/x.html", "file:///tmp/x.html", "file"},
+           Case{"about:blank", "about:blank", "about"},
+           Case{"data:text/html,<p>hi</p>", "data:text/html,<p>hi</p>", "data"},
+       }) {
+    const AddressInput input = parse(c.typed);
+    EXPECT_EQ(input.verdict(), Verdict::Open) << c.typed;
+    EXPECT_EQ(input.address(), c.address) << c.typed;
+    EXPECT_EQ(input.scheme(), c.scheme) << c.typed;
+    EXPECT_FALSE(input.viewSource()) << c.typed;
+  }
+  EXPECT_EQ(parse(" \t ").verdict(), Verdict::Nothing);
+  EXPECT_EQ(parse("").verdict(), Verdict::Nothing);
+}
+
+TEST(AddressInputTest, TildeIsTheHomeFolderAsInAShell) {
+  EXPECT_EQ(parse("~").address(), "/home/ann");
+  EXPECT_EQ(parse("~/notes.html").address(), "/home/ann/notes.html");
+  EXPECT_EQ(AddressInput::parse("~/n.html", "/home/ann/", "").address(), "/home/ann/n.html");
+  EXPECT_EQ(AddressInput::parse("~/n.html", "/", "").address(), "/n.html");
+  // Only the user's own home; a tilde elsewhere is part of a name.
+  EXPECT_EQ(parse("site.test/~bob/").address(), "site.test/~bob/");
+  EXPECT_EQ(parse("view-source:~/a.html").address(), "/home/ann/a.html");
+}
+
+TEST(AddressInputTest, ViewSourceIsTakenOffTheAddressAnyCase) {
+  for (const char* typed : {"view-source:site.test/a", "VIEW-SOURCE: site.test/a"}) {
+    const AddressInput input = parse(typed);
+    EXPECT_EQ(input.verdict(), Verdict::Open) << typed;
+    EXPECT_TRUE(input.viewSource()) << typed;
+    EXPECT_EQ(input.address(), "site.test/a") << typed;
+  }
+  EXPECT_EQ(parse("view-source:").refusal(), Refusal::NotAnAddress);
+  EXPECT_EQ(parse("view-source:javascript:alert(1)").refusal(), Refusal::Script);
+}
+
+TEST(AddressInputTest, WhatNoEngineShouldBeHandedIsRefusedWithItsReason) {
+  struct Case {
+    const char* typed;
+    Refusal why;
+    const char* scheme;
+  };
+  for (const Case& c : {
+           Case{"javascript:alert(1)", Refusal::Script, "javascript"},
+           Case{"JavaScript:void(0)", Refusal::Script, "javascript"},
+           Case{"vbscript:msgbox", Refusal::Script, "vbscript"},
+           Case{"mailto:ann@site.test", Refusal::UnsupportedScheme, "mailto"},
+           Case{"ftp://site.test/file", Refusal::UnsupportedScheme, "ftp"},
+           Case{"C:\\foo\\bar.html", Refusal::WindowsPath, ""},
+           Case{"c:/foo/bar.html", Refusal::WindowsPath, ""},
+           Case{"D:", Refusal::WindowsPath, ""},
+           Case{"\\\\server\\share\\a.html", Refusal::WindowsPath, ""},
+           Case{"docs\\a.html", Refusal::WindowsPath, ""},
+           Case{"http://", Refusal::NoHost, "http"},
+           Case{"https:///path", Refusal::NoHost, "https"},
+           Case{"http:site.test", Refusal::NoHost, "http"},
+           Case{"http://exa mple.test/", Refusal::NoHost, "http"},
+           Case{"garbage text here", Refusal::NotAnAddress, ""},
+           Case{"ex ample.test/a", Refusal::NotAnAddress, ""},
+       }) {
+    const AddressInput input = parse(c.typed);
+    EXPECT_EQ(input.verdict(), Verdict::Refuse) << c.typed;
+    EXPECT_EQ(input.refusal(), c.why) << c.typed;
+    EXPECT_EQ(input.scheme(), c.scheme) << c.typed;
+  }
+}
+
+TEST(AddressInputTest, AFileNameWithBlanksIsOpenedWhenItExistsInTheWorkingFolder) {
+  TempDir folder;
+  folder.writeFile("local page.html", "<p>here</p>");
+  EXPECT_EQ(parse("local page.html", folder.path().string()).verdict(), Verdict::Open);
+  EXPECT_EQ(parse("local page.html", "").refusal(), Refusal::NotAnAddress);
+  EXPECT_EQ(parse("other page.html", folder.path().string()).refusal(), Refusal::NotAnAddress);
+}
+
+}  // namespace
+}  // namespace corvane

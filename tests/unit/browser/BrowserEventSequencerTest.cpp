@@ -1,0 +1,436 @@
+#include "browser/BrowserEventSequencer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "RecordingBrowserEvents.h"
+#include "platform/IBrowserControl.h"
+
+namespace corvane {
+namespace {
+
+using Events = std::vector<std::string>;
+
+const char kA[] = "http://site.test/a.html";
+const char kB[] = "http://site.test/b.html";
+// What the engine calls a page without a title of its own: its address without the scheme.
+const char kStandInA[] = "site.test/a.html";
+const char kStandInB[] = "site.test/b.html";
+
+// A sequencer and a sink, with the engine's reports for the usual steps of a load.
+struct Rig {
+  Rig() { seq.setEventSink(&sink); }
+
+  // The engine begins a load (its navigation request, then its own start of load).
+  void start(const std::string& url) {
+    seq.navigationStarted(url);
+    seq.loadStarted(url);
+  }
+  // The document arrives: the address changes and the title is the engine's stand-in.
+  void commit(const std::string& url, const std::string& standIn) {
+    seq.urlChanged(url, standIn, false);
+    seq.documentCreated();
+  }
+  // The document's load event, then the engine's own end of load.
+  void load() {
+    seq.documentLoaded();
+    seq.loadFinished();
+  }
+  // A whole load of a titled page, from the Navigate call on.
+  void visit(const std::string& url, const std::string& standIn, const std::string& title) {
+    seq.navigateCalled(url);
+    start(url);
+    commit(url, standIn);
+    seq.titleChanged(title);
+    seq.documentParsed();
+    load();
+  }
+
+  BrowserEventSequencer seq;
+  RecordingBrowserEvents sink;
+};
+
+TEST(BrowserEventSequencerTest, ALoadCompletesAtCommitAndEndsWhenItsDocumentHasLoaded) {
+  Rig rig;
+  std::vector<bool> busyAt;
+  std::vector<std::string> locationAt;
+  rig.sink.setOnEvent([&](const std::string& event) {
+    if (event == "NavigateComplete2" || event == "DownloadComplete") {
+      busyAt.push_back(rig.seq.Busy());
+      locationAt.push_back(rig.seq.LocationURL() + " | " + rig.seq.LocationName());
+    }
+  });
+  EXPECT_FALSE(rig.seq.Busy());
+
+  rig.seq.navigateCalled(kA);
+  EXPECT_TRUE(rig.seq.Busy()) << "busy from the call, before the engine reports anything";
+  EXPECT_TRUE(rig.sink.take().empty()) << "the pane's own 'Going to' stands until the start";
+  rig.start(kA);
+  rig.seq.loadProgress(30);
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Opening page http://site.test/a.html...",
+                                     "Progress:0/1000000", "Progress:300000/1000000"}));
+
+  rig.commit(kA, kStandInA);
+  rig.seq.titleChanged("Page A");
+  rig.seq.documentParsed();
+  rig.seq.loadProgress(80);
+  // Everything a pane shows for the new page is out, while its images still load.
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Loading http://site.test/a.html...",
+                                     "NavigateComplete2", "Progress:800000/1000000"}));
+  EXPECT_TRUE(rig.seq.Busy());
+
+  rig.load();
+  EXPECT_EQ(rig.sink.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  EXPECT_FALSE(rig.seq.Busy());
+  EXPECT_EQ(busyAt, (std::vector<bool>{true, false}));
+  EXPECT_EQ(locationAt,
+            (Events{"http://site.test/a.html | Page A", "http://site.test/a.html | Page A"}));
+}
+
+TEST(BrowserEventSequencerTest, NavigateComplete2WaitsForTheNewPagesTitleNeverShowingTheOldOne) {
+  Rig rig;
+  std::string nameAtComplete;
+  rig.sink.setOnEvent([&](const std::string& event) {
+    if (event == "NavigateComplete2") nameAtComplete = rig.seq.LocationName();
+  });
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.commit(kB, kStandInB);
+  EXPECT_EQ(rig.seq.LocationName(), kB) << "the new page's address, not 'Page A'";
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Opening page http://site.test/b.html...", "Progress:0/1000000",
+                    "Status:Loading http://site.test/b.html..."}));
+  rig.seq.titleChanged("Page B");
+  EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2"}));
+  EXPECT_EQ(nameAtComplete, "Page B");
+  rig.seq.documentParsed();
+  rig.load();
+  EXPECT_EQ(rig.sink.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
+
+  // A page without a title completes once it has been parsed, named by its whole address.
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.commit(kA, kStandInA);
+  rig.seq.titleChanged("");
+  EXPECT_EQ(rig.sink.take().back(), "Status:Loading http://site.test/a.html...");
+  rig.seq.documentParsed();
+  EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2"}));
+  EXPECT_EQ(nameAtComplete, kA);
+
+  // Back to a page the engine remembers the title of: nothing to wait for.
+  rig.load();
+  rig.sink.take();
+  rig.start(kB);
+  rig.seq.urlChanged(kB, "Page B", false);
+  EXPECT_EQ(rig.sink.take().back(), "NavigateComplete2");
+  EXPECT_EQ(nameAtComplete, "Page B");
+}
+
+TEST(BrowserEventSequencerTest, AHeldCompletionIsReleasedByWhateverEndsTheNavigation) {
+  // Stopped after the commit, before the title or the parse.
+  Rig stopped;
+  stopped.seq.navigateCalled(kA);
+  stopped.start(kA);
+  stopped.commit(kA, kStandInA);
+  stopped.sink.take();
+  stopped.seq.stopCalled();
+  stopped.seq.loadFinished();
+  EXPECT_EQ(stopped.sink.take(),
+            (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete", "Status:Done"}));
+
+  // The next navigation begins before the first one's title arrived.
+  Rig superseded;
+  superseded.seq.navigateCalled(kA);
+  superseded.start(kA);
+  superseded.commit(kA, kStandInA);
+  superseded.sink.take();
+  superseded.seq.navigateCalled(kB);
+  EXPECT_EQ(superseded.sink.take(), (Events{"NavigateComplete2"}));
+  EXPECT_TRUE(superseded.seq.Busy());
+}
+
+TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.seq.stopCalled();
+  EXPECT_FALSE(rig.seq.Busy());
+  rig.seq.loadFinished();  // the engine's own report of the stop
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Opening page http://site.test/b.html...", "Progress:0/1000000",
+                    "Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  EXPECT_EQ(rig.seq.LocationURL(), kA);
+  EXPECT_EQ(rig.seq.LocationName(), "Page A");
+
+  // Refused before commit (no error page): the engine's end of load alone ends it.
+  rig.seq.navigateCalled("foo:bar");
+  rig.start("foo:bar");
+  rig.seq.loadFinished();
+  const Events events = rig.sink.take();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
+  EXPECT_EQ(events.back(), "Status:Done");
+  EXPECT_FALSE(rig.seq.Busy());
+}
+
+TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNavigation) {
+  // The user leaves A, committed and loading its images, for B; A's images finish while B's
+  // server has not answered yet. The engine ends its "load" then and reports nothing more of B
+  // but its address and its documents.
+  Rig rig;
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.commit(kA, kStandInA);
+  rig.seq.titleChanged("Page A");
+  rig.seq.navigateCalled(kB);
+  rig.seq.navigationStarted(kB);
+  rig.sink.take();
+
+  rig.seq.documentLoaded();  // A
+  rig.seq.loadFinished();
+  EXPECT_TRUE(rig.seq.Busy());
+  EXPECT_TRUE(rig.sink.take().empty());
+
+  rig.commit(kB, kStandInB);
+  rig.seq.titleChanged("Page B");
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Loading http://site.test/b.html...", "NavigateComplete2"}));
+  rig.seq.documentLoaded();  // B; the engine's load is over already and says nothing more
+  EXPECT_EQ(rig.sink.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  EXPECT_FALSE(rig.seq.Busy());
+
+  // The next load is told apart from the echo of the last one.
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.seq.stopCalled();
+  EXPECT_FALSE(rig.seq.Busy());
+}
+
+TEST(BrowserEventSequencerTest, TheEnginesEndOfLoadAfterADocumentsLoadIsNotASecondEnd) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  const Events& all = rig.sink.all();
+  EXPECT_EQ(std::count(all.begin(), all.end(), "DownloadComplete"), 1);
+
+  // A Navigate arriving between the two does not end with the echo.
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.commit(kB, kStandInB);
+  rig.seq.titleChanged("Page B");
+  rig.seq.documentLoaded();
+  rig.seq.navigateCalled(kA);
+  rig.seq.loadFinished();  // B's, late
+  EXPECT_TRUE(rig.seq.Busy());
+}
+
+TEST(BrowserEventSequencerTest, SameAddressNavigationsCompleteWhenTheirDocumentIsCreated) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+  rig.seq.documentCreated();  // outside a navigation: nothing to complete
+  EXPECT_TRUE(rig.sink.take().empty());
+
+  // No address change: the new document is the only sign of the commit.
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.seq.documentCreated();
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Opening page http://site.test/a.html...", "Progress:0/1000000",
+                    "Status:Loading http://site.test/a.html...", "NavigateComplete2"}));
+  // Its document's own creation report after an address change adds nothing.
+  rig.load();
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.commit(kB, "Page B");
+  const Events events = rig.sink.take();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 1);
+}
+
+TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+  rig.seq.refreshCalled();
+  rig.start(kA);
+  rig.seq.documentCreated();
+  rig.seq.documentParsed();
+  rig.load();
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Opening page http://site.test/a.html...", "Progress:0/1000000",
+                    "Status:Loading http://site.test/a.html...", "Progress:-1/0",
+                    "DownloadComplete", "Status:Done"}));
+
+  rig.seq.refreshCalled();
+  rig.start(kA);
+  rig.commit(kB, "Page B");  // the server sends the reload elsewhere now
+  rig.load();
+  const Events moved = rig.sink.take();
+  EXPECT_EQ(std::count(moved.begin(), moved.end(), "NavigateComplete2"), 1);
+
+  // A refresh does not make the next navigation a refresh too.
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.seq.documentCreated();
+  const Events again = rig.sink.take();
+  EXPECT_EQ(std::count(again.begin(), again.end(), "NavigateComplete2"), 1);
+}
+
+TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+  // A fragment link or history.pushState: no load at all.
+  rig.seq.urlChanged("http://site.test/a.html#part", "Page A", false);
+  EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2"}));
+  EXPECT_EQ(rig.seq.LocationURL(), "http://site.test/a.html#part");
+  EXPECT_EQ(rig.seq.LocationName(), "Page A");
+  EXPECT_FALSE(rig.seq.Busy());
+
+  // A typed fragment that the engine serves as such a move ends the Navigate call ("Done"
+  // stands already).
+  rig.seq.navigateCalled("http://site.test/a.html#other");
+  EXPECT_TRUE(rig.seq.Busy());
+  rig.seq.urlChanged("http://site.test/a.html#other", "Page A", false);
+  EXPECT_EQ(rig.sink.take(), (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete"}));
+  EXPECT_FALSE(rig.seq.Busy());
+
+  // A script moving on during the load: each address the page reaches completes.
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.commit(kA, "Page A");
+  rig.seq.urlChanged(kB, kStandInB, false);
+  rig.seq.titleChanged("Page B");
+  const Events events = rig.sink.take();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 2);
+  EXPECT_EQ(rig.seq.LocationURL(), kB);
+}
+
+TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavigation) {
+  Rig rig;
+  rig.visit(kA, kStandInA, "Page A");
+  rig.sink.take();
+  const std::string typed = "garbage text here";
+  rig.seq.navigateCalled(typed);
+  rig.start(typed);
+  rig.seq.urlChanged(typed, "", true);
+  rig.seq.documentCreated();
+  rig.seq.titleChanged("Cannot open garbage text here");
+  rig.seq.documentParsed();
+  EXPECT_EQ(rig.seq.LocationURL(), typed);
+  EXPECT_EQ(rig.seq.LocationName(), "Cannot open garbage text here");
+  rig.load();
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Opening page garbage text here...",
+                                     "Progress:0/1000000", "Status:Loading garbage text here...",
+                                     "Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  // Reloading it, or coming back to it, completes nothing either.
+  rig.seq.refreshCalled();
+  rig.start(typed);
+  rig.seq.documentCreated();
+  rig.load();
+  const Events events = rig.sink.take();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
+}
+
+TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAndGo) {
+  Rig rig;
+  rig.seq.linkHovered("http://site.test/x.html");  // idle: raised, the pane decides
+  rig.seq.linkHovered("");
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:http://site.test/x.html", "Status:Done"}));
+
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.seq.linkHovered("");  // the engine's "no link" as the page changes: already said
+  rig.seq.linkHovered("http://site.test/x.html");
+  rig.seq.linkHovered("");
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Opening page http://site.test/a.html...",
+                                     "Progress:0/1000000", "Status:http://site.test/x.html",
+                                     "Status:Opening page http://site.test/a.html..."}));
+  rig.commit(kA, kStandInA);
+  rig.seq.titleChanged("Page A");
+  rig.seq.linkHovered("http://site.test/y.html");
+  rig.seq.linkHovered("");
+  rig.seq.linkHovered("");
+  EXPECT_EQ(rig.sink.take(), (Events{"Status:Loading http://site.test/a.html...",
+                                     "NavigateComplete2", "Status:http://site.test/y.html",
+                                     "Status:Loading http://site.test/a.html..."}));
+  rig.load();
+  for (const std::string& event : rig.sink.all()) EXPECT_NE(event, "Status:");
+}
+
+TEST(BrowserEventSequencerTest, BackAndForwardStatesAreRaisedOnlyWhenTheyChange) {
+  Rig rig;
+  rig.seq.historyActionChanged(CSC_NAVIGATEBACK, false);
+  rig.seq.historyActionChanged(CSC_NAVIGATEBACK, true);
+  rig.seq.historyActionChanged(CSC_NAVIGATEBACK, true);
+  rig.seq.historyActionChanged(CSC_NAVIGATEFORWARD, true);
+  rig.seq.historyActionChanged(CSC_NAVIGATEFORWARD, false);
+  rig.seq.historyActionChanged(7, true);
+  EXPECT_EQ(rig.sink.take(), (Events{"Command:2=1", "Command:1=1", "Command:1=0"}));
+}
+
+TEST(BrowserEventSequencerTest, ProgressIsScaledAndOnlyRaisedDuringANavigation) {
+  Rig rig;
+  rig.seq.loadProgress(50);
+  EXPECT_TRUE(rig.sink.take().empty());
+  rig.start(kA);
+  rig.sink.take();
+  rig.seq.loadProgress(1);
+  rig.seq.loadProgress(100);
+  rig.seq.loadProgress(130);
+  EXPECT_EQ(rig.sink.take(), (Events{"Progress:10000/1000000", "Progress:1000000/1000000",
+                                     "Progress:1000000/1000000"}));
+}
+
+TEST(BrowserEventSequencerTest, EventsGoToTheSinkRegisteredAtTheirMoment) {
+  Rig rig;
+  RecordingBrowserEvents other;
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.seq.setEventSink(nullptr);
+  rig.commit(kA, "Page A");  // nobody listens; the state still moves on
+  EXPECT_EQ(rig.seq.LocationURL(), kA);
+  rig.seq.setEventSink(&other);
+  rig.load();
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Status:Opening page http://site.test/a.html...", "Progress:0/1000000"}));
+  EXPECT_EQ(other.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
+  EXPECT_FALSE(rig.seq.Busy());
+
+  // A handler that hands the events to another sink, or drops them, mid-sequence.
+  rig.seq.setEventSink(&rig.sink);
+  rig.sink.setOnEvent([&](const std::string& event) {
+    if (event == "NavigateComplete2") rig.seq.setEventSink(&other);
+  });
+  other.setOnEvent([&](const std::string& event) {
+    if (event == "Progress:-1/0") rig.seq.setEventSink(nullptr);
+  });
+  rig.seq.navigateCalled(kB);
+  rig.start(kB);
+  rig.commit(kB, "Page B");
+  rig.load();
+  EXPECT_EQ(rig.sink.take().back(), "NavigateComplete2");
+  EXPECT_EQ(other.take(), (Events{"Progress:-1/0"}));
+}
+
+TEST(BrowserEventSequencerTest, AHandlerMayStartTheNextNavigationFromInsideAnEvent) {
+  Rig rig;
+  rig.sink.setOnEvent([&](const std::string& event) {
+    if (event == "DownloadComplete") rig.seq.navigateCalled(kB);
+  });
+  rig.seq.navigateCalled(kA);
+  rig.start(kA);
+  rig.commit(kA, "Page A");
+  rig.load();
+  EXPECT_TRUE(rig.seq.Busy()) << "the navigation begun in the handler is under way";
+}
+
+}  // namespace
+}  // namespace corvane

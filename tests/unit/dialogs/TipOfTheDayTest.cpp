@@ -1,0 +1,168 @@
+#include "dialogs/TipOfTheDay.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <deque>
+#include <string>
+
+#include "FakeRandom.h"
+#include "FakeSettingsStore.h"
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+const char kApp[] = "corvane";
+
+// The window as the logic sees it.
+class FakeTipView : public ITipWindowView {
+ public:
+  std::string text;
+  int textSets = 0;
+  bool checked = false;
+  bool unloaded = false;
+
+  void SetTipText(const std::string& t) override {
+    text = t;
+    ++textSets;
+  }
+  bool LoadTipsAtStartup() const override { return checked; }
+  void SetLoadTipsAtStartup(bool c) override { checked = c; }
+  void Unload() override { unloaded = true; }
+};
+
+struct Rig {
+  explicit Rig(const char* tips = nullptr) {
+    if (tips) dir.writeFile("TIPOFDAY.TXT", tips);
+  }
+  std::string stored() { return store.GetSetting(kApp, "Options", "Show Tips at Startup", "-"); }
+  void storeChoice(const char* value) {
+    store.SaveSetting(kApp, "Options", "Show Tips at Startup", value);
+  }
+
+  TempDir dir;
+  FakeTipView view;
+  FakeSettingsStore store;
+  FakeRandom random;
+  TipOfTheDay tip{view, store, random, kApp, dir.path().string()};
+};
+
+TEST(TipOfTheDay, FirstRunChecksTheBoxStoresItAndShowsTheDrawnTip) {
+  Rig rig("First tip\r\nSecond tip\r\nThird tip\r\n");
+  rig.random.script({0.5});
+  rig.tip.Form_Load();
+  EXPECT_FALSE(rig.view.unloaded);
+  EXPECT_TRUE(rig.view.checked);
+  EXPECT_EQ(rig.stored(), "1");
+  EXPECT_EQ(rig.random.seedings(), 1);
+  EXPECT_EQ(rig.view.text, "Second tip");
+}
+
+TEST(TipOfTheDay, OnlyAStoredZeroKeepsTheWindowAway) {
+  for (const char* off : {"0", "00", " 0 ", "-0", "0.0"}) EXPECT_TRUE(TipsSwitchedOff(off)) << off;
+  for (const char* on : {"1", "2", "", " ", "off", "0abc"}) EXPECT_FALSE(TipsSwitchedOff(on)) << on;
+
+  Rig off("A tip\r\n");
+  off.storeChoice("0");
+  off.tip.Form_Load();
+  EXPECT_TRUE(off.view.unloaded);
+  EXPECT_FALSE(off.view.checked);
+  EXPECT_EQ(off.view.textSets + off.random.seedings() + static_cast<int>(off.tip.Tips().size()), 0);
+  EXPECT_EQ(off.store.writes(), 1);
+
+  // Anything else keeps it, and the checked box writes a clean "1" over it.
+  Rig garbage("A tip\n");
+  garbage.storeChoice("garbage");
+  garbage.tip.Form_Load();
+  EXPECT_FALSE(garbage.view.unloaded);
+  EXPECT_EQ(garbage.stored(), "1");
+}
+
+TEST(TipOfTheDay, TipsAreTheNonEmptyLinesWholeAndInOrder) {
+  Rig rig("\r\n  Indented tip  \r\n\r\n\nSecond; not a comment\n\r\nLast tip");
+  rig.tip.Form_Load();
+  EXPECT_EQ(rig.tip.Tips(), (Strings{"  Indented tip  ", "Second; not a comment", "Last tip"}));
+  // Single-byte text (code page 1252) is shown as the characters it means; UTF-8 stays.
+  Rig latin("Caf\xE9 \x93quoted\x94 \x80\r\nUTF-8: caf\xC3\xA9\r\n");
+  latin.tip.Form_Load();
+  EXPECT_EQ(latin.tip.Tips(), (Strings{"Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D \xE2\x82\xAC",
+                                       "UTF-8: caf\xC3\xA9"}));
+}
+
+TEST(TipOfTheDay, DrawsSpreadEvenlyOverTheTips) {
+  Rig one("The only tip\r\n");
+  one.random.script({0.0, 0.3, 0.999999});
+  one.tip.Form_Load();
+  one.tip.cmdNextTip_Click();
+  one.tip.cmdNextTip_Click();
+  EXPECT_EQ(one.view.text, "The only tip");
+  EXPECT_EQ(one.view.textSets, 3);
+
+  Rig rig("one\r\ntwo\r\nthree\r\n");
+  rig.tip.Form_Load();
+  constexpr int kDraws = 3000;
+  std::deque<double> draws;
+  for (int k = 0; k < kDraws; ++k) draws.push_back((k + 0.5) / kDraws);
+  rig.random.script(draws);
+  std::array<int, 3> seen{};
+  for (int k = 0; k < kDraws; ++k) {
+    rig.tip.cmdNextTip_Click();
+    ASSERT_GE(rig.tip.CurrentTip(), 1);
+    ASSERT_LE(rig.tip.CurrentTip(), 3);
+    ++seen[static_cast<std::size_t>(rig.tip.CurrentTip() - 1)];
+  }
+  EXPECT_EQ(seen, (std::array<int, 3>{1000, 1000, 1000}));
+  rig.random.script({0.3333, 1.0 / 3.0, 0.9999999});
+  for (const char* expected : {"one", "two", "three"}) {
+    rig.tip.cmdNextTip_Click();
+    EXPECT_EQ(rig.view.text, expected);
+  }
+}
+
+TEST(TipOfTheDay, WithoutTipsTheLabelSaysHowToCreateThemOrStaysEmpty) {
+  const std::string message =
+      "That the TIPOFDAY.TXT file was not found? \r\n\r\nCreate a text file named TIPOFDAY.TXT "
+      "using NotePad with 1 tip per line. Then place it in the same directory as the "
+      "application. ";
+  Rig missing;
+  missing.tip.Form_Load();
+  missing.tip.cmdNextTip_Click();
+  EXPECT_EQ(missing.view.text, message);
+  EXPECT_FALSE(missing.view.unloaded);
+  EXPECT_EQ(missing.stored(), "1");
+  // A folder in the file's place is no tips file either.
+  Rig folder;
+  std::filesystem::create_directory(folder.dir.path() / "TIPOFDAY.TXT");
+  folder.tip.Form_Load();
+  EXPECT_EQ(folder.view.text, message);
+  // A file of blank lines: no tip and no message.
+  Rig blank("\r\n\r\n\n");
+  blank.tip.Form_Load();
+  blank.tip.cmdNextTip_Click();
+  EXPECT_EQ(blank.view.textSets, 0);
+}
+
+TEST(TipOfTheDay, TheCheckBoxStoresItsStateAtOnceAndAFailedWriteHarmsNothing) {
+  Rig rig("A tip\r\n");
+  rig.tip.Form_Load();
+  rig.view.checked = false;
+  rig.tip.chkLoadTipsAtStartup_Click();
+  EXPECT_EQ(rig.stored(), "0");
+  rig.view.checked = true;
+  rig.tip.chkLoadTipsAtStartup_Click();
+  EXPECT_EQ(rig.stored(), "1");
+  EXPECT_FALSE(rig.view.unloaded);
+  rig.tip.cmdOK_Click();
+  EXPECT_TRUE(rig.view.unloaded);
+
+  Rig readOnly("A tip\r\n");
+  readOnly.store.refuseWrites(true);
+  readOnly.tip.Form_Load();
+  EXPECT_TRUE(readOnly.view.checked);
+  EXPECT_EQ(readOnly.view.text, "A tip");
+}
+
+}  // namespace
+}  // namespace corvane

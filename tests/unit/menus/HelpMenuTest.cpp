@@ -1,0 +1,82 @@
+#include "menus/HelpMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeSecondaryWindows.h"
+#include "FakeSettingsStore.h"
+#include "FakeWindowMetrics.h"
+#include "PaneRig.h"
+
+namespace corvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Notes what the store held for the start-up choice when the tip window was asked for.
+class TipWatchingWindows : public FakeSecondaryWindows {
+ public:
+  explicit TipWatchingWindows(ISettingsStore& store) : store_(store) {}
+  void ShowTipWindow() override {
+    FakeSecondaryWindows::ShowTipWindow();
+    storedWhenShown = store_.GetSetting("corvane", "Options", "Show Tips at Startup", "absent");
+  }
+  std::string storedWhenShown;
+
+ private:
+  ISettingsStore& store_;
+};
+
+struct Rig {
+  Rig() { layout.InitLayout(); }
+  FakeWindowMetrics metrics;
+  Layout layout{metrics};
+  PaneRig top;
+  FakeSettingsStore store;
+  TipWatchingWindows windows{store};
+  MenuBar menus;
+  HelpMenu help{menus, layout, top.controller, store, windows, "corvane", "/opt/cv"};
+};
+
+TEST(HelpMenu, ItemsStandAtTheirIndexesAndTheOthersDoNothing) {
+  Rig rig;
+  const Menu& menu = rig.menus.menus().front();
+  EXPECT_EQ(menu.caption, "&Help");
+  Strings rows;
+  for (const MenuItem& item : menu.items) {
+    rows.push_back(std::to_string(item.index) + " " + item.caption + " " + item.shortcut);
+  }
+  EXPECT_EQ(rows, (Strings{"0 Contents F1", "1 Tip Of The Day ", "2 - ", "4 About "}));
+  for (int index : {2, 3, 5}) rig.menus.Click(HelpMenu::kName, index);
+  EXPECT_TRUE(rig.windows.calls().empty());
+  EXPECT_TRUE(rig.top.browser.navigations().empty());
+  EXPECT_EQ(rig.layout.viewMode(), ViewMode::Both);
+  rig.menus.Click(HelpMenu::kName, 4);
+  EXPECT_EQ(rig.windows.calls(), (Strings{"ShowAboutBox"}));
+}
+
+TEST(HelpMenu, ContentsOpensTheGuideInTheTopPaneAlone) {
+  Rig rig;
+  rig.menus.Click(HelpMenu::kName, 0);
+  EXPECT_EQ(rig.layout.viewMode(), ViewMode::Top);
+  EXPECT_EQ(rig.top.box.Text(), "/opt/cv/CVguide.html");
+  EXPECT_EQ(rig.top.browser.navigations(), (Strings{"/opt/cv/CVguide.html"}));
+}
+
+TEST(HelpMenu, TipOfTheDayStoresOnBeforeEveryShowing) {
+  Rig rig;
+  for (int time = 0; time < 2; ++time) {
+    rig.store.SaveSetting("corvane", "Options", "Show Tips at Startup", "0");
+    rig.menus.Click(HelpMenu::kName, 1);
+    EXPECT_EQ(rig.windows.storedWhenShown, "1");
+  }
+  // A store that cannot be written does not keep the window from being asked for.
+  rig.store.refuseWrites(true);
+  rig.menus.Click(HelpMenu::kName, 1);
+  EXPECT_EQ(rig.windows.calls(), (Strings(3, "ShowTipWindow")));
+}
+
+}  // namespace
+}  // namespace corvane
