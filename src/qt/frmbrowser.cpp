@@ -12,11 +12,13 @@
 #include <QWebEngineView>
 
 #include "app/Guarded.h"
+#include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
+#include "qt/QtHomePagesWindow.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
@@ -59,8 +61,14 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
-  const MainWindowPlatform platform{*messageBox_, *fileDialog_, *settingsStore_,
-                                    folders_.program.toStdString()};
+  // The Favorites folder lies in the user's data folder, created when first needed.
+  favorites_ = std::make_unique<FavoritesWidgets>(
+      c_, this,
+      folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
+  homePages_ = std::make_unique<QtHomePagesWindow>(this);
+  const MainWindowPlatform platform{*messageBox_,           *fileDialog_,
+                                    *settingsStore_,        folders_.program.toStdString(),
+                                    favorites_->platform(), *homePages_};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
@@ -70,6 +78,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                    run([&] { core_->mnu_Click(menu, index); });
                                  });
   connectControls();
+  favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 
   const Twips twips(this);
@@ -85,6 +94,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
 frmbrowser::~frmbrowser() {
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
+  // An open home pages window would report to the logic that has just gone.
+  homePages_.reset();
 }
 
 void frmbrowser::createControls(QWebEngineProfile* profile) {

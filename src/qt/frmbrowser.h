@@ -16,10 +16,12 @@ class QWebEngineProfile;
 
 namespace corvane {
 
+class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
 class QtAddressBox;
 class QtFileDialog;
+class QtHomePagesWindow;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
@@ -76,6 +78,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtMessageBox> messageBox_;
   std::unique_ptr<QtFileDialog> fileDialog_;
   std::unique_ptr<QtSettingsStore> settingsStore_;
+  std::unique_ptr<FavoritesWidgets> favorites_;
+  std::unique_ptr<QtHomePagesWindow> homePages_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
