@@ -86,7 +86,10 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(folders, 1);
   folderRow->addWidget(newFolder, 0, Qt::AlignTop);
-  form->addRow(QObject::tr("Create &in:"), folderRow);
+  // A label of its own: a row holding a layout gets no buddy for its mnemonic.
+  auto* createIn = new QLabel(QObject::tr("Create &in:"), &dialog);
+  createIn->setBuddy(folders);
+  form->addRow(createIn, folderRow);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(intro);
   layout->addLayout(form);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <utility>
 
 #include "app/Guarded.h"
@@ -55,6 +56,8 @@ void frmHomePageFav::createControls() {
     auto* l = new QLabel(text, this);
     l->setFont(captionFont(this));
     place(l, twips, r);
+    // The designed width suits the font it was designed with; a wider one must not clip it.
+    l->resize(std::max(l->width(), l->sizeHint().width()), l->height());
     return l;
   };
   const auto field = [&](const char* name, QLabel* caption, const TwipsRect& r) {
