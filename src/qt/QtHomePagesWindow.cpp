@@ -11,7 +11,8 @@ QtHomePagesWindow::~QtHomePagesWindow() {
 
 void QtHomePagesWindow::Load(IHomePagesEvents& events) {
   if (window_) return;
-  window_ = new frmHomePageFav(events, parent_);
+  // Without a parent: a window that belongs to another ends the program with it.
+  window_ = new frmHomePageFav(events, nullptr);
 }
 
 std::string QtHomePagesWindow::Text(HomePageField field) const {

@@ -5,15 +5,14 @@
 #include "platform/IHomePagesWindow.h"
 #include "qt/frmHomePageFav.h"
 
-class QWidget;
-
 namespace corvane {
 
-// Creates the Home pages window when the dialog loads and lets it go when it unloads.
+// Creates the Home pages window when the dialog loads and lets it go when it unloads. The window
+// stands on its own: it stays open when the main window closes, and the program goes on until
+// it is closed too.
 class QtHomePagesWindow : public IHomePagesWindow {
  public:
-  // parent: the window the Home pages window belongs to; it stays open when that one closes.
-  explicit QtHomePagesWindow(QWidget* parent) : parent_(parent) {}
+  QtHomePagesWindow() = default;
   ~QtHomePagesWindow() override;
 
   bool IsLoaded() const override { return !window_.isNull(); }
@@ -27,7 +26,6 @@ class QtHomePagesWindow : public IHomePagesWindow {
   frmHomePageFav* window() const { return window_.data(); }
 
  private:
-  QWidget* parent_;
   QPointer<frmHomePageFav> window_;
 };
 

@@ -65,7 +65,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   favorites_ = std::make_unique<FavoritesWidgets>(
       c_, this,
       folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
-  homePages_ = std::make_unique<QtHomePagesWindow>(this);
+  homePages_ = std::make_unique<QtHomePagesWindow>();
   const MainWindowPlatform platform{*messageBox_,           *fileDialog_,
                                     *settingsStore_,        folders_.program.toStdString(),
                                     favorites_->platform(), *homePages_};

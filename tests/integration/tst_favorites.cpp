@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -82,6 +83,7 @@ class FavoritesTest : public QObject {
  private:
   QAction* action(const QString& text) const;
   QTreeWidgetItem* item(const QString& text) const;
+  static QWidget* homePagesWindow();
   QString favorites() const { return program_->folders().userData + QStringLiteral("/Favorites"); }
 
   LoopbackHttpServer server_;
@@ -213,13 +215,20 @@ void FavoritesTest::theTopPageIsAddedToTheFavorites() {
   QVERIFY(!item(QStringLiteral("Saved A")));
 }
 
+QWidget* FavoritesTest::homePagesWindow() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == QStringLiteral("frmHomePageFav") && w->isVisible()) return w;
+  }
+  return nullptr;
+}
+
 void FavoritesTest::theHomePagesDialogWritesOnlyOnOk() {
   const QByteArray before = program_->readFile(QStringLiteral("cv.ini"));
   QAction* homePages = action(QStringLiteral("Enter Offline/Online Home Pages"));
   QVERIFY(homePages);
   homePages->trigger();
-  auto* dialog = window_->findChild<QWidget*>(QStringLiteral("frmHomePageFav"));
-  QVERIFY(dialog && dialog->isVisible());
+  const QPointer<QWidget> dialog = homePagesWindow();
+  QVERIFY(dialog);
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Home Pages "));
   auto* top = dialog->findChild<QLineEdit*>(QStringLiteral("txtTBstart"));
   QVERIFY(top->text().startsWith(QStringLiteral("http://")));
@@ -227,14 +236,33 @@ void FavoritesTest::theHomePagesDialogWritesOnlyOnOk() {
   // Enter presses nothing; opening again keeps the edit.
   QTest::keyClick(top, Qt::Key_Return);
   homePages->trigger();
-  QVERIFY(dialog->isVisible());
+  QCOMPARE(homePagesWindow(), dialog.data());
   QCOMPARE(top->text(), QStringLiteral("http://edited.example/"));
   QCOMPARE(program_->readFile(QStringLiteral("cv.ini")), before);
 
   dialog->findChild<QPushButton*>(QStringLiteral("cmdUpdateHomePages"))->click();
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return !window_->findChild<QWidget*>(QStringLiteral("frmHomePageFav")); }));
+  QVERIFY(TestProgram::waitUntil([&] { return dialog.isNull(); }));
   QVERIFY(program_->readFile(QStringLiteral("cv.ini")).contains("1=http://edited.example/"));
+
+  // Closing the main window leaves an open Home Pages window open, and the program runs on until
+  // that one is closed too.
+  homePages->trigger();
+  QWidget* open = homePagesWindow();
+  QVERIFY(open);
+  auto* cancel = open->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
+  bool openAfterMainClosed = false;
+  QObject context;
+  QTimer::singleShot(0, &context, [&] {
+    window_->close();
+    QTimer::singleShot(200, &context, [&] {
+      openAfterMainClosed = open->isVisible();
+      cancel->click();
+    });
+  });
+  QTimer::singleShot(10000, &context, [] { QApplication::exit(1); });
+  const int code = QApplication::exec();
+  QVERIFY(openAfterMainClosed);
+  QCOMPARE(code, 0);  // ended by the last window closing, not by the deadline
 }
 
 QTEST_MAIN(FavoritesTest)
