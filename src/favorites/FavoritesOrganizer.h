@@ -5,28 +5,10 @@
 #include <vector>
 
 #include "favorites/FavoriteEntry.h"
+#include "favorites/OrganizeResult.h"
 #include "platform/ITrash.h"
 
 namespace corvane {
-
-// How an organising step ended, and what to tell the user when it did not succeed.
-struct OrganizeResult {
-  enum class Status {
-    Done,
-    // Not allowed: outside the Favorites folder, a name already taken, a folder into itself.
-    Refused,
-    // The file system refused.
-    Failed,
-    // The item could not go to the trash; it is untouched and may be deleted for good instead.
-    NoTrash,
-  };
-  Status status = Status::Done;
-  std::string message;
-  // Where the item is now (after a rename, a move, a new folder).
-  std::filesystem::path path;
-
-  bool ok() const { return status == Status::Done; }
-};
 
 // The steps of organising favorites: rename, delete, new folder, move into a folder. Each works
 // only on what lies inside the Favorites folder (never on the folder itself), never follows a
