@@ -8,6 +8,8 @@ packages=(
   libqt6svg6 libgl-dev libxkbcommon-dev
   googletest libgtest-dev fonts-dejavu-core
   desktop-file-utils appstream dpkg-dev
+  # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
+  xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi
 )
 
 missing=()

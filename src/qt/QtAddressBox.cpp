@@ -5,9 +5,13 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include <limits>
+
 namespace corvane {
 
 namespace {
+constexpr int16_t kEnter = 13;
+
 QString toQ(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
@@ -19,10 +23,20 @@ QtAddressBox::QtAddressBox(QComboBox* combo) : QObject(combo), combo_(combo) {
   combo_->setCompleter(nullptr);
   combo_->setDuplicatesEnabled(true);
   combo_->setMaxCount(std::numeric_limits<int>::max());
+  // A key pressed on the keyboard goes to the box, which hands it to its edit field directly,
+  // past the field's filters; a key sent to the field itself arrives there. So both are watched,
+  // and no key passes both.
+  combo_->installEventFilter(this);
   combo_->lineEdit()->installEventFilter(this);
+  // When an edit ends (Enter, or the focus leaving) the box would select an entry equal to the
+  // typed text and report it as picked: leaving the box must not navigate, and Enter navigates
+  // through its key alone.
+  QObject::disconnect(combo_->lineEdit(), &QLineEdit::editingFinished, combo_, nullptr);
   connect(combo_, qOverload<int>(&QComboBox::activated), this, [this](int) {
     if (onClick_) onClick_();
   });
+  // The edit field is what holds the focus; it answers to its box's name.
+  combo_->lineEdit()->setAccessibleName(combo_->accessibleName());
 }
 
 std::string QtAddressBox::Text() const { return combo_->currentText().toStdString(); }
@@ -58,14 +72,22 @@ void QtAddressBox::SetListIndex(int index) {
 }
 
 bool QtAddressBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == combo_->lineEdit() && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      if (onKeyPress_) onKeyPress_(13);
-      return true;
-    }
+  if (event->type() == QEvent::KeyPress && (watched == combo_ || watched == combo_->lineEdit())) {
+    return keyPress(*static_cast<QKeyEvent*>(event));
   }
   return QObject::eventFilter(watched, event);
+}
+
+bool QtAddressBox::keyPress(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+    if (onKeyPress_) onKeyPress_(kEnter);
+    return true;
+  }
+  // Keys without a character (arrows, Alt+Down for the list) go to the box unreported.
+  if (onKeyPress_) {
+    for (const QChar c : key.text()) onKeyPress_(static_cast<int16_t>(c.unicode()));
+  }
+  return false;
 }
 
 }  // namespace corvane

@@ -28,6 +28,7 @@
 #include "qt/StatusLabel.h"
 #include "qt/Twips.h"
 #include "qt/WebEngineBrowserControl.h"
+#include "qt/WindowFirstShortcuts.h"
 
 namespace corvane {
 
@@ -77,6 +78,12 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                  [this](const std::string& menu, int index) {
                                    run([&] { core_->mnu_Click(menu, index); });
                                  });
+  // The view-mode keys act wherever the focus is; an address box would take Ctrl+E as "end of
+  // line". The Edit menu's keys are not among them: a box keeps its own copy and paste.
+  auto* windowFirst = new WindowFirstShortcuts(this);
+  for (const char* keys : {"Ctrl+Q", "Ctrl+W", "Ctrl+E"}) {
+    windowFirst->add(QKeySequence(QString::fromLatin1(keys)));
+  }
   connectControls();
   favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
@@ -101,10 +108,6 @@ frmbrowser::~frmbrowser() {
 void frmbrowser::createControls(QWebEngineProfile* profile) {
   address1_ = new QtAddressBox(c_.cboAddress1);
   address2_ = new QtAddressBox(c_.cboAddress2);
-  // The edit field is what holds the focus; it answers to its box's name.
-  for (QComboBox* box : {c_.cboAddress1, c_.cboAddress2}) {
-    box->lineEdit()->setAccessibleName(box->accessibleName());
-  }
   progress1_ = std::make_unique<QtProgressBar>(c_.ProgressBar1);
   progress2_ = std::make_unique<QtProgressBar>(c_.ProgressBar2);
   timTimer1_ = new QtTimer(kStatusPollMs, this);

@@ -1,4 +1,6 @@
 // Both panes as real browsers: typing, Enter, the drop-down list, redirects, files, failures.
+// Keys go to the address box itself, where the platform delivers a key press; the box hands
+// them on to its edit field. One test sends them to the edit field directly.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +20,7 @@ class NavigationTest : public QObject {
   void initTestCase();
   void cleanupTestCase();
   void typingAloneDoesNotNavigateAndEnterDoes();
+  void keysSentToTheEditFieldNavigateToo();
   void reportedAddressReplacesWhatWasTyped();
   void localFileShowsAsFileAddress();
   void failedLoadsStillComplete();
@@ -32,7 +35,8 @@ class NavigationTest : public QObject {
     QProgressBar* progress;
   };
   PaneWidgets pane(int n) const;
-  void type(QComboBox* box, const QString& text);
+  // Types into the box (or straight into its edit field).
+  void type(QComboBox* box, const QString& text, bool intoEditField = false);
   bool go(int n, const QString& typed, const QString& reported);
   static QStringList items(QComboBox* box);
 
@@ -54,16 +58,16 @@ QStringList NavigationTest::items(QComboBox* box) {
   return list;
 }
 
-void NavigationTest::type(QComboBox* box, const QString& text) {
+void NavigationTest::type(QComboBox* box, const QString& text, bool intoEditField) {
   box->lineEdit()->clear();
-  box->lineEdit()->setFocus();
-  QTest::keyClicks(box->lineEdit(), text);
+  box->setFocus();
+  QTest::keyClicks(intoEditField ? static_cast<QWidget*>(box->lineEdit()) : box, text);
 }
 
 bool NavigationTest::go(int n, const QString& typed, const QString& reported) {
   const PaneWidgets w = pane(n);
   type(w.box, typed);
-  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(w.box, Qt::Key_Return);
   return TestProgram::waitForPage(w.status, w.box, reported);
 }
 
@@ -94,12 +98,23 @@ void NavigationTest::typingAloneDoesNotNavigateAndEnterDoes() {
   TestProgram::waitUntil([] { return false; }, 500);
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), 0);
 
-  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
+  QTest::keyClick(w.box, Qt::Key_Return);
   QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
   QVERIFY(TestProgram::waitForPage(w.status, w.box, address));
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
   QCOMPARE(w.progress->value(), 0);
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), 1);
+}
+
+void NavigationTest::keysSentToTheEditFieldNavigateToo() {
+  const PaneWidgets w = pane(2);
+  const QString address = server_.url(QStringLiteral("/b.html")).toString();
+  const int requests = server_.requestCount(QStringLiteral("/b.html"));
+  type(w.box, address, true);
+  QTest::keyClick(w.box->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+  QCOMPARE(w.status->text(), QStringLiteral("Going to ") + address);
+  QVERIFY(TestProgram::waitForPage(w.status, w.box, address));
+  QCOMPARE(server_.requestCount(QStringLiteral("/b.html")), requests + 1);
 }
 
 void NavigationTest::reportedAddressReplacesWhatWasTyped() {

@@ -1,0 +1,102 @@
+"""The loopback HTTP server."""
+
+import http.server
+import threading
+import time
+from dataclasses import dataclass
+
+from .waiting import wait_until
+
+
+@dataclass(frozen=True)
+class Request:
+    method: str
+    path: str
+    time: float  # time.monotonic() when it arrived
+
+
+class LoopbackServer:
+    """A threaded HTTP server on 127.0.0.1 with fixed routes and a log of every request.
+
+    Unknown paths get a 404 page titled "Not Found". Paths are matched without their query.
+    """
+
+    def __init__(self):
+        self._routes = {}
+        self._log = []
+        self._lock = threading.Lock()
+        self._release = threading.Event()
+        server = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                server._serve(self)
+
+            def do_HEAD(self):
+                server._serve(self, body=False)
+
+            def log_message(self, *args):
+                pass
+
+        self._httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Handler)
+        self._httpd.daemon_threads = True
+        self.port = self._httpd.server_address[1]
+        self._thread = threading.Thread(target=self._httpd.serve_forever, daemon=True)
+        self._thread.start()
+
+    def url(self, path='/'):
+        return f'http://127.0.0.1:{self.port}{path}'
+
+    def page(self, path, title, body=''):
+        """A page with a title; its body defaults to its title."""
+        html = (f'<!DOCTYPE html><html><head><title>{title}</title></head>'
+                f'<body><h1>{body or title}</h1></body></html>')
+        self.raw(path, 200, 'text/html; charset=utf-8', html.encode())
+
+    def redirect(self, path, location, status=302):
+        self.raw(path, status, 'text/html', b'', headers=[('Location', location)])
+
+    def slow_page(self, path, title, seconds):
+        """A page whose response is held back for `seconds` (released early when stopping)."""
+        self.page(path, title)
+        self._routes[path] = dict(self._routes[path], delay=seconds)
+
+    def raw(self, path, status, content_type, body, headers=()):
+        self._routes[path] = dict(status=status, type=content_type, body=body,
+                                  headers=list(headers), delay=0)
+
+    def requests(self, path=None):
+        with self._lock:
+            return [r for r in self._log if path is None or r.path == path]
+
+    def count(self, path):
+        return len(self.requests(path))
+
+    def wait_for_request(self, path, timeout=10.0, count=1):
+        return wait_until(lambda: self.count(path) >= count, timeout,
+                          f'{count} request(s) of {path}, saw {self.count(path)}')
+
+    def _serve(self, handler, body=True):
+        path = handler.path.split('?', 1)[0]
+        with self._lock:
+            self._log.append(Request(handler.command, path, time.monotonic()))
+        route = self._routes.get(path) or dict(
+            status=404, type='text/html', headers=[], delay=0,
+            body=b'<html><head><title>Not Found</title></head><body>Not Found</body></html>')
+        if route['delay']:
+            self._release.wait(route['delay'])
+        handler.send_response(route['status'])
+        handler.send_header('Content-Type', route['type'])
+        handler.send_header('Content-Length', str(len(route['body'])))
+        handler.send_header('Cache-Control', 'no-store')
+        for name, value in route['headers']:
+            handler.send_header(name, value)
+        handler.end_headers()
+        if body:
+            handler.wfile.write(route['body'])
+
+    def stop(self):
+        self._release.set()
+        self._httpd.shutdown()
+        self._httpd.server_close()
+        self._thread.join()

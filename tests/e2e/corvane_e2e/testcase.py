@@ -1,0 +1,59 @@
+"""unittest glue: one Desktop and one Corvane for a test class."""
+
+import os
+import sys
+import unittest
+from pathlib import Path
+
+from .desktop import Desktop
+
+
+class CorvaneTestCase(unittest.TestCase):
+    """One Desktop and one running Corvane for all the tests of the class."""
+
+    desktop = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop()
+        try:
+            cls.desktop.start_corvane()
+        except BaseException:
+            cls._keep_artifacts('start')
+            cls.desktop.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.desktop:
+            cls.desktop.close()
+
+    def run(self, result=None):
+        # A failure or error that the result gains meanwhile is this test's.
+        def problems():
+            return len(result.failures) + len(result.errors) if result is not None else 0
+
+        before = problems()
+        outcome = super().run(result)
+        if problems() > before:
+            self._keep_artifacts(self._testMethodName)
+        return outcome
+
+    @classmethod
+    def _keep_artifacts(cls, name):
+        folder = os.environ.get('CORVANE_E2E_ARTIFACTS')
+        if not folder or not cls.desktop:
+            return
+        folder = Path(folder)
+        folder.mkdir(parents=True, exist_ok=True)
+        stem = f'{cls.__name__}.{name}'
+        try:
+            cls.desktop.screenshot(folder / f'{stem}.png')
+        except Exception as error:  # a screenshot must never hide the failure itself
+            print(f'no screenshot: {error}', file=sys.stderr)
+        (folder / f'{stem}.log').write_text(cls.desktop.log_tail(200))
+        print(f'screenshot and program output in {folder}/{stem}.*', file=sys.stderr)
+
+
+def main():
+    unittest.main(verbosity=2)

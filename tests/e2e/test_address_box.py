@@ -1,0 +1,131 @@
+"""The address boxes as a person uses them: typing, Enter, the list, the editing keys."""
+
+import corvane_e2e
+from corvane_e2e import holds_for, wait_until
+
+PANES = ('Top', 'Bottom')
+
+
+class AddressBoxTest(corvane_e2e.CorvaneTestCase):
+    def go(self, pane, path, key='Return'):
+        """Types the server's address of `path` into the pane's box and presses `key`."""
+        d = self.desktop
+        d.click(d.edit_field(f'{pane} address'))
+        d.key('ctrl+a')
+        d.type(d.server.url(path))
+        d.key(key)
+
+    def assert_arrived(self, pane, path, title, requests=1):
+        d = self.desktop
+        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.assertEqual(d.text_of(f'{pane} address'), d.server.url(path))
+        self.assertEqual(d.server.count(path), requests)
+
+    def test_enter_goes_to_the_typed_address_in_either_box(self):
+        d = self.desktop
+        for pane in PANES:
+            for key in ('Return', 'KP_Enter'):
+                with self.subTest(pane=pane, key=key):
+                    path = f'/enter-{pane}-{key}.html'
+                    d.server.page(path, f'{pane} {key}')
+                    self.go(pane, path, key)
+                    self.assert_arrived(pane, path, f'{pane} {key}')
+
+    def test_the_box_shows_where_the_page_ended_up(self):
+        d = self.desktop
+        d.server.page('/moved-here.html', 'Moved Here')
+        d.server.redirect('/moved', d.server.url('/moved-here.html'))
+        self.go('Bottom', '/moved')
+        self.assert_arrived('Bottom', '/moved-here.html', 'Moved Here')
+        self.assertEqual(d.server.count('/moved'), 1)
+
+    def test_typing_or_leaving_the_box_loads_nothing(self):
+        d = self.desktop
+        d.server.page('/known.html', 'Known')
+        d.server.page('/elsewhere.html', 'Elsewhere')
+        # The first address goes into the list; typing it again later is the case where the box
+        # itself would find the text among its entries.
+        self.go('Top', '/known.html')
+        self.assert_arrived('Top', '/known.html', 'Known')
+        self.go('Top', '/elsewhere.html')
+        self.assert_arrived('Top', '/elsewhere.html', 'Elsewhere')
+
+        for typed in (d.server.url('/fresh.html'), d.server.url('/known.html')):
+            with self.subTest(typed=typed):
+                d.click(d.edit_field('Top address'))
+                d.key('ctrl+a')
+                d.type(typed)
+                wait_until(lambda: d.text_of('Top address') == typed, 5, 'the typed text')
+                # Leaving the box is not Enter either.
+                d.click(d.edit_field('Bottom address'))
+                self.assertTrue(holds_for(
+                    lambda: (d.server.count('/fresh.html') == 0 and
+                             d.server.count('/known.html') == 1 and
+                             d.text_of('Top status') == 'Page Title: Elsewhere'), 1.5),
+                    f'requests: {d.server.requests()}, status: {d.text_of("Top status")!r}')
+                self.assertEqual(d.text_of('Top address'), typed)
+
+        # Enter on the text of an entry goes there once.
+        d.click(d.edit_field('Top address'))
+        d.key('End', 'Return')
+        self.assert_arrived('Top', '/known.html', 'Known', requests=2)
+        self.assertTrue(holds_for(lambda: d.server.count('/known.html') == 2, 1.0))
+
+    def test_enter_on_an_empty_box_says_where_it_goes(self):
+        d = self.desktop
+        requests = len(d.server.requests())
+        d.click(d.edit_field('Bottom address'))
+        d.key('ctrl+a', 'BackSpace', 'Return')
+        d.wait_for_text('Bottom status', 'Going to ')
+        self.assertTrue(holds_for(lambda: len(d.server.requests()) == requests, 1.0))
+
+    def test_pick_from_the_list_with_the_mouse(self):
+        d = self.desktop
+        d.server.page('/mouse-a.html', 'Mouse A')
+        d.server.page('/mouse-b.html', 'Mouse B')
+        self.go('Top', '/mouse-a.html')
+        self.assert_arrived('Top', '/mouse-a.html', 'Mouse A')
+        self.go('Top', '/mouse-b.html')
+        self.assert_arrived('Top', '/mouse-b.html', 'Mouse B')
+
+        listing = d.open_list('Top address')
+        d.pick(listing, d.server.url('/mouse-a.html'))
+        self.assert_arrived('Top', '/mouse-a.html', 'Mouse A', requests=2)
+        box = d.find('Top address', role='combo box')
+        self.assertEqual([c.name for c in box.child('list').children][:2],
+                         [d.server.url('/mouse-a.html'), d.server.url('/mouse-b.html')])
+
+    def test_pick_from_the_list_with_the_keyboard(self):
+        d = self.desktop
+        d.server.page('/keys-c.html', 'Keys C')
+        d.server.page('/keys-d.html', 'Keys D')
+        self.go('Bottom', '/keys-c.html')
+        self.assert_arrived('Bottom', '/keys-c.html', 'Keys C')
+        self.go('Bottom', '/keys-d.html')
+        self.assert_arrived('Bottom', '/keys-d.html', 'Keys D')
+
+        # The list opens on the shown address, the first entry; the next one down is the one
+        # before it.
+        d.click(d.edit_field('Bottom address'))
+        d.key('alt+Down')
+        d.shown_list(d.find('Bottom address', role='combo box'))
+        d.key('Down', 'Return')
+        self.assert_arrived('Bottom', '/keys-c.html', 'Keys C', requests=2)
+
+    def test_editing_keys_stay_with_the_box(self):
+        d = self.desktop
+        requests = len(d.server.requests())
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a')
+        d.type('abc')
+        d.key('ctrl+a', 'ctrl+c', 'End', 'ctrl+v')
+        wait_until(lambda: d.text_of('Top address') == 'abcabc', 5, 'the pasted copy')
+        d.key('ctrl+a', 'ctrl+x')
+        wait_until(lambda: d.text_of('Top address') == '', 5, 'the text cut')
+        d.key('ctrl+v', 'ctrl+v')
+        wait_until(lambda: d.text_of('Top address') == 'abcabcabcabc', 5, 'the cut text pasted')
+        self.assertEqual(len(d.server.requests()), requests)
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
