@@ -38,7 +38,23 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
             (cls.favorites / name).write_bytes(
                 b'[InternetShortcut]\r\nURL=' + d.server.url(path).encode() + b'\r\n')
 
+    def setUp(self):
+        # Found once while no window comes or goes; later lookups ask these again directly.
+        d = self.desktop
+        for name in ('Top address', 'Bottom address', 'Top status', 'Bottom status',
+                     'Top browser', 'Favorites tree', 'Close favorites', 'Add favorites',
+                     'Organize favorites'):
+            d.find(name)
+
     # -- helpers --------------------------------------------------------------------------------
+
+    @staticmethod
+    def shown_named(root, name):
+        """A control called `name` on screen below `root`; one that goes meanwhile is skipped."""
+        for control in root.descendants():
+            if control.acc is not None and control.name == name and control.showing:
+                return control
+        return None
 
     def tree(self):
         return self.desktop.find('Favorites tree')
@@ -46,9 +62,8 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
     def item(self, name):
         """The tree's node called `name`, once it is on screen."""
         tree = self.tree()
-        node = wait_until(
-            lambda: next((c for c in tree.descendants() if c.name == name and c.showing), None),
-            10, f'the favorite {name!r} in the tree')
+        node = wait_until(lambda: self.shown_named(tree, name), 10,
+                          f'the favorite {name!r} in the tree')
         wait_until(lambda: node.extents.height > 0, 5, f'the favorite {name!r} shown')
         return node
 
@@ -67,9 +82,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
     def gone(self, name):
         """Waits until no control called `name` is on screen (its window closed)."""
         d = self.desktop
-        wait_until(lambda: not any(c.name == name and c.showing
-                                   for c in d.application().descendants()), 5,
-                   f'{name!r} to close')
+        wait_until(lambda: not self.shown_named(d.application(), name), 5, f'{name!r} to close')
 
     # -- tests ----------------------------------------------------------------------------------
 
@@ -177,9 +190,8 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         window = d.find('Organize Favorites', role='dialog')
 
         def entry(name):
-            return wait_until(lambda: next((c for c in window.descendants()
-                                            if c.name == name and c.showing), None),
-                              10, f'{name!r} in the Organize Favorites window')
+            return wait_until(lambda: self.shown_named(window, name), 10,
+                              f'{name!r} in the Organize Favorites window')
 
         d.click(entry('Scratch'))
         d.key('F2')
