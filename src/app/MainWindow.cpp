@@ -21,6 +21,11 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       bottom_(std::make_unique<PaneController>(*bottomPane_)),
       layout_(metrics),
       browsersMenu_(layout_, menus_),
+      favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
+                 [this] { Form_Resize(); }),
+      favoritesMenu_(menus_, favorites_, [this] { OpenHomePagesDialog(); }),
+      homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog,
+                       platform_.messageBox),
       load_(*this, homes_),
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
                  load_.SystemFolder(), platform_.appName),
@@ -68,6 +73,13 @@ void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_
 void MainWindow::cboAddress_KeyPress(PaneId id, int16_t keyAscii) {
   pane(id).navigation().cboAddress_KeyPress(keyAscii);
 }
+
+void MainWindow::mnuOptionsFav_Click() { favorites_.mnuOptionsFav_Click(); }
+void MainWindow::cmdFavCloseX_Click() { favorites_.cmdFavCloseX_Click(); }
+void MainWindow::cmdAddFav_Click() { favorites_.cmdAddFav_Click(); }
+void MainWindow::cmdOrganizeFav_Click() { favorites_.cmdOrganizeFav_Click(); }
+void MainWindow::tvw_NodeClick(const TreeNode& node) { favorites_.tvw_NodeClick(node); }
+void MainWindow::OpenHomePagesDialog() { homePagesDialog_.OpenHomePagesDialog(); }
 
 void MainWindow::mnu_Click(const std::string& menuName, int index) {
   menus_.Click(menuName, index);

@@ -10,6 +10,10 @@
 #include "app/MainWindowLoad.h"
 #include "app/mdlGen.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/HomePagesDialog.h"
+#include "favorites/FavoritesCommands.h"
+#include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesPlatform.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/HelpMenu.h"
@@ -18,6 +22,7 @@
 #include "panes/Pane.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"
+#include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"
 #include "platform/ISecondaryWindows.h"
 #include "platform/ISettingsStore.h"
@@ -47,6 +52,8 @@ struct MainWindowPlatform {
   IShellFolders& shell;
   // The running program's file name, which also names its per-user settings.
   std::string appName;
+  FavoritesPlatform favorites;
+  IHomePagesWindow& homePagesWindow;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -85,9 +92,19 @@ class MainWindow : private IMainWindowLoadSteps {
   void cboAddress_Click(PaneId pane) override;
   void cboAddress_KeyPress(PaneId pane, int16_t keyAscii);
 
+  // The favorites pane: "View Favorites", its "X", "Add" and "Organize" buttons, and the tree.
+  void mnuOptionsFav_Click();
+  void cmdFavCloseX_Click();
+  void cmdAddFav_Click();
+  void cmdOrganizeFav_Click();
+  void tvw_NodeClick(const TreeNode& node);
+  // Opens the home pages dialog, or brings it forward when it is open.
+  void OpenHomePagesDialog();
+
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
   const Layout& layout() const { return layout_; }
   const MenuBar& menus() const { return menus_; }
+  const FavoritesCommands& favorites() const { return favorites_; }
   // Runs the item's handler, as the user's choice of a menu item does.
   void mnu_Click(const std::string& menuName, int index);
   const HomePages& homePages() const { return homes_; }
@@ -125,6 +142,9 @@ class MainWindow : private IMainWindowLoadSteps {
   bool laidOut_ = false;
   MenuBar menus_;
   BrowsersMenu browsersMenu_;
+  FavoritesCommands favorites_;
+  FavoritesMenu favoritesMenu_;
+  HomePagesDialog homePagesDialog_;
   MainWindowLoad load_;
   // After load_: the Tools menu reads the SystemFolder the load fills.
   ToolsMenu toolsMenu_;

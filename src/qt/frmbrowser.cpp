@@ -13,11 +13,13 @@
 
 #include "app/Guarded.h"
 #include "qt/ExecutableName.h"
+#include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
+#include "qt/QtHomePagesWindow.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
@@ -74,9 +76,20 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                 appName,
                                 folders_.program.toStdString(),
                                 onAboutLink});
-  const MainWindowPlatform platform{
-      *messageBox_,       *fileDialog_,   *settingsStore_, folders_.program.toStdString(),
-      *secondaryWindows_, *shellFolders_, appName};
+  // The Favorites folder lies in the user's data folder, created when first needed.
+  favorites_ = std::make_unique<FavoritesWidgets>(
+      c_, this,
+      folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
+  homePages_ = std::make_unique<QtHomePagesWindow>();
+  const MainWindowPlatform platform{*messageBox_,
+                                    *fileDialog_,
+                                    *settingsStore_,
+                                    folders_.program.toStdString(),
+                                    *secondaryWindows_,
+                                    *shellFolders_,
+                                    appName,
+                                    favorites_->platform(),
+                                    *homePages_};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
@@ -92,6 +105,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
     windowFirst->add(QKeySequence(QString::fromLatin1(keys)));
   }
   connectControls();
+  favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 
   const Twips twips(this);
@@ -107,6 +121,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
 frmbrowser::~frmbrowser() {
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
+  // An open home pages window would report to the logic that has just gone.
+  homePages_.reset();
 }
 
 void frmbrowser::createControls(QWebEngineProfile* profile) {

@@ -16,10 +16,12 @@ class QWebEngineProfile;
 
 namespace corvane {
 
+class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
 class QtAddressBox;
 class QtFileDialog;
+class QtHomePagesWindow;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
@@ -82,6 +84,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.
   std::unique_ptr<SecondaryWindows> secondaryWindows_;
+  std::unique_ptr<FavoritesWidgets> favorites_;
+  std::unique_ptr<QtHomePagesWindow> homePages_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include "FakeAddFavoriteDialog.h"
 #include "FakeAddressBox.h"
 #include "FakeBrowserControl.h"
 #include "FakeFileDialog.h"
+#include "FakeHomePagesWindow.h"
 #include "FakeMessageBox.h"
+#include "FakeMousePointer.h"
+#include "FakeOrganizeFavoritesDialog.h"
 #include "FakeProgressBar.h"
 #include "FakeSecondaryWindows.h"
 #include "FakeSettingsStore.h"
@@ -16,6 +21,7 @@
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
+#include "FakeTreeView.h"
 #include "FakeWindowMetrics.h"
 #include "TempDir.h"
 #include "Version.h"
@@ -53,8 +59,16 @@ struct Rig {
   Rig()
       : settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
-               {messageBox, fileDialog, store, "/opt/cv", windows, shell, "corvane"}, settings,
-               homes) {}
+               {messageBox,
+                fileDialog,
+                store,
+                "/opt/cv",
+                windows,
+                shell,
+                "corvane",
+                {tree, pointer, addDialog, organizeDialog, (dir.path() / "Favorites").string()},
+                homePagesWindow},
+               settings, homes) {}
 
   TempDir dir;
   RecordingView view;
@@ -65,6 +79,11 @@ struct Rig {
   FakeSettingsStore store;
   FakeSecondaryWindows windows;
   FakeShellFolders shell;
+  FakeTreeView tree;
+  FakeMousePointer pointer;
+  FakeAddFavoriteDialog addDialog;
+  FakeOrganizeFavoritesDialog organizeDialog;
+  FakeHomePagesWindow homePagesWindow;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
                   "/opt/cv/CVguide.html"};
@@ -155,6 +174,37 @@ TEST(MainWindowTest, ToolsHelpAndTheAboutLinkReachTheirWindowsAndTheTopPane) {
   EXPECT_EQ(rig.windows.calls(),
             (Strings{"ShowTipWindow", "ShowTipWindow", "ShowAboutBox", "CloseTipWindow",
                      "CloseAboutBox", "CloseInternetOptions"}));
+}
+
+TEST(MainWindowTest, TheFavoritesMenuShowsThePaneAndOpensTheHomePagesDialog) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.mnu_Click(FavoritesMenu::kName, FavoritesMenu::kViewFavoritesIndex);
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsFav"));
+  EXPECT_TRUE(rig.window.layout().model().visible(ControlId::tvw));
+  // Laid out at once: the tree has its room beside the panes.
+  EXPECT_GT(rig.window.layout().model().rect(ControlId::tvw).Width, 0);
+  EXPECT_EQ(rig.tree.shows(), 1);
+  EXPECT_EQ(rig.window.favorites().tree().Item(1).Text, (rig.dir.path() / "Favorites").string());
+  rig.window.cmdFavCloseX_Click();
+  EXPECT_FALSE(rig.window.layout().model().visible(ControlId::tvw));
+  EXPECT_EQ(rig.window.layout().model().rect(ControlId::tvw).Width, 0);
+
+  rig.window.mnu_Click(FavoritesMenu::kName, 4);
+  EXPECT_TRUE(rig.homePagesWindow.IsLoaded());
+  EXPECT_EQ(rig.homePagesWindow.Text(HomePageField::TBstart), "");
+}
+
+TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {
+  Rig rig;
+  std::map<std::string, std::string> owners;
+  for (const Menu& menu : rig.window.menus().menus()) {
+    for (const MenuItem& item : menu.items) {
+      if (item.shortcut.empty()) continue;
+      const auto [it, added] = owners.emplace(item.shortcut, item.caption);
+      EXPECT_TRUE(added) << item.shortcut << ": " << it->second << " and " << item.caption;
+    }
+  }
 }
 
 }  // namespace
