@@ -30,6 +30,11 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
       navigationMenu_(menus_, topCommands_, bottomCommands_),
       chatMenu_(menus_, topCommands_, bottomCommands_),
+      favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
+                 [this] { Form_Resize(); }),
+      favoritesMenu_(menus_, favorites_, [this] { OpenHomePagesDialog(); }),
+      homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog,
+                       platform_.messageBox),
       load_(*this, homes_),
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
                  load_.SystemFolder(), platform_.appName),
@@ -82,9 +87,12 @@ void MainWindow::tbToolBar_ButtonClick(PaneId id, const std::string& key) {
   commands(id).ButtonClick(key);
 }
 
-void MainWindow::mnuOptionsFav_Click() {
-  // The favorites pane arrives with its own commands; until then the toggle does nothing.
-}
+void MainWindow::mnuOptionsFav_Click() { favorites_.mnuOptionsFav_Click(); }
+void MainWindow::cmdFavCloseX_Click() { favorites_.cmdFavCloseX_Click(); }
+void MainWindow::cmdAddFav_Click() { favorites_.cmdAddFav_Click(); }
+void MainWindow::cmdOrganizeFav_Click() { favorites_.cmdOrganizeFav_Click(); }
+void MainWindow::tvw_NodeClick(const TreeNode& node) { favorites_.tvw_NodeClick(node); }
+void MainWindow::OpenHomePagesDialog() { homePagesDialog_.OpenHomePagesDialog(); }
 
 void MainWindow::mnu_Click(const std::string& menuName, int index) {
   menus_.Click(menuName, index);

@@ -10,6 +10,10 @@
 #include "app/MainWindowLoad.h"
 #include "app/mdlGen.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/HomePagesDialog.h"
+#include "favorites/FavoritesCommands.h"
+#include "favorites/FavoritesMenu.h"
+#include "favorites/FavoritesPlatform.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
@@ -24,6 +28,7 @@
 #include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"
+#include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"
 #include "platform/ISecondaryWindows.h"
 #include "platform/ISendKeys.h"
@@ -55,6 +60,8 @@ struct MainWindowPlatform {
   IShellFolders& shell;
   // The running program's file name, which also names its per-user settings.
   std::string appName;
+  FavoritesPlatform favorites;
+  IHomePagesWindow& homePagesWindow;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -95,13 +102,20 @@ class MainWindow : private IMainWindowLoadSteps {
 
   // A toolbar button of the pane, by its key.
   void tbToolBar_ButtonClick(PaneId pane, const std::string& key);
-  // Shows or hides the favorites pane.
+  // The favorites pane: "View Favorites", its "X", "Add" and "Organize" buttons, and the tree.
   void mnuOptionsFav_Click();
+  void cmdFavCloseX_Click();
+  void cmdAddFav_Click();
+  void cmdOrganizeFav_Click();
+  void tvw_NodeClick(const TreeNode& node);
+  // Opens the home pages dialog, or brings it forward when it is open.
+  void OpenHomePagesDialog();
 
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
   PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
   const Layout& layout() const { return layout_; }
   const MenuBar& menus() const { return menus_; }
+  const FavoritesCommands& favorites() const { return favorites_; }
   // Runs the item's handler, as the user's choice of a menu item does.
   void mnu_Click(const std::string& menuName, int index);
   const HomePages& homePages() const { return homes_; }
@@ -146,6 +160,9 @@ class MainWindow : private IMainWindowLoadSteps {
   EditMenu editMenu_;
   NavigationMenu navigationMenu_;
   ChatMenu chatMenu_;
+  FavoritesCommands favorites_;
+  FavoritesMenu favoritesMenu_;
+  HomePagesDialog homePagesDialog_;
   MainWindowLoad load_;
   // After load_: the Tools menu reads the SystemFolder the load fills.
   ToolsMenu toolsMenu_;

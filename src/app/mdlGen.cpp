@@ -54,4 +54,13 @@ void mdlGen::WriteSetting(const std::string& section, std::int32_t index,
   }
 }
 
+bool mdlGen::TryWriteSetting(const std::string& section, std::int32_t index,
+                             const std::string& value) const {
+  try {
+    return ProfileFile(iniPath_).writeString(section, std::to_string(index), value);
+  } catch (...) {
+    return false;
+  }
+}
+
 }  // namespace corvane

@@ -19,6 +19,11 @@ class mdlGen {
   std::string ReadSetting(const std::string& section, std::int32_t index) const;
   // Stores value under key "index" of section; a failed write is ignored.
   void WriteSetting(const std::string& section, std::int32_t index, const std::string& value) const;
+  // As WriteSetting, for a caller that must tell the user: false when the value wasn't stored.
+  bool TryWriteSetting(const std::string& section, std::int32_t index,
+                       const std::string& value) const;
+  // The settings file.
+  const std::filesystem::path& path() const { return iniPath_; }
 
  private:
   std::filesystem::path iniPath_;

@@ -14,11 +14,13 @@
 #include "app/Guarded.h"
 #include "qt/FindBar.h"
 #include "qt/ExecutableName.h"
+#include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
+#include "qt/QtHomePagesWindow.h"
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
@@ -79,6 +81,11 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                 appName,
                                 folders_.program.toStdString(),
                                 onAboutLink});
+  // The Favorites folder lies in the user's data folder, created when first needed.
+  favorites_ = std::make_unique<FavoritesWidgets>(
+      c_, this,
+      folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
+  homePages_ = std::make_unique<QtHomePagesWindow>();
   const MainWindowPlatform platform{*messageBox_,
                                     *fileDialog_,
                                     *sendKeys_,
@@ -86,7 +93,9 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                     folders_.program.toStdString(),
                                     *secondaryWindows_,
                                     *shellFolders_,
-                                    appName};
+                                    appName,
+                                    favorites_->platform(),
+                                    *homePages_};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
@@ -102,6 +111,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
     windowFirst->add(QKeySequence(QString::fromLatin1(keys)));
   }
   connectControls();
+  favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 
   const Twips twips(this);
@@ -117,6 +127,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
 frmbrowser::~frmbrowser() {
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
+  // An open home pages window would report to the logic that has just gone.
+  homePages_.reset();
 }
 
 void frmbrowser::createControls(QWebEngineProfile* profile) {

@@ -17,10 +17,12 @@ class QWebEngineProfile;
 namespace corvane {
 
 class FindBar;
+class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
 class QtAddressBox;
 class QtFileDialog;
+class QtHomePagesWindow;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
@@ -87,6 +89,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.
   std::unique_ptr<SecondaryWindows> secondaryWindows_;
+  std::unique_ptr<FavoritesWidgets> favorites_;
+  std::unique_ptr<QtHomePagesWindow> homePages_;
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;

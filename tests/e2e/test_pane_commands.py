@@ -118,15 +118,19 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                     name = f'{pane.lower()}-{number}'
                     self.arrive(pane, d.server.url(f'/home-{name}.html'), f'Home {name}')
 
-    def test_favorites_button_loads_nothing(self):
+    def test_favorites_button_of_either_toolbar_shows_and_hides_the_one_favorites_pane(self):
         d = self.desktop
+        tree = d.find('Favorites tree')
         requests = len(d.server.requests())
         boxes = [d.text_of(f'{pane} address') for pane in PANES]
-        for pane in PANES:
-            self.press(pane, 'Favorites')
-        self.assertTrue(holds_for(
-            lambda: [d.text_of(f'{pane} address') for pane in PANES] == boxes and
-            len(d.server.requests()) == requests, 1.5))
+        for pane, shown in (('Top', True), ('Bottom', False), ('Bottom', True), ('Top', False)):
+            with self.subTest(pane=pane, shown=shown):
+                self.press(pane, 'Favorites')
+                wait_until(lambda: tree.showing == shown, 10,
+                           f'the favorites pane {"shown" if shown else "hidden"}')
+        # Neither pane goes anywhere.
+        self.assertEqual([d.text_of(f'{pane} address') for pane in PANES], boxes)
+        self.assertEqual(len(d.server.requests()), requests)
 
     def test_search_and_chat_go_to_the_product_sites_pages(self):
         d = self.desktop

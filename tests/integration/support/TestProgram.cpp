@@ -53,18 +53,25 @@ bool TestProgram::waitUntil(const std::function<bool()>& condition, int timeoutM
   // A real event loop, not QTest::qWaitFor: the engine's browser side runs its tasks on this
   // thread, and qWaitFor's sleeps between rounds would slow every load down by seconds.
   if (condition()) return true;
+  // What held when the loop was told to end counts: events still handled on the way out (a
+  // status poll tick, say) may change it again.
+  bool met = false;
   QEventLoop loop;
   QTimer poll;
   QTimer deadline;
   QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (condition()) loop.quit();
+    if (!met && condition()) {
+      met = true;
+      poll.stop();
+      loop.quit();
+    }
   });
   QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
   poll.start(5);
   deadline.setSingleShot(true);
   deadline.start(timeoutMs);
   loop.exec();
-  return condition();
+  return met || condition();
 }
 
 bool TestProgram::waitForPage(QLabel* status, QComboBox* box, const QString& address,

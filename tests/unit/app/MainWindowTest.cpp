@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "FakeAddFavoriteDialog.h"
 #include "FakeAddressBox.h"
 #include "FakeBrowserControl.h"
 #include "FakeFileDialog.h"
+#include "FakeHomePagesWindow.h"
 #include "FakeMessageBox.h"
+#include "FakeMousePointer.h"
+#include "FakeOrganizeFavoritesDialog.h"
 #include "FakeProgressBar.h"
 #include "FakeSendKeys.h"
 #include "FakeSecondaryWindows.h"
@@ -18,6 +23,7 @@
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
+#include "FakeTreeView.h"
 #include "FakeWindowMetrics.h"
 #include "TempDir.h"
 #include "Version.h"
@@ -56,7 +62,16 @@ struct Rig {
   Rig()
       : settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
-               {messageBox, fileDialog, sendKeys, store, "/opt/cv", windows, shell, "corvane"},
+               {messageBox,
+                fileDialog,
+                sendKeys,
+                store,
+                "/opt/cv",
+                windows,
+                shell,
+                "corvane",
+                {tree, pointer, addDialog, organizeDialog, (dir.path() / "Favorites").string()},
+                homePagesWindow},
                settings, homes) {}
 
   TempDir dir;
@@ -69,6 +84,11 @@ struct Rig {
   FakeSettingsStore store;
   FakeSecondaryWindows windows;
   FakeShellFolders shell;
+  FakeTreeView tree;
+  FakeMousePointer pointer;
+  FakeAddFavoriteDialog addDialog;
+  FakeOrganizeFavoritesDialog organizeDialog;
+  FakeHomePagesWindow homePagesWindow;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
                   "/opt/cv/CVguide.html"};
@@ -155,7 +175,8 @@ TEST(MainWindowTest, MenusStandInBarOrderWithDistinctShortcutsAndCloseClosesTheW
     }
   }
   EXPECT_EQ(names, (Strings{"mnuFile", "mnuSource", "mnuEdit", "mnuOptionsBrowsers",
-                            "mnuOptionsNavigation", "mnuChat", "mnuTools", "mnuHelp"}));
+                            "mnuOptionsNavigation", "mnuFavorites", "mnuChat", "mnuTools",
+                            "mnuHelp"}));
   EXPECT_EQ(shortcuts.size(), static_cast<std::size_t>(withShortcut));
 
   rig.window.mnu_Click("mnuFile", 11);
@@ -167,10 +188,14 @@ TEST(MainWindowTest, ToolbarButtonsReachTheirOwnPane) {
   rig.window.Form_Load();
   rig.window.tbToolBar_ButtonClick(PaneId::Bottom, "Refresh");
   rig.window.tbToolBar_ButtonClick(PaneId::Top, "Search");
-  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Fav");  // nothing to toggle yet
   EXPECT_EQ(rig.bottom.browser.calls().back(), "Refresh");
   EXPECT_EQ(rig.top.browser.navigations().back(), std::string(kSiteBase) + "/newsandsearch.html");
   EXPECT_EQ(rig.top.browser.calls().size(), 2u);
+  // Either toolbar's Favorites button shows or hides the one favorites pane.
+  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Fav");
+  EXPECT_TRUE(rig.window.layout().model().visible(ControlId::tvw));
+  rig.window.tbToolBar_ButtonClick(PaneId::Bottom, "Fav");
+  EXPECT_FALSE(rig.window.layout().model().visible(ControlId::tvw));
 }
 
 TEST(MainWindowTest, ToolsHelpAndTheAboutLinkReachTheirWindowsAndTheTopPane) {
@@ -192,6 +217,37 @@ TEST(MainWindowTest, ToolsHelpAndTheAboutLinkReachTheirWindowsAndTheTopPane) {
   EXPECT_EQ(rig.windows.calls(),
             (Strings{"ShowTipWindow", "ShowTipWindow", "ShowAboutBox", "CloseTipWindow",
                      "CloseAboutBox", "CloseInternetOptions"}));
+}
+
+TEST(MainWindowTest, TheFavoritesMenuShowsThePaneAndOpensTheHomePagesDialog) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.mnu_Click(FavoritesMenu::kName, FavoritesMenu::kViewFavoritesIndex);
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsFav"));
+  EXPECT_TRUE(rig.window.layout().model().visible(ControlId::tvw));
+  // Laid out at once: the tree has its room beside the panes.
+  EXPECT_GT(rig.window.layout().model().rect(ControlId::tvw).Width, 0);
+  EXPECT_EQ(rig.tree.shows(), 1);
+  EXPECT_EQ(rig.window.favorites().tree().Item(1).Text, (rig.dir.path() / "Favorites").string());
+  rig.window.cmdFavCloseX_Click();
+  EXPECT_FALSE(rig.window.layout().model().visible(ControlId::tvw));
+  EXPECT_EQ(rig.window.layout().model().rect(ControlId::tvw).Width, 0);
+
+  rig.window.mnu_Click(FavoritesMenu::kName, 4);
+  EXPECT_TRUE(rig.homePagesWindow.IsLoaded());
+  EXPECT_EQ(rig.homePagesWindow.Text(HomePageField::TBstart), "");
+}
+
+TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {
+  Rig rig;
+  std::map<std::string, std::string> owners;
+  for (const Menu& menu : rig.window.menus().menus()) {
+    for (const MenuItem& item : menu.items) {
+      if (item.shortcut.empty()) continue;
+      const auto [it, added] = owners.emplace(item.shortcut, item.caption);
+      EXPECT_TRUE(added) << item.shortcut << ": " << it->second << " and " << item.caption;
+    }
+  }
 }
 
 }  // namespace

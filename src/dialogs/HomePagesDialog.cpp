@@ -1,0 +1,82 @@
+#include "dialogs/HomePagesDialog.h"
+
+#include "app/Guarded.h"
+
+namespace corvane {
+
+namespace {
+
+struct FieldSection {
+  HomePageField field;
+  const char* section;
+};
+
+// In the order they are read and written.
+constexpr FieldSection kFields[] = {
+    {HomePageField::TBstart, "TBstart"},
+    {HomePageField::BBstart, "BBstart"},
+    {HomePageField::TBstartOffLine, "TBstartOffLine"},
+    {HomePageField::BBstartOffLine, "BBstartOffLine"},
+};
+
+constexpr const char* kFilter =
+    "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"
+    "EXCEL Files|*.xls|TXT Files|*.txt|All Files|*.*";
+
+}  // namespace
+
+HomePagesDialog::HomePagesDialog(IHomePagesWindow& window, const mdlGen& settings,
+                                 IFileDialog& fileDialog, IMessageBox& messageBox)
+    : window_(window), settings_(settings), fileDialog_(fileDialog), messageBox_(messageBox) {}
+
+void HomePagesDialog::OpenHomePagesDialog() {
+  if (!window_.IsLoaded()) {
+    window_.Load(*this);
+    Form_Load();
+  }
+  window_.Show();
+}
+
+void HomePagesDialog::Form_Load() {
+  for (const FieldSection& f : kFields) {
+    guarded([&] { window_.SetText(f.field, settings_.ReadSetting(f.section, 1)); });
+  }
+}
+
+void HomePagesDialog::cmdOpen_Click(int index) {
+  if (index != 0 && index != 1) return;
+  OpenFileRequest request;
+  request.title =
+      index == 0 ? "Top Offline Website/File On Start" : "Bottom Offline Website/File On Start";
+  request.defaultExt = "html";
+  request.filter = kFilter;
+  request.mustExist = true;
+  const std::string chosen = fileDialog_.ShowOpen(request);
+  if (chosen.empty()) return;
+  window_.SetText(index == 0 ? HomePageField::TBstartOffLine : HomePageField::BBstartOffLine,
+                  chosen);
+}
+
+void HomePagesDialog::cmdUpdateHomePages_Click() {
+  bool saved = true;
+  for (const FieldSection& f : kFields) {
+    bool stored = false;
+    guarded([&] { stored = settings_.TryWriteSetting(f.section, 1, window_.Text(f.field)); });
+    saved = saved && stored;
+  }
+  if (!saved) {
+    // Closing now would lose the user's edits while the file keeps its old values.
+    messageBox_.MsgBox("The home pages could not be saved in " + settings_.path().string() +
+                           ".\n\nCheck that this file and its folder may be written to, then "
+                           "press OK again; Cancel leaves the home pages as they were.",
+                       MsgBoxButtons::OK, MsgBoxIcon::Exclamation, "");
+    return;
+  }
+  window_.Unload();
+}
+
+void HomePagesDialog::cmdCancel_Click() { window_.Unload(); }
+
+void HomePagesDialog::Form_Unload() { window_.Unload(); }
+
+}  // namespace corvane

@@ -1,0 +1,101 @@
+#include "favorites/FavoritesCommands.h"
+
+#include <utility>
+
+#include "app/Guarded.h"
+#include "favorites/DirRecurse.h"
+
+namespace corvane {
+
+namespace {
+
+const char kGoingTo[] = "Going to ";
+const char kOpenInTop[] = "Do you want the Top Browser to open this?";
+const char kOpenInBottom[] = "Do you want the Bottom Browser to open this?";
+const char kAddTop[] = "Do you want to add Top Browser to Favorites?";
+const char kAddBottom[] = "Do you want to add Bottom Browser to Favorites?";
+
+}  // namespace
+
+FavoritesCommands::FavoritesCommands(MenuBar& menus, Layout& layout, PaneController& top,
+                                     PaneController& bottom, const FavoritesPlatform& platform,
+                                     IMessageBox& messageBox, std::function<void()> layOut)
+    : menus_(menus),
+      layout_(layout),
+      top_(top),
+      bottom_(bottom),
+      platform_(platform),
+      messageBox_(messageBox),
+      layOut_(std::move(layOut)),
+      folder_(platform_.favoritesFolder),
+      adder_(folder_, platform_.addFavoriteDialog, messageBox_) {}
+
+void FavoritesCommands::mnuOptionsFav_Click() {
+  guarded([&] {
+    const bool wanted = !menus_.Checked(kViewFavorites);
+    menus_.SetChecked(kViewFavorites, wanted);
+    layout_.SetFavoritesShown(wanted);
+    if (wanted && tvw_.Count() == 0) {
+      platform_.mousePointer.SetMousePointer(MousePointer::Hourglass);
+      DirRecurse(messageBox_).RecurseDirTV(tvw_, folder_.GetFavoritesFolder());
+      platform_.tvw.Show(tvw_);
+    }
+    layout_.SetFavoritesVisible(wanted);
+  });
+  guarded([&] { platform_.mousePointer.SetMousePointer(MousePointer::Default); });
+  guarded([&] { layOut_(); });
+}
+
+void FavoritesCommands::cmdFavCloseX_Click() { mnuOptionsFav_Click(); }
+
+void FavoritesCommands::cmdAddFav_Click() {
+  const MsgBoxResult top = messageBox_.MsgBox(kAddTop, MsgBoxButtons::YesNoCancel, MsgBoxIcon::None,
+                                              IMessageBox::kProgramTitle);
+  if (top == MsgBoxResult::Cancel) return;
+  if (top == MsgBoxResult::Yes) AddToFavorites(PaneId::Top);
+  const MsgBoxResult bottom = messageBox_.MsgBox(kAddBottom, MsgBoxButtons::YesNoCancel,
+                                                 MsgBoxIcon::None, IMessageBox::kProgramTitle);
+  if (bottom == MsgBoxResult::Yes) AddToFavorites(PaneId::Bottom);
+}
+
+void FavoritesCommands::cmdOrganizeFav_Click() {
+  guarded([&] {
+    const std::string path = folder_.GetSpecialFolderPath(FavoritesFolder::kFavoritesFolderId);
+    platform_.organizeFavoritesDialog.DoOrganizeFavDlg(path);
+  });
+}
+
+void FavoritesCommands::tvw_NodeClick(const TreeNode& node) {
+  // Folders open and close by themselves; empty folders and broken shortcuts go nowhere.
+  if (node.HasChildren() || node.Tag.empty()) return;
+  const std::string address = node.Tag;
+  const MsgBoxResult top = messageBox_.MsgBox(kOpenInTop, MsgBoxButtons::YesNoCancel,
+                                              MsgBoxIcon::None, IMessageBox::kProgramTitle);
+  if (top == MsgBoxResult::Yes) {
+    openIn(top_, address);
+    return;
+  }
+  if (top != MsgBoxResult::No) return;
+  const MsgBoxResult bottom = messageBox_.MsgBox(kOpenInBottom, MsgBoxButtons::YesNoCancel,
+                                                 MsgBoxIcon::None, IMessageBox::kProgramTitle);
+  if (bottom == MsgBoxResult::Yes) openIn(bottom_, address);
+}
+
+void FavoritesCommands::openIn(PaneController& controller, const std::string& address) {
+  Pane& pane = controller.pane();
+  guarded([&] { pane.cboAddress.SetText(address); });
+  controller.navigation().startStatusPoll();
+  guarded([&] { pane.brwWebBrowser.Navigate(pane.cboAddress.Text()); });
+  guarded([&] { pane.Label.SetCaption(kGoingTo + pane.cboAddress.Text()); });
+}
+
+void FavoritesCommands::AddToFavorites(PaneId id) {
+  guarded([&] {
+    IBrowserControl& browser = (id == PaneId::Top ? top_ : bottom_).pane().brwWebBrowser;
+    const std::string address = browser.LocationURL();
+    const std::string title = browser.LocationName();
+    adder_.AddFavorite(address, title);
+  });
+}
+
+}  // namespace corvane

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+#include "platform/ITreeView.h"
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace corvane {
+
+// The favorites tree widget as a thin view of the tree's nodes: one item per node, with its
+// text and its pictures (the expanded picture while open). A click on a node, or Enter on the
+// current one, is reported with the node shown.
+class QtTreeView : public QObject, public ITreeView {
+  Q_OBJECT
+ public:
+  using OnNodeClick = std::function<void(const TreeNode& node)>;
+
+  explicit QtTreeView(QTreeWidget* tree);
+
+  // ITreeView
+  void Show(const TreeNodes& nodes) override;
+
+  void setOnNodeClick(OnNodeClick onNodeClick) { onNodeClick_ = std::move(onNodeClick); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  static const TreeNode* nodeOf(const QTreeWidgetItem* item);
+  void report(const QTreeWidgetItem* item);
+  static void showPicture(QTreeWidgetItem* item, bool expanded);
+
+  QTreeWidget* tree_;
+  OnNodeClick onNodeClick_;
+};
+
+}  // namespace corvane

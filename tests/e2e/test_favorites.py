@@ -1,0 +1,249 @@
+"""The favorites pane and the home pages as a person uses them: the menu, the keys, the tree, the
+questions, the Add Favorite and Home Pages windows, and what ends up in the files."""
+
+import corvane_e2e
+from corvane_e2e import holds_for, wait_until
+
+OPEN_IN_TOP = 'Do you want the Top Browser to open this?'
+OPEN_IN_BOTTOM = 'Do you want the Bottom Browser to open this?'
+ADD_TOP = 'Do you want to add Top Browser to Favorites?'
+ADD_BOTTOM = 'Do you want to add Bottom Browser to Favorites?'
+# The menu's caption ends with a blank, and its name on the accessibility bus with it.
+MENU = 'Favorites '
+
+
+def entries(ini):
+    """The sections of cv.ini and the value each holds under key 1."""
+    found, section = {}, None
+    for line in ini.decode().splitlines():
+        if line.startswith('['):
+            section = line.strip('[]')
+        elif line.startswith('1=') and section:
+            found[section] = line[2:]
+    return found
+
+
+class FavoritesTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        # The tree is read when the pane is first shown, so the favorites are there before.
+        cls.favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        (cls.favorites / 'News').mkdir(parents=True)
+        for path, title, name in (('/fav-a.html', 'Favorite A', 'Favorite A.url'),
+                                  ('/fav-b.html', 'Favorite B', 'News/Favorite B.url'),
+                                  ('/scratch.html', 'Scratch', 'Scratch.url')):
+            d.server.page(path, title)
+            (cls.favorites / name).write_bytes(
+                b'[InternetShortcut]\r\nURL=' + d.server.url(path).encode() + b'\r\n')
+
+    def setUp(self):
+        # Found once while no window comes or goes; later lookups ask these again directly.
+        d = self.desktop
+        for name in ('Top address', 'Bottom address', 'Top status', 'Bottom status',
+                     'Top browser', 'Favorites tree', 'Close favorites', 'Add favorites',
+                     'Organize favorites'):
+            d.find(name)
+
+    # -- helpers --------------------------------------------------------------------------------
+
+    @staticmethod
+    def shown_named(root, name):
+        """A control called `name` on screen below `root`; one that goes meanwhile is skipped."""
+        for control in root.descendants():
+            if control.acc is not None and control.name == name and control.showing:
+                return control
+        return None
+
+    def tree(self):
+        return self.desktop.find('Favorites tree')
+
+    def item(self, name):
+        """The tree's node called `name`, once it is on screen."""
+        tree = self.tree()
+        node = wait_until(lambda: self.shown_named(tree, name), 10,
+                          f'the favorite {name!r} in the tree')
+        wait_until(lambda: node.extents.height > 0, 5, f'the favorite {name!r} shown')
+        return node
+
+    def pane_shown(self):
+        return self.tree().showing and self.desktop.find('Close favorites').showing
+
+    def show_pane(self):
+        if not self.pane_shown():
+            self.desktop.choose_menu(MENU, 'View Favorites')
+        wait_until(self.pane_shown, 5, 'the favorites pane')
+
+    def question(self, text):
+        """Waits for a question box asking `text`."""
+        return self.desktop.find(text, timeout=10)
+
+    def gone(self, name):
+        """Waits until no control called `name` is on screen (its window closed)."""
+        d = self.desktop
+        wait_until(lambda: not self.shown_named(d.application(), name), 5, f'{name!r} to close')
+
+    # -- tests ----------------------------------------------------------------------------------
+
+    def test_view_favorites_from_the_menu_the_close_button_and_the_keyboard(self):
+        d = self.desktop
+        view = d.find('View Favorites', role='menu item')
+        if self.pane_shown():
+            d.click(d.find('Close favorites'))
+        wait_until(lambda: not self.tree().showing, 5, 'the favorites pane to hide')
+        self.assertFalse(view.checked)
+
+        d.choose_menu(MENU, 'View Favorites')
+        wait_until(self.pane_shown, 5, 'the favorites pane')
+        self.assertTrue(view.checked)
+        top = self.tree().extents
+        page = d.find('Top browser').extents
+        self.assertLess(top.right, page.x + 5, 'the tree lies left of the pages')
+        self.item('Favorite A')
+        self.item('News')
+
+        d.click(d.find('Close favorites'))
+        wait_until(lambda: not self.tree().showing, 5, 'the favorites pane to hide')
+        self.assertFalse(view.checked)
+        # With the focus in a page, Ctrl+F2 shows it again, with the same tree.
+        area = d.find('Top browser').extents
+        d.click((area.x + 6, area.bottom - 6))
+        d.key('ctrl+F2')
+        wait_until(self.pane_shown, 5, 'the favorites pane shown by Ctrl+F2')
+        self.item('Favorite A')
+
+    def test_a_favorite_opens_where_the_questions_are_answered_by_keyboard(self):
+        d = self.desktop
+        self.show_pane()
+        served_a, served_b = d.server.count('/fav-a.html'), d.server.count('/fav-b.html')
+
+        # Cancel at the first question: nothing is asked next and nothing loads.
+        d.click(self.item('Favorite A'))
+        self.question(OPEN_IN_TOP)
+        d.key('Escape')
+        self.gone(OPEN_IN_TOP)
+        self.assertTrue(holds_for(lambda: d.server.count('/fav-a.html') == served_a, 1.0))
+
+        # Yes, the default answer: the top pane goes there.
+        d.click(self.item('Favorite A'))
+        self.question(OPEN_IN_TOP)
+        d.key('Return')
+        d.wait_for_text('Top status', 'Page Title: Favorite A')
+        self.assertEqual(d.text_of('Top address'), d.server.url('/fav-a.html'))
+        self.assertEqual(d.server.count('/fav-a.html'), served_a + 1)
+
+        # From the keyboard alone: into the folder, onto the favorite, Enter; No, then Yes.
+        d.click(self.item('News'))
+        d.key('Right', 'Down', 'Return')
+        self.question(OPEN_IN_TOP)
+        d.key('alt+n')
+        self.question(OPEN_IN_BOTTOM)
+        d.key('Return')
+        d.wait_for_text('Bottom status', 'Page Title: Favorite B')
+        self.assertEqual(d.text_of('Bottom address'), d.server.url('/fav-b.html'))
+        self.assertEqual(d.server.count('/fav-b.html'), served_b + 1)
+        self.assertEqual(d.text_of('Top address'), d.server.url('/fav-a.html'))
+
+    def test_the_top_page_is_added_to_the_favorites(self):
+        d = self.desktop
+        d.server.page('/to-keep.html', 'Worth Keeping')
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a')
+        d.type(d.server.url('/to-keep.html'))
+        d.key('Return')
+        d.wait_for_text('Top status', 'Page Title: Worth Keeping')
+        self.show_pane()
+
+        d.click(d.find('Add favorites'))
+        self.question(ADD_TOP)
+        d.key('Return')
+        name = d.find('Favorite name', role='text')
+        wait_until(lambda: name.text == 'Worth Keeping', 5, 'the page title as the proposed name')
+        d.key('ctrl+a')
+        d.type('Kept/for later')
+        d.key('Return')
+        self.question(ADD_BOTTOM)
+        d.key('Escape')
+        self.gone(ADD_BOTTOM)
+
+        # The name is made a valid file name; the file holds the page's address.
+        saved = self.favorites / 'Kept-for later.url'
+        wait_until(saved.exists, 5, f'{saved} to be written')
+        self.assertIn(b'URL=' + d.server.url('/to-keep.html').encode() + b'\r\n',
+                      saved.read_bytes())
+
+        # Shift+F2 asks no question; cancelling the dialog writes nothing.
+        before = sorted(p.name for p in self.favorites.iterdir())
+        area = d.find('Top browser').extents
+        d.click((area.x + 6, area.bottom - 6))
+        d.key('shift+F2')
+        d.find('Favorite name', role='text', showing=True)
+        d.key('Escape')
+        self.gone('Favorite name')
+        self.assertEqual(sorted(p.name for p in self.favorites.iterdir()), before)
+
+    def test_organize_renames_and_deletes_to_the_trash(self):
+        d = self.desktop
+        self.show_pane()
+        d.click(d.find('Organize favorites'))
+        window = d.find('Organize Favorites', role='dialog')
+
+        def entry(name):
+            return wait_until(lambda: self.shown_named(window, name), 10,
+                              f'{name!r} in the Organize Favorites window')
+
+        d.click(entry('Scratch'))
+        d.key('F2')
+        d.find('New name:', showing=True)
+        d.key('ctrl+a')
+        d.type('Kept Scratch')
+        d.key('Return')
+        renamed = self.favorites / 'Kept Scratch.url'
+        wait_until(renamed.exists, 5, 'the favorite to be renamed')
+        self.assertFalse((self.favorites / 'Scratch.url').exists())
+
+        d.click(entry('Kept Scratch'))
+        d.click(d.find('Delete', role='push button', within=window))
+        self.question('Move "Kept Scratch" to the trash?')
+        d.key('Return')
+        trashed = d.tmp / 'data' / 'Trash' / 'files' / 'Kept Scratch.url'
+        wait_until(trashed.exists, 5, 'the favorite in the trash')
+        self.assertFalse(renamed.exists())
+        self.assertIn(b'/scratch.html', trashed.read_bytes())
+
+        d.click(d.find('Close', role='push button', within=window))
+        self.gone('Organize Favorites')
+        # The tree stays as it was read until the next start.
+        self.item('Scratch')
+
+    def test_the_home_pages_are_written_to_cv_ini_only_on_ok(self):
+        d = self.desktop
+        before = d.read_file('cv.ini')
+        typed = d.server.url('/my-home.html')
+
+        for button in ('Cancel', 'OK'):
+            with self.subTest(button=button):
+                d.choose_menu(MENU, 'Enter Offline/Online Home Pages')
+                field = d.find('Top Online Home Page', role='text', showing=True)
+                wait_until(lambda: field.text.startswith('http://'), 5, 'the stored home page')
+                d.click(field)
+                d.key('ctrl+a')
+                d.type(typed)
+                # Neither Enter nor Esc presses a button of this window.
+                d.key('Return', 'Escape')
+                wait_until(lambda: field.text == typed, 5, 'the typed home page')
+                self.assertTrue(holds_for(lambda: field.showing, 0.5))
+                self.assertEqual(d.read_file('cv.ini'), before)
+
+                window = field.parent
+                d.click(d.find(button, role='push button', within=window))
+                self.gone('Top Online Home Page')
+                if button == 'Cancel':
+                    self.assertEqual(d.read_file('cv.ini'), before)
+        # OK wrote the edited page and left the other three as they were.
+        self.assertEqual(entries(d.read_file('cv.ini')), dict(entries(before), TBstart=typed))
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()

@@ -1,0 +1,149 @@
+#include "dialogs/HomePagesDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "FakeFileDialog.h"
+#include "FakeHomePagesWindow.h"
+#include "FakeMessageBox.h"
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using F = HomePageField;
+
+struct Rig {
+  Rig() {
+    dir.writeFile("cv.ini",
+                  "; home pages\r\n[TBstart]\r\n1=http://top.example/\r\n[BBstart]\r\n1=\"http://"
+                  "bottom.example/\"\r\n[TBstartOffLine]\r\n1=/opt/cv/cv.html\r\n");
+  }
+  std::string ini() const { return dir.readFile("cv.ini"); }
+
+  TempDir dir;
+  mdlGen settings{dir.path() / "cv.ini"};
+  FakeHomePagesWindow window;
+  FakeFileDialog fileDialog;
+  FakeMessageBox messageBox;
+  HomePagesDialog dialog{window, settings, fileDialog, messageBox};
+};
+
+TEST(HomePagesDialogTest, OpeningReadsTheFourPagesAndAnOpenDialogOnlyComesForward) {
+  Rig rig;
+  rig.dialog.OpenHomePagesDialog();
+  EXPECT_TRUE(rig.window.IsLoaded());
+  EXPECT_EQ(rig.window.shows(), 1);
+  EXPECT_EQ(rig.window.Text(F::TBstart), "http://top.example/");
+  EXPECT_EQ(rig.window.Text(F::BBstart), "http://bottom.example/");
+  EXPECT_EQ(rig.window.Text(F::TBstartOffLine), "/opt/cv/cv.html");
+  EXPECT_EQ(rig.window.Text(F::BBstartOffLine), "");  // missing
+
+  rig.window.SetText(F::TBstart, "edited");
+  rig.dialog.OpenHomePagesDialog();
+  EXPECT_EQ(rig.window.loads(), 1);
+  EXPECT_EQ(rig.window.shows(), 2);
+  EXPECT_EQ(rig.window.Text(F::TBstart), "edited");
+
+  // After a close the next opening reads the file again.
+  rig.window.events().cmdCancel_Click();
+  rig.dialog.OpenHomePagesDialog();
+  EXPECT_EQ(rig.window.loads(), 2);
+  EXPECT_EQ(rig.window.Text(F::TBstart), "http://top.example/");
+}
+
+TEST(HomePagesDialogTest, OkWritesTheFourTextsAsTheyStandThenCloses) {
+  Rig rig;
+  rig.dialog.OpenHomePagesDialog();
+  rig.window.SetText(F::TBstart, "  http://new-top.example/ ");
+  rig.window.SetText(F::BBstart, "");
+  rig.window.SetText(F::BBstartOffLine, "/home/u/b.html");
+  rig.window.events().cmdUpdateHomePages_Click();
+  EXPECT_FALSE(rig.window.IsLoaded());
+  EXPECT_EQ(rig.ini(),
+            "; home pages\r\n[TBstart]\r\n1=  http://new-top.example/ \r\n[BBstart]\r\n1=\r\n"
+            "[TBstartOffLine]\r\n1=/opt/cv/cv.html\r\n[BBstartOffLine]\r\n1=/home/u/b.html\r\n");
+  EXPECT_TRUE(rig.messageBox.shown().empty());
+}
+
+TEST(HomePagesDialogTest, CancelAndTheCloseBoxWriteNothing) {
+  Rig rig;
+  const std::string before = rig.ini();
+  for (bool closeBox : {false, true}) {
+    rig.dialog.OpenHomePagesDialog();
+    for (F field : {F::TBstart, F::BBstart, F::TBstartOffLine, F::BBstartOffLine}) {
+      rig.window.SetText(field, "changed");
+    }
+    if (closeBox) {
+      rig.window.events().Form_Unload();
+    } else {
+      rig.window.events().cmdCancel_Click();
+    }
+    EXPECT_FALSE(rig.window.IsLoaded());
+    EXPECT_EQ(rig.ini(), before);
+  }
+}
+
+TEST(HomePagesDialogTest, BrowseFillsOnlyItsOwnOfflineField) {
+  Rig rig;
+  rig.dialog.OpenHomePagesDialog();
+  rig.fileDialog.choose("/home/u/pages/start.html");
+  rig.window.events().cmdOpen_Click(0);
+  ASSERT_EQ(rig.fileDialog.requests().size(), 1u);
+  const OpenFileRequest& request = rig.fileDialog.requests()[0];
+  EXPECT_EQ(request.title, "Top Offline Website/File On Start");
+  EXPECT_EQ(request.defaultExt, "html");
+  EXPECT_EQ(request.filter,
+            "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"
+            "EXCEL Files|*.xls|TXT Files|*.txt|All Files|*.*");
+  EXPECT_TRUE(request.mustExist);
+  EXPECT_EQ(rig.window.Text(F::TBstartOffLine), "/home/u/pages/start.html");
+  EXPECT_EQ(rig.window.Text(F::BBstartOffLine), "");
+  EXPECT_EQ(rig.window.Text(F::TBstart), "http://top.example/");
+
+  // Cancelled: the field keeps its text.
+  rig.fileDialog.choose("");
+  rig.window.events().cmdOpen_Click(1);
+  EXPECT_EQ(rig.fileDialog.requests()[1].title, "Bottom Offline Website/File On Start");
+  EXPECT_EQ(rig.window.Text(F::BBstartOffLine), "");
+  rig.fileDialog.choose("/home/u/b.html");
+  rig.window.events().cmdOpen_Click(1);
+  EXPECT_EQ(rig.window.Text(F::BBstartOffLine), "/home/u/b.html");
+  EXPECT_EQ(rig.window.Text(F::TBstartOffLine), "/home/u/pages/start.html");
+
+  rig.window.events().cmdOpen_Click(2);
+  EXPECT_EQ(rig.fileDialog.requests().size(), 3u);
+  // Nothing is written before OK.
+  EXPECT_EQ(rig.settings.ReadSetting("BBstartOffLine", 1), "");
+}
+
+TEST(HomePagesDialogTest, AFailedWriteKeepsTheDialogOpenWithTheEditsAndSaysWhere) {
+  Rig rig;
+  const std::string before = rig.ini();
+  fs::permissions(rig.dir.path() / "cv.ini", fs::perms::owner_read);
+  rig.dialog.OpenHomePagesDialog();
+  rig.window.SetText(F::TBstart, "http://mine.example/");
+  rig.window.events().cmdUpdateHomePages_Click();
+
+  EXPECT_TRUE(rig.window.IsLoaded());
+  EXPECT_EQ(rig.window.Text(F::TBstart), "http://mine.example/");
+  ASSERT_EQ(rig.messageBox.shown().size(), 1u);
+  const FakeMessageBox::Shown& box = rig.messageBox.shown()[0];
+  EXPECT_NE(box.text.find("could not be saved in " + (rig.dir.path() / "cv.ini").string()),
+            std::string::npos)
+      << box.text;
+  EXPECT_EQ(box.icon, MsgBoxIcon::Exclamation);
+  EXPECT_EQ(rig.ini(), before);
+
+  // Once the file may be written, OK saves the edits and closes.
+  fs::permissions(rig.dir.path() / "cv.ini", fs::perms::owner_read | fs::perms::owner_write);
+  rig.window.events().cmdUpdateHomePages_Click();
+  EXPECT_FALSE(rig.window.IsLoaded());
+  EXPECT_EQ(rig.settings.ReadSetting("TBstart", 1), "http://mine.example/");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,253 @@
+#include "favorites/DirRecurse.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+#include "FakeMessageBox.h"
+#include "TempDir.h"
+#include "Unprivileged.h"
+#include "favorites/FavoritesImages.h"
+#include "favorites/InternetShortcut.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A node and what lies below it: "name=address {children}", children in shown order.
+std::string shape(const TreeNode& node) {
+  std::string s = node.Text;
+  if (!node.Tag.empty()) s += "=" + node.Tag;
+  if (node.HasChildren()) {
+    s += " {";
+    for (const TreeNode* child : node.Children) s += " " + shape(*child);
+    s += " }";
+  }
+  return s;
+}
+
+const TreeNode* child(const TreeNode& node, const std::string& text) {
+  for (const TreeNode* c : node.Children) {
+    if (c->Text == text) return c;
+  }
+  return nullptr;
+}
+
+struct Scan {
+  TempDir dir;
+  FakeMessageBox messageBox;
+  TreeNodes tree;
+
+  fs::path root() const { return dir.path() / "Favorites"; }
+  void shortcut(const std::string& name, const std::string& bytes) const {
+    dir.writeFile(fs::path("Favorites") / name, bytes);
+  }
+  void folder(const std::string& name) const { fs::create_directories(root() / name); }
+  long build() { return DirRecurse(messageBox).RecurseDirTV(tree, root().string()); }
+  const TreeNode& top() const { return tree.Item(1); }
+  // The children of the root, as shown.
+  std::string shown() const {
+    const std::string all = shape(top());
+    const std::size_t brace = all.find(" {");
+    return brace == std::string::npos ? "" : all.substr(brace + 3, all.size() - brace - 5);
+  }
+};
+
+TEST(DirRecurseTest, AnEmptyFolderIsAnExpandedRootWithFolderPicturesAlone) {
+  Scan scan;
+  scan.folder("");
+  EXPECT_EQ(scan.build(), 1);
+  const TreeNode& root = scan.top();
+  EXPECT_EQ(root.Key, "Root");
+  EXPECT_EQ(root.Text, scan.root().string());
+  EXPECT_EQ(root.Image, kClosedFolderImage);
+  EXPECT_EQ(root.ExpandedImage, kOpenFolderImage);
+  EXPECT_TRUE(root.Expanded);
+  EXPECT_FALSE(root.HasChildren());
+  EXPECT_TRUE(scan.messageBox.shown().empty());
+}
+
+TEST(DirRecurseTest, FoldersAndShortcutsMixInOneOrderWithTheirPictures) {
+  Scan scan;
+  scan.shortcut("b.url", "[InternetShortcut]\r\nURL=http://b.example/\r\n");
+  scan.shortcut("C.url", "URL=http://c.example/\n");
+  scan.folder("a");
+  scan.shortcut("desktop.ini", "URL=http://not.a.shortcut/\n");
+  scan.shortcut("News.URL", "URL=http://news.example/\n");
+  scan.shortcut("old.url.bak", "URL=http://old.example/\n");
+  scan.shortcut("Work/Tools/t.url", "URL=http://t.example/\n");
+  scan.shortcut("Work/dead.url", "[InternetShortcut]\n");
+  scan.shortcut(".url", "URL=http://nameless.example/\n");
+
+  EXPECT_EQ(scan.build(), 11);
+  EXPECT_EQ(scan.shown(),
+            "=http://nameless.example/ a b=http://b.example/ C=http://c.example/ "
+            "News=http://news.example/ old=http://old.example/ "
+            "Work { dead Tools { t=http://t.example/ } }");
+  const TreeNode& root = scan.top();
+  const TreeNode* work = child(root, "Work");
+  ASSERT_NE(work, nullptr);
+  EXPECT_EQ(work->Image, kClosedFolderImage);
+  EXPECT_EQ(work->ExpandedImage, kOpenFolderImage);
+  EXPECT_TRUE(work->Sorted);
+  EXPECT_FALSE(work->Expanded);
+  EXPECT_EQ(child(root, "a")->Image, kBadLinkImage);  // an empty folder
+  EXPECT_EQ(child(root, "b")->Image, kLocalDocImage);
+  EXPECT_EQ(child(*work, "dead")->Image, kBadLinkImage);
+  EXPECT_TRUE(child(*work, "dead")->ExpandedImage.empty());
+  // A folder's path on disk is its node's full path.
+  EXPECT_EQ(child(*work, "Tools")->FullPath(), (scan.root() / "Work" / "Tools").string());
+  EXPECT_TRUE(scan.messageBox.shown().empty());
+}
+
+TEST(DirRecurseTest, EachFolderIsScannedDepthFirstWithItsSubfoldersBeforeItsFiles) {
+  Scan scan;
+  scan.shortcut("a.url", "URL=http://a.example/\n");
+  scan.shortcut("z/y/x.url", "URL=http://x.example/\n");
+  scan.shortcut("z/w.url", "URL=http://w.example/\n");
+  scan.build();
+  // Insertion order numbers the nodes: z, its folder y, y's shortcut, then z's, then the root's.
+  const TreeNode& root = scan.top();
+  const TreeNode* z = child(root, "z");
+  ASSERT_NE(z, nullptr);
+  EXPECT_EQ(z->Index, 2);
+  EXPECT_EQ(child(*z, "y")->Index, 3);
+  EXPECT_EQ(child(*child(*z, "y"), "x")->Index, 4);
+  EXPECT_EQ(child(*z, "w")->Index, 5);
+  EXPECT_EQ(child(root, "a")->Index, 6);
+  EXPECT_EQ(&scan.tree.Item(4), child(*child(*z, "y"), "x"));
+}
+
+TEST(DirRecurseTest, TheAddressIsTheRestOfTheFirstLineBeginningExactlyWithURL) {
+  Scan scan;
+  scan.shortcut("second.url", "[InternetShortcut]\nURL=http://second.example/\n");
+  scan.shortcut("lower.url", "url=http://lower.example/\n");
+  scan.shortcut("empty.url", "[InternetShortcut]\nURL=\nURL=http://too.late/\n");
+  scan.shortcut("two.url", "URL=http://first.example/\r\nURL=http://second.example/\r\n");
+  scan.shortcut("blanks.url", "  URL=http://indented/\nURL= http://spaced.example/ \n");
+  scan.shortcut("cr.url", "[InternetShortcut]\rURL=http://mac.example/\rIconIndex=0");
+  scan.shortcut("last.url", "[InternetShortcut]\nURL=http://no.line.end/");
+  scan.shortcut("none.url", "[InternetShortcut]\nIconFile=x\n");
+  scan.build();
+  const TreeNode& root = scan.top();
+  EXPECT_EQ(child(root, "second")->Tag, "http://second.example/");
+  EXPECT_EQ(child(root, "lower")->Tag, "");
+  EXPECT_EQ(child(root, "lower")->Image, kBadLinkImage);
+  EXPECT_EQ(child(root, "empty")->Tag, "");
+  EXPECT_EQ(child(root, "two")->Tag, "http://first.example/");
+  EXPECT_EQ(child(root, "blanks")->Tag, " http://spaced.example/ ");
+  EXPECT_EQ(child(root, "cr")->Tag, "http://mac.example/");
+  EXPECT_EQ(child(root, "last")->Tag, "http://no.line.end/");
+  // Read in listing order: the shortcut with an address before it lends it nothing.
+  EXPECT_EQ(child(root, "none")->Tag, "");
+}
+
+TEST(DirRecurseTest, AHugeShortcutIsReadOnlyUpToTheLimitForItsAddressLine) {
+  Scan scan;
+  const std::string noLineEnds(3 * InternetShortcut::kReadLimit, 'x');
+  scan.shortcut("endless.url", noLineEnds);
+  scan.shortcut("late.url", std::string(InternetShortcut::kReadLimit, '\n') + "URL=http://late/\n");
+  scan.shortcut("cut.url", std::string(InternetShortcut::kReadLimit - 10, '\n') +
+                               "URL=http://cut.off.example/");
+  scan.shortcut("early.url", std::string(40000, 'x') + "\nURL=http://early.example/\n" +
+                                 std::string(InternetShortcut::kReadLimit, 'y'));
+  scan.shortcut("exact.url",
+                std::string(InternetShortcut::kReadLimit - 18, '\n') + "URL=http://exact/\n");
+  scan.build();
+  const TreeNode& root = scan.top();
+  EXPECT_EQ(child(root, "endless")->Tag, "");
+  EXPECT_EQ(child(root, "late")->Tag, "");
+  // A line the limit cuts off would give a truncated address; it gives none.
+  EXPECT_EQ(child(root, "cut")->Tag, "");
+  EXPECT_EQ(child(root, "early")->Tag, "http://early.example/");
+  EXPECT_EQ(child(root, "exact")->Tag, "http://exact/");
+  EXPECT_TRUE(scan.messageBox.shown().empty());
+}
+
+TEST(DirRecurseTest, AFolderReachedAgainThroughALinkIsShownButNotScannedAgain) {
+  Scan scan;
+  scan.shortcut("a/in-a.url", "URL=http://a.example/\n");
+  fs::create_directory_symlink(scan.root(), scan.root() / "a" / "back-to-top");
+  fs::create_directory_symlink(scan.root() / "a", scan.root() / "a" / "itself");
+  // A link that makes no loop is followed like any folder.
+  scan.dir.writeFile("Elsewhere/shared.url", "URL=http://shared.example/\n");
+  fs::create_directory_symlink(scan.dir.path() / "Elsewhere", scan.root() / "linked");
+
+  EXPECT_EQ(scan.build(), 7);
+  EXPECT_EQ(
+      scan.shown(),
+      "a { back-to-top in-a=http://a.example/ itself } linked { shared=http://shared.example/ }");
+  EXPECT_EQ(child(*child(scan.top(), "a"), "itself")->Image, kBadLinkImage);
+  EXPECT_TRUE(scan.messageBox.shown().empty());
+}
+
+TEST(DirRecurseTest, WhatCannotBeReadIsReportedAndTheScanGoesOn) {
+  Scan scan;
+  scan.shortcut("fine.url", "URL=http://fine.example/\n");
+  // A link to itself can't be opened, not even by root.
+  fs::create_symlink("self.url", scan.root() / "self.url");
+  scan.build();
+  ASSERT_EQ(scan.messageBox.shown().size(), 1u);
+  const FakeMessageBox::Shown& box = scan.messageBox.shown()[0];
+  EXPECT_EQ(box.title, "DirRecurse.RecursePathTV");
+  EXPECT_EQ(box.icon, MsgBoxIcon::Exclamation);
+  EXPECT_EQ(box.buttons, MsgBoxButtons::OK);
+  EXPECT_EQ(box.text, std::to_string(ELOOP) + ": " + std::generic_category().message(ELOOP));
+  // The unreadable shortcut stays in the tree, without an address.
+  EXPECT_EQ(scan.shown(), "fine=http://fine.example/ self");
+
+  // A folder that doesn't exist: the root alone, after the message.
+  Scan missing;
+  EXPECT_EQ(DirRecurse(missing.messageBox).RecurseDirTV(missing.tree, ""), 1);
+  EXPECT_EQ(missing.top().Text, "");
+  EXPECT_EQ(missing.top().Image, kClosedFolderImage);
+  ASSERT_EQ(missing.messageBox.shown().size(), 1u);
+  EXPECT_EQ(missing.messageBox.shown()[0].text,
+            std::to_string(ENOENT) + ": " + std::generic_category().message(ENOENT));
+}
+
+TEST(DirRecurseTest, AnUnreadableFolderIsReportedAndItsSiblingsAreStillScanned) {
+  Scan scan;
+  scan.shortcut("a/in-a.url", "URL=http://a.example/\n");
+  scan.shortcut("locked/hidden.url", "URL=http://hidden.example/\n");
+  scan.shortcut("z/in-z.url", "URL=http://z.example/\n");
+  scan.shortcut("top.url", "URL=http://top.example/\n");
+  fs::permissions(scan.dir.path(), fs::perms::all);
+  fs::permissions(scan.root() / "locked", fs::perms::none);
+
+  const std::string failure = runUnprivileged([&]() -> std::string {
+    scan.build();
+    std::ostringstream out;
+    if (scan.shown() !=
+        "a { in-a=http://a.example/ } locked top=http://top.example/ "
+        "z { in-z=http://z.example/ }") {
+      out << "tree: " << scan.shown() << "\n";
+    }
+    const std::vector<std::string> texts = scan.messageBox.texts();
+    const std::string denied =
+        std::to_string(EACCES) + ": " + std::generic_category().message(EACCES);
+    if (texts != std::vector<std::string>{denied}) {
+      out << "messages: " << texts.size() << (texts.empty() ? "" : " first: " + texts[0]) << "\n";
+    }
+    return out.str();
+  });
+  EXPECT_EQ(failure, "");
+}
+
+TEST(DirRecurseTest, BuildingAgainStartsFromAnEmptyTree) {
+  Scan scan;
+  scan.shortcut("one.url", "URL=http://one.example/\n");
+  EXPECT_EQ(scan.build(), 2);
+  scan.shortcut("two.url", "URL=http://two.example/\n");
+  EXPECT_EQ(scan.build(), 3);
+  EXPECT_EQ(scan.tree.Roots().size(), 1u);
+  EXPECT_EQ(scan.shown(), "one=http://one.example/ two=http://two.example/");
+}
+
+}  // namespace
+}  // namespace corvane

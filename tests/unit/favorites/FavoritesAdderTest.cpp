@@ -1,0 +1,144 @@
+#include "favorites/FavoritesAdder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "FakeAddFavoriteDialog.h"
+#include "FakeMessageBox.h"
+#include "TempDir.h"
+#include "favorites/DirRecurse.h"
+#include "favorites/InternetShortcut.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Adder {
+  TempDir dir;
+  FavoritesFolder folder{(dir.path() / "data" / "Favorites").string()};
+  FakeAddFavoriteDialog dialog;
+  FakeMessageBox messageBox;
+  FavoritesAdder adder{folder, dialog, messageBox};
+
+  fs::path root() const { return dir.path() / "data" / "Favorites"; }
+  // The address the favorites tree reads from the shortcut at the relative path.
+  std::string readBack(const std::string& text, const std::string& relativeFolder = "") {
+    FakeMessageBox quiet;
+    TreeNodes tree;
+    DirRecurse(quiet).RecurseDirTV(tree, (root() / relativeFolder).string());
+    for (const TreeNode* node : tree.Item(1).Children) {
+      if (node->Text == text) return node->Tag;
+    }
+    return "<missing>";
+  }
+};
+
+TEST(FavoritesAdderTest, AConfirmedAddLeavesAShortcutTheTreeReadsBack) {
+  Adder a;
+  a.dialog.script({AddFavoriteChoice{"Example Page", ""}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://example.com/a?b=1", "Example Page"));
+  ASSERT_EQ(a.dialog.requests().size(), 1u);
+  const AddFavoriteRequest& request = a.dialog.requests()[0];
+  EXPECT_EQ(request.address, "http://example.com/a?b=1");
+  EXPECT_EQ(request.name, "Example Page");
+  EXPECT_EQ(request.folders, std::vector<std::string>{""});
+  EXPECT_EQ(a.readBack("Example Page"), "http://example.com/a?b=1");
+  EXPECT_EQ(a.dir.readFile("data/Favorites/Example Page.url"),
+            "[InternetShortcut]\r\nURL=http://example.com/a?b=1\r\n");
+  EXPECT_TRUE(a.messageBox.shown().empty());
+}
+
+TEST(FavoritesAdderTest, CancelWritesNothing) {
+  Adder a;
+  EXPECT_FALSE(a.adder.AddFavorite("http://example.com/", "Example"));
+  EXPECT_EQ(a.dialog.requests().size(), 1u);
+  EXPECT_TRUE(fs::is_empty(a.root()));
+}
+
+TEST(FavoritesAdderTest, NamesThatAreNoValidFileNamesAreMadeValid) {
+  EXPECT_EQ(InternetShortcut::SafeFileName("AC/DC: Live\tNow\n"), "AC-DC: Live Now");
+  EXPECT_EQ(InternetShortcut::SafeFileName("  .. "), "Untitled");
+  EXPECT_EQ(InternetShortcut::SafeFileName(""), "Untitled");
+  EXPECT_EQ(InternetShortcut::SafeFileName(".hidden"), ".hidden");
+  // Long titles are cut to leave room for ".url", never inside a character.
+  const std::string accented = std::string(250, 'a') + "\xC3\xA9\xC3\xA9";
+  EXPECT_EQ(InternetShortcut::SafeFileName(accented), std::string(250, 'a'));
+
+  Adder a;
+  // The page's title is proposed as a valid name; an untitled page is named by its address.
+  a.dialog.script(
+      {AddFavoriteChoice{"News/Today", ""}, AddFavoriteChoice{"../../escape", "../.."}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://news.example/", "News/Today"));
+  EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", ""));
+  EXPECT_EQ(a.dialog.requests()[0].name, "News-Today");
+  EXPECT_EQ(a.dialog.requests()[1].name, "http:--x.example-");
+  EXPECT_EQ(a.readBack("News-Today"), "http://news.example/");
+  // Neither the name nor the folder leads out of the Favorites folder.
+  EXPECT_EQ(a.readBack("..-..-escape", "Untitled/Untitled"), "http://x.example/");
+  EXPECT_FALSE(fs::exists(a.dir.path() / "escape.url"));
+}
+
+TEST(FavoritesAdderTest, AFavoriteIsReplacedOnlyWhenTheUserSaysSo) {
+  Adder a;
+  a.dir.writeFile("data/Favorites/Mine.url", "URL=http://old.example/\n");
+  // No: back to the dialog with the same name and folder, then another name.
+  a.messageBox.script({MsgBoxResult::No});
+  a.dialog.script({AddFavoriteChoice{"Mine", ""}, AddFavoriteChoice{"Mine too", ""}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://new.example/", "Mine"));
+  ASSERT_EQ(a.dialog.requests().size(), 2u);
+  EXPECT_EQ(a.dialog.requests()[1].name, "Mine");
+  EXPECT_EQ(a.messageBox.shown()[0].text,
+            "A favorite named \"Mine\" is already in this folder. Do you want to replace it?");
+  EXPECT_EQ(a.readBack("Mine"), "http://old.example/");
+  EXPECT_EQ(a.readBack("Mine too"), "http://new.example/");
+
+  // Yes: replaced.
+  a.messageBox.script({MsgBoxResult::Yes});
+  a.dialog.script({AddFavoriteChoice{"Mine", ""}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://newer.example/", "Mine"));
+  EXPECT_EQ(a.readBack("Mine"), "http://newer.example/");
+}
+
+TEST(FavoritesAdderTest, AFolderChosenOrCreatedInTheDialogReceivesTheShortcut) {
+  Adder a;
+  fs::create_directories(a.root() / "Work" / "Tools");
+  fs::create_directories(a.root() / "archive");
+  a.dialog.script(
+      {AddFavoriteChoice{"Docs", "Work/Tools"}, AddFavoriteChoice{"Daily", "News/Daily"}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://docs.example/", "Docs"));
+  EXPECT_EQ(a.dialog.requests()[0].folders,
+            (std::vector<std::string>{"", "archive", "Work", "Work/Tools"}));
+  EXPECT_EQ(a.readBack("Docs", "Work/Tools"), "http://docs.example/");
+  EXPECT_TRUE(a.adder.AddFavorite("http://daily.example/", "Daily"));
+  EXPECT_EQ(a.readBack("Daily", "News/Daily"), "http://daily.example/");
+}
+
+TEST(FavoritesAdderTest, AShortcutThatCannotBeWrittenIsReported) {
+  Adder a;
+  // A read-only favorite is refused even to root, after the user agreed to replace it.
+  const fs::path locked = a.dir.writeFile("data/Favorites/Locked.url", "URL=http://old/\n");
+  fs::permissions(locked, fs::perms::owner_read);
+  a.dialog.script({AddFavoriteChoice{"Locked", ""}});
+  EXPECT_FALSE(a.adder.AddFavorite("http://new/", "Locked"));
+  ASSERT_EQ(a.messageBox.shown().size(), 2u);
+  EXPECT_EQ(a.messageBox.shown()[1].text,
+            "The favorite could not be saved in " + (a.root() / "Locked.url").string() + ".");
+  EXPECT_EQ(a.messageBox.shown()[1].icon, MsgBoxIcon::Exclamation);
+  EXPECT_EQ(a.readBack("Locked"), "http://old/");
+
+  // No Favorites folder can be made where a file stands in its way.
+  TempDir dir;
+  dir.writeFile("Favorites", "a file");
+  FavoritesFolder blocked((dir.path() / "Favorites").string());
+  FakeMessageBox messageBox;
+  FavoritesAdder adder(blocked, a.dialog, messageBox);
+  EXPECT_FALSE(adder.AddFavorite("http://x/", "X"));
+  EXPECT_EQ(messageBox.texts(),
+            std::vector<std::string>{"The favorite could not be saved in the Favorites folder."});
+}
+
+}  // namespace
+}  // namespace corvane

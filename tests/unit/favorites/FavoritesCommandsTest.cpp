@@ -1,0 +1,251 @@
+#include "favorites/FavoritesCommands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FakeAddFavoriteDialog.h"
+#include "FakeMessageBox.h"
+#include "FakeMousePointer.h"
+#include "FakeOrganizeFavoritesDialog.h"
+#include "FakeTreeView.h"
+#include "FakeWindowMetrics.h"
+#include "PaneRig.h"
+#include "TempDir.h"
+#include "favorites/FavoritesMenu.h"
+
+namespace corvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr MsgBoxResult Yes = MsgBoxResult::Yes;
+constexpr MsgBoxResult No = MsgBoxResult::No;
+constexpr MsgBoxResult Cancel = MsgBoxResult::Cancel;
+
+// A tree view that fails to show anything.
+class BrokenTreeView : public FakeTreeView {
+ public:
+  void Show(const TreeNodes&) override { throw std::runtime_error("no tree"); }
+};
+
+struct Rig {
+  explicit Rig(ITreeView* view = nullptr)
+      : layout(metrics),
+        commands(menus, layout, top.controller, bottom.controller,
+                 {view ? *view : tree, pointer, addDialog, organizeDialog, favoritesFolder()},
+                 messageBox, [this] { ++layoutPasses; }),
+        menu(menus, commands, [this] { ++homePagesOpened; }) {
+    layout.InitLayout();
+    top.browser.setLocationURL("http://top.example/");
+    top.browser.setLocationName("Top Page");
+    bottom.browser.setLocationURL("http://bottom.example/");
+    bottom.browser.setLocationName("Bottom Page");
+  }
+  std::string favoritesFolder() const { return (dir.path() / "Favorites").string(); }
+  const TreeNode& link(const std::string& text) const {
+    for (const TreeNode* node : commands.tree().Item(1).Children) {
+      if (node->Text == text) return *node;
+    }
+    throw std::logic_error("no node " + text);
+  }
+  bool paneShown() const {
+    const LayoutModel& m = layout.model();
+    return m.FavoritesShown() && m.visible(ControlId::tvw) && m.visible(ControlId::picSplit) &&
+           m.visible(ControlId::frmFav);
+  }
+
+  TempDir dir;
+  PaneRig top{PaneId::Top};
+  PaneRig bottom{PaneId::Bottom};
+  FakeWindowMetrics metrics;
+  MenuBar menus;
+  Layout layout;
+  FakeTreeView tree;
+  FakeMousePointer pointer;
+  FakeAddFavoriteDialog addDialog;
+  FakeOrganizeFavoritesDialog organizeDialog;
+  FakeMessageBox messageBox;
+  int layoutPasses = 0;
+  int homePagesOpened = 0;
+  FavoritesCommands commands;
+  FavoritesMenu menu;
+};
+
+TEST(FavoritesCommandsTest, TheTreeIsBuiltOnTheFirstShowingOnlyAndKeptAcrossHideAndShow) {
+  Rig rig;
+  rig.dir.writeFile("Favorites/one.url", "URL=http://one.example/\n");
+  EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
+
+  rig.menus.Click(FavoritesMenu::kName, FavoritesMenu::kViewFavoritesIndex);
+  EXPECT_TRUE(rig.menus.Checked("mnuOptionsFav"));
+  EXPECT_TRUE(rig.paneShown());
+  EXPECT_EQ(rig.tree.shows(), 1);
+  EXPECT_EQ(rig.tree.shown(), &rig.commands.tree());
+  EXPECT_EQ(rig.commands.tree().Count(), 2);
+  EXPECT_EQ(rig.pointer.history(),
+            (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
+  EXPECT_EQ(rig.layoutPasses, 1);
+  // The tree leaves room for itself in the next pass.
+  rig.layout.Form_Resize();
+  EXPECT_GT(rig.layout.model().rect(ControlId::tvw).Width, 0);
+
+  rig.commands.cmdFavCloseX_Click();
+  EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
+  EXPECT_FALSE(rig.layout.model().visible(ControlId::tvw));
+  EXPECT_FALSE(rig.layout.model().visible(ControlId::frmFav));
+  EXPECT_FALSE(rig.layout.model().visible(ControlId::picSplit));
+  EXPECT_EQ(rig.layoutPasses, 2);
+
+  // Favorites added meanwhile show in the next run only.
+  rig.dir.writeFile("Favorites/two.url", "URL=http://two.example/\n");
+  rig.commands.mnuOptionsFav_Click();
+  EXPECT_TRUE(rig.paneShown());
+  EXPECT_EQ(rig.tree.shows(), 1);
+  EXPECT_EQ(rig.commands.tree().Count(), 2);
+  EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
+}
+
+TEST(FavoritesCommandsTest, AMissingFavoritesFolderIsCreatedAndShownEmpty) {
+  Rig rig;
+  rig.commands.mnuOptionsFav_Click();
+  EXPECT_TRUE(std::filesystem::is_directory(rig.favoritesFolder()));
+  EXPECT_EQ(rig.commands.tree().Count(), 1);
+  EXPECT_EQ(rig.commands.tree().Item(1).Text, rig.favoritesFolder());
+  EXPECT_TRUE(rig.messageBox.shown().empty());
+}
+
+TEST(FavoritesCommandsTest, AFailedBuildStillRestoresThePointerAndLaysTheWindowOut) {
+  BrokenTreeView broken;
+  Rig rig(&broken);
+  rig.commands.mnuOptionsFav_Click();
+  EXPECT_TRUE(rig.menus.Checked("mnuOptionsFav"));
+  // The failure skipped showing the pane; the pointer and the layout pass still ran.
+  EXPECT_FALSE(rig.layout.model().visible(ControlId::tvw));
+  EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
+  EXPECT_EQ(rig.layoutPasses, 1);
+}
+
+TEST(FavoritesCommandsTest, ALinkOpensInThePaneTheUserChooses) {
+  struct Case {
+    std::deque<MsgBoxResult> answers;
+    Strings questions;
+    Strings topNavigations;
+    Strings bottomNavigations;
+  };
+  const std::string top = "Do you want the Top Browser to open this?";
+  const std::string bottom = "Do you want the Bottom Browser to open this?";
+  const std::string address = "http://one.example/";
+  const Case cases[] = {
+      {{Yes}, {top}, {address}, {}},     {{No, Yes}, {top, bottom}, {}, {address}},
+      {{No, No}, {top, bottom}, {}, {}}, {{No, Cancel}, {top, bottom}, {}, {}},
+      {{Cancel}, {top}, {}, {}},
+  };
+  for (const Case& c : cases) {
+    Rig rig;
+    rig.dir.writeFile("Favorites/one.url", "URL=http://one.example/\n");
+    rig.commands.mnuOptionsFav_Click();
+    rig.messageBox.script(c.answers);
+    rig.commands.tvw_NodeClick(rig.link("one"));
+    EXPECT_EQ(rig.messageBox.texts(), c.questions);
+    for (const FakeMessageBox::Shown& box : rig.messageBox.shown()) {
+      EXPECT_EQ(box.buttons, MsgBoxButtons::YesNoCancel);
+      EXPECT_EQ(box.icon, MsgBoxIcon::None);
+      EXPECT_EQ(box.title, "Corvane");
+    }
+    EXPECT_EQ(rig.top.browser.navigations(), c.topNavigations);
+    EXPECT_EQ(rig.bottom.browser.navigations(), c.bottomNavigations);
+    for (PaneRig* pane : {&rig.top, &rig.bottom}) {
+      const bool opened = !pane->browser.navigations().empty();
+      EXPECT_EQ(pane->box.Text(), opened ? address : "");
+      EXPECT_EQ(pane->timer.Enabled(), opened);
+      EXPECT_EQ(pane->label.history(), opened ? Strings{"Going to " + address} : Strings{});
+    }
+  }
+}
+
+TEST(FavoritesCommandsTest, FoldersEmptyFoldersAndShortcutsWithoutAddressAskNothing) {
+  Rig rig;
+  rig.dir.writeFile("Favorites/Work/in.url", "URL=http://in.example/\n");
+  rig.dir.writeFile("Favorites/broken.url", "[InternetShortcut]\n");
+  std::filesystem::create_directories(rig.dir.path() / "Favorites" / "Empty");
+  rig.commands.mnuOptionsFav_Click();
+  for (const char* name : {"Work", "broken", "Empty"}) rig.commands.tvw_NodeClick(rig.link(name));
+  rig.commands.tvw_NodeClick(rig.commands.tree().Item(1));
+  EXPECT_TRUE(rig.messageBox.shown().empty());
+  EXPECT_TRUE(rig.top.browser.navigations().empty());
+}
+
+TEST(FavoritesCommandsTest, AddAsksPaneByPaneAndCancelEndsTheQuestions) {
+  const std::string topQuestion = "Do you want to add Top Browser to Favorites?";
+  const std::string bottomQuestion = "Do you want to add Bottom Browser to Favorites?";
+  {
+    Rig rig;
+    rig.messageBox.script({Cancel});
+    rig.commands.cmdAddFav_Click();
+    EXPECT_EQ(rig.messageBox.texts(), Strings{topQuestion});
+    EXPECT_TRUE(rig.addDialog.requests().empty());
+  }
+  {
+    Rig rig;
+    rig.messageBox.script({No, Yes});
+    rig.commands.cmdAddFav_Click();
+    EXPECT_EQ(rig.messageBox.texts(), (Strings{topQuestion, bottomQuestion}));
+    ASSERT_EQ(rig.addDialog.requests().size(), 1u);
+    EXPECT_EQ(rig.addDialog.requests()[0].address, "http://bottom.example/");
+    EXPECT_EQ(rig.addDialog.requests()[0].name, "Bottom Page");
+  }
+  {
+    Rig rig;
+    rig.messageBox.script({Yes, Cancel});
+    rig.addDialog.script({AddFavoriteChoice{"Top Page", ""}});
+    rig.commands.cmdAddFav_Click();
+    EXPECT_EQ(rig.messageBox.texts(), (Strings{topQuestion, bottomQuestion}));
+    ASSERT_EQ(rig.addDialog.requests().size(), 1u);
+    EXPECT_EQ(rig.addDialog.requests()[0].address, "http://top.example/");
+    EXPECT_EQ(rig.dir.readFile("Favorites/Top Page.url"),
+              "[InternetShortcut]\r\nURL=http://top.example/\r\n");
+  }
+}
+
+TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
+  Rig rig;
+  rig.menus.Click(FavoritesMenu::kName, 1);
+  rig.menus.Click(FavoritesMenu::kName, 2);
+  ASSERT_EQ(rig.addDialog.requests().size(), 2u);
+  EXPECT_EQ(rig.addDialog.requests()[0].address, "http://top.example/");
+  EXPECT_EQ(rig.addDialog.requests()[1].address, "http://bottom.example/");
+  EXPECT_TRUE(rig.messageBox.shown().empty());
+
+  rig.menus.Click(FavoritesMenu::kName, 0);
+  rig.commands.cmdOrganizeFav_Click();
+  EXPECT_EQ(rig.organizeDialog.folders(), (Strings{rig.favoritesFolder(), rig.favoritesFolder()}));
+
+  rig.menus.Click(FavoritesMenu::kName, 4);
+  EXPECT_EQ(rig.homePagesOpened, 1);
+  for (int index : {3, 5, -2}) rig.menu.mnuOptionsAddFav_Click(index);
+  EXPECT_EQ(rig.homePagesOpened, 1);
+  EXPECT_EQ(rig.addDialog.requests().size(), 2u);
+  EXPECT_EQ(rig.organizeDialog.folders().size(), 2u);
+  EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
+
+  // "View Favorites" takes Ctrl and a function key, the two Add items a function key with
+  // another modifier; Organize and the home pages have none; no two are alike.
+  std::map<std::string, std::string> keys;
+  for (const MenuItem& item : rig.menus.menus().at(0).items) keys[item.caption] = item.shortcut;
+  EXPECT_EQ(keys["View Favorites"].rfind("Ctrl+F", 0), 0u);
+  const std::string top = keys["Add To Favorites From Top Browser"];
+  const std::string bottom = keys["Add To Favorites From Bottom Browser"];
+  for (const std::string& key : {top, bottom}) {
+    EXPECT_NE(key.find("+F"), std::string::npos) << key;
+  }
+  EXPECT_NE(top, bottom);
+  EXPECT_EQ(keys["Organize Favorites"], "");
+  EXPECT_EQ(keys["Enter Offline/Online Home Pages"], "");
+}
+
+}  // namespace
+}  // namespace corvane

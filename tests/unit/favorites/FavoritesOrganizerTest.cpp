@@ -1,0 +1,139 @@
+#include "favorites/FavoritesOrganizer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "FakeTrash.h"
+#include "TempDir.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Status = OrganizeResult::Status;
+
+struct Organize {
+  Organize() {
+    dir.writeFile("Favorites/News.url", "URL=http://news.example/\n");
+    dir.writeFile("Favorites/Work/Docs.url", "URL=http://docs.example/\n");
+    dir.writeFile("Favorites/Work/old.URL.bak", "URL=http://old.example/\n");
+    dir.writeFile("Favorites/desktop.ini", "[.ShellClassInfo]\n");
+    dir.writeFile("Outside/keep.url", "URL=http://keep.example/\n");
+  }
+  fs::path root() const { return dir.path() / "Favorites"; }
+
+  TempDir dir;
+  FakeTrash trash;
+  FavoritesOrganizer organizer{dir.path() / "Favorites", trash};
+};
+
+std::string names(const FavoriteEntry& folder) {
+  std::string s;
+  for (const FavoriteEntry& e : folder.children) {
+    s += (s.empty() ? "" : " ") + e.name;
+    if (e.folder) s += " {" + names(e) + "}";
+  }
+  return s;
+}
+
+TEST(FavoritesOrganizerTest, ListsFoldersAndShortcutsAsTheTreeShowsThem) {
+  Organize o;
+  const FavoriteEntry tree = o.organizer.Tree();
+  EXPECT_EQ(tree.name, "Favorites");
+  EXPECT_EQ(names(tree), "News Work {Docs old}");
+  EXPECT_EQ(tree.children[1].children[1].path, o.root() / "Work" / "old.URL.bak");
+  EXPECT_EQ(o.organizer.Folders(), (std::vector<std::string>{"", "Work"}));
+}
+
+TEST(FavoritesOrganizerTest, RenameKeepsTheShortcutEndingAndTakesNoTakenName) {
+  Organize o;
+  OrganizeResult r = o.organizer.Rename(o.root() / "News.url", "Daily: News/Sports");
+  ASSERT_TRUE(r.ok()) << r.message;
+  EXPECT_EQ(r.path, o.root() / "Daily: News-Sports.url");
+  EXPECT_EQ(o.dir.readFile("Favorites/Daily: News-Sports.url"), "URL=http://news.example/\n");
+  // Typed with its ending, the ending is not doubled; an odd ending stays as it was.
+  EXPECT_TRUE(o.organizer.Rename(r.path, "Headlines.url").ok());
+  EXPECT_TRUE(fs::exists(o.root() / "Headlines.url"));
+  EXPECT_TRUE(o.organizer.Rename(o.root() / "Work" / "old.URL.bak", "older").ok());
+  EXPECT_TRUE(fs::exists(o.root() / "Work" / "older.URL.bak"));
+  EXPECT_TRUE(o.organizer.Rename(o.root() / "Work", "Job").ok());
+  EXPECT_TRUE(fs::exists(o.root() / "Job" / "Docs.url"));
+
+  o.dir.writeFile("Favorites/Other.url", "URL=http://other/\n");
+  r = o.organizer.Rename(o.root() / "Other.url", "Headlines");
+  EXPECT_EQ(r.status, Status::Refused);
+  EXPECT_EQ(r.message, "\"Headlines.url\" is already in this folder.");
+  EXPECT_EQ(o.dir.readFile("Favorites/Headlines.url"), "URL=http://news.example/\n");
+}
+
+TEST(FavoritesOrganizerTest, DeleteGoesToTheTrashOrForGoodOnlyWhenAsked) {
+  Organize o;
+  EXPECT_TRUE(o.organizer.Delete(o.root() / "Work", false).ok());
+  EXPECT_EQ(o.trash.trashed(), std::vector<std::string>{(o.root() / "Work").string()});
+  EXPECT_FALSE(fs::exists(o.root() / "Work"));
+
+  o.trash.setAvailable(false);
+  OrganizeResult r = o.organizer.Delete(o.root() / "News.url", false);
+  EXPECT_EQ(r.status, Status::NoTrash);
+  EXPECT_EQ(r.message, "\"News.url\" could not be moved to the trash.");
+  EXPECT_TRUE(fs::exists(o.root() / "News.url"));
+  EXPECT_TRUE(o.organizer.Delete(o.root() / "News.url", true).ok());
+  EXPECT_FALSE(fs::exists(o.root() / "News.url"));
+}
+
+TEST(FavoritesOrganizerTest, NothingOutsideTheFavoritesFolderIsDeletedOrMoved) {
+  Organize o;
+  fs::create_directory_symlink(o.dir.path() / "Outside", o.root() / "LinkOut");
+  const fs::path outside = o.dir.path() / "Outside" / "keep.url";
+  for (const fs::path& item :
+       {outside, o.root() / ".." / "Outside" / "keep.url", o.root() / "LinkOut" / "keep.url",
+        o.root(), o.root() / ".", o.root() / "..", o.dir.path() / "Favorites/"}) {
+    for (bool permanently : {false, true}) {
+      EXPECT_EQ(o.organizer.Delete(item, permanently).status, Status::Refused) << item;
+    }
+    EXPECT_EQ(o.organizer.Rename(item, "x").status, Status::Refused) << item;
+    EXPECT_EQ(o.organizer.Move(item, o.root() / "Work").status, Status::Refused) << item;
+  }
+  EXPECT_TRUE(fs::exists(outside));
+  EXPECT_TRUE(o.trash.trashed().empty());
+  // Neither into a folder outside, nor through a link that leads out.
+  EXPECT_EQ(o.organizer.Move(o.root() / "News.url", o.dir.path() / "Outside").status,
+            Status::Refused);
+  EXPECT_EQ(o.organizer.Move(o.root() / "News.url", o.root() / "LinkOut").status, Status::Refused);
+  EXPECT_EQ(o.organizer.NewFolder(o.root() / "LinkOut", "x").status, Status::Refused);
+  EXPECT_TRUE(fs::exists(o.root() / "News.url"));
+
+  // Deleting the link itself takes the link, never what it points to.
+  EXPECT_TRUE(o.organizer.Delete(o.root() / "LinkOut", true).ok());
+  EXPECT_FALSE(fs::exists(fs::symlink_status(o.root() / "LinkOut")));
+  EXPECT_TRUE(fs::exists(outside));
+}
+
+TEST(FavoritesOrganizerTest, NewFoldersAndMovesStayInsideAndReplaceNothing) {
+  Organize o;
+  OrganizeResult r = o.organizer.NewFolder(o.root() / "Work", "Reading/List");
+  ASSERT_TRUE(r.ok()) << r.message;
+  EXPECT_EQ(r.path, o.root() / "Work" / "Reading-List");
+  EXPECT_EQ(o.organizer.NewFolder(o.root() / "Work", "Reading-List").status, Status::Refused);
+
+  r = o.organizer.Move(o.root() / "News.url", r.path);
+  ASSERT_TRUE(r.ok()) << r.message;
+  EXPECT_EQ(o.dir.readFile("Favorites/Work/Reading-List/News.url"), "URL=http://news.example/\n");
+
+  EXPECT_EQ(o.organizer.Move(o.root() / "Work", o.root() / "Work" / "Reading-List").status,
+            Status::Refused);
+  EXPECT_EQ(o.organizer.Move(o.root() / "Work", o.root() / "Work").status, Status::Refused);
+  o.dir.writeFile("Favorites/Docs.url", "URL=http://other-docs/\n");
+  EXPECT_EQ(o.organizer.Move(o.root() / "Docs.url", o.root() / "Work").status, Status::Refused);
+  EXPECT_EQ(o.dir.readFile("Favorites/Work/Docs.url"), "URL=http://docs.example/\n");
+  // Back to the top folder.
+  EXPECT_TRUE(
+      o.organizer.Move(o.root() / "Work" / "Docs.url", o.root() / "Work" / "Reading-List").ok());
+  EXPECT_TRUE(o.organizer.Move(o.root() / "Work" / "Reading-List", o.root()).ok());
+  EXPECT_EQ(names(o.organizer.Tree()), "Docs Reading-List {Docs News} Work {old}");
+}
+
+}  // namespace
+}  // namespace corvane
