@@ -55,7 +55,8 @@ FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& pan
                          QStringLiteral("go-up"), tr("Previous match (Shift+Enter)"));
   next_ = makeButton(this, QStringLiteral("findNext") + suffix, tr("Next"),
                      QStringLiteral("go-down"), tr("Next match (Enter)"));
-  matchCase_ = new QCheckBox(tr("Match &case"), this);
+  // Alt+M: Alt+C opens the Chat menu.
+  matchCase_ = new QCheckBox(tr("&Match case"), this);
   matchCase_->setObjectName(QStringLiteral("findMatchCase") + suffix);
   matchCase_->setAccessibleName(tr("Match case"));
   result_ = new QLabel(this);
