@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QStyle>
 #include <QToolButton>
 #include <QWebEngineFindTextResult>
 #include <QWebEnginePage>
@@ -152,7 +153,9 @@ void FindBar::place() {
   const QSize size = sizeHint().boundedTo(view_->size());
   resize(size);
   const QRect page = view_->geometry();
-  move(page.right() + 1 - size.width() - kMargin, page.top() + kMargin);
+  // Clear of the page's own scroll bar, where the engine marks the matches.
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  move(page.right() + 1 - size.width() - scrollBar - kMargin, page.top() + kMargin);
 }
 
 void FindBar::keyPressEvent(QKeyEvent* event) {
