@@ -19,6 +19,8 @@ class IMainWindowView {
   virtual void ShowLayout(const Layout& layout) = 0;
   // Shows the menus' check marks.
   virtual void ShowMenus(const MenuBar& menus) = 0;
+  // Closes the window the way its close box does, which unloads it.
+  virtual void Close() = 0;
 };
 
 }  // namespace corvane

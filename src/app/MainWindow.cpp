@@ -21,6 +21,15 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       bottom_(std::make_unique<PaneController>(*bottomPane_)),
       layout_(metrics),
       browsersMenu_(layout_, menus_),
+      topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
+                   [this] { mnuOptionsFav_Click(); }),
+      bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
+                      [this] { mnuOptionsFav_Click(); }),
+      fileMenu_(menus_, topCommands_, bottomCommands_, [this] { view_.Close(); }),
+      viewMenu_(menus_, *topPane_, *bottomPane_),
+      editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
+      navigationMenu_(menus_, topCommands_, bottomCommands_),
+      chatMenu_(menus_, topCommands_, bottomCommands_),
       favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
                  [this] { Form_Resize(); }),
       favoritesMenu_(menus_, favorites_, [this] { OpenHomePagesDialog(); }),
@@ -72,6 +81,10 @@ void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_
 
 void MainWindow::cboAddress_KeyPress(PaneId id, int16_t keyAscii) {
   pane(id).navigation().cboAddress_KeyPress(keyAscii);
+}
+
+void MainWindow::tbToolBar_ButtonClick(PaneId id, const std::string& key) {
+  commands(id).ButtonClick(key);
 }
 
 void MainWindow::mnuOptionsFav_Click() { favorites_.mnuOptionsFav_Click(); }

@@ -16,15 +16,22 @@
 #include "favorites/FavoritesPlatform.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
+#include "menus/ChatMenu.h"
+#include "menus/EditMenu.h"
+#include "menus/FileMenu.h"
 #include "menus/HelpMenu.h"
 #include "menus/MenuBar.h"
+#include "menus/NavigationMenu.h"
 #include "menus/ToolsMenu.h"
+#include "menus/ViewMenu.h"
 #include "panes/Pane.h"
+#include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"
 #include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"
 #include "platform/ISecondaryWindows.h"
+#include "platform/ISendKeys.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IShellFolders.h"
 #include "platform/IWindowMetrics.h"
@@ -45,6 +52,7 @@ struct PaneControls {
 struct MainWindowPlatform {
   IMessageBox& messageBox;
   IFileDialog& fileDialog;
+  ISendKeys& sendKeys;
   ISettingsStore& settingsStore;
   // The folder of the program and its shipped files, without a trailing separator.
   std::string programFolder;
@@ -92,6 +100,8 @@ class MainWindow : private IMainWindowLoadSteps {
   void cboAddress_Click(PaneId pane) override;
   void cboAddress_KeyPress(PaneId pane, int16_t keyAscii);
 
+  // A toolbar button of the pane, by its key.
+  void tbToolBar_ButtonClick(PaneId pane, const std::string& key);
   // The favorites pane: "View Favorites", its "X", "Add" and "Organize" buttons, and the tree.
   void mnuOptionsFav_Click();
   void cmdFavCloseX_Click();
@@ -102,6 +112,7 @@ class MainWindow : private IMainWindowLoadSteps {
   void OpenHomePagesDialog();
 
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
+  PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
   const Layout& layout() const { return layout_; }
   const MenuBar& menus() const { return menus_; }
   const FavoritesCommands& favorites() const { return favorites_; }
@@ -142,6 +153,13 @@ class MainWindow : private IMainWindowLoadSteps {
   bool laidOut_ = false;
   MenuBar menus_;
   BrowsersMenu browsersMenu_;
+  PaneCommands topCommands_;
+  PaneCommands bottomCommands_;
+  FileMenu fileMenu_;
+  ViewMenu viewMenu_;
+  EditMenu editMenu_;
+  NavigationMenu navigationMenu_;
+  ChatMenu chatMenu_;
   FavoritesCommands favorites_;
   FavoritesMenu favoritesMenu_;
   HomePagesDialog homePagesDialog_;

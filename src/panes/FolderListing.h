@@ -11,13 +11,10 @@ namespace corvane {
 //
 // Hidden files (name starting with ".") and anything that is not a regular file (folders, sockets,
 // devices, broken links) are left out. Names are sorted by byte order of their UTF-8 form, which is
-// stable and locale-free. The count and the index are 16-bit in the user's eyes, so at most 32767
-// names (the first ones in sort order) are kept. Nothing here throws: a folder that cannot be read
-// gives an empty listing.
+// stable and locale-free. Every file is kept, however many the folder holds: photo folders pass
+// 32,767 files. Nothing here throws: a folder that cannot be read gives an empty listing.
 class FolderListing {
  public:
-  static constexpr int kMaxEntries = 32767;
-
   // The folder, without a trailing separator ("/" itself stays "/").
   std::string Path() const { return path_; }
   // Fills the listing anew from the folder, with no current entry.

@@ -29,6 +29,12 @@ void PaneController::CommandStateChange(int32_t command, bool enable) {
 
 void PaneController::NavigateComplete2() { navigation_.NavigateComplete2(); }
 
-void PaneController::DownloadComplete() { navigation_.DownloadComplete(); }
+void PaneController::DownloadComplete() {
+  const bool folderView = pane_.LocalFile;
+  navigation_.DownloadComplete();
+  // Left as the folder steps set them, Back and Forward would not show the history that a plain
+  // web page has just brought back into use.
+  if (folderView && !pane_.LocalFile) toolbar_.FolderViewEnded();
+}
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Guarded.h"
+#include "panes/AsciiUpper.h"
 
 namespace corvane {
 
@@ -14,15 +15,6 @@ const char kPageTitle[] = "Page Title: ";
 const char kWorking[] = "Browser Status: Working...";
 const char kDone[] = "Done";
 const char kPlainWebScheme[] = "HTTP://";
-
-// Upper case of the ASCII letters only, whatever the locale: the scheme test needs no more, and
-// the bytes of UTF-8 sequences stay untouched.
-std::string asciiUpper(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
 
 std::string folderViewMessage(int count) {
   return "View folder contents (" + std::to_string(count) +

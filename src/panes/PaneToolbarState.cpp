@@ -11,6 +11,9 @@ void PaneToolbarState::DisableBackForward() {
 }
 
 void PaneToolbarState::CommandStateChange(int32_t command, bool enable) {
+  // The control reports changes only; a change during folder view is needed when it ends.
+  if (command == CSC_NAVIGATEFORWARD) historyForward_ = enable;
+  if (command == CSC_NAVIGATEBACK) historyBack_ = enable;
   if (pane_.LocalFile) return;
   guarded([&] {
     if (command == CSC_NAVIGATEFORWARD) {
@@ -19,6 +22,11 @@ void PaneToolbarState::CommandStateChange(int32_t command, bool enable) {
       pane_.tbToolBar.SetButtonEnabled(kBack, enable);
     }
   });
+}
+
+void PaneToolbarState::FolderViewEnded() {
+  guarded([&] { pane_.tbToolBar.SetButtonEnabled(kBack, historyBack_); });
+  guarded([&] { pane_.tbToolBar.SetButtonEnabled(kForward, historyForward_); });
 }
 
 }  // namespace corvane

@@ -8,7 +8,8 @@ namespace corvane {
 
 // The enabled state of a pane's Back (button 1) and Forward (button 2) buttons. They start
 // disabled; then the control's history decides, except in folder view, where the folder steps
-// own them.
+// own them. What the history said meanwhile is kept, so that the buttons show it again as soon
+// as folder view ends.
 class PaneToolbarState {
  public:
   static constexpr int kBack = 1;
@@ -21,9 +22,13 @@ class PaneToolbarState {
   // The control's history changed: command 1 is Forward, command 2 Back; others are ignored,
   // and so is everything while folder view is on.
   void CommandStateChange(int32_t command, bool enable);
+  // Folder view has ended: the buttons show what the control's history allows.
+  void FolderViewEnded();
 
  private:
   Pane& pane_;
+  bool historyBack_ = false;
+  bool historyForward_ = false;
 };
 
 }  // namespace corvane

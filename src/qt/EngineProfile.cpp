@@ -50,6 +50,8 @@ void EngineProfile::endWarmUp() {
 }
 
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {
+  // A page saved through Save As arrives here already under way, its file chosen.
+  if (download->state() != QWebEngineDownloadRequest::DownloadRequested) return;
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
   const QString path = QFileDialog::getSaveFileName(
       nullptr, tr("Save Download"), QDir(folder).filePath(download->downloadFileName()));

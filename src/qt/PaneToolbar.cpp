@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QStyle>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -14,20 +13,22 @@ namespace {
 struct ToolbarButton {
   const char* key;
   const char* tooltip;
+  // The desktop theme's icon, if it has one.
   const char* themeIcon;
-  QStyle::StandardPixmap fallback;
+  // Corvane's own, so that a bare system shows icons too.
+  const char* ownIcon;
 };
 
 const ToolbarButton kButtons[] = {
-    {"Back", "Back", "go-previous", QStyle::SP_ArrowBack},
-    {"Forward", "Forward", "go-next", QStyle::SP_ArrowForward},
-    {"Stop", "Stop", "process-stop", QStyle::SP_BrowserStop},
-    {"Refresh", "Refresh", "view-refresh", QStyle::SP_BrowserReload},
-    {"Home", "Online Home", "go-home", QStyle::SP_DirHomeIcon},
-    {"Fav", "Favorites", "bookmarks", QStyle::SP_DirIcon},
+    {"Back", "Back", "go-previous", ":/icons/go-previous.svg"},
+    {"Forward", "Forward", "go-next", ":/icons/go-next.svg"},
+    {"Stop", "Stop", "process-stop", ":/icons/process-stop.svg"},
+    {"Refresh", "Refresh", "view-refresh", ":/icons/view-refresh.svg"},
+    {"Home", "Online Home", "go-home", ":/icons/go-home.svg"},
+    {"Fav", "Favorites", "user-bookmarks", ":/icons/bookmarks.svg"},
     {"Search", "Corvane Streaming News and Search", "system-search",
-     QStyle::SP_FileDialogContentsView},
-    {"Chat", "Corvane  Chat", "mail-message-new", QStyle::SP_MessageBoxInformation},
+     ":/icons/system-search.svg"},
+    {"Chat", "Corvane  Chat", "internet-group-chat", ":/icons/internet-chat.svg"},
 };
 
 constexpr int kIconSize = 16;
@@ -44,8 +45,8 @@ PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleNam
   row->setSpacing(1);
   for (const ToolbarButton& b : kButtons) {
     const QString key = QString::fromLatin1(b.key);
-    QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon));
-    if (icon.isNull()) icon = style()->standardIcon(b.fallback);
+    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon),
+                                        QIcon(QString::fromLatin1(b.ownIcon)));
     auto* tool = new QToolButton(this);
     tool->setObjectName(objectName + QLatin1Char('_') + key);
     tool->setIcon(icon);

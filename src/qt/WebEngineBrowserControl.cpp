@@ -2,11 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 #include <QWebEngineLoadingInfo>
@@ -20,6 +15,7 @@
 #include "browser/CannotOpenPage.h"
 #include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
+#include "qt/PageCommands.h"
 
 namespace corvane {
 
@@ -33,7 +29,10 @@ const QStringList kOpenedSchemes = {QStringLiteral("http"), QStringLiteral("http
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
                                                  const QString& workingFolder)
-    : QObject(view), view_(view), workingFolder_(workingFolder) {
+    : QObject(view),
+      view_(view),
+      workingFolder_(workingFolder),
+      pageCommands_(new PageCommands(view)) {
   auto* page = new BrowserPage(profile, view_);
   view_->setPage(page);
   connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserControl::onLoadingChanged);
@@ -127,13 +126,13 @@ void WebEngineBrowserControl::Refresh() {
 void WebEngineBrowserControl::ExecWB(int32_t command, int32_t option) {
   switch (command) {
     case OLECMDID_SAVEAS:
-      saveAs();
+      pageCommands_->saveAs();
       break;
     case OLECMDID_PRINT:
-      print(option == OLECMDEXECOPT_PROMPTUSER);
+      pageCommands_->print(option == OLECMDEXECOPT_PROMPTUSER);
       break;
     case OLECMDID_PAGESETUP:
-      pageSetup();
+      pageCommands_->pageSetup();
       break;
     case OLECMDID_CUT:
       view_->triggerPageAction(QWebEnginePage::Cut);
@@ -186,33 +185,6 @@ std::string WebEngineBrowserControl::pageTitle(const QString& title) const {
     return {};
   }
   return title.toStdString();
-}
-
-void WebEngineBrowserControl::saveAs() {
-  QString name = view_->title().isEmpty() ? QStringLiteral("page") : view_->title();
-  name.replace(QLatin1Char('/'), QLatin1Char('_'));
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString path = QFileDialog::getSaveFileName(
-      view_, tr("Save Page As"), QDir(folder).filePath(name + QStringLiteral(".html")),
-      tr("Web page, complete (*.html *.htm);;All Files (*)"));
-  if (path.isEmpty()) return;
-  view_->page()->save(path, QWebEngineDownloadRequest::CompleteHtmlSaveFormat);
-}
-
-void WebEngineBrowserControl::print(bool prompt) {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  if (prompt) {
-    QPrintDialog dialog(printer_.get(), view_);
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
-  view_->print(printer_.get());
-}
-
-void WebEngineBrowserControl::pageSetup() {
-  // The pane keeps its printer, so the page setup chosen here applies to its next print.
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPageSetupDialog dialog(printer_.get(), view_);
-  dialog.exec();
 }
 
 }  // namespace corvane

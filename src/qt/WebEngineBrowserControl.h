@@ -11,7 +11,6 @@
 #include "browser/BrowserEventSequencer.h"
 #include "platform/IBrowserControl.h"
 
-class QPrinter;
 class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -19,6 +18,7 @@ class QWebEngineView;
 namespace corvane {
 
 class IBrowserEvents;
+class PageCommands;
 
 // IBrowserControl over one QWebEngineView. It only translates: the engine's signals become
 // plain calls on a BrowserEventSequencer, which raises the control's events in the order the
@@ -64,9 +64,6 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   void onLoadingChanged(const QWebEngineLoadingInfo& info);
   void onUrlChanged(const QUrl& url);
   void onTitleChanged(const QString& title);
-  void saveAs();
-  void print(bool prompt);
-  void pageSetup();
 
   QWebEngineView* view_;
   QString workingFolder_;
@@ -74,7 +71,7 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
   // and Forward can return to them.
   QHash<QString, QString> cannotOpen_;
-  std::unique_ptr<QPrinter> printer_;
+  PageCommands* pageCommands_;
 };
 
 }  // namespace corvane

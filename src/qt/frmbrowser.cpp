@@ -12,6 +12,7 @@
 #include <QWebEngineView>
 
 #include "app/Guarded.h"
+#include "qt/FindBar.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
@@ -23,6 +24,7 @@
 #include "qt/QtMessageBox.h"
 #include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
+#include "qt/QtSendKeys.h"
 #include "qt/QtShellFolders.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
@@ -64,6 +66,9 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                             *progress2_,  *timTimer2_, *c_.tbToolBar2};
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
+  sendKeys_ = new QtSendKeys(this);
+  // Ctrl+F sent to the top browser opens its find bar.
+  sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
   const std::string appName = executableName().toStdString();
@@ -83,6 +88,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   homePages_ = std::make_unique<QtHomePagesWindow>();
   const MainWindowPlatform platform{*messageBox_,
                                     *fileDialog_,
+                                    *sendKeys_,
                                     *settingsStore_,
                                     folders_.program.toStdString(),
                                     *secondaryWindows_,
@@ -136,6 +142,7 @@ void frmbrowser::createControls(QWebEngineProfile* profile) {
   timTimer2_->setObjectName(QStringLiteral("timTimer2"));
   brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, profile, folders_.program);
   brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, profile, folders_.program);
+  findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
 }
 
 void frmbrowser::connectControls() {
@@ -143,6 +150,13 @@ void frmbrowser::connectControls() {
     QtAddressBox* box = id == PaneId::Top ? address1_ : address2_;
     box->setOnClick([this, id] { core_->cboAddress_Click(id); });
     box->setOnKeyPress([this, id](int16_t key) { core_->cboAddress_KeyPress(id, key); });
+  }
+
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    PaneToolbar* toolbar = id == PaneId::Top ? c_.tbToolBar1 : c_.tbToolBar2;
+    connect(toolbar, &PaneToolbar::buttonClick, this, [this, id](const QString& key) {
+      run([&] { core_->tbToolBar_ButtonClick(id, key.toStdString()); });
+    });
   }
 
   connectOption(c_.OptionBoth, &MainWindow::OptionBoth_Click);
@@ -205,6 +219,8 @@ void frmbrowser::Show() { show(); }
 void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout); }
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
+
+void frmbrowser::Close() { close(); }
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   guarded([this] { core_->Form_Unload(); });

@@ -16,6 +16,7 @@ class QWebEngineProfile;
 
 namespace corvane {
 
+class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
@@ -25,6 +26,7 @@ class QtHomePagesWindow;
 class QtMessageBox;
 class QtSettingsStore;
 class QtProgressBar;
+class QtSendKeys;
 class QtShellFolders;
 class SecondaryWindows;
 class QtTimer;
@@ -58,6 +60,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void Show() override;
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
+  void Close() override;
 
   void createControls(QWebEngineProfile* profile);
   void connectControls();
@@ -80,6 +83,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtWindowMetrics> metrics_;
   std::unique_ptr<QtMessageBox> messageBox_;
   std::unique_ptr<QtFileDialog> fileDialog_;
+  QtSendKeys* sendKeys_ = nullptr;
+  FindBar* findBar1_ = nullptr;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.

@@ -33,8 +33,10 @@ void makeRemovable(const fs::path& folder) {
 
 }  // namespace
 
-TempDir::TempDir() {
-  std::string pattern = (fs::temp_directory_path() / "corvane-test-XXXXXX").string();
+TempDir::TempDir() : TempDir(fs::temp_directory_path()) {}
+
+TempDir::TempDir(const fs::path& base) {
+  std::string pattern = (base / "corvane-test-XXXXXX").string();
   std::vector<char> buffer(pattern.begin(), pattern.end());
   buffer.push_back('\0');
   if (::mkdtemp(buffer.data()) == nullptr) {

@@ -9,6 +9,8 @@ namespace corvane {
 class TempDir {
  public:
   TempDir();
+  // A fresh folder under base instead, e.g. a memory file system for tests that make many files.
+  explicit TempDir(const std::filesystem::path& base);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;

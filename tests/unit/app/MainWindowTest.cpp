@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "FakeMousePointer.h"
 #include "FakeOrganizeFavoritesDialog.h"
 #include "FakeProgressBar.h"
+#include "FakeSendKeys.h"
 #include "FakeSecondaryWindows.h"
 #include "FakeSettingsStore.h"
 #include "FakeShellFolders.h"
@@ -43,6 +45,7 @@ class RecordingView : public IMainWindowView {
     shownMode = layout.viewMode();
   }
   void ShowMenus(const MenuBar&) override { calls.push_back("ShowMenus"); }
+  void Close() override { calls.push_back("Close"); }
 };
 
 struct Controls {
@@ -61,6 +64,7 @@ struct Rig {
         window(view, top.controls(), bottom.controls(), metrics,
                {messageBox,
                 fileDialog,
+                sendKeys,
                 store,
                 "/opt/cv",
                 windows,
@@ -76,6 +80,7 @@ struct Rig {
   FakeWindowMetrics metrics;
   FakeMessageBox messageBox;
   FakeFileDialog fileDialog;
+  FakeSendKeys sendKeys;
   FakeSettingsStore store;
   FakeSecondaryWindows windows;
   FakeShellFolders shell;
@@ -153,6 +158,44 @@ TEST(MainWindowTest, TheBrowsersMenuAndTheOptionButtonsShareTheViewMode) {
   EXPECT_EQ(rig.window.layout().viewMode(), ViewMode::Top);
   EXPECT_FALSE(rig.window.layout().model().visible(ControlId::brwWebBrowser2));
   EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBottomBrowser"));
+}
+
+TEST(MainWindowTest, MenusStandInBarOrderWithDistinctShortcutsAndCloseClosesTheWindow) {
+  Rig rig;
+  rig.window.Form_Load();
+  Strings names;
+  std::set<std::string> shortcuts;
+  int withShortcut = 0;
+  for (const Menu& menu : rig.window.menus().menus()) {
+    names.push_back(menu.name);
+    for (const MenuItem& item : menu.items) {
+      if (item.shortcut.empty()) continue;
+      ++withShortcut;
+      shortcuts.insert(item.shortcut);
+    }
+  }
+  EXPECT_EQ(names, (Strings{"mnuFile", "mnuSource", "mnuEdit", "mnuOptionsBrowsers",
+                            "mnuOptionsNavigation", "mnuFavorites", "mnuChat", "mnuTools",
+                            "mnuHelp"}));
+  EXPECT_EQ(shortcuts.size(), static_cast<std::size_t>(withShortcut));
+
+  rig.window.mnu_Click("mnuFile", 11);
+  EXPECT_EQ(rig.view.calls.back(), "Close");
+}
+
+TEST(MainWindowTest, ToolbarButtonsReachTheirOwnPane) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.tbToolBar_ButtonClick(PaneId::Bottom, "Refresh");
+  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Search");
+  EXPECT_EQ(rig.bottom.browser.calls().back(), "Refresh");
+  EXPECT_EQ(rig.top.browser.navigations().back(), std::string(kSiteBase) + "/newsandsearch.html");
+  EXPECT_EQ(rig.top.browser.calls().size(), 2u);
+  // Either toolbar's Favorites button shows or hides the one favorites pane.
+  rig.window.tbToolBar_ButtonClick(PaneId::Top, "Fav");
+  EXPECT_TRUE(rig.window.layout().model().visible(ControlId::tvw));
+  rig.window.tbToolBar_ButtonClick(PaneId::Bottom, "Fav");
+  EXPECT_FALSE(rig.window.layout().model().visible(ControlId::tvw));
 }
 
 TEST(MainWindowTest, ToolsHelpAndTheAboutLinkReachTheirWindowsAndTheTopPane) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "TempDir.h"
@@ -57,6 +60,25 @@ TEST(FolderListingTest, CurrentEntryStaysWithinTheListAndSettingThePathClearsIt)
   listing.SetPath(second.path().string());
   EXPECT_EQ(listing.ListIndex(), -1);
   EXPECT_EQ(namesOf(listing), std::vector<std::string>{"c.html"});
+}
+
+TEST(FolderListingTest, KeepsEveryFileOfAFolderPastSixteenBitCounts) {
+  // In memory where the system offers it: tens of thousands of files are slow to make on disk.
+  const fs::path memory = "/dev/shm";
+  std::error_code ec;
+  const TempDir folder(fs::is_directory(memory, ec) ? memory : fs::temp_directory_path());
+  constexpr int kFiles = 32770;
+  for (int i = 0; i < kFiles; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "p%05d.jpg", i);
+    std::ofstream(folder.path() / name).put('x');
+  }
+  FolderListing listing;
+  listing.SetPath(folder.path().string());
+  ASSERT_EQ(listing.ListCount(), kFiles);
+  ASSERT_TRUE(listing.SetListIndex(kFiles - 1));
+  EXPECT_EQ(listing.FileName(), "p32769.jpg");
+  EXPECT_FALSE(listing.SetListIndex(kFiles));
 }
 
 TEST(FolderListingTest, MissingFolderOrAFileGivesAnEmptyListing) {

@@ -1,0 +1,26 @@
+#include "menus/ViewMenu.h"
+
+#include <string>
+
+#include "app/Guarded.h"
+#include "menus/MenuArray.h"
+
+namespace corvane {
+
+ViewMenu::ViewMenu(MenuBar& menus, Pane& top, Pane& bottom) : top_(top), bottom_(bottom) {
+  menus.Add({MenuPosition::View, kName, "&View",
+             MenuArray(kName, {{"Top Browser Source"}, {"Bottom Browser Source"}}),
+             [this](int index) { mnuSource_Click(index); }});
+}
+
+void ViewMenu::mnuSource_Click(int index) {
+  if (index != 0 && index != 1) return;
+  Pane& pane = index == 0 ? top_ : bottom_;
+  guarded([&] {
+    const std::string address = pane.cboAddress.Text();
+    if (address.empty()) return;
+    pane.brwWebBrowser.Navigate("view-source:" + address);
+  });
+}
+
+}  // namespace corvane

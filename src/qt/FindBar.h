@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWebEngineFindTextResult;
+class QWebEngineView;
+
+namespace corvane {
+
+// The find bar of a browser pane: a strip over the page's top right corner with the text to
+// find, previous and next, match case, what was found ("2 of 5", "No matches") and a close
+// button. It finds as the user types; Enter finds the next match, Shift+Enter the previous one;
+// Esc or the close button hides the bar, clears the highlights and hands the focus back to the
+// page.
+class FindBar : public QFrame {
+  Q_OBJECT
+ public:
+  // suffix: the pane's digit, which the bar's controls carry in their names ("findText1").
+  FindBar(QWebEngineView* view, const QString& suffix, const QString& paneName);
+
+  // Shows the bar with its text selected and the focus in it.
+  void open();
+  void findNext();
+  void findPrevious();
+  // Hides the bar and clears the highlights.
+  void dismiss();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void find(bool backward);
+  void showResult(const QWebEngineFindTextResult& result);
+  void showResult(const QString& text);
+  void place();
+
+  QWebEngineView* view_;
+  QLineEdit* text_;
+  QToolButton* previous_;
+  QToolButton* next_;
+  QCheckBox* matchCase_;
+  QLabel* result_;
+  QToolButton* close_;
+};
+
+}  // namespace corvane

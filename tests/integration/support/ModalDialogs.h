@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+// Acts on a modal dialog once it is up: the dialog's exec() runs its own event loop, so the
+// action is armed before the command that opens it. Gives up after timeoutMs.
+template <typename Dialog>
+void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int timeoutMs = 10000) {
+  auto* poll = new QTimer(qApp);
+  auto waited = std::make_shared<int>(0);
+  constexpr int kEveryMs = 20;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, objectName, act, timeoutMs] {
+    *waited += kEveryMs;
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog->objectName() == objectName && dialog->isVisible()) {
+      poll->stop();
+      poll->deleteLater();
+      act(dialog);
+    } else if (*waited > timeoutMs) {
+      poll->stop();
+      poll->deleteLater();
+    }
+  });
+  poll->start(kEveryMs);
+}
+
+// Types a whole path into a file dialog's name field and presses its default button, as a user
+// does; the dialog's own selection may not have caught up with a folder it is still reading.
+inline void typeFileName(QFileDialog* dialog, const QString& path) {
+  dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+  static_cast<QDialog*>(dialog)->accept();
+}

@@ -1,0 +1,311 @@
+// The File, View and Edit menus on the real window: page source, save, page setup and print to a
+// PDF file, the top pane's find bar, and the editing keys of the address boxes.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "LoopbackHttpServer.h"
+#include "ModalDialogs.h"
+#include "TestProgram.h"
+#include "qt/frmbrowser.h"
+
+class PageCommandsTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void cleanupTestCase();
+  void viewSourceShowsTheSourceAndLeavesTheTypedAddress();
+  void printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup();
+  void saveAsWritesTheFormatChosen();
+  void findHighlightsWordsOnTheTopPane();
+  void editKeysInAnAddressBoxStayTheBoxs();
+  void closeItemClosesTheWindow();
+
+ private:
+  QAction* menuItem(const char* name) const;
+  QWebEngineView* view(int n) const;
+  QComboBox* box(int n) const;
+  QLabel* status(int n) const;
+  bool go(int n, const QString& path);
+  static QString plainText(QWebEngineView* view);
+
+  LoopbackHttpServer server_;
+  QTemporaryDir out_;
+  std::unique_ptr<TestProgram> program_;
+  corvane::frmbrowser* window_ = nullptr;
+};
+
+QAction* PageCommandsTest::menuItem(const char* name) const {
+  return window_->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QWebEngineView* PageCommandsTest::view(int n) const {
+  return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser%1").arg(n));
+}
+
+QComboBox* PageCommandsTest::box(int n) const {
+  return window_->findChild<QComboBox*>(QStringLiteral("cboAddress%1").arg(n));
+}
+
+QLabel* PageCommandsTest::status(int n) const {
+  return window_->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+}
+
+bool PageCommandsTest::go(int n, const QString& path) {
+  const QString address = server_.url(path).toString();
+  box(n)->lineEdit()->setText(address);
+  QTest::keyClick(box(n)->lineEdit(), Qt::Key_Return);
+  return TestProgram::waitForPage(status(n), box(n), address);
+}
+
+QString PageCommandsTest::plainText(QWebEngineView* view) {
+  QString text;
+  bool done = false;
+  view->page()->toPlainText([&](const QString& t) {
+    text = t;
+    done = true;
+  });
+  TestProgram::waitUntil([&] { return done; });
+  return text;
+}
+
+void PageCommandsTest::initTestCase() {
+  QVERIFY(server_.start());
+  server_.addPage(QStringLiteral("/article.html"), QStringLiteral("Crows"),
+                  QStringLiteral("<p>Crows are clever. A crow remembers faces; CROWS gather.</p>"));
+  server_.addPage(QStringLiteral("/other.html"), QStringLiteral("Other"));
+  QVERIFY(out_.isValid());
+  program_ = std::make_unique<TestProgram>();
+  window_ = program_->startMainWindow();
+  QVERIFY(window_);
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  QVERIFY(go(2, QStringLiteral("/other.html")));
+}
+
+void PageCommandsTest::cleanupTestCase() { program_.reset(); }
+
+void PageCommandsTest::viewSourceShowsTheSourceAndLeavesTheTypedAddress() {
+  const QString address = server_.url(QStringLiteral("/other.html")).toString();
+  menuItem("mnuSource(1)")->trigger();
+  QCOMPARE(box(2)->currentText(), address);
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return view(2)->url().toString() == QStringLiteral("view-source:") + address; },
+      20000));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return plainText(view(2)).contains(QStringLiteral("<title>Other</title>")); }));
+  // An empty box shows nothing.
+  const QUrl shown = view(1)->url();
+  box(1)->lineEdit()->clear();
+  menuItem("mnuSource(0)")->trigger();
+  TestProgram::waitUntil([] { return false; }, 300);
+  QCOMPARE(view(1)->url(), shown);
+}
+
+namespace {
+// The first page's size in points, from the PDF's own MediaBox.
+QSizeF firstMediaBox(const QByteArray& pdf) {
+  const QRegularExpression box(
+      QStringLiteral(R"(/MediaBox\s*\[\s*([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+))"));
+  const QRegularExpressionMatch m = box.match(QString::fromLatin1(pdf));
+  if (!m.hasMatch()) return {};
+  return {m.captured(3).toDouble() - m.captured(1).toDouble(),
+          m.captured(4).toDouble() - m.captured(2).toDouble()};
+}
+
+QByteArray readWhenWritten(const QString& path) {
+  QByteArray bytes;
+  TestProgram::waitUntil(
+      [&] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        bytes = file.readAll();
+        return bytes.startsWith("%PDF") && bytes.contains("%%EOF");
+      },
+      30000);
+  return bytes;
+}
+}  // namespace
+
+void PageCommandsTest::printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup() {
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  const QString portrait = out_.filePath(QStringLiteral("portrait.pdf"));
+  const auto printTo = [](const QString& path) {
+    return [path](QPrintDialog* dialog) {
+      dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(path);
+      dialog->accept();
+    };
+  };
+  whenModal<QPrintDialog>(QStringLiteral("dlgPrint"), printTo(portrait));
+  menuItem("mnuFile(8)")->trigger();
+  const QByteArray first = readWhenWritten(portrait);
+  QVERIFY(first.startsWith("%PDF"));
+  const QSizeF upright = firstMediaBox(first);
+  QVERIFY(upright.height() > upright.width());
+
+  whenModal<QPageSetupDialog>(QStringLiteral("dlgPageSetup"), [](QPageSetupDialog* dialog) {
+    dialog->findChild<QRadioButton*>(QStringLiteral("landscape"))->click();
+    dialog->accept();
+  });
+  menuItem("mnuFile(6)")->trigger();
+  const QString landscape = out_.filePath(QStringLiteral("landscape.pdf"));
+  whenModal<QPrintDialog>(QStringLiteral("dlgPrint"), printTo(landscape));
+  menuItem("mnuFile(8)")->trigger();
+  const QSizeF wide = firstMediaBox(readWhenWritten(landscape));
+  QVERIFY(wide.width() > wide.height());
+
+  // The other pane keeps its own printer: upright still.
+  const QString bottom = out_.filePath(QStringLiteral("bottom.pdf"));
+  whenModal<QPrintDialog>(QStringLiteral("dlgPrint"), printTo(bottom));
+  menuItem("mnuFile(9)")->trigger();
+  const QSizeF other = firstMediaBox(readWhenWritten(bottom));
+  QVERIFY(other.height() > other.width());
+
+  // A cancelled print dialog prints nothing.
+  const QString cancelled = out_.filePath(QStringLiteral("cancelled.pdf"));
+  whenModal<QPrintDialog>(QStringLiteral("dlgPrint"), [cancelled](QPrintDialog* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(cancelled);
+    dialog->reject();
+  });
+  menuItem("mnuFile(8)")->trigger();
+  TestProgram::waitUntil([] { return false; }, 1000);
+  QVERIFY(!QFile::exists(cancelled));
+}
+
+void PageCommandsTest::saveAsWritesTheFormatChosen() {
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  const QString archive = out_.filePath(QStringLiteral("crows.mhtml"));
+  whenModal<QFileDialog>(QStringLiteral("dlgSaveAs"), [archive](QFileDialog* dialog) {
+    QCOMPARE(dialog->nameFilters().size(), 3);
+    dialog->selectNameFilter(dialog->nameFilters().at(2));
+    typeFileName(dialog, archive);
+  });
+  menuItem("mnuFile(3)")->trigger();
+  QByteArray saved;
+  QVERIFY(TestProgram::waitUntil(
+      [&] {
+        QFile file(archive);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        saved = file.readAll();
+        return saved.contains("Crows are clever");
+      },
+      20000));
+  QVERIFY(saved.contains("MIME-Version"));
+
+  const QString page = out_.filePath(QStringLiteral("crows.html"));
+  whenModal<QFileDialog>(QStringLiteral("dlgSaveAs"), [page](QFileDialog* dialog) {
+    dialog->selectNameFilter(dialog->nameFilters().at(1));
+    typeFileName(dialog, page);
+  });
+  menuItem("mnuFile(3)")->trigger();
+  QVERIFY(TestProgram::waitUntil(
+      [&] {
+        QFile file(page);
+        return file.open(QIODevice::ReadOnly) && file.readAll().contains("<title>Crows</title>");
+      },
+      20000));
+}
+
+void PageCommandsTest::findHighlightsWordsOnTheTopPane() {
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  // Find works on the top pane whichever pane has the focus.
+  view(2)->setFocus();
+  menuItem("mnuEdit(6)")->trigger();
+  auto* bar = window_->findChild<QWidget*>(QStringLiteral("findBar1"));
+  auto* text = window_->findChild<QLineEdit*>(QStringLiteral("findText1"));
+  auto* result = window_->findChild<QLabel*>(QStringLiteral("findResult1"));
+  QVERIFY(bar && text && result);
+  QVERIFY(
+      TestProgram::waitUntil([&] { return bar->isVisible() && window_->focusWidget() == text; }));
+
+  // The heading, then "Crows are clever", "A crow" and "CROWS gather".
+  const auto shows = [&](const char* expected) {
+    TestProgram::waitUntil([&] { return result->text() == QLatin1String(expected); });
+    return result->text();
+  };
+  QTest::keyClicks(text, QStringLiteral("crow"));
+  QCOMPARE(shows("1 of 4"), QStringLiteral("1 of 4"));
+  // Every control has its own room in the bar, side by side.
+  QRect previous;
+  for (const char* name :
+       {"findText1", "findPrevious1", "findNext1", "findMatchCase1", "findResult1", "findClose1"}) {
+    auto* control = window_->findChild<QWidget*>(QString::fromLatin1(name));
+    QVERIFY2(control && control->isVisible() && control->width() > 0, name);
+    QVERIFY2(bar->rect().contains(control->geometry()), name);
+    QVERIFY2(!control->geometry().intersects(previous), name);
+    previous = control->geometry();
+  }
+  QTest::keyClick(text, Qt::Key_Return);
+  QCOMPARE(shows("2 of 4"), QStringLiteral("2 of 4"));
+  QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
+  QCOMPARE(shows("1 of 4"), QStringLiteral("1 of 4"));
+
+  auto* matchCase = window_->findChild<QCheckBox*>(QStringLiteral("findMatchCase1"));
+  matchCase->click();
+  text->setText(QStringLiteral("CROW"));
+  QCOMPARE(shows("1 of 1"), QStringLiteral("1 of 1"));
+  text->setText(QStringLiteral("raven"));
+  QCOMPARE(shows("No matches"), QStringLiteral("No matches"));
+
+  text->setText(QStringLiteral("clever"));
+  QCOMPARE(shows("1 of 1"), QStringLiteral("1 of 1"));
+  QTest::keyClick(text, Qt::Key_Escape);
+  QVERIFY(!bar->isVisible());
+  QCOMPARE(result->text(), QString());
+  // The match found last stays selected on the page.
+  QVERIFY(
+      TestProgram::waitUntil([&] { return view(1)->selectedText() == QStringLiteral("clever"); }));
+  QWidget* focus = window_->focusWidget();
+  QVERIFY(focus == view(1) || view(1)->isAncestorOf(focus));
+  QVERIFY(!bar->isAncestorOf(focus));
+}
+
+void PageCommandsTest::editKeysInAnAddressBoxStayTheBoxs() {
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  // The user selects the top page's text, then goes to the bottom pane's address box.
+  view(1)->setFocus();
+  view(1)->page()->triggerAction(QWebEnginePage::SelectAll);
+  QVERIFY(TestProgram::waitUntil([&] { return view(1)->hasSelection(); }));
+  QLineEdit* edit = box(2)->lineEdit();
+  edit->setText(QStringLiteral("typed address"));
+  edit->setFocus();
+  edit->setSelection(0, 5);
+  QGuiApplication::clipboard()->clear();
+  QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("typed"));
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(edit->selectedText(), QStringLiteral("typed address"));
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+  QCOMPARE(edit->text(), QString());
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(edit->text(), QStringLiteral("typed address"));
+
+  // The Edit menu itself copies from the top pane, whichever pane has the focus.
+  menuItem("mnuEdit(1)")->trigger();
+  QVERIFY(TestProgram::waitUntil([] {
+    return QGuiApplication::clipboard()->text().contains(QStringLiteral("Crows are clever"));
+  }));
+}
+
+void PageCommandsTest::closeItemClosesTheWindow() {
+  QVERIFY(window_->isVisible());
+  menuItem("mnuFile(11)")->trigger();
+  QVERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(PageCommandsTest)
+#include "tst_pagecommands.moc"
