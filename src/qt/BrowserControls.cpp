@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QWebEngineView>
 
@@ -101,6 +102,32 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.Label1 = new StatusLabel(QStringLiteral("Label1"), QObject::tr("Top status"), client);
   c.ProgressBar1 = make<QProgressBar>(client, "ProgressBar1", QObject::tr("Top progress"));
   return c;
+}
+
+QList<QWidget*> BrowserControls::tabStops(QWidget* topPageExtras) const {
+  QList<QWidget*> order;
+  const auto addToolbar = [&order](PaneToolbar* toolbar) {
+    for (int i = 1; i <= toolbar->ButtonCount(); ++i) order << toolbar->button(i);
+  };
+  addToolbar(tbToolBar1);
+  // Like any group of options, the group is one stop: the selected one.
+  for (QRadioButton* option : {OptionBoth, OptionTop, OptionBottom}) {
+    if (option->isChecked()) order << option;
+  }
+  order << cboAddress1 << cmdFavCloseX << cmdAddFav << cmdOrganizeFav << tvw << picSplit
+        << brwWebBrowser1;
+  if (topPageExtras) {
+    for (QWidget* w : topPageExtras->findChildren<QWidget*>()) {
+      if (w->focusPolicy() & Qt::TabFocus) order << w;
+    }
+  }
+  order << browserSplit << brwWebBrowser2 << cboAddress2;
+  addToolbar(tbToolBar2);
+  QList<QWidget*> stops;
+  for (QWidget* w : order) {
+    if (w->isVisible() && w->isEnabled()) stops << w;
+  }
+  return stops;
 }
 
 }  // namespace corvane

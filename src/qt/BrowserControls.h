@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -46,6 +48,12 @@ struct BrowserControls {
 
   // Creates the controls as children of `client`, stacked as a user sees them.
   static BrowserControls create(QWidget* client);
+
+  // The controls Tab visits, in the order the window reads, top to bottom: the top toolbar, the
+  // view options, the top address, the favorites column, the top page and what belongs to it
+  // (its find bar), the pane splitter, the bottom page, the bottom address, the bottom toolbar.
+  // Hidden, disabled and unselected option buttons are left out.
+  QList<QWidget*> tabStops(QWidget* topPageExtras) const;
 };
 
 }  // namespace corvane

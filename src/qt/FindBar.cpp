@@ -50,6 +50,10 @@ FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& pan
   text_->setAccessibleName(tr("Find text"));
   text_->setPlaceholderText(tr("Find in page"));
   text_->setClearButtonEnabled(true);
+  // The field's clear button is a control of its own to a screen reader.
+  for (QToolButton* clear : text_->findChildren<QToolButton*>()) {
+    clear->setAccessibleName(tr("Clear find text"));
+  }
   text_->setMinimumWidth(kTextWidth);
   text_->installEventFilter(this);
   previous_ = makeButton(this, QStringLiteral("findPrevious") + suffix, tr("Previous"),

@@ -1,5 +1,6 @@
 #include "qt/QtAddressBox.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -37,6 +38,7 @@ QtAddressBox::QtAddressBox(QComboBox* combo) : QObject(combo), combo_(combo) {
   });
   // The edit field is what holds the focus; it answers to its box's name.
   combo_->lineEdit()->setAccessibleName(combo_->accessibleName());
+  combo_->view()->setAccessibleName(combo_->accessibleName() + tr(" list"));
 }
 
 std::string QtAddressBox::Text() const { return combo_->currentText().toStdString(); }

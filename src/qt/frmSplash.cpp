@@ -71,6 +71,7 @@ void frmSplash::buildContent() {
   outer->setContentsMargins(6, 6, 6, 6);
   auto* frame = new QFrame(this);
   frame->setObjectName(QStringLiteral("Frame1"));
+  frame->setAccessibleName(QStringLiteral("Corvane"));
   frame->setFrameShape(QFrame::Box);
   outer->addWidget(frame);
 

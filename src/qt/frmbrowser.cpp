@@ -1,5 +1,6 @@
 #include "qt/frmbrowser.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -143,6 +144,22 @@ void frmbrowser::createControls(QWebEngineProfile* profile) {
   brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, profile, folders_.program);
   brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, profile, folders_.program);
   findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
+}
+
+bool frmbrowser::focusNextPrevChild(bool next) {
+  // Tab follows the window's reading order, whatever order its widgets were made in. A page
+  // passes Tab on here once it has gone through its own links.
+  const QList<QWidget*> stops = c_.tabStops(findBar1_);
+  const QWidget* focus = QApplication::focusWidget();
+  int at = -1;
+  for (int i = 0; i < stops.size() && at < 0; ++i) {
+    if (stops.at(i) == focus || stops.at(i)->isAncestorOf(focus)) at = i;
+  }
+  if (at < 0) return QMainWindow::focusNextPrevChild(next);
+  const int count = static_cast<int>(stops.size());
+  stops.at((at + (next ? 1 : count - 1)) % count)
+      ->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void frmbrowser::connectControls() {

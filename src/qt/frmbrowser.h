@@ -54,6 +54,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // IMainWindowView

@@ -1,0 +1,108 @@
+"""What a screen reader and a keyboard user meet: every control has a name that says what it is
+and which pane it belongs to, Tab reaches the controls in the order the window reads, and an
+address typed through the accessibility bus loads like one typed on the keyboard."""
+
+import corvane_e2e
+from corvane_e2e import wait_until
+from corvane_e2e.accessibility import Atspi, Gone
+
+TIP_WINDOW = "Corvane's Tip of the Day"
+RETURN_KEYSYM = 0xff0d
+
+# Controls whose names must say which pane they belong to.
+PANE_CONTROLS = ['Top toolbar', 'Top address', 'Top status', 'Top progress', 'Top browser',
+                 'Bottom toolbar', 'Bottom address', 'Bottom status', 'Bottom progress',
+                 'Bottom browser', 'Pane splitter', 'Favorites splitter']
+
+
+class AccessibilityTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        d.server.page('/plain-top.html', 'Plain Top')
+        d.server.page('/plain-bottom.html', 'Plain Bottom')
+        wait_until(lambda: d.window(TIP_WINDOW), 20, 'the tip window')
+        d.click(d.find('OK', role='push button', within=d.find(TIP_WINDOW, role='dialog')))
+        wait_until(lambda: d.window(TIP_WINDOW) is None, 5, 'the tip window to close')
+
+    def focused(self):
+        """The control that has the keyboard focus: a named control of the program's own (the
+        pages' documents report focus whether or not their pane has it)."""
+        def look():
+            for control in self.desktop.application().descendants():
+                try:
+                    if control.role != 'document web' and control.focused and control.name:
+                        return control
+                except Gone:
+                    continue
+            return None
+        return wait_until(look, 5, 'a focused control')
+
+    def where(self, control):
+        parent = control.parent
+        return f'{parent.name}/{control.name}' if control.role == 'push button' else control.name
+
+    def go(self, box, path, title, status):
+        d = self.desktop
+        d.click(d.edit_field(box))
+        d.key('ctrl+a')
+        d.type(d.server.url(path))
+        d.key('Return')
+        d.wait_for_text(status, f'Page Title: {title}')
+
+    def test_every_control_has_a_name(self):
+        d = self.desktop
+        unnamed = []
+        for control in d.application().descendants():
+            try:
+                if control.role in ('separator', 'document web') or control.name:
+                    continue
+                unnamed.append(f'{control.role} in {control.parent!r}')
+            except Gone:
+                continue
+        self.assertEqual(unnamed, [])
+        for name in PANE_CONTROLS:
+            d.find(name)
+
+    def test_tab_goes_through_the_window_in_reading_order(self):
+        d = self.desktop
+        # Pages without links, so that Tab passes through each page in one step.
+        self.go('Top address', '/plain-top.html', 'Plain Top', 'Top status')
+        self.go('Bottom address', '/plain-bottom.html', 'Plain Bottom', 'Bottom status')
+        d.click(d.edit_field('Top address'))
+        wait_until(lambda: self.where(self.focused()) == 'Top address', 5, 'the top address')
+        seen = []
+        for _ in range(30):
+            d.key('Tab')
+            here = wait_until(lambda: (lambda f: self.where(f) if f else None)(self.focused()),
+                              5, 'the focus to land')
+            if here == 'Top address':
+                break
+            seen.append(here)
+        buttons = ['Back', 'Stop', 'Refresh', 'Online Home', 'Favorites',
+                   'Corvane Streaming News and Search', 'Corvane Chat']  # Forward has no history
+        expected = (['Top browser', 'Pane splitter', 'Bottom browser', 'Bottom address'] +
+                    [f'Bottom toolbar/{b}' for b in buttons] +
+                    [f'Top toolbar/{b}' for b in buttons] + ['Both Browsers'])
+        self.assertEqual(seen, expected)
+
+    def test_an_address_typed_through_the_bus_loads(self):
+        d = self.desktop
+        d.server.page('/spoken.html', 'Spoken')
+        field = d.edit_field('Top address')
+        # The window a screen reader user works in has the keyboard; the reader moves the focus.
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        Atspi.Component.grab_focus(field.acc)
+        box = d.find('Top address', role='combo box')
+        wait_until(lambda: box.focused, 5, 'the top address to take the focus')
+        self.assertTrue(Atspi.EditableText.set_text_contents(field.acc,
+                                                             d.server.url('/spoken.html')))
+        Atspi.generate_keyboard_event(RETURN_KEYSYM, None, Atspi.KeySynthType.SYM)
+        d.wait_for_text('Top status', 'Page Title: Spoken')
+        self.assertEqual(d.server.count('/spoken.html'), 1)
+        self.assertEqual(d.text_of('Top address'), d.server.url('/spoken.html'))
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
