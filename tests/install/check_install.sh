@@ -41,6 +41,9 @@ zcat "$prefix/share/man/man1/corvane.1.gz" | grep -q 'cv.ini' || fail "man page"
 # Permission bits don't bind root, so as root the program runs as nobody.
 run_as=()
 if [[ $(id -u) -eq 0 ]]; then run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups); fi
+# An administrator's preset home page beside the installed program.
+printf '[TBstart]\r\n1=http://preset.example/\r\n' >"$prefix/lib/corvane/cv.ini"
+preset=$(cat "$prefix/lib/corvane/cv.ini")
 chmod -R a-w "$prefix/lib/corvane"
 home=$work/home
 mkdir -p "$home/config" "$home/data" "$home/cache" "$home/runtime"
@@ -59,7 +62,8 @@ for _ in $(seq 300); do
 done
 [[ -f $ini ]] || { cat "$work/corvane.log" >&2; fail "no cv.ini in the configuration folder"; }
 grep -q "^1=$prefix/lib/corvane/cv.html" "$ini" || fail "offline home is not the shipped page: $(cat "$ini")"
-[[ -e $prefix/lib/corvane/cv.ini ]] && fail "cv.ini written into the program folder"
+grep -q "^1=http://preset.example/" "$ini" || fail "the preset home page was not taken over: $(cat "$ini")"
+[[ $(cat "$prefix/lib/corvane/cv.ini") == "$preset" ]] || fail "the program folder's cv.ini was written"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
