@@ -103,6 +103,44 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(d.server.count('/spoken.html'), 1)
         self.assertEqual(d.text_of('Top address'), d.server.url('/spoken.html'))
 
+    def test_an_option_button_toggled_through_the_bus_applies_its_view_and_keeps_it(self):
+        d = self.desktop
+        top = d.find('Top Browser', role='radio button')
+        names = [Atspi.Action.get_action_name(top.acc, i)
+                 for i in range(Atspi.Action.get_n_actions(top.acc))]
+        # What an assistive tool's "toggle" does: it checks the button, no click involved.
+        Atspi.Action.do_action(top.acc, names.index('Toggle'))
+        bottom = d.find('Bottom browser')
+        wait_until(lambda: not bottom.showing, 5, 'the bottom pane to go')
+        self.assertTrue(top.checked)
+        # A resize lays the window out again in the same mode.
+        window = d.window(corvane_e2e.MAIN_TITLE)
+        rect = d.window_rect(window)
+        d.xdotool('windowsize', window.id, rect.width - 40, rect.height - 30)
+        wait_until(lambda: d.window_rect(window).width == rect.width - 40, 5, 'the resize')
+        self.assertTrue(corvane_e2e.holds_for(lambda: top.checked and not bottom.showing, 1),
+                        'the resize brought the bottom pane back')
+        d.click(d.find('Both Browsers', role='radio button'))
+        wait_until(lambda: bottom.showing, 5, 'the bottom pane to come back')
+
+    def test_the_pane_splitter_moves_by_keyboard_and_by_the_bus(self):
+        d = self.desktop
+        bar = d.find('Pane splitter', role='split pane')
+        top = d.find('Top browser')
+        before = top.extents.height
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        Atspi.Component.grab_focus(bar.acc)
+        wait_until(lambda: bar.focused, 5, 'the splitter to take the focus')
+        d.key('Down', 'Down', 'Down')
+        wait_until(lambda: top.extents.height == before + 30, 5,
+                   lambda: f'the top pane 30 pixels higher than {before}, '
+                           f'not {top.extents.height}')
+        value = Atspi.Value.get_current_value(bar.acc)
+        Atspi.Value.set_current_value(bar.acc, value - 50)
+        wait_until(lambda: top.extents.height == before - 20, 5,
+                   lambda: f'the top pane 20 pixels lower than {before}, '
+                           f'not {top.extents.height}')
+
 
 if __name__ == '__main__':
     corvane_e2e.main()
