@@ -105,7 +105,9 @@ class Control:
     @property
     def children(self):
         acc = self._fresh()
-        return [Control(acc.get_child_at_index(i)) for i in range(acc.get_child_count())]
+        # A child that went away between the count and the look comes back as None.
+        kids = (acc.get_child_at_index(i) for i in range(acc.get_child_count()))
+        return [Control(k) for k in kids if k is not None]
 
     @property
     def parent(self):

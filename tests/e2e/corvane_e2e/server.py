@@ -93,7 +93,10 @@ class LoopbackServer:
             handler.send_header(name, value)
         handler.end_headers()
         if body:
-            handler.wfile.write(route['body'])
+            try:
+                handler.wfile.write(route['body'])
+            except (BrokenPipeError, ConnectionResetError):
+                pass  # the browser stopped the load or moved on: nothing to report
 
     def stop(self):
         self._release.set()
