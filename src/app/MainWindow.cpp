@@ -132,6 +132,11 @@ IAddressBox& MainWindow::cboAddress(PaneId id) { return pane(id).pane().cboAddre
 
 void MainWindow::LoadTipWindow() { platform_.windows.ShowTipWindow(); }
 
+void MainWindow::OpenInPane(PaneId id, const std::string& address) {
+  pane(id).pane().cboAddress.SetText(address);
+  pane(id).navigation().cboAddress_Click();
+}
+
 void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }
 
 }  // namespace corvane

@@ -124,6 +124,9 @@ class MainWindow : private IMainWindowLoadSteps {
   const std::string& SystemFolder() const { return load_.SystemFolder(); }
   const std::string& WindowsFolder() const { return toolsMenu_.WindowsFolder(); }
 
+  // Opens an address in a pane as if the user had typed it into its box and picked it.
+  void OpenInPane(PaneId pane, const std::string& address);
+
   // The about box's link: the product's web site in this window's top pane alone.
   void lblURL_Click();
 
