@@ -104,7 +104,6 @@ TEST(MainWindowTest, LoadFlattensToolbarsLaysOutShowsAndOpensTheOfflineHomes) {
   EXPECT_EQ(rig.top.browser.navigations(), (Strings{"/opt/cv/cv.html"}));
   EXPECT_EQ(rig.bottom.browser.navigations(), (Strings{"/opt/cv/CVguide.html"}));
   EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/cv.html");
-  EXPECT_EQ(rig.bottom.box.entries(), (Strings{"http://t.example/news.html", "http://t.example/"}));
   EXPECT_EQ(rig.window.pane(PaneId::Top).pane().StartingAddressOffLine, "/opt/cv/cv.html");
   EXPECT_EQ(rig.window.pane(PaneId::Bottom).pane().StartingAddress, "http://t.example/news.html");
 }
