@@ -1,15 +1,14 @@
-// The favorites pane, its dialogs and the home pages dialog on the real window and engine.
+// A favorite opened in the top pane and the home pages window, on the real window and engine:
+// what the end-to-end tests leave out.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -76,10 +75,8 @@ class FavoritesTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void theMenuShowsTheTreeOfTheFavoritesFolder();
   void aFavoriteAnsweredYesOpensInTheTopPane();
-  void theTopPageIsAddedToTheFavorites();
-  void theHomePagesDialogWritesOnlyOnOk();
+  void theHomePagesWindowOutlivesTheMainWindow();
 
  private:
   QAction* action(const QString& text) const;
@@ -109,16 +106,14 @@ QTreeWidgetItem* FavoritesTest::item(const QString& text) const {
 void FavoritesTest::initTestCase() {
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"));
-  server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
   program_ = std::make_unique<TestProgram>();
-  QDir().mkpath(favorites() + QStringLiteral("/Work"));
+  QDir().mkpath(favorites());
   const auto shortcut = [this](const QString& name, const QString& address) {
     QFile file(favorites() + QLatin1Char('/') + name);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[InternetShortcut]\r\nURL=" + address.toUtf8() + "\r\n");
   };
   shortcut(QStringLiteral("Page A.url"), server_.url(QStringLiteral("/a.html")).toString());
-  shortcut(QStringLiteral("Work/Page B.url"), server_.url(QStringLiteral("/b.html")).toString());
   window_ = program_->startMainWindow();
   QVERIFY(window_);
   tree_ = window_->findChild<QTreeWidget*>(QStringLiteral("tvw"));
@@ -132,41 +127,13 @@ void FavoritesTest::initTestCase() {
 
 void FavoritesTest::cleanupTestCase() { program_.reset(); }
 
-void FavoritesTest::theMenuShowsTheTreeOfTheFavoritesFolder() {
-  QVERIFY(!tree_->isVisible());
-  QAction* view = action(QStringLiteral("View Favorites"));
-  QVERIFY(view);
-  view->trigger();
-  QVERIFY(view->isChecked());
-  QVERIFY(tree_->isVisible());
-  QVERIFY(tree_->width() > 50 && tree_->height() > 50);
-  QVERIFY(window_->findChild<QWidget*>(QStringLiteral("frmFav"))->isVisible());
-  QCOMPARE(tree_->topLevelItemCount(), 1);
-  QTreeWidgetItem* root = tree_->topLevelItem(0);
-  QCOMPARE(root->text(0), favorites());
-  QVERIFY(root->isExpanded());
-  QCOMPARE(root->childCount(), 2);
-  QCOMPARE(root->child(0)->text(0), QStringLiteral("Page A"));
-  QCOMPARE(root->child(1)->text(0), QStringLiteral("Work"));
-  QVERIFY(!root->child(1)->isExpanded());
-  QVERIFY(!root->child(0)->icon(0).isNull());
-
-  // "X" hides the pane; the menu shows it again with the same tree.
-  window_->findChild<QPushButton*>(QStringLiteral("cmdFavCloseX"))->click();
-  QVERIFY(!tree_->isVisible());
-  QVERIFY(!view->isChecked());
-  root->child(1)->setExpanded(true);
-  view->trigger();
-  QVERIFY(tree_->isVisible());
-  QCOMPARE(tree_->topLevelItem(0), root);
-  QVERIFY(root->child(1)->isExpanded());
-}
-
 void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   auto* label = window_->findChild<QLabel*>(QStringLiteral("Label1"));
   auto* box = window_->findChild<QComboBox*>(QStringLiteral("cboAddress1"));
   StatusRecorder recorder(label);
   QStringList asked;
+  action(QStringLiteral("View Favorites"))->trigger();
+  QVERIFY(TestProgram::waitUntil([&] { return tree_->isVisible(); }));
   onNextModal(answer(QStringLiteral("Do you want the Top Browser to open this?"), QMessageBox::Yes,
                      &asked));
   QTreeWidgetItem* pageA = item(QStringLiteral("Page A"));
@@ -190,37 +157,6 @@ void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   QVERIFY(bottom->currentText() != address);
 }
 
-void FavoritesTest::theTopPageIsAddedToTheFavorites() {
-  QStringList asked;
-  QString proposed;
-  // Yes for the top pane, a name of our own in the dialog, No for the bottom pane.
-  onNextModal([&](QWidget* first) {
-    answer(QStringLiteral("Do you want to add Top Browser to Favorites?"), QMessageBox::Yes,
-           &asked)(first);
-    onNextModal(
-        [&](QWidget* dialog) {
-          auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("txtName"));
-          if (!name) return;
-          proposed = name->text();
-          name->setText(QStringLiteral("Saved A"));
-          onNextModal(answer(QStringLiteral("Do you want to add Bottom Browser to Favorites?"),
-                             QMessageBox::No, &asked),
-                      dialog);
-          dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        },
-        first);
-  });
-  window_->findChild<QPushButton*>(QStringLiteral("cmdAddFav"))->click();
-  QCOMPARE(asked.size(), 2);
-  QCOMPARE(proposed, QStringLiteral("Page A"));
-  QFile saved(favorites() + QStringLiteral("/Saved A.url"));
-  QVERIFY(saved.open(QIODevice::ReadOnly));
-  QVERIFY(saved.readAll().contains("URL=" + server_.url(QStringLiteral("/a.html")).toEncoded() +
-                                   "\r\n"));
-  // The tree stays as built until the next run.
-  QVERIFY(!item(QStringLiteral("Saved A")));
-}
-
 QWidget* FavoritesTest::homePagesWindow() {
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->objectName() == QStringLiteral("frmHomePageFav") && w->isVisible()) return w;
@@ -228,33 +164,21 @@ QWidget* FavoritesTest::homePagesWindow() {
   return nullptr;
 }
 
-void FavoritesTest::theHomePagesDialogWritesOnlyOnOk() {
-  const QByteArray before = program_->readFile(QStringLiteral("cv.ini"));
+void FavoritesTest::theHomePagesWindowOutlivesTheMainWindow() {
   QAction* homePages = action(QStringLiteral("Enter Offline/Online Home Pages"));
   QVERIFY(homePages);
   homePages->trigger();
-  const QPointer<QWidget> dialog = homePagesWindow();
-  QVERIFY(dialog);
-  QCOMPARE(dialog->windowTitle(), QStringLiteral("Home Pages "));
-  auto* top = dialog->findChild<QLineEdit*>(QStringLiteral("txtTBstart"));
-  QVERIFY(top->text().startsWith(QStringLiteral("http://")));
+  QWidget* open = homePagesWindow();
+  QVERIFY(open);
+  // Opening it again brings the same window forward, the edit kept.
+  auto* top = open->findChild<QLineEdit*>(QStringLiteral("txtTBstart"));
   top->setText(QStringLiteral("http://edited.example/"));
-  // Enter presses nothing; opening again keeps the edit.
-  QTest::keyClick(top, Qt::Key_Return);
   homePages->trigger();
-  QCOMPARE(homePagesWindow(), dialog.data());
+  QCOMPARE(homePagesWindow(), open);
   QCOMPARE(top->text(), QStringLiteral("http://edited.example/"));
-  QCOMPARE(program_->readFile(QStringLiteral("cv.ini")), before);
-
-  dialog->findChild<QPushButton*>(QStringLiteral("cmdUpdateHomePages"))->click();
-  QVERIFY(TestProgram::waitUntil([&] { return dialog.isNull(); }));
-  QVERIFY(program_->readFile(QStringLiteral("cv.ini")).contains("1=http://edited.example/"));
 
   // Closing the main window leaves an open Home Pages window open, and the program runs on until
   // that one is closed too.
-  homePages->trigger();
-  QWidget* open = homePagesWindow();
-  QVERIFY(open);
   auto* cancel = open->findChild<QPushButton*>(QStringLiteral("cmdCancel"));
   bool openAfterMainClosed = false;
   QObject context;

@@ -1,5 +1,4 @@
-// The layout on the real window: where widgets land, view modes, splitter drags.
-#include <QAction>
+// The layout on the real window: where widgets land at given sizes, the favorites splitter.
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -24,14 +23,11 @@ class LayoutTest : public QObject {
   void init();
   void widgetsLandWhereTheLayoutRulesPutThem();
   void evenSplitAndMinimumSizeAtOtherSizes();
-  void viewModesFromMenuButtonsAndShortcuts();
-  void paneSplitterMovesTheBoundaryByTheDrag();
   void favoritesSplitterFollowsThePointer();
 
  private:
   QWidget* widget(ControlId id) const;
   QWidget* widget(const char* name) const;
-  QAction* action(const char* name) const;
   // Where the widget lies in client coordinates, in pixels.
   QRect placed(QWidget* w) const;
   double pxPerTwip() const { return client_->logicalDpiY() / 1440.0; }
@@ -46,10 +42,6 @@ QWidget* LayoutTest::widget(ControlId id) const { return widget(corvane::control
 
 QWidget* LayoutTest::widget(const char* name) const {
   return window_->findChild<QWidget*>(QString::fromLatin1(name));
-}
-
-QAction* LayoutTest::action(const char* name) const {
-  return window_->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 QRect LayoutTest::placed(QWidget* w) const {
@@ -141,92 +133,6 @@ void LayoutTest::evenSplitAndMinimumSizeAtOtherSizes() {
   QVERIFY(placed(widget(ControlId::brwWebBrowser1)).bottom() <
           placed(widget(ControlId::brwWebBrowser2)).top());
   QVERIFY(widget(ControlId::brwWebBrowser1)->height() >= 150);
-}
-
-void LayoutTest::viewModesFromMenuButtonsAndShortcuts() {
-  QWidget* top = widget(ControlId::brwWebBrowser1);
-  QWidget* bottom = widget(ControlId::brwWebBrowser2);
-  QWidget* split = widget(ControlId::browserSplit);
-  QAction* both = action("mnuOptionsBothBrowsers");
-  QAction* topItem = action("mnuOptionsTopBrowser");
-  QAction* bottomItem = action("mnuOptionsBottomBrowser");
-
-  topItem->trigger();
-  QVERIFY(top->isVisible());
-  QVERIFY(!bottom->isVisible());
-  QVERIFY(!split->isVisible());
-  QVERIFY(!widget("cboAddress2")->isVisible());
-  QVERIFY(!widget("tbToolBar2")->isVisible());
-  QVERIFY(topItem->isChecked() && !both->isChecked() && !bottomItem->isChecked());
-  QVERIFY(qobject_cast<QRadioButton*>(widget(ControlId::OptionTop))->isChecked());
-  // The top browser takes the bottom pane's space: it ends 100 twips above the client bottom
-  // less the address strip's offset (ClientHeight - 1135 twips high from TopReserve).
-  const double k = pxPerTwip();
-  QVERIFY(std::abs(top->height() - (client_->height() / k - 1135) * k) <= 1.5);
-
-  // Choosing the shown mode again applies it and leaves no item checked.
-  topItem->trigger();
-  QVERIFY(!topItem->isChecked() && !both->isChecked() && !bottomItem->isChecked());
-  QVERIFY(top->isVisible() && !bottom->isVisible());
-
-  // An option button changes the mode, never the check marks.
-  topItem->trigger();
-  QTest::mouseClick(widget(ControlId::OptionBottom), Qt::LeftButton, {}, QPoint(5, 5));
-  QVERIFY(!top->isVisible());
-  QVERIFY(bottom->isVisible());
-  QVERIFY(!split->isVisible());
-  QVERIFY(topItem->isChecked());
-  QVERIFY(std::abs(placed(bottom).top() - 320 * k) <= 1.0);
-
-  // A resize keeps the mode.
-  window_->resize(window_->width() + 37, window_->height() - 21);
-  QApplication::processEvents();
-  QVERIFY(!top->isVisible() && bottom->isVisible());
-  QVERIFY(std::abs(bottom->height() - (client_->height() / k - 1300) * k) <= 1.5);
-
-  // The shortcuts reach the menu items.
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_));
-  QTest::keyClick(window_, Qt::Key_Q, Qt::ControlModifier);
-  QVERIFY(top->isVisible() && bottom->isVisible() && split->isVisible());
-  QVERIFY(both->isChecked() && !topItem->isChecked());
-  QTest::keyClick(window_, Qt::Key_W, Qt::ControlModifier);
-  QVERIFY(top->isVisible() && !bottom->isVisible());
-  QTest::keyClick(window_, Qt::Key_E, Qt::ControlModifier);
-  QVERIFY(!top->isVisible() && bottom->isVisible());
-  QVERIFY(bottomItem->isChecked());
-
-  // Back to both: the pane splitter sits 180 twips above the bottom browser.
-  QTest::mouseClick(widget(ControlId::OptionBoth), Qt::LeftButton, {}, QPoint(5, 5));
-  QVERIFY(top->isVisible() && bottom->isVisible() && split->isVisible());
-  QVERIFY(std::abs(placed(split).top() - (placed(bottom).top() - 180 * k)) <= 1.0);
-}
-
-void LayoutTest::paneSplitterMovesTheBoundaryByTheDrag() {
-  window_->resize(1000, 800);
-  QApplication::processEvents();
-  QWidget* top = widget(ControlId::brwWebBrowser1);
-  QWidget* bottom = widget(ControlId::brwWebBrowser2);
-  QWidget* split = widget(ControlId::browserSplit);
-  const int topHeight = top->height();
-  const int bottomTop = placed(bottom).top();
-  const int bottomBottom = placed(bottom).bottom();
-
-  // Press 4 px into the bar, release 44 px into the bar where the press left it: the boundary
-  // moves by the difference, and the bar ends where the pointer was released.
-  QTest::mousePress(split, Qt::LeftButton, {}, QPoint(20, 4));
-  const int releaseY = split->mapTo(client_, QPoint(20, 44)).y();
-  QTest::mouseRelease(split, Qt::LeftButton, {}, QPoint(20, 44));
-  QVERIFY2(std::abs(top->height() - (topHeight + 40)) <= 1,
-           qPrintable(QStringLiteral("%1 -> %2").arg(topHeight).arg(top->height())));
-  QVERIFY(std::abs(placed(bottom).top() - (bottomTop + 40)) <= 1);
-  QVERIFY(std::abs(placed(split).top() - releaseY) <= 1);
-  QVERIFY(std::abs(placed(bottom).bottom() - bottomBottom) <= 1);
-
-  // A resize restores the even split.
-  window_->resize(1000, 801);
-  QApplication::processEvents();
-  QVERIFY(std::abs(top->height() - bottom->height()) <= 1);
 }
 
 void LayoutTest::favoritesSplitterFollowsThePointer() {

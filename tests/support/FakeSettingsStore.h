@@ -26,9 +26,6 @@ class FakeSettingsStore : public ISettingsStore {
 
   void refuseWrites(bool refuse) { refuseWrites_ = refuse; }
   int writes() const { return writes_; }
-  bool has(const std::string& appName, const std::string& section, const std::string& key) const {
-    return values_.count({appName, section, key}) > 0;
-  }
 
  private:
   std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;

@@ -28,10 +28,9 @@ class FakeToolbar : public IToolbar {
     enabled_[index(position)] = enabled;
   }
   void ToggleFlat() override { flat_ = !flat_; }
-  void Refresh() override { ++refreshes_; }
+  void Refresh() override {}
 
   bool flat() const { return flat_; }
-  int refreshes() const { return refreshes_; }
 
  private:
   bool inRange(int position) const { return position >= 1 && position <= ButtonCount(); }
@@ -40,7 +39,6 @@ class FakeToolbar : public IToolbar {
   std::vector<std::string> keys_;
   std::vector<bool> enabled_;
   bool flat_ = false;
-  int refreshes_ = 0;
 };
 
 }  // namespace corvane

@@ -49,17 +49,6 @@ struct Rig {
   TipOfTheDay tip{view, store, random, kApp, dir.path().string()};
 };
 
-TEST(TipOfTheDay, FirstRunChecksTheBoxStoresItAndShowsTheDrawnTip) {
-  Rig rig("First tip\r\nSecond tip\r\nThird tip\r\n");
-  rig.random.script({0.5});
-  rig.tip.Form_Load();
-  EXPECT_FALSE(rig.view.unloaded);
-  EXPECT_TRUE(rig.view.checked);
-  EXPECT_EQ(rig.stored(), "1");
-  EXPECT_EQ(rig.random.seedings(), 1);
-  EXPECT_EQ(rig.view.text, "Second tip");
-}
-
 TEST(TipOfTheDay, OnlyAStoredZeroKeepsTheWindowAway) {
   for (const char* off : {"0", "00", " 0 ", "-0", "0.0"}) EXPECT_TRUE(TipsSwitchedOff(off)) << off;
   for (const char* on : {"1", "2", "", " ", "off", "0abc"}) EXPECT_FALSE(TipsSwitchedOff(on)) << on;
@@ -99,6 +88,7 @@ TEST(TipOfTheDay, DrawsSpreadEvenlyOverTheTips) {
   one.tip.cmdNextTip_Click();
   EXPECT_EQ(one.view.text, "The only tip");
   EXPECT_EQ(one.view.textSets, 3);
+  EXPECT_EQ(one.random.seedings(), 1);  // once, at the load
 
   Rig rig("one\r\ntwo\r\nthree\r\n");
   rig.tip.Form_Load();

@@ -90,10 +90,6 @@ TEST(LayoutModelTest, NamesAreUniqueAndContainersComeFirst) {
       EXPECT_LT(indexOf(*container), i) << controlName(id);
     }
   }
-  EXPECT_EQ(containerOf(C::lblAddress1), C::picAddress1);
-  EXPECT_EQ(containerOf(C::cmdOrganizeFav), C::frmFav);
-  EXPECT_EQ(containerOf(C::ProgressBar2), C::picAddress2);
-  EXPECT_EQ(containerOf(C::cboAddress1), std::nullopt);
 }
 
 TEST(LayoutEngineTest, InitLayoutDerivesTheReservesAndSetsUpTheBars) {

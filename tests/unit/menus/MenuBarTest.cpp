@@ -2,13 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <tuple>
 #include <vector>
 
-#include "FakeWindowMetrics.h"
-#include "layout/Layout.h"
-#include "menus/BrowsersMenu.h"
 
 namespace corvane {
 namespace {
@@ -36,48 +31,6 @@ TEST(MenuBarTest, ClickRunsTheMenusHandlerWithTheIndexButNotForASeparator) {
   bar.SetChecked("a0", true);
   EXPECT_TRUE(bar.Checked("a0"));
   EXPECT_FALSE(bar.Checked("a2"));
-}
-
-// A menu item inverts its own check mark, clears the other two and applies its mode anyway;
-// an option button click changes the mode but leaves the check marks alone.
-TEST(BrowsersMenuTest, CheckMarksFollowOnlyTheMenu) {
-  FakeWindowMetrics metrics;
-  metrics.resize(9840, 6855);
-  Layout layout(metrics);
-  layout.InitLayout();
-  MenuBar bar;
-  BrowsersMenu menu(layout, bar);
-  ASSERT_EQ(bar.menus().size(), 1u);
-  EXPECT_EQ(bar.menus()[0].caption, "&Browsers");
-
-  const auto state = [&] {
-    return std::make_tuple(bar.Checked("mnuOptionsBothBrowsers"),
-                           bar.Checked("mnuOptionsTopBrowser"),
-                           bar.Checked("mnuOptionsBottomBrowser"), layout.viewMode());
-  };
-  EXPECT_EQ(state(), std::make_tuple(true, false, false, ViewMode::Both));
-  const struct {
-    int index;  // -1: a click on the bottom option button instead
-    bool both, top, bottom;
-    ViewMode mode;
-  } steps[] = {{0, false, false, false, ViewMode::Both},   {1, false, true, false, ViewMode::Top},
-               {-1, false, true, false, ViewMode::Bottom}, {1, false, false, false, ViewMode::Top},
-               {2, false, false, true, ViewMode::Bottom},  {0, true, false, false, ViewMode::Both},
-               {3, true, false, false, ViewMode::Both}};
-  for (std::size_t i = 0; i < std::size(steps); ++i) {
-    if (steps[i].index < 0) {
-      layout.SelectOption(ViewMode::Bottom);
-      layout.OptionBottom_Click();
-    } else {
-      bar.Click(BrowsersMenu::kName, steps[i].index);
-    }
-    EXPECT_EQ(state(), std::make_tuple(steps[i].both, steps[i].top, steps[i].bottom, steps[i].mode))
-        << "step " << i;
-  }
-  // The mode applied by the menu is the layout's, panes and all.
-  bar.Click(BrowsersMenu::kName, 1);
-  EXPECT_FALSE(layout.model().visible(ControlId::brwWebBrowser2));
-  EXPECT_TRUE(layout.model().visible(ControlId::brwWebBrowser1));
 }
 
 }  // namespace

@@ -25,24 +25,6 @@ struct MenuRig : CommandsRig {
   ChatMenu chat;
 };
 
-TEST(NavigationMenuTest, TableHasFifteenItemsWithTheSeparatorAtSeven) {
-  MenuRig r;
-  ASSERT_EQ(r.bar.menus().size(), 2u);
-  const Menu& menu = r.bar.menus()[0];
-  EXPECT_EQ(menu.caption, "&Navigation");
-  ASSERT_EQ(menu.items.size(), 15u);
-  for (int i = 0; i < 15; ++i) {
-    EXPECT_EQ(menu.items[i].index, i);
-    EXPECT_EQ(MenuBar::isSeparator(menu.items[i]), i == 7) << i;
-    EXPECT_TRUE(menu.items[i].shortcut.empty());
-  }
-  EXPECT_EQ(menu.items[0].caption, "Top Browser Back");
-  EXPECT_EQ(menu.items[6].caption, "Top Browser News and Search");
-  EXPECT_EQ(menu.items[13].caption, "Bottom Browser Offline Home");
-  EXPECT_EQ(menu.items[14].caption, "Bottom Browser News and Search");
-  EXPECT_EQ(r.bar.menus()[1].caption, "&Chat");
-}
-
 TEST(NavigationMenuTest, EachIndexReachesItsPaneAndOthersDoNothing) {
   MenuRig r;
   for (int i = -1; i <= 16; ++i) r.navigation.mnuOptionsNavigation_Click(i);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FakeMessageBox.h"
-#include "FakeSecondaryWindows.h"
 #include "FakeShellFolders.h"
+#include "RecordingFakes.h"
 #include "TempDir.h"
 
 namespace corvane {
@@ -50,14 +50,8 @@ struct Rig {
   ToolsMenu tools{menus, messageBox, shell, windows, systemFolder, "corvane"};
 };
 
-TEST(ToolsMenu, ItemsHaveNoShortcutsAndTheFoldersAreReadWithoutNuls) {
+TEST(ToolsMenu, TheFoldersAreReadWithoutNuls) {
   Rig rig;
-  const Menu& menu = rig.menus.menus().front();
-  EXPECT_EQ(menu.caption, "&Tools");
-  ASSERT_EQ(menu.items.size(), 2u);
-  EXPECT_EQ(menu.items[0].caption, "Internet &Options...");
-  EXPECT_EQ(menu.items[1].caption, "Create Corvane ShortCut On Desktop ");
-  EXPECT_EQ(menu.items[0].shortcut + menu.items[1].shortcut, "");
   rig.load();
   EXPECT_EQ(rig.systemFolder, "/engine/");
   EXPECT_EQ(rig.tools.WindowsFolder(), (rig.dir.path() / "bin").string());
@@ -92,20 +86,14 @@ TEST(ToolsMenu, InternetOptionsChecksTheAppletThenTheProgramThenGivesTheNotice) 
   EXPECT_EQ(rig.messageBox.texts().back(), "Missing/corvane");
 }
 
-TEST(ToolsMenu, TheDesktopGetsTheInstalledLauncherOrOneForTheRunningProgram) {
+TEST(ToolsMenu, TheDesktopGetsTheInstalledLauncherWhenThereIsOne) {
   Rig rig;
   rig.load();
-  rig.tools.Click(1);
-  EXPECT_NE(rig.dir.readFile("Desktop/corvane.desktop")
-                .find("\nExec=\"" + (rig.dir.path() / "bin/corvane").string() + "\"\n"),
-            std::string::npos);
-
   const fs::path installed = rig.dir.writeFile("apps/corvane.desktop", "installed");
   rig.shell.folders[ShellFolder::Programs] = installed.parent_path().string();
   rig.tools.Click(1);
-  rig.tools.Click(1);
   EXPECT_EQ(rig.dir.readFile("Desktop/corvane.desktop"), "installed");
-  EXPECT_EQ(rig.messageBox.texts(), (Strings{kAdded, kAdded, kAdded}));
+  EXPECT_EQ(rig.messageBox.texts(), (Strings{kAdded}));
 }
 
 TEST(ToolsMenu, AFailedLauncherSaysWhatFailedAndNeverThatItWasAdded) {
