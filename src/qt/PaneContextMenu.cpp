@@ -16,6 +16,7 @@ PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane)
 void PaneContextMenu::show(const QPoint& at) {
   QMenu* menu = view_->createStandardContextMenu();
   menu->setObjectName(QStringLiteral("pageContextMenu"));
+  menu->setAccessibleName(tr("Page menu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
   const QWebEngineContextMenuRequest* request = view_->lastContextMenuRequest();
   const QUrl link = request ? request->linkUrl() : QUrl();

@@ -15,11 +15,15 @@ PaneZoom::PaneZoom(QWidget* window, const QList<Pane>& panes) : QObject(window),
     QKeySequence keys;
     int direction;
   } shortcuts[] = {
+      // "+" is a shifted key on most layouts, and the keypad has its own.
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), 1},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), 1},
       {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
-      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Equal), 1},
       {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)), -1},
       {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_0)), 0},
   };
   for (const auto& shortcut : shortcuts) {
     auto* key = new QShortcut(shortcut.keys, window);
