@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -37,6 +38,8 @@ FullScreenWindow::FullScreenWindow(QWebEngineView* paneView)
   hint_->setMargin(8);
   hint_->adjustSize();
   QTimer::singleShot(kHintMs, hint_, &QWidget::hide);
+  // Where no window manager makes a full-screen window fill its screen, it is sized to it.
+  setGeometry(paneView->screen()->geometry());
   showFullScreen();
   hint_->move((width() - hint_->width()) / 2, hint_->height());
   hint_->raise();

@@ -13,6 +13,7 @@ LoginDialog::LoginDialog(QWidget* parent, const QString& text)
     : QDialog(parent), user_(new QLineEdit), password_(new QLineEdit) {
   setObjectName(QStringLiteral("LoginDialog"));
   setWindowTitle(tr("Log In"));
+  setMinimumWidth(fontMetrics().averageCharWidth() * 50);
   auto* form = new QFormLayout(this);
   auto* intro = new QLabel(text);
   intro->setTextFormat(Qt::PlainText);
