@@ -5,8 +5,8 @@ namespace corvane {
 namespace EnginePrompts {
 
 std::string login(const std::string& host, const std::string& realm, bool proxy) {
-  std::string text = (proxy ? "The proxy server " : "The site ") + host +
-                     " asks for a user name and password.";
+  std::string text =
+      (proxy ? "The proxy server " : "The site ") + host + " asks for a user name and password.";
   if (!realm.empty()) text += "\nIt says: \"" + realm + "\"";
   if (proxy) text += "\nPages cannot be loaded through it without them.";
   return text;
@@ -16,7 +16,8 @@ std::string certificate(const std::string& host, const std::string& problem) {
   return "The identity of " + host + " cannot be verified:\n" + problem +
          "\n\nSomeone may be posing as this site to read or change what you send and receive, "
          "passwords included. Unless you know why this happens, do not continue.\n\n"
-         "Continue to " + host + " anyway? Your answer holds until Corvane closes.";
+         "Continue to " +
+         host + " anyway? Your answer holds until Corvane closes.";
 }
 
 std::string permission(const std::string& site, const std::string& feature) {

@@ -9,8 +9,7 @@ std::optional<bool> SitePermissions::answer(const std::string& site,
   return found->second;
 }
 
-void SitePermissions::remember(const std::string& site, const std::string& feature,
-                               bool allowed) {
+void SitePermissions::remember(const std::string& site, const std::string& feature, bool allowed) {
   answers_[{site, feature}] = allowed;
 }
 

@@ -154,11 +154,11 @@ void BrowserPage::onCertificateError(const QWebEngineCertificateError& error) {
   if (!error.isOverridable()) return;  // rejected; the engine shows its error page
   QWebEngineCertificateError deferred = error;
   deferred.defer();
-  auto* box = new QMessageBox(QMessageBox::Warning, tr("Certificate Error"),
-                              QString::fromStdString(EnginePrompts::certificate(
-                                  error.url().host().toStdString(),
-                                  error.description().toStdString())),
-                              QMessageBox::NoButton, dialogParent());
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, tr("Certificate Error"),
+                      QString::fromStdString(EnginePrompts::certificate(
+                          error.url().host().toStdString(), error.description().toStdString())),
+                      QMessageBox::NoButton, dialogParent());
   box->setObjectName(QStringLiteral("CertificateError"));
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setTextFormat(Qt::PlainText);
@@ -198,7 +198,8 @@ void BrowserPage::onFeaturePermissionRequested(const QUrl& origin, Feature featu
   const std::string name = featureName(feature);
   SitePermissions& answers = PermissionAnswers::of(profile());
   if (const auto known = answers.answer(site, name)) {
-    setFeaturePermission(origin, feature, *known ? PermissionGrantedByUser : PermissionDeniedByUser);
+    setFeaturePermission(origin, feature,
+                         *known ? PermissionGrantedByUser : PermissionDeniedByUser);
     return;
   }
   auto* box = new QMessageBox(QMessageBox::Question, tr("Permission"),
@@ -244,9 +245,8 @@ void BrowserPage::onRenderProcessTerminated(RenderProcessTerminationStatus statu
   QWebEngineView* view = QWebEngineView::forPage(this);
   if (!view || !view->parentWidget()) return;
   if (!crashNotice_) crashNotice_ = new CrashNotice(view);
-  crashNotice_->showNotice(QString::fromStdString(
-      EnginePrompts::crashed(url().toDisplayString().toStdString(),
-                             status == KilledTerminationStatus)));
+  crashNotice_->showNotice(QString::fromStdString(EnginePrompts::crashed(
+      url().toDisplayString().toStdString(), status == KilledTerminationStatus)));
 }
 
 }  // namespace corvane

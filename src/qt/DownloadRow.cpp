@@ -99,9 +99,10 @@ void DownloadRow::update() {
     progress_->setValue(done ? 100 : 0);
   }
   if (done) progress_->setValue(100);
-  status_->setText(QString::fromStdString(DownloadStatus::text(
-      state, received, total, QDir::toNativeSeparators(download_->downloadDirectory()).toStdString(),
-      download_->interruptReasonString().toStdString())));
+  status_->setText(QString::fromStdString(
+      DownloadStatus::text(state, received, total,
+                           QDir::toNativeSeparators(download_->downloadDirectory()).toStdString(),
+                           download_->interruptReasonString().toStdString())));
   cancel_->setVisible(running);
   open_->setVisible(done);
   openFolder_->setVisible(done);

@@ -203,8 +203,9 @@ void frmbrowser::connectPages() {
   };
   new PaneContextMenu(c_.brwWebBrowser1, openInPane);
   new PaneContextMenu(c_.brwWebBrowser2, openInPane);
-  new PaneZoom(this, {{c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-                      {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2}}});
+  new PaneZoom(this,
+               {{c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
+                {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2}}});
 }
 
 void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handler)()) {

@@ -77,9 +77,7 @@ class EngineTest : public QObject {
     return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") +
                                                QString::number(n));
   }
-  QString url(const char* path) const {
-    return server_.url(QString::fromLatin1(path)).toString();
-  }
+  QString url(const char* path) const { return server_.url(QString::fromLatin1(path)).toString(); }
   // Types the address into the pane's box and presses Enter.
   void enter(int n, const QString& address) {
     box(n)->lineEdit()->clear();
@@ -88,10 +86,12 @@ class EngineTest : public QObject {
     QTest::keyClick(box(n), Qt::Key_Return);
   }
   bool shows(int n, const QString& address, const QString& title) {
-    return TestProgram::waitUntil([&] {
-      return box(n)->currentText() == address &&
-             status(n)->text() == QStringLiteral("Page Title: ") + title;
-    }, 20000);
+    return TestProgram::waitUntil(
+        [&] {
+          return box(n)->currentText() == address &&
+                 status(n)->text() == QStringLiteral("Page Title: ") + title;
+        },
+        20000);
   }
   static QVariant run(QWebEngineView* view, const QString& script) {
     QVariant result;
@@ -170,8 +170,10 @@ void EngineTest::downloadIsSavedWhereTheUserSays() {
   QVERIFY(downloads && downloads->isVisible());
   auto* state = downloads->findChild<QLabel*>(QStringLiteral("downloadStatus"));
   QVERIFY(TestProgram::waitUntil([&] { return state->text().startsWith(QStringLiteral("Done")); }));
-  QVERIFY(downloads->findChild<QPushButton*>(QStringLiteral("downloadOpen"))->isVisibleTo(downloads));
-  QVERIFY(!downloads->findChild<QPushButton*>(QStringLiteral("downloadCancel"))->isVisibleTo(downloads));
+  QVERIFY(
+      downloads->findChild<QPushButton*>(QStringLiteral("downloadOpen"))->isVisibleTo(downloads));
+  QVERIFY(!downloads->findChild<QPushButton*>(QStringLiteral("downloadCancel"))
+               ->isVisibleTo(downloads));
   // The pane's page stays.
   QCOMPARE(view(2)->url(), before);
   downloads->close();
@@ -187,9 +189,8 @@ void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
 
   enter(1, url("/links.html"));
   QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
-  QVERIFY(TestProgram::waitUntil([&] {
-    return run(view(1), QStringLiteral("!!document.getElementById('popup')")).toBool();
-  }));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return run(view(1), QStringLiteral("!!document.getElementById('popup')")).toBool(); }));
   run(view(1), QStringLiteral("document.getElementById('popup').click()"));
   QVERIFY(TestProgram::waitUntil(
       [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) != nullptr; }));
@@ -237,8 +238,8 @@ void EngineTest::untrustedCertificateIsRefusedByDefault() {
   QVERIFY(openssl.waitForFinished());
   QCOMPARE(openssl.exitCode(), 0);
   QProcess https;
-  https.start(QStringLiteral("python3"), {QStringLiteral("-c"), QString::fromLatin1(kHttpsServer),
-                                          cert, key});
+  https.start(QStringLiteral("python3"),
+              {QStringLiteral("-c"), QString::fromLatin1(kHttpsServer), cert, key});
   QVERIFY(TestProgram::waitUntil([&] { return https.canReadLine(); }));
   const QString port = QString::fromLatin1(https.readLine().trimmed());
   const QString address = QStringLiteral("https://127.0.0.1:%1/secret.html").arg(port);
@@ -291,8 +292,9 @@ void EngineTest::killedPageSaysSoAndReloadsAlone() {
   QTest::mouseClick(notice->findChild<QPushButton*>(), Qt::LeftButton);
   QVERIFY(TestProgram::waitUntil(
       [&] { return server_.requestCount(QStringLiteral("/a.html")) == requests + 1; }));
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Page A"); }));
+  QVERIFY(TestProgram::waitUntil([&] {
+    return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Page A");
+  }));
   QVERIFY(!notice->isVisible());
 }
 

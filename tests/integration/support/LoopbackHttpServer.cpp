@@ -34,7 +34,8 @@ void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArra
 
 void LoopbackHttpServer::requireLogin(const QString& path, const QString& realm,
                                       const QString& user, const QString& password) {
-  logins_.insert(path, {realm, "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64()});
+  logins_.insert(path,
+                 {realm, "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64()});
 }
 
 void LoopbackHttpServer::onNewConnection() {
@@ -81,12 +82,12 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
 void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path, bool loggedIn) {
   Response response;
   if (!loggedIn) {
-    response = Response{401,
-                        "text/html",
-                        "<!DOCTYPE html><html><head><title>Login Needed</title></head>"
-                        "<body>Login Needed</body></html>",
-                        {"WWW-Authenticate: Basic realm=\"" + logins_.value(path).first.toUtf8() +
-                         "\""}};
+    response =
+        Response{401,
+                 "text/html",
+                 "<!DOCTYPE html><html><head><title>Login Needed</title></head>"
+                 "<body>Login Needed</body></html>",
+                 {"WWW-Authenticate: Basic realm=\"" + logins_.value(path).first.toUtf8() + "\""}};
   } else if (routes_.contains(path)) {
     response = routes_.value(path);
   } else {
