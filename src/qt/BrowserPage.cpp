@@ -140,7 +140,8 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
   // A new tab or window opens in this pane; only a pop-up gets a window (createWindow).
   if (request.destination() == QWebEngineNewWindowRequest::InNewDialog) return;
   const QUrl url = request.requestedUrl();
-  if (url.isValid() && !url.isEmpty()) load(url);
+  // A script address would run in this pane's page rather than in a new one.
+  if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
 
 QWebEnginePage* BrowserPage::createWindow(WebWindowType type) {

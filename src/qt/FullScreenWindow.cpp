@@ -47,6 +47,7 @@ FullScreenWindow::FullScreenWindow(QWebEngineView* paneView)
 }
 
 FullScreenWindow::~FullScreenWindow() {
+  if (!paneView_ || !view_->page()) return;
   paneView_->setPage(view_->page());
   paneView_->setFocus(Qt::OtherFocusReason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -18,7 +19,8 @@ class FullScreenWindow : public QWidget {
 
  private:
   QWebEngineView* view_;
-  QWebEngineView* paneView_;
+  // Guarded: the window closes with the main window, whose panes may have gone first.
+  QPointer<QWebEngineView> paneView_;
   QLabel* hint_;
 };
 
