@@ -1,33 +1,88 @@
 #include "qt/BrowserPage.h"
 
 #include <QAuthenticator>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
-#include <QTimer>
 #include <QWebEngineCertificateError>
+#include <QWebEngineFullScreenRequest>
+#include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include "browser/EnginePrompts.h"
+#include "browser/SitePermissions.h"
+#include "qt/CrashNotice.h"
+#include "qt/FullScreenWindow.h"
+#include "qt/LoginDialog.h"
 #include "qt/PopupWindow.h"
 
 namespace corvane {
 
+namespace {
+
+// The answers to the pages' feature requests, kept with the profile both panes share: they
+// hold for every page of the run and go with it.
+class PermissionAnswers : public QObject {
+ public:
+  static SitePermissions& of(QWebEngineProfile* profile) {
+    const QString name = QStringLiteral("corvane-site-permissions");
+    auto* found = profile->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    if (!found) {
+      found = new PermissionAnswers(profile);
+      found->setObjectName(name);
+    }
+    return static_cast<PermissionAnswers*>(found)->answers_;
+  }
+
+ private:
+  explicit PermissionAnswers(QObject* parent) : QObject(parent) {}
+  SitePermissions answers_;
+};
+
+std::string featureName(QWebEnginePage::Feature feature) {
+  switch (feature) {
+    case QWebEnginePage::Geolocation:
+      return "location";
+    case QWebEnginePage::Notifications:
+      return "notifications";
+    case QWebEnginePage::MediaVideoCapture:
+      return "camera";
+    case QWebEnginePage::MediaAudioCapture:
+      return "microphone";
+    case QWebEnginePage::MediaAudioVideoCapture:
+      return "camera and microphone";
+    case QWebEnginePage::DesktopVideoCapture:
+      return "screen";
+    case QWebEnginePage::DesktopAudioVideoCapture:
+      return "screen and sound";
+    case QWebEnginePage::MouseLock:
+      return "mouse";
+  }
+  return "a feature";
+}
+
+}  // namespace
+
 BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent) {
+  settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   connect(this, &QWebEnginePage::certificateError, this, &BrowserPage::onCertificateError);
   connect(this, &QWebEnginePage::authenticationRequired, this,
           &BrowserPage::onAuthenticationRequired);
+  connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
+          &BrowserPage::onProxyAuthenticationRequired);
+  connect(this, &QWebEnginePage::featurePermissionRequested, this,
+          &BrowserPage::onFeaturePermissionRequested);
+  connect(this, &QWebEnginePage::newWindowRequested, this, &BrowserPage::onNewWindowRequested);
+  connect(this, &QWebEnginePage::fullScreenRequested, this, &BrowserPage::onFullScreenRequested);
   connect(this, &QWebEnginePage::renderProcessTerminated, this,
           &BrowserPage::onRenderProcessTerminated);
   addDocumentMarkers();
 }
-
 void BrowserPage::addDocumentMarkers() {
   QRandomGenerator* random = QRandomGenerator::system();
   const QString token =
@@ -81,8 +136,17 @@ QWidget* BrowserPage::dialogParent() const {
   return view ? view->window() : nullptr;
 }
 
-QWebEnginePage* BrowserPage::createWindow(WebWindowType /*type*/) {
-  auto* popup = new PopupWindow(profile());
+void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
+  // A new tab or window opens in this pane; only a pop-up gets a window (createWindow).
+  if (request.destination() == QWebEngineNewWindowRequest::InNewDialog) return;
+  const QUrl url = request.requestedUrl();
+  // A script address would run in this pane's page rather than in a new one.
+  if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
+}
+
+QWebEnginePage* BrowserPage::createWindow(WebWindowType type) {
+  if (type != WebDialog) return nullptr;  // the pane itself, see onNewWindowRequested
+  auto* popup = new PopupWindow(profile(), dialogParent());
   popup->show();
   return popup->page();
 }
@@ -91,54 +155,99 @@ void BrowserPage::onCertificateError(const QWebEngineCertificateError& error) {
   if (!error.isOverridable()) return;  // rejected; the engine shows its error page
   QWebEngineCertificateError deferred = error;
   deferred.defer();
-  const QMessageBox::StandardButton answer = QMessageBox::warning(
-      dialogParent(), tr("Corvane"),
-      tr("The certificate of %1 cannot be trusted:\n%2\n\nAnyone could be posing as this site. "
-         "Continue to the page anyway?")
-          .arg(error.url().host(), error.description()),
-      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-  if (answer == QMessageBox::Yes) {
-    deferred.acceptCertificate();
-  } else {
-    deferred.rejectCertificate();
-  }
+  auto* box =
+      new QMessageBox(QMessageBox::Warning, tr("Certificate Error"),
+                      QString::fromStdString(EnginePrompts::certificate(
+                          error.url().host().toStdString(), error.description().toStdString())),
+                      QMessageBox::NoButton, dialogParent());
+  box->setObjectName(QStringLiteral("CertificateError"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextFormat(Qt::PlainText);
+  QPushButton* go = box->addButton(tr("&Continue Anyway"), QMessageBox::AcceptRole);
+  QPushButton* back = box->addButton(tr("&Go Back"), QMessageBox::RejectRole);
+  // Refusing is what Enter and Esc do; continuing takes a deliberate click. The engine keeps
+  // an accepted certificate in memory only, so the exception ends with the run.
+  box->setDefaultButton(back);
+  box->setEscapeButton(back);
+  connect(box, &QMessageBox::finished, this, [box, go, deferred]() mutable {
+    if (box->clickedButton() == go) {
+      deferred.acceptCertificate();
+    } else {
+      deferred.rejectCertificate();
+    }
+  });
+  box->open();
 }
 
 void BrowserPage::onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator) {
-  QDialog dialog(dialogParent());
-  dialog.setWindowTitle(tr("Log In"));
-  auto* form = new QFormLayout(&dialog);
-  auto* intro = new QLabel(tr("%1 asks for a user name and password.\nRealm: %2")
-                               .arg(url.host(), authenticator->realm()));
-  intro->setTextFormat(Qt::PlainText);
-  form->addRow(intro);
-  auto* user = new QLineEdit;
-  auto* password = new QLineEdit;
-  password->setEchoMode(QLineEdit::Password);
-  form->addRow(tr("&User name:"), user);
-  form->addRow(tr("&Password:"), password);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  form->addRow(buttons);
-  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-  if (dialog.exec() == QDialog::Accepted) {
-    authenticator->setUser(user->text());
-    authenticator->setPassword(password->text());
+  LoginDialog::answer(dialogParent(),
+                      QString::fromStdString(EnginePrompts::login(
+                          url.host().toStdString(), authenticator->realm().toStdString(), false)),
+                      authenticator);
+}
+
+void BrowserPage::onProxyAuthenticationRequired(const QUrl&, QAuthenticator* authenticator,
+                                                const QString& proxyHost) {
+  LoginDialog::answer(dialogParent(),
+                      QString::fromStdString(EnginePrompts::login(
+                          proxyHost.toStdString(), authenticator->realm().toStdString(), true)),
+                      authenticator);
+}
+
+void BrowserPage::onFeaturePermissionRequested(const QUrl& origin, Feature feature) {
+  const std::string site = origin.toString(QUrl::RemovePath).toStdString();
+  const std::string name = featureName(feature);
+  SitePermissions& answers = PermissionAnswers::of(profile());
+  if (const auto known = answers.answer(site, name)) {
+    setFeaturePermission(origin, feature,
+                         *known ? PermissionGrantedByUser : PermissionDeniedByUser);
+    return;
+  }
+  auto* box = new QMessageBox(QMessageBox::Question, tr("Permission"),
+                              QString::fromStdString(EnginePrompts::permission(site, name)),
+                              QMessageBox::NoButton, dialogParent());
+  box->setObjectName(QStringLiteral("PermissionQuestion"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextFormat(Qt::PlainText);
+  QPushButton* allow = box->addButton(tr("&Allow"), QMessageBox::AcceptRole);
+  QPushButton* deny = box->addButton(tr("&Deny"), QMessageBox::RejectRole);
+  box->setDefaultButton(deny);
+  box->setEscapeButton(deny);
+  QPointer<BrowserPage> page(this);
+  connect(box, &QMessageBox::finished, this, [page, box, allow, origin, feature, site, name] {
+    if (!page) return;
+    const bool allowed = box->clickedButton() == allow;
+    PermissionAnswers::of(page->profile()).remember(site, name, allowed);
+    page->setFeaturePermission(origin, feature,
+                               allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
+  });
+  box->open();
+}
+
+void BrowserPage::onFullScreenRequested(QWebEngineFullScreenRequest request) {
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (request.toggleOn()) {
+    if (fullScreen_ || !view) {
+      request.reject();
+      return;
+    }
+    request.accept();
+    fullScreen_ = new FullScreenWindow(view);
   } else {
-    *authenticator = QAuthenticator();  // a null authenticator cancels the request
+    request.accept();
+    // Later: the request may come from within the window's own key handling.
+    if (fullScreen_) fullScreen_->deleteLater();  // hands the page back to its pane
   }
 }
 
 void BrowserPage::onRenderProcessTerminated(RenderProcessTerminationStatus status, int) {
   if (status == NormalTerminationStatus) return;
-  // Ask after the engine has finished reporting the crash.
-  QTimer::singleShot(0, this, [this] {
-    const auto answer = QMessageBox::question(
-        dialogParent(), tr("Corvane"),
-        tr("The page %1 has stopped working. Reload it?").arg(url().toDisplayString()),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-    if (answer == QMessageBox::Yes) triggerAction(QWebEnginePage::Reload);
-  });
+  if (fullScreen_) delete fullScreen_;
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (!view || !view->parentWidget()) return;
+  if (!crashNotice_) crashNotice_ = new CrashNotice(view);
+  crashNotice_->showNotice(QString::fromStdString(EnginePrompts::crashed(
+      url().toDisplayString().toStdString(), status == KilledTerminationStatus)));
 }
 
 }  // namespace corvane

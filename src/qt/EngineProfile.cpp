@@ -2,13 +2,15 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineView>
 
+#include "browser/DownloadStatus.h"
 #include "dialogs/InternetOptions.h"
+#include "qt/DownloadsWindow.h"
 #include "qt/EngineOptions.h"
 #include "qt/ExecutableName.h"
 #include "qt/ProgramFolders.h"
@@ -52,39 +54,25 @@ void EngineProfile::endWarmUp() {
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {
   // A page saved through Save As arrives here already under way, its file chosen.
   if (download->state() != QWebEngineDownloadRequest::DownloadRequested) return;
+  QWidget* view = QWebEngineView::forPage(download->page());
+  QFileDialog dialog(view ? view->window() : nullptr, tr("Save Download"));
+  dialog.setObjectName(QStringLiteral("DownloadSaveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-  const QString path = QFileDialog::getSaveFileName(
-      nullptr, tr("Save Download"), QDir(folder).filePath(download->downloadFileName()));
-  if (path.isEmpty()) {
-    download->cancel();
+  QDir().mkpath(folder);
+  dialog.selectFile(QString::fromStdString(DownloadStatus::proposedPath(
+      folder.toStdString(), download->downloadFileName().toStdString())));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    download->cancel();  // the user's choice; nothing to show
     return;
   }
-  const QFileInfo target(path);
+  const QFileInfo target(dialog.selectedFiles().constFirst());
   download->setDownloadDirectory(target.absolutePath());
   download->setDownloadFileName(target.fileName());
   download->accept();
-
-  auto* progress = new QProgressDialog(tr("Downloading %1").arg(target.fileName()), tr("Cancel"),
-                                       0, 100);
-  progress->setAttribute(Qt::WA_DeleteOnClose);
-  progress->setWindowTitle(tr("Corvane"));
-  progress->setMinimumDuration(0);
-  connect(progress, &QProgressDialog::canceled, download, &QWebEngineDownloadRequest::cancel);
-  connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, progress,
-          [progress, download] {
-            const qint64 total = download->totalBytes();
-            progress->setValue(total > 0 ? int(download->receivedBytes() * 100 / total) : 0);
-          });
-  connect(download, &QWebEngineDownloadRequest::isFinishedChanged, progress, [progress, download] {
-    if (download->state() != QWebEngineDownloadRequest::DownloadCompleted) {
-      progress->close();
-      return;
-    }
-    progress->setLabelText(tr("Saved %1").arg(download->downloadFileName()));
-    progress->setValue(100);
-    progress->close();
-  });
-  progress->show();
+  if (!downloads_) downloads_ = std::make_unique<DownloadsWindow>();
+  downloads_->add(download);
 }
 
 }  // namespace corvane

@@ -3,17 +3,21 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class QWebEngineDownloadRequest;
 class QWebEnginePage;
 class QWebEngineProfile;
 
 namespace corvane {
 
+class DownloadsWindow;
 struct ProgramFolders;
 
 // The one web engine profile both panes share: cookies, cache and local storage on disk in the
 // user's data and cache folders, never the off-the-record default. It also asks where each
-// download goes and shows its progress.
+// download goes, proposing the user's download folder and the site's file name, and shows it
+// in the downloads window.
 class EngineProfile : public QObject {
   Q_OBJECT
  public:
@@ -35,6 +39,7 @@ class EngineProfile : public QObject {
   void onDownloadRequested(QWebEngineDownloadRequest* download);
 
   QWebEngineProfile* profile_;
+  std::unique_ptr<DownloadsWindow> downloads_;
   // Guarded: the page may be on its way out through deleteLater().
   QPointer<QWebEnginePage> warmUpPage_;
   bool warmUpOver_ = false;

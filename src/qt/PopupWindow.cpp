@@ -9,8 +9,14 @@
 
 namespace corvane {
 
-PopupWindow::PopupWindow(QWebEngineProfile* profile)
-    : address_(new QLineEdit(this)), view_(new QWebEngineView(this)) {
+namespace {
+// Pop-ups are dialogs: small unless the page asks for a size.
+constexpr int kWidth = 520;
+constexpr int kHeight = 600;
+}  // namespace
+
+PopupWindow::PopupWindow(QWebEngineProfile* profile, QWidget* owner)
+    : QWidget(owner, Qt::Window), address_(new QLineEdit(this)), view_(new QWebEngineView(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("PopupWindow"));
   setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
@@ -18,16 +24,24 @@ PopupWindow::PopupWindow(QWebEngineProfile* profile)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   address_->setReadOnly(true);
-  address_->setAccessibleDescription(tr("Pop-up address"));
+  address_->setObjectName(QStringLiteral("popupAddress"));
+  address_->setAccessibleName(tr("Pop-up address"));
   layout->addWidget(address_);
   layout->addWidget(view_, 1);
+  view_->setObjectName(QStringLiteral("popupBrowser"));
+  view_->setAccessibleName(tr("Pop-up browser"));
   view_->setPage(new BrowserPage(profile, view_));
-  view_->setAccessibleDescription(tr("Pop-up browser"));
   connect(view_, &QWebEngineView::urlChanged, this,
           [this](const QUrl& url) { address_->setText(url.toDisplayString()); });
   connect(view_, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
   connect(view_->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
-  resize(800, 600);
+  connect(view_->page(), &QWebEnginePage::geometryChangeRequested, this,
+          [this](const QRect& geometry) {
+            if (geometry.width() > 0 && geometry.height() > 0) {
+              resize(geometry.width(), geometry.height() + address_->sizeHint().height());
+            }
+          });
+  resize(kWidth, kHeight);
 }
 
 QWebEnginePage* PopupWindow::page() const { return view_->page(); }

@@ -9,12 +9,14 @@ class QWebEngineView;
 
 namespace corvane {
 
-// A window a page opened (target=_blank, window.open): the page with a read-only address line.
-// It deletes itself when closed, or when the page asks to close it.
+// The small window of a page's pop-up (window.open with window features, as sign-in pages
+// use): the pop-up's own page with a read-only address line. The page keeps its link to the
+// page that opened it. The window deletes itself when closed, or when the page closes it; it
+// closes with the window it belongs to.
 class PopupWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit PopupWindow(QWebEngineProfile* profile);
+  PopupWindow(QWebEngineProfile* profile, QWidget* owner);
 
   QWebEnginePage* page() const;
 

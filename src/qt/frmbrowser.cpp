@@ -18,6 +18,8 @@
 #include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
+#include "qt/PaneContextMenu.h"
+#include "qt/PaneZoom.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
@@ -112,6 +114,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
     windowFirst->add(QKeySequence(QString::fromLatin1(keys)));
   }
   connectControls();
+  connectPages();
   favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 
@@ -192,6 +195,17 @@ void frmbrowser::connectControls() {
   forward(c_.picSplit, &SplitterBar::released, &MainWindow::picSplit_MouseUp);
   forward(c_.browserSplit, &SplitterBar::pressed, &MainWindow::browserSplit_MouseDown);
   forward(c_.browserSplit, &SplitterBar::released, &MainWindow::browserSplit_MouseUp);
+}
+
+void frmbrowser::connectPages() {
+  const auto openInPane = [this](bool top, const QString& address) {
+    run([&] { core_->OpenInPane(top ? PaneId::Top : PaneId::Bottom, address.toStdString()); });
+  };
+  new PaneContextMenu(c_.brwWebBrowser1, openInPane);
+  new PaneContextMenu(c_.brwWebBrowser2, openInPane);
+  new PaneZoom(this,
+               {{c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
+                {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2}}});
 }
 
 void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handler)()) {

@@ -65,6 +65,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
 
   void createControls(QWebEngineProfile* profile);
   void connectControls();
+  // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
+  void connectPages();
   void connectOption(QAbstractButton* button, void (MainWindow::*handler)());
   // Runs a handler of the logic, then shows the layout and menus it leaves.
   template <typename Handler>

@@ -32,6 +32,12 @@ void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArra
   routes_.insert(path, Response{status, contentType, body, extraHeaders});
 }
 
+void LoopbackHttpServer::requireLogin(const QString& path, const QString& realm,
+                                      const QString& user, const QString& password) {
+  logins_.insert(path,
+                 {realm, "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64()});
+}
+
 void LoopbackHttpServer::onNewConnection() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
     auto* buffer = new QByteArray;
@@ -49,6 +55,17 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
   const QList<QByteArray> parts = request.left(request.indexOf("\r\n")).split(' ');
   const QString path = parts.size() > 1 ? QString::fromUtf8(parts.at(1)) : QString();
   requests_[path] += 1;
+  if (logins_.contains(path)) {
+    bool loggedIn = false;
+    for (const QByteArray& line : request.split('\n')) {
+      const int colon = line.indexOf(':');
+      if (colon > 0 && line.left(colon).trimmed().toLower() == "authorization") {
+        loggedIn = line.mid(colon + 1).trimmed() == logins_.value(path).second;
+      }
+    }
+    send(socket, path, loggedIn);
+    return;
+  }
   const int delay = delays_.value(path, 0);
   if (delay <= 0) {
     send(socket, path);
@@ -62,9 +79,16 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
   });
 }
 
-void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path) {
+void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path, bool loggedIn) {
   Response response;
-  if (routes_.contains(path)) {
+  if (!loggedIn) {
+    response =
+        Response{401,
+                 "text/html",
+                 "<!DOCTYPE html><html><head><title>Login Needed</title></head>"
+                 "<body>Login Needed</body></html>",
+                 {"WWW-Authenticate: Basic realm=\"" + logins_.value(path).first.toUtf8() + "\""}};
+  } else if (routes_.contains(path)) {
     response = routes_.value(path);
   } else {
     response = Response{404,

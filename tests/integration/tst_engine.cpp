@@ -1,0 +1,325 @@
+// What the engine asks of a browser, in the real main window: downloads, new windows and
+// pop-ups, a site's password, a certificate that cannot be trusted, a killed page, and a link
+// opened in the other pane from the page's context menu.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <csignal>
+#include <memory>
+
+#include "LoopbackHttpServer.h"
+#include "ModalDialogs.h"
+#include "TestProgram.h"
+#include "qt/frmbrowser.h"
+
+namespace {
+
+// A loopback HTTPS server with a self-signed certificate made for the run; it prints its port,
+// then each request's path.
+const char kHttpsServer[] = R"(
+import http.server, ssl, sys
+class Handler(http.server.BaseHTTPRequestHandler):
+    def do_GET(self):
+        print(self.path, flush=True)
+        body = b'<html><head><title>Secret</title></head><body>Secret</body></html>'
+        self.send_response(200)
+        self.send_header('Content-Type', 'text/html')
+        self.send_header('Content-Length', str(len(body)))
+        self.end_headers()
+        self.wfile.write(body)
+    def log_message(self, *args):
+        pass
+server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
+context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+context.load_cert_chain(sys.argv[1], sys.argv[2])
+server.socket = context.wrap_socket(server.socket, server_side=True)
+print(server.server_address[1], flush=True)
+server.serve_forever()
+)";
+
+}  // namespace
+
+class EngineTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void cleanupTestCase();
+  void downloadIsSavedWhereTheUserSays();
+  void newWindowsStayInThePaneAndPopupsCloseThemselves();
+  void passwordPromptCancelsOrLogsIn();
+  void untrustedCertificateIsRefusedByDefault();
+  void killedPageSaysSoAndReloadsAlone();
+  void linkOpensInTheOtherPaneFromTheContextMenu();
+
+ private:
+  QComboBox* box(int n) const {
+    return window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + QString::number(n));
+  }
+  QLabel* status(int n) const {
+    return window_->findChild<QLabel*>(QStringLiteral("Label") + QString::number(n));
+  }
+  QWebEngineView* view(int n) const {
+    return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") +
+                                               QString::number(n));
+  }
+  QString url(const char* path) const { return server_.url(QString::fromLatin1(path)).toString(); }
+  // Types the address into the pane's box and presses Enter.
+  void enter(int n, const QString& address) {
+    box(n)->lineEdit()->clear();
+    box(n)->setFocus();
+    QTest::keyClicks(box(n), address);
+    QTest::keyClick(box(n), Qt::Key_Return);
+  }
+  bool shows(int n, const QString& address, const QString& title) {
+    return TestProgram::waitUntil(
+        [&] {
+          return box(n)->currentText() == address &&
+                 status(n)->text() == QStringLiteral("Page Title: ") + title;
+        },
+        20000);
+  }
+  static QVariant run(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+      result = value;
+      done = true;
+    });
+    TestProgram::waitUntil([&] { return done; });
+    return result;
+  }
+
+  QTemporaryDir home_;
+  LoopbackHttpServer server_;
+  std::unique_ptr<TestProgram> program_;
+  corvane::frmbrowser* window_ = nullptr;
+};
+
+void EngineTest::initTestCase() {
+  // The proposed download folder is the user's; this user is made for the test.
+  QVERIFY(home_.isValid());
+  qputenv("HOME", home_.path().toLocal8Bit());
+  qunsetenv("XDG_CONFIG_HOME");
+  QVERIFY(server_.start());
+  server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"));
+  server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
+  server_.addPage(QStringLiteral("/links.html"), QStringLiteral("Links"),
+                  QStringLiteral("<a id=\"blank\" target=\"_blank\" href=\"/b.html\" "
+                                 "style=\"display:block;height:200px\">B</a>"
+                                 "<button id=\"popup\" onclick=\"window.open('/popup.html', "
+                                 "'signin', 'width=320,height=240')\">Sign in</button>"));
+  // A sign-in pop-up: it reaches its opener, then closes itself.
+  server_.addPage(QStringLiteral("/popup.html"), QStringLiteral("Sign In"),
+                  QStringLiteral("<script>setTimeout(function () {"
+                                 "window.opener.document.title = 'Signed In'; window.close();"
+                                 "}, 300);</script>"));
+  server_.addPage(QStringLiteral("/private.html"), QStringLiteral("Private"));
+  server_.requireLogin(QStringLiteral("/private.html"), QStringLiteral("Staff"),
+                       QStringLiteral("ann"), QStringLiteral("s3cret"));
+  program_ = std::make_unique<TestProgram>();
+  window_ = program_->startMainWindow();
+  QVERIFY(window_);
+  const QString top = QUrl::fromLocalFile(program_->filePath(QStringLiteral("cv.html"))).toString();
+  QVERIFY(TestProgram::waitForPage(status(1), box(1), top));
+  const QString bottom =
+      QUrl::fromLocalFile(program_->filePath(QStringLiteral("CVguide.html"))).toString();
+  QVERIFY(TestProgram::waitForPage(status(2), box(2), bottom));
+}
+
+void EngineTest::cleanupTestCase() { program_.reset(); }
+
+void EngineTest::downloadIsSavedWhereTheUserSays() {
+  QByteArray bytes;
+  for (int i = 0; i < 300000; ++i) bytes += char(i * 7);
+  server_.addRaw(QStringLiteral("/get"), 200, "application/octet-stream", bytes,
+                 {"Content-Disposition: attachment; filename=\"data.bin\""});
+  const QString target = QDir(home_.path()).filePath(QStringLiteral("chosen/kept.bin"));
+  QDir().mkpath(QFileInfo(target).absolutePath());
+  QString proposed;
+  whenModal<QFileDialog>(QStringLiteral("DownloadSaveDialog"), [&](QFileDialog* dialog) {
+    proposed = dialog->selectedFiles().value(0);
+    typeFileName(dialog, target);
+  });
+  const QUrl before = view(2)->url();
+  enter(2, url("/get"));
+  QVERIFY(TestProgram::waitUntil([&] { return QFileInfo(target).size() == bytes.size(); }, 20000));
+  QCOMPARE(proposed, QDir(home_.path()).filePath(QStringLiteral("Downloads/data.bin")));
+  QFile file(target);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), bytes);
+  // The downloads window says it is done and offers the file and its folder.
+  QWidget* downloads = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == QStringLiteral("DownloadsWindow")) downloads = w;
+  }
+  QVERIFY(downloads && downloads->isVisible());
+  auto* state = downloads->findChild<QLabel*>(QStringLiteral("downloadStatus"));
+  QVERIFY(TestProgram::waitUntil([&] { return state->text().startsWith(QStringLiteral("Done")); }));
+  QVERIFY(
+      downloads->findChild<QPushButton*>(QStringLiteral("downloadOpen"))->isVisibleTo(downloads));
+  QVERIFY(!downloads->findChild<QPushButton*>(QStringLiteral("downloadCancel"))
+               ->isVisibleTo(downloads));
+  // The pane's page stays.
+  QCOMPARE(view(2)->url(), before);
+  downloads->close();
+}
+
+void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
+  enter(1, url("/links.html"));
+  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
+  const int windows = QApplication::topLevelWidgets().size();
+  run(view(1), QStringLiteral("document.getElementById('blank').click()"));
+  QVERIFY(shows(1, url("/b.html"), QStringLiteral("Page B")));
+  QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+
+  enter(1, url("/links.html"));
+  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return run(view(1), QStringLiteral("!!document.getElementById('popup')")).toBool(); }));
+  run(view(1), QStringLiteral("document.getElementById('popup').click()"));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) != nullptr; }));
+  QCOMPARE(box(1)->currentText(), url("/links.html"));
+  // The pop-up has reached its opener and gone.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Signed In");
+  }));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) == nullptr; }));
+  QCOMPARE(server_.requestCount(QStringLiteral("/popup.html")), 1);
+}
+
+void EngineTest::passwordPromptCancelsOrLogsIn() {
+  QString asked;
+  whenModal<QDialog>(QStringLiteral("LoginDialog"), [&](QDialog* dialog) {
+    asked = dialog->findChild<QLabel*>()->text();
+    dialog->reject();
+  });
+  enter(1, url("/private.html"));
+  QVERIFY(shows(1, url("/private.html"), QStringLiteral("Login Needed")));
+  QCOMPARE(asked, QStringLiteral("The site 127.0.0.1 asks for a user name and password.\n"
+                                 "It says: \"Staff\""));
+
+  whenModal<QDialog>(QStringLiteral("LoginDialog"), [](QDialog* dialog) {
+    dialog->findChild<QLineEdit*>(QStringLiteral("loginUser"))->setText(QStringLiteral("ann"));
+    dialog->findChild<QLineEdit*>(QStringLiteral("loginPassword"))
+        ->setText(QStringLiteral("s3cret"));
+    dialog->accept();
+  });
+  enter(1, url("/private.html"));
+  QVERIFY(shows(1, url("/private.html"), QStringLiteral("Private")));
+}
+
+void EngineTest::untrustedCertificateIsRefusedByDefault() {
+  QTemporaryDir keys;
+  const QString cert = keys.filePath(QStringLiteral("cert.pem"));
+  const QString key = keys.filePath(QStringLiteral("key.pem"));
+  QProcess openssl;
+  openssl.start(QStringLiteral("openssl"),
+                {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                 QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                 QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                 QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert});
+  QVERIFY(openssl.waitForFinished());
+  QCOMPARE(openssl.exitCode(), 0);
+  QProcess https;
+  https.start(QStringLiteral("python3"),
+              {QStringLiteral("-c"), QString::fromLatin1(kHttpsServer), cert, key});
+  QVERIFY(TestProgram::waitUntil([&] { return https.canReadLine(); }));
+  const QString port = QString::fromLatin1(https.readLine().trimmed());
+  const QString address = QStringLiteral("https://127.0.0.1:%1/secret.html").arg(port);
+
+  QString question;
+  QString defaultAnswer;
+  whenModal<QMessageBox>(QStringLiteral("CertificateError"), [&](QMessageBox* box) {
+    question = box->text();
+    defaultAnswer = box->defaultButton()->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  enter(2, address);
+  QVERIFY(TestProgram::waitUntil([&] { return !question.isEmpty(); }));
+  QVERIFY(question.startsWith(QStringLiteral("The identity of 127.0.0.1 cannot be verified")));
+  QCOMPARE(defaultAnswer, QStringLiteral("&Go Back"));
+  QVERIFY(TestProgram::waitUntil([&] { return !view(2)->page()->isLoading(); }));
+  TestProgram::waitUntil([] { return false; }, 500);
+  QVERIFY(https.readAll().isEmpty());  // no request ever reached the server
+  QVERIFY(status(2)->text() != QStringLiteral("Page Title: Secret"));
+  https.kill();
+  https.waitForFinished();
+}
+
+void EngineTest::killedPageSaysSoAndReloadsAlone() {
+  // Different sites, so that the panes' pages have renderers of their own.
+  QString top = url("/a.html");
+  top.replace(QStringLiteral("127.0.0.1"), QStringLiteral("localhost"));
+  enter(1, top);
+  QVERIFY(shows(1, top, QStringLiteral("Page A")));
+  enter(2, url("/b.html"));
+  QVERIFY(shows(2, url("/b.html"), QStringLiteral("Page B")));
+  const qint64 pid = view(1)->page()->renderProcessPid();
+  const qint64 otherPid = view(2)->page()->renderProcessPid();
+  QVERIFY(pid > 0 && pid != otherPid);
+
+  QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+  auto* notice = window_->findChild<QWidget*>(QStringLiteral("brwWebBrowser1CrashNotice"));
+  QVERIFY(TestProgram::waitUntil([&] {
+    notice = window_->findChild<QWidget*>(QStringLiteral("brwWebBrowser1CrashNotice"));
+    return notice && notice->isVisible();
+  }));
+  QCOMPARE(notice->findChild<QLabel*>()->text(),
+           QStringLiteral("The page %1 was stopped by the system and cannot be shown. Reload it "
+                          "to try again.")
+               .arg(top));
+  QVERIFY(!window_->findChild<QWidget*>(QStringLiteral("brwWebBrowser2CrashNotice")));
+  QCOMPARE(run(view(2), QStringLiteral("document.title")).toString(), QStringLiteral("Page B"));
+
+  const int requests = server_.requestCount(QStringLiteral("/a.html"));
+  QTest::mouseClick(notice->findChild<QPushButton*>(), Qt::LeftButton);
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return server_.requestCount(QStringLiteral("/a.html")) == requests + 1; }));
+  QVERIFY(TestProgram::waitUntil([&] {
+    return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Page A");
+  }));
+  QVERIFY(!notice->isVisible());
+}
+
+void EngineTest::linkOpensInTheOtherPaneFromTheContextMenu() {
+  enter(1, url("/links.html"));
+  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
+  const QString topBefore = box(1)->currentText();
+  QMenu* menu = nullptr;
+  QVERIFY(TestProgram::waitUntil([&] {
+    // The page may not yet take the pointer at first.
+    QTest::mouseClick(view(1)->focusProxy(), Qt::RightButton, {}, QPoint(40, 80));
+    return TestProgram::waitUntil(
+        [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 1000);
+  }));
+  QAction* bottom = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text() == QStringLiteral("Open Link in &Bottom Pane")) bottom = action;
+  }
+  QVERIFY(bottom);
+  QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Open Link in &Top Pane"));
+  bottom->trigger();
+  menu->close();
+  QVERIFY(shows(2, url("/b.html"), QStringLiteral("Page B")));
+  QCOMPARE(box(1)->currentText(), topBefore);
+}
+
+QTEST_MAIN(EngineTest)
+#include "tst_engine.moc"

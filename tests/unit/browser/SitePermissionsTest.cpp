@@ -1,0 +1,47 @@
+#include "browser/SitePermissions.h"
+
+#include <gtest/gtest.h>
+
+#include "browser/EnginePrompts.h"
+
+namespace corvane {
+namespace {
+
+TEST(SitePermissionsTest, AnAnswerHoldsForItsSiteAndFeatureAlone) {
+  SitePermissions permissions;
+  EXPECT_FALSE(permissions.answer("https://a.test", "camera").has_value());
+  permissions.remember("https://a.test", "camera", false);
+  permissions.remember("https://b.test", "location", true);
+  EXPECT_EQ(permissions.answer("https://a.test", "camera"), false);
+  EXPECT_EQ(permissions.answer("https://b.test", "location"), true);
+  EXPECT_FALSE(permissions.answer("https://a.test", "location").has_value());
+  EXPECT_FALSE(permissions.answer("https://b.test", "camera").has_value());
+  EXPECT_FALSE(permissions.answer("http://a.test", "camera").has_value());
+  permissions.remember("https://a.test", "camera", true);
+  EXPECT_EQ(permissions.answer("https://a.test", "camera"), true);
+}
+
+TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {
+  EXPECT_EQ(EnginePrompts::permission("https://a.test", "location"),
+            "https://a.test wants to know your location.\n\nAllow it? Your answer holds for this "
+            "site until Corvane closes.");
+  EXPECT_NE(EnginePrompts::permission("https://a.test", "camera and microphone")
+                .find("use your camera and microphone"),
+            std::string::npos);
+  EXPECT_EQ(EnginePrompts::login("a.test", "Staff", false),
+            "The site a.test asks for a user name and password.\nIt says: \"Staff\"");
+  EXPECT_EQ(EnginePrompts::login("proxy.test", "", true),
+            "The proxy server proxy.test asks for a user name and password.\nPages cannot be "
+            "loaded through it without them.");
+  const std::string certificate = EnginePrompts::certificate("a.test", "It is self-signed.");
+  EXPECT_NE(certificate.find("a.test cannot be verified:\nIt is self-signed."), std::string::npos);
+  EXPECT_NE(certificate.find("until Corvane closes"), std::string::npos);
+  EXPECT_EQ(EnginePrompts::crashed("http://a.test/", true),
+            "The page http://a.test/ was stopped by the system and cannot be shown. Reload it to "
+            "try again.");
+  EXPECT_EQ(EnginePrompts::crashed("", false),
+            "This page has crashed and cannot be shown. Reload it to try again.");
+}
+
+}  // namespace
+}  // namespace corvane
