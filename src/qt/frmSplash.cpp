@@ -45,14 +45,14 @@ frmSplash::frmSplash(const ProgramFolders& folders)
   setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   buildContent();
   Form_Load();
+  TimerSplash_.setSingleShot(true);
   TimerSplash_.setInterval(kSplashMs);
   TimerSplash_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
   connect(&TimerSplash_, &QTimer::timeout, this, &frmSplash::StartMainWindow);
-  TimerSplash_.start();
-  // Start the web engine while the splash shows; no page of the user's is loaded and cv.ini is
-  // not read yet.
+  // Start the web engine and the panes' renderers while the splash shows; no page of the user's
+  // is loaded and cv.ini is not read yet.
   engine_ = std::make_unique<EngineProfile>(folders_);
-  QTimer::singleShot(0, engine_.get(), [this] { engine_->warmUp(); });
+  QTimer::singleShot(0, engine_.get(), [this] { engine_->startPanePages(); });
 }
 
 frmSplash::~frmSplash() { frmbrowser_.reset(); }
@@ -119,7 +119,18 @@ void frmSplash::StartMainWindow() {
   Q_EMIT mainWindowLoaded();
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+  // The two seconds count from when the user can see the splash, not from when it was made:
+  // on a busy display its first drawing comes a good while after show().
+  if (!timerStarted_) {
+    timerStarted_ = true;
+    TimerSplash_.start();
+  }
+  QWidget::paintEvent(event);
+}
+
 void frmSplash::closeEvent(QCloseEvent* event) {
+  timerStarted_ = true;  // a closed splash is not drawn again; nor is its timer started
   TimerSplash_.stop();  // the timer goes with the splash
   QWidget::closeEvent(event);
   startUp_.SplashClosed();
@@ -128,9 +139,6 @@ void frmSplash::closeEvent(QCloseEvent* event) {
 void frmSplash::CloseSplash() {
   TimerSplash_.stop();
   close();
-  // A warm-up still loading has nothing left to give and must not hold a renderer beside the
-  // panes' own.
-  engine_->endWarmUp();
 }
 
 void frmSplash::EndProgram(int status, const std::string& message) {
@@ -141,7 +149,7 @@ void frmSplash::EndProgram(int status, const std::string& message) {
 }
 
 void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
-  frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes, settings);
+  frmbrowser_ = std::make_unique<frmbrowser>(folders_, *engine_, homes, settings);
 }
 
 void frmSplash::LoadMainWindow() {

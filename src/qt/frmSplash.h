@@ -17,8 +17,8 @@ namespace corvane {
 class EngineProfile;
 class frmbrowser;
 
-// The first window: logo, version, web site, contact and legal notice, for two seconds. Its
-// timer hands over to the main window (StartUp), which it creates and holds.
+// The first window: logo, version, web site, contact and legal notice, for two seconds from its
+// first drawing. Its timer hands over to the main window (StartUp), which it creates and holds.
 class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpener {
   Q_OBJECT
  public:
@@ -36,6 +36,7 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // ISplashWindow
@@ -57,6 +58,8 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
   std::unique_ptr<frmbrowser> frmbrowser_;
   QLabel* lblVersion_ = nullptr;
   QTimer TimerSplash_;
+  // Started on the first drawing, once; never after the splash has closed.
+  bool timerStarted_ = false;
 };
 
 }  // namespace corvane

@@ -13,6 +13,7 @@
 #include <QWebEngineView>
 
 #include "app/Guarded.h"
+#include "qt/EngineProfile.h"
 #include "qt/FindBar.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
@@ -50,7 +51,7 @@ constexpr double kMinimumClientHeight = kDesignedClientHeight;
 constexpr double kShareOfScreen = 0.8;
 }  // namespace
 
-frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile,
+frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine,
                        const HomePages& homes, mdlGen& settings)
     : folders_(folders), client_(new QWidget(this)) {
   setObjectName(QStringLiteral("frmbrowser"));
@@ -60,7 +61,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   client_->setAccessibleName(tr("Browser panes"));
   setCentralWidget(client_);
   c_ = BrowserControls::create(client_);
-  createControls(profile);
+  createControls(engine);
   metrics_ = std::make_unique<QtWindowMetrics>(this);
   const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
   const PaneControls bottom{*brw2_,       *address2_,  *c_.Label2,
@@ -76,7 +77,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
   secondaryWindows_ = std::make_unique<SecondaryWindows>(
       SecondaryWindows::Context{this,
-                                profile,
+                                engine.profile(),
                                 {c_.brwWebBrowser1, c_.brwWebBrowser2},
                                 *settingsStore_,
                                 appName,
@@ -132,7 +133,7 @@ frmbrowser::~frmbrowser() {
   homePages_.reset();
 }
 
-void frmbrowser::createControls(QWebEngineProfile* profile) {
+void frmbrowser::createControls(EngineProfile& engine) {
   address1_ = new QtAddressBox(c_.cboAddress1);
   address2_ = new QtAddressBox(c_.cboAddress2);
   progress1_ = std::make_unique<QtProgressBar>(c_.ProgressBar1);
@@ -141,8 +142,10 @@ void frmbrowser::createControls(QWebEngineProfile* profile) {
   timTimer1_->setObjectName(QStringLiteral("timTimer1"));
   timTimer2_ = new QtTimer(kStatusPollMs, this);
   timTimer2_->setObjectName(QStringLiteral("timTimer2"));
-  brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, profile, folders_.program);
-  brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, profile, folders_.program);
+  brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, engine.takePanePage(c_.brwWebBrowser1),
+                                      folders_.program);
+  brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, engine.takePanePage(c_.brwWebBrowser2),
+                                      folders_.program);
   findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
 }
 

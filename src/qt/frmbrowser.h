@@ -12,10 +12,10 @@
 #include "qt/ProgramFolders.h"
 
 class QAbstractButton;
-class QWebEngineProfile;
 
 namespace corvane {
 
+class EngineProfile;
 class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
@@ -38,8 +38,9 @@ class WebEngineBrowserControl;
 class frmbrowser : public QMainWindow, private IMainWindowView {
   Q_OBJECT
  public:
-  // settings: the cv.ini the start-up resolved the home pages from; must outlive the window.
-  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes,
+  // engine: the profile both panes share, with their pages; settings: the cv.ini the start-up
+  // resolved the home pages from. Both must outlive the window.
+  frmbrowser(const ProgramFolders& folders, EngineProfile& engine, const HomePages& homes,
              mdlGen& settings);
   ~frmbrowser() override;
 
@@ -63,7 +64,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void ShowMenus(const MenuBar& menus) override;
   void Close() override;
 
-  void createControls(QWebEngineProfile* profile);
+  void createControls(EngineProfile& engine);
   void connectControls();
   void connectOption(QAbstractButton* button, void (MainWindow::*handler)());
   // Runs a handler of the logic, then shows the layout and menus it leaves.
