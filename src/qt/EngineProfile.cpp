@@ -52,6 +52,8 @@ void EngineProfile::startPanePages() {
 }
 
 BrowserPage* EngineProfile::takePanePage(QObject* parent) {
+  // Pages started after the panes have theirs would only hold renderers that nothing uses.
+  panePagesStarted_ = true;
   if (panePages_.empty()) return new BrowserPage(profile_, parent);
   BrowserPage* page = panePages_.front();
   panePages_.erase(panePages_.begin());

@@ -25,7 +25,8 @@ class EngineProfile : public QObject {
 
   // Makes both panes' pages ahead of their window and starts the engine's browser side and a
   // renderer for each, so that the panes' first loads find them running. Nothing is loaded,
-  // shown or fetched, and each page's history stays empty. Once only.
+  // shown or fetched, and each page's history stays empty. Once only, and not once a pane has
+  // taken a page.
   void startPanePages();
 
   // A pane's page, handed to `parent`: the next one started ahead, or a new one when none is

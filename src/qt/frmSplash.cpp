@@ -55,7 +55,10 @@ frmSplash::frmSplash(const ProgramFolders& folders)
   QTimer::singleShot(0, engine_.get(), [this] { engine_->startPanePages(); });
 }
 
-frmSplash::~frmSplash() { frmbrowser_.reset(); }
+frmSplash::~frmSplash() {
+  frmbrowser_.reset();
+  preparedWindow_.reset();
+}
 
 void frmSplash::Form_Load() {
   lblVersion_->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
@@ -125,8 +128,20 @@ void frmSplash::paintEvent(QPaintEvent* event) {
   if (!timerStarted_) {
     timerStarted_ = true;
     TimerSplash_.start();
+    // Once the splash is on the screen, the main window's widgets are made while it shows.
+    QTimer::singleShot(0, this, &frmSplash::prepareMainWindow);
   }
   QWidget::paintEvent(event);
+}
+
+void frmSplash::prepareMainWindow() {
+  if (preparedWindow_ || frmbrowser_ || !isVisible()) return;
+  engine_->startPanePages();
+  try {
+    preparedWindow_ = std::make_unique<frmbrowser>(folders_, *engine_);
+  } catch (const std::exception&) {
+    // Not fatal here: the hand-over makes the window again, and handles what fails then.
+  }
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {
@@ -149,7 +164,10 @@ void frmSplash::EndProgram(int status, const std::string& message) {
 }
 
 void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
-  frmbrowser_ = std::make_unique<frmbrowser>(folders_, *engine_, homes, settings);
+  std::unique_ptr<frmbrowser> window = std::move(preparedWindow_);
+  if (!window) window = std::make_unique<frmbrowser>(folders_, *engine_);
+  window->start(homes, settings);
+  frmbrowser_ = std::move(window);
 }
 
 void frmSplash::LoadMainWindow() {

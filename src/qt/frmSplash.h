@@ -49,12 +49,16 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
 
   void Form_Load();
   void buildContent();
+  // Makes the main window's widgets, hidden, while the splash shows.
+  void prepareMainWindow();
 
   ProgramFolders folders_;
   // Declared before the main window: pages must go before the profile they use, and the main
   // window before the settings that StartUp holds for it.
   std::unique_ptr<EngineProfile> engine_;
   StartUp startUp_;
+  // Made while the splash shows; it becomes the main window at the hand-over.
+  std::unique_ptr<frmbrowser> preparedWindow_;
   std::unique_ptr<frmbrowser> frmbrowser_;
   QLabel* lblVersion_ = nullptr;
   QTimer TimerSplash_;

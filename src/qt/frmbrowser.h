@@ -38,16 +38,19 @@ class WebEngineBrowserControl;
 class frmbrowser : public QMainWindow, private IMainWindowView {
   Q_OBJECT
  public:
-  // engine: the profile both panes share, with their pages; settings: the cv.ini the start-up
-  // resolved the home pages from. Both must outlive the window.
-  frmbrowser(const ProgramFolders& folders, EngineProfile& engine, const HomePages& homes,
-             mdlGen& settings);
+  // Makes the window's widgets, hidden, the panes' browsers with the pages `engine` has for
+  // them; the window's logic comes with start(). engine must outlive the window.
+  frmbrowser(const ProgramFolders& folders, EngineProfile& engine);
   ~frmbrowser() override;
+
+  // Gives the window its logic, once: the home pages, and settings, the cv.ini they were
+  // resolved from, which must outlive the window. Nothing of the window acts before.
+  void start(const HomePages& homes, mdlGen& settings);
 
   // The load sequence: flat toolbars, layout, show, both panes to their offline home pages.
   void Form_Load();
 
-  // The home pages resolved at start-up.
+  // The home pages resolved at start-up (after start()).
   const HomePages& homePages() const { return core_->homePages(); }
   // The settings file (cv.ini) the Home commands and the home pages dialog use.
   mdlGen& settings() { return core_->settings(); }
