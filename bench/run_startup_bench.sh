@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up speed and memory of Corvane against a bare two-view web engine program.
 #
-#   bench/run_startup_bench.sh [-n ROUNDS] [-b BUILD_DIR] [-o]
+#   bench/run_startup_bench.sh [-n ROUNDS] [-b BUILD_DIR] [-s] [-o]
 #
 # Builds corvane and bare_bench if needed (BUILD_DIR defaults to build-bench in the source tree)
 # and runs both ROUNDS times (default 9), alternating which goes first, as a user runs them: the
@@ -11,6 +11,9 @@
 #   load time: Corvane's splash-closed-to-both-panes-loaded <= 0.5 x the bare program's
 #              process-start-to-both-loaded;
 #   memory:    the PSS of Corvane's whole process tree at most 10% above the bare program's.
+# -s has the bare program draw its pages in software too, as Corvane does where OpenGL runs on
+#    the CPU (as on Xvfb): like for like, where by default the yardstick is the bare program as
+#    it comes.
 # -o also runs the older in-process variant offscreen (startup_bench), for comparison only.
 # Exit status: 0 both goals met, 1 a goal missed, 2 a build or a run failed.
 # Not a test: its figures depend on the machine and on what else runs on it; trust them only
@@ -21,14 +24,16 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(dirname "$here")
 runs=9
 offscreen=0
+bare_flags=()
 build_dir="$source_dir/build-bench"
 
-while getopts "n:b:oh" opt; do
+while getopts "n:b:soh" opt; do
   case $opt in
     n) runs=$OPTARG ;;
     b) build_dir=$OPTARG ;;
+    s) bare_flags=(--bare-software) ;;
     o) offscreen=1 ;;
-    *) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
+    *) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 2 ;;
   esac
 done
 if ! [[ $runs =~ ^[1-9][0-9]*$ ]]; then
@@ -50,7 +55,7 @@ cmake --build "$build_dir" -j2 --target corvane startup_bench bare_bench >"$buil
 
 /usr/bin/python3 -B "$here/startup_display.py" --rounds "$runs" \
   --corvane "$build_dir/corvane" --bare "$build_dir/bench/bare_bench" \
-  --resources "$source_dir/resources"
+  --resources "$source_dir/resources" "${bare_flags[@]}"
 status=$?
 ((status > 1)) && exit 2
 ((offscreen)) || exit $status
