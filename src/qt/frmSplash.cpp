@@ -134,6 +134,17 @@ void frmSplash::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
 }
 
+void frmSplash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A splash that is never drawn (another window covers it whole) hands over all the same, two
+  // seconds after it was shown.
+  QTimer::singleShot(kSplashMs, Qt::PreciseTimer, this, [this] {
+    if (timerStarted_) return;
+    timerStarted_ = true;
+    StartMainWindow();
+  });
+}
+
 void frmSplash::prepareMainWindow() {
   if (preparedWindow_ || frmbrowser_ || !isVisible()) return;
   engine_->startPanePages();

@@ -37,6 +37,7 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // ISplashWindow
