@@ -11,8 +11,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStandardPaths>
@@ -111,9 +111,9 @@ int run(int argc, char* argv[], QString& scratch) {
   // Until a figure is printed, whatever ends the run ends it in failure.
   int exitCode = 1;
   {
-    QWebEngineProfile* profile = makeProfile(rootDir.filePath(QStringLiteral("data/webengine")),
-                                             rootDir.filePath(QStringLiteral("cache/webengine")),
-                                             &app);
+    QWebEngineProfile* profile =
+        makeProfile(rootDir.filePath(QStringLiteral("data/webengine")),
+                    rootDir.filePath(QStringLiteral("cache/webengine")), &app);
     QWidget window;
     QWebEngineView* const views[] = {new QWebEngineView(&window), new QWebEngineView(&window)};
     const QUrl urls[] = {QUrl::fromLocalFile(pages.top), QUrl::fromLocalFile(pages.bottom)};

@@ -156,8 +156,9 @@ void frmSplash::prepareMainWindow() {
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {
-  timerStarted_ = true;  // a closed splash is not drawn again; nor is its timer started
-  TimerSplash_.stop();  // the timer goes with the splash
+  // The timer goes with the splash, and a closed splash does not start it again.
+  timerStarted_ = true;
+  TimerSplash_.stop();
   QWidget::closeEvent(event);
   startUp_.SplashClosed();
 }

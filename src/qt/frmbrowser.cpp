@@ -99,8 +99,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
 void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   if (core_) throw std::logic_error("the main window has its logic already");
   const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
-  const PaneControls bottom{*brw2_,       *address2_,  *c_.Label2,
-                            *progress2_,  *timTimer2_, *c_.tbToolBar2};
+  const PaneControls bottom{*brw2_,      *address2_,  *c_.Label2,
+                            *progress2_, *timTimer2_, *c_.tbToolBar2};
   const MainWindowPlatform platform{*messageBox_,
                                     *fileDialog_,
                                     *sendKeys_,
