@@ -272,7 +272,8 @@ def main():
     if others:
         print(f'note: {others} other web engine processes are running; they share libraries with '
               'the programs measured and lower every PSS figure, so memory varies between runs')
-    xserver = XServer(Path(tempfile.gettempdir()) / f'startup-bench-xvfb-{os.getpid()}.log')
+    scratch = Path(tempfile.mkdtemp(prefix='startup-bench-'))
+    xserver = XServer(scratch / 'xvfb.log')
     figures = {'bare': [], 'corvane': []}
     try:
         for i in range(args.rounds):
@@ -286,6 +287,7 @@ def main():
                       f"uss_kb={r['uss_kb']} procs={r['procs']}", flush=True)
     finally:
         xserver.stop()
+        shutil.rmtree(scratch, ignore_errors=True)
     print(f'load average after:  {loadavg()}')
 
     bare, corvane = figures['bare'], figures['corvane']
