@@ -6,7 +6,8 @@ namespace corvane {
 // it measures the program as it starts.
 // Before the QApplication is constructed.
 void prepareApplication();
-// Right after it is constructed: name (which also names the user's folders), icon, launcher.
+// Right after it is constructed: name (which also names the user's folders), icon, launcher, and
+// how pages are drawn.
 void configureApplication();
 
 }  // namespace corvane

@@ -4,12 +4,13 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
-#include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
 
 #include "browser/DownloadStatus.h"
 #include "dialogs/InternetOptions.h"
+#include "qt/BrowserPage.h"
 #include "qt/DownloadsWindow.h"
 #include "qt/EngineOptions.h"
 #include "qt/ExecutableName.h"
@@ -17,6 +18,10 @@
 #include "qt/QtSettingsStore.h"
 
 namespace corvane {
+
+namespace {
+constexpr int kPanes = 2;
+}  // namespace
 
 EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
     : QObject(parent), profile_(new QWebEngineProfile(QStringLiteral("corvane"), this)) {
@@ -32,23 +37,30 @@ EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
 }
 
 EngineProfile::~EngineProfile() {
-  // Pages must go before their profile, even one whose deleteLater() has not run yet.
-  delete warmUpPage_;
+  // Pages must go before their profile.
+  for (BrowserPage* page : panePages_) delete page;
 }
 
-void EngineProfile::warmUp() {
-  if (warmUpPage_ || warmUpOver_) return;
-  // Loading the page, not just creating it, is what starts a renderer and runs the engine's
-  // navigation code once, which is most of what the panes' first loads would otherwise wait for.
-  warmUpPage_ = new QWebEnginePage(profile_);
-  connect(warmUpPage_, &QWebEnginePage::loadFinished, this, &EngineProfile::endWarmUp);
-  warmUpPage_->setUrl(QUrl(QStringLiteral("about:blank")));
+void EngineProfile::startPanePages() {
+  if (panePagesStarted_) return;
+  panePagesStarted_ = true;
+  for (int i = 0; i < kPanes; ++i) {
+    auto* page = new BrowserPage(profile_, nullptr);
+    // Whatever asks for a page's document makes its engine side and starts its renderer on the
+    // empty first document. A load would do it too, but would leave a page to go Back to.
+    page->runJavaScript(QString(), QWebEngineScript::ApplicationWorld);
+    panePages_.push_back(page);
+  }
 }
 
-void EngineProfile::endWarmUp() {
-  warmUpOver_ = true;
-  // Later, not now: this may run inside the page's own signal. Its renderer ends with it.
-  if (warmUpPage_) warmUpPage_->deleteLater();
+BrowserPage* EngineProfile::takePanePage(QObject* parent) {
+  // Pages started after the panes have theirs would only hold renderers that nothing uses.
+  panePagesStarted_ = true;
+  if (panePages_.empty()) return new BrowserPage(profile_, parent);
+  BrowserPage* page = panePages_.front();
+  panePages_.erase(panePages_.begin());
+  page->setParent(parent);
+  return page;
 }
 
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {

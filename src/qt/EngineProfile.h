@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 
 #include <memory>
+#include <vector>
 
 class QWebEngineDownloadRequest;
-class QWebEnginePage;
 class QWebEngineProfile;
 
 namespace corvane {
 
+class BrowserPage;
 class DownloadsWindow;
 struct ProgramFolders;
 
@@ -26,23 +26,24 @@ class EngineProfile : public QObject {
 
   QWebEngineProfile* profile() const { return profile_; }
 
-  // Starts the engine's browser side and runs one blank page through a renderer, so that the
-  // panes' first pages find it all started. Nothing is shown and nothing is fetched. The blank
-  // page goes as soon as it has loaded: each pane's page gets a renderer of its own, so keeping
-  // it would only hold memory.
-  void warmUp();
+  // Makes both panes' pages ahead of their window and starts the engine's browser side and a
+  // renderer for each, so that the panes' first loads find them running. Nothing is loaded,
+  // shown or fetched, and each page's history stays empty. Once only, and not once a pane has
+  // taken a page.
+  void startPanePages();
 
-  // Ends the warm-up, if it is still running, and prevents a later one: the start-up is over.
-  void endWarmUp();
+  // A pane's page, handed to `parent`: the next one started ahead, or a new one when none is
+  // left (the top pane takes the first).
+  BrowserPage* takePanePage(QObject* parent);
 
  private:
   void onDownloadRequested(QWebEngineDownloadRequest* download);
 
   QWebEngineProfile* profile_;
   std::unique_ptr<DownloadsWindow> downloads_;
-  // Guarded: the page may be on its way out through deleteLater().
-  QPointer<QWebEnginePage> warmUpPage_;
-  bool warmUpOver_ = false;
+  // Started ahead and not yet taken; owned here until then.
+  std::vector<BrowserPage*> panePages_;
+  bool panePagesStarted_ = false;
 };
 
 }  // namespace corvane

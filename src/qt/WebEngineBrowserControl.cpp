@@ -7,7 +7,6 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 #include <stdexcept>
@@ -27,13 +26,13 @@ const QStringList kOpenedSchemes = {QStringLiteral("http"), QStringLiteral("http
                                     QStringLiteral("data")};
 }  // namespace
 
-WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
+WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPage* page,
                                                  const QString& workingFolder)
     : QObject(view),
       view_(view),
       workingFolder_(workingFolder),
       pageCommands_(new PageCommands(view)) {
-  auto* page = new BrowserPage(profile, view_);
+  page->setParent(view_);
   view_->setPage(page);
   connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserControl::onLoadingChanged);
   connect(page, &QWebEnginePage::loadProgress, this,

@@ -12,11 +12,11 @@
 #include "platform/IBrowserControl.h"
 
 class QWebEngineLoadingInfo;
-class QWebEngineProfile;
 class QWebEngineView;
 
 namespace corvane {
 
+class BrowserPage;
 class IBrowserEvents;
 class PageCommands;
 
@@ -32,9 +32,9 @@ class PageCommands;
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
-  // `workingFolder` resolves relative file names typed into the address box.
-  WebEngineBrowserControl(QWebEngineView* view, QWebEngineProfile* profile,
-                          const QString& workingFolder);
+  // `page` is what the view shows from now on; it becomes the view's. `workingFolder` resolves
+  // relative file names typed into the address box.
+  WebEngineBrowserControl(QWebEngineView* view, BrowserPage* page, const QString& workingFolder);
   ~WebEngineBrowserControl() override;
 
   void Navigate(const std::string& address) override;

@@ -45,17 +45,20 @@ frmSplash::frmSplash(const ProgramFolders& folders)
   setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   buildContent();
   Form_Load();
+  TimerSplash_.setSingleShot(true);
   TimerSplash_.setInterval(kSplashMs);
   TimerSplash_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
   connect(&TimerSplash_, &QTimer::timeout, this, &frmSplash::StartMainWindow);
-  TimerSplash_.start();
-  // Start the web engine while the splash shows; no page of the user's is loaded and cv.ini is
-  // not read yet.
+  // Start the web engine and the panes' renderers while the splash shows; no page of the user's
+  // is loaded and cv.ini is not read yet.
   engine_ = std::make_unique<EngineProfile>(folders_);
-  QTimer::singleShot(0, engine_.get(), [this] { engine_->warmUp(); });
+  QTimer::singleShot(0, engine_.get(), [this] { engine_->startPanePages(); });
 }
 
-frmSplash::~frmSplash() { frmbrowser_.reset(); }
+frmSplash::~frmSplash() {
+  frmbrowser_.reset();
+  preparedWindow_.reset();
+}
 
 void frmSplash::Form_Load() {
   lblVersion_->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
@@ -119,8 +122,43 @@ void frmSplash::StartMainWindow() {
   Q_EMIT mainWindowLoaded();
 }
 
+void frmSplash::paintEvent(QPaintEvent* event) {
+  // The two seconds count from when the user can see the splash, not from when it was made:
+  // on a busy display its first drawing comes a good while after show().
+  if (!timerStarted_) {
+    timerStarted_ = true;
+    TimerSplash_.start();
+    // Once the splash is on the screen, the main window's widgets are made while it shows.
+    QTimer::singleShot(0, this, &frmSplash::prepareMainWindow);
+  }
+  QWidget::paintEvent(event);
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A splash that is never drawn (another window covers it whole) hands over all the same, two
+  // seconds after it was shown.
+  QTimer::singleShot(kSplashMs, Qt::PreciseTimer, this, [this] {
+    if (timerStarted_) return;
+    timerStarted_ = true;
+    StartMainWindow();
+  });
+}
+
+void frmSplash::prepareMainWindow() {
+  if (preparedWindow_ || frmbrowser_ || !isVisible()) return;
+  engine_->startPanePages();
+  try {
+    preparedWindow_ = std::make_unique<frmbrowser>(folders_, *engine_);
+  } catch (const std::exception&) {
+    // Not fatal here: the hand-over makes the window again, and handles what fails then.
+  }
+}
+
 void frmSplash::closeEvent(QCloseEvent* event) {
-  TimerSplash_.stop();  // the timer goes with the splash
+  // The timer goes with the splash, and a closed splash does not start it again.
+  timerStarted_ = true;
+  TimerSplash_.stop();
   QWidget::closeEvent(event);
   startUp_.SplashClosed();
 }
@@ -128,9 +166,6 @@ void frmSplash::closeEvent(QCloseEvent* event) {
 void frmSplash::CloseSplash() {
   TimerSplash_.stop();
   close();
-  // A warm-up still loading has nothing left to give and must not hold a renderer beside the
-  // panes' own.
-  engine_->endWarmUp();
 }
 
 void frmSplash::EndProgram(int status, const std::string& message) {
@@ -141,7 +176,10 @@ void frmSplash::EndProgram(int status, const std::string& message) {
 }
 
 void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
-  frmbrowser_ = std::make_unique<frmbrowser>(folders_, engine_->profile(), homes, settings);
+  std::unique_ptr<frmbrowser> window = std::move(preparedWindow_);
+  if (!window) window = std::make_unique<frmbrowser>(folders_, *engine_);
+  window->start(homes, settings);
+  frmbrowser_ = std::move(window);
 }
 
 void frmSplash::LoadMainWindow() {

@@ -17,8 +17,8 @@ namespace corvane {
 class EngineProfile;
 class frmbrowser;
 
-// The first window: logo, version, web site, contact and legal notice, for two seconds. Its
-// timer hands over to the main window (StartUp), which it creates and holds.
+// The first window: logo, version, web site, contact and legal notice, for two seconds from its
+// first drawing. Its timer hands over to the main window (StartUp), which it creates and holds.
 class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpener {
   Q_OBJECT
  public:
@@ -36,6 +36,8 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // ISplashWindow
@@ -48,15 +50,21 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
 
   void Form_Load();
   void buildContent();
+  // Makes the main window's widgets, hidden, while the splash shows.
+  void prepareMainWindow();
 
   ProgramFolders folders_;
   // Declared before the main window: pages must go before the profile they use, and the main
   // window before the settings that StartUp holds for it.
   std::unique_ptr<EngineProfile> engine_;
   StartUp startUp_;
+  // Made while the splash shows; it becomes the main window at the hand-over.
+  std::unique_ptr<frmbrowser> preparedWindow_;
   std::unique_ptr<frmbrowser> frmbrowser_;
   QLabel* lblVersion_ = nullptr;
   QTimer TimerSplash_;
+  // Started on the first drawing, once; never after the splash has closed.
+  bool timerStarted_ = false;
 };
 
 }  // namespace corvane

@@ -12,7 +12,10 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include <stdexcept>
+
 #include "app/Guarded.h"
+#include "qt/EngineProfile.h"
 #include "qt/FindBar.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
@@ -52,8 +55,7 @@ constexpr double kMinimumClientHeight = kDesignedClientHeight;
 constexpr double kShareOfScreen = 0.8;
 }  // namespace
 
-frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile,
-                       const HomePages& homes, mdlGen& settings)
+frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
     : folders_(folders), client_(new QWidget(this)) {
   setObjectName(QStringLiteral("frmbrowser"));
   setWindowTitle(QStringLiteral("Corvane 2.0 by Halvor"));
@@ -62,11 +64,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   client_->setAccessibleName(tr("Browser panes"));
   setCentralWidget(client_);
   c_ = BrowserControls::create(client_);
-  createControls(profile);
+  createControls(engine);
   metrics_ = std::make_unique<QtWindowMetrics>(this);
-  const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
-  const PaneControls bottom{*brw2_,       *address2_,  *c_.Label2,
-                            *progress2_,  *timTimer2_, *c_.tbToolBar2};
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
   sendKeys_ = new QtSendKeys(this);
@@ -74,14 +73,13 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
-  const std::string appName = executableName().toStdString();
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
   secondaryWindows_ = std::make_unique<SecondaryWindows>(
       SecondaryWindows::Context{this,
-                                profile,
+                                engine.profile(),
                                 {c_.brwWebBrowser1, c_.brwWebBrowser2},
                                 *settingsStore_,
-                                appName,
+                                executableName().toStdString(),
                                 folders_.program.toStdString(),
                                 onAboutLink});
   // The Favorites folder lies in the user's data folder, created when first needed.
@@ -89,6 +87,22 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
       c_, this,
       folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
   homePages_ = std::make_unique<QtHomePagesWindow>();
+
+  const Twips twips(this);
+  client_->setMinimumSize(twips.toPixels(kMinimumClientWidth),
+                          twips.toPixels(kMinimumClientHeight));
+  QSize size(twips.toPixels(kDesignedClientWidth), twips.toPixels(kDesignedClientHeight));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.expandedTo(screen->availableSize() * kShareOfScreen);
+  }
+  resize(size);
+}
+
+void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
+  if (core_) throw std::logic_error("the main window has its logic already");
+  const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
+  const PaneControls bottom{*brw2_,      *address2_,  *c_.Label2,
+                            *progress2_, *timTimer2_, *c_.tbToolBar2};
   const MainWindowPlatform platform{*messageBox_,
                                     *fileDialog_,
                                     *sendKeys_,
@@ -96,7 +110,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
                                     folders_.program.toStdString(),
                                     *secondaryWindows_,
                                     *shellFolders_,
-                                    appName,
+                                    executableName().toStdString(),
                                     favorites_->platform(),
                                     *homePages_};
   IMainWindowView& view = *this;
@@ -117,15 +131,6 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
   connectPages();
   favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
-
-  const Twips twips(this);
-  client_->setMinimumSize(twips.toPixels(kMinimumClientWidth),
-                          twips.toPixels(kMinimumClientHeight));
-  QSize size(twips.toPixels(kDesignedClientWidth), twips.toPixels(kDesignedClientHeight));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.expandedTo(screen->availableSize() * kShareOfScreen);
-  }
-  resize(size);
 }
 
 frmbrowser::~frmbrowser() {
@@ -135,7 +140,7 @@ frmbrowser::~frmbrowser() {
   homePages_.reset();
 }
 
-void frmbrowser::createControls(QWebEngineProfile* profile) {
+void frmbrowser::createControls(EngineProfile& engine) {
   address1_ = new QtAddressBox(c_.cboAddress1);
   address2_ = new QtAddressBox(c_.cboAddress2);
   progress1_ = std::make_unique<QtProgressBar>(c_.ProgressBar1);
@@ -144,8 +149,10 @@ void frmbrowser::createControls(QWebEngineProfile* profile) {
   timTimer1_->setObjectName(QStringLiteral("timTimer1"));
   timTimer2_ = new QtTimer(kStatusPollMs, this);
   timTimer2_->setObjectName(QStringLiteral("timTimer2"));
-  brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, profile, folders_.program);
-  brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, profile, folders_.program);
+  brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, engine.takePanePage(c_.brwWebBrowser1),
+                                      folders_.program);
+  brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, engine.takePanePage(c_.brwWebBrowser2),
+                                      folders_.program);
   findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
 }
 
@@ -254,7 +261,7 @@ void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menu
 void frmbrowser::Close() { close(); }
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
-  guarded([this] { core_->Form_Unload(); });
+  if (core_) guarded([this] { core_->Form_Unload(); });
   QMainWindow::closeEvent(event);
 }
 

@@ -12,10 +12,10 @@
 #include "qt/ProgramFolders.h"
 
 class QAbstractButton;
-class QWebEngineProfile;
 
 namespace corvane {
 
+class EngineProfile;
 class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
@@ -38,15 +38,19 @@ class WebEngineBrowserControl;
 class frmbrowser : public QMainWindow, private IMainWindowView {
   Q_OBJECT
  public:
-  // settings: the cv.ini the start-up resolved the home pages from; must outlive the window.
-  frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile, const HomePages& homes,
-             mdlGen& settings);
+  // Makes the window's widgets, hidden, the panes' browsers with the pages `engine` has for
+  // them; the window's logic comes with start(). engine must outlive the window.
+  frmbrowser(const ProgramFolders& folders, EngineProfile& engine);
   ~frmbrowser() override;
+
+  // Gives the window its logic, once: the home pages, and settings, the cv.ini they were
+  // resolved from, which must outlive the window. Nothing of the window acts before.
+  void start(const HomePages& homes, mdlGen& settings);
 
   // The load sequence: flat toolbars, layout, show, both panes to their offline home pages.
   void Form_Load();
 
-  // The home pages resolved at start-up.
+  // The home pages resolved at start-up (after start()).
   const HomePages& homePages() const { return core_->homePages(); }
   // The settings file (cv.ini) the Home commands and the home pages dialog use.
   mdlGen& settings() { return core_->settings(); }
@@ -63,7 +67,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void ShowMenus(const MenuBar& menus) override;
   void Close() override;
 
-  void createControls(QWebEngineProfile* profile);
+  void createControls(EngineProfile& engine);
   void connectControls();
   // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
   void connectPages();

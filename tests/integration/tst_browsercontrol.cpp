@@ -15,6 +15,7 @@
 #include "LoopbackHttpServer.h"
 #include "RecordingBrowserEvents.h"
 #include "TestProgram.h"
+#include "qt/BrowserPage.h"
 #include "qt/WebEngineBrowserControl.h"
 
 using corvane::RecordingBrowserEvents;
@@ -83,7 +84,8 @@ void BrowserControlTest::init() {
   window_->resize(640, 480);
   auto* view = new QWebEngineView(window_.get());
   view->resize(640, 480);
-  control_ = new WebEngineBrowserControl(view, profile_.get(), folder_.path());
+  control_ = new WebEngineBrowserControl(view, new corvane::BrowserPage(profile_.get(), view),
+                                         folder_.path());
   events_ = std::make_unique<RecordingBrowserEvents>();
   control_->SetEventSink(events_.get());
   window_->show();

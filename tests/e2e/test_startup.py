@@ -1,0 +1,80 @@
+"""Starting Corvane as a person does: the splash alone, then the main window with both panes on
+their offline home pages, nothing before them in their histories."""
+
+import corvane_e2e
+from corvane_e2e import holds_for
+from Xlib import X
+from Xlib import display as xdisplay
+
+PANES = ('Top', 'Bottom')
+
+
+def _cmdline(pid):
+    try:
+        with open(f'/proc/{pid}/cmdline', 'rb') as f:
+            return f.read()
+    except OSError:
+        return b''
+
+
+def _parent(pid):
+    try:
+        with open(f'/proc/{pid}/stat', 'rb') as f:
+            return int(f.read().rsplit(b')', 1)[1].split()[1])
+    except (OSError, IndexError, ValueError):
+        return None
+
+
+class StartUpTest(corvane_e2e.CorvaneTestCase):
+    x = None
+
+    @classmethod
+    def start_env(cls, desktop):
+        # Every top-level window's mapping and unmapping, from before Corvane starts.
+        cls.x = xdisplay.Display(desktop.display)
+        cls.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        cls.x.sync()
+        return {}
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.x:
+            cls.x.close()
+        super().tearDownClass()
+
+    def test_the_splash_alone_comes_before_the_main_window(self):
+        main = self.desktop.window(corvane_e2e.MAIN_TITLE).id
+        events = []
+        while self.x.pending_events():
+            event = self.x.next_event()
+            if event.type in (X.MapNotify, X.UnmapNotify):
+                events.append((event.type, event.window.id))
+        self.assertIn((X.MapNotify, main), events)
+        before = events[:events.index((X.MapNotify, main))]
+        shown = [w for kind, w in before if kind == X.MapNotify]
+        self.assertTrue(shown, f'no splash before the main window: {events}')
+        gone = {w for kind, w in before if kind == X.UnmapNotify}
+        self.assertEqual(set(shown) - gone, set(),
+                         f'still shown when the main window came: {events}')
+
+    def test_both_panes_open_their_offline_home_with_nothing_to_go_back_to(self):
+        d = self.desktop
+        d.wait_for_text('Top status', 'Page Title: Corvane')
+        d.wait_for_text('Bottom status', 'Page Title: Corvane User Guide')
+
+        def enabled():
+            return [(pane, name) for pane in PANES for name in ('Back', 'Forward')
+                    if 'enabled' in d.find(name, role='push button',
+                                           within=d.find(f'{pane} toolbar')).states]
+        self.assertTrue(holds_for(lambda: not enabled(), 1.0), f'enabled: {enabled()}')
+
+        # One renderer for each pane and no other: each is forked from the engine's zygote.
+        engine = {p.pid for p in d.watch.poll()}
+        zygotes = {pid for pid in engine
+                   if b'--type=zygote' in _cmdline(pid) and _parent(pid) not in engine}
+        renderers = [pid for pid in engine if _parent(pid) in zygotes]
+        self.assertEqual(len(renderers), 2, f'renderers {renderers} below zygotes {zygotes}')
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
