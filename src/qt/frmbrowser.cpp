@@ -18,6 +18,8 @@
 #include "qt/FavoritesWidgets.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
+#include "qt/PaneFocusIndicator.h"
+#include "qt/PaneLinkDrop.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
@@ -32,6 +34,7 @@
 #include "qt/SecondaryWindows.h"
 #include "qt/SplitterBar.h"
 #include "qt/StatusLabel.h"
+#include "qt/SyncScrolling.h"
 #include "qt/Twips.h"
 #include "qt/WebEngineBrowserControl.h"
 #include "qt/WindowFirstShortcuts.h"
@@ -112,6 +115,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, QWebEngineProfile* profile
     windowFirst->add(QKeySequence(QString::fromLatin1(keys)));
   }
   connectControls();
+  connectPanes();
   favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 
@@ -194,6 +198,22 @@ void frmbrowser::connectControls() {
   forward(c_.browserSplit, &SplitterBar::released, &MainWindow::browserSplit_MouseUp);
 }
 
+void frmbrowser::connectPanes() {
+  focusIndicator_ = new PaneFocusIndicator(
+      this, {c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
+      {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2}},
+      [this](std::optional<PaneId> pane) { core_->PaneFocused(pane); });
+  new PaneLinkDrop(c_.brwWebBrowser1, c_.brwWebBrowser2,
+                   [this](PaneId pane, const QString& address) {
+                     run([&] { core_->OpenInPane(pane, address.toStdString()); });
+                   });
+  new SyncScrolling(
+      c_.brwWebBrowser1, c_.brwWebBrowser2, [this] { return core_->ScrollingSynchronized(); },
+      [this](PaneId pane, ScrollExtent page, ScrollExtent other) {
+        return core_->PageScrolled(pane, page, other);
+      });
+}
+
 void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handler)()) {
   // A click checks the button, then reports the click; an assistive tool's toggle or the
   // keyboard may only check it; a click on the selected button only reports the click. Each
@@ -238,6 +258,19 @@ void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
 
 void frmbrowser::Close() { close(); }
+
+void frmbrowser::SwapPages() {
+  // The focus stays in its pane, on the page that comes there, as it would on the address box.
+  const QWidget* focus = focusWidget();
+  const auto holds = [focus](const QWidget* view) {
+    return focus && (focus == view || view->isAncestorOf(focus));
+  };
+  WebEngineBrowserControl* focused =
+      holds(c_.brwWebBrowser1) ? brw1_ : holds(c_.brwWebBrowser2) ? brw2_ : nullptr;
+  brw1_->swapPages(*brw2_);
+  if (focused) focused->SetFocus();
+  focusIndicator_->refresh();
+}
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   guarded([this] { core_->Form_Unload(); });

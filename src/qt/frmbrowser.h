@@ -20,6 +20,7 @@ class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
+class PaneFocusIndicator;
 class QtAddressBox;
 class QtFileDialog;
 class QtHomePagesWindow;
@@ -62,7 +63,11 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
   void Close() override;
+  void SwapPages() override;
 
+  // What two panes side by side make possible: the focused pane's mark, links dragged across
+  // and synchronized scrolling.
+  void connectPanes();
   void createControls(QWebEngineProfile* profile);
   void connectControls();
   void connectOption(QAbstractButton* button, void (MainWindow::*handler)());
@@ -95,6 +100,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
+  PaneFocusIndicator* focusIndicator_ = nullptr;
   // The option button whose toggle has just run its handler; its click that follows must not.
   QAbstractButton* justToggled_ = nullptr;
 };
