@@ -10,7 +10,8 @@
 #              first, each the median of five loads of 2 MB of HTML with 40 images; goal: the
 #              median of Corvane's <= 1.05 x the median of the bare window's;
 #   soak:      NAVIGATIONS (default 500) in each pane, figures after 50 and at the end (see
-#              soak_bench.cpp for its goals). -s leaves the soak out.
+#              soak_bench.cpp for its goals), then the same soak in the bare window, whose
+#              figures show what the engine gathers by itself. -s leaves the soaks out.
 # Exit status: 0 every goal met, 1 a goal missed, 2 a build or a run failed.
 # Not a test: its figures depend on the machine and on what else runs on it.
 set -uo pipefail
@@ -109,13 +110,19 @@ awk -v c="$c" -v b="$b" 'BEGIN {
 if ((soak)); then
   echo
   echo "soak, $navigations navigations in each pane:"
-  "$build_dir/bench/soak_bench" "$base" "$navigations" 2>"$work/soak.err"
+  "$build_dir/bench/soak_bench" corvane "$base" "$navigations" 2>"$work/soak.err"
   code=$?
   if ((code == 2)); then
     cat "$work/soak.err" >&2
     exit 2
   fi
   ((code == 0)) || status=1
+  echo
+  "$build_dir/bench/soak_bench" bare "$base" "$navigations" 2>"$work/soak.err"
+  if (($? == 2)); then
+    cat "$work/soak.err" >&2
+    exit 2
+  fi
   echo "load average: $(cat /proc/loadavg)"
 fi
 exit $status
