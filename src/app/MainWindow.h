@@ -133,7 +133,6 @@ class MainWindow : private IMainWindowLoadSteps {
   void SwapPanes();
   // The keyboard focus has moved into a pane's page, address box or toolbar, or out of both.
   void PaneFocused(std::optional<PaneId> pane) { focusedPane_ = pane; }
-  std::optional<PaneId> FocusedPane() const { return focusedPane_; }
   // The focus goes to the other pane's page ("Go to Other Pane").
   void FocusOtherPane();
   // A pane's page has scrolled: where the other pane's page is to scroll, if it is to.

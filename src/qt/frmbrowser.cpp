@@ -199,16 +199,21 @@ void frmbrowser::connectControls() {
 }
 
 void frmbrowser::connectPanes() {
+  // The focus and the pages' scrolling may still move while the window is taken down, after its
+  // logic has gone.
   focusIndicator_ = new PaneFocusIndicator(
       this, {c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
       {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2}},
-      [this](std::optional<PaneId> pane) { core_->PaneFocused(pane); });
+      [this](std::optional<PaneId> pane) {
+        if (core_) core_->PaneFocused(pane);
+      });
   new PaneLinkDrop(c_.brwWebBrowser1, c_.brwWebBrowser2,
                    [this](PaneId pane, const QString& address) {
                      run([&] { core_->OpenInPane(pane, address.toStdString()); });
                    });
   new SyncScrolling(
-      c_.brwWebBrowser1, c_.brwWebBrowser2, [this] { return core_->ScrollingSynchronized(); },
+      c_.brwWebBrowser1, c_.brwWebBrowser2,
+      [this] { return core_ && core_->ScrollingSynchronized(); },
       [this](PaneId pane, ScrollExtent page, ScrollExtent other) {
         return core_->PageScrolled(pane, page, other);
       });
