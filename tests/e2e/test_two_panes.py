@@ -202,13 +202,16 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
                   if r.path.startswith(f'/{name}-at-')]
             return max(at) if at else None
 
-        wait_until(lambda: last('longer') is not None and abs(last('longer') - last('long')) <= 1,
-                   10, lambda: f'the bottom page at {last("longer")}% like the top at '
-                               f'{last("long")}%')
+        # Neither page chases the other: once the wheel's own scrolling has ended, both rest, at
+        # the same fraction of their lengths.
+        def at_rest():
+            seen = len(d.server.requests())
+            return holds_for(lambda: len(d.server.requests()) == seen, 1.5)
+
+        wait_until(at_rest, 20, 'both pages to come to rest')
         self.assertGreater(last('long'), 5)
-        # Neither page chases the other: the scrolling ends.
-        settled = len(d.server.requests())
-        self.assertTrue(holds_for(lambda: len(d.server.requests()) == settled, 2))
+        self.assertIsNotNone(last('longer'), 'the bottom page followed')
+        self.assertLessEqual(abs(last('longer') - last('long')), 1)
 
         # Off again: the top page follows the bottom one no more.
         d.choose_menu('Browsers', 'Synchronize Scrolling')
