@@ -21,6 +21,9 @@ class IMainWindowView {
   virtual void ShowMenus(const MenuBar& menus) = 0;
   // Closes the window the way its close box does, which unloads it.
   virtual void Close() = 0;
+  // The two browsers exchange their pages, each page with its history and its load under way;
+  // each browser goes on reporting to its own pane.
+  virtual void SwapPages() = 0;
 };
 
 }  // namespace corvane

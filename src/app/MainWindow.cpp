@@ -4,6 +4,8 @@
 
 #include "Version.h"
 #include "app/Guarded.h"
+#include "panes/PaneFocus.h"
+#include "panes/PaneSwap.h"
 
 namespace corvane {
 
@@ -20,7 +22,9 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       top_(std::make_unique<PaneController>(*topPane_)),
       bottom_(std::make_unique<PaneController>(*bottomPane_)),
       layout_(metrics),
-      browsersMenu_(layout_, menus_),
+      browsersMenu_(layout_, menus_,
+                    {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
+                     [this] { FocusOtherPane(); }}),
       topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
                    [this] { mnuOptionsFav_Click(); }),
       bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
@@ -135,6 +139,20 @@ void MainWindow::LoadTipWindow() { platform_.windows.ShowTipWindow(); }
 void MainWindow::OpenInPane(PaneId id, const std::string& address) {
   pane(id).pane().cboAddress.SetText(address);
   pane(id).navigation().cboAddress_Click();
+}
+
+void MainWindow::SwapPanes() {
+  view_.SwapPages();
+  SwapPaneState(*top_, *bottom_);
+  scrollSync_.Forget();
+}
+
+void MainWindow::FocusOtherPane() {
+  const LayoutModel& model = layout_.model();
+  const std::optional<PaneId> target =
+      OtherPaneTarget(focusedPane_, model.visible(ControlId::brwWebBrowser1),
+                      model.visible(ControlId::brwWebBrowser2));
+  if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
 }
 
 void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/HomePages.h"
@@ -27,6 +28,7 @@
 #include "panes/Pane.h"
 #include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
+#include "panes/ScrollSync.h"
 #include "platform/IFileDialog.h"
 #include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"
@@ -127,6 +129,18 @@ class MainWindow : private IMainWindowLoadSteps {
   // Opens an address in a pane as if the user had typed it into its box and picked it.
   void OpenInPane(PaneId pane, const std::string& address);
 
+  // The panes change places, pages, histories, address boxes and all ("Swap Panes").
+  void SwapPanes();
+  // The keyboard focus has moved into a pane's page, address box or toolbar, or out of both.
+  void PaneFocused(std::optional<PaneId> pane) { focusedPane_ = pane; }
+  // The focus goes to the other pane's page ("Go to Other Pane").
+  void FocusOtherPane();
+  // A pane's page has scrolled: where the other pane's page is to scroll, if it is to.
+  std::optional<double> PageScrolled(PaneId pane, ScrollExtent page, ScrollExtent other) {
+    return scrollSync_.Scrolled(pane, page, other);
+  }
+  bool ScrollingSynchronized() const { return scrollSync_.Enabled(); }
+
   // The about box's link: the product's web site in this window's top pane alone.
   void lblURL_Click();
 
@@ -154,6 +168,8 @@ class MainWindow : private IMainWindowLoadSteps {
   std::unique_ptr<PaneController> bottom_;
   Layout layout_;
   bool laidOut_ = false;
+  std::optional<PaneId> focusedPane_;
+  ScrollSync scrollSync_;
   MenuBar menus_;
   BrowsersMenu browsersMenu_;
   PaneCommands topCommands_;

@@ -1,5 +1,7 @@
 #include "menus/BrowsersMenu.h"
 
+#include <utility>
+
 namespace corvane {
 
 namespace {
@@ -10,13 +12,21 @@ constexpr const char* kBottom = "mnuOptionsBottomBrowser";
 
 }  // namespace
 
-BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus) : layout_(layout), menus_(menus) {
+BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth both)
+    : layout_(layout), menus_(menus), both_(std::move(both)) {
+  // Shift+F6 for the other pane: F6 means the address box to users of most browsers, Ctrl+F6
+  // opens a file in the bottom browser, and desktops claim Alt+F6 for themselves.
   menus_.Add({MenuPosition::Browsers,
               kName,
               "&Browsers",
               {{0, kBoth, "Show Both Browsers", "Ctrl+Q", true},
                {1, kTop, "Show Top Browser", "Ctrl+W", true},
-               {2, kBottom, "Show Bottom Browser", "Ctrl+E", true}},
+               {2, kBottom, "Show Bottom Browser", "Ctrl+E", true},
+               {3, "mnuOptionsBrowsersSep", "-", "", false},
+               {kSwapPanesIndex, "mnuOptionsSwapPanes", "Swap Panes", "", false},
+               {kSynchronizeScrollingIndex, kSynchronizeScrolling, "Synchronize Scrolling", "",
+                true},
+               {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false}},
               [this](int index) { Click(index); }});
   menus_.SetChecked(kBoth, true);
 }
@@ -31,6 +41,15 @@ void BrowsersMenu::Click(int index) {
       break;
     case 2:
       mnuOptionsBottomBrowser_Click();
+      break;
+    case kSwapPanesIndex:
+      if (both_.swapPanes) both_.swapPanes();
+      break;
+    case kSynchronizeScrollingIndex:
+      toggleSynchronizeScrolling();
+      break;
+    case kOtherPaneIndex:
+      if (both_.focusOtherPane) both_.focusOtherPane();
       break;
     default:
       break;
@@ -53,6 +72,12 @@ void BrowsersMenu::mnuOptionsBottomBrowser_Click() {
   updateCheckMarks(kBottom);
   layout_.SelectOption(ViewMode::Bottom);
   layout_.OptionBottom_Click();
+}
+
+void BrowsersMenu::toggleSynchronizeScrolling() {
+  const bool on = !menus_.Checked(kSynchronizeScrolling);
+  menus_.SetChecked(kSynchronizeScrolling, on);
+  if (both_.synchronizeScrolling) both_.synchronizeScrolling(on);
 }
 
 void BrowsersMenu::updateCheckMarks(const char* own) {

@@ -1,18 +1,33 @@
 #pragma once
 
+#include <functional>
+
 #include "layout/Layout.h"
 #include "menus/MenuBar.h"
 
 namespace corvane {
 
+// What the "&Browsers" menu does with both panes at once, beyond the view modes.
+struct PaneCommandsOfBoth {
+  std::function<void()> swapPanes;
+  std::function<void(bool on)> synchronizeScrolling;
+  std::function<void()> focusOtherPane;
+};
+
 // The "&Browsers" menu: one item per view mode, each with a check mark of its own. The check
 // marks change only through these commands, so an option button or a resize never touches them.
+// After the view modes: swapping the panes, synchronized scrolling (a check item, off at start)
+// and the key that takes the focus to the other pane's page.
 class BrowsersMenu {
  public:
   static constexpr const char* kName = "mnuOptionsBrowsers";
+  static constexpr int kSwapPanesIndex = 4;
+  static constexpr int kSynchronizeScrollingIndex = 5;
+  static constexpr int kOtherPaneIndex = 6;
+  static constexpr const char* kSynchronizeScrolling = "mnuOptionsSyncScroll";
 
   // Adds the menu to the bar, "Show Both Browsers" checked.
-  BrowsersMenu(Layout& layout, MenuBar& menus);
+  BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth both = {});
   BrowsersMenu(const BrowsersMenu&) = delete;
   BrowsersMenu& operator=(const BrowsersMenu&) = delete;
 
@@ -22,14 +37,17 @@ class BrowsersMenu {
   void mnuOptionsTopBrowser_Click();
   void mnuOptionsBottomBrowser_Click();
 
-  // The menu's items by index: 0 both, 1 top, 2 bottom; others do nothing.
+  // The menu's items by index: 0 both, 1 top, 2 bottom, 4 swap, 5 synchronized scrolling,
+  // 6 other pane; others do nothing.
   void Click(int index);
 
  private:
   void updateCheckMarks(const char* own);
+  void toggleSynchronizeScrolling();
 
   Layout& layout_;
   MenuBar& menus_;
+  PaneCommandsOfBoth both_;
 };
 
 }  // namespace corvane

@@ -1,5 +1,7 @@
 #include "panes/PaneToolbarState.h"
 
+#include <utility>
+
 #include "app/Guarded.h"
 #include "platform/IBrowserControl.h"
 
@@ -27,6 +29,21 @@ void PaneToolbarState::CommandStateChange(int32_t command, bool enable) {
 void PaneToolbarState::FolderViewEnded() {
   guarded([&] { pane_.tbToolBar.SetButtonEnabled(kBack, historyBack_); });
   guarded([&] { pane_.tbToolBar.SetButtonEnabled(kForward, historyForward_); });
+}
+
+void PaneToolbarState::SwapWith(PaneToolbarState& other) {
+  std::swap(historyBack_, other.historyBack_);
+  std::swap(historyForward_, other.historyForward_);
+  for (int button : {kBack, kForward}) {
+    bool mine = false;
+    bool theirs = false;
+    if (!guarded([&] { mine = pane_.tbToolBar.ButtonEnabled(button); }) ||
+        !guarded([&] { theirs = other.pane_.tbToolBar.ButtonEnabled(button); })) {
+      continue;
+    }
+    guarded([&] { pane_.tbToolBar.SetButtonEnabled(button, theirs); });
+    guarded([&] { other.pane_.tbToolBar.SetButtonEnabled(button, mine); });
+  }
 }
 
 }  // namespace corvane

@@ -24,6 +24,8 @@ class PaneToolbarState {
   void CommandStateChange(int32_t command, bool enable);
   // Folder view has ended: the buttons show what the control's history allows.
   void FolderViewEnded();
+  // The panes changed places: Back and Forward, and the history behind them, go along.
+  void SwapWith(PaneToolbarState& other);
 
  private:
   Pane& pane_;

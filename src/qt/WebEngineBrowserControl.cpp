@@ -10,6 +10,7 @@
 #include <QWebEngineView>
 
 #include <stdexcept>
+#include <utility>
 
 #include "browser/CannotOpenPage.h"
 #include "browser/StandInTitle.h"
@@ -31,30 +32,60 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPa
     : QObject(view),
       view_(view),
       workingFolder_(workingFolder),
+      page_(page),
+      events_(std::make_unique<BrowserEventSequencer>()),
       pageCommands_(new PageCommands(view)) {
-  page->setParent(view_);
-  view_->setPage(page);
+  page_->setParent(view_);
+  view_->setPage(page_);
+  connectPage();
+}
+
+void WebEngineBrowserControl::connectPage() {
+  BrowserPage* page = page_;
   connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowserControl::onLoadingChanged);
   connect(page, &QWebEnginePage::loadProgress, this,
-          [this](int percent) { events_.loadProgress(percent); });
+          [this](int percent) { events_->loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
   connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
-  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_.documentCreated(); });
-  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_.documentParsed(); });
-  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_.documentLoaded(); });
+  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_->documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_->documentParsed(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_->documentLoaded(); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
-            if (request.isMainFrame()) events_.navigationStarted(reported(request.url()));
+            if (request.isMainFrame()) events_->navigationStarted(reported(request.url()));
           });
   connect(page, &QWebEnginePage::linkHovered, this,
-          [this](const QString& url) { events_.linkHovered(url.toStdString()); });
+          [this](const QString& url) { events_->linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
   QAction* forward = page->action(QWebEnginePage::Forward);
   connect(back, &QAction::changed, this,
-          [this, back] { events_.historyActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
+          [this, back] { events_->historyActionChanged(CSC_NAVIGATEBACK, back->isEnabled()); });
   connect(forward, &QAction::changed, this, [this, forward] {
-    events_.historyActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled());
+    events_->historyActionChanged(CSC_NAVIGATEFORWARD, forward->isEnabled());
   });
+}
+
+void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
+  for (WebEngineBrowserControl* control : {this, &other}) {
+    QWebEnginePage* page = control->page_;
+    page->disconnect(control);
+    page->action(QWebEnginePage::Back)->disconnect(control);
+    page->action(QWebEnginePage::Forward)->disconnect(control);
+    // A view deletes the page it owns when it is given another.
+    page->setParent(nullptr);
+  }
+  std::swap(page_, other.page_);
+  std::swap(events_, other.events_);
+  std::swap(cannotOpen_, other.cannotOpen_);
+  // The first page is taken from the other view, which is left without one until it gets the
+  // second: at no moment does a page have two views.
+  view_->setPage(page_);
+  other.view_->setPage(other.page_);
+  for (WebEngineBrowserControl* control : {this, &other}) {
+    control->page_->setParent(control->view_);
+    control->events_->setEventSink(control->sink_);
+    control->connectPage();
+  }
 }
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
@@ -72,7 +103,7 @@ void WebEngineBrowserControl::Navigate(const std::string& address) {
     showCannotOpen(address, AddressInput::Refusal::NotAnAddress, input.scheme());
     return;
   }
-  events_.navigateCalled(reported(url));
+  events_->navigateCalled(reported(url));
   view_->load(url);
 }
 
@@ -95,7 +126,7 @@ void WebEngineBrowserControl::showCannotOpen(const std::string& typed, AddressIn
   const QUrl url(QStringLiteral("data:text/html;charset=utf-8;base64,") +
                  QString::fromLatin1(html.toBase64()));
   cannotOpen_.insert(url.toString(), QString::fromStdString(typed));
-  events_.navigateCalled(typed);
+  events_->navigateCalled(typed);
   view_->load(url);
 }
 
@@ -114,11 +145,11 @@ void WebEngineBrowserControl::GoForward() { view_->forward(); }
 
 void WebEngineBrowserControl::Stop() {
   view_->stop();
-  events_.stopCalled();
+  events_->stopCalled();
 }
 
 void WebEngineBrowserControl::Refresh() {
-  events_.refreshCalled();
+  events_->refreshCalled();
   view_->reload();
 }
 
@@ -150,30 +181,33 @@ void WebEngineBrowserControl::ExecWB(int32_t command, int32_t option) {
   }
 }
 
-std::string WebEngineBrowserControl::LocationURL() const { return events_.LocationURL(); }
+std::string WebEngineBrowserControl::LocationURL() const { return events_->LocationURL(); }
 
-std::string WebEngineBrowserControl::LocationName() const { return events_.LocationName(); }
+std::string WebEngineBrowserControl::LocationName() const { return events_->LocationName(); }
 
-bool WebEngineBrowserControl::Busy() const { return events_.Busy(); }
+bool WebEngineBrowserControl::Busy() const { return events_->Busy(); }
 
 void WebEngineBrowserControl::SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
 
-void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) { events_.setEventSink(sink); }
+void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) {
+  sink_ = sink;
+  events_->setEventSink(sink);
+}
 
 void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info) {
   if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
-    events_.loadStarted(reported(info.url()));
+    events_->loadStarted(reported(info.url()));
   } else {
-    events_.loadFinished();  // done, failed or stopped
+    events_->loadFinished();  // done, failed or stopped
   }
 }
 
 void WebEngineBrowserControl::onUrlChanged(const QUrl& url) {
-  events_.urlChanged(reported(url), pageTitle(view_->title()), isCannotOpenPage(url));
+  events_->urlChanged(reported(url), pageTitle(view_->title()), isCannotOpenPage(url));
 }
 
 void WebEngineBrowserControl::onTitleChanged(const QString& title) {
-  events_.titleChanged(pageTitle(title));
+  events_->titleChanged(pageTitle(title));
 }
 
 std::string WebEngineBrowserControl::pageTitle(const QString& title) const {

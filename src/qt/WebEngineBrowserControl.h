@@ -51,6 +51,11 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
 
   QWebEngineView* view() const { return view_; }
 
+  // The two controls' views change pages, each page with its history, its load under way and
+  // what the control knows of it; each control keeps its view and its event sink, so a page
+  // reports to the pane that now shows it.
+  void swapPages(WebEngineBrowserControl& other);
+
  private:
   // The engine's address for what AddressInput let through; invalid when it makes none.
   QUrl engineUrl(const AddressInput& input) const;
@@ -64,10 +69,14 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   void onLoadingChanged(const QWebEngineLoadingInfo& info);
   void onUrlChanged(const QUrl& url);
   void onTitleChanged(const QString& title);
+  void connectPage();
 
   QWebEngineView* view_;
   QString workingFolder_;
-  BrowserEventSequencer events_;
+  BrowserPage* page_;
+  // What is known of the page; it goes with the page when the pages are swapped.
+  std::unique_ptr<BrowserEventSequencer> events_;
+  IBrowserEvents* sink_ = nullptr;
   // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
   // and Forward can return to them.
   QHash<QString, QString> cannotOpen_;

@@ -22,6 +22,8 @@
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneContextMenu.h"
+#include "qt/PaneFocusIndicator.h"
+#include "qt/PaneLinkDrop.h"
 #include "qt/PaneZoom.h"
 #include "qt/PaneToolbar.h"
 #include "qt/QtAddressBox.h"
@@ -37,6 +39,7 @@
 #include "qt/SecondaryWindows.h"
 #include "qt/SplitterBar.h"
 #include "qt/StatusLabel.h"
+#include "qt/SyncScrolling.h"
 #include "qt/Twips.h"
 #include "qt/WebEngineBrowserControl.h"
 #include "qt/WindowFirstShortcuts.h"
@@ -129,6 +132,7 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   }
   connectControls();
   connectPages();
+  connectPanes();
   favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 }
@@ -215,6 +219,27 @@ void frmbrowser::connectPages() {
                 {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2}}});
 }
 
+void frmbrowser::connectPanes() {
+  // The focus and the pages' scrolling may still move while the window is taken down, after its
+  // logic has gone.
+  focusIndicator_ = new PaneFocusIndicator(
+      this, {c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
+      {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2}},
+      [this](std::optional<PaneId> pane) {
+        if (core_) core_->PaneFocused(pane);
+      });
+  new PaneLinkDrop(c_.brwWebBrowser1, c_.brwWebBrowser2,
+                   [this](PaneId pane, const QString& address) {
+                     run([&] { core_->OpenInPane(pane, address.toStdString()); });
+                   });
+  new SyncScrolling(
+      c_.brwWebBrowser1, c_.brwWebBrowser2,
+      [this] { return core_ && core_->ScrollingSynchronized(); },
+      [this](PaneId pane, ScrollExtent page, ScrollExtent other) {
+        return core_->PageScrolled(pane, page, other);
+      });
+}
+
 void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handler)()) {
   // A click checks the button, then reports the click; an assistive tool's toggle or the
   // keyboard may only check it; a click on the selected button only reports the click. Each
@@ -259,6 +284,19 @@ void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
 
 void frmbrowser::Close() { close(); }
+
+void frmbrowser::SwapPages() {
+  // The focus stays in its pane, on the page that comes there, as it would on the address box.
+  const QWidget* focus = focusWidget();
+  const auto holds = [focus](const QWidget* view) {
+    return focus && (focus == view || view->isAncestorOf(focus));
+  };
+  WebEngineBrowserControl* focused =
+      holds(c_.brwWebBrowser1) ? brw1_ : holds(c_.brwWebBrowser2) ? brw2_ : nullptr;
+  brw1_->swapPages(*brw2_);
+  if (focused) focused->SetFocus();
+  focusIndicator_->refresh();
+}
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   if (core_) guarded([this] { core_->Form_Unload(); });

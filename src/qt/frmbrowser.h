@@ -20,6 +20,7 @@ class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
+class PaneFocusIndicator;
 class QtAddressBox;
 class QtFileDialog;
 class QtHomePagesWindow;
@@ -66,8 +67,12 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void ShowLayout(const Layout& layout) override;
   void ShowMenus(const MenuBar& menus) override;
   void Close() override;
+  void SwapPages() override;
 
   void createControls(EngineProfile& engine);
+  // What two panes side by side make possible: the focused pane's mark, links dragged across
+  // and synchronized scrolling.
+  void connectPanes();
   void connectControls();
   // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
   void connectPages();
@@ -101,6 +106,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
+  PaneFocusIndicator* focusIndicator_ = nullptr;
   // The option button whose toggle has just run its handler; its click that follows must not.
   QAbstractButton* justToggled_ = nullptr;
 };

@@ -30,6 +30,7 @@ class FakeBrowserControl : public IBrowserControl {
   void SetEventSink(IBrowserEvents* sink) override { sink_ = sink; }
 
   const std::vector<std::string>& calls() const { return calls_; }
+  void clearCalls() { calls_.clear(); }
   // The addresses passed to Navigate, in order.
   std::vector<std::string> navigations() const;
   IBrowserEvents* eventSink() const { return sink_; }

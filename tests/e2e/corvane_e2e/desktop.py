@@ -333,12 +333,15 @@ class Desktop:
         x, y = target.extents.center if isinstance(target, Control) else target
         self.xdotool('mousemove', x, y, 'click', button)
 
-    def drag(self, start, end, steps=5, button=1):
-        """Presses at `start`, moves to `end` in steps, releases there (screen points)."""
+    def drag(self, start, end, steps=5, button=1, pause=0):
+        """Presses at `start`, moves to `end` in steps, releases there (screen points); with a
+        `pause` in seconds after each step, for a drag that a page starts in its own time."""
         args = ['mousemove', *start, 'mousedown', button]
         for i in range(1, steps + 1):
             args += ['mousemove', start[0] + (end[0] - start[0]) * i // steps,
                      start[1] + (end[1] - start[1]) * i // steps]
+            if pause:
+                args += ['sleep', pause]
         self.xdotool(*args, 'mouseup', button)
 
     def type(self, text):

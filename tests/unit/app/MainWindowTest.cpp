@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,7 @@ class RecordingView : public IMainWindowView {
   }
   void ShowMenus(const MenuBar&) override { calls.push_back("ShowMenus"); }
   void Close() override { calls.push_back("Close"); }
+  void SwapPages() override { calls.push_back("SwapPages"); }
 };
 
 struct Controls {
@@ -155,6 +158,30 @@ TEST(MainWindowTest, TheAboutLinkLeavesTheCheckMarksAndUnloadClosesEverySecondar
   rig.window.Form_Unload();
   EXPECT_EQ(rig.windows.calls(), (Strings{"ShowTipWindow", "ShowAboutBox", "CloseTipWindow",
                                           "CloseAboutBox", "CloseInternetOptions"}));
+}
+
+TEST(MainWindowTest, SwapPanesExchangesPagesAndBoxesAndTheKeyFocusesTheOtherShownPage) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSwapPanesIndex);
+  EXPECT_EQ(rig.view.calls.back(), "SwapPages");
+  EXPECT_EQ(rig.top.box.entries(), (Strings{"http://t.example/news.html", "http://t.example/"}));
+  EXPECT_EQ(rig.bottom.box.entries(), (Strings{"http://t.example/", "http://t.example/news.html"}));
+  EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/CVguide.html");
+
+  const auto focusOther = [&rig](std::optional<PaneId> from) {
+    for (Controls* c : {&rig.top, &rig.bottom}) c->browser.clearCalls();
+    rig.window.PaneFocused(from);
+    rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kOtherPaneIndex);
+    return std::make_pair(rig.top.browser.calls(), rig.bottom.browser.calls());
+  };
+  const Strings none;
+  const Strings focus{"SetFocus"};
+  EXPECT_EQ(focusOther(PaneId::Top), std::make_pair(none, focus));
+  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(focus, none));
+  EXPECT_EQ(focusOther(std::nullopt), std::make_pair(focus, none));
+  rig.window.mnu_Click(BrowsersMenu::kName, 2);  // the bottom browser alone
+  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(none, focus));
 }
 
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {

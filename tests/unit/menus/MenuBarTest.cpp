@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "FakeWindowMetrics.h"
+#include "layout/Layout.h"
+#include "menus/BrowsersMenu.h"
 
 namespace corvane {
 namespace {
@@ -31,6 +35,36 @@ TEST(MenuBarTest, ClickRunsTheMenusHandlerWithTheIndexButNotForASeparator) {
   bar.SetChecked("a0", true);
   EXPECT_TRUE(bar.Checked("a0"));
   EXPECT_FALSE(bar.Checked("a2"));
+}
+
+// The commands for both panes follow the view modes, whose indexes stay; synchronized scrolling
+// is a check item of its own, off at start, and leaves the view modes' check marks alone.
+TEST(BrowsersMenuTest, SwapSynchronizeAndOtherPaneFollowTheViewModes) {
+  FakeWindowMetrics metrics;
+  metrics.resize(9840, 6855);
+  Layout layout(metrics);
+  layout.InitLayout();
+  MenuBar bar;
+  std::vector<std::string> done;
+  BrowsersMenu menu(layout, bar,
+                    {[&] { done.push_back("swap"); },
+                     [&](bool on) { done.push_back(on ? "sync on" : "sync off"); },
+                     [&] { done.push_back("other"); }});
+  std::vector<std::string> items;
+  for (const MenuItem& item : bar.menus()[0].items) {
+    items.push_back(std::to_string(item.index) + " " + item.caption + " " + item.shortcut +
+                    (item.checkable ? " check" : ""));
+  }
+  EXPECT_EQ(items, (std::vector<std::string>{
+                       "0 Show Both Browsers Ctrl+Q check", "1 Show Top Browser Ctrl+W check",
+                       "2 Show Bottom Browser Ctrl+E check", "3 - ", "4 Swap Panes ",
+                       "5 Synchronize Scrolling  check", "6 Go to Other Pane Shift+F6"}));
+  EXPECT_FALSE(bar.Checked(BrowsersMenu::kSynchronizeScrolling));
+  for (int index : {4, 5, 3, 6, 5, 5}) bar.Click(BrowsersMenu::kName, index);
+  EXPECT_EQ(done, (std::vector<std::string>{"swap", "sync on", "other", "sync off", "sync on"}));
+  EXPECT_TRUE(bar.Checked(BrowsersMenu::kSynchronizeScrolling));
+  EXPECT_TRUE(bar.Checked("mnuOptionsBothBrowsers"));
+  EXPECT_EQ(layout.viewMode(), ViewMode::Both);
 }
 
 }  // namespace

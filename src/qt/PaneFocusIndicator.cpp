@@ -1,0 +1,103 @@
+#include "qt/PaneFocusIndicator.h"
+
+#include <QApplication>
+#include <QFocusFrame>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleHintReturnMask>
+#include <QWidget>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+constexpr int kLineWidth = 3;
+
+// A focus frame that lies on the widget's own edge, above it, in a line of its own width: the
+// frame's area is the widget's, masked to a ring. Being a focus frame keeps it out of the
+// accessibility tree and lets the pointer through, as a decoration should.
+class EdgeStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_FocusFrame_AboveWidget) return 1;
+    if (hint == SH_FocusFrame_Mask) {
+      if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returnData); mask && widget) {
+        const QRect all = widget->rect();
+        mask->region = QRegion(all) -
+                       QRegion(all.adjusted(kLineWidth, kLineWidth, -kLineWidth, -kLineWidth));
+      }
+      return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+class EdgeLine : public QFocusFrame {
+ public:
+  using QFocusFrame::QFocusFrame;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    // The active highlight, whatever window is active: it marks this window's own focus.
+    QPainter(this).fillRect(rect(), palette().color(QPalette::Active, QPalette::Highlight));
+  }
+};
+
+}  // namespace
+
+PaneFocusIndicator::PaneFocusIndicator(QWidget* window, PaneWidgets top, PaneWidgets bottom,
+                                       OnChange onChange)
+    : QObject(window),
+      window_(window),
+      panes_{std::move(top), std::move(bottom)},
+      onChange_(std::move(onChange)),
+      frame_(new EdgeLine(window)) {
+  frame_->setObjectName(QStringLiteral("paneFocusLine"));
+  auto* style = new EdgeStyle;
+  style->setParent(frame_);
+  frame_->setStyle(style);
+  frame_->hide();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    // Another window, or none, taking the focus leaves this window's mark where it is.
+    if (now && now->window() == window_) show(paneOf(now));
+  });
+}
+
+void PaneFocusIndicator::refresh() {
+  QWidget* focus = window_->focusWidget();
+  if (focus) show(paneOf(focus));
+}
+
+std::optional<PaneId> PaneFocusIndicator::paneOf(const QWidget* widget) const {
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    const PaneWidgets& pane = panes_[id == PaneId::Top ? 0 : 1];
+    if (widget == pane.browser || pane.browser->isAncestorOf(widget)) return id;
+    for (const QWidget* other : pane.others) {
+      if (widget == other || other->isAncestorOf(widget)) return id;
+    }
+  }
+  return std::nullopt;
+}
+
+void PaneFocusIndicator::show(std::optional<PaneId> pane) {
+  if (pane) {
+    // The frame follows its page's place and visibility from here on.
+    frame_->setWidget(panes_[*pane == PaneId::Top ? 0 : 1].browser);
+  } else {
+    frame_->setWidget(nullptr);
+    frame_->hide();
+  }
+  if (pane == focused_) return;
+  focused_ = pane;
+  if (onChange_) onChange_(pane);
+}
+
+}  // namespace corvane

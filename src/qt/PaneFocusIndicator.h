@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+#include "panes/Pane.h"
+
+class QFocusFrame;
+class QWidget;
+
+namespace corvane {
+
+// Shows at a glance which pane holds the keyboard focus: a thin line in the highlight colour
+// along the inside edge of that pane's page, whether the focus is in the page itself, its
+// address box or its toolbar. With the focus elsewhere in the window (the favorites, the option
+// buttons, a splitter) no pane is marked; while another window has the focus, the mark stays.
+// The line is decoration only: screen readers do not meet it, and the pointer passes through.
+class PaneFocusIndicator : public QObject {
+  Q_OBJECT
+ public:
+  struct PaneWidgets {
+    // The page, which the line surrounds.
+    QWidget* browser;
+    // What else belongs to the pane: its address strip, address box, toolbar, find bar.
+    QList<QWidget*> others;
+  };
+  using OnChange = std::function<void(std::optional<PaneId>)>;
+
+  // `onChange` hears of each change of the pane that holds the focus.
+  PaneFocusIndicator(QWidget* window, PaneWidgets top, PaneWidgets bottom, OnChange onChange);
+
+  std::optional<PaneId> focusedPane() const { return focused_; }
+  // Looks again at where the focus is: a page may have changed panes under it.
+  void refresh();
+
+ private:
+  std::optional<PaneId> paneOf(const QWidget* widget) const;
+  void show(std::optional<PaneId> pane);
+
+  QWidget* window_;
+  PaneWidgets panes_[2];
+  OnChange onChange_;
+  QFocusFrame* frame_;
+  std::optional<PaneId> focused_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+#include "panes/ScrollSync.h"
+
+class QWebEnginePage;
+class QWebEngineView;
+
+namespace corvane {
+
+// Synchronized scrolling on the engine: tells the logic of each scroll of either pane's page,
+// with where both pages stand, and scrolls the other page where the logic says. The pages are
+// asked where they stand in a script world of Corvane's own, which the pages' scripts cannot
+// reach; nothing is asked while synchronized scrolling is off.
+class SyncScrolling : public QObject {
+  Q_OBJECT
+ public:
+  using IsOn = std::function<bool()>;
+  using Decide =
+      std::function<std::optional<double>(PaneId pane, ScrollExtent page, ScrollExtent other)>;
+
+  // The two pages shown when this is made; they may change views later, never leave them.
+  SyncScrolling(QWebEngineView* top, QWebEngineView* bottom, IsOn isOn, Decide decide);
+
+ private:
+  void scrolled(QWebEnginePage* page);
+
+  QWebEngineView* views_[2];
+  IsOn isOn_;
+  Decide decide_;
+};
+
+}  // namespace corvane

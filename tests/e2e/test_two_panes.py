@@ -1,0 +1,226 @@
+"""What two panes side by side make possible, as a person does it: swapping the panes from the
+Browsers menu, dragging a link from one pane's page onto the other's, the key that takes the focus
+to the other pane with the mark that shows which pane has it, and synchronized scrolling."""
+
+import corvane_e2e
+from corvane_e2e import holds_for, wait_until
+
+PANES = ('Top', 'Bottom')
+
+# A page that reports each key pressed in it, and each position it is scrolled to (as a whole
+# percentage of how far it can scroll), by asking the server for a page named after it.
+REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
+<body style="margin:0;background:#fff">
+<div style="height:{height}px">{title}</div>
+<script>
+document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
+window.addEventListener('scroll', function () {{
+  var e = document.scrollingElement, max = e.scrollHeight - window.visualViewport.height;
+  fetch('/{name}-at-' + Math.round(100 * window.scrollY / max));
+}});
+</script></body></html>"""
+
+
+class TwoPanesTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        tip = "Corvane's Tip of the Day"
+        wait_until(lambda: d.window(tip), 20, 'the tip window')
+        d.click(d.find('OK', role='push button', within=d.find(tip, role='dialog')))
+        wait_until(lambda: d.window(tip) is None, 5, 'the tip window to close')
+
+    # -- helpers -------------------------------------------------------------------------------
+
+    def visit(self, pane, path, title):
+        d = self.desktop
+        d.click(d.edit_field(f'{pane} address'))
+        d.key('ctrl+a')
+        d.type(d.server.url(path))
+        d.key('Return')
+        self.arrive(pane, path, title)
+
+    def arrive(self, pane, path, title):
+        d = self.desktop
+        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        wait_until(lambda: d.text_of(f'{pane} address') == d.server.url(path), 10,
+                   lambda: f'{path} in the {pane} address box, not {d.text_of(f"{pane} address")!r}')
+
+    def enabled(self, pane, button):
+        d = self.desktop
+        control = d.find(button, role='push button', within=d.find(f'{pane} toolbar'))
+        return 'enabled' in control.states
+
+    def reporting_page(self, name, title, height=200):
+        self.desktop.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
+                                REPORTING_PAGE.format(name=name, title=title,
+                                                      height=height).encode())
+
+    def edge_pixels(self):
+        """The colour just inside the left edge of each pane's page, half way down."""
+        d = self.desktop
+        shot = d.screenshot()
+        pixels = {}
+        for pane in PANES:
+            area = d.find(f'{pane} browser').extents
+            pixels[pane] = shot.pixel(area.x + 1, area.y + area.height // 2)
+        return pixels
+
+    def marked(self, pane):
+        """Waits until the pane, and it alone, carries the focus mark."""
+        other = 'Bottom' if pane == 'Top' else 'Top'
+        seen = {}
+
+        def check():
+            seen.update(self.edge_pixels())
+            return seen[pane] != seen[other] and seen[other] == (255, 255, 255)
+
+        wait_until(check, 5, lambda: f'the {pane} pane marked; edges show {seen}')
+        return seen[pane]
+
+    # -- swap ----------------------------------------------------------------------------------
+
+    def test_swap_panes_from_the_menu_moves_pages_with_their_histories(self):
+        d = self.desktop
+        for name in ('first', 'second', 'other'):
+            d.server.page(f'/swap-{name}.html', f'Swap {name}')
+        self.visit('Top', '/swap-first.html', 'Swap first')
+        self.visit('Top', '/swap-second.html', 'Swap second')
+        self.visit('Bottom', '/swap-other.html', 'Swap other')
+        back = {pane: self.enabled(pane, 'Back') for pane in PANES}
+        requests = len(d.server.requests())
+
+        d.choose_menu('Browsers', 'Swap Panes')
+        self.arrive('Top', '/swap-other.html', 'Swap other')
+        self.arrive('Bottom', '/swap-second.html', 'Swap second')
+        wait_until(lambda: (self.enabled('Top', 'Back'), self.enabled('Bottom', 'Back')) ==
+                   (back['Bottom'], back['Top']), 10, 'the Back buttons to change places')
+        # The pages moved; nothing was loaded again.
+        self.assertEqual(len(d.server.requests()), requests)
+
+        # The bottom pane's Back now steps through the history the top pane made.
+        d.click(d.find('Back', role='push button', within=d.find('Bottom toolbar')))
+        self.arrive('Bottom', '/swap-first.html', 'Swap first')
+        self.assertEqual(d.server.count('/swap-first.html'), 2)
+
+        # And back again, by keyboard through the menu bar.
+        d.key('alt+b')
+        swap = d.find('Swap Panes', role='menu item')
+        wait_until(lambda: swap.showing, 5, 'the Browsers menu')
+        d.key('Down', 'Down', 'Down', 'Return')
+        self.arrive('Top', '/swap-first.html', 'Swap first')
+        self.arrive('Bottom', '/swap-other.html', 'Swap other')
+
+    # -- drag and drop ---------------------------------------------------------------------------
+
+    def test_a_link_dragged_onto_the_other_pane_opens_there(self):
+        d = self.desktop
+        d.server.page('/dropped.html', 'Dropped Here')
+        d.server.page('/stays.html', 'Stays Put')
+        # The link covers the whole page, so that the drag surely starts on it.
+        link_page = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
+                     f'<a href="{d.server.url("/dropped.html")}" style="display:block;'
+                     'height:100vh;font-size:40px">Drag me</a></body></html>')
+        for pane, page in (('Top', '/links-top.html'), ('Bottom', '/links-bottom.html')):
+            d.server.raw(page, 200, 'text/html; charset=utf-8', link_page.encode())
+        for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
+            with self.subTest(source=source):
+                self.visit(source, f'/links-{source.lower()}.html', 'Links')
+                self.visit(target, '/stays.html', 'Stays Put')
+                start = d.find(f'{source} browser').extents.center
+                end = d.find(f'{target} browser').extents.center
+                d.drag(start, end, steps=25, pause=0.03)
+                self.arrive(target, '/dropped.html', 'Dropped Here')
+                # Where it came from, nothing moved.
+                self.assertEqual(d.text_of(f'{source} address'),
+                                 d.server.url(f'/links-{source.lower()}.html'))
+                entries = [c.name for c in d.open_list(f'{target} address').children]
+                d.key('Escape')
+                self.assertEqual(entries[:2], [d.server.url('/dropped.html'),
+                                               d.server.url('/stays.html')])
+
+    # -- focus ---------------------------------------------------------------------------------
+
+    def test_shift_f6_takes_the_focus_to_the_other_pane_and_the_mark_follows(self):
+        d = self.desktop
+        for pane in PANES:
+            self.reporting_page(f'keys-{pane.lower()}', f'Keys {pane}')
+            self.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
+        # The address box belongs to its pane as much as its page does.
+        d.click(d.edit_field('Top address'))
+        top_mark = self.marked('Top')
+        d.key('shift+F6')
+        bottom_mark = self.marked('Bottom')
+        self.assertEqual(top_mark, bottom_mark)
+        d.type('b')
+        d.server.wait_for_request('/keys-bottom-key-b')
+        d.key('shift+F6')
+        self.marked('Top')
+        d.type('t')
+        d.server.wait_for_request('/keys-top-key-t')
+        self.assertEqual(d.server.count('/keys-bottom-key-t') + d.server.count('/keys-top-key-b'),
+                         0)
+
+        # With the top pane alone, the key leads to its page and the bottom one has no mark.
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+w')
+        wait_until(lambda: not d.find('Bottom browser').showing, 5, 'the top pane alone')
+        d.key('shift+F6')
+        d.type('u')
+        d.server.wait_for_request('/keys-top-key-u')
+        d.key('ctrl+q')
+        wait_until(lambda: d.find('Bottom browser').showing, 5, 'both panes')
+        self.marked('Top')
+
+    # -- synchronized scrolling ------------------------------------------------------------------
+
+    def test_synchronized_scrolling_takes_the_other_page_to_the_same_fraction(self):
+        d = self.desktop
+        self.reporting_page('long', 'Long', height=6000)
+        self.reporting_page('longer', 'Longer', height=12000)
+        self.visit('Top', '/long.html', 'Long')
+        self.visit('Bottom', '/longer.html', 'Longer')
+        top = d.find('Top browser').extents
+
+        def wheel(times):
+            d.xdotool('mousemove', *top.center, 'click', '--repeat', times, '--delay', 40, 5)
+
+        # Off at start: the bottom page stays where it is.
+        wheel(3)
+        wait_until(lambda: any(r.path.startswith('/long-at-') for r in d.server.requests()), 10,
+                   'the top page scrolled')
+        self.assertTrue(holds_for(
+            lambda: not any(r.path.startswith('/longer-at-') for r in d.server.requests()), 2))
+
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        wheel(12)
+
+        def last(name):
+            # The reports may overtake each other; the pages only go down.
+            at = [int(r.path.rsplit('-', 1)[1]) for r in d.server.requests()
+                  if r.path.startswith(f'/{name}-at-')]
+            return max(at) if at else None
+
+        # Neither page chases the other: once the wheel's own scrolling has ended, both rest, at
+        # the same fraction of their lengths.
+        def at_rest():
+            seen = len(d.server.requests())
+            return holds_for(lambda: len(d.server.requests()) == seen, 1.5)
+
+        wait_until(at_rest, 20, 'both pages to come to rest')
+        self.assertGreater(last('long'), 5)
+        self.assertIsNotNone(last('longer'), 'the bottom page followed')
+        self.assertLessEqual(abs(last('longer') - last('long')), 1)
+
+        # Off again: the top page follows the bottom one no more.
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        top_at, bottom_at = last('long'), last('longer')
+        d.xdotool('mousemove', *d.find('Bottom browser').extents.center, 'click', '--repeat', 10,
+                  '--delay', 40, 5)
+        wait_until(lambda: last('longer') > bottom_at, 10, 'the bottom page scrolled')
+        self.assertTrue(holds_for(lambda: last('long') == top_at, 2))
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()

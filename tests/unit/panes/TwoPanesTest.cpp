@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PaneRig.h"
+#include "panes/PaneFocus.h"
+#include "panes/PaneSwap.h"
+#include "panes/ScrollSync.h"
+
+namespace corvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Everything a pane shows of its page travels with the page; the home pages stay with the place,
+// and rewriting the lists opens nothing.
+TEST(PaneSwapTest, WhatThePanesShowOfTheirPagesChangesPlaces) {
+  PaneRig top(PaneId::Top);
+  PaneRig bottom(PaneId::Bottom);
+  top.pane.StartingAddress = "http://home.top/";
+  bottom.pane.StartingAddress = "http://home.bottom/";
+  // The top pane: three entries, a load under way, Back only.
+  top.box.setEntries({"http://a/3", "http://a/2", "http://a/1"});
+  top.box.SetText("http://a/3");
+  top.label.SetCaption("Loading http://a/3...");
+  top.bar.SetValue(250000);
+  top.timer.SetEnabled(true);
+  top.controller.CommandStateChange(CSC_NAVIGATEBACK, true);
+  top.controller.CommandStateChange(CSC_NAVIGATEFORWARD, false);
+  // The bottom pane: in folder view on its first file, its history allowing both ways.
+  bottom.box.setEntries({"file:///f/b.html"});
+  bottom.box.SetText("typed, not yet opened");
+  bottom.label.SetCaption("Page Title: b");
+  bottom.controller.CommandStateChange(CSC_NAVIGATEBACK, true);
+  bottom.controller.CommandStateChange(CSC_NAVIGATEFORWARD, true);
+  bottom.pane.LocalFile = true;
+  bottom.pane.PathName = "/f/";
+  bottom.toolbar.SetButtonEnabled(1, false);
+  bottom.toolbar.SetButtonEnabled(2, true);
+  int clicks = 0;
+  top.box.setOnClick([&] { ++clicks; });
+
+  SwapPaneState(top.controller, bottom.controller);
+
+  EXPECT_EQ(top.box.entries(), Strings{"file:///f/b.html"});
+  EXPECT_EQ(top.box.Text(), "typed, not yet opened");
+  EXPECT_EQ(bottom.box.entries(), (Strings{"http://a/3", "http://a/2", "http://a/1"}));
+  EXPECT_EQ(bottom.box.Text(), "http://a/3");
+  EXPECT_EQ(top.label.Caption(), "Page Title: b");
+  EXPECT_EQ(bottom.label.Caption(), "Loading http://a/3...");
+  EXPECT_EQ(top.bar.Value(), 0);
+  EXPECT_EQ(bottom.bar.Value(), 250000);
+  EXPECT_FALSE(top.timer.Enabled());
+  EXPECT_TRUE(bottom.timer.Enabled());
+  EXPECT_TRUE(top.pane.LocalFile);
+  EXPECT_EQ(top.pane.PathName, "/f/");
+  EXPECT_FALSE(bottom.pane.LocalFile);
+  EXPECT_FALSE(top.toolbar.ButtonEnabled(1));
+  EXPECT_TRUE(top.toolbar.ButtonEnabled(2));
+  EXPECT_TRUE(bottom.toolbar.ButtonEnabled(1));
+  EXPECT_FALSE(bottom.toolbar.ButtonEnabled(2));
+  EXPECT_EQ(top.pane.StartingAddress, "http://home.top/");
+  EXPECT_EQ(bottom.pane.StartingAddress, "http://home.bottom/");
+  EXPECT_FALSE(top.pane.ListUpdate || bottom.pane.ListUpdate);
+  EXPECT_TRUE(top.browser.calls().empty() && bottom.browser.calls().empty());
+  EXPECT_EQ(clicks, 0);
+
+  // The history behind the buttons moved too: when folder view ends in the top pane, its
+  // buttons show what the bottom pane's history allowed.
+  top.pane.LocalFile = false;
+  top.controller.toolbar().FolderViewEnded();
+  EXPECT_TRUE(top.toolbar.ButtonEnabled(1));
+  EXPECT_TRUE(top.toolbar.ButtonEnabled(2));
+}
+
+TEST(PaneFocusTest, TheOtherPaneKeyGoesToAPaneThatShows) {
+  const std::optional<PaneId> none;
+  const struct {
+    std::optional<PaneId> focused;
+    bool topShown, bottomShown;
+    std::optional<PaneId> target;
+  } cases[] = {
+      {PaneId::Top, true, true, PaneId::Bottom},  {PaneId::Bottom, true, true, PaneId::Top},
+      {none, true, true, PaneId::Top},            {PaneId::Top, true, false, PaneId::Top},
+      {PaneId::Bottom, true, false, PaneId::Top}, {none, false, true, PaneId::Bottom},
+      {PaneId::Top, false, false, none},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(OtherPaneTarget(c.focused, c.topShown, c.bottomShown), c.target)
+        << (c.focused ? static_cast<int>(*c.focused) : -1) << c.topShown << c.bottomShown;
+  }
+}
+
+TEST(ScrollSyncTest, TheOtherPageFollowsByFractionAndItsEchoesGoNoFurther) {
+  ScrollSync sync;
+  // Off: nothing follows.
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {100, 1000}, {0, 4000}), std::nullopt);
+  sync.SetEnabled(true);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {250, 1000}, {0, 4000}), 1000);
+  // A quick scroll sends several before the first arrives; each echo, even one the page skipped
+  // past, goes no further.
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {500, 1000}, {1000, 4000}), 2000);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {1000, 1000}, {1000, 4000}), 4000);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {1000.5, 4000}, {1000, 1000}), std::nullopt);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {4000, 4000}, {1000, 1000}), std::nullopt);
+  // Once they have come, the bottom page scrolled by the user leads in turn.
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {2000, 4000}, {1000, 1000}), 500);
+  // A page that cannot scroll follows nothing and is followed from its top; a page already in
+  // place is not moved.
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {300, 1000}, {0, 0}), std::nullopt);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {0, 0}, {300, 1000}), 0);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {700, 1000}, {2801, 4000}), std::nullopt);
+  // Swapped pages forget what was on its way; so does switching off.
+  sync.Forget();
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {0, 1000}, {2800, 4000}), 0);
+  sync.SetEnabled(false);
+  EXPECT_FALSE(sync.Enabled());
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {0, 4000}, {500, 1000}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace corvane
