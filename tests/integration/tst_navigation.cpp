@@ -33,7 +33,6 @@ class NavigationTest : public QObject {
   void reportedAddressReplacesWhatWasTyped();
   void localFileShowsAsFileAddress();
   void failedLoadsStillComplete();
-  void historyKeepsEachAddressOnceMostRecentFirst();
   void pageCompletesWhileItsImageIsHeldBack();
   void stopBeforeTheDocumentArrivesAddsNothing();
   void addressesItCannotOpenSaySo();
@@ -160,24 +159,6 @@ void NavigationTest::failedLoadsStillComplete() {
   const QString missing = server_.url(QStringLiteral("/missing.html")).toString();
   QVERIFY(go(1, missing, missing));
   QCOMPARE(pane(1).status->text(), QStringLiteral("Page Title: Not Found"));
-}
-
-void NavigationTest::historyKeepsEachAddressOnceMostRecentFirst() {
-  const QString a = server_.url(QStringLiteral("/a.html")).toString();
-  const QString b = server_.url(QStringLiteral("/b.html")).toString();
-  // The other pane's box and list stay as they are.
-  const QString topText = pane(1).box->currentText();
-  const QStringList topItems = items(pane(1).box);
-  QVERIFY(go(2, a, a));
-  QVERIFY(go(2, b, b));
-  QVERIFY(go(2, a, a));
-  const QStringList list = items(pane(2).box);
-  QCOMPARE(list.mid(0, 2), QStringList({a, b}));
-  QCOMPARE(list.count(a), 1);
-  QCOMPARE(list.count(b), 1);
-  QCOMPARE(pane(2).box->currentIndex(), 0);
-  QCOMPARE(pane(1).box->currentText(), topText);
-  QCOMPARE(items(pane(1).box), topItems);
 }
 
 void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
