@@ -107,8 +107,8 @@ void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   const QString question = QStringLiteral("Do you want the Top Browser to open this?");
   whenModal<QMessageBox>({}, [&](QMessageBox* box) {
     asked << box->text();
-    if (box->text() == question) box->button(QMessageBox::Yes)->click();
-    else box->reject();
+    if (box->text() != question) return box->reject();
+    box->button(QMessageBox::Yes)->click();
   });
   QTreeWidgetItem* pageA = item(QStringLiteral("Page A"));
   QVERIFY(pageA);

@@ -13,9 +13,9 @@
 #include <QPrintDialog>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -184,7 +184,6 @@ void PageCommandsTest::printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup() {
   menuItem("mnuFile(9)")->trigger();
   const QSizeF other = firstMediaBox(readWhenWritten(bottom));
   QVERIFY(other.height() > other.width());
-
 }
 
 void PageCommandsTest::saveAsWritesTheFormatChosen() {

@@ -57,6 +57,12 @@ struct Rig {
     load();
   }
 
+  // The NavigateComplete2 events since the last take, taking them all.
+  long completions() {
+    const Events events = sink.take();
+    return std::count(events.begin(), events.end(), "NavigateComplete2");
+  }
+
   BrowserEventSequencer seq;
   RecordingBrowserEvents sink;
 };
@@ -173,9 +179,8 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
   // Refused before commit (no error page): the engine's end of load alone ends it.
   rig.begin("foo:bar");
   rig.seq.loadFinished();
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
-  EXPECT_EQ(events.back(), "Status:Done");
+  EXPECT_EQ(rig.sink.events().back(), "Status:Done");
+  EXPECT_EQ(rig.completions(), 0);
   EXPECT_FALSE(rig.seq.Busy());
 }
 
@@ -240,8 +245,7 @@ TEST(BrowserEventSequencerTest, SameAddressNavigationsCompleteWhenTheirDocumentI
   // Its document's own creation report after an address change adds nothing.
   rig.load();
   rig.open(kB, "Page B");
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 1);
+  EXPECT_EQ(rig.completions(), 1);
 }
 
 TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
@@ -262,14 +266,12 @@ TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
   rig.start(kA);
   rig.commit(kB, "Page B");  // the server sends the reload elsewhere now
   rig.load();
-  const Events moved = rig.sink.take();
-  EXPECT_EQ(std::count(moved.begin(), moved.end(), "NavigateComplete2"), 1);
+  EXPECT_EQ(rig.completions(), 1);
 
   // A refresh does not make the next navigation a refresh too.
   rig.begin(kB);
   rig.seq.documentCreated();
-  const Events again = rig.sink.take();
-  EXPECT_EQ(std::count(again.begin(), again.end(), "NavigateComplete2"), 1);
+  EXPECT_EQ(rig.completions(), 1);
 }
 
 TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
@@ -295,8 +297,7 @@ TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
   rig.open(kA, "Page A");
   rig.seq.urlChanged(kB, kStandInB, false);
   rig.seq.titleChanged("Page B");
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 2);
+  EXPECT_EQ(rig.completions(), 2);
   EXPECT_EQ(rig.seq.LocationURL(), kB);
 }
 
@@ -321,8 +322,7 @@ TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavi
   rig.start(typed);
   rig.seq.documentCreated();
   rig.load();
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
+  EXPECT_EQ(rig.completions(), 0);
 }
 
 TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAndGo) {
