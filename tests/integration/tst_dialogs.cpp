@@ -9,10 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
+#include "ModalDialogs.h"
 #include "TestProgram.h"
 #include "qt/EngineProfile.h"
 #include "qt/ExecutableName.h"
@@ -33,32 +33,10 @@ namespace {
 
 std::string appName() { return corvane::executableName().toStdString(); }
 
-template <typename T>
-T* visibleTopLevel(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name) && widget->isVisible()) {
-      return qobject_cast<T*>(widget);
-    }
-  }
-  return nullptr;
-}
-
 void choose(frmbrowser* window, const char* itemName) {
   auto* action = window->menuBar()->findChild<QAction*>(QString::fromLatin1(itemName));
   QVERIFY2(action, itemName);
   action->trigger();
-}
-
-// Answers the next message box with its default button.
-void answerNextMessageBox() {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) return;
-    poll->deleteLater();
-    box->defaultButton()->click();
-  });
-  poll->start(10);
 }
 
 }  // namespace
@@ -95,7 +73,7 @@ void DialogsTest::internetOptionsAreStoredForTheNextStart() {
   frmbrowser* window = program.startMainWindow();
   QVERIFY(window);
 
-  answerNextMessageBox();
+  whenModal<QMessageBox>({}, [](QMessageBox* box) { box->defaultButton()->click(); });
   choose(window, "mnuOptions");
   auto* options = visibleTopLevel<QDialog>("frmInternetOptions");
   QVERIFY(options);

@@ -1,6 +1,5 @@
 // What the engine asks of a browser, in the real main window: downloads, new windows and
-// pop-ups, a site's password, a certificate that cannot be trusted, a killed page, and a link
-// opened in the other pane from the page's context menu.
+// pop-ups, a site's password, a certificate that cannot be trusted and a killed page.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -8,7 +7,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -64,7 +62,6 @@ class EngineTest : public QObject {
   void passwordPromptCancelsOrLogsIn();
   void untrustedCertificateIsRefusedByDefault();
   void killedPageSaysSoAndReloadsAlone();
-  void linkOpensInTheOtherPaneFromTheContextMenu();
 
  private:
   QComboBox* box(int n) const {
@@ -163,11 +160,8 @@ void EngineTest::downloadIsSavedWhereTheUserSays() {
   QVERIFY(file.open(QIODevice::ReadOnly));
   QCOMPARE(file.readAll(), bytes);
   // The downloads window says it is done and offers the file and its folder.
-  QWidget* downloads = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QStringLiteral("DownloadsWindow")) downloads = w;
-  }
-  QVERIFY(downloads && downloads->isVisible());
+  QWidget* downloads = visibleTopLevel("DownloadsWindow");
+  QVERIFY(downloads);
   auto* state = downloads->findChild<QLabel*>(QStringLiteral("downloadStatus"));
   QVERIFY(TestProgram::waitUntil([&] { return state->text().startsWith(QStringLiteral("Done")); }));
   QVERIFY(
@@ -296,29 +290,6 @@ void EngineTest::killedPageSaysSoAndReloadsAlone() {
     return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Page A");
   }));
   QVERIFY(!notice->isVisible());
-}
-
-void EngineTest::linkOpensInTheOtherPaneFromTheContextMenu() {
-  enter(1, url("/links.html"));
-  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
-  const QString topBefore = box(1)->currentText();
-  QMenu* menu = nullptr;
-  QVERIFY(TestProgram::waitUntil([&] {
-    // The page may not yet take the pointer at first.
-    QTest::mouseClick(view(1)->focusProxy(), Qt::RightButton, {}, QPoint(40, 80));
-    return TestProgram::waitUntil(
-        [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); }, 1000);
-  }));
-  QAction* bottom = nullptr;
-  for (QAction* action : menu->actions()) {
-    if (action->text() == QStringLiteral("Open Link in &Bottom Pane")) bottom = action;
-  }
-  QVERIFY(bottom);
-  QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Open Link in &Top Pane"));
-  bottom->trigger();
-  menu->close();
-  QVERIFY(shows(2, url("/b.html"), QStringLiteral("Page B")));
-  QCOMPARE(box(1)->currentText(), topBefore);
 }
 
 QTEST_MAIN(EngineTest)

@@ -14,9 +14,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include <functional>
-
 #include "LoopbackHttpServer.h"
+#include "ModalDialogs.h"
 #include "TestProgram.h"
 #include "qt/QtTimer.h"
 #include "qt/frmbrowser.h"
@@ -39,34 +38,6 @@ class StatusRecorder : public QObject {
   QLabel* label_;
 };
 
-// Acts on the next modal window as soon as it shows, while the caller waits in it.
-void onNextModal(const std::function<void(QWidget*)>& act, QWidget* after = nullptr) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, act, after] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == after || !modal->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    act(modal);
-  });
-  poll->start(10);
-}
-
-// Answers a message box, after checking its question.
-std::function<void(QWidget*)> answer(const QString& expected, QMessageBox::StandardButton button,
-                                     QStringList* asked) {
-  return [expected, button, asked](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    if (!box) return;
-    *asked << box->text();
-    if (box->text() != expected) {
-      box->reject();
-      return;
-    }
-    box->button(button)->click();
-  };
-}
-
 }  // namespace
 
 class FavoritesTest : public QObject {
@@ -81,7 +52,6 @@ class FavoritesTest : public QObject {
  private:
   QAction* action(const QString& text) const;
   QTreeWidgetItem* item(const QString& text) const;
-  static QWidget* homePagesWindow();
   QString favorites() const { return program_->folders().userData + QStringLiteral("/Favorites"); }
 
   LoopbackHttpServer server_;
@@ -134,12 +104,16 @@ void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   QStringList asked;
   action(QStringLiteral("View Favorites"))->trigger();
   QVERIFY(TestProgram::waitUntil([&] { return tree_->isVisible(); }));
-  onNextModal(answer(QStringLiteral("Do you want the Top Browser to open this?"), QMessageBox::Yes,
-                     &asked));
+  const QString question = QStringLiteral("Do you want the Top Browser to open this?");
+  whenModal<QMessageBox>({}, [&](QMessageBox* box) {
+    asked << box->text();
+    if (box->text() != question) return box->reject();
+    box->button(QMessageBox::Yes)->click();
+  });
   QTreeWidgetItem* pageA = item(QStringLiteral("Page A"));
   QVERIFY(pageA);
   QTest::mouseClick(tree_->viewport(), Qt::LeftButton, {}, tree_->visualItemRect(pageA).center());
-  QCOMPARE(asked, QStringList{QStringLiteral("Do you want the Top Browser to open this?")});
+  QCOMPARE(asked, QStringList{question});
 
   const QString address = server_.url(QStringLiteral("/a.html")).toString();
   QVERIFY(TestProgram::waitForPage(label, box, address));
@@ -157,24 +131,17 @@ void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   QVERIFY(bottom->currentText() != address);
 }
 
-QWidget* FavoritesTest::homePagesWindow() {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == QStringLiteral("frmHomePageFav") && w->isVisible()) return w;
-  }
-  return nullptr;
-}
-
 void FavoritesTest::theHomePagesWindowOutlivesTheMainWindow() {
   QAction* homePages = action(QStringLiteral("Enter Offline/Online Home Pages"));
   QVERIFY(homePages);
   homePages->trigger();
-  QWidget* open = homePagesWindow();
+  QWidget* open = visibleTopLevel("frmHomePageFav");
   QVERIFY(open);
   // Opening it again brings the same window forward, the edit kept.
   auto* top = open->findChild<QLineEdit*>(QStringLiteral("txtTBstart"));
   top->setText(QStringLiteral("http://edited.example/"));
   homePages->trigger();
-  QCOMPARE(homePagesWindow(), open);
+  QCOMPARE(visibleTopLevel("frmHomePageFav"), open);
   QCOMPARE(top->text(), QStringLiteral("http://edited.example/"));
 
   // Closing the main window leaves an open Home Pages window open, and the program runs on until

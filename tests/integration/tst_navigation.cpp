@@ -1,6 +1,5 @@
 // Both panes as real browsers: what the box, list and status line show for redirects, files,
-// failures, held-back parts and addresses that cannot be opened.
-#include <QAction>
+// failures, a held-back image and addresses that cannot be opened.
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -20,8 +19,6 @@
 namespace {
 // Long enough for everything a pane shows for a page to be checked before the image comes.
 constexpr int kImageHeldMs = 5000;
-// Long enough to stop the load before the document comes.
-constexpr int kDocumentHeldMs = 1500;
 }  // namespace
 
 class NavigationTest : public QObject {
@@ -33,9 +30,7 @@ class NavigationTest : public QObject {
   void reportedAddressReplacesWhatWasTyped();
   void localFileShowsAsFileAddress();
   void failedLoadsStillComplete();
-  void historyKeepsEachAddressOnceMostRecentFirst();
   void pageCompletesWhileItsImageIsHeldBack();
-  void stopBeforeTheDocumentArrivesAddsNothing();
   void addressesItCannotOpenSaySo();
   void homeFolderPathToAMissingFileGetsTheEnginesErrorPage();
 
@@ -105,15 +100,12 @@ void NavigationTest::initTestCase() {
   server_.addRedirect(QStringLiteral("/dir"), server_.url(QStringLiteral("/dir/")).toString(), 301);
   server_.addPage(QStringLiteral("/dir/"), QStringLiteral("Folder Index"));
   server_.addRaw(QStringLiteral("/untitled.html"), 200, "text/html", "<p>no title here</p>");
-  // A page whose document comes at once but whose image the server holds back, and a page
-  // whose document itself is held back.
+  // A page whose document comes at once but whose image the server holds back.
   server_.addPage(QStringLiteral("/held.html"), QStringLiteral("Held Page"),
                   QStringLiteral("<a href=\"/a.html\" style=\"display:block;height:150px\">A</a>"
                                  "<img src=\"/held.png\">"));
   server_.addRaw(QStringLiteral("/held.png"), 200, "image/png", "not really a picture");
   server_.holdBack(QStringLiteral("/held.png"), kImageHeldMs);
-  server_.addPage(QStringLiteral("/slow.html"), QStringLiteral("Slow Page"));
-  server_.holdBack(QStringLiteral("/slow.html"), kDocumentHeldMs);
 
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
@@ -160,24 +152,6 @@ void NavigationTest::failedLoadsStillComplete() {
   const QString missing = server_.url(QStringLiteral("/missing.html")).toString();
   QVERIFY(go(1, missing, missing));
   QCOMPARE(pane(1).status->text(), QStringLiteral("Page Title: Not Found"));
-}
-
-void NavigationTest::historyKeepsEachAddressOnceMostRecentFirst() {
-  const QString a = server_.url(QStringLiteral("/a.html")).toString();
-  const QString b = server_.url(QStringLiteral("/b.html")).toString();
-  // The other pane's box and list stay as they are.
-  const QString topText = pane(1).box->currentText();
-  const QStringList topItems = items(pane(1).box);
-  QVERIFY(go(2, a, a));
-  QVERIFY(go(2, b, b));
-  QVERIFY(go(2, a, a));
-  const QStringList list = items(pane(2).box);
-  QCOMPARE(list.mid(0, 2), QStringList({a, b}));
-  QCOMPARE(list.count(a), 1);
-  QCOMPARE(list.count(b), 1);
-  QCOMPARE(pane(2).box->currentIndex(), 0);
-  QCOMPARE(pane(1).box->currentText(), topText);
-  QCOMPARE(items(pane(1).box), topItems);
 }
 
 void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
@@ -236,30 +210,6 @@ void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
   QVERIFY2(!shown.contains(QString()), qPrintable(shown.join(QStringLiteral(" | "))));
   QVERIFY2(shown.contains(QStringLiteral("Opening page ") + address + QStringLiteral("...")),
            qPrintable(shown.join(QStringLiteral(" | "))));
-}
-
-void NavigationTest::stopBeforeTheDocumentArrivesAddsNothing() {
-  const PaneWidgets w = pane(2);
-  const QString a = server_.url(QStringLiteral("/a.html")).toString();
-  QVERIFY(go(2, a, a));
-  // The engine's own Stop stands in for the toolbar's. It reaches the next load only once the
-  // engine has finished with this page, so wait for that first.
-  QAction* stop = view(2)->pageAction(QWebEnginePage::Stop);
-  QVERIFY(TestProgram::waitUntil([&] { return !stop->isEnabled(); }));
-  const QStringList before = items(w.box);
-  const QString slow = server_.url(QStringLiteral("/slow.html")).toString();
-  type(w.box, slow);
-  QTest::keyClick(w.box->lineEdit(), Qt::Key_Return);
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return server_.requestCount(QStringLiteral("/slow.html")) == 1; }));
-  stop->trigger();
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return w.status->text() == QStringLiteral("Page Title: Page A"); }));
-  // Past the moment the server would have answered, still nothing of the slow page.
-  TestProgram::waitUntil([] { return false; }, kDocumentHeldMs + 500);
-  QCOMPARE(items(w.box), before);
-  QCOMPARE(w.status->text(), QStringLiteral("Page Title: Page A"));
-  QCOMPARE(view(2)->url().toString(), a);
 }
 
 void NavigationTest::addressesItCannotOpenSaySo() {

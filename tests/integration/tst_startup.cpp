@@ -1,11 +1,9 @@
 // Start-up and shutdown of the real program in a temp program folder.
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
@@ -25,7 +23,6 @@ class StartupTest : public QObject {
   void splashShowsVersionAndHandsOverAfterItsTimer();
   void storedHomePagesAreUsedAndNotRewritten();
   void toolbarsComeUpFlatWithBackAndForwardDisabled();
-  void realProgramCreatesCvIniBesideItself();
 };
 
 namespace {
@@ -135,32 +132,6 @@ void StartupTest::toolbarsComeUpFlatWithBackAndForwardDisabled() {
       QCOMPARE(button->isEnabled(), i >= 2);
     }
   }
-}
-
-void StartupTest::realProgramCreatesCvIniBesideItself() {
-  TestProgram program;
-  const QString exe = program.filePath(QStringLiteral("corvane"));
-  QVERIFY(QFile::copy(QStringLiteral(CORVANE_EXECUTABLE), exe));
-  QFile::setPermissions(exe, QFile::permissions(exe) | QFile::ExeOwner);
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  const QString home = QDir(program.programFolder()).filePath(QStringLiteral("../home"));
-  env.insert(QStringLiteral("HOME"), home);
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-  env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-  env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-  process.setProcessEnvironment(env);
-  process.start(exe, {});
-  QVERIFY(process.waitForStarted());
-  // The four defaults once the splash has handed over (that none come before is checked above).
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return program.readFile(QStringLiteral("cv.ini")).count("\r\n") == 8; }, 15000));
-  const QByteArray ini = program.readFile(QStringLiteral("cv.ini"));
-  QVERIFY(ini.startsWith("[TBstart]\r\n"));
-  QVERIFY(ini.contains("[BBstartOffLine]\r\n1=" + program.filePath(QStringLiteral("CVguide.html")).toUtf8()));
-  QCOMPARE(process.state(), QProcess::Running);
-  process.terminate();
-  if (!process.waitForFinished(10000)) process.kill();
 }
 
 QTEST_MAIN(StartupTest)

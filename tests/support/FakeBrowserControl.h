@@ -1,14 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/IBrowserControl.h"
+#include "platform/IBrowserEvents.h"
 
 namespace corvane {
-
-class IBrowserEvents;
 
 // A browser control that renders nothing: it records every call in order and lets a test raise
 // the control's events, with chosen values, to whatever sink is registered.
@@ -17,22 +17,33 @@ class IBrowserEvents;
 // "ExecWB:<command>:<option>", "SetFocus".
 class FakeBrowserControl : public IBrowserControl {
  public:
-  void Navigate(const std::string& address) override;
-  void GoBack() override;
-  void GoForward() override;
-  void Stop() override;
-  void Refresh() override;
-  void ExecWB(int32_t command, int32_t option) override;
+  void Navigate(const std::string& address) override {
+    calls_.push_back(kNavigate + address);
+    if (throwOnNavigate_) throw std::runtime_error("address refused: " + address);
+  }
+  void GoBack() override { calls_.push_back("GoBack"); }
+  void GoForward() override { calls_.push_back("GoForward"); }
+  void Stop() override { calls_.push_back("Stop"); }
+  void Refresh() override { calls_.push_back("Refresh"); }
+  void ExecWB(int32_t command, int32_t option) override {
+    calls_.push_back("ExecWB:" + std::to_string(command) + ":" + std::to_string(option));
+  }
   std::string LocationURL() const override { return locationURL_; }
   std::string LocationName() const override { return locationName_; }
   bool Busy() const override { return busy_; }
-  void SetFocus() override;
+  void SetFocus() override { calls_.push_back("SetFocus"); }
   void SetEventSink(IBrowserEvents* sink) override { sink_ = sink; }
 
   const std::vector<std::string>& calls() const { return calls_; }
   void clearCalls() { calls_.clear(); }
   // The addresses passed to Navigate, in order.
-  std::vector<std::string> navigations() const;
+  std::vector<std::string> navigations() const {
+    std::vector<std::string> addresses;
+    for (const std::string& call : calls_) {
+      if (call.rfind(kNavigate, 0) == 0) addresses.push_back(call.substr(sizeof kNavigate - 1));
+    }
+    return addresses;
+  }
   IBrowserEvents* eventSink() const { return sink_; }
 
   void setLocationURL(const std::string& url) { locationURL_ = url; }
@@ -42,12 +53,22 @@ class FakeBrowserControl : public IBrowserControl {
   void setThrowOnNavigate(bool on) { throwOnNavigate_ = on; }
 
   // Each raises one event to the registered sink; without a sink nothing happens.
-  void raiseStatusTextChange(const std::string& text);
-  void raiseProgressChange(int32_t progress, int32_t progressMax);
-  void raiseNavigateComplete2();
-  void raiseDownloadComplete();
+  void raiseStatusTextChange(const std::string& text) {
+    if (sink_) sink_->StatusTextChange(text);
+  }
+  void raiseProgressChange(int32_t progress, int32_t progressMax) {
+    if (sink_) sink_->ProgressChange(progress, progressMax);
+  }
+  void raiseNavigateComplete2() {
+    if (sink_) sink_->NavigateComplete2();
+  }
+  void raiseDownloadComplete() {
+    if (sink_) sink_->DownloadComplete();
+  }
 
  private:
+  static constexpr char kNavigate[] = "Navigate:";
+
   std::vector<std::string> calls_;
   std::string locationURL_;
   std::string locationName_;

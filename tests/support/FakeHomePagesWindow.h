@@ -8,7 +8,7 @@
 namespace corvane {
 
 // A Home pages window without widgets: it holds the four field texts while loaded, lets a test
-// press its buttons, and counts loads, showings and unloads.
+// press its buttons, and counts loads and showings.
 class FakeHomePagesWindow : public IHomePagesWindow {
  public:
   bool IsLoaded() const override { return events_ != nullptr; }
@@ -29,7 +29,6 @@ class FakeHomePagesWindow : public IHomePagesWindow {
     if (!IsLoaded()) return;
     events_ = nullptr;
     texts_.clear();
-    ++unloads_;
   }
 
   // Where the window's buttons report; only while loaded.
@@ -37,14 +36,12 @@ class FakeHomePagesWindow : public IHomePagesWindow {
 
   int loads() const { return loads_; }
   int shows() const { return shows_; }
-  int unloads() const { return unloads_; }
 
  private:
   IHomePagesEvents* events_ = nullptr;
   std::map<HomePageField, std::string> texts_;
   int loads_ = 0;
   int shows_ = 0;
-  int unloads_ = 0;
 };
 
 }  // namespace corvane

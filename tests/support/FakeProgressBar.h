@@ -1,5 +1,8 @@
 #pragma once
 
+#include <stdexcept>
+#include <string>
+
 #include "platform/IProgressBar.h"
 
 namespace corvane {
@@ -13,7 +16,13 @@ class FakeProgressBar : public IProgressBar {
   float Min() const override { return 0.0f; }
   float Max() const override { return kMax; }
   float Value() const override { return value_; }
-  void SetValue(float value) override;
+  void SetValue(float value) override {
+    // Written so that NaN is refused too.
+    if (!(value >= Min() && value <= Max())) {
+      throw std::out_of_range("progress value out of range: " + std::to_string(value));
+    }
+    value_ = value;
+  }
 
  private:
   float value_ = 0.0f;

@@ -25,18 +25,21 @@ class RecordingBrowserEvents : public IBrowserEvents {
   void NavigateComplete2() override { record("NavigateComplete2"); }
   void DownloadComplete() override { record("DownloadComplete"); }
 
-  // Every event recorded.
   const std::vector<std::string>& all() const { return all_; }
-  // The events recorded since the last take().
   const std::vector<std::string>& events() const { return fresh_; }
-  std::vector<std::string> take();
+  // The events recorded since the last take().
+  std::vector<std::string> take() { return std::exchange(fresh_, {}); }
   // Called after each event is recorded, with its record.
   void setOnEvent(std::function<void(const std::string&)> onEvent) {
     onEvent_ = std::move(onEvent);
   }
 
  private:
-  void record(const std::string& event);
+  void record(const std::string& event) {
+    all_.push_back(event);
+    fresh_.push_back(event);
+    if (onEvent_) onEvent_(event);
+  }
 
   std::vector<std::string> all_;
   std::vector<std::string> fresh_;

@@ -10,7 +10,8 @@
 #include <memory>
 
 // Acts on a modal dialog once it is up: the dialog's exec() runs its own event loop, so the
-// action is armed before the command that opens it. Gives up after timeoutMs.
+// action is armed before the command that opens it. An empty name takes any modal Dialog.
+// Gives up after timeoutMs.
 template <typename Dialog>
 void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int timeoutMs = 10000) {
   auto* poll = new QTimer(qApp);
@@ -19,7 +20,8 @@ void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int 
   QObject::connect(poll, &QTimer::timeout, poll, [poll, waited, objectName, act, timeoutMs] {
     *waited += kEveryMs;
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog && dialog->objectName() == objectName && dialog->isVisible()) {
+    if (dialog && (objectName.isEmpty() || dialog->objectName() == objectName) &&
+        dialog->isVisible()) {
       poll->stop();
       poll->deleteLater();
       act(dialog);
@@ -36,4 +38,15 @@ void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int 
 inline void typeFileName(QFileDialog* dialog, const QString& path) {
   dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
   static_cast<QDialog*>(dialog)->accept();
+}
+
+// The visible top-level window of that name, or null.
+template <typename T = QWidget>
+T* visibleTopLevel(const char* name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String(name) && widget->isVisible()) {
+      return qobject_cast<T*>(widget);
+    }
+  }
+  return nullptr;
 }

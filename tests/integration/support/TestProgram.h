@@ -23,8 +23,6 @@ class TestProgram {
   TestProgram();
   ~TestProgram();
 
-  bool isValid() const { return dir_.isValid(); }
-  QString programFolder() const { return folders_.program; }
   QString filePath(const QString& name) const;
   const corvane::ProgramFolders& folders() const { return folders_; }
   void writeFile(const QString& name, const QByteArray& bytes) const;

@@ -39,14 +39,28 @@ struct Rig {
     seq.documentLoaded();
     seq.loadFinished();
   }
-  // A whole load of a titled page, from the Navigate call on.
-  void visit(const std::string& url, const std::string& standIn, const std::string& title) {
+  // A Navigate call and the engine's start of its load.
+  void begin(const std::string& url) {
     seq.navigateCalled(url);
     start(url);
+  }
+  // ... and the commit of its document.
+  void open(const std::string& url, const std::string& standIn) {
+    begin(url);
     commit(url, standIn);
+  }
+  // A whole load of a titled page, from the Navigate call on.
+  void visit(const std::string& url, const std::string& standIn, const std::string& title) {
+    open(url, standIn);
     seq.titleChanged(title);
     seq.documentParsed();
     load();
+  }
+
+  // The NavigateComplete2 events since the last take, taking them all.
+  long completions() {
+    const Events events = sink.take();
+    return std::count(events.begin(), events.end(), "NavigateComplete2");
   }
 
   BrowserEventSequencer seq;
@@ -99,9 +113,7 @@ TEST(BrowserEventSequencerTest, NavigateComplete2WaitsForTheNewPagesTitleNeverSh
   rig.visit(kA, kStandInA, "Page A");
   rig.sink.take();
 
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
-  rig.commit(kB, kStandInB);
+  rig.open(kB, kStandInB);
   EXPECT_EQ(rig.seq.LocationName(), kB) << "the new page's address, not 'Page A'";
   EXPECT_EQ(rig.sink.take(),
             (Events{"Status:Opening page http://site.test/b.html...", "Progress:0/1000000",
@@ -114,9 +126,7 @@ TEST(BrowserEventSequencerTest, NavigateComplete2WaitsForTheNewPagesTitleNeverSh
   EXPECT_EQ(rig.sink.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
 
   // A page without a title completes once it has been parsed, named by its whole address.
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
-  rig.commit(kA, kStandInA);
+  rig.open(kA, kStandInA);
   rig.seq.titleChanged("");
   EXPECT_EQ(rig.sink.take().back(), "Status:Loading http://site.test/a.html...");
   rig.seq.documentParsed();
@@ -135,9 +145,7 @@ TEST(BrowserEventSequencerTest, NavigateComplete2WaitsForTheNewPagesTitleNeverSh
 TEST(BrowserEventSequencerTest, AHeldCompletionIsReleasedByWhateverEndsTheNavigation) {
   // Stopped after the commit, before the title or the parse.
   Rig stopped;
-  stopped.seq.navigateCalled(kA);
-  stopped.start(kA);
-  stopped.commit(kA, kStandInA);
+  stopped.open(kA, kStandInA);
   stopped.sink.take();
   stopped.seq.stopCalled();
   stopped.seq.loadFinished();
@@ -146,9 +154,7 @@ TEST(BrowserEventSequencerTest, AHeldCompletionIsReleasedByWhateverEndsTheNaviga
 
   // The next navigation begins before the first one's title arrived.
   Rig superseded;
-  superseded.seq.navigateCalled(kA);
-  superseded.start(kA);
-  superseded.commit(kA, kStandInA);
+  superseded.open(kA, kStandInA);
   superseded.sink.take();
   superseded.seq.navigateCalled(kB);
   EXPECT_EQ(superseded.sink.take(), (Events{"NavigateComplete2"}));
@@ -160,8 +166,7 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
   rig.visit(kA, kStandInA, "Page A");
   rig.sink.take();
 
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
+  rig.begin(kB);
   rig.seq.stopCalled();
   EXPECT_FALSE(rig.seq.Busy());
   rig.seq.loadFinished();  // the engine's own report of the stop
@@ -172,12 +177,10 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
   EXPECT_EQ(rig.seq.LocationName(), "Page A");
 
   // Refused before commit (no error page): the engine's end of load alone ends it.
-  rig.seq.navigateCalled("foo:bar");
-  rig.start("foo:bar");
+  rig.begin("foo:bar");
   rig.seq.loadFinished();
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
-  EXPECT_EQ(events.back(), "Status:Done");
+  EXPECT_EQ(rig.sink.events().back(), "Status:Done");
+  EXPECT_EQ(rig.completions(), 0);
   EXPECT_FALSE(rig.seq.Busy());
 }
 
@@ -186,9 +189,7 @@ TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNav
   // server has not answered yet. The engine ends its "load" then and reports nothing more of B
   // but its address and its documents.
   Rig rig;
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
-  rig.commit(kA, kStandInA);
+  rig.open(kA, kStandInA);
   rig.seq.titleChanged("Page A");
   rig.seq.navigateCalled(kB);
   rig.seq.navigationStarted(kB);
@@ -208,8 +209,7 @@ TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNav
   EXPECT_FALSE(rig.seq.Busy());
 
   // The next load is told apart from the echo of the last one.
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
+  rig.begin(kA);
   rig.seq.stopCalled();
   EXPECT_FALSE(rig.seq.Busy());
 }
@@ -221,9 +221,7 @@ TEST(BrowserEventSequencerTest, TheEnginesEndOfLoadAfterADocumentsLoadIsNotASeco
   EXPECT_EQ(std::count(all.begin(), all.end(), "DownloadComplete"), 1);
 
   // A Navigate arriving between the two does not end with the echo.
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
-  rig.commit(kB, kStandInB);
+  rig.open(kB, kStandInB);
   rig.seq.titleChanged("Page B");
   rig.seq.documentLoaded();
   rig.seq.navigateCalled(kA);
@@ -239,19 +237,15 @@ TEST(BrowserEventSequencerTest, SameAddressNavigationsCompleteWhenTheirDocumentI
   EXPECT_TRUE(rig.sink.take().empty());
 
   // No address change: the new document is the only sign of the commit.
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
+  rig.begin(kA);
   rig.seq.documentCreated();
   EXPECT_EQ(rig.sink.take(),
             (Events{"Status:Opening page http://site.test/a.html...", "Progress:0/1000000",
                     "Status:Loading http://site.test/a.html...", "NavigateComplete2"}));
   // Its document's own creation report after an address change adds nothing.
   rig.load();
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
-  rig.commit(kB, "Page B");
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 1);
+  rig.open(kB, "Page B");
+  EXPECT_EQ(rig.completions(), 1);
 }
 
 TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
@@ -272,15 +266,12 @@ TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
   rig.start(kA);
   rig.commit(kB, "Page B");  // the server sends the reload elsewhere now
   rig.load();
-  const Events moved = rig.sink.take();
-  EXPECT_EQ(std::count(moved.begin(), moved.end(), "NavigateComplete2"), 1);
+  EXPECT_EQ(rig.completions(), 1);
 
   // A refresh does not make the next navigation a refresh too.
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
+  rig.begin(kB);
   rig.seq.documentCreated();
-  const Events again = rig.sink.take();
-  EXPECT_EQ(std::count(again.begin(), again.end(), "NavigateComplete2"), 1);
+  EXPECT_EQ(rig.completions(), 1);
 }
 
 TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
@@ -303,13 +294,10 @@ TEST(BrowserEventSequencerTest, MovesWithinThePageCompleteOnTheirOwn) {
   EXPECT_FALSE(rig.seq.Busy());
 
   // A script moving on during the load: each address the page reaches completes.
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
-  rig.commit(kA, "Page A");
+  rig.open(kA, "Page A");
   rig.seq.urlChanged(kB, kStandInB, false);
   rig.seq.titleChanged("Page B");
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 2);
+  EXPECT_EQ(rig.completions(), 2);
   EXPECT_EQ(rig.seq.LocationURL(), kB);
 }
 
@@ -318,8 +306,7 @@ TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavi
   rig.visit(kA, kStandInA, "Page A");
   rig.sink.take();
   const std::string typed = "garbage text here";
-  rig.seq.navigateCalled(typed);
-  rig.start(typed);
+  rig.begin(typed);
   rig.seq.urlChanged(typed, "", true);
   rig.seq.documentCreated();
   rig.seq.titleChanged("Cannot open garbage text here");
@@ -335,8 +322,7 @@ TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavi
   rig.start(typed);
   rig.seq.documentCreated();
   rig.load();
-  const Events events = rig.sink.take();
-  EXPECT_EQ(std::count(events.begin(), events.end(), "NavigateComplete2"), 0);
+  EXPECT_EQ(rig.completions(), 0);
 }
 
 TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAndGo) {
@@ -345,8 +331,7 @@ TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAnd
   rig.seq.linkHovered("");
   EXPECT_EQ(rig.sink.take(), (Events{"Status:http://site.test/x.html", "Status:Done"}));
 
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
+  rig.begin(kA);
   rig.seq.linkHovered("");  // the engine's "no link" as the page changes: already said
   rig.seq.linkHovered("http://site.test/x.html");
   rig.seq.linkHovered("");
@@ -392,8 +377,7 @@ TEST(BrowserEventSequencerTest, ProgressIsScaledAndOnlyRaisedDuringANavigation) 
 TEST(BrowserEventSequencerTest, EventsGoToTheSinkRegisteredAtTheirMoment) {
   Rig rig;
   RecordingBrowserEvents other;
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
+  rig.begin(kA);
   rig.seq.setEventSink(nullptr);
   rig.commit(kA, "Page A");  // nobody listens; the state still moves on
   EXPECT_EQ(rig.seq.LocationURL(), kA);
@@ -412,9 +396,7 @@ TEST(BrowserEventSequencerTest, EventsGoToTheSinkRegisteredAtTheirMoment) {
   other.setOnEvent([&](const std::string& event) {
     if (event == "Progress:-1/0") rig.seq.setEventSink(nullptr);
   });
-  rig.seq.navigateCalled(kB);
-  rig.start(kB);
-  rig.commit(kB, "Page B");
+  rig.open(kB, "Page B");
   rig.load();
   EXPECT_EQ(rig.sink.take().back(), "NavigateComplete2");
   EXPECT_EQ(other.take(), (Events{"Progress:-1/0"}));
@@ -425,9 +407,7 @@ TEST(BrowserEventSequencerTest, AHandlerMayStartTheNextNavigationFromInsideAnEve
   rig.sink.setOnEvent([&](const std::string& event) {
     if (event == "DownloadComplete") rig.seq.navigateCalled(kB);
   });
-  rig.seq.navigateCalled(kA);
-  rig.start(kA);
-  rig.commit(kA, "Page A");
+  rig.open(kA, "Page A");
   rig.load();
   EXPECT_TRUE(rig.seq.Busy()) << "the navigation begun in the handler is under way";
 }

@@ -124,27 +124,28 @@ TEST(DirRecurseTest, EachFolderIsScannedDepthFirstWithItsSubfoldersBeforeItsFile
 }
 
 TEST(DirRecurseTest, TheAddressIsTheRestOfTheFirstLineBeginningExactlyWithURL) {
+  const struct {
+    const char* name;
+    const char* bytes;
+    const char* address;
+  } cases[] = {
+      {"second", "[InternetShortcut]\nURL=http://second.example/\n", "http://second.example/"},
+      {"lower", "url=http://lower.example/\n", ""},
+      {"empty", "[InternetShortcut]\nURL=\nURL=http://too.late/\n", ""},
+      {"two", "URL=http://first.example/\r\nURL=http://second.example/\r\n",
+       "http://first.example/"},
+      {"blanks", "  URL=http://indented/\nURL= http://spaced.example/ \n",
+       " http://spaced.example/ "},
+      {"cr", "[InternetShortcut]\rURL=http://mac.example/\rIconIndex=0", "http://mac.example/"},
+      {"last", "[InternetShortcut]\nURL=http://no.line.end/", "http://no.line.end/"},
+      // Read in listing order: the shortcut with an address before it lends it nothing.
+      {"none", "[InternetShortcut]\nIconFile=x\n", ""},
+  };
   Scan scan;
-  scan.shortcut("second.url", "[InternetShortcut]\nURL=http://second.example/\n");
-  scan.shortcut("lower.url", "url=http://lower.example/\n");
-  scan.shortcut("empty.url", "[InternetShortcut]\nURL=\nURL=http://too.late/\n");
-  scan.shortcut("two.url", "URL=http://first.example/\r\nURL=http://second.example/\r\n");
-  scan.shortcut("blanks.url", "  URL=http://indented/\nURL= http://spaced.example/ \n");
-  scan.shortcut("cr.url", "[InternetShortcut]\rURL=http://mac.example/\rIconIndex=0");
-  scan.shortcut("last.url", "[InternetShortcut]\nURL=http://no.line.end/");
-  scan.shortcut("none.url", "[InternetShortcut]\nIconFile=x\n");
+  for (const auto& c : cases) scan.shortcut(std::string(c.name) + ".url", c.bytes);
   scan.build();
-  const TreeNode& root = scan.top();
-  EXPECT_EQ(child(root, "second")->Tag, "http://second.example/");
-  EXPECT_EQ(child(root, "lower")->Tag, "");
-  EXPECT_EQ(child(root, "lower")->Image, kBadLinkImage);
-  EXPECT_EQ(child(root, "empty")->Tag, "");
-  EXPECT_EQ(child(root, "two")->Tag, "http://first.example/");
-  EXPECT_EQ(child(root, "blanks")->Tag, " http://spaced.example/ ");
-  EXPECT_EQ(child(root, "cr")->Tag, "http://mac.example/");
-  EXPECT_EQ(child(root, "last")->Tag, "http://no.line.end/");
-  // Read in listing order: the shortcut with an address before it lends it nothing.
-  EXPECT_EQ(child(root, "none")->Tag, "");
+  for (const auto& c : cases) EXPECT_EQ(child(scan.top(), c.name)->Tag, c.address) << c.name;
+  EXPECT_EQ(child(scan.top(), "lower")->Image, kBadLinkImage);
 }
 
 TEST(DirRecurseTest, AHugeShortcutIsReadOnlyUpToTheLimitForItsAddressLine) {
