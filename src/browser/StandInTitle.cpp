@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "browser/PercentDecoded.h"
+
 namespace corvane {
 
 namespace {
@@ -11,32 +13,6 @@ const char kSchemeEnd[] = "://";
 
 bool startsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// %XX escapes to their bytes; a lone or malformed % stays as it is.
-std::string percentDecoded(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
-      const int high = hexValue(text[i + 1]);
-      const int low = hexValue(text[i + 2]);
-      if (high >= 0 && low >= 0) {
-        out += static_cast<char>(high * 16 + low);
-        i += 2;
-        continue;
-      }
-    }
-    out += text[i];
-  }
-  return out;
 }
 
 bool sameWithOrWithoutTrailingSlash(const std::string& title, const std::string& form) {

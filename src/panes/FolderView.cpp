@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Guarded.h"
+#include "browser/PercentDecoded.h"
 #include "panes/AsciiUpper.h"
 #include "panes/PaneToolbarState.h"
 
@@ -37,32 +38,6 @@ bool holdsAny(const std::string& name, const ExtensionSet& extensions) {
 
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
   return text.size() >= prefix.size() && asciiUpper(text.substr(0, prefix.size())) == prefix;
-}
-
-int hexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// %XX escapes become their bytes; a '%' that starts no escape stays as it is.
-std::string percentDecoded(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '%' && i + 2 < text.size()) {
-      const int high = hexValue(text[i + 1]);
-      const int low = hexValue(text[i + 2]);
-      if (high >= 0 && low >= 0) {
-        out.push_back(static_cast<char>(high * 16 + low));
-        i += 2;
-        continue;
-      }
-    }
-    out.push_back(text[i]);
-  }
-  return out;
 }
 
 // The local path of a file address's folder part: "file:///a/" and "file://localhost/a/" give
