@@ -6,7 +6,6 @@ import corvane_e2e
 from corvane_e2e import wait_until
 from corvane_e2e.accessibility import Atspi, Gone
 
-TIP_WINDOW = "Corvane's Tip of the Day"
 RETURN_KEYSYM = 0xff0d
 
 # Controls whose names must say which pane they belong to.
@@ -22,9 +21,7 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         d = cls.desktop
         d.server.page('/plain-top.html', 'Plain Top')
         d.server.page('/plain-bottom.html', 'Plain Bottom')
-        wait_until(lambda: d.window(TIP_WINDOW), 20, 'the tip window')
-        d.click(d.find('OK', role='push button', within=d.find(TIP_WINDOW, role='dialog')))
-        wait_until(lambda: d.window(TIP_WINDOW) is None, 5, 'the tip window to close')
+        d.close_tip_window(20)
 
     def focused(self):
         """The control that has the keyboard focus: a named control of the program's own (the

@@ -29,11 +29,7 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
     def setUpClass(cls):
         super().setUpClass()
         d = cls.desktop
-        # The tip of the day comes first; OK puts it away.
-        tip = "Corvane's Tip of the Day"
-        wait_until(lambda: d.window(tip), 10, 'the tip window')
-        d.click(d.find('OK', role='push button', within=d.find(tip, role='dialog')))
-        wait_until(lambda: d.window(tip) is None, 5, 'the tip window to close')
+        d.close_tip_window(10)
 
     def setUp(self):
         d = self.desktop

@@ -15,7 +15,6 @@ WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               '</script></head><body>Width</body></html>')
 
 
-TIP_WINDOW = "Corvane's Tip of the Day"
 
 
 class PageEngineTest(corvane_e2e.CorvaneTestCase):
@@ -23,11 +22,8 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        # The tip of the day comes first; OK puts it away.
         d = cls.desktop
-        wait_until(lambda: d.window(TIP_WINDOW), 20, 'the tip window')
-        d.click(d.find('OK', role='push button', within=d.find(TIP_WINDOW, role='dialog')))
-        wait_until(lambda: d.window(TIP_WINDOW) is None, 5, 'the tip window to close')
+        d.close_tip_window(20)
 
     def visit(self, pane, path, title):
         d = self.desktop

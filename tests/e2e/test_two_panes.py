@@ -26,10 +26,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     def setUpClass(cls):
         super().setUpClass()
         d = cls.desktop
-        tip = "Corvane's Tip of the Day"
-        wait_until(lambda: d.window(tip), 20, 'the tip window')
-        d.click(d.find('OK', role='push button', within=d.find(tip, role='dialog')))
-        wait_until(lambda: d.window(tip) is None, 5, 'the tip window to close')
+        d.close_tip_window(20)
 
     # -- helpers -------------------------------------------------------------------------------
 

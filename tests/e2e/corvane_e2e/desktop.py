@@ -23,6 +23,7 @@ except ImportError:  # reported as a missing prerequisite when a Desktop starts
     X = xdisplay = xevent = None
 
 MAIN_TITLE = 'Corvane 2.0 by Halvor'
+TIP_WINDOW = "Corvane's Tip of the Day"
 SHIPPED_FILES = ('cv.html', 'CVguide.html', 'TIPOFDAY.TXT')
 # Programs the harness cannot do without; a missing one fails the test.
 REQUIRED_PROGRAMS = ('Xvfb', 'xdotool', 'dbus-daemon')
@@ -313,6 +314,12 @@ class Desktop:
                              f'a control {label!r}' + (f' ({role})' if role else ''))
         self._found[key] = control
         return control
+
+    def close_tip_window(self, timeout=20):
+        """Waits for the tip of the day that opens at start-up and puts it away with OK."""
+        wait_until(lambda: self.window(TIP_WINDOW), timeout, 'the tip window')
+        self.click(self.find('OK', role='push button', within=self.find(TIP_WINDOW, role='dialog')))
+        wait_until(lambda: self.window(TIP_WINDOW) is None, 5, 'the tip window to close')
 
     def edit_field(self, label):
         """The edit field of the editable box called `label`."""
