@@ -155,8 +155,8 @@ int rendererCount(pid_t root) {
   for (pid_t pid : processTree(root)) {
     const std::string line = commandLine(pid);
     // A zygote's children keep its command line.
-    const bool forked = line.find("--type=zygote") != std::string::npos &&
-                        commandLine(parentOf(pid)) == line;
+    const bool forked =
+        line.find("--type=zygote") != std::string::npos && commandLine(parentOf(pid)) == line;
     if (forked || line.find("--type=renderer") != std::string::npos) ++count;
   }
   return count;
@@ -165,8 +165,8 @@ int rendererCount(pid_t root) {
 int fdCount(pid_t pid) {
   const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
   if (!fds.exists()) return -1;
-  return static_cast<int>(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
-                              .size());
+  return static_cast<int>(
+      fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
 }
 
 }  // namespace bench

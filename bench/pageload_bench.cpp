@@ -36,7 +36,8 @@ int run(int argc, char* argv[], QString& scratch) {
     for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
     return list;
   }();
-  if (args.size() < 2 || (args[0] != QLatin1String("corvane") && args[0] != QLatin1String("bare"))) {
+  if (args.size() < 2 ||
+      (args[0] != QLatin1String("corvane") && args[0] != QLatin1String("bare"))) {
     std::fprintf(stderr, "usage: pageload_bench corvane|bare URL [LOADS]\n");
     return 2;
   }
@@ -84,8 +85,7 @@ int run(int argc, char* argv[], QString& scratch) {
             std::vector<double> sorted = times;
             std::sort(sorted.begin(), sorted.end());
             const std::size_t n = sorted.size();
-            const double median =
-                n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+            const double median = n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
             std::printf("%s median_ms=%.1f loads_ms=", corvane ? "corvane" : "bare", median);
             for (std::size_t i = 0; i < times.size(); ++i) {
               std::printf("%s%.1f", i ? "," : "", times[i]);

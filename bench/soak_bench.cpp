@@ -62,8 +62,8 @@ struct Figures {
 QStringList fdTargets() {
   QStringList targets;
   const QDir fds(QStringLiteral("/proc/self/fd"));
-  for (const QFileInfo& fd : fds.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                               QDir::System)) {
+  for (const QFileInfo& fd :
+       fds.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)) {
     targets << fd.symLinkTarget();
   }
   targets.sort();
@@ -126,9 +126,9 @@ Figures measure() {
     if (i) waitMs(kSampleGapMs);
     samples.push_back(snapshot());
   }
-  const auto fewest = std::min_element(
-      samples.begin(), samples.end(),
-      [](const Figures& a, const Figures& b) { return a.mainFds < b.mainFds; });
+  const auto fewest =
+      std::min_element(samples.begin(), samples.end(),
+                       [](const Figures& a, const Figures& b) { return a.mainFds < b.mainFds; });
   Figures f = *fewest;
   const auto median = [&samples](long long Figures::*field) {
     std::vector<long long> values;

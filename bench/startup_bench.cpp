@@ -20,8 +20,8 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "qt/ProgramFolders.h"
 #include "qt/ApplicationSetup.h"
+#include "qt/ProgramFolders.h"
 #include "qt/frmSplash.h"
 #include "qt/frmbrowser.h"
 

@@ -10,7 +10,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
   xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   # integration tests: a self-signed certificate for a loopback HTTPS server
   openssl
 )

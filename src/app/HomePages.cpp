@@ -1,6 +1,7 @@
 #include "app/HomePages.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
+#include "base/SharedTexts.h"
 
 namespace corvane {
 
@@ -26,24 +27,25 @@ HomePages ResolveHomePages(mdlGen& settings, const std::filesystem::path& progra
   std::string topOffline;
   std::string bottomOnline;
   std::string bottomOffline;
-  guarded([&] { topOnline = settings.ReadSetting("TBstart", 1); });
-  guarded([&] { topOffline = settings.ReadSetting("TBstartOffline", 1); });
-  guarded([&] { bottomOnline = settings.ReadSetting("BBstart", 1); });
-  guarded([&] { bottomOffline = settings.ReadSetting("BBstartOffline", 1); });
+  guarded([&] { topOnline = settings.ReadSetting(kSectionTopOnline, 1); });
+  guarded([&] { topOffline = settings.ReadSetting(kSectionTopOffline, 1); });
+  guarded([&] { bottomOnline = settings.ReadSetting(kSectionBottomOnline, 1); });
+  guarded([&] { bottomOffline = settings.ReadSetting(kSectionBottomOffline, 1); });
 
-  guarded(
-      [&] { resolveOne(settings, topOnline, siteBase + "/", "TBstart", pages.StartingAddress1); });
   guarded([&] {
-    resolveOne(settings, topOffline, (programFolder / "cv.html").string(), "TBstartOffLine",
+    resolveOne(settings, topOnline, siteBase + "/", kSectionTopOnline, pages.StartingAddress1);
+  });
+  guarded([&] {
+    resolveOne(settings, topOffline, (programFolder / "cv.html").string(), kSectionTopOffline,
                pages.StartingAddressOffLine1);
   });
   guarded([&] {
-    resolveOne(settings, bottomOnline, siteBase + "/newsandsearch.html", "BBstart",
+    resolveOne(settings, bottomOnline, siteBase + "/newsandsearch.html", kSectionBottomOnline,
                pages.StartingAddress2);
   });
   guarded([&] {
-    resolveOne(settings, bottomOffline, (programFolder / "CVguide.html").string(), "BBstartOffLine",
-               pages.StartingAddressOffLine2);
+    resolveOne(settings, bottomOffline, (programFolder / "CVguide.html").string(),
+               kSectionBottomOffline, pages.StartingAddressOffLine2);
   });
   return pages;
 }

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 
 namespace corvane {
 

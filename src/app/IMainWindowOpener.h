@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/HomePages.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "Version.h"
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "panes/PaneFocus.h"
 #include "panes/PaneSwap.h"
 
@@ -50,8 +50,8 @@ MainWindow::~MainWindow() = default;
 
 std::unique_ptr<Pane> MainWindow::makePane(PaneId id, const PaneControls& c,
                                            const std::string& online, const std::string& offline) {
-  auto pane = std::make_unique<Pane>(id, c.browser, c.address, c.status, c.progress, c.timer,
-                                     c.toolbar);
+  auto pane =
+      std::make_unique<Pane>(id, c.browser, c.address, c.status, c.progress, c.timer, c.toolbar);
   pane->StartingAddress = online;
   pane->StartingAddressOffLine = offline;
   return pane;

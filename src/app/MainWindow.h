@@ -9,7 +9,7 @@
 #include "app/IMainWindowLoadSteps.h"
 #include "app/IMainWindowView.h"
 #include "app/MainWindowLoad.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/HomePagesDialog.h"
 #include "favorites/FavoritesCommands.h"
@@ -72,8 +72,8 @@ struct MainWindowPlatform {
 class MainWindow : private IMainWindowLoadSteps {
  public:
   MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
-             const IWindowMetrics& metrics, const MainWindowPlatform& platform,
-             mdlGen& settings, HomePages homes);
+             const IWindowMetrics& metrics, const MainWindowPlatform& platform, mdlGen& settings,
+             HomePages homes);
   ~MainWindow() override;
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;

@@ -1,6 +1,6 @@
 #include "app/MainWindowLoad.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "platform/IAddressBox.h"
 
 namespace corvane {

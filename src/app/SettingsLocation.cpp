@@ -5,8 +5,8 @@
 #include <string>
 #include <system_error>
 
-#include "app/AtomicFile.h"
-#include "app/ProfileFile.h"
+#include "base/AtomicFile.h"
+#include "base/ProfileFile.h"
 
 namespace corvane {
 

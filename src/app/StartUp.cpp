@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/Guarded.h"
 #include "app/SettingsLocation.h"
+#include "base/Guarded.h"
 
 namespace corvane {
 

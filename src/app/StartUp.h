@@ -7,7 +7,7 @@
 #include "app/HomePages.h"
 #include "app/IMainWindowOpener.h"
 #include "app/ISplashWindow.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 
 namespace corvane {
 

@@ -1,5 +1,7 @@
 #include "browser/AddressInput.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -13,24 +15,8 @@ const char kViewSource[] = "view-source:";
 const char* const kOpenedSchemes[] = {"http", "https", "file", "about", "data"};
 const char* const kScriptSchemes[] = {"javascript", "vbscript"};
 
-bool isSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
-std::string trimmed(const std::string& text) {
-  const auto first = std::find_if_not(text.begin(), text.end(), isSpace);
-  const auto last = std::find_if_not(text.rbegin(), text.rend(), isSpace).base();
-  return first < last ? std::string(first, last) : std::string();
-}
-
-std::string lowerAscii(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() && lowerAscii(text.substr(0, prefix.size())) == prefix;
-}
 
 template <std::size_t N>
 bool isOneOf(const std::string& scheme, const char* const (&list)[N]) {
@@ -63,7 +49,7 @@ std::string schemeOf(const std::string& text) {
   if (end == text.end() || *end != ':') return {};
   const std::size_t colon = static_cast<std::size_t>(end - text.begin());
   if (colon + 1 < text.size() && isDigit(text[colon + 1])) return {};
-  return lowerAscii(text.substr(0, colon));
+  return asciiLower(text.substr(0, colon));
 }
 
 // The host part of a web address "scheme://host/..." is there and has no blanks in it.
@@ -74,7 +60,7 @@ bool hasUsableHost(const std::string& text, const std::string& scheme) {
   const std::size_t hostEnd = std::min(text.find_first_of("/?#", hostStart), text.size());
   if (hostEnd == hostStart) return false;
   return std::none_of(text.begin() + static_cast<std::ptrdiff_t>(hostStart),
-                      text.begin() + static_cast<std::ptrdiff_t>(hostEnd), isSpace);
+                      text.begin() + static_cast<std::ptrdiff_t>(hostEnd), isAsciiSpace);
 }
 
 // Text without a scheme that is a name or path: its host part (up to the first slash) has no
@@ -82,7 +68,7 @@ bool hasUsableHost(const std::string& text, const std::string& scheme) {
 bool couldBeHostOrFile(const std::string& text, const std::string& workingFolder) {
   if (text[0] == '/') return true;
   const std::string host = text.substr(0, text.find('/'));
-  if (std::none_of(host.begin(), host.end(), isSpace)) return true;
+  if (std::none_of(host.begin(), host.end(), isAsciiSpace)) return true;
   std::error_code error;
   return !workingFolder.empty() &&
          std::filesystem::exists(std::filesystem::path(workingFolder) / text, error);
@@ -98,13 +84,17 @@ AddressInput AddressInput::refused(Refusal why, std::string scheme) {
   return input;
 }
 
+bool AddressInput::isOpenedScheme(const std::string& scheme) {
+  return isOneOf(scheme, kOpenedSchemes);
+}
+
 AddressInput AddressInput::parse(const std::string& typed, const std::string& homeFolder,
                                  const std::string& workingFolder) {
-  std::string text = trimmed(typed);
+  std::string text = trimSpace(typed);
   if (text.empty()) return {};
   const bool viewSource = startsWithNoCase(text, kViewSource);
   if (viewSource) {
-    text = trimmed(text.substr(sizeof(kViewSource) - 1));
+    text = trimSpace(text.substr(sizeof(kViewSource) - 1));
     if (text.empty()) return refused(Refusal::NotAnAddress);
   }
   text = homeExpanded(text, homeFolder);

@@ -39,6 +39,9 @@ class AddressInput {
   const std::string& scheme() const { return scheme_; }
   bool viewSource() const { return viewSource_; }
 
+  // A scheme (lower case) that Corvane hands to the engine; every other one is refused.
+  static bool isOpenedScheme(const std::string& scheme);
+
  private:
   static AddressInput refused(Refusal why, std::string scheme = {});
 

@@ -2,7 +2,8 @@
 
 #include <cctype>
 
-#include "browser/PercentDecoded.h"
+#include "base/AsciiText.h"
+#include "base/PercentDecoded.h"
 
 namespace corvane {
 
@@ -11,18 +12,9 @@ namespace {
 const char kViewSource[] = "view-source:";
 const char kSchemeEnd[] = "://";
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 bool sameWithOrWithoutTrailingSlash(const std::string& title, const std::string& form) {
   if (title == form) return true;
   return !form.empty() && form.back() == '/' && title == form.substr(0, form.size() - 1);
-}
-
-std::string lowerAscii(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 }  // namespace
@@ -42,7 +34,7 @@ bool isStandInTitle(const std::string& title, const std::string& address) {
   const std::size_t schemeEnd = decoded.find(kSchemeEnd);
   if (schemeEnd == std::string::npos) return false;
   const std::string rest = decoded.substr(schemeEnd + sizeof(kSchemeEnd) - 1);
-  if (lowerAscii(decoded.substr(0, schemeEnd)) == "file") {
+  if (asciiLower(decoded.substr(0, schemeEnd)) == "file") {
     // file://host/path: the path begins at the first slash after the (usually empty) host.
     const std::size_t pathStart = rest.find('/');
     if (pathStart == std::string::npos) return false;

@@ -1,6 +1,7 @@
 #include "dialogs/HomePagesDialog.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
+#include "base/SharedTexts.h"
 
 namespace corvane {
 
@@ -13,15 +14,11 @@ struct FieldSection {
 
 // In the order they are read and written.
 constexpr FieldSection kFields[] = {
-    {HomePageField::TBstart, "TBstart"},
-    {HomePageField::BBstart, "BBstart"},
-    {HomePageField::TBstartOffLine, "TBstartOffLine"},
-    {HomePageField::BBstartOffLine, "BBstartOffLine"},
+    {HomePageField::TBstart, kSectionTopOnline},
+    {HomePageField::BBstart, kSectionBottomOnline},
+    {HomePageField::TBstartOffLine, kSectionTopOffline},
+    {HomePageField::BBstartOffLine, kSectionBottomOffline},
 };
-
-constexpr const char* kFilter =
-    "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"
-    "EXCEL Files|*.xls|TXT Files|*.txt|All Files|*.*";
 
 }  // namespace
 
@@ -49,7 +46,7 @@ void HomePagesDialog::cmdOpen_Click(int index) {
   request.title =
       index == 0 ? "Top Offline Website/File On Start" : "Bottom Offline Website/File On Start";
   request.defaultExt = "html";
-  request.filter = kFilter;
+  request.filter = kOpenFileFilter;
   request.mustExist = true;
   const std::string chosen = fileDialog_.ShowOpen(request);
   if (chosen.empty()) return;

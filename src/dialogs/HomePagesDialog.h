@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 #include "platform/IFileDialog.h"
 #include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"

@@ -1,6 +1,6 @@
 #include "dialogs/InternetOptions.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "dialogs/SingleByteText.h"
 
 namespace corvane {

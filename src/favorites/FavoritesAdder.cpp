@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "favorites/FavoritesListing.h"
 #include "favorites/InternetShortcut.h"
 

@@ -2,14 +2,14 @@
 
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
+#include "base/SharedTexts.h"
 #include "favorites/DirRecurse.h"
 
 namespace corvane {
 
 namespace {
 
-const char kGoingTo[] = "Going to ";
 const char kOpenInTop[] = "Do you want the Top Browser to open this?";
 const char kOpenInBottom[] = "Do you want the Bottom Browser to open this?";
 const char kAddTop[] = "Do you want to add Top Browser to Favorites?";

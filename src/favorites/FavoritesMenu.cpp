@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 
 namespace corvane {
 

@@ -6,7 +6,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "app/ProfileFile.h"
+#include "base/AsciiText.h"
+#include "base/ProfileFile.h"
 
 namespace corvane {
 
@@ -14,10 +15,6 @@ namespace {
 
 constexpr std::size_t kChunk = 4096;
 const std::string kAddressPrefix = "URL=";
-
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Closes the descriptor on every way out.
 class FileDescriptor {

@@ -16,18 +16,18 @@ BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth bo
     : layout_(layout), menus_(menus), both_(std::move(both)) {
   // Shift+F6 for the other pane: F6 means the address box to users of most browsers, Ctrl+F6
   // opens a file in the bottom browser, and desktops claim Alt+F6 for themselves.
-  menus_.Add({MenuPosition::Browsers,
-              kName,
-              "&Browsers",
-              {{0, kBoth, "Show Both Browsers", "Ctrl+Q", true},
-               {1, kTop, "Show Top Browser", "Ctrl+W", true},
-               {2, kBottom, "Show Bottom Browser", "Ctrl+E", true},
-               {3, "mnuOptionsBrowsersSep", "-", "", false},
-               {kSwapPanesIndex, "mnuOptionsSwapPanes", "Swap Panes", "", false},
-               {kSynchronizeScrollingIndex, kSynchronizeScrolling, "Synchronize Scrolling", "",
-                true},
-               {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false}},
-              [this](int index) { Click(index); }});
+  menus_.Add(
+      {MenuPosition::Browsers,
+       kName,
+       "&Browsers",
+       {{0, kBoth, "Show Both Browsers", "Ctrl+Q", true},
+        {1, kTop, "Show Top Browser", "Ctrl+W", true},
+        {2, kBottom, "Show Bottom Browser", "Ctrl+E", true},
+        {3, "mnuOptionsBrowsersSep", "-", "", false},
+        {kSwapPanesIndex, "mnuOptionsSwapPanes", "Swap Panes", "", false},
+        {kSynchronizeScrollingIndex, kSynchronizeScrolling, "Synchronize Scrolling", "", true},
+        {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false}},
+       [this](int index) { Click(index); }});
   menus_.SetChecked(kBoth, true);
 }
 

@@ -1,6 +1,6 @@
 #include "menus/EditMenu.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "menus/MenuArray.h"
 
 namespace corvane {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "menus/mdlShortCut.h"
 
 namespace corvane {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 
 namespace corvane::mdlShortCut {
 

@@ -4,9 +4,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/Guarded.h"
-#include "browser/PercentDecoded.h"
-#include "panes/AsciiUpper.h"
+#include "base/AsciiText.h"
+#include "base/Guarded.h"
+#include "base/PercentDecoded.h"
+#include "base/SharedTexts.h"
 #include "panes/PaneToolbarState.h"
 
 namespace corvane {
@@ -14,9 +15,6 @@ namespace corvane {
 namespace {
 
 constexpr char kSeparator = '/';
-const char kFilter[] =
-    "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"
-    "EXCEL Files|*.xls|TXT Files|*.txt|All Files|*.*";
 
 using ExtensionSet = std::vector<const char*>;
 const ExtensionSet kPagesAndPictures = {".HTML", ".HTM", ".GIF", ".JPG"};
@@ -34,10 +32,6 @@ bool holdsAny(const std::string& name, const ExtensionSet& extensions) {
     if (upper.find(extension) != std::string::npos) return true;
   }
   return false;
-}
-
-bool startsWithNoCase(const std::string& text, const std::string& prefix) {
-  return text.size() >= prefix.size() && asciiUpper(text.substr(0, prefix.size())) == prefix;
 }
 
 // The local path of a file address's folder part: "file:///a/" and "file://localhost/a/" give
@@ -71,7 +65,7 @@ void FolderView::OpenLocalFile() {
                       ? "Open File On Top Browser--Folder View Is Now Enabled"
                       : "Open File On Bottom Browser--Folder View Is Now Enabled";
   request.defaultExt = "html";
-  request.filter = kFilter;
+  request.filter = kOpenFileFilter;
   request.mustExist = true;
   const std::string fileName = fileDialog_.ShowOpen(request);
   if (fileName.empty()) return;

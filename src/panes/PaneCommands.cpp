@@ -2,13 +2,10 @@
 
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
+#include "base/SharedTexts.h"
 
 namespace corvane {
-
-namespace {
-const char kPageTitle[] = "Page Title: ";
-}  // namespace
 
 PaneCommands::PaneCommands(PaneController& controller, const mdlGen& settings,
                            IFileDialog& fileDialog, const std::string& siteBase,
@@ -67,7 +64,7 @@ void PaneCommands::Home(const std::string& section) {
 }
 
 std::string PaneCommands::OnlineHomeSection() const {
-  return controller_.pane().id == PaneId::Top ? "TBstart" : "BBstart";
+  return controller_.pane().id == PaneId::Top ? kSectionTopOnline : kSectionBottomOnline;
 }
 
 std::string PaneCommands::OfflineHomeSection() const { return OnlineHomeSection() + "OffLine"; }

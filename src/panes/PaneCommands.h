@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 #include "panes/FolderView.h"
 #include "panes/PaneController.h"
 #include "platform/IFileDialog.h"

@@ -1,6 +1,6 @@
 #include "panes/PaneController.h"
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 
 namespace corvane {
 

@@ -2,16 +2,15 @@
 
 #include <algorithm>
 
-#include "app/Guarded.h"
-#include "panes/AsciiUpper.h"
+#include "base/AsciiText.h"
+#include "base/Guarded.h"
+#include "base/SharedTexts.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr int16_t kEnterKey = 13;
-const char kGoingTo[] = "Going to ";
-const char kPageTitle[] = "Page Title: ";
 const char kWorking[] = "Browser Status: Working...";
 const char kDone[] = "Done";
 const char kPlainWebScheme[] = "HTTP://";

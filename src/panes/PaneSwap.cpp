@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 
 namespace corvane {
 

@@ -1,15 +1,11 @@
 #include "platform/TreeNodes.h"
 
+#include "base/AsciiText.h"
+
 #include <algorithm>
 #include <stdexcept>
 
 namespace corvane {
-
-namespace {
-
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-}  // namespace
 
 void TreeNodes::Clear() { nodes_.clear(); }
 

@@ -75,19 +75,20 @@ BrowserControls BrowserControls::create(QWidget* client) {
 
   c.frmFav = make<QGroupBox>(client, "frmFav", QObject::tr("Favorites"));
   c.frmFav->setTitle(QObject::tr("Favorites"));
-  c.cmdFavCloseX = makeButton(c.frmFav, "cmdFavCloseX", QStringLiteral("X"),
-                              QObject::tr("Close favorites"));
+  c.cmdFavCloseX =
+      makeButton(c.frmFav, "cmdFavCloseX", QStringLiteral("X"), QObject::tr("Close favorites"));
   c.cmdAddFav = makeButton(c.frmFav, "cmdAddFav", QObject::tr("Add"), QObject::tr("Add favorites"));
   c.cmdOrganizeFav = makeButton(c.frmFav, "cmdOrganizeFav", QObject::tr("Organize"),
                                 QObject::tr("Organize favorites"));
 
-  c.tbToolBar2 = new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"),
-                                 client);
+  c.tbToolBar2 =
+      new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"), client);
   c.picAddress2 = make<QWidget>(client, "picAddress2", QObject::tr("Bottom address strip"));
   c.cboAddress2 = make<QComboBox>(c.picAddress2, "cboAddress2", QObject::tr("Bottom address"));
   c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", c.cboAddress2);
   c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
-  c.ProgressBar2 = make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
+  c.ProgressBar2 =
+      make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
 
   c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
   c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1", nullptr);

@@ -25,8 +25,8 @@ MenuAdapter::MenuAdapter(QMenuBar* bar, const MenuBar& menus, OnClick onClick) :
       QAction* action = menu->addAction(toQ(item.caption));
       action->setObjectName(toQ(item.name));
       if (!item.shortcut.empty()) {
-        const QKeySequence keys = QKeySequence::fromString(toQ(item.shortcut),
-                                                           QKeySequence::PortableText);
+        const QKeySequence keys =
+            QKeySequence::fromString(toQ(item.shortcut), QKeySequence::PortableText);
         action->setShortcut(keys);
         shortcuts_.append(keys);
       }

@@ -31,8 +31,8 @@ class EdgeStyle : public QProxyStyle {
     if (hint == SH_FocusFrame_Mask) {
       if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returnData); mask && widget) {
         const QRect all = widget->rect();
-        mask->region = QRegion(all) -
-                       QRegion(all.adjusted(kLineWidth, kLineWidth, -kLineWidth, -kLineWidth));
+        mask->region =
+            QRegion(all) - QRegion(all.adjusted(kLineWidth, kLineWidth, -kLineWidth, -kLineWidth));
       }
       return 1;
     }

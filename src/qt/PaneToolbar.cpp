@@ -26,8 +26,7 @@ const ToolbarButton kButtons[] = {
     {"Refresh", "Refresh", "view-refresh", ":/icons/view-refresh.svg"},
     {"Home", "Online Home", "go-home", ":/icons/go-home.svg"},
     {"Fav", "Favorites", "user-bookmarks", ":/icons/bookmarks.svg"},
-    {"Search", "Corvane Streaming News and Search", "system-search",
-     ":/icons/system-search.svg"},
+    {"Search", "Corvane Streaming News and Search", "system-search", ":/icons/system-search.svg"},
     {"Chat", "Corvane  Chat", "internet-group-chat", ":/icons/internet-chat.svg"},
 };
 
@@ -35,8 +34,7 @@ constexpr int kIconSize = 16;
 
 }  // namespace
 
-PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName,
-                         QWidget* parent)
+PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent)
     : QWidget(parent) {
   setObjectName(objectName);
   setAccessibleName(accessibleName);
@@ -45,8 +43,8 @@ PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleNam
   row->setSpacing(1);
   for (const ToolbarButton& b : kButtons) {
     const QString key = QString::fromLatin1(b.key);
-    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(b.themeIcon),
-                                        QIcon(QString::fromLatin1(b.ownIcon)));
+    const QIcon icon =
+        QIcon::fromTheme(QString::fromLatin1(b.themeIcon), QIcon(QString::fromLatin1(b.ownIcon)));
     auto* tool = new QToolButton(this);
     tool->setObjectName(objectName + QLatin1Char('_') + key);
     tool->setIcon(icon);

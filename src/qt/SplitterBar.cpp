@@ -21,7 +21,8 @@ constexpr int kBigKeyStep = 50;
 // The bar as a screen reader sees it: a splitter with its position as a value it can set.
 class AccessibleSplitterBar : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
-  explicit AccessibleSplitterBar(SplitterBar* bar) : QAccessibleWidget(bar, QAccessible::Splitter) {}
+  explicit AccessibleSplitterBar(SplitterBar* bar)
+      : QAccessibleWidget(bar, QAccessible::Splitter) {}
 
   void* interface_cast(QAccessible::InterfaceType type) override {
     if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
@@ -55,7 +56,8 @@ QAccessibleInterface* accessibleSplitterFactory(const QString& className, QObjec
 
 SplitterBar::SplitterBar(Qt::Orientation travel, QWidget* parent)
     : QWidget(parent), travel_(travel) {
-  static const bool factoryInstalled = (QAccessible::installFactory(accessibleSplitterFactory), true);
+  static const bool factoryInstalled =
+      (QAccessible::installFactory(accessibleSplitterFactory), true);
   (void)factoryInstalled;
   setCursor(QCursor(travel == Qt::Vertical ? Qt::SizeVerCursor : Qt::SplitHCursor));
   setAutoFillBackground(true);
@@ -66,9 +68,9 @@ int SplitterBar::position() const { return travel_ == Qt::Vertical ? y() : x(); 
 
 void SplitterBar::moveBy(int deltaPixels) {
   if (deltaPixels == 0) return;
-  const float delta = static_cast<float>(
-      (travel_ == Qt::Vertical ? toTwips({0, qreal(deltaPixels)}).y()
-                               : toTwips({qreal(deltaPixels), 0}).x()));
+  const float delta =
+      static_cast<float>((travel_ == Qt::Vertical ? toTwips({0, qreal(deltaPixels)}).y()
+                                                  : toTwips({qreal(deltaPixels), 0}).x()));
   // What a drag from the bar's own edge by that distance reports.
   Q_EMIT pressed(0, 0);
   if (travel_ == Qt::Vertical) {

@@ -6,8 +6,7 @@
 
 namespace corvane {
 
-StatusLabel::StatusLabel(const QString& objectName, const QString& accessibleName,
-                         QWidget* parent)
+StatusLabel::StatusLabel(const QString& objectName, const QString& accessibleName, QWidget* parent)
     : QLabel(parent) {
   setObjectName(objectName);
   setAccessibleName(accessibleName);

@@ -34,8 +34,7 @@ SyncScrolling::SyncScrolling(QWebEngineView* top, QWebEngineView* bottom, IsOn i
     : QObject(top), views_{top, bottom}, isOn_(std::move(isOn)), decide_(std::move(decide)) {
   for (QWebEngineView* view : views_) {
     QWebEnginePage* page = view->page();
-    connect(page, &QWebEnginePage::scrollPositionChanged, this,
-            [this, page] { scrolled(page); });
+    connect(page, &QWebEnginePage::scrollPositionChanged, this, [this, page] { scrolled(page); });
   }
 }
 

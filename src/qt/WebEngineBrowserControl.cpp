@@ -21,10 +21,6 @@ namespace corvane {
 
 namespace {
 const QString kViewSource = QStringLiteral("view-source:");
-// What the engine is handed, whichever way the address was written.
-const QStringList kOpenedSchemes = {QStringLiteral("http"), QStringLiteral("https"),
-                                    QStringLiteral("file"), QStringLiteral("about"),
-                                    QStringLiteral("data")};
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPage* page,
@@ -113,7 +109,7 @@ QUrl WebEngineBrowserControl::engineUrl(const AddressInput& input) const {
   // working folder a file address. A written scheme is taken as written.
   QUrl url = input.scheme().empty() ? QUrl::fromUserInput(text, workingFolder_)
                                     : QUrl(text, QUrl::TolerantMode);
-  if (!url.isValid() || !kOpenedSchemes.contains(url.scheme())) return {};
+  if (!url.isValid() || !AddressInput::isOpenedScheme(url.scheme().toStdString())) return {};
   if (input.viewSource()) url = QUrl(kViewSource + url.toString(QUrl::FullyEncoded));
   return url;
 }

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "Version.h"
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "dialogs/AboutBox.h"
 #include "qt/Resources.h"
 #include "qt/TwipsRect.h"

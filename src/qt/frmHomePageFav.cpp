@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "qt/Twips.h"
 
 namespace corvane {

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "Version.h"
+#include "dialogs/AboutBox.h"
 #include "qt/EngineProfile.h"
 #include "qt/Resources.h"
 #include "qt/Twips.h"
@@ -61,7 +62,7 @@ frmSplash::~frmSplash() {
 }
 
 void frmSplash::Form_Load() {
-  lblVersion_->setText(QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+  lblVersion_->setText(QString::fromStdString(AboutBox::VersionText(kVersionMajor, kVersionMinor)));
 }
 
 void frmSplash::buildContent() {

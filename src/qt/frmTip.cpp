@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "app/Guarded.h"
+#include "base/Guarded.h"
 #include "qt/TwipsRect.h"
 
 namespace corvane {

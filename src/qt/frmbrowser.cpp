@@ -14,25 +14,26 @@
 
 #include <stdexcept>
 
-#include "app/Guarded.h"
+#include "Version.h"
+#include "base/Guarded.h"
 #include "qt/EngineProfile.h"
-#include "qt/FindBar.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
+#include "qt/FindBar.h"
 #include "qt/LayoutAdapter.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneContextMenu.h"
 #include "qt/PaneFocusIndicator.h"
 #include "qt/PaneLinkDrop.h"
-#include "qt/PaneZoom.h"
 #include "qt/PaneToolbar.h"
+#include "qt/PaneZoom.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtHomePagesWindow.h"
 #include "qt/QtMessageBox.h"
-#include "qt/QtSettingsStore.h"
 #include "qt/QtProgressBar.h"
 #include "qt/QtSendKeys.h"
+#include "qt/QtSettingsStore.h"
 #include "qt/QtShellFolders.h"
 #include "qt/QtTimer.h"
 #include "qt/QtWindowMetrics.h"
@@ -61,7 +62,7 @@ constexpr double kShareOfScreen = 0.8;
 frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
     : folders_(folders), client_(new QWidget(this)) {
   setObjectName(QStringLiteral("frmbrowser"));
-  setWindowTitle(QStringLiteral("Corvane 2.0 by Halvor"));
+  setWindowTitle(QStringLiteral("Corvane %1.%2 by Halvor").arg(kVersionMajor).arg(kVersionMinor));
   setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   client_->setObjectName(QStringLiteral("client"));
   client_->setAccessibleName(tr("Browser panes"));
@@ -120,10 +121,9 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
   menuBar()->setAccessibleName(tr("Menu bar"));
-  menuAdapter_ = new MenuAdapter(menuBar(), core_->menus(),
-                                 [this](const std::string& menu, int index) {
-                                   run([&] { core_->mnu_Click(menu, index); });
-                                 });
+  menuAdapter_ = new MenuAdapter(
+      menuBar(), core_->menus(),
+      [this](const std::string& menu, int index) { run([&] { core_->mnu_Click(menu, index); }); });
   // The view-mode keys act wherever the focus is; an address box would take Ctrl+E as "end of
   // line". The Edit menu's keys are not among them: a box keeps its own copy and paste.
   auto* windowFirst = new WindowFirstShortcuts(this);
@@ -197,9 +197,8 @@ void frmbrowser::connectControls() {
   using Mouse = void (MainWindow::*)(float, float);
   const auto forward = [this](SplitterBar* bar, void (SplitterBar::*signal)(float, float),
                               Mouse handler) {
-    connect(bar, signal, this, [this, handler](float x, float y) {
-      run([&] { (core_.get()->*handler)(x, y); });
-    });
+    connect(bar, signal, this,
+            [this, handler](float x, float y) { run([&] { (core_.get()->*handler)(x, y); }); });
   };
   forward(c_.picSplit, &SplitterBar::pressed, &MainWindow::picSplit_MouseDown);
   forward(c_.picSplit, &SplitterBar::moved, &MainWindow::picSplit_MouseMove);
@@ -291,8 +290,9 @@ void frmbrowser::SwapPages() {
   const auto holds = [focus](const QWidget* view) {
     return focus && (focus == view || view->isAncestorOf(focus));
   };
-  WebEngineBrowserControl* focused =
-      holds(c_.brwWebBrowser1) ? brw1_ : holds(c_.brwWebBrowser2) ? brw2_ : nullptr;
+  WebEngineBrowserControl* focused = holds(c_.brwWebBrowser1)   ? brw1_
+                                     : holds(c_.brwWebBrowser2) ? brw2_
+                                                                : nullptr;
   brw1_->swapPages(*brw2_);
   if (focused) focused->SetFocus();
   focusIndicator_->refresh();

@@ -7,7 +7,7 @@
 #include "app/HomePages.h"
 #include "app/IMainWindowView.h"
 #include "app/MainWindow.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 #include "qt/BrowserControls.h"
 #include "qt/ProgramFolders.h"
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace {
 

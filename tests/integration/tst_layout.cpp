@@ -92,8 +92,8 @@ void LayoutTest::widgetsLandWhereTheLayoutRulesPutThem() {
       // 0, 9000-500, 4065, 510.
       {ControlId::tbToolBar2, QRect(QPoint(0, 567), QPoint(270, 600))},
       // OuterWidth-1900, 360, 1575, 255.
-      {ControlId::ProgressBar1, QRect(progressLeft, 24, qRound((outer * 15 + -1900 + 1575) / 15.0) -
-                                                            progressLeft, 17)},
+      {ControlId::ProgressBar1,
+       QRect(progressLeft, 24, qRound((outer * 15 + -1900 + 1575) / 15.0) - progressLeft, 17)},
       {ControlId::Label1, QRect(QPoint(272, 13), QPoint(544, 39))},
   };
   for (const auto& e : expected) {
@@ -104,8 +104,11 @@ void LayoutTest::widgetsLandWhereTheLayoutRulesPutThem() {
       QCOMPARE(got.height(), e.px.height());
       continue;
     }
-    QVERIFY2(got == e.px, qPrintable(QStringLiteral("%1: %2,%3 %4x%5").arg(what)
-                                         .arg(got.x()).arg(got.y()).arg(got.width())
+    QVERIFY2(got == e.px, qPrintable(QStringLiteral("%1: %2,%3 %4x%5")
+                                         .arg(what)
+                                         .arg(got.x())
+                                         .arg(got.y())
+                                         .arg(got.width())
                                          .arg(got.height())));
   }
 }

@@ -140,7 +140,8 @@ void NavigationTest::localFileShowsAsFileAddress() {
   QCOMPARE(pane(2).status->text(), QStringLiteral("Page Title: Local"));
   // A local page without a title is named by its whole address, not by its file name.
   program_->writeFile(QStringLiteral("bare.html"), "<p>no title</p>");
-  const QString bare = QUrl::fromLocalFile(program_->filePath(QStringLiteral("bare.html"))).toString();
+  const QString bare =
+      QUrl::fromLocalFile(program_->filePath(QStringLiteral("bare.html"))).toString();
   QVERIFY(go(2, program_->filePath(QStringLiteral("bare.html")), bare));
   QCOMPARE(pane(2).status->text(), QStringLiteral("Page Title: ") + bare);
 }

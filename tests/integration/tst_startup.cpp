@@ -104,7 +104,8 @@ void StartupTest::storedHomePagesAreUsedAndNotRewritten() {
   QCOMPARE(program.readFile(QStringLiteral("cv.ini")), ini);
   auto* box1 = child<QComboBox>(window, "cboAddress1");
   QCOMPARE(box1->itemText(0), QStringLiteral("http://one.example/"));
-  const QString other = QUrl::fromLocalFile(program.filePath(QStringLiteral("other.html"))).toString();
+  const QString other =
+      QUrl::fromLocalFile(program.filePath(QStringLiteral("other.html"))).toString();
   QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label1"), box1, other));
   QVERIFY(TestProgram::waitForPage(child<QLabel>(window, "Label2"),
                                    child<QComboBox>(window, "cboAddress2"), other));
@@ -115,10 +116,10 @@ void StartupTest::toolbarsComeUpFlatWithBackAndForwardDisabled() {
   TestProgram program;
   frmbrowser* window = program.startMainWindow();
   QVERIFY(window);
-  const QStringList keys = {QStringLiteral("Back"),    QStringLiteral("Forward"),
-                            QStringLiteral("Stop"),    QStringLiteral("Refresh"),
-                            QStringLiteral("Home"),    QStringLiteral("Fav"),
-                            QStringLiteral("Search"),  QStringLiteral("Chat")};
+  const QStringList keys = {QStringLiteral("Back"),   QStringLiteral("Forward"),
+                            QStringLiteral("Stop"),   QStringLiteral("Refresh"),
+                            QStringLiteral("Home"),   QStringLiteral("Fav"),
+                            QStringLiteral("Search"), QStringLiteral("Chat")};
   for (const char* name : {"tbToolBar1", "tbToolBar2"}) {
     auto* toolbar = child<QWidget>(window, name);
     QVERIFY(toolbar);

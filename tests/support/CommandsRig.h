@@ -5,7 +5,7 @@
 #include "FakeFileDialog.h"
 #include "PaneRig.h"
 #include "TempDir.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 #include "panes/PaneCommands.h"
 
 namespace corvane {

@@ -22,7 +22,8 @@ class FakeMessageBox : public IMessageBox {
   MsgBoxResult MsgBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                       const std::string& title) override {
     shown_.push_back({text, buttons, icon, title.empty() ? kProgramTitle : title});
-    if (answers_.empty()) return buttons == MsgBoxButtons::OK ? MsgBoxResult::OK : MsgBoxResult::Yes;
+    if (answers_.empty())
+      return buttons == MsgBoxButtons::OK ? MsgBoxResult::OK : MsgBoxResult::Yes;
     const MsgBoxResult answer = answers_.front();
     answers_.pop_front();
     return answer;

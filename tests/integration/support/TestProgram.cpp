@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "qt/frmbrowser.h"
 

@@ -4,8 +4,8 @@
 
 #include <map>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FakeAddFavoriteDialog.h"

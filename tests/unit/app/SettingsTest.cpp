@@ -9,7 +9,7 @@
 #include "UnprivilegedTest.h"
 #include "app/HomePages.h"
 #include "app/SettingsLocation.h"
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 
 namespace corvane {
 namespace {

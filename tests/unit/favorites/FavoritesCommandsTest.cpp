@@ -228,7 +228,6 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
   EXPECT_EQ(rig.addDialog.requests().size(), 2u);
   EXPECT_EQ(rig.organizeDialog.calls().size(), 2u);
   EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
-
 }
 
 }  // namespace

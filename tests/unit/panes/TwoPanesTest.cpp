@@ -82,9 +82,12 @@ TEST(PaneFocusTest, TheOtherPaneKeyGoesToAPaneThatShows) {
     bool topShown, bottomShown;
     std::optional<PaneId> target;
   } cases[] = {
-      {PaneId::Top, true, true, PaneId::Bottom},  {PaneId::Bottom, true, true, PaneId::Top},
-      {none, true, true, PaneId::Top},            {PaneId::Top, true, false, PaneId::Top},
-      {PaneId::Bottom, true, false, PaneId::Top}, {none, false, true, PaneId::Bottom},
+      {PaneId::Top, true, true, PaneId::Bottom},
+      {PaneId::Bottom, true, true, PaneId::Top},
+      {none, true, true, PaneId::Top},
+      {PaneId::Top, true, false, PaneId::Top},
+      {PaneId::Bottom, true, false, PaneId::Top},
+      {none, false, true, PaneId::Bottom},
       {PaneId::Top, false, false, none},
   };
   for (const auto& c : cases) {

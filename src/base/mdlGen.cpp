@@ -1,10 +1,10 @@
-#include "app/mdlGen.h"
+#include "base/mdlGen.h"
 
 #include <limits>
 #include <stdexcept>
 #include <utility>
 
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

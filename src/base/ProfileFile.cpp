@@ -1,4 +1,4 @@
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 #include <fstream>
 #include <sstream>
@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/AtomicFile.h"
+#include "base/AsciiText.h"
+#include "base/AtomicFile.h"
 
 namespace corvane {
 
@@ -29,36 +30,6 @@ struct Line {
   std::string_view value;  // entry value, trimmed
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimEnd(std::string_view s) {
-  while (!s.empty() && isBlank(s.back())) {
-    s.remove_suffix(1);
-  }
-  return s;
-}
-
-std::string_view trim(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) {
-    s.remove_prefix(1);
-  }
-  return trimEnd(s);
-}
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (asciiLower(a[i]) != asciiLower(b[i])) {
-      return false;
-    }
-  }
-  return true;
-}
-
 std::string_view unquote(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
       value.back() == value.front()) {
@@ -68,7 +39,7 @@ std::string_view unquote(std::string_view value) {
 }
 
 void classify(std::string_view text, Line& line) {
-  const std::string_view body = trim(text.substr(line.begin, line.end - line.begin));
+  const std::string_view body = trimBlanks(text.substr(line.begin, line.end - line.begin));
   if (body.empty()) {
     line.kind = LineKind::kBlank;
     return;
@@ -81,7 +52,7 @@ void classify(std::string_view text, Line& line) {
     const std::size_t close = body.find(']');
     if (close != std::string_view::npos) {
       line.kind = LineKind::kSection;
-      line.name = trim(body.substr(1, close - 1));
+      line.name = trimBlanks(body.substr(1, close - 1));
       return;
     }
   }
@@ -90,8 +61,8 @@ void classify(std::string_view text, Line& line) {
     return;  // kOther
   }
   line.kind = LineKind::kEntry;
-  line.name = trim(body.substr(0, equals));
-  line.value = trim(body.substr(equals + 1));
+  line.name = trimBlanks(body.substr(0, equals));
+  line.value = trimBlanks(body.substr(equals + 1));
 }
 
 std::vector<Line> splitLines(std::string_view text) {
@@ -165,7 +136,7 @@ std::string ProfileFile::getString(std::string_view section, std::string_view ke
   if (readText(path_, text)) {
     value = lookup(text, section, key);
   }
-  return cutToBytes(value ? *value : std::string(trimEnd(defaultValue)), bufferSize - 1);
+  return cutToBytes(value ? *value : std::string(trimBlanksEnd(defaultValue)), bufferSize - 1);
 }
 
 bool ProfileFile::writeString(std::string_view section, std::string_view key,
