@@ -26,9 +26,9 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
                      [this] { FocusOtherPane(); }}),
       topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
-                   [this] { mnuOptionsFav_Click(); }),
+                   [this] { favorites_.mnuOptionsFav_Click(); }),
       bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
-                      [this] { mnuOptionsFav_Click(); }),
+                      [this] { favorites_.mnuOptionsFav_Click(); }),
       fileMenu_(menus_, topCommands_, bottomCommands_, [this] { view_.Close(); }),
       viewMenu_(menus_, *topPane_, *bottomPane_),
       editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
@@ -71,31 +71,8 @@ void MainWindow::Form_Unload() {
   guarded([&] { platform_.windows.CloseInternetOptions(); });
 }
 
-void MainWindow::OptionBoth_Click() { layout_.OptionBoth_Click(); }
-void MainWindow::OptionTop_Click() { layout_.OptionTop_Click(); }
-void MainWindow::OptionBottom_Click() { layout_.OptionBottom_Click(); }
-
-void MainWindow::picSplit_MouseDown(float x, float y) { layout_.picSplit_MouseDown(x, y); }
-void MainWindow::picSplit_MouseMove(float x, float y) { layout_.picSplit_MouseMove(x, y); }
-void MainWindow::picSplit_MouseUp(float x, float y) { layout_.picSplit_MouseUp(x, y); }
-void MainWindow::browserSplit_MouseDown(float x, float y) { layout_.browserSplit_MouseDown(x, y); }
-void MainWindow::browserSplit_MouseUp(float x, float y) { layout_.browserSplit_MouseUp(x, y); }
-
 void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_Click(); }
 
-void MainWindow::cboAddress_KeyPress(PaneId id, int16_t keyAscii) {
-  pane(id).navigation().cboAddress_KeyPress(keyAscii);
-}
-
-void MainWindow::tbToolBar_ButtonClick(PaneId id, const std::string& key) {
-  commands(id).ButtonClick(key);
-}
-
-void MainWindow::mnuOptionsFav_Click() { favorites_.mnuOptionsFav_Click(); }
-void MainWindow::cmdFavCloseX_Click() { favorites_.cmdFavCloseX_Click(); }
-void MainWindow::cmdAddFav_Click() { favorites_.cmdAddFav_Click(); }
-void MainWindow::cmdOrganizeFav_Click() { favorites_.cmdOrganizeFav_Click(); }
-void MainWindow::tvw_NodeClick(const TreeNode& node) { favorites_.tvw_NodeClick(node); }
 void MainWindow::OpenHomePagesDialog() { homePagesDialog_.OpenHomePagesDialog(); }
 
 void MainWindow::mnu_Click(const std::string& menuName, int index) {

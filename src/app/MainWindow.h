@@ -86,37 +86,19 @@ class MainWindow : private IMainWindowLoadSteps {
   // Nothing is saved.
   void Form_Unload();
 
-  // The option buttons, run when the user selects one.
-  void OptionBoth_Click();
-  void OptionTop_Click();
-  void OptionBottom_Click();
-
-  // The splitter bars' mouse events, in twips relative to the bar.
-  void picSplit_MouseDown(float x, float y);
-  void picSplit_MouseMove(float x, float y);
-  void picSplit_MouseUp(float x, float y);
-  void browserSplit_MouseDown(float x, float y);
-  void browserSplit_MouseUp(float x, float y);
-
-  // The address boxes: a pick from the list, or a key typed into the box.
+  // The navigation entry of a pane, as a pick from its address list runs it.
   void cboAddress_Click(PaneId pane) override;
-  void cboAddress_KeyPress(PaneId pane, int16_t keyAscii);
-
-  // A toolbar button of the pane, by its key.
-  void tbToolBar_ButtonClick(PaneId pane, const std::string& key);
-  // The favorites pane: "View Favorites", its "X", "Add" and "Organize" buttons, and the tree.
-  void mnuOptionsFav_Click();
-  void cmdFavCloseX_Click();
-  void cmdAddFav_Click();
-  void cmdOrganizeFav_Click();
-  void tvw_NodeClick(const TreeNode& node);
   // Opens the home pages dialog, or brings it forward when it is open.
   void OpenHomePagesDialog();
 
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
   PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
+  // The parts the window's controls are bound to: the option buttons and splitter bars drive the
+  // layout, the favorites pane's buttons and tree its commands.
+  Layout& layout() { return layout_; }
   const Layout& layout() const { return layout_; }
   const MenuBar& menus() const { return menus_; }
+  FavoritesCommands& favorites() { return favorites_; }
   const FavoritesCommands& favorites() const { return favorites_; }
   // Runs the item's handler, as the user's choice of a menu item does.
   void mnu_Click(const std::string& menuName, int index);

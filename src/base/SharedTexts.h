@@ -11,10 +11,6 @@ inline constexpr const char* kSectionTopOffline = "TBstartOffLine";
 inline constexpr const char* kSectionBottomOnline = "BBstart";
 inline constexpr const char* kSectionBottomOffline = "BBstartOffLine";
 
-// The status line while a navigation is asked for, and once the page has come.
-inline constexpr const char* kGoingTo = "Going to ";
-inline constexpr const char* kPageTitle = "Page Title: ";
-
 // The open-file dialogs' filter list: pairs of a description and its pattern.
 inline constexpr const char* kOpenFileFilter =
     "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "base/Guarded.h"
-#include "base/SharedTexts.h"
 #include "favorites/DirRecurse.h"
 
 namespace corvane {
@@ -86,7 +85,7 @@ void FavoritesCommands::openIn(PaneController& controller, const std::string& ad
   guarded([&] { pane.cboAddress.SetText(address); });
   controller.navigation().startStatusPoll();
   guarded([&] { pane.brwWebBrowser.Navigate(pane.cboAddress.Text()); });
-  guarded([&] { pane.Label.SetCaption(kGoingTo + pane.cboAddress.Text()); });
+  guarded([&] { pane.Label.GoingTo(pane.cboAddress.Text()); });
 }
 
 void FavoritesCommands::AddToFavorites(PaneId id) {

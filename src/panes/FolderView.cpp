@@ -50,10 +50,6 @@ std::string filePath(const std::string& folder, const std::string& name) {
   return folder + kSeparator + name;
 }
 
-std::string vanishedMessage(const std::string& name) {
-  return name + " is no longer in this folder.";
-}
-
 }  // namespace
 
 FolderView::FolderView(Pane& pane, PaneNavigation& navigation, IFileDialog& fileDialog)
@@ -112,7 +108,7 @@ void FolderView::showCurrent(FolderStep direction) {
   // engine's error page.
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
-    guarded([&] { pane_.Label.SetCaption(vanishedMessage(name)); });
+    pane_.Label.FileVanished(name);
     return;
   }
   guarded([&] { pane_.cboAddress.SetText(path); });

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "panes/FolderListing.h"
+#include "panes/PaneStatus.h"
 #include "platform/IAddressBox.h"
 #include "platform/IBrowserControl.h"
 #include "platform/IProgressBar.h"
@@ -36,8 +37,8 @@ struct Pane {
   IBrowserControl& brwWebBrowser;
   // cboAddress1 / cboAddress2: the address to go to, and earlier addresses, most recent first.
   IAddressBox& cboAddress;
-  // Label1 / Label2: progress and title messages.
-  IStatusLine& Label;
+  // Label1 / Label2: progress and title messages, written only through this.
+  PaneStatus Label;
   // ProgressBar1 / ProgressBar2: loading progress, range 0 to 1,000,000.
   IProgressBar& ProgressBar;
   // timTimer1 / timTimer2: status poll, 5 ms, off at start; the favorites tree starts it.

@@ -53,7 +53,7 @@ void PaneCommands::stop() {
   Pane& p = pane();
   guarded([&] { p.brwWebBrowser.Stop(); });
   guarded([&] { p.ProgressBar.SetValue(0.0f); });
-  guarded([&] { p.Label.SetCaption(kPageTitle + p.brwWebBrowser.LocationName()); });
+  guarded([&] { p.Label.PageTitle(p.brwWebBrowser.LocationName()); });
 }
 
 void PaneCommands::Home(const std::string& section) {

@@ -4,22 +4,14 @@
 
 #include "base/AsciiText.h"
 #include "base/Guarded.h"
-#include "base/SharedTexts.h"
 
 namespace corvane {
 
 namespace {
 
 constexpr int16_t kEnterKey = 13;
-const char kWorking[] = "Browser Status: Working...";
 const char kDone[] = "Done";
 const char kPlainWebScheme[] = "HTTP://";
-
-std::string folderViewMessage(int count) {
-  return "View folder contents (" + std::to_string(count) +
-         " files total) is on. Use back and forward navigation buttons to view contents of this "
-         "folder.";
-}
 
 }  // namespace
 
@@ -29,7 +21,7 @@ void PaneNavigation::cboAddress_Click() {
   // Selecting the first list entry while the history is rewritten raises this click again.
   if (pane_.ListUpdate) return;
   guarded([&] { pane_.brwWebBrowser.Navigate(pane_.cboAddress.Text()); });
-  guarded([&] { pane_.Label.SetCaption(kGoingTo + pane_.cboAddress.Text()); });
+  guarded([&] { pane_.Label.GoingTo(pane_.cboAddress.Text()); });
 }
 
 void PaneNavigation::cboAddress_KeyPress(int16_t keyAscii) {
@@ -41,7 +33,7 @@ void PaneNavigation::timTimer_Timer() {
   // A control that cannot say whether it is busy counts as idle, so the poll ends.
   guarded([&] { busy = pane_.brwWebBrowser.Busy(); });
   if (busy) {
-    guarded([&] { pane_.Label.SetCaption(kWorking); });
+    pane_.Label.Working();
     return;
   }
   guarded([&] { pane_.timTimer.SetEnabled(false); });
@@ -56,7 +48,7 @@ void PaneNavigation::StatusTextChange(const std::string& text) {
   // "Done" never shows: the title written at the end of a load stays instead.
   if (text == kDone) return;
   guarded([&] {
-    if (pane_.brwWebBrowser.Busy()) pane_.Label.SetCaption(text);
+    if (pane_.brwWebBrowser.Busy()) pane_.Label.EngineText(text);
   });
 }
 
@@ -110,12 +102,12 @@ void PaneNavigation::DownloadComplete() {
   } else if (!pane_.LocalFile) {
     showTitle();
   } else {
-    guarded([&] { pane_.Label.SetCaption(folderViewMessage(pane_.File.ListCount())); });
+    pane_.Label.FolderView(pane_.File.ListCount());
   }
 }
 
 void PaneNavigation::showTitle() {
-  guarded([&] { pane_.Label.SetCaption(kPageTitle + pane_.brwWebBrowser.LocationName()); });
+  guarded([&] { pane_.Label.PageTitle(pane_.brwWebBrowser.LocationName()); });
 }
 
 }  // namespace corvane

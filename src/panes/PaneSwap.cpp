@@ -60,8 +60,8 @@ void SwapPaneState(PaneController& a, PaneController& b) {
   std::string captionQ;
   if (guarded([&] { captionP = p.Label.Caption(); }) &&
       guarded([&] { captionQ = q.Label.Caption(); })) {
-    guarded([&] { p.Label.SetCaption(captionQ); });
-    guarded([&] { q.Label.SetCaption(captionP); });
+    p.Label.Restore(captionQ);
+    q.Label.Restore(captionP);
   }
   swapValues<IProgressBar, float>(p.ProgressBar, q.ProgressBar, &IProgressBar::Value,
                                   &IProgressBar::SetValue);

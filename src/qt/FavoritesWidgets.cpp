@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "app/MainWindow.h"
+#include "favorites/FavoritesCommands.h"
 #include "qt/QtAddFavoriteDialog.h"
 #include "qt/QtMousePointer.h"
 #include "qt/QtOrganizeFavoritesDialog.h"
@@ -29,14 +29,14 @@ FavoritesPlatform FavoritesWidgets::platform() const {
   return {*tvw_, *pointer_, *addFavorite_, *organize_, favoritesFolder_};
 }
 
-void FavoritesWidgets::connectTo(MainWindow& core, Run run) {
-  const auto forward = [&](QPushButton* button, void (MainWindow::*handler)()) {
+void FavoritesWidgets::connectTo(FavoritesCommands& core, Run run) {
+  const auto forward = [&](QPushButton* button, void (FavoritesCommands::*handler)()) {
     QObject::connect(button, &QPushButton::clicked, button,
                      [&core, run, handler] { run([&] { (core.*handler)(); }); });
   };
-  forward(controls_.cmdFavCloseX, &MainWindow::cmdFavCloseX_Click);
-  forward(controls_.cmdAddFav, &MainWindow::cmdAddFav_Click);
-  forward(controls_.cmdOrganizeFav, &MainWindow::cmdOrganizeFav_Click);
+  forward(controls_.cmdFavCloseX, &FavoritesCommands::cmdFavCloseX_Click);
+  forward(controls_.cmdAddFav, &FavoritesCommands::cmdAddFav_Click);
+  forward(controls_.cmdOrganizeFav, &FavoritesCommands::cmdOrganizeFav_Click);
   tvw_->setOnNodeClick(
       [&core, run](const TreeNode& node) { run([&] { core.tvw_NodeClick(node); }); });
 }

@@ -12,7 +12,7 @@ class QWidget;
 
 namespace corvane {
 
-class MainWindow;
+class FavoritesCommands;
 class QtAddFavoriteDialog;
 class QtMousePointer;
 class QtOrganizeFavoritesDialog;
@@ -36,7 +36,7 @@ class FavoritesWidgets {
 
   FavoritesPlatform platform() const;
   // Forwards the "X", "Add" and "Organize" buttons and the tree's clicks to the logic.
-  void connectTo(MainWindow& core, Run run);
+  void connectTo(FavoritesCommands& commands, Run run);
 
  private:
   BrowserControls controls_;

@@ -7,12 +7,14 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <map>
 
+#include "favorites/NewFolderPath.h"
 #include "qt/FavoritesIcons.h"
 
 namespace corvane {
@@ -105,15 +107,21 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
     QTreeWidgetItem* parent = folders->currentItem();
     if (!parent) parent = folders->topLevelItem(0);
     bool ok = false;
-    const QString folderName =
+    const QString typed =
         QInputDialog::getText(&dialog, QObject::tr("New Folder"), QObject::tr("Folder name:"),
-                              QLineEdit::Normal, QObject::tr("New Folder"), &ok)
-            .trimmed();
-    if (!ok || folderName.isEmpty()) return;
+                              QLineEdit::Normal, QObject::tr("New Folder"), &ok);
+    if (!ok) return;
+    const std::optional<std::string> path =
+        NewFolderPath(pathOf(parent).toStdString(), typed.toStdString());
+    if (!path) {
+      QMessageBox::warning(&dialog, QObject::tr("New Folder"),
+                           QObject::tr("A folder name can't be empty, \".\" or \"..\", and "
+                                       "can't hold \"/\"."));
+      return;
+    }
     // Created on disk only when the favorite is added.
-    const QString parentPath = pathOf(parent);
-    auto* item = folderItem(
-        folderName, parentPath.isEmpty() ? folderName : parentPath + QLatin1Char('/') + folderName);
+    const QString folderPath = QString::fromStdString(*path);
+    auto* item = folderItem(folderPath.section(QLatin1Char('/'), -1), folderPath);
     parent->addChild(item);
     parent->setExpanded(true);
     folders->setCurrentItem(item);

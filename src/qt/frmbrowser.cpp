@@ -133,7 +133,8 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   connectControls();
   connectPages();
   connectPanes();
-  favorites_->connectTo(*core_, [this](const std::function<void()>& handler) { run(handler); });
+  favorites_->connectTo(core_->favorites(),
+                        [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 }
 
@@ -179,32 +180,35 @@ bool frmbrowser::focusNextPrevChild(bool next) {
 void frmbrowser::connectControls() {
   for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
     QtAddressBox* box = id == PaneId::Top ? address1_ : address2_;
-    box->setOnClick([this, id] { core_->cboAddress_Click(id); });
-    box->setOnKeyPress([this, id](int16_t key) { core_->cboAddress_KeyPress(id, key); });
+    // Bound to the pane's navigation itself: an Enter reaches the engine in four calls.
+    PaneNavigation& navigation = core_->pane(id).navigation();
+    box->setOnClick([&navigation] { navigation.cboAddress_Click(); });
+    box->setOnKeyPress([&navigation](int16_t key) { navigation.cboAddress_KeyPress(key); });
   }
 
   for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
     PaneToolbar* toolbar = id == PaneId::Top ? c_.tbToolBar1 : c_.tbToolBar2;
-    connect(toolbar, &PaneToolbar::buttonClick, this, [this, id](const QString& key) {
-      run([&] { core_->tbToolBar_ButtonClick(id, key.toStdString()); });
+    PaneCommands& commands = core_->commands(id);
+    connect(toolbar, &PaneToolbar::buttonClick, this, [this, &commands](const QString& key) {
+      run([&] { commands.ButtonClick(key.toStdString()); });
     });
   }
 
-  connectOption(c_.OptionBoth, &MainWindow::OptionBoth_Click);
-  connectOption(c_.OptionTop, &MainWindow::OptionTop_Click);
-  connectOption(c_.OptionBottom, &MainWindow::OptionBottom_Click);
+  connectOption(c_.OptionBoth, &Layout::OptionBoth_Click);
+  connectOption(c_.OptionTop, &Layout::OptionTop_Click);
+  connectOption(c_.OptionBottom, &Layout::OptionBottom_Click);
 
-  using Mouse = void (MainWindow::*)(float, float);
+  using Mouse = void (Layout::*)(float, float);
   const auto forward = [this](SplitterBar* bar, void (SplitterBar::*signal)(float, float),
                               Mouse handler) {
     connect(bar, signal, this,
-            [this, handler](float x, float y) { run([&] { (core_.get()->*handler)(x, y); }); });
+            [this, handler](float x, float y) { run([&] { (core_->layout().*handler)(x, y); }); });
   };
-  forward(c_.picSplit, &SplitterBar::pressed, &MainWindow::picSplit_MouseDown);
-  forward(c_.picSplit, &SplitterBar::moved, &MainWindow::picSplit_MouseMove);
-  forward(c_.picSplit, &SplitterBar::released, &MainWindow::picSplit_MouseUp);
-  forward(c_.browserSplit, &SplitterBar::pressed, &MainWindow::browserSplit_MouseDown);
-  forward(c_.browserSplit, &SplitterBar::released, &MainWindow::browserSplit_MouseUp);
+  forward(c_.picSplit, &SplitterBar::pressed, &Layout::picSplit_MouseDown);
+  forward(c_.picSplit, &SplitterBar::moved, &Layout::picSplit_MouseMove);
+  forward(c_.picSplit, &SplitterBar::released, &Layout::picSplit_MouseUp);
+  forward(c_.browserSplit, &SplitterBar::pressed, &Layout::browserSplit_MouseDown);
+  forward(c_.browserSplit, &SplitterBar::released, &Layout::browserSplit_MouseUp);
 }
 
 void frmbrowser::connectPages() {
@@ -239,7 +243,7 @@ void frmbrowser::connectPanes() {
       });
 }
 
-void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handler)()) {
+void frmbrowser::connectOption(QAbstractButton* button, void (Layout::*handler)()) {
   // A click checks the button, then reports the click; an assistive tool's toggle or the
   // keyboard may only check it; a click on the selected button only reports the click. Each
   // way runs the handler once. Showing the selection from code runs nothing (signals blocked).
@@ -249,14 +253,14 @@ void frmbrowser::connectOption(QAbstractButton* button, void (MainWindow::*handl
     QTimer::singleShot(0, this, [this, button] {
       if (justToggled_ == button) justToggled_ = nullptr;
     });
-    run([&] { (core_.get()->*handler)(); });
+    run([&] { (core_->layout().*handler)(); });
   });
   connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
     if (justToggled_ == button) {
       justToggled_ = nullptr;
       return;
     }
-    run([&] { (core_.get()->*handler)(); });
+    run([&] { (core_->layout().*handler)(); });
   });
 }
 

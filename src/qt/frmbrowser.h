@@ -76,7 +76,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void connectControls();
   // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
   void connectPages();
-  void connectOption(QAbstractButton* button, void (MainWindow::*handler)());
+  void connectOption(QAbstractButton* button, void (Layout::*handler)());
   // Runs a handler of the logic, then shows the layout and menus it leaves.
   template <typename Handler>
   void run(Handler&& handler);

@@ -135,13 +135,6 @@ TEST(MainWindowTest, EachPanesEventsReachOnlyThatPane) {
   rig.window.pane(PaneId::Bottom).pane().LocalFile = true;
   rig.bottom.browser.eventSink()->CommandStateChange(2, false);
   EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
-
-  rig.top.box.SetText("http://typed.example/");
-  rig.window.cboAddress_KeyPress(PaneId::Top, 'h');
-  EXPECT_EQ(rig.top.browser.navigations().size(), 1u);
-  rig.window.cboAddress_KeyPress(PaneId::Top, 13);
-  EXPECT_EQ(rig.top.browser.navigations().back(), "http://typed.example/");
-  EXPECT_EQ(rig.bottom.browser.navigations().size(), 1u);
 }
 
 TEST(MainWindowTest, TheAboutLinkLeavesTheCheckMarksAndUnloadClosesEverySecondaryWindow) {

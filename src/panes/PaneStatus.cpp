@@ -1,0 +1,31 @@
+#include "panes/PaneStatus.h"
+
+#include "base/Guarded.h"
+
+namespace corvane {
+
+void PaneStatus::GoingTo(const std::string& address) { show("Going to " + address); }
+
+void PaneStatus::Working() { show("Browser Status: Working..."); }
+
+void PaneStatus::EngineText(const std::string& text) { show(text); }
+
+void PaneStatus::PageTitle(const std::string& title) { show("Page Title: " + title); }
+
+void PaneStatus::FolderView(int count) {
+  show("View folder contents (" + std::to_string(count) +
+       " files total) is on. Use back and forward navigation buttons to view contents of this "
+       "folder.");
+}
+
+void PaneStatus::FileVanished(const std::string& name) {
+  show(name + " is no longer in this folder.");
+}
+
+void PaneStatus::Restore(const std::string& caption) { show(caption); }
+
+void PaneStatus::show(const std::string& text) {
+  guarded([&] { line_.SetCaption(text); });
+}
+
+}  // namespace corvane

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "platform/IStatusLine.h"
+
+namespace corvane {
+
+// The one writer of a pane's status line: the navigation, the toolbar's Stop, the favorites and
+// the folder view say what happened and this class says it in the line's words. Each write is
+// guarded on its own: a line that fails to show a text leaves the caller's next step running.
+class PaneStatus {
+ public:
+  explicit PaneStatus(IStatusLine& line) : line_(line) {}
+  PaneStatus(const PaneStatus&) = delete;
+  PaneStatus& operator=(const PaneStatus&) = delete;
+
+  // A navigation to `address` has been asked for.
+  void GoingTo(const std::string& address);
+  // The status poll found the control still busy.
+  void Working();
+  // The control's own text while it loads.
+  void EngineText(const std::string& text);
+  // The page has come (or a load was stopped): its title.
+  void PageTitle(const std::string& title);
+  // Folder view is on with `count` files in the folder.
+  void FolderView(int count);
+  // The file a folder-view step was to show has gone from its folder.
+  void FileVanished(const std::string& name);
+
+  // What the line shows, and the same text put back (panes that change places keep their lines).
+  std::string Caption() const { return line_.Caption(); }
+  void Restore(const std::string& caption);
+
+ private:
+  void show(const std::string& text);
+
+  IStatusLine& line_;
+};
+
+}  // namespace corvane
