@@ -3,19 +3,17 @@
 #include <QAuthenticator>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "browser/EnginePrompts.h"
 #include "browser/SitePermissions.h"
 #include "qt/CrashNotice.h"
+#include "qt/DocumentMarkers.h"
 #include "qt/FullScreenWindow.h"
 #include "qt/LoginDialog.h"
 #include "qt/PopupWindow.h"
@@ -68,7 +66,7 @@ std::string featureName(QWebEnginePage::Feature feature) {
 }  // namespace
 
 BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent) {
+    : QWebEnginePage(profile, parent), markers_(new DocumentMarkers(this)) {
   settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   connect(this, &QWebEnginePage::certificateError, this, &BrowserPage::onCertificateError);
   connect(this, &QWebEnginePage::authenticationRequired, this,
@@ -81,52 +79,11 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
   connect(this, &QWebEnginePage::fullScreenRequested, this, &BrowserPage::onFullScreenRequested);
   connect(this, &QWebEnginePage::renderProcessTerminated, this,
           &BrowserPage::onRenderProcessTerminated);
-  addDocumentMarkers();
 }
-void BrowserPage::addDocumentMarkers() {
-  QRandomGenerator* random = QRandomGenerator::system();
-  const QString token =
-      QString::number(random->generate64(), 36) + QString::number(random->generate64(), 36);
-  createdMessage_ = token + QStringLiteral(" created");
-  parsedMessage_ = token + QStringLiteral(" parsed");
-  loadedMessage_ = token + QStringLiteral(" loaded");
-  // The load listener is added before any of the page's own, so the page cannot keep it from
-  // hearing the event.
-  const QString created =
-      QStringLiteral(
-          "console.log('%1');"
-          "window.addEventListener('load', function () { console.log('%2'); });")
-          .arg(createdMessage_, loadedMessage_);
-  const QString parsed = QStringLiteral("console.log('%1');").arg(parsedMessage_);
-  const struct {
-    const char* name;
-    QWebEngineScript::InjectionPoint point;
-    const QString& source;
-  } markers[] = {
-      {"corvane-document-created", QWebEngineScript::DocumentCreation, created},
-      {"corvane-document-parsed", QWebEngineScript::DocumentReady, parsed},
-  };
-  for (const auto& marker : markers) {
-    QWebEngineScript script;
-    script.setName(QString::fromLatin1(marker.name));
-    script.setInjectionPoint(marker.point);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
-    script.setRunsOnSubFrames(false);
-    script.setSourceCode(marker.source);
-    scripts().insert(script);
-  }
-}
-
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber,
                                            const QString& sourceId) {
-  if (message == createdMessage_) {
-    Q_EMIT mainDocumentCreated();
-  } else if (message == parsedMessage_) {
-    Q_EMIT mainDocumentParsed();
-  } else if (message == loadedMessage_) {
-    Q_EMIT mainDocumentLoaded();
-  } else {
+  if (!markers_->take(message)) {
     QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
   }
 }

@@ -15,11 +15,9 @@ namespace corvane {
 // a new tab or window the same pane, full screen a window of its own, and a crashed page a
 // notice over the page that offers to reload.
 //
-// It also reports three moments of each main-frame document that the engine has no reliable
-// signal for: created, parsed and loaded. Scripts of its own, in a world the page's scripts
-// cannot see, log a token at each; the token is drawn afresh for each page, so a page cannot
-// forge the messages. They run whatever the page's script setting.
+// Its document markers tell when each main-frame document is created, parsed and loaded.
 class CrashNotice;
+class DocumentMarkers;
 class FullScreenWindow;
 
 class BrowserPage : public QWebEnginePage {
@@ -27,14 +25,7 @@ class BrowserPage : public QWebEnginePage {
  public:
   BrowserPage(QWebEngineProfile* profile, QObject* parent);
 
- Q_SIGNALS:
-  // The main frame holds a new document: its navigation has committed. Error pages, a page
-  // loaded again at the same address and source views count too.
-  void mainDocumentCreated();
-  // The main frame's document has been parsed; its title, if it has one, is known.
-  void mainDocumentParsed();
-  // The main frame's document has loaded, images and all (its load event).
-  void mainDocumentLoaded();
+  DocumentMarkers* markers() const { return markers_; }
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
@@ -51,14 +42,10 @@ class BrowserPage : public QWebEnginePage {
   void onFullScreenRequested(QWebEngineFullScreenRequest request);
   void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
   QWidget* dialogParent() const;
-  void addDocumentMarkers();
 
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
-
-  QString createdMessage_;
-  QString parsedMessage_;
-  QString loadedMessage_;
+  DocumentMarkers* markers_;
 };
 
 }  // namespace corvane

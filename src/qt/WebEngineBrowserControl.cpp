@@ -15,6 +15,7 @@
 #include "browser/CannotOpenPage.h"
 #include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
+#include "qt/DocumentMarkers.h"
 #include "qt/PageCommands.h"
 
 namespace corvane {
@@ -43,9 +44,13 @@ void WebEngineBrowserControl::connectPage() {
           [this](int percent) { events_->loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
   connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
-  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_->documentCreated(); });
-  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_->documentParsed(); });
-  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_->documentLoaded(); });
+  const DocumentMarkers* markers = page->markers();
+  connect(markers, &DocumentMarkers::mainDocumentCreated, this,
+          [this] { events_->documentCreated(); });
+  connect(markers, &DocumentMarkers::mainDocumentParsed, this,
+          [this] { events_->documentParsed(); });
+  connect(markers, &DocumentMarkers::mainDocumentLoaded, this,
+          [this] { events_->documentLoaded(); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
             if (request.isMainFrame()) events_->navigationStarted(reported(request.url()));
@@ -63,8 +68,9 @@ void WebEngineBrowserControl::connectPage() {
 
 void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   for (WebEngineBrowserControl* control : {this, &other}) {
-    QWebEnginePage* page = control->page_;
+    BrowserPage* page = control->page_;
     page->disconnect(control);
+    page->markers()->disconnect(control);
     page->action(QWebEnginePage::Back)->disconnect(control);
     page->action(QWebEnginePage::Forward)->disconnect(control);
     // A view deletes the page it owns when it is given another.
