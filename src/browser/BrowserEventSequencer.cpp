@@ -13,6 +13,10 @@ namespace {
 constexpr int32_t kProgressMax = 1000000;
 constexpr int32_t kProgressPerPercent = kProgressMax / 100;
 const char kDone[] = "Done";
+
+std::string withoutFragment(const std::string& address) {
+  return address.substr(0, address.find('#'));
+}
 }  // namespace
 
 std::string BrowserEventSequencer::LocationName() const {
@@ -73,6 +77,7 @@ void BrowserEventSequencer::loadProgress(int percent) {
 
 void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,
                                        bool notice) {
+  const bool samePage = withoutFragment(address) == withoutFragment(address_);
   address_ = address;
   title_ = title;
   notice_ = notice;
@@ -80,8 +85,9 @@ void BrowserEventSequencer::urlChanged(const std::string& address, const std::st
     commit();
   } else if (navigatePending_) {
     // The engine served the Navigate as a move within the page (a typed fragment): that was the
-    // whole navigation.
-    finish(!notice_);
+    // whole navigation. Another page's address is the engine showing where it goes before it
+    // begins (as it does right after a Stop); its document commits the navigation.
+    if (samePage) finish(!notice_);
   } else if (!notice_) {
     raiseNavigateComplete();  // a move within the page: a fragment, history.pushState
   }

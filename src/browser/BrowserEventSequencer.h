@@ -31,8 +31,10 @@ class IBrowserEvents;
 // A navigation that never commits (stopped before the response) completes nothing. Refresh
 // completes nothing unless the page moved to another address. An address change outside a
 // navigation (a fragment, history.pushState) is a move within the page and completes on its own,
-// as does a Navigate the engine serves as such a move. Corvane's own "cannot open" notice never
-// completes: the pane's box keeps what was typed and its address list gets no non-address.
+// as does a Navigate the engine serves as such a move; another page's address that the engine
+// shows before a Navigate's load begins (it does so right after a Stop) commits nothing, the new
+// document does. Corvane's own "cannot open" notice never completes: the pane's box keeps what
+// was typed and its address list gets no non-address.
 //
 // At commit the engine usually holds only a stand-in for the new page's title, and the pane
 // writes "Page Title:" on NavigateComplete2, so the event waits after the commit until the

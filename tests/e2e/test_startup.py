@@ -2,12 +2,9 @@
 their offline home pages, nothing before them in their histories."""
 
 import corvane_e2e
-from corvane_e2e import holds_for
+from corvane_e2e import wait_until
 from Xlib import X
 from Xlib import display as xdisplay
-
-PANES = ('Top', 'Bottom')
-
 
 def _cmdline(pid):
     try:
@@ -62,18 +59,29 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Top status', 'Page Title: Corvane')
         d.wait_for_text('Bottom status', 'Page Title: Corvane User Guide')
 
-        def enabled():
-            return [(pane, name) for pane in PANES for name in ('Back', 'Forward')
-                    if 'enabled' in d.find(name, role='push button',
-                                           within=d.find(f'{pane} toolbar')).states]
-        self.assertTrue(holds_for(lambda: not enabled(), 1.0), f'enabled: {enabled()}')
-
         # One renderer for each pane and no other: each is forked from the engine's zygote.
         engine = {p.pid for p in d.watch.poll()}
         zygotes = {pid for pid in engine
                    if b'--type=zygote' in _cmdline(pid) and _parent(pid) not in engine}
         renderers = [pid for pid in engine if _parent(pid) in zygotes]
         self.assertEqual(len(renderers), 2, f'renderers {renderers} below zygotes {zygotes}')
+
+        def enabled(pane):
+            return [name for name in ('Back', 'Forward')
+                    if 'enabled' in d.find(name, role='push button',
+                                           within=d.find(f'{pane} toolbar')).states]
+
+        # A second page in the top pane: once Back has come on there, the engine has reported
+        # the home pages' history too, and the bottom pane has still nothing to go back to.
+        d.server.page('/second.html', 'Second')
+        d.close_tip_window(20)
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a')
+        d.type(d.server.url('/second.html'))
+        d.key('Return')
+        d.wait_for_text('Top status', 'Page Title: Second')
+        wait_until(lambda: enabled('Top') == ['Back'], 10, lambda: f'Back alone: {enabled("Top")}')
+        self.assertEqual(enabled('Bottom'), [])
 
 
 if __name__ == '__main__':

@@ -1,7 +1,7 @@
 """The tip of the day as a person meets it: at start-up, Next Tip, and the choice to see it."""
 
 import corvane_e2e
-from corvane_e2e import holds_for, wait_until
+from corvane_e2e import wait_until
 
 TIP_WINDOW = "Corvane's Tip of the Day"
 
@@ -44,9 +44,10 @@ class TipOfTheDayTest(corvane_e2e.CorvaneTestCase):
 
         # Switched off: the next start shows none.
         self.restart()
+        # The tip window is shown, if at all, as the home pages are asked for; by the time the
+        # top one has loaded it would be there.
         d.wait_for_text('Top status', 'Page Title: Corvane')
-        self.assertTrue(holds_for(lambda: d.window(TIP_WINDOW) is None, 3),
-                        'the tip window came up although switched off')
+        self.assertIsNone(d.window(TIP_WINDOW), 'the tip window came up although switched off')
 
         # The Help menu shows it regardless, checked, and that switches it back on.
         d.choose_menu('Help', 'Tip Of The Day')

@@ -28,8 +28,7 @@ from .processes import Proc, descendants
 from .screenshot import Screenshot
 from .server import LoopbackServer, Request
 from .testcase import CorvaneTestCase, main
-from .waiting import HarnessError, holds_for, wait_until
+from .waiting import HarnessError, wait_until
 
 __all__ = ['CorvaneTestCase', 'Control', 'Desktop', 'HarnessError', 'LoopbackServer',
-           'MAIN_TITLE', 'Proc', 'Rect', 'Request', 'Screenshot', 'descendants', 'holds_for',
-           'main', 'wait_until']
+           'MAIN_TITLE', 'Proc', 'Rect', 'Request', 'Screenshot', 'descendants', 'main', 'wait_until']

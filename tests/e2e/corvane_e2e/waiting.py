@@ -31,12 +31,3 @@ def wait_until(condition, timeout=10.0, message=None):
                                  + (f' (last seen: {gone})' if gone else ''))
         time.sleep(POLL)
 
-
-def holds_for(condition, seconds):
-    """True when `condition` stays true for the whole time; False as soon as it does not."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if not condition():
-            return False
-        time.sleep(POLL)
-    return bool(condition())

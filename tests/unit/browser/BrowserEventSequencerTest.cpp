@@ -184,6 +184,46 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
   EXPECT_FALSE(rig.seq.Busy());
 }
 
+TEST(BrowserEventSequencerTest, ANavigateRightAfterStopLoadsWhole) {
+  // Stopped before its document came or after it (its images still loading). After the next
+  // Navigate call the engine may report the stopped load's end, or not at all, and may show the
+  // new address at once, before it begins the load; the commit then changes no address.
+  const std::string c = "http://site.test/c.html";
+  for (const bool committed : {false, true}) {
+    for (const bool lateEnd : {true, false}) {
+      for (const bool earlyAddress : {true, false}) {
+        Rig rig;
+        rig.visit(kA, kStandInA, "Page A");
+        committed ? rig.open(kB, "Page B") : rig.begin(kB);
+        rig.seq.stopCalled();
+        rig.sink.take();
+        rig.seq.navigateCalled(c);
+        if (earlyAddress) rig.seq.urlChanged(c, "site.test/c.html", false);
+        if (lateEnd) rig.seq.loadFinished();
+        EXPECT_TRUE(rig.seq.Busy()) << committed << lateEnd << earlyAddress;
+        rig.start(c);
+        earlyAddress ? rig.seq.documentCreated() : rig.commit(c, "site.test/c.html");
+        rig.seq.titleChanged("Page C");
+        rig.load();
+        EXPECT_EQ(rig.sink.take(),
+                  (Events{"Status:Opening page http://site.test/c.html...", "Progress:0/1000000",
+                          "Status:Loading http://site.test/c.html...", "NavigateComplete2",
+                          "Progress:-1/0", "DownloadComplete", "Status:Done"}))
+            << committed << lateEnd << earlyAddress;
+        EXPECT_EQ(rig.seq.LocationURL() + " | " + rig.seq.LocationName(), c + " | Page C");
+      }
+    }
+  }
+  // No end came for the stopped load, and the next one is refused before it commits: its own
+  // end of load is no echo of the stopped one.
+  Rig refused;
+  refused.begin(kB);
+  refused.seq.stopCalled();
+  refused.begin("foo:bar");
+  refused.seq.loadFinished();
+  EXPECT_FALSE(refused.seq.Busy());
+}
+
 TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNavigation) {
   // The user leaves A, committed and loading its images, for B; A's images finish while B's
   // server has not answered yet. The engine ends its "load" then and reports nothing more of B

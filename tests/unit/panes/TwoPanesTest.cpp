@@ -123,5 +123,33 @@ TEST(ScrollSyncTest, TheOtherPageFollowsByFractionAndItsEchoesGoNoFurther) {
   EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {0, 4000}, {500, 1000}), std::nullopt);
 }
 
+// Each echo is recognised once: a page's own later scroll to where an echo stood leads again,
+// and an echo that never comes (the page skipped it, or a load replaced the page) stands in the
+// way of no more than one real scroll, and of none once enough newer ones were asked for.
+TEST(ScrollSyncTest, AnEchoIsTakenOnceAndOneThatNeverComesIsNotWaitedForEver) {
+  ScrollSync sync;
+  sync.SetEnabled(true);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {250, 1000}, {0, 4000}), 1000);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {1000, 4000}, {250, 1000}), std::nullopt);
+  // The user scrolls the bottom page away and back to the echo's place.
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {1200, 4000}, {250, 1000}), 300);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {300, 1000}, {1200, 4000}), std::nullopt);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {1000, 4000}, {300, 1000}), 250);
+
+  // Asked for 2000, the bottom page never echoes it; the user's scrolls there pass after one.
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {500, 1000}, {1000, 4000}), 2000);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {2000, 4000}, {500, 1000}), std::nullopt);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {2400, 4000}, {500, 1000}), 600);
+  EXPECT_EQ(sync.Scrolled(PaneId::Top, {600, 1000}, {2400, 4000}), std::nullopt);
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {2000, 4000}, {600, 1000}), 500);
+
+  // Many asks whose echoes never come: the oldest is let go, and the user's scroll there leads.
+  sync.Forget();
+  for (int i = 1; i <= 20; ++i) {
+    EXPECT_EQ(sync.Scrolled(PaneId::Top, {i * 10.0, 1000}, {0, 4000}), i * 40.0);
+  }
+  EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {40, 4000}, {200, 1000}), 10);
+}
+
 }  // namespace
 }  // namespace corvane
