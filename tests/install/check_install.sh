@@ -22,7 +22,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # ---- cmake --install ----
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in lib/corvane/corvane lib/corvane/cv.html lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT \
+for f in lib/corvane/corvane lib/corvane/libcorvane_engine.so lib/corvane/cv.html \
+         lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT \
          share/applications/corvane.desktop share/icons/hicolor/scalable/apps/corvane.svg \
          share/icons/hicolor/48x48/apps/corvane.png share/metainfo/com.example.corvane.metainfo.xml \
          share/man/man1/corvane.1.gz; do
@@ -79,7 +80,8 @@ root=$work/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers"
 touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 dpkg --root="$root" --force-depends --force-not-root -i "$deb" >/dev/null 2>&1 || fail "dpkg -i"
-[[ -x $root/usr/lib/corvane/corvane && -L $root/usr/bin/corvane ]] || fail "package contents"
+[[ -x $root/usr/lib/corvane/corvane && -f $root/usr/lib/corvane/libcorvane_engine.so &&
+   -L $root/usr/bin/corvane ]] || fail "package contents"
 dpkg --root="$root" --force-not-root -P corvane >/dev/null 2>&1 || fail "dpkg -P"
 left=$(find "$root" -mindepth 1 -not -path "$root/var*" -not -type d)
 [[ -z $left ]] || fail "left behind after removal: $left"
