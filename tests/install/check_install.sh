@@ -65,6 +65,13 @@ done
 grep -q "^1=$prefix/lib/corvane/cv.html" "$ini" || fail "offline home is not the shipped page: $(cat "$ini")"
 grep -q "^1=http://preset.example/" "$ini" || fail "the preset home page was not taken over: $(cat "$ini")"
 [[ $(cat "$prefix/lib/corvane/cv.ini") == "$preset" ]] || fail "the program folder's cv.ini was written"
+# The engine's library beside the installed program was found and loaded: its helper runs.
+for _ in $(seq 300); do
+  pgrep -P "$pid" -f QtWebEngineProcess >/dev/null && break
+  kill -0 "$pid" 2>/dev/null || { cat "$work/corvane.log" >&2; fail "the installed program ended"; }
+  sleep 0.1
+done
+pgrep -P "$pid" -f QtWebEngineProcess >/dev/null || fail "the installed program started no web engine"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
