@@ -5,7 +5,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -35,12 +37,17 @@ QString contactAddress() {
   return QStringLiteral("support@") + host;
 }
 
-// The splash's pictures are bitmaps: drawing the scalable icon would load a plugin first.
+// The splash's pictures are bitmaps read by Qt's own PNG reader: the scalable icon, or a reader
+// left to find the format, would load image plugins first.
+QPixmap splashPicture(int size) {
+  QImageReader reader(QStringLiteral(":/splash/corvane-%1.png").arg(size), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+
 QIcon splashIcon() {
   QIcon icon;
-  for (int size : {32, 48, 128}) {
-    icon.addFile(QStringLiteral(":/splash/corvane-%1.png").arg(size), QSize(size, size));
-  }
+  for (int size : {32, 48, 128}) icon.addPixmap(splashPicture(size));
   return icon;
 }
 }  // namespace
@@ -86,7 +93,7 @@ void frmSplash::buildContent() {
   auto* row = new QHBoxLayout(frame);
   auto* logo = new QLabel(frame);
   logo->setObjectName(QStringLiteral("imgLogo"));
-  logo->setPixmap(QPixmap(QStringLiteral(":/splash/corvane-128.png")));
+  logo->setPixmap(splashPicture(128));
   logo->setAccessibleName(tr("Corvane logo"));
   row->addWidget(logo, 0, Qt::AlignTop);
 
