@@ -19,6 +19,7 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "qt/MainWindowHost.h"
 #include "qt/ProgramFolders.h"
 #include "qt/frmSplash.h"
 #include "qt/frmbrowser.h"
@@ -53,7 +54,7 @@ class Corvane : public TwoViews {
                   .arg(pages.top, pages.bottom)
                   .toUtf8());
     ini.close();
-    splash_ = std::make_unique<corvane::frmSplash>(folders);
+    splash_ = std::make_unique<corvane::frmSplash>(folders, corvane::inProcessHost(folders));
     QObject::connect(splash_.get(), &corvane::frmSplash::mainWindowLoaded, splash_.get(),
                      [this, ready] {
                        window_ = splash_->mainWindow();

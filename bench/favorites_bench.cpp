@@ -33,6 +33,7 @@
 #include "favorites/DirRecurse.h"
 #include "platform/IMessageBox.h"
 #include "qt/ApplicationSetup.h"
+#include "qt/MainWindowHost.h"
 #include "qt/ProgramFolders.h"
 #include "qt/frmSplash.h"
 #include "qt/frmbrowser.h"
@@ -155,7 +156,7 @@ int main(int argc, char* argv[]) {
 
   // The command in the real window.
   int exitCode = 2;
-  auto splash = std::make_unique<corvane::frmSplash>(folders);
+  auto splash = std::make_unique<corvane::frmSplash>(folders, corvane::inProcessHost(folders));
   QObject::connect(splash.get(), &corvane::frmSplash::mainWindowLoaded, &app, [&] {
     corvane::frmbrowser* window = splash->mainWindow();
     auto* tree = window ? window->findChild<QTreeWidget*>(QStringLiteral("tvw")) : nullptr;

@@ -21,6 +21,7 @@
 
 #include "BenchSupport.h"
 #include "qt/ApplicationSetup.h"
+#include "qt/MainWindowHost.h"
 #include "qt/ProgramFolders.h"
 #include "qt/frmSplash.h"
 #include "qt/frmbrowser.h"
@@ -116,7 +117,7 @@ int run(int argc, char* argv[], QString& scratch) {
 
   double windowLoadedAt = -1;
   note("creating the splash");
-  auto splash = std::make_unique<corvane::frmSplash>(folders);
+  auto splash = std::make_unique<corvane::frmSplash>(folders, corvane::inProcessHost(folders));
   SplashWatcher watcher;
   splash->installEventFilter(&watcher);
 

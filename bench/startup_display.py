@@ -8,9 +8,12 @@ server unmaps it. All times come from one clock, in this process.
 
 Figures per run:
   bare     start_ms:  process start -> both pages loaded
-  corvane  load_ms:   splash unmapped -> both pages loaded (what the user waits for after the
+  corvane  pixel_ms:  process start -> the first top-level window (the splash) mapped
+           start_ms:  process start -> both pages loaded
+           load_ms:   splash unmapped -> both pages loaded (what the user waits for after the
                       splash's two seconds)
            splash_ms: process start -> splash unmapped
+  plain    pixel_ms:  process start -> a plain Qt Widgets window mapped, the yardstick
   both     pss_kb:    PSS of the whole process tree, once both have loaded and settled
            uss_kb:    the same tree's private memory, less moved by other programs
 """
@@ -37,6 +40,7 @@ from Xlib import X  # noqa: E402
 from Xlib import display as xdisplay  # noqa: E402
 
 SHIPPED_FILES = ('cv.html', 'CVguide.html', 'TIPOFDAY.TXT')
+ENGINE_LIBRARY = 'libcorvane_engine.so'
 SPLASH_TITLE = 'Corvane'
 TIMEOUT = 60.0
 # A 1x1 transparent GIF: what each page's onload fetches.
@@ -183,6 +187,7 @@ def _run_in(tmp, kind, args, display, settle):
         program = tmp / 'program'
         program.mkdir()
         shutil.copy2(args.corvane, program / 'corvane')
+        shutil.copy2(Path(args.corvane).parent / ENGINE_LIBRARY, program / ENGINE_LIBRARY)
         for name in SHIPPED_FILES:
             shutil.copy2(Path(args.resources) / name, program / name)
         (program / 'cv.ini').write_text(
@@ -191,6 +196,8 @@ def _run_in(tmp, kind, args, display, settle):
             '[BBstart]\n1=http://www.example.com/news.html\n'
             f'[BBstartOffLine]\n1={pages[1]}\n')
         command = [str(program / 'corvane')]
+    elif kind == 'plain':
+        command = [str(Path(args.plain).resolve())]
     else:
         command = [str(Path(args.bare).resolve()), str(pages[0]), str(pages[1])]
         if args.bare_software:
@@ -209,16 +216,25 @@ def _run_in(tmp, kind, args, display, settle):
         watch = ProcessWatch(popen.pid)
         signals = ('signal-a.gif', 'signal-b.gif')
         deadline = started + TIMEOUT
-        while not all(s in files.opened for s in signals):
+
+        def done():
+            if kind == 'plain':
+                return bool(windows.mapped)
+            return all(s in files.opened for s in signals)
+
+        while not done():
             left = deadline - time.monotonic()
             if left <= 0 or popen.poll() is not None:
                 sys.stderr.write((tmp / 'log').read_text(errors='replace')[-2000:])
-                raise RuntimeError(f'{kind}: the pages did not load')
+                raise RuntimeError(f'{kind}: the pages did not load' if kind != 'plain'
+                                   else 'plain: no window was mapped')
             ready = select.select([files.fd, windows], [], [], left)[0]
             now = time.monotonic()
             if files.fd in ready:
                 files.read(now)
             windows.read(now)
+        if kind == 'plain':
+            return {'pixel_ms': (windows.mapped[0][0] - started) * 1000}
         loaded = max(files.opened[s] for s in signals)
         time.sleep(settle)
         pss, uss = tree_memory_kb(popen.pid)
@@ -230,6 +246,7 @@ def _run_in(tmp, kind, args, display, settle):
             if not closed:
                 raise RuntimeError('corvane: no splash was seen to close')
             result['splash_ms'] = (closed[0] - started) * 1000
+            result['pixel_ms'] = (windows.mapped[0][0] - started) * 1000
             result['load_ms'] = (loaded - closed[0]) * 1000
             if result['load_ms'] < 0:
                 raise RuntimeError('corvane: the pages loaded before the splash closed')
@@ -256,6 +273,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--corvane', required=True)
     parser.add_argument('--bare', required=True)
+    parser.add_argument('--plain', required=True,
+                        help='a plain Qt Widgets window program, the yardstick of the first pixel')
     parser.add_argument('--resources', required=True)
     parser.add_argument('--rounds', type=int, default=9)
     parser.add_argument('--bare-software', action='store_true',
@@ -264,6 +283,10 @@ def main():
     parser.add_argument('--settle', type=float, default=0.5)
     parser.add_argument('--load-goal', type=float, default=0.5)
     parser.add_argument('--pss-goal', type=float, default=1.1)
+    parser.add_argument('--pixel-goal-ms', type=float, default=100.0)
+    parser.add_argument('--pixel-goal', type=float, default=2.0,
+                        help='the first pixel at most this many times the plain window\'s')
+    parser.add_argument('--start-goal-ms', type=float, default=2250.0)
     args = parser.parse_args()
 
     print(f'load average before: {loadavg()} on {os.cpu_count()} cores '
@@ -274,15 +297,18 @@ def main():
               'the programs measured and lower every PSS figure, so memory varies between runs')
     scratch = Path(tempfile.mkdtemp(prefix='startup-bench-'))
     xserver = XServer(scratch / 'xvfb.log')
-    figures = {'bare': [], 'corvane': []}
+    figures = {'bare': [], 'corvane': [], 'plain': []}
     try:
         for i in range(args.rounds):
-            order = ('bare', 'corvane') if i % 2 == 0 else ('corvane', 'bare')
+            order = ('bare', 'plain', 'corvane') if i % 2 == 0 else ('corvane', 'plain', 'bare')
             for kind in order:
                 r = run_one(kind, args, xserver.display, args.settle)
                 figures[kind].append(r)
-                extra = (f" splash_ms={r['splash_ms']:.1f} load_ms={r['load_ms']:.1f}"
-                         if kind == 'corvane' else '')
+                if kind == 'plain':
+                    print(f"  {kind:<8} pixel_ms={r['pixel_ms']:.1f}", flush=True)
+                    continue
+                extra = (f" pixel_ms={r['pixel_ms']:.1f} splash_ms={r['splash_ms']:.1f}"
+                         f" load_ms={r['load_ms']:.1f}" if kind == 'corvane' else '')
                 print(f"  {kind:<8} start_ms={r['start_ms']:.1f}{extra} pss_kb={r['pss_kb']} "
                       f"uss_kb={r['uss_kb']} procs={r['procs']}", flush=True)
     finally:
@@ -290,8 +316,11 @@ def main():
         shutil.rmtree(scratch, ignore_errors=True)
     print(f'load average after:  {loadavg()}')
 
-    bare, corvane = figures['bare'], figures['corvane']
+    bare, corvane, plain = figures['bare'], figures['corvane'], figures['plain']
     print()
+    print(summary('plain start->mapped', [r['pixel_ms'] for r in plain], '{:.1f}'))
+    print(summary('corvane start->pixel', [r['pixel_ms'] for r in corvane], '{:.1f}'))
+    print(summary('corvane start->loaded', [r['start_ms'] for r in corvane], '{:.1f}'))
     print(summary('bare start->loaded ms', [r['start_ms'] for r in bare], '{:.1f}'))
     print(summary('corvane splash->loaded', [r['load_ms'] for r in corvane], '{:.1f}'))
     print(summary('corvane start->splash', [r['splash_ms'] for r in corvane], '{:.1f}'))
@@ -306,13 +335,23 @@ def main():
            statistics.median(r['pss_kb'] for r in bare))
     uss = (statistics.median(r['uss_kb'] for r in corvane) /
            statistics.median(r['uss_kb'] for r in bare))
+    pixel = statistics.median(r['pixel_ms'] for r in corvane)
+    pixel_plain = statistics.median(r['pixel_ms'] for r in plain)
+    start = statistics.median(r['start_ms'] for r in corvane)
+    pixel_ok = pixel <= args.pixel_goal_ms and pixel <= args.pixel_goal * pixel_plain
+    start_ok = start <= args.start_goal_ms
     load_ok, pss_ok = load <= args.load_goal, pss <= args.pss_goal
+    print(f"first pixel {pixel:.1f} ms, plain window {pixel_plain:.1f} ms, ratio "
+          f"{pixel / pixel_plain:.2f}  (goal <= {args.pixel_goal_ms:.0f} ms and "
+          f"<= {args.pixel_goal:.1f} x)  {'met' if pixel_ok else 'MISSED'}")
+    print(f"start -> both loaded {start:.1f} ms  (goal <= {args.start_goal_ms:.0f} ms)  "
+          f"{'met' if start_ok else 'MISSED'}")
     print(f"load time corvane/bare {load:.2f}  (goal <= {args.load_goal:.2f})  "
           f"{'met' if load_ok else 'MISSED'}")
     print(f"memory    corvane/bare {pss:.2f}  (goal <= {args.pss_goal:.2f})  "
           f"{'met' if pss_ok else 'MISSED'}")
     print(f'          (USS ratio {uss:.2f}, for reference)')
-    return 0 if load_ok and pss_ok else 1
+    return 0 if load_ok and pss_ok and pixel_ok and start_ok else 1
 
 
 if __name__ == '__main__':

@@ -2,12 +2,15 @@
 
 namespace corvane {
 
-// What the program sets up around its QApplication; shared with the start-up benchmark so that
-// it measures the program as it starts.
+// How pages are drawn and what the windows behind the splash show; before the engine's first
+// page. openGlOnGpu is what prepareOpenGlForPages() found.
+void configureEngine(bool openGlOnGpu);
+
+// For programs that link the engine themselves (the benchmarks): what the program sets up
+// around its QApplication, so that they measure it as it runs.
 // Before the QApplication is constructed.
 void prepareApplication();
-// Right after it is constructed: name (which also names the user's folders), icon, launcher, and
-// how pages are drawn.
+// Right after it is constructed.
 void configureApplication();
 
 }  // namespace corvane

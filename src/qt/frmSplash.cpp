@@ -5,19 +5,22 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 
 #include <iostream>
 #include <stdexcept>
+#include <utility>
 
 #include "Version.h"
 #include "dialogs/AboutBox.h"
-#include "qt/EngineProfile.h"
-#include "qt/Resources.h"
 #include "qt/Twips.h"
-#include "qt/frmbrowser.h"
+
+// Q_INIT_RESOURCE must name the resource from the global namespace.
+static void initSplashResources() { Q_INIT_RESOURCE(splash); }
 
 namespace corvane {
 
@@ -33,33 +36,41 @@ QString contactAddress() {
   if (host.startsWith(QLatin1String("www."))) host = host.mid(4);
   return QStringLiteral("support@") + host;
 }
+
+// The splash's pictures are bitmaps read by Qt's own PNG reader: the scalable icon, or a reader
+// left to find the format, would load image plugins first.
+QPixmap splashPicture(int size) {
+  QImageReader reader(QStringLiteral(":/splash/corvane-%1.png").arg(size), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+
+QIcon splashIcon() {
+  QIcon icon;
+  for (int size : {32, 48, 128}) icon.addPixmap(splashPicture(size));
+  return icon;
+}
 }  // namespace
 
-frmSplash::frmSplash(const ProgramFolders& folders)
+frmSplash::frmSplash(const ProgramFolders& folders, HostMaker makeHost)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       folders_(folders),
+      makeHost_(std::move(makeHost)),
       startUp_(*this, *this, folders.program.toStdString(), folders.userConfig.toStdString(),
                kSiteBase) {
-  initResources();
+  initSplashResources();
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Corvane"));
-  setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
+  setWindowIcon(splashIcon());
   buildContent();
   Form_Load();
   TimerSplash_.setSingleShot(true);
   TimerSplash_.setInterval(kSplashMs);
   TimerSplash_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
   connect(&TimerSplash_, &QTimer::timeout, this, &frmSplash::StartMainWindow);
-  // Start the web engine and the panes' renderers while the splash shows; no page of the user's
-  // is loaded and cv.ini is not read yet.
-  engine_ = std::make_unique<EngineProfile>(folders_);
-  QTimer::singleShot(0, engine_.get(), [this] { engine_->startPanePages(); });
 }
 
-frmSplash::~frmSplash() {
-  frmbrowser_.reset();
-  preparedWindow_.reset();
-}
+frmSplash::~frmSplash() = default;
 
 void frmSplash::Form_Load() {
   lblVersion_->setText(QString::fromStdString(AboutBox::VersionText(kVersionMajor, kVersionMinor)));
@@ -82,7 +93,7 @@ void frmSplash::buildContent() {
   auto* row = new QHBoxLayout(frame);
   auto* logo = new QLabel(frame);
   logo->setObjectName(QStringLiteral("imgLogo"));
-  logo->setPixmap(QIcon(QStringLiteral(":/corvane.svg")).pixmap(QSize(128, 128)));
+  logo->setPixmap(splashPicture(128));
   logo->setAccessibleName(tr("Corvane logo"));
   row->addWidget(logo, 0, Qt::AlignTop);
 
@@ -129,8 +140,9 @@ void frmSplash::paintEvent(QPaintEvent* event) {
   if (!timerStarted_) {
     timerStarted_ = true;
     TimerSplash_.start();
-    // Once the splash is on the screen, the main window's widgets are made while it shows.
-    QTimer::singleShot(0, this, &frmSplash::prepareMainWindow);
+    // Once the splash is on the screen, the engine and the main window's widgets are made
+    // while it shows.
+    QTimer::singleShot(0, this, &frmSplash::startEngine);
   }
   QWidget::paintEvent(event);
 }
@@ -146,11 +158,27 @@ void frmSplash::showEvent(QShowEvent* event) {
   });
 }
 
-void frmSplash::prepareMainWindow() {
-  if (preparedWindow_ || frmbrowser_ || !isVisible()) return;
-  engine_->startPanePages();
+IMainWindowHost& frmSplash::host() {
+  if (!host_) host_ = makeHost_();
+  return *host_;
+}
+
+void frmSplash::startEngine() {
+  if (host_ || !isVisible()) return;
   try {
-    preparedWindow_ = std::make_unique<frmbrowser>(folders_, *engine_);
+    host();
+  } catch (const std::exception& e) {
+    // The hand-over tries again, and ends the program when there is no main window.
+    std::cerr << "corvane: " << e.what() << std::endl;
+    return;
+  }
+  QTimer::singleShot(0, this, &frmSplash::prepareMainWindow);
+}
+
+void frmSplash::prepareMainWindow() {
+  if (!host_ || !isVisible()) return;
+  try {
+    host_->prepareMainWindow();
   } catch (const std::exception&) {
     // Not fatal here: the hand-over makes the window again, and handles what fails then.
   }
@@ -177,17 +205,11 @@ void frmSplash::EndProgram(int status, const std::string& message) {
 }
 
 void frmSplash::CreateMainWindow(const HomePages& homes, mdlGen& settings) {
-  std::unique_ptr<frmbrowser> window = std::move(preparedWindow_);
-  if (!window) window = std::make_unique<frmbrowser>(folders_, *engine_);
-  window->start(homes, settings);
-  frmbrowser_ = std::move(window);
+  host().CreateMainWindow(homes, settings);
 }
 
-void frmSplash::LoadMainWindow() {
-  if (!frmbrowser_) throw std::logic_error("no main window to load");
-  frmbrowser_->Form_Load();
-}
+void frmSplash::LoadMainWindow() { host().LoadMainWindow(); }
 
-bool frmSplash::MainWindowIsOpen() const { return frmbrowser_ && frmbrowser_->isVisible(); }
+bool frmSplash::MainWindowIsOpen() const { return host_ && host_->MainWindowIsOpen(); }
 
 }  // namespace corvane

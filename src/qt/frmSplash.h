@@ -3,32 +3,36 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "app/IMainWindowOpener.h"
 #include "app/ISplashWindow.h"
 #include "app/StartUp.h"
+#include "qt/IMainWindowHost.h"
 #include "qt/ProgramFolders.h"
 
 class QLabel;
 
 namespace corvane {
 
-class EngineProfile;
-class frmbrowser;
-
 // The first window: logo, version, web site, contact and legal notice, for two seconds from its
 // first drawing. Its timer hands over to the main window (StartUp), which it creates and holds.
+// It needs nothing of the web engine: that comes, with the main window, from the host it makes
+// once it is on the screen.
 class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpener {
   Q_OBJECT
  public:
-  explicit frmSplash(const ProgramFolders& folders);
+  // Makes the engine's side; throws when it can't (its message says why).
+  using HostMaker = std::function<std::unique_ptr<IMainWindowHost>()>;
+
+  frmSplash(const ProgramFolders& folders, HostMaker makeHost);
   ~frmSplash() override;
 
   // Closes the splash, resolves the home pages from cv.ini, then loads the main window.
   void StartMainWindow();
 
-  frmbrowser* mainWindow() const { return frmbrowser_.get(); }
+  frmbrowser* mainWindow() const { return host_ ? host_->mainWindow() : nullptr; }
 
  Q_SIGNALS:
   // The main window has run its load sequence.
@@ -50,17 +54,18 @@ class frmSplash : public QWidget, private ISplashWindow, private IMainWindowOpen
 
   void Form_Load();
   void buildContent();
-  // Makes the main window's widgets, hidden, while the splash shows.
+  // The engine's side, made on first use.
+  IMainWindowHost& host();
+  // Once the splash is on the screen: the engine starts, then the main window's widgets are
+  // made, hidden, while it shows.
+  void startEngine();
   void prepareMainWindow();
 
   ProgramFolders folders_;
-  // Declared before the main window: pages must go before the profile they use, and the main
-  // window before the settings that StartUp holds for it.
-  std::unique_ptr<EngineProfile> engine_;
+  HostMaker makeHost_;
+  // Declared before the host: the main window goes before the settings StartUp holds for it.
   StartUp startUp_;
-  // Made while the splash shows; it becomes the main window at the hand-over.
-  std::unique_ptr<frmbrowser> preparedWindow_;
-  std::unique_ptr<frmbrowser> frmbrowser_;
+  std::unique_ptr<IMainWindowHost> host_;
   QLabel* lblVersion_ = nullptr;
   QTimer TimerSplash_;
   // Started on the first drawing, once; never after the splash has closed.

@@ -22,7 +22,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # ---- cmake --install ----
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in lib/corvane/corvane lib/corvane/cv.html lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT \
+for f in lib/corvane/corvane lib/corvane/libcorvane_engine.so lib/corvane/cv.html \
+         lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT \
          share/applications/corvane.desktop share/icons/hicolor/scalable/apps/corvane.svg \
          share/icons/hicolor/48x48/apps/corvane.png share/metainfo/com.example.corvane.metainfo.xml \
          share/man/man1/corvane.1.gz; do
@@ -64,6 +65,13 @@ done
 grep -q "^1=$prefix/lib/corvane/cv.html" "$ini" || fail "offline home is not the shipped page: $(cat "$ini")"
 grep -q "^1=http://preset.example/" "$ini" || fail "the preset home page was not taken over: $(cat "$ini")"
 [[ $(cat "$prefix/lib/corvane/cv.ini") == "$preset" ]] || fail "the program folder's cv.ini was written"
+# The engine's library beside the installed program was found and loaded: its helper runs.
+for _ in $(seq 300); do
+  pgrep -P "$pid" -f QtWebEngineProcess >/dev/null && break
+  kill -0 "$pid" 2>/dev/null || { cat "$work/corvane.log" >&2; fail "the installed program ended"; }
+  sleep 0.1
+done
+pgrep -P "$pid" -f QtWebEngineProcess >/dev/null || fail "the installed program started no web engine"
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=""
@@ -79,7 +87,8 @@ root=$work/root
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$root/var/lib/dpkg/triggers"
 touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 dpkg --root="$root" --force-depends --force-not-root -i "$deb" >/dev/null 2>&1 || fail "dpkg -i"
-[[ -x $root/usr/lib/corvane/corvane && -L $root/usr/bin/corvane ]] || fail "package contents"
+[[ -x $root/usr/lib/corvane/corvane && -f $root/usr/lib/corvane/libcorvane_engine.so &&
+   -L $root/usr/bin/corvane ]] || fail "package contents"
 dpkg --root="$root" --force-not-root -P corvane >/dev/null 2>&1 || fail "dpkg -P"
 left=$(find "$root" -mindepth 1 -not -path "$root/var*" -not -type d)
 [[ -z $left ]] || fail "left behind after removal: $left"

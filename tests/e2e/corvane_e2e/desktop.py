@@ -25,6 +25,8 @@ except ImportError:  # reported as a missing prerequisite when a Desktop starts
 MAIN_TITLE = 'Corvane 2.0 by Halvor'
 TIP_WINDOW = "Corvane's Tip of the Day"
 SHIPPED_FILES = ('cv.html', 'CVguide.html', 'TIPOFDAY.TXT')
+# Built beside the executable, and loaded by it from its own folder.
+ENGINE_LIBRARY = 'libcorvane_engine.so'
 # Programs the harness cannot do without; a missing one fails the test.
 REQUIRED_PROGRAMS = ('Xvfb', 'xdotool', 'dbus-daemon')
 ATSPI_BUS_LAUNCHER = '/usr/libexec/at-spi-bus-launcher'
@@ -85,6 +87,7 @@ class Desktop:
             folder.mkdir(mode=0o700)
         self.program_dir.mkdir()
         shutil.copy2(self.executable, self.program_dir / 'corvane')
+        shutil.copy2(self.executable.parent / ENGINE_LIBRARY, self.program_dir / ENGINE_LIBRARY)
         for name in SHIPPED_FILES:
             shutil.copy2(self.resources / name, self.program_dir / name)
 

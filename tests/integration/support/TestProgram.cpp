@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/MainWindowHost.h"
 #include "qt/frmbrowser.h"
 
 TestProgram::TestProgram() {
@@ -40,7 +41,8 @@ QByteArray TestProgram::readFile(const QString& name) const {
 }
 
 corvane::frmSplash* TestProgram::splash() {
-  if (!splash_) splash_ = std::make_unique<corvane::frmSplash>(folders_);
+  if (!splash_)
+    splash_ = std::make_unique<corvane::frmSplash>(folders_, corvane::inProcessHost(folders_));
   return splash_.get();
 }
 
