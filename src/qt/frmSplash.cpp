@@ -39,7 +39,7 @@ frmSplash::frmSplash(const ProgramFolders& folders)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
       folders_(folders),
       startUp_(*this, *this, folders.program.toStdString(), folders.userConfig.toStdString(),
-               kSiteBase) {
+               kSiteBase, folders.favorites().toStdString()) {
   initResources();
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Corvane"));
