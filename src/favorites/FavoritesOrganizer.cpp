@@ -35,7 +35,13 @@ bool present(const fs::path& path) {
   return fs::exists(fs::symlink_status(path, ec));
 }
 
-std::string quoted(const fs::path& path) { return "\"" + path.filename().string() + "\""; }
+// The item as the user knows it: a shortcut by the name the tree shows.
+std::string quoted(const fs::path& path) {
+  const std::string name = path.filename().string();
+  std::error_code ec;
+  const bool folder = fs::is_directory(fs::symlink_status(path, ec));
+  return "\"" + (folder ? name : InternetShortcut::DisplayName(name).value_or(name)) + "\"";
+}
 
 }  // namespace
 

@@ -62,6 +62,7 @@ TEST(FavoritesOrganizerTest, RenameKeepsTheShortcutEndingAndTakesNoTakenName) {
   o.dir.writeFile("Favorites/Other.url", "URL=http://other/\n");
   r = o.organizer.Rename(o.root() / "Other.url", "Daily: News/Sports");
   EXPECT_EQ(r.status, Status::Refused);
+  EXPECT_EQ(r.message, "\"Daily: News/Sports\" is already in this folder.");
   EXPECT_EQ(names(o.organizer.Tree()), "Daily: News/Sports Job {Docs older} Other");
 }
 
@@ -92,7 +93,7 @@ TEST(FavoritesOrganizerTest, DeleteGoesToTheTrashOrForGoodOnlyWhenAsked) {
   o.trash.setAvailable(false);
   OrganizeResult r = o.organizer.Delete(o.root() / "News.url", false);
   EXPECT_EQ(r.status, Status::NoTrash);
-  EXPECT_EQ(r.message, "\"News.url\" could not be moved to the trash.");
+  EXPECT_EQ(r.message, "\"News\" could not be moved to the trash.");
   EXPECT_TRUE(fs::exists(o.root() / "News.url"));
   EXPECT_TRUE(o.organizer.Delete(o.root() / "News.url", true).ok());
   EXPECT_FALSE(fs::exists(o.root() / "News.url"));
