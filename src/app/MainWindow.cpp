@@ -42,7 +42,7 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
                  load_.SystemFolder(), platform_.appName),
       helpMenu_(menus_, layout_, *top_, platform_.settingsStore, platform_.windows,
-                platform_.appName, platform_.programFolder),
+                platform_.messageBox, platform_.appName, platform_.programFolder),
       aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {}
 
 MainWindow::~MainWindow() = default;
