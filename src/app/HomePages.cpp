@@ -1,5 +1,9 @@
 #include "app/HomePages.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/Guarded.h"
 #include "base/SharedTexts.h"
 
@@ -7,12 +11,15 @@ namespace corvane {
 
 namespace {
 
-// The value read, or else the default, which is then stored so that the file holds it next time.
-void resolveOne(mdlGen& settings, const std::string& valueRead, const std::string& defaultValue,
-                const std::string& section, std::string& field) {
+using Defaults = std::vector<std::pair<std::string, std::string>>;
+
+// The value read, or else the default, which is then to be stored so that the file holds it
+// next time.
+void resolveOne(const std::string& valueRead, const std::string& defaultValue,
+                const std::string& section, std::string& field, Defaults& toStore) {
   if (valueRead.empty()) {
     field = defaultValue;
-    settings.WriteSetting(section, 1, field);
+    toStore.emplace_back(section, field);
   } else {
     field = valueRead;
   }
@@ -23,6 +30,7 @@ void resolveOne(mdlGen& settings, const std::string& valueRead, const std::strin
 HomePages ResolveHomePages(mdlGen& settings, const std::filesystem::path& programFolder,
                            const std::string& siteBase) {
   HomePages pages;
+  Defaults toStore;
   std::string topOnline;
   std::string topOffline;
   std::string bottomOnline;
@@ -33,20 +41,22 @@ HomePages ResolveHomePages(mdlGen& settings, const std::filesystem::path& progra
   guarded([&] { bottomOffline = settings.ReadSetting(kSectionBottomOffline, 1); });
 
   guarded([&] {
-    resolveOne(settings, topOnline, siteBase + "/", kSectionTopOnline, pages.StartingAddress1);
+    resolveOne(topOnline, siteBase + "/", kSectionTopOnline, pages.StartingAddress1, toStore);
   });
   guarded([&] {
-    resolveOne(settings, topOffline, (programFolder / "cv.html").string(), kSectionTopOffline,
-               pages.StartingAddressOffLine1);
+    resolveOne(topOffline, (programFolder / "cv.html").string(), kSectionTopOffline,
+               pages.StartingAddressOffLine1, toStore);
   });
   guarded([&] {
-    resolveOne(settings, bottomOnline, siteBase + "/newsandsearch.html", kSectionBottomOnline,
-               pages.StartingAddress2);
+    resolveOne(bottomOnline, siteBase + "/newsandsearch.html", kSectionBottomOnline,
+               pages.StartingAddress2, toStore);
   });
   guarded([&] {
-    resolveOne(settings, bottomOffline, (programFolder / "CVguide.html").string(),
-               kSectionBottomOffline, pages.StartingAddressOffLine2);
+    resolveOne(bottomOffline, (programFolder / "CVguide.html").string(), kSectionBottomOffline,
+               pages.StartingAddressOffLine2, toStore);
   });
+  // The defaults in one write, in the order above.
+  if (!toStore.empty()) guarded([&] { settings.TryWriteSettings(toStore, 1); });
   return pages;
 }
 

@@ -37,13 +37,12 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
                  [this] { Form_Resize(); }),
       favoritesMenu_(menus_, favorites_, [this] { OpenHomePagesDialog(); }),
-      homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog,
-                       platform_.messageBox),
+      homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog),
       load_(*this, homes_),
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
                  load_.SystemFolder(), platform_.appName),
       helpMenu_(menus_, layout_, *top_, platform_.settingsStore, platform_.windows,
-                platform_.appName, platform_.programFolder),
+                platform_.messageBox, platform_.appName, platform_.programFolder),
       aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {}
 
 MainWindow::~MainWindow() = default;

@@ -20,14 +20,17 @@ class StartUp {
   static constexpr const char* kNoMainWindowMessage =
       "corvane: the main window could not be opened";
 
-  // siteBase is the product site's address without a trailing slash.
+  // siteBase is the product site's address without a trailing slash; favoritesFolder, where
+  // favorites are saved (none: "").
   StartUp(ISplashWindow& splash, IMainWindowOpener& mainWindow, std::filesystem::path programFolder,
-          std::filesystem::path userConfigFolder, std::string siteBase);
+          std::filesystem::path userConfigFolder, std::string siteBase,
+          std::filesystem::path favoritesFolder = {});
   StartUp(const StartUp&) = delete;
   StartUp& operator=(const StartUp&) = delete;
 
-  // The splash timer's tick: closes the splash, settles where cv.ini lives, resolves the home
-  // pages from it, then creates and loads the main window. Each step guards its own failure, so
+  // The splash timer's tick: closes the splash, settles where cv.ini lives, removes what killed
+  // saves left beside it and in the Favorites folder, resolves the home pages from cv.ini, then
+  // creates and loads the main window. Each step guards its own failure, so
   // a failing step is skipped and the next one runs; if no main window is open at the end, the
   // program ends with kNoMainWindowStatus. Runs once; later calls do nothing.
   void StartMainWindow();
@@ -42,6 +45,7 @@ class StartUp {
   const std::filesystem::path programFolder_;
   const std::filesystem::path userConfigFolder_;
   const std::string siteBase_;
+  const std::filesystem::path favoritesFolder_;
   bool started_ = false;
   std::optional<mdlGen> settings_;
   HomePages homes_;

@@ -1,6 +1,7 @@
 #include "base/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,7 +18,117 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool writeAll(int fd, std::string_view data) {
+constexpr std::string_view kTempPrefix = ".corvane-save-";
+constexpr std::string_view kTempSuffix = ".tmp";
+// Links followed to the file a write lands in; more is taken for a loop.
+constexpr int kMaxLinks = 40;
+
+std::string tempName(long pid, long long stamp, int attempt) {
+  return std::string(kTempPrefix) + std::to_string(pid) + "-" + std::to_string(stamp) + "-" +
+         std::to_string(attempt) + std::string(kTempSuffix);
+}
+
+// Creates a new, unique temp file beside target; -1 on failure.
+int createTempBeside(FileSteps& steps, const fs::path& target, fs::path& temp) {
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = target.parent_path() / tempName(::getpid(), stamp, attempt);
+    const int fd = steps.createNew(temp);
+    if (fd >= 0 || errno != EEXIST) {
+      return fd;
+    }
+  }
+  return -1;
+}
+
+// Writes text into a new temp file beside target (with the mode and owner of keepOf when that
+// is not empty), and syncs it. False on any failure, with no temp file left; otherwise temp
+// names the file.
+bool writeTempBeside(FileSteps& steps, const fs::path& target, std::string_view text,
+                     const fs::path& keepOf, fs::path& temp) {
+  const int fd = createTempBeside(steps, target, temp);
+  if (fd < 0) {
+    return false;
+  }
+  bool ok = steps.write(fd, text) && (keepOf.empty() || steps.copyModeAndOwner(fd, keepOf));
+  ok = ok && steps.sync(fd);
+  ok = steps.close(fd) && ok;
+  if (!ok) {
+    steps.remove(temp);
+  }
+  return ok;
+}
+
+// The file a write of path lands in: path itself, or the file its links end at, which need not
+// exist. False for a loop of links or a link that can't be read.
+bool landingFile(const fs::path& path, fs::path& target) {
+  target = path;
+  for (int hops = 0; hops < kMaxLinks; ++hops) {
+    std::error_code ec;
+    const fs::file_type type = fs::symlink_status(target, ec).type();
+    if (type != fs::file_type::symlink) {
+      return type != fs::file_type::none && type != fs::file_type::unknown;
+    }
+    const fs::path link = fs::read_symlink(target, ec);
+    if (ec) {
+      return false;
+    }
+    target = link.is_absolute() ? link : target.parent_path() / link;
+  }
+  return false;
+}
+
+// The process id in a temp file's name; 0 when the name is not one.
+long writerOf(const std::string& name) {
+  if (name.size() <= kTempPrefix.size() + kTempSuffix.size() ||
+      name.compare(0, kTempPrefix.size(), kTempPrefix) != 0 ||
+      name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) != 0) {
+    return 0;
+  }
+  const std::string middle = name.substr(
+      kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());  // pid-stamp-n
+  int dashes = 0;
+  for (char c : middle) {
+    if (c == '-') {
+      ++dashes;
+    } else if (c < '0' || c > '9') {
+      return 0;
+    }
+  }
+  const std::size_t dash = middle.find('-');
+  if (dashes != 2 || dash == 0 || dash > 9 || middle.back() == '-' ||
+      middle.find("--") != std::string::npos) {
+    return 0;
+  }
+  return std::stol(middle.substr(0, dash));
+}
+
+bool stillRunning(long pid) {
+  return pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+// Removes the entry when it is a leftover temp file; true when it did.
+bool removeIfLeftover(const fs::directory_entry& entry) {
+  const long pid = writerOf(entry.path().filename().string());
+  std::error_code ec;
+  if (pid == 0 || !entry.is_regular_file(ec) || entry.is_symlink(ec) || stillRunning(pid)) {
+    return false;
+  }
+  return fs::remove(entry.path(), ec);
+}
+
+}  // namespace
+
+FileSteps& FileSteps::system() {
+  static FileSteps steps;
+  return steps;
+}
+
+int FileSteps::createNew(const fs::path& path) {
+  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+bool FileSteps::write(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t written = ::write(fd, data.data(), data.size());
     if (written < 0) {
@@ -31,57 +142,38 @@ bool writeAll(int fd, std::string_view data) {
   return true;
 }
 
-// Creates a new, unique temp file beside target; -1 on failure.
-int createTempBeside(const fs::path& target, fs::path& temp) {
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = target.parent_path() /
-           ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-            std::to_string(stamp) + "-" + std::to_string(attempt));
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) {
-      return fd;
-    }
-  }
-  return -1;
+bool FileSteps::copyModeAndOwner(int fd, const fs::path& from) {
+  struct stat old {};
+  return ::stat(from.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) == 0 &&
+         (::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM);
 }
 
-// Writes text into a new temp file beside target, runs prepare on it, and syncs it. False on
-// any failure, with no temp file left; otherwise temp names the file.
-template <typename Prepare>
-bool writeTempBeside(const fs::path& target, std::string_view text, Prepare&& prepare,
-                     fs::path& temp) {
-  const int fd = createTempBeside(target, temp);
-  if (fd < 0) {
-    return false;
-  }
-  bool ok = writeAll(fd, text) && prepare(fd);
-  ok = ok && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (!ok) {
-    std::error_code ec;
-    fs::remove(temp, ec);
-  }
-  return ok;
+bool FileSteps::sync(int fd) { return ::fsync(fd) == 0; }
+
+bool FileSteps::close(int fd) { return ::close(fd) == 0; }
+
+bool FileSteps::rename(const fs::path& from, const fs::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-// Moves temp to target unless something is there already.
-bool renameWithoutReplacing(const fs::path& temp, const fs::path& target) {
-  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+bool FileSteps::renameNoReplace(const fs::path& from, const fs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
     return true;
   }
   if (errno != EINVAL && errno != ENOSYS) {
     return false;
   }
   // A file system without that kind of rename: a hard link, too, fails on a name in use.
-  if (::link(temp.c_str(), target.c_str()) != 0) {
+  if (::link(from.c_str(), to.c_str()) != 0) {
     return false;
   }
-  ::unlink(temp.c_str());
+  ::unlink(from.c_str());
   return true;
 }
 
-void syncFolder(const fs::path& folder) {
+void FileSteps::remove(const fs::path& path) { ::unlink(path.c_str()); }
+
+void FileSteps::syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
     return;
@@ -90,18 +182,12 @@ void syncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-}  // namespace
-
-AtomicFile::AtomicFile(fs::path path) : path_(std::move(path)) {}
+AtomicFile::AtomicFile(fs::path path, FileSteps& steps) : path_(std::move(path)), steps_(steps) {}
 
 bool AtomicFile::replace(std::string_view text) const {
-  std::error_code ec;
-  fs::path target = path_;
-  if (fs::is_symlink(path_, ec)) {
-    target = fs::canonical(path_, ec);  // write through the link rather than replace it
-    if (ec) {
-      return false;
-    }
+  fs::path target;
+  if (!landingFile(path_, target)) {
+    return false;
   }
 
   struct stat old {};
@@ -122,37 +208,49 @@ bool AtomicFile::replace(std::string_view text) const {
 
   // The copy takes the old file's permissions, and its owner where that is allowed (root
   // editing a user's file).
-  const auto keepModeAndOwner = [&](int fd) {
-    return !exists || (::fchmod(fd, old.st_mode & 07777) == 0 &&
-                       (::fchown(fd, old.st_uid, old.st_gid) == 0 || errno == EPERM));
-  };
   fs::path temp;
-  const bool written = writeTempBeside(target, text, keepModeAndOwner, temp);
-  if (!written) {
+  if (!writeTempBeside(steps_, target, text, exists ? target : fs::path(), temp)) {
     return false;
   }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
+  if (!steps_.rename(temp, target)) {
+    steps_.remove(temp);
     return false;
   }
-  syncFolder(target.parent_path());
+  steps_.syncFolder(target.parent_path());
   return true;
 }
 
 bool AtomicFile::create(std::string_view text) const {
-  const auto asAnyNewFile = [](int) { return true; };
   fs::path temp;
-  if (!writeTempBeside(path_, text, asAnyNewFile, temp)) {
+  if (!writeTempBeside(steps_, path_, text, fs::path(), temp)) {
     return false;
   }
-  if (!renameWithoutReplacing(temp, path_)) {
-    std::error_code ec;
-    fs::remove(temp, ec);
+  if (!steps_.renameNoReplace(temp, path_)) {
+    steps_.remove(temp);
     return false;
   }
-  syncFolder(path_.parent_path());
+  steps_.syncFolder(path_.parent_path());
   return true;
+}
+
+bool AtomicFile::isTempName(const std::string& name) { return writerOf(name) != 0; }
+
+int AtomicFile::removeLeftovers(const fs::path& folder, bool recursive) {
+  int removed = 0;
+  std::error_code ec;
+  if (!recursive) {
+    for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+      removed += removeIfLeftover(*it) ? 1 : 0;
+    }
+    return removed;
+  }
+  for (fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied,
+                                           ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    removed += removeIfLeftover(*it) ? 1 : 0;
+  }
+  return removed;
 }
 
 }  // namespace corvane

@@ -124,7 +124,7 @@ std::string withoutLineBreaks(std::string_view s) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(fs::path path) : path_(std::move(path)) {}
+ProfileFile::ProfileFile(fs::path path, FileSteps& steps) : path_(std::move(path)), steps_(steps) {}
 
 std::string ProfileFile::getString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue, std::size_t bufferSize) const {
@@ -141,6 +141,10 @@ std::string ProfileFile::getString(std::string_view section, std::string_view ke
 
 bool ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) const {
+  return writeStrings({{std::string(section), std::string(key), std::string(value)}});
+}
+
+bool ProfileFile::writeStrings(const std::vector<Entry>& entries) const {
   std::error_code ec;
   const fs::file_status status = fs::status(path_, ec);
   std::string text;
@@ -152,7 +156,10 @@ bool ProfileFile::writeString(std::string_view section, std::string_view key,
   } else if (status.type() != fs::file_type::not_found) {
     return false;
   }
-  return AtomicFile(path_).replace(update(text, section, key, value));
+  for (const Entry& entry : entries) {
+    text = update(text, entry.section, entry.key, entry.value);
+  }
+  return AtomicFile(path_, steps_).replace(text);
 }
 
 std::optional<std::string> ProfileFile::lookup(std::string_view text, std::string_view section,

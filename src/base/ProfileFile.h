@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "base/AtomicFile.h"
 
 namespace corvane {
 
@@ -24,7 +27,14 @@ class ProfileFile {
   // The read buffer holds this many bytes including its terminator.
   static constexpr std::size_t kBufferSize = 255;
 
-  explicit ProfileFile(std::filesystem::path path);
+  // One entry to store.
+  struct Entry {
+    std::string section;
+    std::string key;
+    std::string value;
+  };
+
+  explicit ProfileFile(std::filesystem::path path, FileSteps& steps = FileSteps::system());
 
   // The entry's value, or defaultValue without its trailing blanks when the file, section or
   // key is absent; cut to bufferSize - 1 bytes.
@@ -34,6 +44,9 @@ class ProfileFile {
   // could not be read or replaced (see AtomicFile::replace); the old file is then left exactly
   // as it was.
   bool writeString(std::string_view section, std::string_view key, std::string_view value) const;
+  // Stores every entry, in order, in one replace of the file: a reader, a crash or a failure
+  // finds all of them stored or none.
+  bool writeStrings(const std::vector<Entry>& entries) const;
 
   // The value of key in the first section named section, if there is such an entry.
   static std::optional<std::string> lookup(std::string_view text, std::string_view section,
@@ -52,6 +65,7 @@ class ProfileFile {
 
  private:
   std::filesystem::path path_;
+  FileSteps& steps_;
 };
 
 }  // namespace corvane

@@ -63,4 +63,17 @@ bool mdlGen::TryWriteSetting(const std::string& section, std::int32_t index,
   }
 }
 
+bool mdlGen::TryWriteSettings(const std::vector<std::pair<std::string, std::string>>& sectionValues,
+                              std::int32_t index) const {
+  try {
+    std::vector<ProfileFile::Entry> entries;
+    for (const auto& [section, value] : sectionValues) {
+      entries.push_back({section, std::to_string(index), value});
+    }
+    return ProfileFile(iniPath_).writeStrings(entries);
+  } catch (...) {
+    return false;
+  }
+}
+
 }  // namespace corvane

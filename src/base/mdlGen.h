@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace corvane {
 
@@ -22,6 +24,10 @@ class mdlGen {
   // As WriteSetting, for a caller that must tell the user: false when the value wasn't stored.
   bool TryWriteSetting(const std::string& section, std::int32_t index,
                        const std::string& value) const;
+  // Stores each (section, value) under key "index" in one replace of the file: all of them are
+  // stored, or none and false.
+  bool TryWriteSettings(const std::vector<std::pair<std::string, std::string>>& sectionValues,
+                        std::int32_t index) const;
   // The settings file.
   const std::filesystem::path& path() const { return iniPath_; }
 

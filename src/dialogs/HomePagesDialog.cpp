@@ -1,5 +1,9 @@
 #include "dialogs/HomePagesDialog.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base/Guarded.h"
 #include "base/SharedTexts.h"
 
@@ -23,8 +27,8 @@ constexpr FieldSection kFields[] = {
 }  // namespace
 
 HomePagesDialog::HomePagesDialog(IHomePagesWindow& window, const mdlGen& settings,
-                                 IFileDialog& fileDialog, IMessageBox& messageBox)
-    : window_(window), settings_(settings), fileDialog_(fileDialog), messageBox_(messageBox) {}
+                                 IFileDialog& fileDialog)
+    : window_(window), settings_(settings), fileDialog_(fileDialog) {}
 
 void HomePagesDialog::OpenHomePagesDialog() {
   if (!window_.IsLoaded()) {
@@ -55,18 +59,20 @@ void HomePagesDialog::cmdOpen_Click(int index) {
 }
 
 void HomePagesDialog::cmdUpdateHomePages_Click() {
-  bool saved = true;
-  for (const FieldSection& f : kFields) {
-    bool stored = false;
-    guarded([&] { stored = settings_.TryWriteSetting(f.section, 1, window_.Text(f.field)); });
-    saved = saved && stored;
-  }
+  // One write for the four: a failure or a crash can't leave some saved and others not.
+  std::vector<std::pair<std::string, std::string>> values;
+  bool saved = guarded([&] {
+    for (const FieldSection& f : kFields) values.emplace_back(f.section, window_.Text(f.field));
+  });
+  saved = saved && settings_.TryWriteSettings(values, 1);
   if (!saved) {
     // Closing now would lose the user's edits while the file keeps its old values.
-    messageBox_.MsgBox("The home pages could not be saved in " + settings_.path().string() +
-                           ".\n\nCheck that this file and its folder may be written to, then "
-                           "press OK again; Cancel leaves the home pages as they were.",
-                       MsgBoxButtons::OK, MsgBoxIcon::Exclamation, "");
+    window_.Messages().MsgBox(
+        "The home pages could not be saved in " + settings_.path().string() +
+            "; the file still holds the home pages it had.\n\nCheck that this file and its "
+            "folder may be written to and that the disk is not full, then press OK again; "
+            "Cancel leaves the home pages as they were.",
+        MsgBoxButtons::OK, MsgBoxIcon::Exclamation, "");
     return;
   }
   window_.Unload();

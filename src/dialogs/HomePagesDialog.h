@@ -3,7 +3,6 @@
 #include "base/mdlGen.h"
 #include "platform/IFileDialog.h"
 #include "platform/IHomePagesWindow.h"
-#include "platform/IMessageBox.h"
 
 namespace corvane {
 
@@ -11,8 +10,7 @@ namespace corvane {
 // text or picked as local files, and written back on OK.
 class HomePagesDialog : public IHomePagesEvents {
  public:
-  HomePagesDialog(IHomePagesWindow& window, const mdlGen& settings, IFileDialog& fileDialog,
-                  IMessageBox& messageBox);
+  HomePagesDialog(IHomePagesWindow& window, const mdlGen& settings, IFileDialog& fileDialog);
   HomePagesDialog(const HomePagesDialog&) = delete;
   HomePagesDialog& operator=(const HomePagesDialog&) = delete;
 
@@ -22,8 +20,9 @@ class HomePagesDialog : public IHomePagesEvents {
 
   // Browse: a local file for the top (0) or bottom (1) offline field; other indexes do nothing.
   void cmdOpen_Click(int index) override;
-  // OK: writes the four fields in order, then closes. When a write fails the window stays open
-  // with the user's texts, and a message says that, and where, the home pages were not saved.
+  // OK: writes the four fields in one replace of cv.ini, then closes. When that fails the file
+  // is as it was, the window stays open with the user's texts, and a message over it says that,
+  // and where, the home pages were not saved.
   void cmdUpdateHomePages_Click() override;
   // Cancel: closes without writing.
   void cmdCancel_Click() override;
@@ -36,7 +35,6 @@ class HomePagesDialog : public IHomePagesEvents {
   IHomePagesWindow& window_;
   const mdlGen& settings_;
   IFileDialog& fileDialog_;
-  IMessageBox& messageBox_;
 };
 
 }  // namespace corvane

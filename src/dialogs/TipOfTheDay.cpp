@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <utility>
@@ -28,10 +29,11 @@ bool TipsSwitchedOff(const std::string& stored) {
 }
 
 TipOfTheDay::TipOfTheDay(ITipWindowView& view, ISettingsStore& store, IRandom& random,
-                         std::string appName, std::string programFolder)
+                         IMessageBox& messages, std::string appName, std::string programFolder)
     : view_(view),
       store_(store),
       random_(random),
+      messages_(messages),
       appName_(std::move(appName)),
       programFolder_(std::move(programFolder)) {}
 
@@ -42,9 +44,10 @@ void TipOfTheDay::Form_Load() {
     guarded([&] { view_.Unload(); });
     return;
   }
-  // Checking the box is a change of it, which its click handler stores.
+  // Checking the box is a change of it, which is stored. Tips are on already (that is why the
+  // window stays), so a store that can't be written changes nothing the user would see.
   guarded([&] { view_.SetLoadTipsAtStartup(true); });
-  guarded([&] { chkLoadTipsAtStartup_Click(); });
+  guarded([&] { storeChoice(); });
   guarded([&] { random_.Randomize(); });
   bool loaded = false;
   guarded([&] { loaded = LoadTips(programFolder_ + "/" + kTipsFile); });
@@ -86,8 +89,28 @@ void TipOfTheDay::cmdNextTip_Click() { PickRandomTip(); }
 
 void TipOfTheDay::cmdOK_Click() { view_.Unload(); }
 
+std::string TipOfTheDay::storeChoice() {
+  try {
+    store_.SaveSetting(appName_, kSection, kKey, view_.LoadTipsAtStartup() ? kOn : kOff);
+    return "";
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return "the settings could not be written";
+  }
+}
+
 void TipOfTheDay::chkLoadTipsAtStartup_Click() {
-  store_.SaveSetting(appName_, kSection, kKey, view_.LoadTipsAtStartup() ? kOn : kOff);
+  const std::string failed = storeChoice();
+  if (failed.empty()) return;
+  // The box must not look saved when it is not: it shows what the next start will find.
+  std::string stored = kOn;
+  guarded([&] { stored = store_.GetSetting(appName_, kSection, kKey, kOn); });
+  guarded([&] { view_.SetLoadTipsAtStartup(!TipsSwitchedOff(stored)); });
+  messages_.MsgBox("Your choice for \"Show Tips at Startup\" could not be saved (" + failed +
+                       "). It stays as it was.\n\nCheck that your settings folder may be "
+                       "written to and that the disk is not full.",
+                   MsgBoxButtons::OK, MsgBoxIcon::Exclamation, "");
 }
 
 std::string TipOfTheDay::NotFoundMessage() {

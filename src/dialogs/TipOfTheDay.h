@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/ITipWindowView.h"
+#include "platform/IMessageBox.h"
 #include "platform/IRandom.h"
 #include "platform/ISettingsStore.h"
 
@@ -19,9 +20,10 @@ class TipOfTheDay {
   static constexpr const char* kKey = "Show Tips at Startup";
   static constexpr const char* kTipsFile = "TIPOFDAY.TXT";
 
-  // appName: the per-user settings' application name; programFolder: where the tips file lies.
-  TipOfTheDay(ITipWindowView& view, ISettingsStore& store, IRandom& random, std::string appName,
-              std::string programFolder);
+  // appName: the per-user settings' application name; programFolder: where the tips file lies;
+  // messages: message boxes over the tip window.
+  TipOfTheDay(ITipWindowView& view, ISettingsStore& store, IRandom& random, IMessageBox& messages,
+              std::string appName, std::string programFolder);
   TipOfTheDay(const TipOfTheDay&) = delete;
   TipOfTheDay& operator=(const TipOfTheDay&) = delete;
 
@@ -37,7 +39,8 @@ class TipOfTheDay {
 
   void cmdNextTip_Click();
   void cmdOK_Click();
-  // Stores the box's new state at once: "1" checked, "0" unchecked.
+  // Stores the box's new state at once: "1" checked, "0" unchecked. When it can't be stored the
+  // box goes back to what is stored and a message says so.
   void chkLoadTipsAtStartup_Click();
 
   // Tips, in file order; CurrentTip indexes it from 1.
@@ -48,9 +51,13 @@ class TipOfTheDay {
   static std::string NotFoundMessage();
 
  private:
+  // Stores the box's state; what failed, or "" when it was stored.
+  std::string storeChoice();
+
   ITipWindowView& view_;
   ISettingsStore& store_;
   IRandom& random_;
+  IMessageBox& messages_;
   std::string appName_;
   std::string programFolder_;
   std::vector<std::string> tips_;

@@ -43,15 +43,16 @@ bool FavoritesAdder::AddFavorite(const std::string& address, const std::string& 
     reportFailure("the Favorites folder");
     return false;
   }
-  const std::string proposed = InternetShortcut::SafeFileName(title.empty() ? address : title);
+  const std::string proposed = InternetShortcut::ShownName(title.empty() ? address : title);
   AddFavoriteRequest request{address, proposed, FavoritesListing::Folders(root), ""};
   for (;;) {
     const std::optional<AddFavoriteChoice> choice = dialog_.AddFavorite(request);
     if (!choice) return false;
-    const std::string name = InternetShortcut::SafeFileName(choice->name);
+    // Named so that the tree shows the name as it was typed.
+    const std::string name = InternetShortcut::ShownName(choice->name);
     const std::string relative = safeRelative(choice->folder);
     const fs::path folder = relative.empty() ? fs::path(root) : fs::path(root) / relative;
-    const fs::path file = folder / (name + ".url");
+    const fs::path file = folder / InternetShortcut::FileNameFor(choice->name);
     std::error_code ec;
     const bool exists = fs::exists(fs::symlink_status(file, ec));
     if (exists && !confirmReplace(name)) {

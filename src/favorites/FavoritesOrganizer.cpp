@@ -28,12 +28,20 @@ bool within(const fs::path& path, const fs::path& folder, bool orSame) {
   return orSame || p != path.end();
 }
 
+constexpr std::size_t kMaxFileNameBytes = 255;
+
 bool present(const fs::path& path) {
   std::error_code ec;
   return fs::exists(fs::symlink_status(path, ec));
 }
 
-std::string quoted(const fs::path& path) { return "\"" + path.filename().string() + "\""; }
+// The item as the user knows it: a shortcut by the name the tree shows.
+std::string quoted(const fs::path& path) {
+  const std::string name = path.filename().string();
+  std::error_code ec;
+  const bool folder = fs::is_directory(fs::symlink_status(path, ec));
+  return "\"" + (folder ? name : InternetShortcut::DisplayName(name).value_or(name)) + "\"";
+}
 
 }  // namespace
 
@@ -70,19 +78,15 @@ OrganizeResult FavoritesOrganizer::Rename(const fs::path& item, const std::strin
   const fs::path path = inside(item);
   if (path.empty() || !present(path)) return refused("Only favorites can be renamed.");
   const std::string oldName = path.filename().string();
-  std::string wanted = newName;
-  std::string ending;
   std::error_code ec;
-  if (!fs::is_directory(fs::symlink_status(path, ec))) {
-    const std::size_t at = InternetShortcut::ExtensionAt(oldName);
-    if (at != std::string::npos) {
-      ending = oldName.substr(at);
-      // A name typed with its ending keeps it once.
-      const std::size_t typed = InternetShortcut::ExtensionAt(wanted);
-      if (typed != std::string::npos && typed + 4 == wanted.size()) wanted.resize(typed);
-    }
+  fs::path target = path.parent_path() / InternetShortcut::SafeFileName(newName);
+  const std::size_t at = InternetShortcut::ExtensionAt(oldName);
+  if (!fs::is_directory(fs::symlink_status(path, ec)) && at != std::string::npos) {
+    // A shortcut keeps its ending, and its name is what the tree will show, as typed.
+    const std::string ending = oldName.substr(at);
+    const std::size_t room = kMaxFileNameBytes - std::min(ending.size(), kMaxFileNameBytes);
+    target = path.parent_path() / (InternetShortcut::FileStem(newName, room) + ending);
   }
-  const fs::path target = path.parent_path() / (InternetShortcut::SafeFileName(wanted) + ending);
   if (target == path) return {Status::Done, {}, path};
   if (present(target)) return refused(quoted(target) + " is already in this folder.");
   fs::rename(path, target, ec);

@@ -25,7 +25,7 @@ class FavoritesOrganizer {
   std::vector<std::string> Folders() const;
 
   // Gives a folder or shortcut a new name, made a valid file name. A shortcut keeps its ".url"
-  // ending (the user types the name alone).
+  // ending (the user types the name alone) and is shown under the name as typed.
   OrganizeResult Rename(const std::filesystem::path& item, const std::string& newName);
   // Moves the item to the trash; permanently removes it (a folder with everything in it, a link
   // but not what it points to) only when asked to.

@@ -1,5 +1,7 @@
 #include "menus/HelpMenu.h"
 
+#include <exception>
+#include <string>
 #include <utility>
 
 #include "base/Guarded.h"
@@ -8,11 +10,13 @@
 namespace corvane {
 
 HelpMenu::HelpMenu(MenuBar& menus, Layout& layout, PaneController& topPane, ISettingsStore& store,
-                   ISecondaryWindows& windows, std::string appName, std::string programFolder)
+                   ISecondaryWindows& windows, IMessageBox& messageBox, std::string appName,
+                   std::string programFolder)
     : layout_(layout),
       topPane_(topPane),
       store_(store),
       windows_(windows),
+      messageBox_(messageBox),
       appName_(std::move(appName)),
       programFolder_(std::move(programFolder)) {
   menus.Add({MenuPosition::Help,
@@ -49,7 +53,23 @@ void HelpMenu::contents() {
 
 void HelpMenu::tipOfTheDay() {
   // Stored first, so that the window's load finds the tips switched on and stays.
-  guarded([&] { store_.SaveSetting(appName_, TipOfTheDay::kSection, TipOfTheDay::kKey, "1"); });
+  try {
+    store_.SaveSetting(appName_, TipOfTheDay::kSection, TipOfTheDay::kKey, "1");
+  } catch (const std::exception& error) {
+    std::string stored = "1";
+    guarded([&] {
+      stored = store_.GetSetting(appName_, TipOfTheDay::kSection, TipOfTheDay::kKey, "1");
+    });
+    // Switched off and not to be switched on: the window would close itself unseen.
+    if (TipsSwitchedOff(stored)) {
+      messageBox_.MsgBox(std::string("The tip of the day is switched off, and it could not be "
+                                     "switched on (") +
+                             error.what() + ").",
+                         MsgBoxButtons::OK, MsgBoxIcon::Exclamation, "");
+      return;
+    }
+  } catch (...) {
+  }
   guarded([&] { windows_.ShowTipWindow(); });
 }
 

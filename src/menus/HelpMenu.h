@@ -5,13 +5,15 @@
 #include "layout/Layout.h"
 #include "menus/MenuBar.h"
 #include "panes/PaneController.h"
+#include "platform/IMessageBox.h"
 #include "platform/ISecondaryWindows.h"
 #include "platform/ISettingsStore.h"
 
 namespace corvane {
 
 // The "&Help" menu (item array mnuHelp): the user guide in the top pane alone, the tip of the
-// day, the about box. Failures are ignored statement by statement; nothing is reported.
+// day, the about box. Failures are ignored statement by statement; only tips that stay switched
+// off because that could not be changed are reported.
 class HelpMenu {
  public:
   static constexpr const char* kName = "mnuHelp";
@@ -19,7 +21,8 @@ class HelpMenu {
 
   // appName: the per-user settings' application name; programFolder: where the guide lies.
   HelpMenu(MenuBar& menus, Layout& layout, PaneController& topPane, ISettingsStore& store,
-           ISecondaryWindows& windows, std::string appName, std::string programFolder);
+           ISecondaryWindows& windows, IMessageBox& messageBox, std::string appName,
+           std::string programFolder);
   HelpMenu(const HelpMenu&) = delete;
   HelpMenu& operator=(const HelpMenu&) = delete;
 
@@ -34,6 +37,7 @@ class HelpMenu {
   PaneController& topPane_;
   ISettingsStore& store_;
   ISecondaryWindows& windows_;
+  IMessageBox& messageBox_;
   std::string appName_;
   std::string programFolder_;
 };

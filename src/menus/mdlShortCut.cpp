@@ -1,9 +1,11 @@
 #include "menus/mdlShortCut.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 
+#include "base/AtomicFile.h"
 #include "base/Guarded.h"
 
 namespace corvane::mdlShortCut {
@@ -94,24 +96,23 @@ std::string CopyFileToFolder(const std::string& source, const std::string& folde
 std::string WriteLauncherToFolder(const std::string& program, const std::string& folder) {
   if (folder.empty()) return "your desktop folder could not be found";
   if (std::string missing = ensureFolder(folder); !missing.empty()) return missing;
-  const fs::path target = fs::path(folder) / kLauncherName;
+  // A launcher of a program that is gone would start nothing.
   std::error_code error;
+  if (!fs::is_regular_file(program, error) || ::access(program.c_str(), X_OK) != 0) {
+    return "the program " + program + " is not there to be started";
+  }
+  const fs::path target = fs::path(folder) / kLauncherName;
   // A directory in the launcher's place would swallow the write; say so rather than a vague
   // failure to open.
   if (fs::is_directory(target, error)) {
     return failure(target.string() + " could not be written",
                    std::make_error_code(std::errc::is_a_directory));
   }
-  {
-    errno = 0;
-    std::ofstream file(target, std::ios::binary | std::ios::trunc);
-    file << LauncherText(program);
-    file.close();
-    if (!file) {
-      const int code = errno != 0 ? errno : EIO;
-      return failure(target.string() + " could not be written",
-                     std::error_code(code, std::generic_category()));
-    }
+  errno = 0;
+  if (!AtomicFile(target).replace(LauncherText(program))) {
+    const int code = errno != 0 ? errno : EIO;
+    return failure(target.string() + " could not be written",
+                   std::error_code(code, std::generic_category()));
   }
   return makeExecutable(target);
 }

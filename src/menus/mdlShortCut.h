@@ -22,7 +22,7 @@ std::string GetShellFolder(IShellFolders& shell, ShellFolder folder);
 std::string CopyFileToFolder(const std::string& source, const std::string& folder);
 
 // Writes a launcher that starts program into folder (created if missing), replacing an earlier
-// one without asking, and makes it executable.
+// one without asking, and makes it executable; only for a program that is there to be run.
 std::string WriteLauncherToFolder(const std::string& program, const std::string& folder);
 
 // The launcher's text for program, its path quoted for the launcher's command line.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/IHomePagesEvents.h"
+#include "platform/IMessageBox.h"
 
 namespace corvane {
 
@@ -30,6 +31,8 @@ class IHomePagesWindow {
   virtual void Show() = 0;
   // Closes the window and destroys it; nothing while it is not loaded.
   virtual void Unload() = 0;
+  // Message boxes shown over this window.
+  virtual IMessageBox& Messages() = 0;
 };
 
 }  // namespace corvane

@@ -21,4 +21,8 @@ ProgramFolders ProgramFolders::forRunningProgram() {
   return folders;
 }
 
+QString ProgramFolders::favorites() const {
+  return userData.isEmpty() ? QString() : userData + QStringLiteral("/Favorites");
+}
+
 }  // namespace corvane

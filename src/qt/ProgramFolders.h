@@ -13,6 +13,8 @@ struct ProgramFolders {
   QString userCache;
 
   static ProgramFolders forRunningProgram();
+  // The user's Favorites folder, in the data folder ("" without one); created when first needed.
+  QString favorites() const;
 };
 
 }  // namespace corvane

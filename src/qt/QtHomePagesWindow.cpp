@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "qt/QtMessageBox.h"
+
 namespace corvane {
 
 QtHomePagesWindow::~QtHomePagesWindow() {
@@ -35,6 +37,11 @@ void QtHomePagesWindow::Unload() {
   frmHomePageFav* window = window_.data();
   window_.clear();
   if (window) window->unload();
+}
+
+MsgBoxResult QtHomePagesWindow::MsgBox(const std::string& text, MsgBoxButtons buttons,
+                                       MsgBoxIcon icon, const std::string& title) {
+  return QtMessageBox(window_.data()).MsgBox(text, buttons, icon, title);
 }
 
 }  // namespace corvane

@@ -25,14 +25,22 @@ std::string QtSettingsStore::GetSetting(const std::string& appName, const std::s
 void QtSettingsStore::SaveSetting(const std::string& appName, const std::string& section,
                                   const std::string& key, const std::string& value) {
   QDir().mkpath(folder_);
-  QSettings settings(fileFor(appName), QSettings::IniFormat);
+  const QString file = fileFor(appName);
+  QSettings settings(file, QSettings::IniFormat);
   settings.beginGroup(toQ(section));
+  const QVariant old = settings.value(toQ(key));
   settings.setValue(toQ(key), toQ(value));
-  settings.endGroup();
   settings.sync();
-  if (settings.status() != QSettings::NoError) {
-    throw std::runtime_error("the settings could not be stored");
+  if (settings.status() == QSettings::NoError) return;
+  // QSettings keeps a change it could not write and shows it to every later reader in this
+  // process: take it back, so that reading tells what the file holds.
+  if (old.isValid()) {
+    settings.setValue(toQ(key), old);
+  } else {
+    settings.remove(toQ(key));
   }
+  settings.sync();
+  throw std::runtime_error("it could not be written to " + file.toStdString());
 }
 
 }  // namespace corvane

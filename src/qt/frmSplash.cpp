@@ -57,7 +57,7 @@ frmSplash::frmSplash(const ProgramFolders& folders, HostMaker makeHost)
       folders_(folders),
       makeHost_(std::move(makeHost)),
       startUp_(*this, *this, folders.program.toStdString(), folders.userConfig.toStdString(),
-               kSiteBase) {
+               kSiteBase, folders.favorites().toStdString()) {
   initSplashResources();
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QStringLiteral("Corvane"));

@@ -29,7 +29,7 @@ void widenToContents(QWidget* widget) {
 }  // namespace
 
 frmTip::frmTip(ISettingsStore& store, const std::string& appName, const std::string& programFolder)
-    : QDialog(nullptr), logic_(*this, store, random_, appName, programFolder) {
+    : QDialog(nullptr), logic_(*this, store, random_, messages_, appName, programFolder) {
   setObjectName(QStringLiteral("frmTip"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Corvane's Tip of the Day"));

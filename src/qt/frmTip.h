@@ -8,6 +8,7 @@
 #include "dialogs/TipOfTheDay.h"
 #include "platform/ClockRandom.h"
 #include "platform/ISettingsStore.h"
+#include "qt/QtMessageBox.h"
 
 class QCheckBox;
 class QLabel;
@@ -43,6 +44,7 @@ class frmTip : public QDialog, private ITipWindowView {
   void buildContent();
 
   ClockRandom random_;
+  QtMessageBox messages_{this};
   TipOfTheDay logic_;
   QLabel* lblTipText_ = nullptr;
   QPushButton* cmdOK_ = nullptr;

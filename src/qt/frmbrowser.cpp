@@ -87,9 +87,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
                                 folders_.program.toStdString(),
                                 onAboutLink});
   // The Favorites folder lies in the user's data folder, created when first needed.
-  favorites_ = std::make_unique<FavoritesWidgets>(
-      c_, this,
-      folders_.userData.isEmpty() ? QString() : folders_.userData + QStringLiteral("/Favorites"));
+  favorites_ = std::make_unique<FavoritesWidgets>(c_, this, folders_.favorites());
   homePages_ = std::make_unique<QtHomePagesWindow>();
 
   const Twips twips(this);

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "FakeMessageBox.h"
 #include "platform/IHomePagesWindow.h"
 
 namespace corvane {
@@ -31,6 +32,9 @@ class FakeHomePagesWindow : public IHomePagesWindow {
     texts_.clear();
   }
 
+  IMessageBox& Messages() override { return messages_; }
+  const FakeMessageBox& messages() const { return messages_; }
+
   // Where the window's buttons report; only while loaded.
   IHomePagesEvents& events() { return *events_; }
 
@@ -42,6 +46,7 @@ class FakeHomePagesWindow : public IHomePagesWindow {
   std::map<HomePageField, std::string> texts_;
   int loads_ = 0;
   int shows_ = 0;
+  FakeMessageBox messages_;
 };
 
 }  // namespace corvane

@@ -119,6 +119,26 @@ TEST(SettingsLocation, WritableProgramFolderElseTheConfigFolderWhichIsCreated) {
   EXPECT_TRUE(fs::is_empty(config));
 }
 
+// Root, or a user who may write to the prefix, runs an installed Corvane: its folder is never
+// written; the preset there starts the user's file as for anyone.
+TEST(SettingsLocation, AnInstalledProgramFolderIsNeverWrittenWhoeverRunsIt) {
+  TempDir dir;
+  const fs::path program = dir.path() / "usr" / "lib" / "corvane";
+  const fs::path config = dir.path() / "config" / "corvane";
+  const std::string preset = "[TBstart]\r\n1=http://intra.example/\r\n";
+  dir.writeFile("usr/lib/corvane/cv.ini", preset);
+  dir.writeFile("usr/lib/corvane/corvane", "");
+  fs::create_directories(dir.path() / "usr" / "bin");
+  fs::create_symlink("../lib/corvane/corvane", dir.path() / "usr" / "bin" / "corvane");
+  const fs::path ini = settingsFilePath(program, config);
+  EXPECT_EQ(ini, config / "cv.ini");
+  EXPECT_EQ(resolve(ini)[0], "http://intra.example/");
+  EXPECT_EQ(dir.readFile("usr/lib/corvane/cv.ini"), preset);
+  // The same folder without the command beside it is a portable copy.
+  fs::remove(dir.path() / "usr" / "bin" / "corvane");
+  EXPECT_EQ(settingsFilePath(program, config), program / "cv.ini");
+}
+
 // An installed program: a folder the user may not write to, perhaps holding an administrator's
 // preset cv.ini.
 class SettingsLocationPermissions : public UnprivilegedTest {

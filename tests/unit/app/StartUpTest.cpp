@@ -1,6 +1,8 @@
 #include "app/StartUp.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 #include <stdexcept>
@@ -117,6 +119,22 @@ TEST_F(StartUpTest, AFailingStepIsSkippedAndTheNextRuns) {
     EXPECT_EQ(windows.homes.StartingAddressOffLine1, (program.path() / "cv.html").string());
     EXPECT_TRUE(fs::exists(program.path() / "cv.ini")) << failing;
   }
+}
+
+// What a killed save left beside cv.ini and among the favorites is gone after the next start.
+TEST_F(StartUpTest, TempFilesOfKilledSavesAreRemovedAtTheNextStart) {
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string stale = ".corvane-save-" + std::to_string(gone) + "-1-0.tmp";
+  dir_.writeFile("program/" + stale, "[TBstart]");
+  dir_.writeFile("favorites/News/" + stale, "URL=x");
+  StartUp(windows_, windows_, dir_.path() / "program", dir_.path() / "config", kSite,
+          dir_.path() / "favorites")
+      .StartMainWindow();
+  EXPECT_FALSE(fs::exists(dir_.path() / "program" / stale));
+  EXPECT_FALSE(fs::exists(dir_.path() / "favorites" / "News" / stale));
+  EXPECT_TRUE(fs::exists(dir_.path() / "program" / "cv.ini"));
 }
 
 // A user who closes the splash during its two seconds gets no main window, and the program ends

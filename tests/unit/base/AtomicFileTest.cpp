@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <set>
 #include <string>
@@ -9,6 +11,7 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "UnprivilegedTest.h"
+#include "base/ProfileFile.h"
 
 namespace corvane {
 namespace {
@@ -59,6 +62,18 @@ TEST(AtomicFileReplace, FailedWriteLeavesNoTrace) {
   expectUntouched();
 }
 
+// Settings kept as links: a link to a file not made yet gets its target, and stays a link.
+TEST(AtomicFileReplace, ALinkToAFileNotMadeYetGetsItsTarget) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "dotfiles");
+  fs::create_symlink("dotfiles/cv.ini", dir.path() / "cv.ini");
+  ASSERT_TRUE(AtomicFile(dir.path() / "cv.ini").replace("made"));
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "cv.ini"));
+  EXPECT_EQ(dir.readFile("dotfiles/cv.ini"), "made");
+  fs::create_symlink("loop.ini", dir.path() / "loop.ini");
+  EXPECT_FALSE(AtomicFile(dir.path() / "loop.ini").replace("never"));
+}
+
 TEST(AtomicFileCreate, WritesANewFileButNeverReplacesOne) {
   TempDir dir;
   const fs::path file = dir.path() / "cv.ini";
@@ -83,6 +98,151 @@ TEST(AtomicFileCreate, FailedCreateLeavesNoTrace) {
   }
   EXPECT_FALSE(AtomicFile(dir.path() / "missing" / "cv.ini").create("no folder"));
   EXPECT_TRUE(namesIn(dir.path()).empty());
+}
+
+// The system's file steps, with the process ended at step `dieAt` (counted from 1), as a kill
+// between two steps would end it. Every temp file it makes is recorded.
+class DyingSteps : public FileSteps {
+ public:
+  explicit DyingSteps(int dieAt) : left_(dieAt) {}
+
+  int createNew(const fs::path& path) override {
+    step();
+    temps.push_back(path);
+    return FileSteps::createNew(path);
+  }
+  bool write(int fd, std::string_view data) override {
+    step();
+    return FileSteps::write(fd, data);
+  }
+  bool copyModeAndOwner(int fd, const fs::path& from) override {
+    step();
+    return FileSteps::copyModeAndOwner(fd, from);
+  }
+  bool sync(int fd) override {
+    step();
+    return FileSteps::sync(fd);
+  }
+  bool close(int fd) override {
+    step();
+    return FileSteps::close(fd);
+  }
+  bool rename(const fs::path& from, const fs::path& to) override {
+    step();
+    return FileSteps::rename(from, to);
+  }
+  bool renameNoReplace(const fs::path& from, const fs::path& to) override {
+    step();
+    return FileSteps::renameNoReplace(from, to);
+  }
+  void syncFolder(const fs::path& folder) override {
+    step();
+    FileSteps::syncFolder(folder);
+  }
+
+  std::vector<fs::path> temps;
+
+ private:
+  void step() {
+    if (--left_ == 0) ::_exit(kKilled);
+  }
+  int left_;
+
+ public:
+  static constexpr int kKilled = 42;
+};
+
+// Runs save in a child process that dies at step dieAt; false once the save ran to its end.
+template <typename Save>
+bool killedAtStep(int dieAt, Save save) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    DyingSteps steps(dieAt);
+    ::_exit(save(steps) ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == DyingSteps::kKilled) return true;
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  return false;
+}
+
+// A save killed between any two of its steps leaves the old file or the new one, never a mix,
+// and the next start removes what it left behind.
+TEST(AtomicFileKilled, EveryFileIsOldOrNewAndNoTempFileSurvivesTheNextStart) {
+  TempDir dir;
+  int kills = 0;
+  int leftovers = 0;
+  for (const bool replacing : {true, false}) {
+    for (int step = 1; step < 20; ++step) {
+      fs::remove(dir.path() / "Fav.url");
+      if (replacing) dir.writeFile("Fav.url", "old");
+      const bool killed = killedAtStep(step, [&](FileSteps& steps) {
+        const AtomicFile file(dir.path() / "Fav.url", steps);
+        return replacing ? file.replace(std::string(100000, 'n')) : file.create("new");
+      });
+      const std::string now = fs::exists(dir.path() / "Fav.url") ? dir.readFile("Fav.url") : "";
+      const std::string after = replacing ? std::string(100000, 'n') : "new";
+      EXPECT_TRUE(now == (replacing ? "old" : "") || now == after) << step;
+      for (const std::string& name : namesIn(dir.path())) {
+        // Nothing else there may be taken for a favorite.
+        if (name != "Fav.url") {
+          EXPECT_EQ(name.find(".url"), std::string::npos) << name;
+        }
+      }
+      leftovers += AtomicFile::removeLeftovers(dir.path(), false);
+      EXPECT_EQ(namesIn(dir.path()).size(), fs::exists(dir.path() / "Fav.url") ? 1u : 0u);
+      if (!killed) break;
+      ++kills;
+    }
+  }
+  EXPECT_GE(kills, 10);
+  EXPECT_GE(leftovers, 6);
+}
+
+// The home pages dialog's save: four entries in one replace, all stored or none.
+TEST(AtomicFileKilled, AProfileWriteOfSeveralEntriesIsAllOrNothing) {
+  TempDir dir;
+  const std::string old = "[TBstart]\r\n1=old top\r\n[BBstart]\r\n1=old bottom\r\n";
+  const std::vector<ProfileFile::Entry> entries = {{"TBstart", "1", "new top"},
+                                                   {"BBstart", "1", "new bottom"},
+                                                   {"TBstartOffLine", "1", "/new/top.html"},
+                                                   {"BBstartOffLine", "1", "/new/bottom.html"}};
+  std::string all = old;
+  for (const auto& e : entries) all = ProfileFile::update(all, e.section, e.key, e.value);
+  bool killed = true;
+  for (int step = 1; killed; ++step) {
+    const fs::path ini = dir.writeFile("cv.ini", old);
+    killed = killedAtStep(
+        step, [&](FileSteps& steps) { return ProfileFile(ini, steps).writeStrings(entries); });
+    const std::string now = dir.readFile("cv.ini");
+    EXPECT_TRUE(now == old || now == all) << step << ":\n" << now;
+    AtomicFile::removeLeftovers(dir.path(), false);
+    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
+  }
+}
+
+TEST(AtomicFileLeftovers, OnlyTempFilesOfSavesNoLongerRunningAreRemoved) {
+  TempDir dir;
+  // Process 1 always runs; the others' names are not this writer's.
+  const std::set<std::string> kept = {".corvane-save-1-5-0.tmp", "corvane-save-9-5-0.tmp",
+                                      ".corvane-save-x-5-0.tmp", ".corvane-save-9-5-0.tmp.url",
+                                      "cv.ini"};
+  for (const std::string& name : kept) dir.writeFile(name, "x");
+  const pid_t gone = ::fork();
+  if (gone == 0) ::_exit(0);
+  ::waitpid(gone, nullptr, 0);
+  const std::string stale = ".corvane-save-" + std::to_string(gone) + "-7-3.tmp";
+  dir.writeFile(stale, "x");
+  dir.writeFile("sub/" + stale, "x");
+  fs::create_directory(dir.path() / ("dir" + stale));
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), false), 1);
+  EXPECT_TRUE(fs::exists(dir.path() / "sub" / stale));
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), true), 1);
+  std::set<std::string> expected = kept;
+  expected.insert({"sub", "dir" + stale});
+  EXPECT_EQ(namesIn(dir.path()), expected);
 }
 
 using AtomicFilePermissions = UnprivilegedTest;

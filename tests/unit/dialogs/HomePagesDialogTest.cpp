@@ -7,13 +7,12 @@
 
 #include "FakeFileDialog.h"
 #include "FakeHomePagesWindow.h"
-#include "FakeMessageBox.h"
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 
 namespace corvane {
 namespace {
 
-namespace fs = std::filesystem;
 using F = HomePageField;
 
 struct Rig {
@@ -28,8 +27,7 @@ struct Rig {
   mdlGen settings{dir.path() / "cv.ini"};
   FakeHomePagesWindow window;
   FakeFileDialog fileDialog;
-  FakeMessageBox messageBox;
-  HomePagesDialog dialog{window, settings, fileDialog, messageBox};
+  HomePagesDialog dialog{window, settings, fileDialog};
 };
 
 TEST(HomePagesDialogTest, OpeningReadsTheFourPagesAndAnOpenDialogOnlyComesForward) {
@@ -66,7 +64,7 @@ TEST(HomePagesDialogTest, OkWritesTheFourTextsAsTheyStandThenCloses) {
   EXPECT_EQ(rig.ini(),
             "; home pages\r\n[TBstart]\r\n1=  http://new-top.example/ \r\n[BBstart]\r\n1=\r\n"
             "[TBstartOffLine]\r\n1=/opt/cv/cv.html\r\n[BBstartOffLine]\r\n1=/home/u/b.html\r\n");
-  EXPECT_TRUE(rig.messageBox.shown().empty());
+  EXPECT_TRUE(rig.window.messages().shown().empty());
 }
 
 TEST(HomePagesDialogTest, CancelAndTheCloseBoxWriteNothing) {
@@ -120,29 +118,32 @@ TEST(HomePagesDialogTest, BrowseFillsOnlyItsOwnOfflineField) {
   EXPECT_EQ(rig.settings.ReadSetting("BBstartOffLine", 1), "");
 }
 
-TEST(HomePagesDialogTest, AFailedWriteKeepsTheDialogOpenWithTheEditsAndSaysWhere) {
+// A disk that fills up on the way: the first page alone would still fit, all four do not.
+TEST(HomePagesDialogTest, AFailedSaveStoresNoneKeepsTheEditsAndSaysSoOverTheDialog) {
   Rig rig;
   const std::string before = rig.ini();
-  fs::permissions(rig.dir.path() / "cv.ini", fs::perms::owner_read);
   rig.dialog.OpenHomePagesDialog();
   rig.window.SetText(F::TBstart, "http://mine.example/");
-  rig.window.events().cmdUpdateHomePages_Click();
-
+  rig.window.SetText(F::BBstartOffLine, "/home/u/" + std::string(150, 'b') + ".html");
+  {
+    const FileSizeLimit full(before.size() + 40);
+    rig.window.events().cmdUpdateHomePages_Click();
+  }
+  EXPECT_EQ(rig.ini(), before);
   EXPECT_TRUE(rig.window.IsLoaded());
   EXPECT_EQ(rig.window.Text(F::TBstart), "http://mine.example/");
-  ASSERT_EQ(rig.messageBox.shown().size(), 1u);
-  const FakeMessageBox::Shown& box = rig.messageBox.shown()[0];
+  ASSERT_EQ(rig.window.messages().shown().size(), 1u);
+  const FakeMessageBox::Shown& box = rig.window.messages().shown()[0];
   EXPECT_NE(box.text.find("could not be saved in " + (rig.dir.path() / "cv.ini").string()),
             std::string::npos)
       << box.text;
   EXPECT_EQ(box.icon, MsgBoxIcon::Exclamation);
-  EXPECT_EQ(rig.ini(), before);
 
-  // Once the file may be written, OK saves the edits and closes.
-  fs::permissions(rig.dir.path() / "cv.ini", fs::perms::owner_read | fs::perms::owner_write);
+  // With room again, OK saves the edits and closes.
   rig.window.events().cmdUpdateHomePages_Click();
   EXPECT_FALSE(rig.window.IsLoaded());
   EXPECT_EQ(rig.settings.ReadSetting("TBstart", 1), "http://mine.example/");
+  EXPECT_EQ(rig.window.messages().shown().size(), 1u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <deque>
 #include <string>
 
+#include "FakeMessageBox.h"
 #include "FakeRandom.h"
 #include "FakeSettingsStore.h"
 #include "TempDir.h"
@@ -46,7 +47,8 @@ struct Rig {
   FakeTipView view;
   FakeSettingsStore store;
   FakeRandom random;
-  TipOfTheDay tip{view, store, random, kApp, dir.path().string()};
+  FakeMessageBox messages;
+  TipOfTheDay tip{view, store, random, messages, kApp, dir.path().string()};
 };
 
 TEST(TipOfTheDay, OnlyAStoredZeroKeepsTheWindowAway) {
@@ -152,6 +154,15 @@ TEST(TipOfTheDay, TheCheckBoxStoresItsStateAtOnceAndAFailedWriteHarmsNothing) {
   readOnly.tip.Form_Load();
   EXPECT_TRUE(readOnly.view.checked);
   EXPECT_EQ(readOnly.view.text, "A tip");
+  EXPECT_TRUE(readOnly.messages.shown().empty());
+  // Unchecked by the user but not stored: the box shows what the next start finds, and says so.
+  readOnly.view.checked = false;
+  readOnly.tip.chkLoadTipsAtStartup_Click();
+  EXPECT_TRUE(readOnly.view.checked);
+  EXPECT_EQ(readOnly.stored(), "-");
+  ASSERT_EQ(readOnly.messages.shown().size(), 1u);
+  EXPECT_NE(readOnly.messages.shown()[0].text.find("could not be saved"), std::string::npos);
+  EXPECT_FALSE(readOnly.view.unloaded);
 }
 
 }  // namespace

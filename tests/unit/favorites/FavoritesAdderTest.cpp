@@ -58,27 +58,49 @@ TEST(FavoritesAdderTest, CancelWritesNothing) {
   EXPECT_TRUE(fs::is_empty(a.root()));
 }
 
-TEST(FavoritesAdderTest, NamesThatAreNoValidFileNamesAreMadeValid) {
-  EXPECT_EQ(InternetShortcut::SafeFileName("AC/DC: Live\tNow\n"), "AC-DC: Live Now");
-  EXPECT_EQ(InternetShortcut::SafeFileName("  .. "), "Untitled");
-  EXPECT_EQ(InternetShortcut::SafeFileName(""), "Untitled");
-  EXPECT_EQ(InternetShortcut::SafeFileName(".hidden"), ".hidden");
-  // Long titles are cut to leave room for ".url", never inside a character.
-  const std::string accented = std::string(250, 'a') + "\xC3\xA9\xC3\xA9";
-  EXPECT_EQ(InternetShortcut::SafeFileName(accented), std::string(250, 'a'));
-
+// Whatever the name, the tree shows it as typed (less blanks around it), and the file lies in
+// the chosen folder.
+TEST(FavoritesAdderTest, AFavoriteIsShownUnderTheNameTyped) {
+  const std::string nonAscii = "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC / Men\xC3\xBC";
+  for (const std::string& name : std::vector<std::string>{
+           "Notes on the .url format", ".url", ".URL", ".hidden", ".", "..", "...", "a.",
+           "x.url.url", "AC/DC: Live", "100% sure %2E %2f %25", nonAscii, "../../escape"}) {
+    Adder a;
+    a.dialog.script({AddFavoriteChoice{"  " + name + " ", ""}});
+    EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", name));
+    EXPECT_EQ(a.dialog.requests()[0].name, name);
+    EXPECT_EQ(a.readBack(name), "http://x.example/") << name;
+    for (const auto& entry : fs::directory_iterator(a.root())) {
+      EXPECT_NE(entry.path().filename().string()[0], '.') << name;  // never hidden
+    }
+  }
+  // Too long for a file name: cut, never inside a character, and shown as cut.
+  std::string longName;
+  for (int i = 0; i < 200; ++i) longName += "\xC3\xA9%";
+  const std::string shown = InternetShortcut::ShownName(longName);
+  EXPECT_EQ(longName.compare(0, shown.size(), shown), 0);
+  EXPECT_GT(shown.size(), 100u);
+  EXPECT_EQ(shown.back(), '%');
   Adder a;
-  // The page's title is proposed as a valid name; an untitled page is named by its address.
-  a.dialog.script(
-      {AddFavoriteChoice{"News/Today", ""}, AddFavoriteChoice{"../../escape", "../.."}});
-  EXPECT_TRUE(a.adder.AddFavorite("http://news.example/", "News/Today"));
-  EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", ""));
-  EXPECT_EQ(a.dialog.requests()[0].name, "News-Today");
-  EXPECT_EQ(a.dialog.requests()[1].name, "http:--x.example-");
-  EXPECT_EQ(a.readBack("News-Today"), "http://news.example/");
-  // Neither the name nor the folder leads out of the Favorites folder.
-  EXPECT_EQ(a.readBack("..-..-escape", "Untitled/Untitled"), "http://x.example/");
+  a.dialog.script({AddFavoriteChoice{longName, ""}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://long.example/", longName));
+  EXPECT_EQ(a.readBack(shown), "http://long.example/");
+
+  // Untitled pages are named by their address; a blank name is "Untitled".
+  Adder b;
+  b.dialog.script({AddFavoriteChoice{" \t", ""}});
+  EXPECT_TRUE(b.adder.AddFavorite("http://x.example/", ""));
+  EXPECT_EQ(b.dialog.requests()[0].name, "http://x.example/");
+  EXPECT_EQ(b.readBack("Untitled"), "http://x.example/");
+}
+
+TEST(FavoritesAdderTest, AFolderNameNeverLeadsOutOfTheFavoritesFolder) {
+  Adder a;
+  a.dialog.script({AddFavoriteChoice{"escape", "../.."}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", "escape"));
+  EXPECT_EQ(a.readBack("escape", "Untitled/Untitled"), "http://x.example/");
   EXPECT_FALSE(fs::exists(a.dir.path() / "escape.url"));
+  EXPECT_EQ(InternetShortcut::SafeFileName("AC/DC: Live\tNow\n"), "AC-DC: Live Now");
 }
 
 TEST(FavoritesAdderTest, AFavoriteIsReplacedOnlyWhenTheUserSaysSo) {

@@ -51,21 +51,37 @@ TEST(FavoritesOrganizerTest, RenameKeepsTheShortcutEndingAndTakesNoTakenName) {
   Organize o;
   OrganizeResult r = o.organizer.Rename(o.root() / "News.url", "Daily: News/Sports");
   ASSERT_TRUE(r.ok()) << r.message;
-  EXPECT_EQ(r.path, o.root() / "Daily: News-Sports.url");
-  EXPECT_EQ(o.dir.readFile("Favorites/Daily: News-Sports.url"), "URL=http://news.example/\n");
-  // Typed with its ending, the ending is not doubled; an odd ending stays as it was.
-  EXPECT_TRUE(o.organizer.Rename(r.path, "Headlines.url").ok());
-  EXPECT_TRUE(fs::exists(o.root() / "Headlines.url"));
+  EXPECT_EQ(o.dir.readFile(r.path.lexically_relative(o.dir.path())), "URL=http://news.example/\n");
+  EXPECT_EQ(names(o.organizer.Tree()), "Daily: News/Sports Work {Docs old}");
+  // An odd ending stays as it was; a folder is renamed as it stands.
   EXPECT_TRUE(o.organizer.Rename(o.root() / "Work" / "old.URL.bak", "older").ok());
   EXPECT_TRUE(fs::exists(o.root() / "Work" / "older.URL.bak"));
   EXPECT_TRUE(o.organizer.Rename(o.root() / "Work", "Job").ok());
   EXPECT_TRUE(fs::exists(o.root() / "Job" / "Docs.url"));
 
   o.dir.writeFile("Favorites/Other.url", "URL=http://other/\n");
-  r = o.organizer.Rename(o.root() / "Other.url", "Headlines");
+  r = o.organizer.Rename(o.root() / "Other.url", "Daily: News/Sports");
   EXPECT_EQ(r.status, Status::Refused);
-  EXPECT_EQ(r.message, "\"Headlines.url\" is already in this folder.");
-  EXPECT_EQ(o.dir.readFile("Favorites/Headlines.url"), "URL=http://news.example/\n");
+  EXPECT_EQ(r.message, "\"Daily: News/Sports\" is already in this folder.");
+  EXPECT_EQ(names(o.organizer.Tree()), "Daily: News/Sports Job {Docs older} Other");
+}
+
+// The tree shows a renamed favorite under the name typed, ".url" and dots included.
+TEST(FavoritesOrganizerTest, ARenamedFavoriteIsShownUnderTheNameTyped) {
+  Organize o;
+  fs::path item = o.root() / "News.url";
+  for (const std::string& name :
+       std::vector<std::string>{"My .url notes", "Headlines.url", ".url", "...", ".profile",
+                                "50% off/now", "Gr\xC3\xBC\xC3\x9F \xE2\x80\x94 \xE6\x97\xA5"}) {
+    const OrganizeResult r = o.organizer.Rename(item, name);
+    ASSERT_TRUE(r.ok()) << name << ": " << r.message;
+    EXPECT_EQ(names(o.organizer.Tree()), name + " Work {Docs old}") << name;
+    EXPECT_EQ(r.path.parent_path(), o.root());
+    item = r.path;
+  }
+  const OrganizeResult r = o.organizer.Rename(item, std::string(400, 'n'));
+  ASSERT_TRUE(r.ok()) << r.message;
+  EXPECT_EQ(names(o.organizer.Tree()), std::string(251, 'n') + " Work {Docs old}");
 }
 
 TEST(FavoritesOrganizerTest, DeleteGoesToTheTrashOrForGoodOnlyWhenAsked) {
@@ -77,7 +93,7 @@ TEST(FavoritesOrganizerTest, DeleteGoesToTheTrashOrForGoodOnlyWhenAsked) {
   o.trash.setAvailable(false);
   OrganizeResult r = o.organizer.Delete(o.root() / "News.url", false);
   EXPECT_EQ(r.status, Status::NoTrash);
-  EXPECT_EQ(r.message, "\"News.url\" could not be moved to the trash.");
+  EXPECT_EQ(r.message, "\"News\" could not be moved to the trash.");
   EXPECT_TRUE(fs::exists(o.root() / "News.url"));
   EXPECT_TRUE(o.organizer.Delete(o.root() / "News.url", true).ok());
   EXPECT_FALSE(fs::exists(o.root() / "News.url"));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeMessageBox.h"
 #include "FakeSettingsStore.h"
 #include "FakeWindowMetrics.h"
 #include "PaneRig.h"
@@ -36,8 +37,9 @@ struct Rig {
   PaneRig top;
   FakeSettingsStore store;
   TipWatchingWindows windows{store};
+  FakeMessageBox messageBox;
   MenuBar menus;
-  HelpMenu help{menus, layout, top.controller, store, windows, "corvane", "/opt/cv"};
+  HelpMenu help{menus, layout, top.controller, store, windows, messageBox, "corvane", "/opt/cv"};
 };
 
 TEST(HelpMenu, IndexesWithoutAnItemDoNothing) {
@@ -57,10 +59,19 @@ TEST(HelpMenu, TipOfTheDayStoresOnBeforeEveryShowing) {
     rig.menus.Click(HelpMenu::kName, 1);
     EXPECT_EQ(rig.windows.storedWhenShown, "1");
   }
-  // A store that cannot be written does not keep the window from being asked for.
+  // A store that cannot be written does not keep the window from being asked for while tips
+  // are on; switched off for good, the window would not stay, and the user is told why.
   rig.store.refuseWrites(true);
   rig.menus.Click(HelpMenu::kName, 1);
   EXPECT_EQ(rig.windows.calls(), (Strings(3, "ShowTipWindow")));
+  EXPECT_TRUE(rig.messageBox.shown().empty());
+  rig.store.refuseWrites(false);
+  rig.store.SaveSetting("corvane", "Options", "Show Tips at Startup", "0");
+  rig.store.refuseWrites(true);
+  rig.menus.Click(HelpMenu::kName, 1);
+  EXPECT_EQ(rig.windows.calls().size(), 3u);
+  ASSERT_EQ(rig.messageBox.shown().size(), 1u);
+  EXPECT_NE(rig.messageBox.shown()[0].text.find("could not be switched on"), std::string::npos);
 }
 
 }  // namespace

@@ -12,6 +12,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A program that may be run, as the launcher's target.
+std::string program(const TempDir& dir) {
+  const fs::path file = dir.writeFile("bin/corvane", "#!/bin/sh\n");
+  fs::permissions(file, fs::perms::owner_all);
+  return file.string();
+}
+
 TEST(mdlShortCut, ACopyReplacesTheEarlierOneAndRunsForWhoeverMayReadIt) {
   TempDir dir;
   const fs::path source = dir.writeFile("apps/corvane.desktop", "new");
@@ -24,8 +31,7 @@ TEST(mdlShortCut, ACopyReplacesTheEarlierOneAndRunsForWhoeverMayReadIt) {
   EXPECT_NE(perms & fs::perms::group_exec, fs::perms::none);
   EXPECT_EQ(perms & fs::perms::others_exec, fs::perms::none);
   // A desktop folder that is not there yet is made.
-  EXPECT_EQ(mdlShortCut::WriteLauncherToFolder("/opt/cv/corvane", (dir.path() / "new").string()),
-            "");
+  EXPECT_EQ(mdlShortCut::WriteLauncherToFolder(program(dir), (dir.path() / "new").string()), "");
   EXPECT_TRUE(fs::is_regular_file(dir.path() / "new/corvane.desktop"));
 }
 
@@ -36,8 +42,14 @@ TEST(mdlShortCut, FailuresNameWhatFailed) {
   const std::string copied = mdlShortCut::CopyFileToFolder(missing, desktop);
   EXPECT_EQ(copied.rfind(missing + " could not be copied to " + desktop + " (", 0), 0u) << copied;
 
+  // A launcher of a program that is gone is not written.
+  const std::string gone = (dir.path() / "gone/corvane").string();
+  EXPECT_EQ(mdlShortCut::WriteLauncherToFolder(gone, desktop),
+            "the program " + gone + " is not there to be started");
+  EXPECT_FALSE(fs::exists(dir.path() / "Desktop/corvane.desktop"));
+
   fs::create_directories(dir.path() / "Desktop/corvane.desktop");
-  const std::string written = mdlShortCut::WriteLauncherToFolder("/opt/cv/corvane", desktop);
+  const std::string written = mdlShortCut::WriteLauncherToFolder(program(dir), desktop);
   EXPECT_EQ(written, desktop + "/corvane.desktop could not be written (Is a directory)");
 }
 
