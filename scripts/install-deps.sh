@@ -13,6 +13,8 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   # integration tests: a self-signed certificate for a loopback HTTPS server
   openssl
+  # end-to-end tests: the text of a printed PDF file
+  poppler-utils
 )
 
 missing=()

@@ -31,7 +31,8 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
                       [this] { favorites_.mnuOptionsFav_Click(); }),
       fileMenu_(menus_, topCommands_, bottomCommands_, [this] { view_.Close(); }),
       viewMenu_(menus_, *topPane_, *bottomPane_),
-      editMenu_(menus_, topPane_->brwWebBrowser, platform_.sendKeys),
+      editMenu_(menus_, topPane_->brwWebBrowser, bottomPane_->brwWebBrowser, layout_.model(),
+                platform_.sendKeys),
       navigationMenu_(menus_, topCommands_, bottomCommands_),
       chatMenu_(menus_, topCommands_, bottomCommands_),
       favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
@@ -128,6 +129,14 @@ void MainWindow::FocusOtherPane() {
   const std::optional<PaneId> target =
       OtherPaneTarget(focusedPane_, model.visible(ControlId::brwWebBrowser1),
                       model.visible(ControlId::brwWebBrowser2));
+  if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
+}
+
+void MainWindow::FocusShownPane() {
+  const LayoutModel& model = layout_.model();
+  const std::optional<PaneId> target =
+      FocusAfterViewMode(focusedPane_, model.visible(ControlId::brwWebBrowser1),
+                         model.visible(ControlId::brwWebBrowser2));
   if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
 }
 

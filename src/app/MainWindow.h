@@ -117,6 +117,9 @@ class MainWindow : private IMainWindowLoadSteps {
   void PaneFocused(std::optional<PaneId> pane) { focusedPane_ = pane; }
   // The focus goes to the other pane's page ("Go to Other Pane").
   void FocusOtherPane();
+  // Before a changed view mode is shown: a pane about to be hidden gives the focus to the page
+  // of the pane that shows, so no key goes to a page nobody sees.
+  void FocusShownPane();
   // A pane's page has scrolled: where the other pane's page is to scroll, if it is to.
   std::optional<double> PageScrolled(PaneId pane, ScrollExtent page, ScrollExtent other) {
     return scrollSync_.Scrolled(pane, page, other);

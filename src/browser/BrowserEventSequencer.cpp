@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/SharedTexts.h"
 #include "browser/StandInTitle.h"
 #include "platform/IBrowserControl.h"
 #include "platform/IBrowserEvents.h"
@@ -17,6 +18,8 @@ const char kDone[] = "Done";
 std::string withoutFragment(const std::string& address) {
   return address.substr(0, address.find('#'));
 }
+// The bar stays short of full until the page's last part has come.
+constexpr int kMostBeforeLoaded = 90;
 }  // namespace
 
 std::string BrowserEventSequencer::LocationName() const {
@@ -27,8 +30,10 @@ void BrowserEventSequencer::navigateCalled(const std::string& target) {
   // A committed navigation still waiting for its title is complete before the next one begins.
   completeHeld();
   navigatePending_ = true;
+  asked_ = true;
   refresh_ = false;
   beginNavigation(target);
+  lastRaised_ = status_;  // the pane has said where it goes
 }
 
 void BrowserEventSequencer::refreshCalled() { refresh_ = true; }
@@ -45,13 +50,15 @@ void BrowserEventSequencer::navigationStarted(const std::string& target) {
   navigatePending_ = false;
   navigating_ = true;
   beginNavigation(target);
-  raiseStatus(status_);
+  // The pane's own "Going to" stands for a navigation it asked for, until the page arrives.
+  if (!asked_) raiseStatus(status_);
 }
 
 void BrowserEventSequencer::beginNavigation(const std::string& target) {
   committed_ = false;
   addressAtStart_ = address_;
-  status_ = "Opening page " + target + "...";
+  // What a pointer leaving a link brings back: for a navigation the pane asked for, its own text.
+  status_ = asked_ ? kGoingTo + target : "Opening page " + target + "...";
 }
 
 void BrowserEventSequencer::loadStarted(const std::string& target) {
@@ -72,7 +79,7 @@ void BrowserEventSequencer::loadFinished() {
 
 void BrowserEventSequencer::loadProgress(int percent) {
   if (!navigating_) return;
-  raiseProgress(std::clamp(percent, 0, 100) * kProgressPerPercent, kProgressMax);
+  raiseProgress(std::clamp(percent, 0, kMostBeforeLoaded) * kProgressPerPercent, kProgressMax);
 }
 
 void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,
@@ -118,6 +125,7 @@ void BrowserEventSequencer::documentLoaded() {
 void BrowserEventSequencer::commit() {
   completeHeld();  // an earlier document of the same navigation (a script moved on at once)
   committed_ = true;
+  asked_ = false;
   setStatus("Loading " + address_ + "...");
   if (notice_ || (refresh_ && address_ == addressAtStart_)) return;
   if (isStandInTitle(title_, address_)) {
@@ -137,6 +145,7 @@ void BrowserEventSequencer::finish(bool complete) {
   navigatePending_ = false;
   navigating_ = false;
   committed_ = false;
+  asked_ = false;
   completeHeld_ = false;
   refresh_ = false;
   status_ = kDone;

@@ -43,7 +43,9 @@ class IBrowserEvents;
 // the page's title, or its whole address while it has none.
 //
 // While busy there is always an informative status text: "Opening page <address>..." until the
-// commit, then "Loading <address>..." until the end, then "Done". A hovered link shows its
+// commit (for a Navigate call, the pane's own "Going to" stays instead), then
+// "Loading <address>..." until the end, then "Done". The progress stays short of full until the
+// end, which only the page's last part brings. A hovered link shows its
 // address; leaving it brings the current text back. A text is raised only when it differs from
 // the last one raised, so the engine's repeated "no link hovered" leaves the line alone.
 //
@@ -105,6 +107,7 @@ class BrowserEventSequencer {
   bool navigatePending_ = false;  // Navigate called; the engine has not begun a navigation yet
   bool navigating_ = false;       // a navigation runs
   bool committed_ = false;        // ... and has reached its document
+  bool asked_ = false;            // ... which a Navigate call asked for
   bool completeHeld_ = false;     // ... whose NavigateComplete2 waits for the title
   bool refresh_ = false;          // ... and reloads the page
   std::string addressAtStart_;    // the page's address when it began

@@ -12,6 +12,13 @@ namespace {
 constexpr int16_t kEnterKey = 13;
 const char kDone[] = "Done";
 const char kPlainWebScheme[] = "HTTP://";
+const char kViewSource[] = "view-source:";
+
+// A page's source is listed and shown under the page's own address, so that asking for the
+// source again shows it again rather than the source of the source.
+std::string plainAddress(const std::string& url) {
+  return startsWith(url, kViewSource) ? url.substr(sizeof(kViewSource) - 1) : url;
+}
 
 }  // namespace
 
@@ -21,6 +28,7 @@ void PaneNavigation::cboAddress_Click() {
   // Selecting the first list entry while the history is rewritten raises this click again.
   if (pane_.ListUpdate) return;
   guarded([&] { pane_.brwWebBrowser.Navigate(pane_.cboAddress.Text()); });
+  pageAwaited_ = true;
   guarded([&] { pane_.Label.GoingTo(pane_.cboAddress.Text()); });
 }
 
@@ -68,8 +76,9 @@ void PaneNavigation::ProgressChange(int32_t progress, int32_t progressMax) {
 void PaneNavigation::NavigateComplete2() {
   // The event's own frame and address are not used: a frame finishing inside a page updates the
   // history with the page's own address.
+  pageAwaited_ = false;
   std::string url;
-  guarded([&] { url = pane_.brwWebBrowser.LocationURL(); });
+  guarded([&] { url = plainAddress(pane_.brwWebBrowser.LocationURL()); });
 
   int found = -1;
   guarded([&] {
@@ -88,7 +97,7 @@ void PaneNavigation::NavigateComplete2() {
   guarded([&] { pane_.cboAddress.SetListIndex(0); });
   pane_.ListUpdate = false;
 
-  guarded([&] { pane_.cboAddress.SetText(pane_.brwWebBrowser.LocationURL()); });
+  guarded([&] { pane_.cboAddress.SetText(plainAddress(pane_.brwWebBrowser.LocationURL())); });
   showTitle();
 }
 
@@ -104,6 +113,17 @@ void PaneNavigation::DownloadComplete() {
   } else {
     pane_.Label.FolderView(pane_.File.ListCount());
   }
+  if (pageAwaited_) showPageShown();
+}
+
+void PaneNavigation::showPageShown() {
+  // The address asked for brought no page (a download, a file refused): the box names the page
+  // that still shows. A page saying that an address cannot be opened keeps the text typed.
+  pageAwaited_ = false;
+  guarded([&] {
+    const std::string shown = plainAddress(pane_.brwWebBrowser.LocationURL());
+    if (!shown.empty() && shown != pane_.cboAddress.Text()) pane_.cboAddress.SetText(shown);
+  });
 }
 
 void PaneNavigation::showTitle() {

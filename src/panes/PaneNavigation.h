@@ -39,8 +39,11 @@ class PaneNavigation {
 
  private:
   void showTitle();
+  void showPageShown();
 
   Pane& pane_;
+  // The navigation entry has asked for an address whose page has not arrived.
+  bool pageAwaited_ = false;
 };
 
 }  // namespace corvane

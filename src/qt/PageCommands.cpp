@@ -3,14 +3,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+
+#include "qt/PagePrinting.h"
 
 namespace corvane {
 
@@ -35,20 +34,14 @@ QString filterText(const SaveFormat& f) { return PageCommands::tr(f.filter); }
 
 }  // namespace
 
-PageCommands::PageCommands(QWebEngineView* view) : QObject(view), view_(view) {
-  connect(view_, &QWebEngineView::printFinished, this, [this] { printing_ = false; });
-}
+PageCommands::PageCommands(QWebEngineView* view)
+    : QObject(view), view_(view), printing_(new PagePrinting(view)) {}
 
 PageCommands::~PageCommands() = default;
 
 bool PageCommands::hasPage() const {
   const QUrl url = view_->url();
   return !url.isEmpty() && url != QUrl(QStringLiteral("about:blank"));
-}
-
-QPrinter& PageCommands::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  return *printer_;
 }
 
 QString PageCommands::suggestedName(const QString& title) {
@@ -94,24 +87,11 @@ void PageCommands::saveAs() {
 }
 
 void PageCommands::print(bool prompt) {
-  if (!hasPage() || printing_) return;
-  QPrinter& p = printer();
-  // Offered as the name of a PDF file.
-  p.setDocName(suggestedName(view_->title()));
-  if (prompt) {
-    QPrintDialog dialog(&p, view_);
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
-  printing_ = true;
-  view_->print(&p);
+  if (hasPage()) printing_->print(prompt, suggestedName(view_->title()));
 }
 
 void PageCommands::pageSetup() {
-  if (!hasPage()) return;
-  QPageSetupDialog dialog(&printer(), view_);
-  dialog.setObjectName(QStringLiteral("dlgPageSetup"));
-  dialog.exec();
+  if (hasPage()) printing_->pageSetup();
 }
 
 }  // namespace corvane

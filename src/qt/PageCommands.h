@@ -3,17 +3,15 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
-class QPrinter;
 class QWebEngineView;
 
 namespace corvane {
 
+class PagePrinting;
+
 // The document commands of one pane that need a dialog: Save As, with the engine's formats;
-// Page Setup, on the pane's own printer; and Print, through that same printer, so that the page
-// setup chosen last applies to the pane's next print. On a pane with nothing loaded each of them
-// does nothing and shows nothing.
+// Page Setup and Print, which the pane's printing does. On a pane with nothing loaded each of
+// them does nothing and shows nothing.
 class PageCommands : public QObject {
   Q_OBJECT
  public:
@@ -33,11 +31,9 @@ class PageCommands : public QObject {
 
  private:
   bool hasPage() const;
-  QPrinter& printer();
 
   QWebEngineView* view_;
-  std::unique_ptr<QPrinter> printer_;
-  bool printing_ = false;
+  PagePrinting* printing_;
 };
 
 }  // namespace corvane

@@ -88,7 +88,11 @@ std::optional<PaneId> PaneFocusIndicator::paneOf(const QWidget* widget) const {
 }
 
 void PaneFocusIndicator::show(std::optional<PaneId> pane) {
-  if (pane) {
+  // A pane the view mode hides is never marked: its line would lie across the page that shows.
+  if (pane && panes_[*pane == PaneId::Top ? 0 : 1].browser->isHidden()) {
+    frame_->setWidget(nullptr);
+    frame_->hide();
+  } else if (pane) {
     // The frame follows its page's place and visibility from here on.
     frame_->setWidget(panes_[*pane == PaneId::Top ? 0 : 1].browser);
   } else {

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QUrl>
 #include <QWebEngineLoadingInfo>
@@ -13,8 +15,11 @@
 #include <utility>
 
 #include "browser/CannotOpenPage.h"
+#include "browser/LocalFileKind.h"
+#include "browser/LocalFilePage.h"
 #include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
+#include "qt/DesktopOpener.h"
 #include "qt/DocumentMarkers.h"
 #include "qt/PageCommands.h"
 
@@ -32,6 +37,10 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPa
       page_(page),
       events_(std::make_unique<BrowserEventSequencer>()),
       pageCommands_(new PageCommands(view)) {
+  QRandomGenerator* random = QRandomGenerator::system();
+  buttonBase_ = QStringLiteral("http://open.corvane.invalid/") +
+                QString::number(random->generate64(), 36) +
+                QString::number(random->generate64(), 36) + QLatin1Char('/');
   page_->setParent(view_);
   view_->setPage(page_);
   connectPage();
@@ -53,7 +62,12 @@ void WebEngineBrowserControl::connectPage() {
           [this] { events_->documentLoaded(); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
-            if (request.isMainFrame()) events_->navigationStarted(reported(request.url()));
+            if (!request.isMainFrame()) return;
+            if (openedOnDesktop(request.url())) {
+              request.reject();
+              return;
+            }
+            events_->navigationStarted(reported(request.url()));
           });
   connect(page, &QWebEnginePage::linkHovered, this,
           [this](const QString& url) { events_->linkHovered(url.toStdString()); });
@@ -79,6 +93,9 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   std::swap(page_, other.page_);
   std::swap(events_, other.events_);
   std::swap(cannotOpen_, other.cannotOpen_);
+  std::swap(standIns_, other.standIns_);
+  std::swap(openButtons_, other.openButtons_);
+  std::swap(buttonBase_, other.buttonBase_);
   // The first page is taken from the other view, which is left without one until it gets the
   // second: at no moment does a page have two views.
   view_->setPage(page_);
@@ -105,8 +122,44 @@ void WebEngineBrowserControl::Navigate(const std::string& address) {
     showCannotOpen(address, AddressInput::Refusal::NotAnAddress, input.scheme());
     return;
   }
+  if (url.isLocalFile() && showLocalFile(url)) return;
   events_->navigateCalled(reported(url));
   view_->load(url);
+}
+
+bool WebEngineBrowserControl::showLocalFile(const QUrl& fileUrl) {
+  const QString path = fileUrl.toLocalFile();
+  const LocalFileKind kind = LocalFileKind::of(path.toStdString());
+  QUrl page;
+  if (kind.kind == LocalFileKind::Kind::Engine) return false;
+  if (kind.kind == LocalFileKind::Kind::Text) {
+    QFile file(path);
+    // What cannot be read after all gets the engine's own page saying so.
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    page = QUrl(QStringLiteral("data:text/plain;charset=%1;base64,")
+                    .arg(QString::fromStdString(kind.charset)) +
+                QString::fromLatin1(file.readAll().toBase64()));
+  } else {
+    const QString button = buttonBase_ + QString::number(openButtons_.size());
+    const LocalFilePage notice(path.toStdString(), kind,
+                               DesktopOpener::applicationFor(path).toStdString(),
+                               button.toStdString());
+    page = QUrl(QStringLiteral("data:text/html;charset=utf-8;base64,") +
+                QString::fromLatin1(QByteArray::fromStdString(notice.html()).toBase64()));
+    openButtons_.insert(button, {page.toString(), path});
+  }
+  standIns_.insert(page.toString(), fileUrl.toString());
+  events_->navigateCalled(fileUrl.toString().toStdString());
+  view_->load(page);
+  return true;
+}
+
+bool WebEngineBrowserControl::openedOnDesktop(const QUrl& url) {
+  const auto button = openButtons_.constFind(url.toString());
+  if (button == openButtons_.constEnd()) return false;
+  // Only from the file's own page: a button's address followed anywhere else opens nothing.
+  if (view_->url().toString() == button->first) DesktopOpener::open(button->second, view_);
+  return true;
 }
 
 QUrl WebEngineBrowserControl::engineUrl(const AddressInput& input) const {
@@ -138,6 +191,10 @@ bool WebEngineBrowserControl::isCannotOpenPage(const QUrl& url) const {
 
 std::string WebEngineBrowserControl::reported(const QUrl& url) const {
   if (isCannotOpenPage(url)) return cannotOpen_.value(url.toString()).toStdString();
+  if (url.scheme() == QLatin1String("data")) {
+    const auto file = standIns_.constFind(url.toString());
+    if (file != standIns_.constEnd()) return file->toStdString();
+  }
   return url.toString().toStdString();
 }
 
@@ -219,6 +276,8 @@ std::string WebEngineBrowserControl::pageTitle(const QString& title) const {
   if (isCannotOpenPage(url) && isStandInTitle(title.toStdString(), url.toString().toStdString())) {
     return {};
   }
+  // A local file's stand-in is named as the file is: by its address.
+  if (url.scheme() == QLatin1String("data") && standIns_.contains(url.toString())) return {};
   return title.toStdString();
 }
 

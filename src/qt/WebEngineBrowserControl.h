@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QUrl>
 
@@ -29,6 +30,11 @@ class PageCommands;
 // Corvane's own "cannot open" page, saying why; while it shows, LocationURL is the text as
 // typed, and the navigation ends without NavigateComplete2 (the pane keeps the typed text in its
 // box for correcting, and its address list is not given a non-address).
+//
+// A local file the engine would only offer as a download is shown in its place (LocalFileKind):
+// text as plain text, anything else as a page naming the file with a button that opens it in the
+// desktop's application. Either stands in for the file: LocationURL is the file's address, and
+// the navigation completes like any other, so a folder view's slide show goes on.
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
@@ -64,6 +70,11 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   // The address as the control reports it: a "cannot open" page's is the text typed.
   std::string reported(const QUrl& url) const;
   bool isCannotOpenPage(const QUrl& url) const;
+  // Shows a local file the engine would not show itself; false when the engine shows it.
+  bool showLocalFile(const QUrl& fileUrl);
+  // A page's own request to go somewhere: true when it was the button of a local file's page,
+  // which opens the file on the desktop instead.
+  bool openedOnDesktop(const QUrl& url);
   // A title as the events report it: empty while a "cannot open" page has only its stand-in.
   std::string pageTitle(const QString& title) const;
   void onLoadingChanged(const QWebEngineLoadingInfo& info);
@@ -80,6 +91,12 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
   // and Forward can return to them.
   QHash<QString, QString> cannotOpen_;
+  // The pages standing in for local files (their engine address) and each file's address.
+  QHash<QString, QString> standIns_;
+  // The addresses of the "Open with" buttons shown so far: the page each is on and its file.
+  QHash<QString, QPair<QString, QString>> openButtons_;
+  // Drawn afresh for each control, so that no web page can name a button's address.
+  QString buttonBase_;
   PageCommands* pageCommands_;
 };
 

@@ -75,6 +75,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   sendKeys_ = new QtSendKeys(this);
   // Ctrl+F sent to the top browser opens its find bar.
   sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
+  // ... and, while the top pane is hidden, the Edit menu's Find opens the bottom one's.
+  sendKeys_->answer(c_.brwWebBrowser2, QStringLiteral("^f"), [this] { findBar2_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
@@ -157,6 +159,7 @@ void frmbrowser::createControls(EngineProfile& engine) {
   brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, engine.takePanePage(c_.brwWebBrowser2),
                                       folders_.program);
   findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
+  findBar2_ = new FindBar(c_.brwWebBrowser2, QStringLiteral("2"), tr("Bottom"));
 }
 
 bool frmbrowser::focusNextPrevChild(bool next) {
@@ -217,7 +220,7 @@ void frmbrowser::connectPages() {
   new PaneContextMenu(c_.brwWebBrowser2, openInPane);
   new PaneZoom(this,
                {{c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-                {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2}}});
+                {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2, findBar2_}}});
 }
 
 void frmbrowser::connectPanes() {
@@ -225,7 +228,7 @@ void frmbrowser::connectPanes() {
   // logic has gone.
   focusIndicator_ = new PaneFocusIndicator(
       this, {c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-      {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2}},
+      {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2, findBar2_}},
       [this](std::optional<PaneId> pane) {
         if (core_) core_->PaneFocused(pane);
       });
@@ -265,6 +268,8 @@ void frmbrowser::connectOption(QAbstractButton* button, void (Layout::*handler)(
 template <typename Handler>
 void frmbrowser::run(Handler&& handler) {
   guarded(std::forward<Handler>(handler));
+  // While the pane that is to be hidden still shows, so the focus can leave it.
+  guarded([this] { core_->FocusShownPane(); });
   ShowLayout(core_->layout());
   ShowMenus(core_->menus());
 }
@@ -280,7 +285,11 @@ void frmbrowser::Form_Load() { core_->Form_Load(); }
 
 void frmbrowser::Show() { show(); }
 
-void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout); }
+void frmbrowser::ShowLayout(const Layout& layout) {
+  layoutAdapter_->apply(layout);
+  // A pane shown again may hold the focus its mark waited for.
+  if (focusIndicator_) focusIndicator_->refresh();
+}
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
 

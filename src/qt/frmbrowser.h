@@ -97,6 +97,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<QtFileDialog> fileDialog_;
   QtSendKeys* sendKeys_ = nullptr;
   FindBar* findBar1_ = nullptr;
+  FindBar* findBar2_ = nullptr;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.

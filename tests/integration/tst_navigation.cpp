@@ -119,9 +119,9 @@ void NavigationTest::reportedAddressReplacesWhatWasTyped() {
   // A host without a scheme (a redirect is followed end to end).
   const QString bare = server_.url(QStringLiteral("/b.html")).toString().mid(7);  // no http://
   QVERIFY(go(1, bare, server_.url(QStringLiteral("/b.html")).toString()));
-  // Page source of a typed host, normalised like any other address.
+  // Page source of a typed host, normalised like any other address; the box names the page.
   QVERIFY(go(1, QStringLiteral("view-source:") + bare,
-             QStringLiteral("view-source:") + server_.url(QStringLiteral("/b.html")).toString()));
+             server_.url(QStringLiteral("/b.html")).toString()));
   // A page without a title is named by its address.
   const QString untitled = server_.url(QStringLiteral("/untitled.html")).toString();
   QVERIFY(go(1, untitled, untitled));
@@ -196,7 +196,8 @@ void NavigationTest::pageCompletesWhileItsImageIsHeldBack() {
   QCOMPARE(w.status->text(), QStringLiteral("Page Title: Held Page"));
   watch.stop();
   QVERIFY2(!shown.contains(QString()), qPrintable(shown.join(QStringLiteral(" | "))));
-  QVERIFY2(shown.contains(QStringLiteral("Opening page ") + address + QStringLiteral("...")),
+  // "Going to" stands until the page's own loading text.
+  QVERIFY2(shown.value(1) == QStringLiteral("Loading ") + address + QStringLiteral("..."),
            qPrintable(shown.join(QStringLiteral(" | "))));
 }
 

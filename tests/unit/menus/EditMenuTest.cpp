@@ -17,9 +17,10 @@ using Strings = std::vector<std::string>;
 
 TEST(EditMenuTest, EveryItemWorksOnTheTopBrowserAndFindFocusesItBeforeTheKeys) {
   MenuBar bar;
-  FakeBrowserControl top;
+  FakeBrowserControl top, bottom;
+  LayoutModel layout;
   FakeSendKeys keys;
-  EditMenu menu(bar, top, keys);
+  EditMenu menu(bar, top, bottom, layout, keys);
   for (int i = -1; i <= 5; ++i) menu.mnuEdit_Click(i);
   EXPECT_EQ(top.calls(), (Strings{"ExecWB:11:0", "ExecWB:12:0", "ExecWB:13:0", "ExecWB:17:0"}));
   EXPECT_TRUE(keys.calls().empty());
@@ -27,6 +28,26 @@ TEST(EditMenuTest, EveryItemWorksOnTheTopBrowserAndFindFocusesItBeforeTheKeys) {
   EXPECT_EQ(top.calls().back(), "SetFocus");
   EXPECT_EQ(keys.calls(), Strings{"^f:nowait"});
   menu.mnuEdit_Click(7);
+  EXPECT_EQ(keys.calls().size(), 1u);
+  EXPECT_TRUE(bottom.calls().empty());
+}
+
+// A hidden page is never searched, copied from or given the focus.
+TEST(EditMenuTest, WhileTheTopPaneIsHiddenTheShownBottomOneTakesEveryItem) {
+  MenuBar bar;
+  FakeBrowserControl top, bottom;
+  LayoutModel layout;
+  FakeSendKeys keys;
+  EditMenu menu(bar, top, bottom, layout, keys);
+  layout.setVisible(ControlId::brwWebBrowser1, false);
+  menu.mnuEdit_Click(1);
+  menu.mnuEdit_Click(6);
+  EXPECT_TRUE(top.calls().empty());
+  EXPECT_EQ(bottom.calls(), (Strings{"ExecWB:12:0", "SetFocus"}));
+  EXPECT_EQ(keys.calls(), Strings{"^f:nowait"});
+  layout.setVisible(ControlId::brwWebBrowser2, false);
+  menu.mnuEdit_Click(6);
+  EXPECT_EQ(bottom.calls().size(), 2u);
   EXPECT_EQ(keys.calls().size(), 1u);
 }
 

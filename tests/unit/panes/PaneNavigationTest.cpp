@@ -62,6 +62,39 @@ TEST(PaneNavigationTest, CompletedNavigationMovesTheFirstCopyOfItsAddressToTheHe
   EXPECT_EQ(rig.box.entries(), (Strings{"http://h/", "x", "http://H/", "y", "http://h/"}));
 }
 
+// So that View Source can be asked for again, and the list holds addresses a user can go to.
+TEST(PaneNavigationTest, ASourceViewIsListedAndShownUnderThePagesOwnAddress) {
+  PaneRig rig;
+  rig.completeNavigation("http://a.example/", "A");
+  rig.completeNavigation("view-source:http://a.example/", "view-source:http://a.example/");
+  EXPECT_EQ(rig.box.entries(), Strings{"http://a.example/"});
+  EXPECT_EQ(rig.box.Text(), "http://a.example/");
+}
+
+TEST(PaneNavigationTest, AnAddressThatBringsNoPageLeavesTheBoxNamingThePageShown) {
+  PaneRig rig;
+  rig.completeNavigation("http://a.example/", "A");
+  rig.browser.clearCalls();
+  rig.box.SetText("http://a.example/file.zip");
+  rig.nav.cboAddress_Click();
+  rig.browser.raiseDownloadComplete();  // the download was cancelled
+  EXPECT_EQ(rig.box.Text(), "http://a.example/");
+  EXPECT_EQ(rig.box.entries(), Strings{"http://a.example/"});
+
+  // A page that says an address cannot be opened reports that text: it stays for correcting.
+  rig.box.SetText("bad:thing");
+  rig.nav.cboAddress_Click();
+  rig.browser.setLocationURL("bad:thing");
+  rig.browser.raiseDownloadComplete();
+  EXPECT_EQ(rig.box.Text(), "bad:thing");
+
+  // Text typed while a page loads that was not asked for is the user's.
+  rig.box.SetText("http://typing");
+  rig.browser.setLocationURL("http://a.example/");
+  rig.browser.raiseDownloadComplete();
+  EXPECT_EQ(rig.box.Text(), "http://typing");
+}
+
 TEST(PaneNavigationTest, ClickRaisedByTheHistoryUpdateIsANoOpForThatPaneOnly) {
   PaneRig top, bottom(PaneId::Bottom);
   top.box.setOnClick([&] {

@@ -96,6 +96,26 @@ TEST(PaneFocusTest, TheOtherPaneKeyGoesToAPaneThatShows) {
   }
 }
 
+TEST(PaneFocusTest, AViewModeThatHidesTheFocusedPaneMovesTheFocusToTheShownOne) {
+  const std::optional<PaneId> none;
+  const struct {
+    std::optional<PaneId> focused;
+    bool topShown, bottomShown;
+    std::optional<PaneId> target;
+  } cases[] = {
+      {PaneId::Top, false, true, PaneId::Bottom},
+      {PaneId::Bottom, true, false, PaneId::Top},
+      {PaneId::Top, true, false, none},
+      {PaneId::Bottom, true, true, none},
+      {none, false, true, none},
+      {PaneId::Top, false, false, none},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FocusAfterViewMode(c.focused, c.topShown, c.bottomShown), c.target)
+        << (c.focused ? static_cast<int>(*c.focused) : -1) << c.topShown << c.bottomShown;
+  }
+}
+
 TEST(ScrollSyncTest, TheOtherPageFollowsByFractionAndItsEchoesGoNoFurther) {
   ScrollSync sync;
   // Off: nothing follows.

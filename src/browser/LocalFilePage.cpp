@@ -1,0 +1,85 @@
+#include "browser/LocalFilePage.h"
+
+#include <sstream>
+#include <utility>
+
+#include "browser/CannotOpenPage.h"
+
+namespace corvane {
+
+namespace {
+
+const char kStyle[] =
+    "body{font-family:sans-serif;max-width:42em;margin:3em auto;padding:0 1em;"
+    "line-height:1.5;color:#222;background:#fff}"
+    "h1{font-size:1.4em;font-weight:normal;overflow-wrap:anywhere}"
+    ".path{font-family:monospace;background:#f3f3f3;padding:.4em .6em;"
+    "white-space:pre-wrap;overflow-wrap:anywhere}"
+    "a.button{display:inline-block;padding:.5em 1.2em;border:1px solid #888;border-radius:4px;"
+    "background:#eee;color:#000;text-decoration:none}"
+    "a.button:focus{outline:2px solid #36c}";
+
+std::string trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+std::string sizeText(std::uintmax_t bytes) {
+  if (bytes < 1024) return std::to_string(bytes) + " bytes";
+  if (bytes < 1024 * 1024) return std::to_string(bytes / 1024) + " KB";
+  return std::to_string(bytes / (1024 * 1024)) + " MB";
+}
+
+}  // namespace
+
+LocalFilePage::LocalFilePage(std::string path, const LocalFileKind& kind, std::string application,
+                             std::string openAddress)
+    : path_(std::move(path)),
+      kind_(kind),
+      application_(std::move(application)),
+      openAddress_(std::move(openAddress)) {}
+
+std::string LocalFilePage::title() const {
+  const auto slash = path_.rfind('/');
+  return slash == std::string::npos ? path_ : path_.substr(slash + 1);
+}
+
+std::string LocalFilePage::buttonText() const {
+  return "Open with " +
+         (application_.empty() ? std::string("the desktop's default application") : application_);
+}
+
+std::string LocalFilePage::html() const {
+  const std::string why =
+      kind_.kind == LocalFileKind::Kind::LargeText
+          ? "This text file (" + sizeText(kind_.size) + ") is too long for Corvane to show."
+          : "Corvane does not show files of this kind (" + sizeText(kind_.size) + ").";
+  return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>" +
+         CannotOpenPage::escaped(title()) + "</title><style>" + kStyle +
+         "</style></head>\n<body><h1>" + CannotOpenPage::escaped(title()) +
+         "</h1><p class=\"path\">" + CannotOpenPage::escaped(path_) + "</p><p>" + why +
+         "</p><p><a class=\"button\" role=\"button\" id=\"open\" href=\"" +
+         CannotOpenPage::escaped(openAddress_) + "\">" + CannotOpenPage::escaped(buttonText()) +
+         "</a></p></body></html>\n";
+}
+
+std::string LocalFilePage::applicationName(const std::string& desktopEntry) {
+  std::istringstream lines(desktopEntry);
+  std::string line;
+  bool inEntry = false;
+  while (std::getline(lines, line)) {
+    line = trimmed(line);
+    if (!line.empty() && line.front() == '[') {
+      inEntry = line == "[Desktop Entry]";
+      continue;
+    }
+    if (!inEntry) continue;
+    const auto equals = line.find('=');
+    if (equals == std::string::npos || trimmed(line.substr(0, equals)) != "Name") continue;
+    return trimmed(line.substr(equals + 1));
+  }
+  return {};
+}
+
+}  // namespace corvane

@@ -1,0 +1,110 @@
+"""Nothing acts on a pane the view mode hides, as a person finds out with one pane shown: Find
+from the Edit menu searches the page on the screen, keys move that page, its pane carries the
+focus mark; and a long print says that it runs and when its file is complete."""
+
+import subprocess
+
+import corvane_e2e
+from corvane_e2e import wait_until
+
+# A page that reports each key pressed in it by asking the server for a page named after it.
+REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
+<body style="margin:0;background:#fff"><p>{words}</p>
+<script>
+document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
+</script></body></html>"""
+
+
+class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.desktop.close_tip_window(20)
+
+    def visit(self, pane, name, title, words):
+        d = self.desktop
+        d.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
+                     REPORTING_PAGE.format(name=name, title=title, words=words).encode())
+        d.click(d.edit_field(f'{pane} address'))
+        d.key('ctrl+a')
+        d.type(d.server.url(f'/{name}.html'))
+        d.key('Return')
+        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+
+    def edge_is_marked(self, pane):
+        d = self.desktop
+        area = d.find(f'{pane} browser').extents
+        return d.screenshot().pixel(area.x + 1, area.y + area.height // 2) != (255, 255, 255)
+
+    def test_with_the_bottom_pane_alone_find_keys_and_mark_go_to_it(self):
+        d = self.desktop
+        self.visit('Top', 'top', 'Top Page', 'Nothing to find here.')
+        self.visit('Bottom', 'bottom', 'Bottom Page', 'Debian, Debian and Debian.')
+        top = d.find('Top browser')
+        d.click((top.extents.x + 8, top.extents.bottom - 8))
+        d.key('ctrl+e')
+        wait_until(lambda: not top.showing, 5, 'the bottom pane alone')
+        # The focus left the hidden page for the one on the screen, and the mark with it.
+        wait_until(lambda: self.edge_is_marked('Bottom'), 5, 'the bottom pane marked')
+        d.key('x')
+        d.server.wait_for_request('/bottom-key-x')
+
+        d.choose_menu('Edit', 'Find')
+        bar = d.find('Bottom find bar')
+        field = d.find('Find text', role='text', within=bar)
+        wait_until(lambda: field.showing and field.focused, 10, 'the bottom find bar')
+        bottom = d.find('Bottom browser').extents
+        self.assertTrue(bottom.y <= field.extents.y < bottom.bottom, 'on the bottom pane')
+        result = d.find('Find result', within=bar)
+        d.type('Debian')
+        wait_until(lambda: result.text == '1 of 3', 10, 'one of three finds')
+        d.key('Escape')
+        wait_until(lambda: not field.showing, 5, 'the find bar to close')
+        d.key('y')
+        d.server.wait_for_request('/bottom-key-y')
+        self.assertEqual(d.server.count('/top-key-x') + d.server.count('/top-key-y'), 0)
+        d.key('ctrl+q')
+        wait_until(lambda: top.showing, 5, 'both panes')
+
+    def test_a_long_print_says_it_runs_and_when_its_file_is_complete(self):
+        d = self.desktop
+        lines = ''.join(f'<p>Line {n} of a long chapter about packages.</p>' for n in range(3000))
+        d.server.page('/long.html', 'Long Chapter', lines)
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a')
+        d.type(d.server.url('/long.html'))
+        d.key('Return')
+        d.wait_for_text('Top status', 'Page Title: Long Chapter')
+
+        target = d.tmp / 'chapter.pdf'
+        d.choose_menu('File', 'Print Top Browser')
+        output = d.find('Output file:', role='text')
+        wait_until(lambda: output.showing, 10, 'the print dialog')
+        d.click(output)
+        d.key('ctrl+a')
+        d.type(str(target))
+        d.click(d.find('Print', role='push button'))
+
+        # Under its name the file is whole whenever it is there.
+        partial = []
+
+        def told_complete():
+            if target.exists():
+                data = target.read_bytes()
+                if not (data.startswith(b'%PDF') and b'%%EOF' in data[-64:]):
+                    partial.append(len(data))
+            window = d.find('Printing', role='dialog', timeout=0.5) if d.window('Printing') else None
+            return window is not None and any('chapter.pdf is complete.' in c.name
+                                              for c in window.descendants())
+
+        wait_until(told_complete, 60, 'the print window saying the file is complete')
+        self.assertEqual(partial, [])
+        text = subprocess.run(['pdftotext', str(target), '-'], capture_output=True, check=True,
+                              timeout=30).stdout.decode()
+        self.assertIn('Line 2999 of a long chapter about packages.', text)
+        d.click(d.find('Close', role='push button', within=d.find('Printing', role='dialog')))
+        wait_until(lambda: d.window('Printing') is None, 5, 'the print window to close')
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()

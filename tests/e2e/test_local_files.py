@@ -1,0 +1,129 @@
+"""Local files and addresses as a person meets them: a folder slide show over files of every kind
+that never stops on a save dialog, a file handed to the desktop's application from the page that
+stands in for it, View Source pressed twice, and the address box after a download is declined."""
+
+import gzip
+
+import corvane_e2e
+from corvane_e2e import wait_until
+
+FOLDER_MESSAGE = ('View folder contents ({} files total) is on. Use back and forward navigation '
+                  'buttons to view contents of this folder.')
+# A stand-in for the desktop: its default application for every type, and its opener, which
+# notes the file it was asked to open.
+XDG_MIME = '#!/bin/sh\necho fakewriter.desktop\n'
+XDG_OPEN = '#!/bin/sh\nprintf "%s" "$1" > "{marker}"\n'
+DESKTOP_ENTRY = '[Desktop Entry]\nType=Application\nName=Fake Writer\nExec=true %f\n'
+
+
+class LocalFilesTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def start_env(cls, desktop):
+        tools = desktop.tmp / 'bin'
+        tools.mkdir()
+        cls.opened = desktop.tmp / 'opened.txt'
+        for name, text in (('xdg-mime', XDG_MIME), ('xdg-open', XDG_OPEN.format(marker=cls.opened))):
+            (tools / name).write_text(text)
+            (tools / name).chmod(0o755)
+        applications = desktop.tmp / 'data' / 'applications'
+        applications.mkdir(parents=True)
+        (applications / 'fakewriter.desktop').write_text(DESKTOP_ENTRY)
+        return {'PATH': f'{tools}:{desktop.env["PATH"]}'}
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.desktop.close_tip_window(20)
+
+    def page_text(self, pane, wanted):
+        """Waits until the pane's page holds a text or a control that contains `wanted`."""
+        d = self.desktop
+        page = d.find(f'{pane} browser')
+
+        def holds():
+            for control in page.descendants(into_pages=True):
+                try:
+                    if wanted in control.name or wanted in control.text:
+                        return control
+                except Exception:  # a control gone while the page changes
+                    pass
+            return None
+
+        return wait_until(holds, 15, f'{wanted!r} on the {pane} page')
+
+    def no_save_dialog(self):
+        self.assertIsNone(self.desktop.window('Save Download'), 'a save dialog opened')
+
+    def test_a_slide_show_over_a_mixed_folder_shows_every_file_in_the_pane(self):
+        d = self.desktop
+        folder = d.tmp / 'Mixed'
+        folder.mkdir()
+        (folder / 'a.html').write_text('<html><head><title>First</title></head><body>First</body>'
+                                       '</html>')
+        (folder / 'b.doc').write_bytes(b'\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1' + bytes(range(256)))
+        (folder / 'c.html.bak').write_text('<p>kept as plain words</p>\n')
+        (folder / 'd.en.txt.gz').write_bytes(gzip.compress(b'packed text'))
+        address = {name: f'file://{folder}/{name}'
+                   for name in ('a.html', 'b.doc', 'c.html.bak', 'd.en.txt.gz')}
+
+        d.choose_menu('File', 'Open Top Browser')
+        wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
+        d.type(str(folder / 'a.html'))
+        d.key('Return')
+        d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
+
+        # The first Forward makes a.html current and steps on to the document.
+        self.desktop.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+        d.wait_for_text('Top address', address['b.doc'])
+        d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
+        button = self.page_text('Top', 'Open with Fake Writer')
+        self.no_save_dialog()
+        d.click(button)
+        wait_until(lambda: self.opened.exists() and self.opened.read_text() == str(folder / 'b.doc'),
+                   10, 'the desktop asked to open b.doc')
+
+        # Text is shown as text, tags and all; the compressed file gets the desktop's button.
+        for name, wanted in (('c.html.bak', '<p>kept as plain words</p>'),
+                             ('d.en.txt.gz', 'Open with Fake Writer')):
+            with self.subTest(file=name):
+                d.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+                d.wait_for_text('Top address', address[name])
+                self.page_text('Top', wanted)
+                d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
+                self.no_save_dialog()
+
+    def test_view_source_can_be_asked_for_twice(self):
+        d = self.desktop
+        d.server.page('/source.html', 'Source Page', 'Some words.')
+        url = d.server.url('/source.html')
+        d.click(d.edit_field('Bottom address'))
+        d.key('ctrl+a')
+        d.type(url)
+        d.key('Return')
+        d.wait_for_text('Bottom status', 'Page Title: Source Page')
+        for _ in range(2):
+            d.choose_menu('View', 'Bottom Browser Source')
+            d.wait_for_text('Bottom status', f'Page Title: view-source:{url}')
+            d.wait_for_text('Bottom address', url)
+            self.page_text('Bottom', '<title>Source Page</title>')
+
+    def test_a_declined_download_leaves_the_box_naming_the_page_shown(self):
+        d = self.desktop
+        d.server.page('/before.html', 'Before')
+        d.server.raw('/file.bin', 200, 'application/octet-stream', bytes(64),
+                     headers=[('Content-Disposition', 'attachment; filename="file.bin"')])
+        for path in ('/before.html', '/file.bin'):
+            d.click(d.edit_field('Top address'))
+            d.key('ctrl+a')
+            d.type(d.server.url(path))
+            d.key('Return')
+            if path == '/before.html':
+                d.wait_for_text('Top status', 'Page Title: Before')
+        wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
+        d.key('Escape')
+        wait_until(lambda: d.window('Save Download') is None, 5, 'the save dialog to close')
+        d.wait_for_text('Top address', d.server.url('/before.html'))
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()

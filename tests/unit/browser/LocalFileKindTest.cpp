@@ -1,0 +1,72 @@
+#include "browser/LocalFileKind.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempDir.h"
+#include "browser/LocalFilePage.h"
+
+namespace corvane {
+namespace {
+
+using Kind = LocalFileKind::Kind;
+
+// The name decides what the engine shows; anything else is looked at, wherever the name's
+// ".TXT" or ".HTML" stands.
+TEST(LocalFileKindTest, TheEngineShowsItsTypesTextIsShownAsTextTheRestGoesToTheDesktop) {
+  TempDir dir;
+  const std::string binary("PK\x03\x04\0\0\x14\0binary", 14);
+  const struct {
+    const char* name;
+    std::string bytes;
+    Kind kind;
+    const char* charset;
+  } cases[] = {
+      {"page.HTML", binary, Kind::Engine, ""},
+      {"picture.jpg", binary, Kind::Engine, ""},
+      {"notes.html.bak", "<p>caf\xc3\xa9</p>\n", Kind::Text, "utf-8"},
+      {"README", "plain\ttext\r\n", Kind::Text, "utf-8"},
+      {"old.doc",
+       "Gr\xfc\xdf"
+       "e\n",
+       Kind::Text, "windows-1252"},
+      {"report.doc", binary, Kind::Other, ""},
+      {"reference.en.txt.gz", "\x1f\x8b\x08\x08\x01\x02\x03\x04", Kind::Other, ""},
+      {"empty.cfg", "", Kind::Text, "utf-8"},
+  };
+  for (const auto& c : cases) {
+    const LocalFileKind kind = LocalFileKind::of(dir.writeFile(c.name, c.bytes).string());
+    EXPECT_EQ(kind.kind, c.kind) << c.name;
+    EXPECT_EQ(kind.charset, c.charset) << c.name;
+  }
+  EXPECT_EQ(LocalFileKind::of((dir.path() / "missing.doc").string()).kind, Kind::Engine);
+  EXPECT_EQ(LocalFileKind::of(dir.path().string()).kind, Kind::Engine);
+  const std::string longText(LocalFileKind::kMaxTextBytes + 1, 'a');
+  EXPECT_EQ(LocalFileKind::of(dir.writeFile("long.log", longText).string()).kind, Kind::LargeText);
+}
+
+TEST(LocalFilePageTest, NamesTheFileAndItsApplicationSafely) {
+  LocalFileKind other;
+  other.kind = Kind::Other;
+  other.size = 2048;
+  const LocalFilePage page("/home/me/<b>&.xls", other, "Calc \"Pro\"", "http://open.invalid/t");
+  EXPECT_EQ(page.title(), "<b>&.xls");
+  EXPECT_EQ(page.buttonText(), "Open with Calc \"Pro\"");
+  const std::string html = page.html();
+  EXPECT_NE(html.find("<title>&lt;b&gt;&amp;.xls</title>"), std::string::npos);
+  EXPECT_NE(html.find("href=\"http://open.invalid/t\">Open with Calc &quot;Pro&quot;</a>"),
+            std::string::npos);
+  EXPECT_EQ(html.find("<b>"), std::string::npos);
+  EXPECT_EQ(LocalFilePage("/a", other, "", "x").buttonText(),
+            "Open with the desktop's default application");
+
+  EXPECT_EQ(LocalFilePage::applicationName("[Desktop Action new]\nName=New\n"
+                                           "[Desktop Entry]\nType=Application\n"
+                                           "Name[de]=Rechner\n Name = LibreOffice Calc \n"),
+            "LibreOffice Calc");
+  EXPECT_EQ(LocalFilePage::applicationName("Name=Loose\n[Other]\nName=X\n"), "");
+}
+
+}  // namespace
+}  // namespace corvane
