@@ -20,6 +20,9 @@ std::string withoutFragment(const std::string& address) {
 }
 // The bar stays short of full until the page's last part has come.
 constexpr int kMostBeforeLoaded = 90;
+// Where the bar creeps while an answer is awaited, and the share of the rest it gains each tick.
+constexpr int32_t kWaitCeiling = 30 * kProgressPerPercent;
+constexpr int32_t kWaitShare = 10;
 }  // namespace
 
 std::string BrowserEventSequencer::LocationName() const {
@@ -56,6 +59,7 @@ void BrowserEventSequencer::navigationStarted(const std::string& target) {
 
 void BrowserEventSequencer::beginNavigation(const std::string& target) {
   committed_ = false;
+  progress_ = 0;
   addressAtStart_ = address_;
   // What a pointer leaving a link brings back: for a navigation the pane asked for, its own text.
   status_ = asked_ ? kGoingTo + target : "Opening page " + target + "...";
@@ -79,7 +83,14 @@ void BrowserEventSequencer::loadFinished() {
 
 void BrowserEventSequencer::loadProgress(int percent) {
   if (!navigating_) return;
-  raiseProgress(std::clamp(percent, 0, kMostBeforeLoaded) * kProgressPerPercent, kProgressMax);
+  progress_ = std::max(progress_, std::clamp(percent, 0, kMostBeforeLoaded) * kProgressPerPercent);
+  raiseProgress(progress_, kProgressMax);
+}
+
+void BrowserEventSequencer::waitingTick() {
+  if (!Busy() || committed_ || progress_ >= kWaitCeiling) return;
+  progress_ += std::max<int32_t>(1, (kWaitCeiling - progress_) / kWaitShare);
+  raiseProgress(progress_, kProgressMax);
 }
 
 void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,

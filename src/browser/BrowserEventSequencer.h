@@ -44,7 +44,8 @@ class IBrowserEvents;
 //
 // While busy there is always an informative status text: "Opening page <address>..." until the
 // commit (for a Navigate call, the pane's own "Going to" stays instead), then
-// "Loading <address>..." until the end, then "Done". The progress stays short of full until the
+// "Loading <address>..." until the end, then "Done". The progress never goes back within a
+// navigation, creeps while the answer is awaited (waitingTick) and stays short of full until the
 // end, which only the page's last part brings. A hovered link shows its
 // address; leaving it brings the current text back. A text is raised only when it differs from
 // the last one raised, so the engine's repeated "no link hovered" leaves the line alone.
@@ -75,6 +76,10 @@ class BrowserEventSequencer {
   void loadStarted(const std::string& target);
   void loadFinished();
   void loadProgress(int percent);
+  // A moment has passed (the adapter calls this a few times a second while busy): while a
+  // navigation waits for its answer, which the engine gives no progress for, the bar creeps
+  // towards a third, so that a slow server does not look like a stopped one.
+  void waitingTick();
   // The engine's address of the page became `address`, and `title` is the title it holds now.
   // `notice` marks Corvane's own "cannot open" page, whose address is the text typed.
   void urlChanged(const std::string& address, const std::string& title, bool notice);
@@ -113,6 +118,7 @@ class BrowserEventSequencer {
   std::string addressAtStart_;    // the page's address when it began
   bool engineLoading_ = false;    // between the engine's own start and end of load
   bool echoPending_ = false;      // the engine's next end of load repeats what is known
+  int32_t progress_ = 0;          // the bar's last value in this navigation; it never goes back
 
   std::string status_ = "Done";  // the text a pointer leaving a link brings back
   std::string lastRaised_;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
@@ -27,6 +28,8 @@ namespace corvane {
 
 namespace {
 const QString kViewSource = QStringLiteral("view-source:");
+// How often the bar may creep while an answer is awaited.
+constexpr int kWaitingTickMs = 200;
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPage* page,
@@ -36,7 +39,16 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPa
       workingFolder_(workingFolder),
       page_(page),
       events_(std::make_unique<BrowserEventSequencer>()),
-      pageCommands_(new PageCommands(view)) {
+      pageCommands_(new PageCommands(view)),
+      waitingTimer_(new QTimer(this)) {
+  waitingTimer_->setInterval(kWaitingTickMs);
+  connect(waitingTimer_, &QTimer::timeout, this, [this] {
+    if (events_->Busy()) {
+      events_->waitingTick();
+    } else {
+      waitingTimer_->stop();
+    }
+  });
   QRandomGenerator* random = QRandomGenerator::system();
   buttonBase_ = QStringLiteral("http://open.corvane.invalid/") +
                 QString::number(random->generate64(), 36) +
@@ -124,6 +136,7 @@ void WebEngineBrowserControl::Navigate(const std::string& address) {
   }
   if (url.isLocalFile() && showLocalFile(url)) return;
   events_->navigateCalled(reported(url));
+  waitingTimer_->start();
   view_->load(url);
 }
 
@@ -256,6 +269,7 @@ void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) {
 void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info) {
   if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
     events_->loadStarted(reported(info.url()));
+    waitingTimer_->start();
   } else {
     events_->loadFinished();  // done, failed or stopped
   }

@@ -12,6 +12,7 @@
 #include "browser/BrowserEventSequencer.h"
 #include "platform/IBrowserControl.h"
 
+class QTimer;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 
@@ -98,6 +99,8 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   // Drawn afresh for each control, so that no web page can name a button's address.
   QString buttonBase_;
   PageCommands* pageCommands_;
+  // Ticks the sequencer while a load runs, for the bar's creep while an answer is awaited.
+  QTimer* waitingTimer_;
 };
 
 }  // namespace corvane

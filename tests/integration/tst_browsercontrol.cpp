@@ -132,7 +132,7 @@ void BrowserControlTest::typedFragmentCompletesWithoutALoad() {
   control_->Navigate(a + "#part");
   QVERIFY(waitIdle());
   QCOMPARE(withoutCommands(events_->take()),
-           (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete"}));
+           (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete", "Status:Done"}));
   QCOMPARE(control_->LocationURL(), a + "#part");
   QCOMPARE(control_->LocationName(), std::string("Page A"));
   QCOMPARE(server_.requestCount(QStringLiteral("/a.html")), requests);

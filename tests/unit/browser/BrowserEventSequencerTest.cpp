@@ -410,6 +410,27 @@ TEST(BrowserEventSequencerTest, ProgressIsScaledAndOnlyRaisedDuringANavigationNe
                                      "Progress:900000/1000000"}));
 }
 
+// A slow server gives no progress at all until it answers: the bar creeps meanwhile, never back.
+TEST(BrowserEventSequencerTest, WhileTheAnswerIsAwaitedTheBarCreepsBelowAThird) {
+  Rig rig;
+  rig.seq.waitingTick();
+  EXPECT_TRUE(rig.sink.take().empty()) << "idle";
+  rig.begin(kA);
+  rig.sink.take();
+  for (int i = 0; i < 200; ++i) rig.seq.waitingTick();
+  Events ticks = rig.sink.take();
+  ASSERT_GT(ticks.size(), 10u);
+  EXPECT_EQ(ticks.front(), "Progress:30000/1000000");
+  EXPECT_EQ(ticks.back(), "Progress:300000/1000000");
+  rig.seq.loadProgress(10);
+  rig.commit(kA, "Page A");
+  rig.seq.waitingTick();
+  rig.seq.loadProgress(50);
+  EXPECT_EQ(rig.sink.take(),
+            (Events{"Progress:300000/1000000", "Status:Loading http://site.test/a.html...",
+                    "NavigateComplete2", "Progress:500000/1000000"}));
+}
+
 TEST(BrowserEventSequencerTest, EventsGoToTheSinkRegisteredAtTheirMoment) {
   Rig rig;
   RecordingBrowserEvents other;
