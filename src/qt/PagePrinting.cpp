@@ -30,7 +30,18 @@ QPrinter& PagePrinting::printer() {
 }
 
 void PagePrinting::print(bool prompt, const QString& documentName) {
-  if (job_.running() || paperPrinting_) return;
+  if (job_.running() || paperPrinting_) {
+    // Its window may have been closed, or the print cancelled while the engine goes on.
+    if (progress_) {
+      progress_->show();
+      progress_->raise();
+    } else {
+      showFailure(
+          tr("The last print of this pane has not finished yet. Print again in a "
+             "moment."));
+    }
+    return;
+  }
   QPrinter& p = printer();
   // Offered as the name of a PDF file.
   p.setDocName(documentName);

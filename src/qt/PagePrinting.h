@@ -26,7 +26,7 @@ class PagePrinting : public QObject {
   ~PagePrinting() override;
 
   // With prompt, asks for the printer first; a cancelled dialog prints nothing. A print still
-  // running refuses another.
+  // running refuses another, and says so.
   void print(bool prompt, const QString& documentName);
   // The page layout of the pane's next print.
   void pageSetup();
