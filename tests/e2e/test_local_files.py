@@ -57,8 +57,8 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         folder = d.tmp / 'Mixed'
         folder.mkdir()
-        (folder / 'a.html').write_text('<html><head><title>First</title></head><body>First</body>'
-                                       '</html>')
+        (folder / 'a.html').write_text('<html><head><title>First</title></head><body>'
+                                       '<a href="d.en.txt.gz">packed</a></body></html>')
         (folder / 'b.doc').write_bytes(b'\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1' + bytes(range(256)))
         (folder / 'c.html.bak').write_text('<p>kept as plain words</p>\n')
         (folder / 'd.en.txt.gz').write_bytes(gzip.compress(b'packed text'))
@@ -70,6 +70,13 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.type(str(folder / 'a.html'))
         d.key('Return')
         d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
+        # A link to a file the engine would offer as a download shows it in the pane as well.
+        page = d.find('Top browser').extents
+        d.click((page.x + 8, page.bottom - 8))
+        d.key('Tab', 'Return')
+        d.wait_for_text('Top address', address['d.en.txt.gz'])
+        self.find_in_top_page('Open with Fake Writer')
+        self.no_save_dialog()
 
         # The first Forward makes a.html current and steps on to the document.
         self.desktop.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
@@ -78,7 +85,6 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         self.find_in_top_page('Open with Fake Writer')
         self.no_save_dialog()
         # The page's one control is its button: the first Tab stop, pressed with Enter.
-        page = d.find('Top browser').extents
         d.click((page.x + 8, page.bottom - 8))
         d.key('Tab', 'Return')
         wait_until(lambda: self.opened.exists() and self.opened.read_text() == str(folder / 'b.doc'),
