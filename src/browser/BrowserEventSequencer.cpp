@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/SharedTexts.h"
 #include "browser/StandInTitle.h"
 #include "platform/IBrowserControl.h"
 #include "platform/IBrowserEvents.h"
@@ -36,7 +35,8 @@ void BrowserEventSequencer::navigateCalled(const std::string& target) {
   asked_ = true;
   refresh_ = false;
   beginNavigation(target);
-  lastRaised_ = status_;  // the pane has said where it goes
+  // The pane has said where it goes; only a pointer leaving a link brings the opening text.
+  lastRaised_ = status_;
 }
 
 void BrowserEventSequencer::refreshCalled() { refresh_ = true; }
@@ -61,8 +61,7 @@ void BrowserEventSequencer::beginNavigation(const std::string& target) {
   committed_ = false;
   progress_ = 0;
   addressAtStart_ = address_;
-  // What a pointer leaving a link brings back: for a navigation the pane asked for, its own text.
-  status_ = asked_ ? kGoingTo + target : "Opening page " + target + "...";
+  status_ = "Opening page " + target + "...";
 }
 
 void BrowserEventSequencer::loadStarted(const std::string& target) {

@@ -43,7 +43,7 @@ class IBrowserEvents;
 // the page's title, or its whole address while it has none.
 //
 // While busy there is always an informative status text: "Opening page <address>..." until the
-// commit (for a Navigate call, the pane's own "Going to" stays instead), then
+// commit (for a Navigate call the pane's own "Going to" stays until a link is hovered), then
 // "Loading <address>..." until the end, then "Done". The progress never goes back within a
 // navigation, creeps while the answer is awaited (waitingTick) and stays short of full until the
 // end, which only the page's last part brings. A hovered link shows its

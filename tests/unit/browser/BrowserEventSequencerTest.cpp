@@ -372,7 +372,7 @@ TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAnd
   rig.seq.linkHovered("http://site.test/x.html");
   rig.seq.linkHovered("");
   EXPECT_EQ(rig.sink.take(), (Events{"Progress:0/1000000", "Status:http://site.test/x.html",
-                                     "Status:Going to http://site.test/a.html"}));
+                                     "Status:Opening page http://site.test/a.html..."}));
   rig.commit(kA, kStandInA);
   rig.seq.titleChanged("Page A");
   rig.seq.linkHovered("http://site.test/y.html");
