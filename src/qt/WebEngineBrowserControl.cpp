@@ -79,11 +79,13 @@ void WebEngineBrowserControl::connectPage() {
               request.reject();
               return;
             }
-            // A link to a local file the engine would offer as a download: the pane shows it as
-            // a file picked from a folder is shown. Later, out of the engine's own call.
+            // A local page's link to a local file the engine would offer as a download: the pane
+            // shows it as a file picked from a folder is shown. Later, out of the engine's own
+            // call. A web page's link to a file stays the engine's to refuse.
             const QUrl url = request.url();
-            if (url.isLocalFile() && LocalFileKind::of(url.toLocalFile().toStdString()).kind !=
-                                         LocalFileKind::Kind::Engine) {
+            if (url.isLocalFile() && view_->url().isLocalFile() &&
+                LocalFileKind::of(url.toLocalFile().toStdString()).kind !=
+                    LocalFileKind::Kind::Engine) {
               request.reject();
               QTimer::singleShot(0, this, [this, url] { showLocalFile(url); });
               return;
