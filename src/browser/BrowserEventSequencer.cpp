@@ -17,6 +17,7 @@ const char kDone[] = "Done";
 std::string withoutFragment(const std::string& address) {
   return address.substr(0, address.find('#'));
 }
+
 // The bar stays short of full until the page's last part has come.
 constexpr int kMostBeforeLoaded = 90;
 // Where the bar creeps while an answer is awaited, and the share of the rest it gains each tick.

@@ -203,9 +203,8 @@ TEST(BrowserEventSequencerTest, ANavigateRightAfterStopLoadsWhole) {
         rig.seq.titleChanged("Page C");
         rig.load();
         EXPECT_EQ(rig.sink.take(),
-                  (Events{"Status:Opening page http://site.test/c.html...", "Progress:0/1000000",
-                          "Status:Loading http://site.test/c.html...", "NavigateComplete2",
-                          "Progress:-1/0", "DownloadComplete", "Status:Done"}))
+                  (Events{"Progress:0/1000000", "Status:Loading http://site.test/c.html...",
+                          "NavigateComplete2", "Progress:-1/0", "DownloadComplete", "Status:Done"}))
             << committed << lateEnd << earlyAddress;
         EXPECT_EQ(rig.seq.LocationURL() + " | " + rig.seq.LocationName(), c + " | Page C");
       }
