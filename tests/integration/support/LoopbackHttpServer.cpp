@@ -23,10 +23,6 @@ void LoopbackHttpServer::addPage(const QString& path, const QString& title, cons
   addRaw(path, 200, "text/html; charset=utf-8", html.toUtf8());
 }
 
-void LoopbackHttpServer::addRedirect(const QString& path, const QString& location, int status) {
-  addRaw(path, status, "text/plain", "moved", {"Location: " + location.toUtf8()});
-}
-
 void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArray& contentType,
                                 const QByteArray& body, const QList<QByteArray>& extraHeaders) {
   routes_.insert(path, Response{status, contentType, body, extraHeaders});
