@@ -31,7 +31,6 @@ class FavoritesTest : public QObject {
 
  private:
   QAction* action(const QString& text) const;
-  QTreeWidgetItem* item(const QString& text) const;
   QString favorites() const { return program_->folders().userData + QStringLiteral("/Favorites"); }
 
   LoopbackHttpServer server_;
@@ -45,12 +44,6 @@ QAction* FavoritesTest::action(const QString& text) const {
     if (a->text() == text) return a;
   }
   return nullptr;
-}
-
-QTreeWidgetItem* FavoritesTest::item(const QString& text) const {
-  const QList<QTreeWidgetItem*> found =
-      tree_->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-  return found.isEmpty() ? nullptr : found.first();
 }
 
 void FavoritesTest::initTestCase() {
@@ -84,8 +77,10 @@ void FavoritesTest::aFavoriteAnsweredYesOpensInTheTopPane() {
   QVERIFY(TestProgram::waitUntil([&] { return tree_->isVisible(); }));
   // The questions and where the page opens are driven end to end; here the status poll.
   whenModal<QMessageBox>({}, [&](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-  QTreeWidgetItem* pageA = item(QStringLiteral("Page A"));
-  QVERIFY(pageA);
+  const QList<QTreeWidgetItem*> found =
+      tree_->findItems(QStringLiteral("Page A"), Qt::MatchExactly | Qt::MatchRecursive);
+  QVERIFY(!found.isEmpty());
+  QTreeWidgetItem* pageA = found.first();
   QTest::mouseClick(tree_->viewport(), Qt::LeftButton, {}, tree_->visualItemRect(pageA).center());
 
   const QString address = server_.url(QStringLiteral("/a.html")).toString();

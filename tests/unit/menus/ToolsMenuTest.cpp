@@ -19,12 +19,13 @@ using Strings = std::vector<std::string>;
 
 const char kAdded[] = "A Corvane shortcut has been added to your desktop.";
 
-TEST(StripTrailingBackslash, RemovesOneTrailingSeparatorInPlace) {
-  std::string root = "/";
-  EXPECT_EQ(&StripTrailingBackslash(root), &root);
-  EXPECT_EQ(root, "");
-  for (const auto& [in, out] : std::vector<std::pair<std::string, std::string>>{
-           {"/usr/lib/", "/usr/lib"}, {"/usr/lib", "/usr/lib"}, {"/usr//", "/usr/"}, {"", ""}}) {
+TEST(StripTrailingBackslash, RemovesOneTrailingSeparator) {
+  for (const auto& [in, out] :
+       std::vector<std::pair<std::string, std::string>>{{"/", ""},
+                                                        {"/usr/lib/", "/usr/lib"},
+                                                        {"/usr/lib", "/usr/lib"},
+                                                        {"/usr//", "/usr/"},
+                                                        {"", ""}}) {
     std::string path = in;
     EXPECT_EQ(StripTrailingBackslash(path), out) << in;
   }
