@@ -15,10 +15,7 @@ WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               '</script></head><body>Width</body></html>')
 
 
-
-
 class PageEngineTest(corvane_e2e.CorvaneTestCase):
-
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -82,8 +79,6 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+minus')
         wait_until(lambda: self.widths()[-1] > normal * 1.05, 10,
                    lambda: f'a wider page after Ctrl+-; widths {self.widths()}')
-        d.key('ctrl+0')
-        wait_until(lambda: self.widths()[-1] == normal, 10, 'the width back after Ctrl+0')
 
 
 if __name__ == '__main__':

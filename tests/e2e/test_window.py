@@ -77,15 +77,12 @@ class WindowTest(corvane_e2e.CorvaneTestCase):
                 # The shortcut is not an editing key: the text stays as it was.
                 self.assertEqual(field.text, typed)
 
-    def test_option_buttons(self):
-        for mode in ('top', 'bottom', 'top', 'both', 'bottom', 'both'):
-            with self.subTest(mode=mode):
-                self.show_mode(mode, BUTTONS)
-
-    def test_menu_with_the_mouse(self):
-        for mode in ('top', 'top', 'bottom', 'both', 'both'):
-            with self.subTest(mode=mode):
-                self.show_mode(mode, ITEMS)
+    def test_option_buttons_and_the_menu_with_the_mouse(self):
+        for way, modes in ((BUTTONS, ('top', 'bottom', 'top', 'both', 'bottom', 'both')),
+                           (ITEMS, ('top', 'top', 'bottom', 'both', 'both'))):
+            for mode in modes:
+                with self.subTest(way=way[mode], mode=mode):
+                    self.show_mode(mode, way)
 
     def test_pane_splitter_moves_the_boundary_by_the_drag(self):
         # The bar's top ends where the button comes up: the boundary moves by the drag plus

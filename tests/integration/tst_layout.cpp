@@ -27,7 +27,6 @@ class LayoutTest : public QObject {
 
  private:
   QWidget* widget(ControlId id) const;
-  QWidget* widget(const char* name) const;
   // Where the widget lies in client coordinates, in pixels.
   QRect placed(QWidget* w) const;
   void showBoth();
@@ -37,10 +36,8 @@ class LayoutTest : public QObject {
   QWidget* client_ = nullptr;
 };
 
-QWidget* LayoutTest::widget(ControlId id) const { return widget(corvane::controlName(id)); }
-
-QWidget* LayoutTest::widget(const char* name) const {
-  return window_->findChild<QWidget*>(QString::fromLatin1(name));
+QWidget* LayoutTest::widget(ControlId id) const {
+  return window_->findChild<QWidget*>(QString::fromLatin1(corvane::controlName(id)));
 }
 
 QRect LayoutTest::placed(QWidget* w) const {

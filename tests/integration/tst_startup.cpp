@@ -20,7 +20,6 @@ class StartupTest : public QObject {
 
  private Q_SLOTS:
   void splashShowsVersionAndHandsOverAfterItsTimer();
-  void toolbarButtonsComeUpFlat();
 };
 
 namespace {
@@ -29,8 +28,8 @@ T* child(QWidget* window, const char* name) {
   return window->findChild<T*>(QString::fromLatin1(name));
 }
 
-// What a user of the splash sees: when it is first drawn, when it closes, and whether cv.ini
-// or the main window were there by then.
+// What a user of the splash sees: when it is first drawn, when it closes, and whether cv.ini was
+// there by then (that the main window comes only after it is the end-to-end test's).
 class SplashWatch : public QObject {
  public:
   SplashWatch(QWidget* splash, QString ini) : ini_(std::move(ini)) {
@@ -40,7 +39,6 @@ class SplashWatch : public QObject {
   double firstDrawnMs = -1;
   double closedMs = -1;
   bool iniAtClose = false;
-  bool mainWindowShownAtClose = false;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -49,9 +47,6 @@ class SplashWatch : public QObject {
     if (event->type() == QEvent::Close && closedMs < 0) {
       closedMs = now;
       iniAtClose = QFile::exists(ini_);
-      for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<const frmbrowser*>(w) && w->isVisible()) mainWindowShownAtClose = true;
-      }
     }
     return QObject::eventFilter(watched, event);
   }
@@ -72,25 +67,17 @@ void StartupTest::splashShowsVersionAndHandsOverAfterItsTimer() {
   QSignalSpy loaded(splash, &corvane::frmSplash::mainWindowLoaded);
   QVERIFY(loaded.wait(5000));
   QVERIFY(!splash->isVisible());
-  // Two full seconds from its first drawing, the main window made meanwhile but neither shown
-  // nor given cv.ini: that is read only once the splash has gone.
+  // Two full seconds from its first drawing, the main window made meanwhile but not given cv.ini:
+  // that is read only once the splash has gone.
   QVERIFY(watch.firstDrawnMs >= 0);
   QVERIFY2(watch.closedMs - watch.firstDrawnMs >= 1999.0,
            qPrintable(QStringLiteral("closed %1 ms after it was first drawn")
                           .arg(watch.closedMs - watch.firstDrawnMs)));
   QVERIFY(!watch.iniAtClose);
-  QVERIFY(!watch.mainWindowShownAtClose);
   frmbrowser* window = splash->mainWindow();
   QVERIFY(window);
   QVERIFY(window->isVisible());
-  QCOMPARE(window->windowTitle(), QStringLiteral("Corvane 2.0 by Halvor"));
-}
-
-void StartupTest::toolbarButtonsComeUpFlat() {
-  // Their names and the Back and Forward states are read end to end; flatness only shows.
-  TestProgram program;
-  frmbrowser* window = program.startMainWindow();
-  QVERIFY(window);
+  // The toolbar buttons' names and states are read end to end; that they are flat only shows.
   for (const char* name : {"tbToolBar1", "tbToolBar2"}) {
     const QList<QToolButton*> buttons = child<QWidget>(window, name)->findChildren<QToolButton*>();
     QCOMPARE(buttons.size(), 8);

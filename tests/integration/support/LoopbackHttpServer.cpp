@@ -23,10 +23,6 @@ void LoopbackHttpServer::addPage(const QString& path, const QString& title, cons
   addRaw(path, 200, "text/html; charset=utf-8", html.toUtf8());
 }
 
-void LoopbackHttpServer::addRedirect(const QString& path, const QString& location, int status) {
-  addRaw(path, status, "text/plain", "moved", {"Location: " + location.toUtf8()});
-}
-
 void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArray& contentType,
                                 const QByteArray& body, const QList<QByteArray>& extraHeaders) {
   routes_.insert(path, Response{status, contentType, body, extraHeaders});
@@ -80,22 +76,19 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
 }
 
 void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path, bool loggedIn) {
-  Response response;
+  const auto titled = [](const QByteArray& title) {
+    return "<!DOCTYPE html><html><head><title>" + title + "</title></head><body>" + title +
+           "</body></html>";
+  };
+  Response response{404, "text/html", titled("Not Found"), {}};
   if (!loggedIn) {
     response =
         Response{401,
                  "text/html",
-                 "<!DOCTYPE html><html><head><title>Login Needed</title></head>"
-                 "<body>Login Needed</body></html>",
+                 titled("Login Needed"),
                  {"WWW-Authenticate: Basic realm=\"" + logins_.value(path).first.toUtf8() + "\""}};
   } else if (routes_.contains(path)) {
     response = routes_.value(path);
-  } else {
-    response = Response{404,
-                        "text/html",
-                        "<!DOCTYPE html><html><head><title>Not Found</title></head>"
-                        "<body>Not Found</body></html>",
-                        {}};
   }
   responses_[path] += 1;
   QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";

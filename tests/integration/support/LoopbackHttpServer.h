@@ -17,7 +17,6 @@ class LoopbackHttpServer : public QObject {
   QUrl url(const QString& path) const;
 
   void addPage(const QString& path, const QString& title, const QString& body = QString());
-  void addRedirect(const QString& path, const QString& location, int status = 302);
   void addRaw(const QString& path, int status, const QByteArray& contentType,
               const QByteArray& body, const QList<QByteArray>& extraHeaders = {});
 

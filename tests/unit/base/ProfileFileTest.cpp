@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <set>
+#include <iterator>
 #include <string>
 #include <tuple>
 
@@ -16,12 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 constexpr auto lookup = &ProfileFile::lookup;
 constexpr auto update = &ProfileFile::update;
-
-std::set<std::string> namesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
-}
 
 TEST(ProfileFileRead, NamesIgnoreCaseAndValuesLoseBlanksAndOneQuotePair) {
   const std::string text =
@@ -151,7 +145,7 @@ TEST_F(ProfileFilePermissions, AnUnreadableFileIsNotReplaced) {
   EXPECT_FALSE(ProfileFile(ini).writeString("s", "1", "v"));
   ASSERT_EQ(::chmod(ini.c_str(), 0644), 0);
   EXPECT_EQ(dir.readFile("cv.ini"), "[keep]\n1=me\n");
-  EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 }  // namespace

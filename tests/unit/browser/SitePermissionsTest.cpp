@@ -28,8 +28,6 @@ TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {
   EXPECT_NE(EnginePrompts::permission("https://a.test", "camera and microphone")
                 .find("use your camera and microphone"),
             std::string::npos);
-  EXPECT_EQ(EnginePrompts::login("a.test", "Staff", false),
-            "The site a.test asks for a user name and password.\nIt says: \"Staff\"");
   EXPECT_EQ(EnginePrompts::login("proxy.test", "", true),
             "The proxy server proxy.test asks for a user name and password.\nPages cannot be "
             "loaded through it without them.");

@@ -42,16 +42,6 @@ struct Rig {
   HelpMenu help{menus, layout, top.controller, store, windows, messageBox, "corvane", "/opt/cv"};
 };
 
-TEST(HelpMenu, IndexesWithoutAnItemDoNothing) {
-  Rig rig;
-  for (int index : {2, 3, 5}) rig.menus.Click(HelpMenu::kName, index);
-  EXPECT_TRUE(rig.windows.calls().empty());
-  EXPECT_TRUE(rig.top.browser.navigations().empty());
-  EXPECT_EQ(rig.layout.viewMode(), ViewMode::Both);
-  rig.menus.Click(HelpMenu::kName, 4);
-  EXPECT_EQ(rig.windows.calls(), (Strings{"ShowAboutBox"}));
-}
-
 TEST(HelpMenu, TipOfTheDayStoresOnBeforeEveryShowing) {
   Rig rig;
   for (int time = 0; time < 2; ++time) {

@@ -60,6 +60,13 @@ TEST(FolderListingTest, CurrentEntryStaysWithinTheListAndSettingThePathClearsIt)
   listing.SetPath(second.path().string());
   EXPECT_EQ(listing.ListIndex(), -1);
   EXPECT_EQ(namesOf(listing), std::vector<std::string>{"c.html"});
+
+  // A missing folder or a file lists nothing, the path kept as given.
+  listing.SetPath((first.path() / "nowhere").string());
+  EXPECT_EQ(listing.ListCount(), 0);
+  EXPECT_EQ(listing.Path(), (first.path() / "nowhere").string());
+  listing.SetPath((first.path() / "a.html").string());
+  EXPECT_EQ(listing.ListCount(), 0);
 }
 
 TEST(FolderListingTest, KeepsEveryFileOfAFolderPastSixteenBitCounts) {
@@ -79,17 +86,6 @@ TEST(FolderListingTest, KeepsEveryFileOfAFolderPastSixteenBitCounts) {
   ASSERT_TRUE(listing.SetListIndex(kFiles - 1));
   EXPECT_EQ(listing.FileName(), "p32769.jpg");
   EXPECT_FALSE(listing.SetListIndex(kFiles));
-}
-
-TEST(FolderListingTest, MissingFolderOrAFileGivesAnEmptyListing) {
-  TempDir folder;
-  folder.writeFile("a.html", "x");
-  FolderListing listing;
-  listing.SetPath((folder.path() / "nowhere").string());
-  EXPECT_EQ(listing.ListCount(), 0);
-  EXPECT_EQ(listing.Path(), (folder.path() / "nowhere").string());
-  listing.SetPath((folder.path() / "a.html").string());
-  EXPECT_EQ(listing.ListCount(), 0);
 }
 
 using FolderListingPermissions = UnprivilegedTest;

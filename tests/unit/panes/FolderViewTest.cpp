@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandsRig.h"
+#include "base/SharedTexts.h"
 
 namespace corvane {
 namespace {
@@ -80,23 +81,17 @@ TEST(FolderViewTest, OpeningAFileShowsItAndListsItsFolder) {
   const OpenFileRequest& request = r.fileDialog.requests()[0];
   EXPECT_EQ(request.title, "Open File On Bottom Browser--Folder View Is Now Enabled");
   EXPECT_EQ(request.defaultExt, "html");
-  EXPECT_EQ(request.filter,
-            "HTML Files|*.html|HTM Files|*.htm|GIF Files|*.gif|JPEG Files|*.jpg|WORD Files|*.doc|"
-            "EXCEL Files|*.xls|TXT Files|*.txt|All Files|*.*");
+  EXPECT_EQ(request.filter, kOpenFileFilter);  // its text is checked with the home pages dialog
   EXPECT_TRUE(request.mustExist);
 
   const Pane& pane = r.bottom.pane;
   EXPECT_EQ(r.bottom.browser.navigations(), Strings{r.path("d.JPG")});
-  EXPECT_EQ(r.bottom.box.Text(), r.path("d.JPG"));
   EXPECT_EQ(r.bottom.label.Caption(), "Going to " + r.path("d.JPG"));
   EXPECT_TRUE(pane.LocalFile);
   EXPECT_EQ(pane.PathName, r.folder.path().string() + "/");
-  EXPECT_EQ(pane.File.Path(), r.folder.path().string());
   EXPECT_EQ(pane.File.ListCount(), 6);
-  EXPECT_EQ(pane.File.ListIndex(), -1);
   EXPECT_TRUE(r.enabled(PaneId::Bottom, kBack));
   EXPECT_TRUE(r.enabled(PaneId::Bottom, kForward));
-  EXPECT_FALSE(r.top.pane.LocalFile);
 
   r.open(PaneId::Top, "a.html");
   EXPECT_EQ(r.fileDialog.requests()[1].title,
@@ -115,18 +110,6 @@ TEST(FolderViewTest, CancellingTheDialogChangesNothing) {
   EXPECT_EQ(r.top.pane.PathName, "");
   EXPECT_FALSE(r.enabled(PaneId::Top, kBack));
   EXPECT_TRUE(r.enabled(PaneId::Top, kForward));
-}
-
-TEST(FolderViewTest, AFolderOfOneFileLeavesBothStepsDisabled) {
-  CommandsRig r;
-  TempDir alone;
-  alone.writeFile("only.html", "x");
-  alone.writeFile(".also-hidden.html", "x");
-  r.fileDialog.choose((alone.path() / "only.html").string());
-  r.topCommands.folderView().OpenLocalFile();
-  EXPECT_TRUE(r.top.pane.LocalFile);
-  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kBack));
-  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
 }
 
 TEST(FolderViewTest, TopPaneShowsDocumentsOnlyStepsForward) {
@@ -173,9 +156,9 @@ TEST(FolderViewTest, BottomPaneShowsDocumentsOnlyStepsBack) {
   EXPECT_EQ(r.steps(PaneId::Bottom, {S::Backward}), Strings{r.path("c.doc")});
 }
 
-TEST(FolderViewTest, FirstForwardAfterOpeningShowsTheSecondFileWhicheverWasOpened) {
+TEST(FolderViewTest, FirstForwardShowsTheSecondFileWhicheverWasOpenedAndOneFileStepsNowhere) {
   CommandsRig r;
-  TempDir pictures;
+  TempDir pictures, alone;
   for (const char* name : {"1.gif", "2.GIF", "3.jpg"}) pictures.writeFile(name, "x");
   r.fileDialog.choose((pictures.path() / "3.jpg").string());
   r.bottomCommands.folderView().OpenLocalFile();
@@ -184,6 +167,14 @@ TEST(FolderViewTest, FirstForwardAfterOpeningShowsTheSecondFileWhicheverWasOpene
   EXPECT_EQ(r.bottom.pane.File.ListIndex(), 1);
   EXPECT_TRUE(r.bottom.toolbar.ButtonEnabled(kBack));
   EXPECT_TRUE(r.bottom.toolbar.ButtonEnabled(kForward));
+
+  alone.writeFile("only.html", "x");
+  alone.writeFile(".also-hidden.html", "x");
+  r.fileDialog.choose((alone.path() / "only.html").string());
+  r.topCommands.folderView().OpenLocalFile();
+  EXPECT_TRUE(r.top.pane.LocalFile);
+  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kBack));
+  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
 }
 
 TEST(FolderViewTest, AFileGoneSinceTheListingIsPassedOverAndSaidSo) {
