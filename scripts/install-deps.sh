@@ -13,6 +13,8 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   # integration tests: a self-signed certificate for a loopback HTTPS server
   openssl
+  # a page's links to other programs (mailto:, ...) go to the desktop's handler
+  xdg-utils
 )
 
 missing=()

@@ -9,6 +9,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include "qt/PageDialogChannel.h"
 #include "qt/Resources.h"
 
 namespace corvane {
@@ -40,7 +41,10 @@ void choosePageRenderer() {
 
 }  // namespace
 
-void prepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+void prepareApplication() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  PageDialogChannel::registerScheme();
+}
 
 void configureApplication() {
   QApplication::setApplicationName(QStringLiteral("corvane"));
