@@ -166,22 +166,23 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
       request.isUserInitiated(),
       services_.permissions.answer(site().toStdString(), kPopups) == true,
       dialog ? openPopups() : 0, this->url().host().toStdString(), url.toString().toStdString());
-  refuseWindow_ = !allowed;
   if (!allowed) {
     showBlockedPopups();
     return;
   }
-  // Only a pop-up gets a window (createWindow).
-  if (dialog) return;
+  // Only a pop-up gets a window; the page keeps its link to the page that opened it.
+  if (dialog) {
+    request.openIn(openPopup()->page());
+    return;
+  }
   // A script address would run in this pane's page rather than in a new one.
   if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
 
-QWebEnginePage* BrowserPage::createWindow(WebWindowType type) {
-  const bool refused = refuseWindow_;
-  refuseWindow_ = false;
-  if (type != WebDialog || refused) return nullptr;  // the pane itself, see onNewWindowRequested
-  return openPopup()->page();
+QWebEnginePage* BrowserPage::createWindow(WebWindowType) {
+  // The engine asks here first, without saying who asked; declined, it asks again with that
+  // (onNewWindowRequested).
+  return nullptr;
 }
 
 PopupWindow* BrowserPage::openPopup() {
@@ -267,9 +268,14 @@ QString BrowserPage::dialogText(const QString& message) {
 }
 
 void BrowserPage::askFromPage(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
-                              const QString& value, std::function<void(bool, const QString&)> done,
+                              const QString& value,
+                              std::function<void(std::optional<bool>, const QString&)> done,
                               QObject* request) {
   DialogSheet* sheet = dialogSheet();
+  if (!dialogs_.mayShow()) {
+    done(std::nullopt, QString());
+    return;
+  }
   auto given = std::make_shared<QMetaObject::Connection>();
   QPointer<BrowserPage> page(this);
   const auto answered = [page, done, given](const DialogSheet::Answer& answer) {

@@ -7,6 +7,7 @@
 #include <QWebEnginePage>
 
 #include <functional>
+#include <optional>
 
 #include "browser/DownloadGate.h"
 #include "browser/PageDialogs.h"
@@ -52,10 +53,11 @@ class BrowserPage : public QWebEnginePage {
   // asked first and allows it, the page starts it again.
   bool downloadRequested(const QUrl& url, const QString& file);
   // The page's script asks `kind` with `message` (and a prompt's `value`) on behalf of
-  // `origin`; `done` gets the answer. Giving up `request` takes the question back.
+  // `origin`; `done` gets the answer, none once the user has stopped the page's dialogs.
+  // Giving up `request` takes the question back.
   void askFromPage(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
-                   const QString& value, std::function<void(bool, const QString&)> done,
-                   QObject* request);
+                   const QString& value,
+                   std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
 
  Q_SIGNALS:
   // The main frame holds a new document: its navigation has committed. Error pages, a page
@@ -105,7 +107,6 @@ class BrowserPage : public QWebEnginePage {
   bool inDialog_ = false;
   PopupBlocker popupBlocker_;
   QList<QPointer<PopupWindow>> popups_;
-  bool refuseWindow_ = false;
   QPointer<PaneNotice> popupNotice_;
   DownloadGate downloadGate_;
   QPointer<PaneNotice> downloadNotice_;

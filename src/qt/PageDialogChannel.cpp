@@ -23,30 +23,34 @@ void PageDialogChannel::registerScheme() {
 
 QString PageDialogChannel::pageScript(const QString& token) {
   // Where the request fails (no such scheme, a page's own rules), the engine's own dialog
-  // stands in. The answer is "1" for OK followed by the prompt's text, or "0".
+  // stands in. The answer is "1" for OK followed by the prompt's text, or "0"; "stop" once the
+  // user has stopped the page's dialogs, which ends the page's script there, and so a loop.
   return QStringLiteral(
              "(function () {"
              "  var own = { alert: window.alert, confirm: window.confirm, prompt: window.prompt };"
              "  function ask(kind, message, value) {"
-             "    var request = new XMLHttpRequest();"
-             "    request.open('GET', '%1:%2/' + kind + '?m=' +"
-             "        encodeURIComponent(String(message)) + '&v=' +"
-             "        encodeURIComponent(String(value)), false);"
-             "    request.send();"
-             "    if (request.status !== 200) throw new Error('no answer');"
+             "    try {"
+             "      var request = new XMLHttpRequest();"
+             "      request.open('GET', '%1:%2/' + kind + '?m=' +"
+             "          encodeURIComponent(String(message)) + '&v=' +"
+             "          encodeURIComponent(String(value)), false);"
+             "      request.send();"
+             "      if (request.status !== 200) return null;"
+             "    } catch (e) { return null; }"
+             "    if (request.responseText === 'stop')"
+             "      throw new Error('The user has stopped the dialogs of this page.');"
              "    return request.responseText;"
              "  }"
              "  function text(value) { return value === undefined ? '' : value; }"
              "  window.alert = function (message) {"
-             "    try { ask('alert', text(message), ''); }"
-             "    catch (e) { own.alert.call(window, message); } };"
+             "    if (ask('alert', text(message), '') === null) own.alert.call(window, message); };"
              "  window.confirm = function (message) {"
-             "    try { return ask('confirm', text(message), '') === '1'; }"
-             "    catch (e) { return own.confirm.call(window, message); } };"
+             "    var answer = ask('confirm', text(message), '');"
+             "    return answer === null ? own.confirm.call(window, message) : answer === '1'; };"
              "  window.prompt = function (message, value) {"
-             "    try { var answer = ask('prompt', text(message), text(value));"
-             "      return answer.charAt(0) === '1' ? answer.slice(1) : null; }"
-             "    catch (e) { return own.prompt.call(window, message, value); } };"
+             "    var answer = ask('prompt', text(message), text(value));"
+             "    if (answer === null) return own.prompt.call(window, message, value);"
+             "    return answer.charAt(0) === '1' ? answer.slice(1) : null; };"
              "})();")
       .arg(QString::fromLatin1(scheme()), token);
 }
@@ -73,10 +77,13 @@ void PageDialogChannel::requestStarted(QWebEngineUrlRequestJob* job) {
   page->askFromPage(
       kind, job->initiator(), query.queryItemValue(QStringLiteral("m"), QUrl::FullyDecoded),
       query.queryItemValue(QStringLiteral("v"), QUrl::FullyDecoded),
-      [pending](bool accepted, const QString& value) {
+      [pending](std::optional<bool> accepted, const QString& value) {
         if (!pending) return;  // the page has gone on without it
         auto* answer = new QBuffer(pending);
-        answer->setData((accepted ? QStringLiteral("1") + value : QStringLiteral("0")).toUtf8());
+        const QString text = !accepted   ? QStringLiteral("stop")
+                             : *accepted ? QStringLiteral("1") + value
+                                         : QStringLiteral("0");
+        answer->setData(text.toUtf8());
         pending->reply(QByteArrayLiteral("text/plain"), answer);
       },
       job);
