@@ -15,6 +15,8 @@ packages=(
   openssl
   # end-to-end tests: the text of a printed PDF file
   poppler-utils
+  # a page's links to other programs (mailto:, ...) go to the desktop's handler
+  xdg-utils
 )
 
 missing=()

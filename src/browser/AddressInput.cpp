@@ -14,6 +14,11 @@ namespace {
 const char kViewSource[] = "view-source:";
 const char* const kOpenedSchemes[] = {"http", "https", "file", "about", "data"};
 const char* const kScriptSchemes[] = {"javascript", "vbscript"};
+// Schemes read as such even where a port could follow a host name ("mailto:123").
+const char* const kKnownSchemes[] = {
+    "http",   "https",  "file", "about", "data", "javascript", "vbscript",
+    "mailto", "tel",    "sms",  "ftp",   "sftp", "ssh",        "news",
+    "irc",    "magnet", "blob", "ws",    "wss",  "chrome",     "view-source"};
 
 bool isAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
@@ -39,8 +44,14 @@ bool isWindowsPath(const std::string& text) {
   return drive || text.compare(0, 2, "\\\\") == 0;
 }
 
+// A port and, if anything, a path after it: "8080", "8080/x", "80?q".
+bool isPortAndPath(const std::string& rest) {
+  const auto end = std::find_if_not(rest.begin(), rest.end(), isDigit);
+  return end != rest.begin() && (end == rest.end() || *end == '/' || *end == '?' || *end == '#');
+}
+
 // The scheme in front of a text ("mailto" of "mailto:x"), lower case; empty when there is none.
-// A name followed by a port ("localhost:8080") is a host, not a scheme.
+// An unknown name followed by a port ("localhost:8080/x") is a host, not a scheme.
 std::string schemeOf(const std::string& text) {
   if (text.empty() || !isAlpha(text[0])) return {};
   const auto end = std::find_if_not(text.begin() + 1, text.end(), [](char c) {
@@ -48,8 +59,9 @@ std::string schemeOf(const std::string& text) {
   });
   if (end == text.end() || *end != ':') return {};
   const std::size_t colon = static_cast<std::size_t>(end - text.begin());
-  if (colon + 1 < text.size() && isDigit(text[colon + 1])) return {};
-  return asciiLower(text.substr(0, colon));
+  std::string scheme = asciiLower(text.substr(0, colon));
+  if (!isOneOf(scheme, kKnownSchemes) && isPortAndPath(text.substr(colon + 1))) return {};
+  return scheme;
 }
 
 // The host part of a web address "scheme://host/..." is there and has no blanks in it.

@@ -44,8 +44,14 @@ std::string text(State state, int64_t received, int64_t total, const std::string
 
 std::string proposedPath(const std::string& folder, const std::string& suggested) {
   // Only the last part: a suggested name must not lead out of the folder.
-  std::string name = std::filesystem::path(suggested).filename().string();
-  if (name.empty() || name == "." || name == "..") name = "download";
+  std::string name;
+  for (const char c : std::filesystem::path(suggested).filename().string()) {
+    // Control characters would show as nothing, or as terminal commands when the name is listed.
+    if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) name += c;
+  }
+  // A hidden file is not what the user asked for.
+  name.erase(0, name.find_first_not_of(". "));
+  if (name.empty()) name = "download";
   return (std::filesystem::path(folder) / name).string();
 }
 

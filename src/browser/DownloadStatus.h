@@ -19,7 +19,7 @@ std::string text(State state, int64_t received, int64_t total, const std::string
                  const std::string& reason);
 
 // The user's download folder joined with the name the site suggests, reduced to a plain file
-// name; a site that suggests none gets "download".
+// name without control characters or leading dots; a site that suggests none gets "download".
 std::string proposedPath(const std::string& folder, const std::string& suggested);
 
 }  // namespace DownloadStatus

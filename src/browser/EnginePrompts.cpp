@@ -41,6 +41,20 @@ std::string permission(const std::string& site, const std::string& feature) {
          ".\n\nAllow it? Your answer holds for this site until Corvane closes.";
 }
 
+std::string pageMessage(const std::string& message) {
+  constexpr std::size_t kShown = 2000;
+  if (message.size() <= kShown) return message;
+  std::size_t cut = kShown;
+  // Not inside a UTF-8 sequence.
+  while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80) --cut;
+  return message.substr(0, cut) + "...";
+}
+
+std::string download(const std::string& host, const std::string& file) {
+  return (host.empty() ? std::string("This page") : host) +
+         " is starting another download by itself: \"" + file + "\". Allow its downloads?";
+}
+
 std::string crashed(const std::string& address, bool killed) {
   const std::string page = address.empty() ? "This page" : "The page " + address;
   return page + (killed ? " was stopped by the system" : " has crashed") +

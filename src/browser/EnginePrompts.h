@@ -18,6 +18,12 @@ std::string certificate(const std::string& host, const std::string& problem);
 // "camera", "microphone", "camera and microphone", "screen", "screen and sound", "mouse".
 std::string permission(const std::string& site, const std::string& feature);
 
+// A page's own message in its alert or question, cut short enough to read.
+std::string pageMessage(const std::string& message);
+
+// A page that starts a further download by itself, without a click: whose it is and the file.
+std::string download(const std::string& host, const std::string& file);
+
 // A page whose renderer has crashed or been killed; `killed` tells the two apart.
 std::string crashed(const std::string& address, bool killed);
 

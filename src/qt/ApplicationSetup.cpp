@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include "qt/PageDialogChannel.h"
 #include "qt/ProgramSetup.h"
 #include "qt/Resources.h"
 
@@ -24,12 +25,17 @@ void choosePageRenderer(bool openGlOnGpu) {
 }  // namespace
 
 void configureEngine(bool openGlOnGpu) {
+  // Before the engine starts: a scheme registered later is not one.
+  PageDialogChannel::registerScheme();
   initResources();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   choosePageRenderer(openGlOnGpu);
 }
 
-void prepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
+void prepareApplication() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  PageDialogChannel::registerScheme();
+}
 
 void configureApplication() {
   configureProgram();

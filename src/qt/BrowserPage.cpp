@@ -3,43 +3,43 @@
 #include <QAuthenticator>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <chrono>
+
+#include "browser/DownloadStatus.h"
 #include "browser/EnginePrompts.h"
+#include "browser/ExternalLink.h"
 #include "browser/SitePermissions.h"
 #include "qt/CrashNotice.h"
-#include "qt/DocumentMarkers.h"
+#include "qt/DialogSheet.h"
+#include "qt/ExternalLinkOpener.h"
 #include "qt/FullScreenWindow.h"
 #include "qt/LoginDialog.h"
+#include "qt/PageDialogChannel.h"
+#include "qt/PaneNotice.h"
 #include "qt/PopupWindow.h"
 
 namespace corvane {
 
 namespace {
 
-// The answers to the pages' feature requests, kept with the profile both panes share: they
-// hold for every page of the run and go with it.
-class PermissionAnswers : public QObject {
- public:
-  static SitePermissions& of(QWebEngineProfile* profile) {
-    const QString name = QStringLiteral("corvane-site-permissions");
-    auto* found = profile->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
-    if (!found) {
-      found = new PermissionAnswers(profile);
-      found->setObjectName(name);
-    }
-    return static_cast<PermissionAnswers*>(found)->answers_;
-  }
+// The site's answer "pop-ups" stands beside the features' answers.
+const char kPopups[] = "pop-ups";
 
- private:
-  explicit PermissionAnswers(QObject* parent) : QObject(parent) {}
-  SitePermissions answers_;
-};
+qint64 nowMs() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 std::string featureName(QWebEnginePage::Feature feature) {
   switch (feature) {
@@ -65,8 +65,10 @@ std::string featureName(QWebEnginePage::Feature feature) {
 
 }  // namespace
 
-BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
-    : QWebEnginePage(profile, parent), markers_(new DocumentMarkers(this)) {
+BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& services, QObject* parent)
+    : QWebEnginePage(profile, parent),
+      services_(services),
+      externalLinks_(new ExternalLinkOpener(this)) {
   settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   connect(this, &QWebEnginePage::certificateError, this, &BrowserPage::onCertificateError);
   connect(this, &QWebEnginePage::authenticationRequired, this,
@@ -79,11 +81,67 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, QObject* parent)
   connect(this, &QWebEnginePage::fullScreenRequested, this, &BrowserPage::onFullScreenRequested);
   connect(this, &QWebEnginePage::renderProcessTerminated, this,
           &BrowserPage::onRenderProcessTerminated);
+  addDocumentMarkers();
 }
+void BrowserPage::addDocumentMarkers() {
+  QRandomGenerator* random = QRandomGenerator::system();
+  const QString token =
+      QString::number(random->generate64(), 36) + QString::number(random->generate64(), 36);
+  createdMessage_ = token + QStringLiteral(" created");
+  parsedMessage_ = token + QStringLiteral(" parsed");
+  loadedMessage_ = token + QStringLiteral(" loaded");
+  inputMessage_ = token + QStringLiteral(" input");
+  // The listeners are added before any of the page's own, so the page cannot keep them from
+  // hearing the events. Only the user's own clicks and keys are trusted events.
+  const QString created = QStringLiteral(
+                              "console.log('%1');"
+                              "window.addEventListener('load', function () { console.log('%2'); });"
+                              "['mousedown', 'keydown'].forEach(function (type) {"
+                              "  window.addEventListener(type, function (e) {"
+                              "    if (e.isTrusted) console.log('%3'); }, true); });")
+                              .arg(createdMessage_, loadedMessage_, inputMessage_);
+  const QString parsed = QStringLiteral("console.log('%1');").arg(parsedMessage_);
+  const struct {
+    const char* name;
+    QWebEngineScript::InjectionPoint point;
+    const QString& source;
+  } markers[] = {
+      {"corvane-document-created", QWebEngineScript::DocumentCreation, created},
+      {"corvane-document-parsed", QWebEngineScript::DocumentReady, parsed},
+  };
+  services_.dialogs.add(token, this);
+  QWebEngineScript dialogs;
+  dialogs.setName(QStringLiteral("corvane-page-dialogs"));
+  dialogs.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  dialogs.setWorldId(QWebEngineScript::MainWorld);
+  dialogs.setRunsOnSubFrames(false);
+  dialogs.setSourceCode(PageDialogChannel::pageScript(token));
+  scripts().insert(dialogs);
+  for (const auto& marker : markers) {
+    QWebEngineScript script;
+    script.setName(QString::fromLatin1(marker.name));
+    script.setInjectionPoint(marker.point);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    script.setSourceCode(marker.source);
+    scripts().insert(script);
+  }
+}
+
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber,
                                            const QString& sourceId) {
-  if (!markers_->take(message)) {
+  if (message == createdMessage_) {
+    // "For the rest of the page's life": a new document may ask again.
+    dialogs_ = PageDialogs();
+    Q_EMIT mainDocumentCreated();
+  } else if (message == parsedMessage_) {
+    Q_EMIT mainDocumentParsed();
+  } else if (message == loadedMessage_) {
+    Q_EMIT mainDocumentLoaded();
+  } else if (message == inputMessage_) {
+    downloadGate_.userActed();
+  } else {
     QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
   }
 }
@@ -93,19 +151,187 @@ QWidget* BrowserPage::dialogParent() const {
   return view ? view->window() : nullptr;
 }
 
+QString BrowserPage::site() const { return url().toString(QUrl::RemovePath); }
+
+int BrowserPage::openPopups() {
+  popups_.removeAll(nullptr);
+  return static_cast<int>(popups_.size());
+}
+
 void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
-  // A new tab or window opens in this pane; only a pop-up gets a window (createWindow).
-  if (request.destination() == QWebEngineNewWindowRequest::InNewDialog) return;
+  const bool dialog = request.destination() == QWebEngineNewWindowRequest::InNewDialog;
   const QUrl url = request.requestedUrl();
+  // A new tab or window opens in this pane, so only a pop-up counts against the open ones.
+  const bool allowed = popupBlocker_.request(
+      request.isUserInitiated(),
+      services_.permissions.answer(site().toStdString(), kPopups) == true,
+      dialog ? openPopups() : 0, this->url().host().toStdString(), url.toString().toStdString());
+  if (!allowed) {
+    showBlockedPopups();
+    return;
+  }
+  // Only a pop-up gets a window; the page keeps its link to the page that opened it.
+  if (dialog) {
+    request.openIn(openPopup()->page());
+    return;
+  }
   // A script address would run in this pane's page rather than in a new one.
   if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
 
-QWebEnginePage* BrowserPage::createWindow(WebWindowType type) {
-  if (type != WebDialog) return nullptr;  // the pane itself, see onNewWindowRequested
-  auto* popup = new PopupWindow(profile(), dialogParent());
+QWebEnginePage* BrowserPage::createWindow(WebWindowType) {
+  // The engine asks here first, without saying who asked; declined, it asks again with that
+  // (onNewWindowRequested).
+  return nullptr;
+}
+
+PopupWindow* BrowserPage::openPopup() {
+  auto* popup = new PopupWindow(profile(), services_, dialogParent());
+  popups_.append(popup);
   popup->show();
-  return popup->page();
+  return popup;
+}
+
+PaneNotice* BrowserPage::notice(QPointer<PaneNotice>& notice, const QString& name, int row) {
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (!notice && view && view->parentWidget()) notice = new PaneNotice(view, name, row);
+  return notice;
+}
+
+void BrowserPage::showBlockedPopups() {
+  if (popupNotice_) {
+    popupNotice_->showNotice(QString::fromStdString(popupBlocker_.notice()));
+    return;
+  }
+  PaneNotice* strip = notice(popupNotice_, QStringLiteral("PopupNotice"), 0);
+  if (!strip) return;
+  strip->addButton(tr("Allow &once"), QStringLiteral("Once"),
+                   [this] { allowBlockedPopups(false); });
+  strip->addButton(tr("&Always allow for this site"), QStringLiteral("Always"),
+                   [this] { allowBlockedPopups(true); });
+  strip->onDismissed([this] { popupBlocker_.dismiss(); });
+  strip->showNotice(QString::fromStdString(popupBlocker_.notice()));
+}
+
+void BrowserPage::allowBlockedPopups(bool always) {
+  if (always) services_.permissions.remember(site().toStdString(), kPopups, true);
+  for (const std::string& address : popupBlocker_.release(openPopups())) {
+    openPopup()->page()->load(QUrl(QString::fromStdString(address)));
+  }
+}
+
+bool BrowserPage::downloadRequested(const QUrl& url, const QString& file) {
+  switch (downloadGate_.request()) {
+    case DownloadGate::Decision::Go:
+      return true;
+    case DownloadGate::Decision::Refuse:
+      return false;
+    case DownloadGate::Decision::Ask:
+      break;
+  }
+  pendingDownload_ = url;
+  pendingDownloadName_ = file;
+  PaneNotice* strip = downloadNotice_;
+  if (!strip) {
+    strip = notice(downloadNotice_, QStringLiteral("DownloadNotice"), 1);
+    if (!strip) {
+      downloadGate_.answered(false);
+      return false;
+    }
+    strip->addButton(tr("A&llow"), QStringLiteral("Allow"), [this] {
+      downloadGate_.answered(true);
+      download(pendingDownload_, pendingDownloadName_);
+    });
+    strip->addButton(tr("&Block"), QStringLiteral("Block"),
+                     [this] { downloadGate_.answered(false); });
+    strip->onDismissed([this] { downloadGate_.answered(false); });
+  }
+  strip->showNotice(QString::fromStdString(
+      EnginePrompts::download(this->url().host().toStdString(),
+                              DownloadStatus::proposedPath(std::string(), file.toStdString()))));
+  return false;
+}
+
+DialogSheet* BrowserPage::dialogSheet() {
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (!dialogs_.mayShow() || !view || !view->parentWidget()) return nullptr;
+  if (!sheet_) sheet_ = new DialogSheet(view);
+  return sheet_;
+}
+
+QString BrowserPage::dialogTitle(const QUrl& origin) {
+  return tr("%1 says:").arg(origin.host().isEmpty() ? tr("This page") : origin.host());
+}
+
+QString BrowserPage::dialogText(const QString& message) {
+  return QString::fromStdString(EnginePrompts::pageMessage(message.toStdString()));
+}
+
+void BrowserPage::askFromPage(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
+                              const QString& value,
+                              std::function<void(std::optional<bool>, const QString&)> done,
+                              QObject* request) {
+  DialogSheet* sheet = dialogSheet();
+  if (!dialogs_.mayShow()) {
+    done(std::nullopt, QString());
+    return;
+  }
+  auto given = std::make_shared<QMetaObject::Connection>();
+  QPointer<BrowserPage> page(this);
+  const auto answered = [page, done, given](const DialogSheet::Answer& answer) {
+    QObject::disconnect(*given);
+    if (page) page->dialogs_.closed(nowMs(), answer.stopMore);
+    done(answer.accepted, answer.value);
+  };
+  if (!sheet || !sheet->open(kind, dialogTitle(origin), dialogText(message), value,
+                             dialogs_.offersSuppress(nowMs()), answered)) {
+    done(false, QString());
+    return;
+  }
+  // A request the page gives up (it has gone to another document) takes its sheet along.
+  *given = connect(request, &QObject::destroyed, sheet, &DialogSheet::cancel);
+}
+
+bool BrowserPage::runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
+                            QString* value) {
+  DialogSheet* sheet = dialogSheet();
+  if (inDialog_ || !sheet) return false;
+  QPointer<BrowserPage> alive(this);
+  inDialog_ = true;
+  const DialogSheet::Answer answer =
+      sheet->ask(kind, dialogTitle(origin), dialogText(message), value ? *value : QString(),
+                 dialogs_.offersSuppress(nowMs()));
+  if (!alive) return false;  // the page went while it waited
+  inDialog_ = false;
+  dialogs_.closed(nowMs(), answer.stopMore);
+  if (value) *value = answer.value;
+  return answer.accepted;
+}
+
+void BrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg) {
+  runDialog(DialogSheet::Kind::Alert, securityOrigin, msg, nullptr);
+}
+
+bool BrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
+  return runDialog(DialogSheet::Kind::Confirm, securityOrigin, msg, nullptr);
+}
+
+bool BrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                                   const QString& defaultValue, QString* result) {
+  QString value = defaultValue;
+  const bool accepted = runDialog(DialogSheet::Kind::Prompt, securityOrigin, msg, &value);
+  if (accepted && result) *result = value;
+  return accepted;
+}
+
+bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  const std::string scheme = url.scheme().toLower().toStdString();
+  if (!scheme.empty() && !ExternalLink::isEngineScheme(scheme)) {
+    // The engine would hand it to the desktop unasked.
+    externalLinks_->offer(url, dialogParent());
+    return false;
+  }
+  return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 
 void BrowserPage::onCertificateError(const QWebEngineCertificateError& error) {
@@ -154,8 +380,7 @@ void BrowserPage::onProxyAuthenticationRequired(const QUrl&, QAuthenticator* aut
 void BrowserPage::onFeaturePermissionRequested(const QUrl& origin, Feature feature) {
   const std::string site = origin.toString(QUrl::RemovePath).toStdString();
   const std::string name = featureName(feature);
-  SitePermissions& answers = PermissionAnswers::of(profile());
-  if (const auto known = answers.answer(site, name)) {
+  if (const auto known = services_.permissions.answer(site, name)) {
     setFeaturePermission(origin, feature,
                          *known ? PermissionGrantedByUser : PermissionDeniedByUser);
     return;
@@ -174,7 +399,7 @@ void BrowserPage::onFeaturePermissionRequested(const QUrl& origin, Feature featu
   connect(box, &QMessageBox::finished, this, [page, box, allow, origin, feature, site, name] {
     if (!page) return;
     const bool allowed = box->clickedButton() == allow;
-    PermissionAnswers::of(page->profile()).remember(site, name, allowed);
+    page->services_.permissions.remember(site, name, allowed);
     page->setFeaturePermission(origin, feature,
                                allowed ? PermissionGrantedByUser : PermissionDeniedByUser);
   });

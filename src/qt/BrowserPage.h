@@ -1,8 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QString>
+#include <QUrl>
 #include <QWebEnginePage>
+
+#include <functional>
+#include <optional>
+
+#include "browser/DownloadGate.h"
+#include "browser/PageDialogs.h"
+#include "browser/PopupBlocker.h"
+#include "qt/DialogSheet.h"
+#include "qt/PageServices.h"
 
 class QWebEngineFullScreenRequest;
 class QWebEngineNewWindowRequest;
@@ -15,22 +26,57 @@ namespace corvane {
 // a new tab or window the same pane, full screen a window of its own, and a crashed page a
 // notice over the page that offers to reload.
 //
-// Its document markers tell when each main-frame document is created, parsed and loaded.
+// A page is never trusted to be kind: its alerts and questions are sheets over its own pane,
+// it may stop being allowed to show them; its pop-ups open only when the user asked for them
+// (or allows them), a few at a time; a second download it starts without a click asks first;
+// and its links to other programs ask before they leave Corvane.
+//
+// It also reports three moments of each main-frame document that the engine has no reliable
+// signal for: created, parsed and loaded. Scripts of its own, in a world the page's scripts
+// cannot see, log a token at each; the token is drawn afresh for each page, so a page cannot
+// forge the messages. They run whatever the page's script setting.
 class CrashNotice;
-class DocumentMarkers;
+class ExternalLinkOpener;
 class FullScreenWindow;
+class PaneNotice;
+class PopupWindow;
 
 class BrowserPage : public QWebEnginePage {
   Q_OBJECT
  public:
-  BrowserPage(QWebEngineProfile* profile, QObject* parent);
+  // `services` outlive the page.
+  BrowserPage(QWebEngineProfile* profile, const PageServices& services, QObject* parent);
 
-  DocumentMarkers* markers() const { return markers_; }
+  // A page's alert or question is up, waiting for its answer.
+  bool inDialog() const { return inDialog_; }
+  // The page starts a download of `url` as `file`: whether it may go on now. When the user is
+  // asked first and allows it, the page starts it again.
+  bool downloadRequested(const QUrl& url, const QString& file);
+  // The page's script asks `kind` with `message` (and a prompt's `value`) on behalf of
+  // `origin`; `done` gets the answer, none once the user has stopped the page's dialogs.
+  // Giving up `request` takes the question back.
+  void askFromPage(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
+                   const QString& value,
+                   std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
+
+ Q_SIGNALS:
+  // The main frame holds a new document: its navigation has committed. Error pages, a page
+  // loaded again at the same address and source views count too.
+  void mainDocumentCreated();
+  // The main frame's document has been parsed; its title, if it has one, is known.
+  void mainDocumentParsed();
+  // The main frame's document has loaded, images and all (its load event).
+  void mainDocumentLoaded();
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                 int lineNumber, const QString& sourceId) override;
+  void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+  bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+  bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
+                        QString* result) override;
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
 
  private:
   void onCertificateError(const QWebEngineCertificateError& error);
@@ -42,10 +88,39 @@ class BrowserPage : public QWebEnginePage {
   void onFullScreenRequested(QWebEngineFullScreenRequest request);
   void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
   QWidget* dialogParent() const;
+  void addDocumentMarkers();
+  DialogSheet* dialogSheet();
+  static QString dialogTitle(const QUrl& origin);
+  static QString dialogText(const QString& message);
+  bool runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
+                 QString* value);
+  int openPopups();
+  PopupWindow* openPopup();
+  void showBlockedPopups();
+  void allowBlockedPopups(bool always);
+  QString site() const;
+  PaneNotice* notice(QPointer<PaneNotice>& notice, const QString& name, int row);
+
+  PageServices services_;
+  PageDialogs dialogs_;
+  QPointer<DialogSheet> sheet_;
+  bool inDialog_ = false;
+  PopupBlocker popupBlocker_;
+  QList<QPointer<PopupWindow>> popups_;
+  QPointer<PaneNotice> popupNotice_;
+  DownloadGate downloadGate_;
+  QPointer<PaneNotice> downloadNotice_;
+  QUrl pendingDownload_;
+  QString pendingDownloadName_;
+  ExternalLinkOpener* externalLinks_;
 
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
-  DocumentMarkers* markers_;
+
+  QString createdMessage_;
+  QString parsedMessage_;
+  QString loadedMessage_;
+  QString inputMessage_;
 };
 
 }  // namespace corvane

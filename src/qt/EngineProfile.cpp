@@ -14,6 +14,7 @@
 #include "qt/DownloadsWindow.h"
 #include "qt/EngineOptions.h"
 #include "qt/ExecutableName.h"
+#include "qt/PageDialogChannel.h"
 #include "qt/ProgramFolders.h"
 #include "qt/QtSettingsStore.h"
 
@@ -24,7 +25,11 @@ constexpr int kPanes = 2;
 }  // namespace
 
 EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
-    : QObject(parent), profile_(new QWebEngineProfile(QStringLiteral("corvane"), this)) {
+    : QObject(parent),
+      profile_(new QWebEngineProfile(QStringLiteral("corvane"), this)),
+      dialogChannel_(new PageDialogChannel(this)),
+      services_{sitePermissions_, *dialogChannel_} {
+  profile_->installUrlSchemeHandler(PageDialogChannel::scheme(), dialogChannel_);
   profile_->setPersistentStoragePath(QDir(folders.userData).filePath(QStringLiteral("webengine")));
   profile_->setCachePath(QDir(folders.userCache).filePath(QStringLiteral("webengine")));
   profile_->setHttpCacheType(QWebEngineProfile::DiskHttpCache);
@@ -45,7 +50,7 @@ void EngineProfile::startPanePages() {
   if (panePagesStarted_) return;
   panePagesStarted_ = true;
   for (int i = 0; i < kPanes; ++i) {
-    auto* page = new BrowserPage(profile_, nullptr);
+    auto* page = new BrowserPage(profile_, services_, nullptr);
     // Whatever asks for a page's document makes its engine side and starts its renderer on the
     // empty first document. A load would do it too, but would leave a page to go Back to.
     page->runJavaScript(QString(), QWebEngineScript::ApplicationWorld);
@@ -56,7 +61,7 @@ void EngineProfile::startPanePages() {
 BrowserPage* EngineProfile::takePanePage(QObject* parent) {
   // Pages started after the panes have theirs would only hold renderers that nothing uses.
   panePagesStarted_ = true;
-  if (panePages_.empty()) return new BrowserPage(profile_, parent);
+  if (panePages_.empty()) return new BrowserPage(profile_, services_, parent);
   BrowserPage* page = panePages_.front();
   panePages_.erase(panePages_.begin());
   page->setParent(parent);
@@ -66,6 +71,16 @@ BrowserPage* EngineProfile::takePanePage(QObject* parent) {
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {
   // A page saved through Save As arrives here already under way, its file chosen.
   if (download->state() != QWebEngineDownloadRequest::DownloadRequested) return;
+  auto* page = qobject_cast<BrowserPage*>(download->page());
+  // The engine drops a download not accepted here; one the user allows later starts afresh.
+  if (page && !page->downloadRequested(download->url(), download->downloadFileName())) {
+    download->cancel();
+    return;
+  }
+  save(download);
+}
+
+void EngineProfile::save(QWebEngineDownloadRequest* download) {
   QWidget* view = QWebEngineView::forPage(download->page());
   QFileDialog dialog(view ? view->window() : nullptr, tr("Save Download"));
   dialog.setObjectName(QStringLiteral("DownloadSaveDialog"));

@@ -5,19 +5,24 @@
 #include <memory>
 #include <vector>
 
+#include "browser/SitePermissions.h"
+#include "qt/PageServices.h"
+
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 
 namespace corvane {
 
 class BrowserPage;
+class PageDialogChannel;
 class DownloadsWindow;
 struct ProgramFolders;
 
 // The one web engine profile both panes share: cookies, cache and local storage on disk in the
 // user's data and cache folders, never the off-the-record default. It also asks where each
 // download goes, proposing the user's download folder and the site's file name, and shows it
-// in the downloads window.
+// in the downloads window. It holds the user's answers by site (features, pop-ups) for the
+// run and hands them to every page.
 class EngineProfile : public QObject {
   Q_OBJECT
  public:
@@ -38,8 +43,13 @@ class EngineProfile : public QObject {
 
  private:
   void onDownloadRequested(QWebEngineDownloadRequest* download);
+  void save(QWebEngineDownloadRequest* download);
 
   QWebEngineProfile* profile_;
+  // The user's answers by site for the run, and the pages' dialogs; every page holds them.
+  SitePermissions sitePermissions_;
+  PageDialogChannel* dialogChannel_;
+  PageServices services_;
   std::unique_ptr<DownloadsWindow> downloads_;
   // Started ahead and not yet taken; owned here until then.
   std::vector<BrowserPage*> panePages_;

@@ -1,7 +1,9 @@
 #include "qt/PopupWindow.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -15,7 +17,7 @@ constexpr int kWidth = 520;
 constexpr int kHeight = 600;
 }  // namespace
 
-PopupWindow::PopupWindow(QWebEngineProfile* profile, QWidget* owner)
+PopupWindow::PopupWindow(QWebEngineProfile* profile, const PageServices& services, QWidget* owner)
     : QWidget(owner, Qt::Window), address_(new QLineEdit(this)), view_(new QWebEngineView(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setObjectName(QStringLiteral("PopupWindow"));
@@ -30,7 +32,7 @@ PopupWindow::PopupWindow(QWebEngineProfile* profile, QWidget* owner)
   layout->addWidget(view_, 1);
   view_->setObjectName(QStringLiteral("popupBrowser"));
   view_->setAccessibleName(tr("Pop-up browser"));
-  view_->setPage(new BrowserPage(profile, view_));
+  view_->setPage(new BrowserPage(profile, services, view_));
   connect(view_, &QWebEngineView::urlChanged, this,
           [this](const QUrl& url) { address_->setText(url.toDisplayString()); });
   connect(view_, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
@@ -45,5 +47,16 @@ PopupWindow::PopupWindow(QWebEngineProfile* profile, QWidget* owner)
 }
 
 QWebEnginePage* PopupWindow::page() const { return view_->page(); }
+
+void PopupWindow::closeEvent(QCloseEvent* event) {
+  // Its page waits in a dialog, which closing has just answered; the window goes once the
+  // page is out of it, not from under it.
+  if (static_cast<BrowserPage*>(view_->page())->inDialog()) {
+    event->ignore();
+    QTimer::singleShot(0, this, &QWidget::close);
+    return;
+  }
+  QWidget::closeEvent(event);
+}
 
 }  // namespace corvane

@@ -9,6 +9,8 @@ class QWebEngineView;
 
 namespace corvane {
 
+struct PageServices;
+
 // The small window of a page's pop-up (window.open with window features, as sign-in pages
 // use): the pop-up's own page with a read-only address line. The page keeps its link to the
 // page that opened it. The window deletes itself when closed, or when the page closes it; it
@@ -16,9 +18,12 @@ namespace corvane {
 class PopupWindow : public QWidget {
   Q_OBJECT
  public:
-  PopupWindow(QWebEngineProfile* profile, QWidget* owner);
+  PopupWindow(QWebEngineProfile* profile, const PageServices& services, QWidget* owner);
 
   QWebEnginePage* page() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QLineEdit* address_;

@@ -21,7 +21,6 @@
 #include "browser/StandInTitle.h"
 #include "qt/BrowserPage.h"
 #include "qt/DesktopOpener.h"
-#include "qt/DocumentMarkers.h"
 #include "qt/PageCommands.h"
 
 namespace corvane {
@@ -65,13 +64,9 @@ void WebEngineBrowserControl::connectPage() {
           [this](int percent) { events_->loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
   connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
-  const DocumentMarkers* markers = page->markers();
-  connect(markers, &DocumentMarkers::mainDocumentCreated, this,
-          [this] { events_->documentCreated(); });
-  connect(markers, &DocumentMarkers::mainDocumentParsed, this,
-          [this] { events_->documentParsed(); });
-  connect(markers, &DocumentMarkers::mainDocumentLoaded, this,
-          [this] { events_->documentLoaded(); });
+  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_->documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_->documentParsed(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_->documentLoaded(); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
             if (!request.isMainFrame()) return;
@@ -107,7 +102,6 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   for (WebEngineBrowserControl* control : {this, &other}) {
     BrowserPage* page = control->page_;
     page->disconnect(control);
-    page->markers()->disconnect(control);
     page->action(QWebEnginePage::Back)->disconnect(control);
     page->action(QWebEnginePage::Forward)->disconnect(control);
     // A view deletes the page it owns when it is given another.

@@ -15,7 +15,9 @@
 #include "LoopbackHttpServer.h"
 #include "RecordingBrowserEvents.h"
 #include "TestProgram.h"
+#include "browser/SitePermissions.h"
 #include "qt/BrowserPage.h"
+#include "qt/PageDialogChannel.h"
 #include "qt/WebEngineBrowserControl.h"
 
 using corvane::RecordingBrowserEvents;
@@ -63,6 +65,9 @@ class BrowserControlTest : public QObject {
   LoopbackHttpServer server_;
   QTemporaryDir folder_;
   std::unique_ptr<QWebEngineProfile> profile_;
+  corvane::SitePermissions permissions_;
+  corvane::PageDialogChannel dialogs_{nullptr};
+  corvane::PageServices services_{permissions_, dialogs_};
   std::unique_ptr<QWidget> window_;
   WebEngineBrowserControl* control_ = nullptr;
   std::unique_ptr<RecordingBrowserEvents> events_;
@@ -86,8 +91,8 @@ void BrowserControlTest::init() {
   window_->resize(640, 480);
   auto* view = new QWebEngineView(window_.get());
   view->resize(640, 480);
-  control_ = new WebEngineBrowserControl(view, new corvane::BrowserPage(profile_.get(), view),
-                                         folder_.path());
+  control_ = new WebEngineBrowserControl(
+      view, new corvane::BrowserPage(profile_.get(), services_, view), folder_.path());
   events_ = std::make_unique<RecordingBrowserEvents>();
   control_->SetEventSink(events_.get());
   window_->show();

@@ -90,6 +90,19 @@ class EngineTest : public QObject {
         },
         20000);
   }
+  // Clicks the middle of the page's element as a user does; a script's click opens nothing.
+  void click(int n, const char* id) {
+    const QVariantList box =
+        run(view(n), QStringLiteral("(function (e) { e.scrollIntoView(); var r = "
+                                    "e.getBoundingClientRect(); return [r.left + r.width / 2, "
+                                    "r.top + r.height / 2]; })(document.getElementById('%1'))")
+                         .arg(QLatin1String(id)))
+            .toList();
+    QWidget* surface = view(n)->focusProxy();
+    const QPoint at(box.value(0).toInt(), box.value(1).toInt());
+    QTest::mouseClick(surface->window()->windowHandle(), Qt::LeftButton, {},
+                      surface->mapTo(surface->window(), at));
+  }
   static QVariant run(QWebEngineView* view, const QString& script) {
     QVariant result;
     bool done = false;
@@ -177,7 +190,7 @@ void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
   enter(1, url("/links.html"));
   QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
   const int windows = QApplication::topLevelWidgets().size();
-  run(view(1), QStringLiteral("document.getElementById('blank').click()"));
+  click(1, "blank");
   QVERIFY(shows(1, url("/b.html"), QStringLiteral("Page B")));
   QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 
@@ -185,7 +198,7 @@ void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
   QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
   QVERIFY(TestProgram::waitUntil(
       [&] { return run(view(1), QStringLiteral("!!document.getElementById('popup')")).toBool(); }));
-  run(view(1), QStringLiteral("document.getElementById('popup').click()"));
+  click(1, "popup");
   QVERIFY(TestProgram::waitUntil(
       [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) != nullptr; }));
   QCOMPARE(box(1)->currentText(), url("/links.html"));

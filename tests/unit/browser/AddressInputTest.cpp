@@ -31,6 +31,7 @@ TEST(AddressInputTest, AddressesAndPathsAreOpenedTrimmedWithTheirSchemeKnown) {
            Case{"site.test/with blanks.html", "site.test/with blanks.html", ""},
            Case{"localhost:8080/x", "localhost:8080/x", ""},  // a port, not a scheme
            Case{"127.0.0.1:8080", "127.0.0.1:8080", ""},
+           Case{"intranet:80?q=1", "intranet:80?q=1", ""},
            Case{"/tmp/x y.html", "/tmp/x y.html", ""},
            Case{"file:///tmp/x.html", "file:///tmp/x.html", "file"},
            Case{"about:blank", "about:blank", "about"},
@@ -77,6 +78,11 @@ TEST(AddressInputTest, WhatNoEngineShouldBeHandedIsRefusedWithItsReason) {
            Case{"javascript:alert(1)", Refusal::Script, "javascript"},
            Case{"JavaScript:void(0)", Refusal::Script, "javascript"},
            Case{"vbscript:msgbox", Refusal::Script, "vbscript"},
+           // A known scheme stays one whatever follows, a port-like number included.
+           Case{"javascript:1", Refusal::Script, "javascript"},
+           Case{"vbscript:0/x", Refusal::Script, "vbscript"},
+           Case{"mailto:123", Refusal::UnsupportedScheme, "mailto"},
+           Case{"myapp:open", Refusal::UnsupportedScheme, "myapp"},
            Case{"mailto:ann@site.test", Refusal::UnsupportedScheme, "mailto"},
            Case{"ftp://site.test/file", Refusal::UnsupportedScheme, "ftp"},
            Case{"C:\\foo\\bar.html", Refusal::WindowsPath, ""},

@@ -29,6 +29,11 @@ TEST(DownloadStatusTest, TheProposedFileStaysInTheDownloadFolder) {
             "/home/u/Downloads/passwd");
   EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", ""), "/home/u/Downloads/download");
   EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", ".."), "/home/u/Downloads/download");
+  // Nothing hidden, nothing a terminal would act on.
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", "../../.bashrc"), "/d/bashrc");
+  const std::string controls = std::string("a\x01") + "b\x1b[31mc\x7f" + "d\tz.txt";
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", controls), "/d/ab[31mcdz.txt");
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", ". .\n."), "/d/download");
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+#include "browser/ExternalLink.h"
+
+#include <algorithm>
+#include <iterator>
+#include <sstream>
+
+#include "base/AsciiText.h"
+
+namespace corvane {
+
+namespace ExternalLink {
+
+namespace {
+const char* const kEngineSchemes[] = {"http",       "https", "file",   "data",        "about",
+                                      "blob",       "ws",    "wss",    "view-source", "javascript",
+                                      "filesystem", "qrc",   "chrome", "devtools"};
+// An address shown in a question is cut to this many characters.
+constexpr std::size_t kShownAddress = 200;
+}  // namespace
+
+bool isEngineScheme(const std::string& scheme) {
+  return std::any_of(std::begin(kEngineSchemes), std::end(kEngineSchemes),
+                     [&](const char* known) { return scheme == known; });
+}
+
+std::string mimeType(const std::string& scheme) { return "x-scheme-handler/" + scheme; }
+
+std::string programName(const std::string& desktopEntry) {
+  std::istringstream lines(desktopEntry);
+  std::string line;
+  bool inEntry = false;
+  while (std::getline(lines, line)) {
+    line = trimSpace(line);
+    if (!line.empty() && line[0] == '[') {
+      inEntry = line == "[Desktop Entry]";
+    } else if (inEntry && line.compare(0, 5, "Name=") == 0) {
+      return trimSpace(line.substr(5));
+    }
+  }
+  return {};
+}
+
+std::string question(const std::string& address, const std::string& program) {
+  std::string shown = address.substr(0, kShownAddress);
+  if (shown.size() < address.size()) shown += "...";
+  const std::string who = program.empty() ? "the desktop's default program" : program;
+  return "This page wants to open\n" + shown + "\nwith " + who +
+         ", outside Corvane.\n\nOpen it with " + who + "?";
+}
+
+}  // namespace ExternalLink
+
+}  // namespace corvane

@@ -1,0 +1,38 @@
+#include "browser/PopupBlocker.h"
+
+namespace corvane {
+
+bool PopupBlocker::request(bool userInitiated, bool siteAllowed, int openNow,
+                           const std::string& host, const std::string& address) {
+  if ((userInitiated || siteAllowed) && openNow < kMaxOpen) return true;
+  // The notice speaks of the page the pane shows now.
+  if (host != host_) dismiss();
+  host_ = host;
+  ++blocked_;
+  // Only as many as could ever open at once are worth keeping.
+  if (addresses_.size() < static_cast<std::size_t>(kMaxOpen)) addresses_.push_back(address);
+  return false;
+}
+
+std::string PopupBlocker::notice() const {
+  if (blocked_ == 0) return {};
+  return "Corvane blocked " + std::to_string(blocked_) + " pop-up window" +
+         (blocked_ == 1 ? "" : "s") + " from " + host_;
+}
+
+std::vector<std::string> PopupBlocker::release(int openNow) {
+  std::vector<std::string> released;
+  for (const std::string& address : addresses_) {
+    if (openNow + static_cast<int>(released.size()) >= kMaxOpen) break;
+    released.push_back(address);
+  }
+  dismiss();
+  return released;
+}
+
+void PopupBlocker::dismiss() {
+  blocked_ = 0;
+  addresses_.clear();
+}
+
+}  // namespace corvane

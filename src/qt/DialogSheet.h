@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWebEngineView;
+
+namespace corvane {
+
+// A page's alert, confirmation, prompt or leave-page question, as a sheet over the top of its
+// own pane rather than a window over the whole program: the page waits for the answer, while
+// the other pane, the menus and the window's close box go on working. Closing the window
+// answers Cancel.
+class DialogSheet : public QFrame {
+  Q_OBJECT
+ public:
+  enum class Kind { Alert, Confirm, Prompt };
+  struct Answer {
+    bool accepted = false;
+    QString value;
+    bool stopMore = false;  // "Don't let this page show more dialogs" was ticked
+  };
+
+  explicit DialogSheet(QWebEngineView* view);
+  ~DialogSheet() override;
+
+  // Shows the sheet; `done` gets its answer. `offerStop` adds the check box to stop the page's
+  // further dialogs. False, and nothing shown, while one is up or the window is closing.
+  bool open(Kind kind, const QString& title, const QString& text, const QString& value,
+            bool offerStop, std::function<void(const Answer&)> done);
+  // The same, waiting for the answer in an event loop of its own.
+  Answer ask(Kind kind, const QString& title, const QString& text, const QString& value,
+             bool offerStop);
+  // Answers Cancel to the sheet that is up, if any.
+  void cancel() { finish(false); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void finish(bool accepted);
+  void place();
+
+  QWebEngineView* view_;
+  QWidget* window_;
+  QLabel* title_;
+  QLabel* text_;
+  QLineEdit* value_;
+  QCheckBox* stop_;
+  QPushButton* ok_;
+  QPushButton* cancel_;
+  Kind kind_ = Kind::Alert;
+  std::function<void(const Answer&)> done_;
+  bool windowClosed_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,247 @@
+// Pages that try to take the browser over: dialog loops, pop-up floods, download storms,
+// endless loads, huge titles and script addresses. Whatever the top
+// page does, the bottom pane still loads a page and the window still closes.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineView>
+
+#include <memory>
+
+#include "LoopbackHttpServer.h"
+#include "ModalDialogs.h"
+#include "TestProgram.h"
+#include "browser/PopupBlocker.h"
+#include "qt/ApplicationSetup.h"
+#include "qt/frmbrowser.h"
+
+class HostilePagesTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void dialogsWaitInTheirPaneAndAPageCanBeStopped();
+  void popupFloodIsBlockedAndCanBeLetThroughAFew();
+  void downloadStormAsksFromTheSecondWithCleanNames();
+  void endlessLoadHugeTitleAndScriptAddressesHoldNothingUp();
+  void windowClosesWithADialogUp();
+
+ private:
+  QComboBox* box(int n) const {
+    return window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + QString::number(n));
+  }
+  QLabel* status(int n) const {
+    return window_->findChild<QLabel*>(QStringLiteral("Label") + QString::number(n));
+  }
+  QWebEngineView* view(int n) const {
+    return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") +
+                                               QString::number(n));
+  }
+  // A strip or sheet over the top pane, by the end of its name, once shown.
+  template <typename T = QWidget>
+  T* over(const char* name) const {
+    return window_->findChild<T*>(QStringLiteral("brwWebBrowser1") + QLatin1String(name));
+  }
+  bool shown(const char* name) const {
+    auto* widget = over(name);
+    return widget && widget->isVisible();
+  }
+  QString url(const char* path) const { return server_.url(QString::fromLatin1(path)).toString(); }
+  void enter(int n, const QString& address) {
+    box(n)->lineEdit()->clear();
+    box(n)->setFocus();
+    QTest::keyClicks(box(n), address);
+    QTest::keyClick(box(n), Qt::Key_Return);
+  }
+  bool shows(int n, const QString& address, const QString& title) {
+    return TestProgram::waitUntil(
+        [&] {
+          return box(n)->currentText() == address &&
+                 status(n)->text() == QStringLiteral("Page Title: ") + title;
+        },
+        20000);
+  }
+  // The bottom pane goes to a page of its own while the top one misbehaves.
+  bool bottomStillLoads() {
+    const QString path = QStringLiteral("/calm%1.html").arg(++visits_);
+    server_.addPage(path, QStringLiteral("Calm"));
+    const QString address = server_.url(path).toString();
+    enter(2, address);
+    return shows(2, address, QStringLiteral("Calm"));
+  }
+  void press(const char* name) { QTest::mouseClick(over<QPushButton>(name), Qt::LeftButton); }
+  int popups() const {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      count += widget->objectName() == QLatin1String("PopupWindow") && widget->isVisible();
+    }
+    return count;
+  }
+
+  QTemporaryDir home_;
+  LoopbackHttpServer server_;
+  int visits_ = 0;
+  std::unique_ptr<TestProgram> program_;
+  corvane::frmbrowser* window_ = nullptr;
+};
+
+void HostilePagesTest::initTestCase() {
+  QVERIFY(home_.isValid());
+  qputenv("HOME", home_.path().toLocal8Bit());
+  QVERIFY(server_.start());
+  server_.addPage(QStringLiteral("/calm.html"), QStringLiteral("Calm"));
+  server_.addPage(QStringLiteral("/dialogs.html"), QStringLiteral("Dialogs"),
+                  QStringLiteral("<script>setTimeout(function () {"
+                                 "  var sure = confirm('Sure?'); var name = prompt('Name?', 'x');"
+                                 "  document.title = 'Got ' + sure + ' ' + name;"
+                                 "  for (;;) alert('loop');"
+                                 "}, 100);</script>"));
+  server_.addPage(QStringLiteral("/flood.html"), QStringLiteral("Flood"),
+                  QStringLiteral("<script>for (var i = 0; i < 50; i++) window.open("
+                                 "'/calm.html?' + i, '_blank', 'width=200,height=150');</script>"));
+  QByteArray bytes(1000, 'x');
+  server_.addRaw(QStringLiteral("/file"), 200, "application/octet-stream", bytes,
+                 {"Content-Disposition: attachment; filename*=UTF-8''..a%01b%1B[31mc.txt"});
+  server_.addPage(QStringLiteral("/storm.html"), QStringLiteral("Storm"),
+                  QStringLiteral("<script>for (var i = 0; i < 5; i++) {"
+                                 "  var a = document.createElement('a'); a.href = '/file';"
+                                 "  a.download = ''; document.body.appendChild(a); a.click(); }"
+                                 "</script>"));
+  server_.addPage(QStringLiteral("/endless.html"), QStringLiteral("Endless"));
+  server_.holdBack(QStringLiteral("/endless.html"), 600000);
+  server_.addPage(QStringLiteral("/title.html"), QString(100000, QLatin1Char('T')));
+  server_.addPage(QStringLiteral("/ask.html"), QStringLiteral("Ask"),
+                  QStringLiteral("<script>setTimeout(function () {"
+                                 "  document.title = 'Answered ' + confirm('Stay?'); }, 100);"
+                                 "</script>"));
+  program_ = std::make_unique<TestProgram>();
+  window_ = program_->startMainWindow();
+  QVERIFY(window_);
+  QVERIFY(TestProgram::waitUntil([&] { return !view(1)->url().isEmpty(); }));
+}
+
+void HostilePagesTest::dialogsWaitInTheirPaneAndAPageCanBeStopped() {
+  enter(1, url("/dialogs.html"));
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }, 20000));
+  QCOMPARE(over<QLabel>("DialogSheetText")->text(), QStringLiteral("Sure?"));
+  // A first dialog does not offer to stop the page.
+  QVERIFY(!over("DialogSheetStop")->isVisible());
+  // The page waits; the other pane does not.
+  QVERIFY(bottomStillLoads());
+  press("DialogSheetOK");
+  QVERIFY(TestProgram::waitUntil([&] { return over("DialogSheetValue")->isVisible(); }));
+  over<QLineEdit>("DialogSheetValue")->setText(QStringLiteral("Ann"));
+  press("DialogSheetOK");
+  QVERIFY(
+      TestProgram::waitUntil([&] { return view(1)->title() == QStringLiteral("Got true Ann"); }));
+  // The loop of alerts: from the second in quick succession on, the page can be stopped.
+  QVERIFY(TestProgram::waitUntil([&] {
+    return over<QLabel>("DialogSheetText")->text() == QLatin1String("loop") && shown("DialogSheet");
+  }));
+  QVERIFY(over("DialogSheetStop")->isVisible());
+  over<QCheckBox>("DialogSheetStop")->setChecked(true);
+  press("DialogSheetOK");
+  QVERIFY(bottomStillLoads());
+  QVERIFY(!shown("DialogSheet"));
+}
+
+void HostilePagesTest::popupFloodIsBlockedAndCanBeLetThroughAFew() {
+  enter(1, url("/flood.html"));
+  QVERIFY(shows(1, url("/flood.html"), QStringLiteral("Flood")));
+  QVERIFY(TestProgram::waitUntil([&] {
+    return shown("PopupNotice") &&
+           over<QLabel>("PopupNoticeText")->text() ==
+               QStringLiteral("Corvane blocked 50 pop-up windows from 127.0.0.1");
+  }));
+  QCOMPARE(popups(), 0);
+  QVERIFY(bottomStillLoads());
+  press("PopupNoticeOnce");
+  QVERIFY(TestProgram::waitUntil([&] { return popups() == corvane::PopupBlocker::kMaxOpen; }));
+  QVERIFY(!shown("PopupNotice"));
+  // Allowed for the site, the page still holds no more than a few at a time.
+  enter(1, url("/flood.html"));
+  QVERIFY(TestProgram::waitUntil([&] { return shown("PopupNotice"); }));
+  press("PopupNoticeAlways");
+  enter(1, url("/flood.html"));
+  QVERIFY(TestProgram::waitUntil([&] { return shown("PopupNotice"); }));
+  QCOMPARE(popups(), corvane::PopupBlocker::kMaxOpen);
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String("PopupWindow")) widget->close();
+  }
+  QVERIFY(TestProgram::waitUntil([&] { return popups() == 0; }));
+}
+
+void HostilePagesTest::downloadStormAsksFromTheSecondWithCleanNames() {
+  // Where each download would go is asked; the answer here is Cancel.
+  QStringList proposed;
+  const auto expectSaveDialog = [&] {
+    whenModal<QFileDialog>(QStringLiteral("DownloadSaveDialog"), [&](QFileDialog* dialog) {
+      proposed << QFileInfo(dialog->selectedFiles().value(0)).fileName();
+      dialog->reject();
+    });
+  };
+  expectSaveDialog();
+  enter(1, url("/storm.html"));
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DownloadNotice"); }, 20000));
+  // The first went on by itself, without control characters or a leading dot in its name.
+  QCOMPARE(proposed, QStringList{QStringLiteral("ab[31mc.txt")});
+  QVERIFY(over<QLabel>("DownloadNoticeText")->text().contains(QStringLiteral("\"ab[31mc.txt\"")));
+  QVERIFY(bottomStillLoads());
+  // Allowed, the second asks where to go; the rest were dropped meanwhile.
+  expectSaveDialog();
+  press("DownloadNoticeAllow");
+  QVERIFY(TestProgram::waitUntil([&] { return proposed.size() == 2; }, 20000));
+  QVERIFY(!shown("DownloadNotice"));
+}
+
+void HostilePagesTest::endlessLoadHugeTitleAndScriptAddressesHoldNothingUp() {
+  enter(1, url("/endless.html"));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return server_.requestCount(QStringLiteral("/endless.html")) > 0; }));
+  QVERIFY(bottomStillLoads());
+  enter(1, url("/title.html"));
+  QVERIFY(TestProgram::waitUntil(
+      [&] { return view(1)->title().startsWith(QStringLiteral("TTTT")); }, 20000));
+  QVERIFY(bottomStillLoads());
+  for (const char* typed : {"javascript:1", "vbscript:0", "mailto:123"}) {
+    enter(1, QString::fromLatin1(typed));
+    QVERIFY2(TestProgram::waitUntil([&] {
+               return status(1)->text() ==
+                      QStringLiteral("Page Title: Cannot open ") + QLatin1String(typed);
+             }),
+             typed);
+  }
+  QVERIFY(bottomStillLoads());
+}
+
+void HostilePagesTest::windowClosesWithADialogUp() {
+  enter(1, url("/ask.html"));
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }, 20000));
+  window_->close();
+  QVERIFY(!window_->isVisible());
+  // Closing answered the page's question.
+  QVERIFY(
+      TestProgram::waitUntil([&] { return view(1)->title() == QStringLiteral("Answered false"); }));
+  QVERIFY(!shown("DialogSheet"));
+}
+
+int main(int argc, char* argv[]) {
+  // The pages' dialogs need the program's own scheme, registered before the application.
+  corvane::prepareApplication();
+  QApplication app(argc, argv);
+  QTEST_SET_MAIN_SOURCE_PATH
+  HostilePagesTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hostile_pages.moc"

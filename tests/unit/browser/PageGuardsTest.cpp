@@ -1,0 +1,80 @@
+// The rules that keep a page from taking the browser over: its dialogs, pop-ups, downloads
+// and links to other programs.
+#include <gtest/gtest.h>
+
+#include "browser/DownloadGate.h"
+#include "browser/ExternalLink.h"
+#include "browser/PageDialogs.h"
+#include "browser/PopupBlocker.h"
+
+namespace corvane {
+namespace {
+
+TEST(PageGuardsTest, DialogsInQuickSuccessionOfferToStopThePage) {
+  PageDialogs dialogs;
+  EXPECT_FALSE(dialogs.offersSuppress(1000));  // a first dialog is a page's right
+  dialogs.closed(1000, false);
+  EXPECT_TRUE(dialogs.offersSuppress(1000 + PageDialogs::kQuickMs - 1));
+  dialogs.closed(2000, false);
+  EXPECT_FALSE(dialogs.offersSuppress(2000 + PageDialogs::kQuickMs));
+  EXPECT_TRUE(dialogs.mayShow());
+  dialogs.closed(9000, true);
+  EXPECT_FALSE(dialogs.mayShow());
+}
+
+TEST(PageGuardsTest, PopupsOpenOnlyWhenAskedForAndNeverTooMany) {
+  PopupBlocker blocker;
+  EXPECT_TRUE(blocker.request(true, false, 0, "a.test", "http://a.test/1"));
+  EXPECT_TRUE(blocker.request(false, true, 2, "a.test", "http://a.test/2"));
+  EXPECT_EQ(blocker.notice(), "");
+  // Not asked for, or one too many even when asked for.
+  EXPECT_FALSE(blocker.request(false, false, 0, "a.test", "http://a.test/3"));
+  EXPECT_EQ(blocker.notice(), "Corvane blocked 1 pop-up window from a.test");
+  EXPECT_FALSE(blocker.request(true, true, PopupBlocker::kMaxOpen, "a.test", "http://a.test/4"));
+  for (int i = 0; i < 50; ++i) blocker.request(false, false, 0, "a.test", "http://a.test/x");
+  EXPECT_EQ(blocker.notice(), "Corvane blocked 52 pop-up windows from a.test");
+  // Allowed after all: as many as there is room for, the first blocked first.
+  EXPECT_EQ(blocker.release(1), (std::vector<std::string>{"http://a.test/3", "http://a.test/4"}));
+  EXPECT_EQ(blocker.blocked(), 0);
+  // The count is the page's now: another site's pop-ups start it again.
+  blocker.request(false, false, 0, "a.test", "http://a.test/5");
+  blocker.request(false, false, 0, "b.test", "http://b.test/1");
+  EXPECT_EQ(blocker.notice(), "Corvane blocked 1 pop-up window from b.test");
+  EXPECT_EQ(blocker.release(0), std::vector<std::string>{"http://b.test/1"});
+}
+
+TEST(PageGuardsTest, ASecondDownloadWithoutAClickAsksOnceAndTheAnswerHolds) {
+  using Decision = DownloadGate::Decision;
+  DownloadGate gate;
+  EXPECT_EQ(gate.request(), Decision::Go);
+  EXPECT_EQ(gate.request(), Decision::Ask);
+  EXPECT_EQ(gate.request(), Decision::Refuse);  // while the question is up
+  gate.answered(false);
+  EXPECT_EQ(gate.request(), Decision::Refuse);
+  gate.userActed();
+  EXPECT_EQ(gate.request(), Decision::Go);
+  gate.userActed();
+  EXPECT_EQ(gate.request(), Decision::Go);
+  EXPECT_EQ(gate.request(), Decision::Ask);
+  gate.answered(true);
+  EXPECT_EQ(gate.request(), Decision::Go);
+  EXPECT_EQ(gate.request(), Decision::Go);
+}
+
+TEST(PageGuardsTest, LinksToOtherProgramsNameTheProgramFirst) {
+  EXPECT_TRUE(ExternalLink::isEngineScheme("https"));
+  EXPECT_FALSE(ExternalLink::isEngineScheme("mailto"));
+  EXPECT_EQ(ExternalLink::mimeType("mailto"), "x-scheme-handler/mailto");
+  EXPECT_EQ(ExternalLink::programName("[Desktop Action new]\nName=New\n\n[Desktop Entry]\n"
+                                      "Type=Application\nName[de]=Post\nName= Mail Reader \n"),
+            "Mail Reader");
+  EXPECT_EQ(ExternalLink::programName("[Desktop Entry]\nExec=x\n"), "");
+  const std::string asked = ExternalLink::question("mailto:ann@a.test", "Mail Reader");
+  EXPECT_NE(asked.find("mailto:ann@a.test"), std::string::npos);
+  EXPECT_NE(asked.find("Open it with Mail Reader?"), std::string::npos);
+  EXPECT_NE(ExternalLink::question("tel:1", "").find("default program"), std::string::npos);
+  EXPECT_EQ(ExternalLink::question("x:" + std::string(5000, 'a'), "P").size() < 400, true);
+}
+
+}  // namespace
+}  // namespace corvane
