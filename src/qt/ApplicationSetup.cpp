@@ -9,6 +9,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include "qt/AccessibleWindows.h"
 #include "qt/Resources.h"
 
 namespace corvane {
@@ -45,6 +46,7 @@ void prepareApplication() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLCon
 void configureApplication() {
   QApplication::setApplicationName(QStringLiteral("corvane"));
   initResources();
+  installWindowAccessibility();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   QApplication::setDesktopFileName(QStringLiteral("corvane"));
   choosePageRenderer();

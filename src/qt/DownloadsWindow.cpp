@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "qt/DownloadRow.h"
+#include "qt/OnScreen.h"
 
 namespace corvane {
 
@@ -35,6 +36,7 @@ DownloadsWindow::DownloadsWindow() : rows_(new QVBoxLayout) {
 void DownloadsWindow::add(QWebEngineDownloadRequest* download) {
   rows_->insertWidget(0, new DownloadRow(download, this));
   show();
+  keepOnScreen(this);
   raise();
 }
 

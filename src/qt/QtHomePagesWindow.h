@@ -9,10 +9,11 @@ namespace corvane {
 
 // Creates the Home pages window when the dialog loads and lets it go when it unloads. The window
 // stands on its own: it stays open when the main window closes, and the program goes on until
-// it is closed too.
+// it is closed too. While the main window is open it stays above it, as its dialog.
 class QtHomePagesWindow : public IHomePagesWindow {
  public:
-  QtHomePagesWindow() = default;
+  // mainWindow: the window it stays above; must outlive this.
+  explicit QtHomePagesWindow(QWidget* mainWindow) : mainWindow_(mainWindow) {}
   ~QtHomePagesWindow() override;
 
   bool IsLoaded() const override { return !window_.isNull(); }
@@ -24,8 +25,14 @@ class QtHomePagesWindow : public IHomePagesWindow {
 
   // The window while it is loaded, else nullptr.
   frmHomePageFav* window() const { return window_.data(); }
+  // The main window is closing: the window goes on alone, and keeps the program running.
+  void Release();
 
  private:
+  // Ties the window to the main window's: the window system keeps it above that one.
+  void stayAbove(QWidget* owner);
+
+  QWidget* mainWindow_;
   QPointer<frmHomePageFav> window_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "qt/OnScreen.h"
+
 namespace corvane {
 
 namespace {
@@ -26,7 +28,7 @@ QMessageBox::Icon toQt(MsgBoxIcon icon) {
 
 MsgBoxResult QtMessageBox::MsgBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                                   const std::string& title) {
-  QMessageBox box(parent_);
+  QMessageBox box(dialogOwner(parent_));
   box.setObjectName(QStringLiteral("MsgBox"));
   box.setWindowTitle(QString::fromStdString(title.empty() ? kProgramTitle : title));
   box.setTextFormat(Qt::PlainText);
