@@ -1,5 +1,7 @@
 #include "qt/QtMessageBox.h"
 
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "qt/OnScreen.h"
@@ -34,6 +36,12 @@ MsgBoxResult QtMessageBox::MsgBox(const std::string& text, MsgBoxButtons buttons
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   box.setIcon(toQt(icon));
+  // The parts the toolkit makes without names, which a screen reader would meet as blanks.
+  if (auto* buttons = box.findChild<QDialogButtonBox*>())
+    buttons->setAccessibleName(QObject::tr("Buttons"));
+  if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+    picture->setAccessibleName(QObject::tr("Message icon"));
+  }
   switch (buttons) {
     case MsgBoxButtons::OK:
       box.setStandardButtons(QMessageBox::Ok);

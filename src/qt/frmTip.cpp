@@ -52,6 +52,7 @@ void frmTip::buildContent() {
 
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("picTip"));
+  panel->setAccessibleName(tr("Tip panel"));
   panel->setGeometry(twipsRect(twips, 120, 120, 3735, 2715));
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);

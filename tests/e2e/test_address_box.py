@@ -104,9 +104,15 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         self.go('Bottom', '/keys-d.html')
         self.assert_arrived('Bottom', '/keys-d.html', 'Keys D')
 
+        # Arrows in the closed box neither change the address nor go anywhere.
+        d.click(d.edit_field('Bottom address'))
+        d.key('Down', 'Down', 'Up', 'Page_Down')
+        self.assertTrue(holds_for(
+            lambda: d.text_of('Bottom address') == d.server.url('/keys-d.html') and
+            d.server.count('/keys-c.html') == 1, 1), 'an arrow in the closed box went away')
+
         # The list opens on the shown address, the first entry; the next one down is the one
         # before it.
-        d.click(d.edit_field('Bottom address'))
         d.key('alt+Down')
         d.shown_list(d.find('Bottom address', role='combo box'))
         d.key('Down', 'Return')
