@@ -34,6 +34,7 @@ long DirRecurse::RecurseDirTV(TreeNodes& TView, const std::string& PathName) {
   root.Image = kClosedFolderImage;
   root.ExpandedImage = kOpenFolderImage;
   root.Expanded = true;
+  root.Kind = kFolderKind;
   return nodes_->Count();
 }
 
@@ -69,6 +70,7 @@ void DirRecurse::ScanFolder(TreeNode& node) {
   scanning_.push_back(real);
   for (const std::string& name : listing.folders) {
     TreeNode& child = nodes_->AddChild(node.Index, name);
+    child.Kind = kEmptyFolderKind;
     ScanFolder(child);
   }
   scanning_.pop_back();
@@ -89,14 +91,18 @@ void DirRecurse::ScanFolder(TreeNode& node) {
 void DirRecurse::AssignImages() {
   for (int i = 1; i <= nodes_->Count(); ++i) {
     TreeNode& node = nodes_->Item(i);
+    const bool folder = node.Kind == kEmptyFolderKind;
     if (node.HasChildren()) {
       node.Image = kClosedFolderImage;
       node.ExpandedImage = kOpenFolderImage;
+      node.Kind = kFolderKind;
       TreeNodes::SetSorted(node, true);
     } else if (!node.Tag.empty()) {
       node.Image = kLocalDocImage;
+      node.Kind = kFavoriteKind;
     } else {
       node.Image = kBadLinkImage;
+      if (!folder) node.Kind = kBrokenFavoriteKind;
     }
   }
 }

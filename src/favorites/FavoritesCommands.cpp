@@ -43,6 +43,8 @@ void FavoritesCommands::mnuOptionsFav_Click() {
   });
   guarded([&] { platform_.mousePointer.SetMousePointer(MousePointer::Default); });
   guarded([&] { layOut_(); });
+  // What has just been shown is where the user works next.
+  if (menus_.Checked(kViewFavorites)) guarded([&] { platform_.tvw.SetFocus(); });
 }
 
 void FavoritesCommands::cmdFavCloseX_Click() { mnuOptionsFav_Click(); }

@@ -16,6 +16,8 @@ class ITreeView {
   // Shows the nodes in place of what was shown: each top node with its children, in their
   // order, with their pictures and expanded state. The nodes must outlive what is shown.
   virtual void Show(const TreeNodes& nodes) = 0;
+  // Takes the keyboard focus as soon as the tree is on screen.
+  virtual void SetFocus() = 0;
 };
 
 }  // namespace corvane

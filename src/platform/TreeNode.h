@@ -17,6 +17,8 @@ struct TreeNode {
   // Picture keys: Image when collapsed or a leaf, ExpandedImage while expanded; "" for none.
   std::string Image;
   std::string ExpandedImage;
+  // What the node is, in words a screen reader says with its text ("Folder"); "" for none.
+  std::string Kind;
   bool Expanded = false;
   // When set, the children stand in alphabetical order of their Text, case ignored.
   bool Sorted = false;

@@ -4,7 +4,10 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -36,6 +39,22 @@ class AccessibleAddressBox : public QAccessibleWidget {
     if (child->object() == box()->view()) return 0;
     if (box()->lineEdit() && child->object() == box()->lineEdit()) return 1;
     return -1;
+  }
+
+  // The box is labelled by its "Address:" label wherever the label lies in the window; the
+  // toolkit looks for labels among the box's siblings only.
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+      QAccessible::Relation match) const override {
+    auto found = QAccessibleWidget::relations(match);
+    if (!(match & QAccessible::Labelled)) return found;
+    for (QLabel* label : box()->window()->findChildren<QLabel*>()) {
+      if (label->buddy() != box()) continue;
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+      const bool known = std::any_of(found.cbegin(), found.cend(),
+                                     [iface](const auto& pair) { return pair.first == iface; });
+      if (iface && !known) found.append({iface, QAccessible::Labelled});
+    }
+    return found;
   }
 
   QAccessible::State state() const override {

@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include "qt/AccessibleWindows.h"
 #include "qt/PageDialogChannel.h"
 #include "qt/ProgramSetup.h"
 #include "qt/Resources.h"
@@ -28,6 +29,7 @@ void configureEngine(bool openGlOnGpu) {
   // Before the engine starts: a scheme registered later is not one.
   PageDialogChannel::registerScheme();
   initResources();
+  installWindowAccessibility();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   choosePageRenderer(openGlOnGpu);
 }

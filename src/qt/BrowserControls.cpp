@@ -30,10 +30,9 @@ W* make(QWidget* parent, const char* name, const QString& accessibleName = QStri
   return widget;
 }
 
-QLabel* makeAddressLabel(QWidget* parent, const char* name, QComboBox* buddy) {
+QLabel* makeAddressLabel(QWidget* parent, const char* name) {
   auto* label = make<QLabel>(parent, name);
   label->setText(QObject::tr("&Address:"));
-  label->setBuddy(buddy);
   return label;
 }
 
@@ -81,21 +80,24 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.cmdOrganizeFav = makeButton(c.frmFav, "cmdOrganizeFav", QObject::tr("Organize"),
                                 QObject::tr("Organize favorites"));
 
-  c.tbToolBar2 =
-      new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"), client);
+  c.tbToolBar2 = new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"),
+                                 QObject::tr("Bottom pane"), client);
   c.picAddress2 = make<QWidget>(client, "picAddress2", QObject::tr("Bottom address strip"));
   c.cboAddress2 = make<QComboBox>(c.picAddress2, "cboAddress2", QObject::tr("Bottom address"));
-  c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", c.cboAddress2);
+  c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2");
   c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
   c.ProgressBar2 =
       make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
 
   c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
-  c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1", nullptr);
+  c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1");
   c.cboAddress1 = make<QComboBox>(client, "cboAddress1", QObject::tr("Top address"));
+  // Both labels answer Alt+A, in the order their boxes got them: the top box first.
   c.lblAddress1->setBuddy(c.cboAddress1);
+  c.lblAddress2->setBuddy(c.cboAddress2);
 
-  c.tbToolBar1 = new PaneToolbar(QStringLiteral("tbToolBar1"), QObject::tr("Top toolbar"), client);
+  c.tbToolBar1 = new PaneToolbar(QStringLiteral("tbToolBar1"), QObject::tr("Top toolbar"),
+                                 QObject::tr("Top pane"), client);
   c.OptionBoth = makeOption(client, "OptionBoth", QObject::tr("Both Browsers"));
   c.OptionTop = makeOption(client, "OptionTop", QObject::tr("Top Browser "));
   c.OptionBottom = makeOption(client, "OptionBottom", QObject::tr("Bottom Browser"));
@@ -105,8 +107,14 @@ BrowserControls BrowserControls::create(QWidget* client) {
   return c;
 }
 
-QList<QWidget*> BrowserControls::tabStops(QWidget* topPageExtras) const {
+QList<QWidget*> BrowserControls::tabStops(QWidget* topPageExtras, QWidget* bottomPageExtras) const {
   QList<QWidget*> order;
+  const auto addExtras = [&order](QWidget* extras) {
+    if (!extras) return;
+    for (QWidget* w : extras->findChildren<QWidget*>()) {
+      if (w->focusPolicy() & Qt::TabFocus) order << w;
+    }
+  };
   const auto addToolbar = [&order](PaneToolbar* toolbar) {
     for (int i = 1; i <= toolbar->ButtonCount(); ++i) order << toolbar->button(i);
   };
@@ -117,12 +125,10 @@ QList<QWidget*> BrowserControls::tabStops(QWidget* topPageExtras) const {
   }
   order << cboAddress1 << cmdFavCloseX << cmdAddFav << cmdOrganizeFav << tvw << picSplit
         << brwWebBrowser1;
-  if (topPageExtras) {
-    for (QWidget* w : topPageExtras->findChildren<QWidget*>()) {
-      if (w->focusPolicy() & Qt::TabFocus) order << w;
-    }
-  }
-  order << browserSplit << brwWebBrowser2 << cboAddress2;
+  addExtras(topPageExtras);
+  order << browserSplit << brwWebBrowser2;
+  addExtras(bottomPageExtras);
+  order << cboAddress2;
   addToolbar(tbToolBar2);
   QList<QWidget*> stops;
   for (QWidget* w : order) {

@@ -51,9 +51,9 @@ struct BrowserControls {
 
   // The controls Tab visits, in the order the window reads, top to bottom: the top toolbar, the
   // view options, the top address, the favorites column, the top page and what belongs to it
-  // (its find bar), the pane splitter, the bottom page, the bottom address, the bottom toolbar.
-  // Hidden, disabled and unselected option buttons are left out.
-  QList<QWidget*> tabStops(QWidget* topPageExtras) const;
+  // (its find bar), the pane splitter, the bottom page and its find bar, the bottom address, the
+  // bottom toolbar. Hidden, disabled and unselected option buttons are left out.
+  QList<QWidget*> tabStops(QWidget* topPageExtras, QWidget* bottomPageExtras) const;
 };
 
 }  // namespace corvane

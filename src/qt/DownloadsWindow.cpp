@@ -4,7 +4,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "qt/AccessibleWindows.h"
 #include "qt/DownloadRow.h"
+#include "qt/OnScreen.h"
 
 namespace corvane {
 
@@ -20,12 +22,14 @@ DownloadsWindow::DownloadsWindow() : rows_(new QVBoxLayout) {
   // The program ends with its main window, whether this one is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* list = new QWidget;
+  list->setAccessibleName(tr("Downloads list"));
   rows_->addStretch(1);
   list->setLayout(rows_);
   auto* scroll = new QScrollArea(this);
   scroll->setWidgetResizable(true);
   scroll->setWidget(list);
   scroll->setAccessibleName(tr("Downloads"));
+  nameScrollParts(scroll);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(scroll);
@@ -35,6 +39,7 @@ DownloadsWindow::DownloadsWindow() : rows_(new QVBoxLayout) {
 void DownloadsWindow::add(QWebEngineDownloadRequest* download) {
   rows_->insertWidget(0, new DownloadRow(download, this));
   show();
+  keepOnScreen(this);
   raise();
 }
 

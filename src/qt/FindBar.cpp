@@ -106,6 +106,8 @@ void FindBar::findNext() { find(false); }
 
 void FindBar::findPrevious() { find(true); }
 
+bool FindBar::hasText() const { return !text_->text().isEmpty(); }
+
 void FindBar::dismiss() {
   const QWidget* focus = window()->focusWidget();
   const bool hadFocus = focus && (focus == this || isAncestorOf(focus));

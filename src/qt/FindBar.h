@@ -27,6 +27,8 @@ class FindBar : public QFrame {
   void open();
   void findNext();
   void findPrevious();
+  // Whether the bar has a text to find.
+  bool hasText() const;
   // Hides the bar and clears the highlights.
   void dismiss();
 

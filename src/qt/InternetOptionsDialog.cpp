@@ -82,6 +82,7 @@ void InternetOptionsDialog::buildContent() {
 
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+  buttons->setAccessibleName(tr("Buttons"));
   buttons->setObjectName(QStringLiteral("buttons"));
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, [this] {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleHintReturnMask>
+#include <QWebEngineView>
 #include <QWidget>
 
 #include <utility>
@@ -53,11 +54,10 @@ class EdgeLine : public QFocusFrame {
 
 }  // namespace
 
-PaneFocusIndicator::PaneFocusIndicator(QWidget* window, PaneWidgets top, PaneWidgets bottom,
-                                       OnChange onChange)
+PaneFocusIndicator::PaneFocusIndicator(QWidget* window, const PaneWidgets& panes, OnChange onChange)
     : QObject(window),
       window_(window),
-      panes_{std::move(top), std::move(bottom)},
+      panes_(panes),
       onChange_(std::move(onChange)),
       frame_(new EdgeLine(window)) {
   frame_->setObjectName(QStringLiteral("paneFocusLine"));
@@ -67,24 +67,13 @@ PaneFocusIndicator::PaneFocusIndicator(QWidget* window, PaneWidgets top, PaneWid
   frame_->hide();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     // Another window, or none, taking the focus leaves this window's mark where it is.
-    if (now && now->window() == window_) show(paneOf(now));
+    if (now && now->window() == window_) show(panes_.paneOf(now));
   });
 }
 
 void PaneFocusIndicator::refresh() {
   QWidget* focus = window_->focusWidget();
-  if (focus) show(paneOf(focus));
-}
-
-std::optional<PaneId> PaneFocusIndicator::paneOf(const QWidget* widget) const {
-  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
-    const PaneWidgets& pane = panes_[id == PaneId::Top ? 0 : 1];
-    if (widget == pane.browser || pane.browser->isAncestorOf(widget)) return id;
-    for (const QWidget* other : pane.others) {
-      if (widget == other || other->isAncestorOf(widget)) return id;
-    }
-  }
-  return std::nullopt;
+  if (focus) show(panes_.paneOf(focus));
 }
 
 void PaneFocusIndicator::show(std::optional<PaneId> pane) {
@@ -94,7 +83,7 @@ void PaneFocusIndicator::show(std::optional<PaneId> pane) {
     frame_->hide();
   } else if (pane) {
     // The frame follows its page's place and visibility from here on.
-    frame_->setWidget(panes_[*pane == PaneId::Top ? 0 : 1].browser);
+    frame_->setWidget(panes_.view(*pane));
   } else {
     frame_->setWidget(nullptr);
     frame_->hide();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -8,6 +7,7 @@
 #include <optional>
 
 #include "panes/Pane.h"
+#include "qt/PaneWidgets.h"
 
 class QFocusFrame;
 class QWidget;
@@ -22,27 +22,21 @@ namespace corvane {
 class PaneFocusIndicator : public QObject {
   Q_OBJECT
  public:
-  struct PaneWidgets {
-    // The page, which the line surrounds.
-    QWidget* browser;
-    // What else belongs to the pane: its address strip, address box, toolbar, find bar.
-    QList<QWidget*> others;
-  };
   using OnChange = std::function<void(std::optional<PaneId>)>;
 
-  // `onChange` hears of each change of the pane that holds the focus.
-  PaneFocusIndicator(QWidget* window, PaneWidgets top, PaneWidgets bottom, OnChange onChange);
+  // `onChange` hears of each change of the pane that holds the focus. The line surrounds the
+  // pane's page.
+  PaneFocusIndicator(QWidget* window, const PaneWidgets& panes, OnChange onChange);
 
   std::optional<PaneId> focusedPane() const { return focused_; }
   // Looks again at where the focus is: a page may have changed panes under it.
   void refresh();
 
  private:
-  std::optional<PaneId> paneOf(const QWidget* widget) const;
   void show(std::optional<PaneId> pane);
 
   QWidget* window_;
-  PaneWidgets panes_[2];
+  PaneWidgets panes_;
   OnChange onChange_;
   QFocusFrame* frame_;
   std::optional<PaneId> focused_;

@@ -34,7 +34,8 @@ constexpr int kIconSize = 16;
 
 }  // namespace
 
-PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent)
+PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleName,
+                         const QString& paneName, QWidget* parent)
     : QWidget(parent) {
   setObjectName(objectName);
   setAccessibleName(accessibleName);
@@ -52,6 +53,8 @@ PaneToolbar::PaneToolbar(const QString& objectName, const QString& accessibleNam
     tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tool->setToolTip(QString::fromLatin1(b.tooltip));
     tool->setAccessibleName(QString::fromLatin1(b.tooltip).simplified());
+    // Both toolbars have the same buttons; a screen reader also says whose they are.
+    tool->setAccessibleDescription(paneName);
     tool->setAutoRaise(false);
     tool->setFocusPolicy(Qt::TabFocus);
     connect(tool, &QToolButton::clicked, this, [this, key] { Q_EMIT buttonClick(key); });

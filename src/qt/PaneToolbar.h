@@ -17,7 +17,9 @@ namespace corvane {
 class PaneToolbar : public QWidget, public IToolbar {
   Q_OBJECT
  public:
-  PaneToolbar(const QString& objectName, const QString& accessibleName, QWidget* parent);
+  // paneName: the pane the buttons serve, as a screen reader says it ("Top pane").
+  PaneToolbar(const QString& objectName, const QString& accessibleName, const QString& paneName,
+              QWidget* parent);
 
   // IToolbar
   int ButtonCount() const override;

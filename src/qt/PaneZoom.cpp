@@ -1,6 +1,5 @@
 #include "qt/PaneZoom.h"
 
-#include <QApplication>
 #include <QChildEvent>
 #include <QShortcut>
 #include <QWebEngineView>
@@ -10,7 +9,7 @@
 
 namespace corvane {
 
-PaneZoom::PaneZoom(QWidget* window, const QList<Pane>& panes) : QObject(window), panes_(panes) {
+PaneZoom::PaneZoom(QWidget* window, const PaneWidgets& panes) : QObject(window), panes_(panes) {
   const struct {
     QKeySequence keys;
     int direction;
@@ -29,13 +28,13 @@ PaneZoom::PaneZoom(QWidget* window, const QList<Pane>& panes) : QObject(window),
     auto* key = new QShortcut(shortcut.keys, window);
     const int direction = shortcut.direction;
     connect(key, &QShortcut::activated, this, [this, direction] {
-      if (QWebEngineView* view = focusedView()) zoom(view, direction);
+      if (const auto pane = panes_.focusedPane()) zoom(panes_.view(*pane), direction);
     });
   }
-  for (const Pane& pane : panes_) {
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
     // The page's own widget gets the wheel; it is made afresh when the page changes renderer.
-    pane.view->installEventFilter(this);
-    watchPageWidget(pane.view);
+    panes_.view(id)->installEventFilter(this);
+    watchPageWidget(panes_.view(id));
   }
 }
 
@@ -43,18 +42,6 @@ void PaneZoom::watchPageWidget(QWebEngineView* view) {
   for (QObject* child : view->children()) {
     if (child->isWidgetType()) child->installEventFilter(this);
   }
-}
-
-QWebEngineView* PaneZoom::focusedView() const {
-  const QWidget* focus = QApplication::focusWidget();
-  if (!focus) return nullptr;
-  for (const Pane& pane : panes_) {
-    if (pane.view == focus || pane.view->isAncestorOf(focus)) return pane.view;
-    for (const QWidget* control : pane.controls) {
-      if (control && (control == focus || control->isAncestorOf(focus))) return pane.view;
-    }
-  }
-  return nullptr;
 }
 
 void PaneZoom::zoom(QWebEngineView* view, int direction) {
@@ -72,9 +59,10 @@ bool PaneZoom::eventFilter(QObject* watched, QEvent* event) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const int steps = wheel->angleDelta().y();
     if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0) {
-      for (const Pane& pane : panes_) {
-        if (watched == pane.view || watched->parent() == pane.view) {
-          zoom(pane.view, steps > 0 ? 1 : -1);
+      for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+        QWebEngineView* view = panes_.view(id);
+        if (watched == view || watched->parent() == view) {
+          zoom(view, steps > 0 ? 1 : -1);
           return true;
         }
       }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QList>
 #include <QObject>
+
+#include "qt/PaneWidgets.h"
 
 class QWebEngineView;
 class QWidget;
@@ -14,21 +15,16 @@ namespace corvane {
 class PaneZoom : public QObject {
   Q_OBJECT
  public:
-  struct Pane {
-    QWebEngineView* view;
-    QList<QWidget*> controls;
-  };
-  PaneZoom(QWidget* window, const QList<Pane>& panes);
+  PaneZoom(QWidget* window, const PaneWidgets& panes);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWebEngineView* focusedView() const;
   static void zoom(QWebEngineView* view, int direction);
   void watchPageWidget(QWebEngineView* view);
 
-  QList<Pane> panes_;
+  PaneWidgets panes_;
 };
 
 }  // namespace corvane

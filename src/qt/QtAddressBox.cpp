@@ -77,6 +77,8 @@ bool QtAddressBox::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && (watched == combo_ || watched == combo_->lineEdit())) {
     return keyPress(*static_cast<QKeyEvent*>(event));
   }
+  // The wheel over a closed box would step through the list and go there, as the arrows would.
+  if (event->type() == QEvent::Wheel && watched == combo_) return true;
   return QObject::eventFilter(watched, event);
 }
 
@@ -85,7 +87,13 @@ bool QtAddressBox::keyPress(const QKeyEvent& key) {
     if (onKeyPress_) onKeyPress_(kEnter);
     return true;
   }
-  // Keys without a character (arrows, Alt+Down for the list) go to the box unreported.
+  // Arrows in the closed box would step through the list and go to each entry at once: a
+  // keyboard user, or a screen reader's user reading the field again, would be sent away. Only a
+  // pick from the open list (Alt+Down or F4) goes somewhere.
+  const bool step = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down ||
+                    key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
+  if (step && !(key.modifiers() & Qt::AltModifier)) return true;
+  // Other keys without a character (Alt+Down for the list) go to the box unreported.
   if (onKeyPress_) {
     for (const QChar c : key.text()) onKeyPress_(static_cast<int16_t>(c.unicode()));
   }

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+#include "qt/OnScreen.h"
+
 namespace corvane {
 
 QStringList QtFileDialog::nameFilters(const std::string& filter) {
@@ -20,7 +22,7 @@ QStringList QtFileDialog::nameFilters(const std::string& filter) {
 }
 
 std::string QtFileDialog::ShowOpen(const OpenFileRequest& request) {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title));
+  QFileDialog dialog(dialogOwner(parent_), QString::fromStdString(request.title));
   dialog.setObjectName(QStringLiteral("cdb1"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

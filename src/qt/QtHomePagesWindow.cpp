@@ -1,6 +1,9 @@
 #include "qt/QtHomePagesWindow.h"
 
 #include <QLineEdit>
+#include <QWindow>
+
+#include "qt/OnScreen.h"
 
 #include "qt/QtMessageBox.h"
 
@@ -13,8 +16,23 @@ QtHomePagesWindow::~QtHomePagesWindow() {
 
 void QtHomePagesWindow::Load(IHomePagesEvents& events) {
   if (window_) return;
-  // Without a parent: a window that belongs to another ends the program with it.
+  // Without a parent, which would end it with the main window; only its place is tied to it.
   window_ = new frmHomePageFav(events, nullptr);
+  stayAbove(mainWindow_);
+}
+
+void QtHomePagesWindow::stayAbove(QWidget* owner) {
+  if (!window_) return;
+  window_->winId();
+  QWindow* own = window_->windowHandle();
+  if (!own) return;
+  if (owner) owner->winId();
+  own->setTransientParent(owner ? owner->windowHandle() : nullptr);
+}
+
+void QtHomePagesWindow::Release() {
+  // A window tied to another does not keep the program running by itself.
+  stayAbove(nullptr);
 }
 
 std::string QtHomePagesWindow::Text(HomePageField field) const {
@@ -29,6 +47,7 @@ void QtHomePagesWindow::SetText(HomePageField field, const std::string& text) {
 void QtHomePagesWindow::Show() {
   if (!window_) return;
   window_->show();
+  keepOnScreen(window_);
   window_->raise();
   window_->activateWindow();
 }

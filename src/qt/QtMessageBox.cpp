@@ -1,6 +1,10 @@
 #include "qt/QtMessageBox.h"
 
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QMessageBox>
+
+#include "qt/OnScreen.h"
 
 namespace corvane {
 
@@ -26,12 +30,18 @@ QMessageBox::Icon toQt(MsgBoxIcon icon) {
 
 MsgBoxResult QtMessageBox::MsgBox(const std::string& text, MsgBoxButtons buttons, MsgBoxIcon icon,
                                   const std::string& title) {
-  QMessageBox box(parent_);
+  QMessageBox box(dialogOwner(parent_));
   box.setObjectName(QStringLiteral("MsgBox"));
   box.setWindowTitle(QString::fromStdString(title.empty() ? kProgramTitle : title));
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   box.setIcon(toQt(icon));
+  // The parts the toolkit makes without names, which a screen reader would meet as blanks.
+  if (auto* buttons = box.findChild<QDialogButtonBox*>())
+    buttons->setAccessibleName(QObject::tr("Buttons"));
+  if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+    picture->setAccessibleName(QObject::tr("Message icon"));
+  }
   switch (buttons) {
     case MsgBoxButtons::OK:
       box.setStandardButtons(QMessageBox::Ok);

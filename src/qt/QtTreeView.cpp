@@ -17,6 +17,7 @@ QTreeWidgetItem* makeItem(const TreeNode& node, std::vector<QTreeWidgetItem*>& t
   auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(node.Text)));
   item->setData(0, kNodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(&node)));
   item->setIcon(0, FavoritesIcons::forKey(QString::fromStdString(node.Image)));
+  item->setData(0, Qt::AccessibleDescriptionRole, QString::fromStdString(node.Kind));
   QList<QTreeWidgetItem*> children;
   children.reserve(static_cast<int>(node.Children.size()));
   for (const TreeNode* child : node.Children) children.append(makeItem(*child, toExpand));
@@ -30,6 +31,8 @@ QTreeWidgetItem* makeItem(const TreeNode& node, std::vector<QTreeWidgetItem*>& t
 QtTreeView::QtTreeView(QTreeWidget* tree) : QObject(tree), tree_(tree) {
   tree_->setHeaderHidden(true);
   tree_->setColumnCount(1);
+  // Hidden, the header is still met by screen readers, which would read its default "1".
+  tree_->setHeaderLabels({tr("Favorites")});
   tree_->setSortingEnabled(false);  // the nodes come in their own order
   tree_->setUniformRowHeights(true);
   tree_->setIconSize(QSize(16, 16));
@@ -52,6 +55,13 @@ void QtTreeView::Show(const TreeNodes& nodes) {
   for (QTreeWidgetItem* item : toExpand) item->setExpanded(true);
   if (!tops.isEmpty()) tree_->setCurrentItem(tops.first());
   tree_->setUpdatesEnabled(true);
+}
+
+void QtTreeView::SetFocus() {
+  // The tree comes on screen when the window applies the layout that shows it, after the
+  // command that asked for it.
+  QMetaObject::invokeMethod(
+      tree_, [tree = tree_] { tree->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
 }
 
 const TreeNode* QtTreeView::nodeOf(const QTreeWidgetItem* item) {

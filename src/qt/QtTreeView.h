@@ -23,6 +23,7 @@ class QtTreeView : public QObject, public ITreeView {
 
   // ITreeView
   void Show(const TreeNodes& nodes) override;
+  void SetFocus() override;
 
   void setOnNodeClick(OnNodeClick onNodeClick) { onNodeClick_ = std::move(onNodeClick); }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "qt/InternetOptionsDialog.h"
+#include "qt/OnScreen.h"
 #include "qt/frmAbout.h"
 #include "qt/frmTip.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 void bringForward(QWidget* window) {
   window->show();
+  keepOnScreen(window);
   window->raise();
   window->activateWindow();
 }

@@ -11,6 +11,7 @@
 #include "Version.h"
 #include "base/Guarded.h"
 #include "dialogs/AboutBox.h"
+#include "qt/AccessibleWindows.h"
 #include "qt/Resources.h"
 #include "qt/TwipsRect.h"
 
@@ -44,6 +45,7 @@ void addSeparator(QWidget* box, const Twips& twips, double top) {
   for (int i = 0; i < 2; ++i) {
     auto* line = new QWidget(box);
     line->setObjectName(QStringLiteral("lnSeparator%1").arg(i + 1));
+    markAsSeparator(line);
     line->setGeometry(twips.toPixels(120), y + i, box->width() - 2 * twips.toPixels(120), 1);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
@@ -108,6 +110,7 @@ void frmAbout::buildContent() {
   agreement->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   agreement->setPlainText(licenceText());
   agreement->setAccessibleName(tr("Licence agreement"));
+  nameScrollParts(agreement);
 
   // A button drawn as a link: it takes the keyboard focus and a click from assistive tools.
   auto* lblURL = new QPushButton(QString::fromLatin1(kSiteBase), this);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/Guarded.h"
+#include "qt/AccessibleWindows.h"
 #include "qt/Twips.h"
 
 namespace corvane {
@@ -84,6 +85,7 @@ void frmHomePageFav::createControls() {
   txtBBstart_ = field("txtBBstart", label(tr("Bottom Online Home Page"), {360, 1080, 2415, 255}),
                       {360, 1440, 7335, 375});
   auto* line = new QFrame(this);
+  markAsSeparator(line);
   line->setObjectName(QStringLiteral("Line1"));
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -37,8 +38,9 @@ frmTip::frmTip(ISettingsStore& store, const std::string& appName, const std::str
   connect(cmdOK_, &QPushButton::clicked, this, [this] { guarded([&] { logic_.cmdOK_Click(); }); });
   connect(cmdNextTip_, &QPushButton::clicked, this,
           [this] { guarded([&] { logic_.cmdNextTip_Click(); }); });
-  // clicked, not toggled: only the user's change runs the handler; the load runs it itself.
-  connect(chkLoadTipsAtStartup_, &QCheckBox::clicked, this,
+  // Toggled, however it is (a click, the space bar, an assistive tool); the load's own setting
+  // of the box runs nothing (signals blocked there).
+  connect(chkLoadTipsAtStartup_, &QCheckBox::toggled, this,
           [this] { guarded([&] { logic_.chkLoadTipsAtStartup_Click(); }); });
 }
 
@@ -50,6 +52,7 @@ void frmTip::buildContent() {
 
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("picTip"));
+  panel->setAccessibleName(tr("Tip panel"));
   panel->setGeometry(twipsRect(twips, 120, 120, 3735, 2715));
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);
@@ -121,7 +124,10 @@ void frmTip::SetTipText(const std::string& text) {
 
 bool frmTip::LoadTipsAtStartup() const { return chkLoadTipsAtStartup_->isChecked(); }
 
-void frmTip::SetLoadTipsAtStartup(bool checked) { chkLoadTipsAtStartup_->setChecked(checked); }
+void frmTip::SetLoadTipsAtStartup(bool checked) {
+  const QSignalBlocker quiet(chkLoadTipsAtStartup_);
+  chkLoadTipsAtStartup_->setChecked(checked);
+}
 
 void frmTip::Unload() {
   unloaded_ = true;

@@ -16,6 +16,7 @@
 
 #include "Version.h"
 #include "base/Guarded.h"
+#include "panes/PaneKeys.h"
 #include "qt/EngineProfile.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
@@ -25,12 +26,14 @@
 #include "qt/PaneContextMenu.h"
 #include "qt/PaneFocusIndicator.h"
 #include "qt/PaneLinkDrop.h"
+#include "qt/PaneShortcuts.h"
 #include "qt/PaneToolbar.h"
 #include "qt/PaneZoom.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtHomePagesWindow.h"
 #include "qt/QtMessageBox.h"
+#include "qt/QtPaneKeyTargets.h"
 #include "qt/QtProgressBar.h"
 #include "qt/QtSendKeys.h"
 #include "qt/QtSettingsStore.h"
@@ -90,7 +93,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
                                 onAboutLink});
   // The Favorites folder lies in the user's data folder, created when first needed.
   favorites_ = std::make_unique<FavoritesWidgets>(c_, this, folders_.favorites());
-  homePages_ = std::make_unique<QtHomePagesWindow>();
+  homePages_ = std::make_unique<QtHomePagesWindow>(this);
 
   const Twips twips(this);
   client_->setMinimumSize(twips.toPixels(kMinimumClientWidth),
@@ -133,12 +136,16 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   connectControls();
   connectPages();
   connectPanes();
+  connectKeys();
   favorites_->connectTo(core_->favorites(),
                         [this](const std::function<void()>& handler) { run(handler); });
   client_->installEventFilter(this);
 }
 
 frmbrowser::~frmbrowser() {
+  // The keys reach the panes' logic, which goes next.
+  delete paneShortcuts_;
+  paneKeys_.reset();
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
   // An open home pages window would report to the logic that has just gone.
@@ -160,12 +167,17 @@ void frmbrowser::createControls(EngineProfile& engine) {
                                       folders_.program);
   findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
   findBar2_ = new FindBar(c_.brwWebBrowser2, QStringLiteral("2"), tr("Bottom"));
+  panes_ =
+      PaneWidgets({c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
+                  {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2, findBar2_}});
+  keyTargets1_ = std::make_unique<QtPaneKeyTargets>(c_.brwWebBrowser1, c_.cboAddress1, findBar1_);
+  keyTargets2_ = std::make_unique<QtPaneKeyTargets>(c_.brwWebBrowser2, c_.cboAddress2, findBar2_);
 }
 
 bool frmbrowser::focusNextPrevChild(bool next) {
   // Tab follows the window's reading order, whatever order its widgets were made in. A page
   // passes Tab on here once it has gone through its own links.
-  const QList<QWidget*> stops = c_.tabStops(findBar1_);
+  const QList<QWidget*> stops = c_.tabStops(findBar1_, findBar2_);
   const QWidget* focus = QApplication::focusWidget();
   int at = -1;
   for (int i = 0; i < stops.size() && at < 0; ++i) {
@@ -218,20 +230,15 @@ void frmbrowser::connectPages() {
   };
   new PaneContextMenu(c_.brwWebBrowser1, openInPane);
   new PaneContextMenu(c_.brwWebBrowser2, openInPane);
-  new PaneZoom(this,
-               {{c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-                {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2, findBar2_}}});
+  new PaneZoom(this, panes_);
 }
 
 void frmbrowser::connectPanes() {
   // The focus and the pages' scrolling may still move while the window is taken down, after its
   // logic has gone.
-  focusIndicator_ = new PaneFocusIndicator(
-      this, {c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-      {c_.brwWebBrowser2, {c_.picAddress2, c_.cboAddress2, c_.tbToolBar2, findBar2_}},
-      [this](std::optional<PaneId> pane) {
-        if (core_) core_->PaneFocused(pane);
-      });
+  focusIndicator_ = new PaneFocusIndicator(this, panes_, [this](std::optional<PaneId> pane) {
+    if (core_) core_->PaneFocused(pane);
+  });
   new PaneLinkDrop(c_.brwWebBrowser1, c_.brwWebBrowser2,
                    [this](PaneId pane, const QString& address) {
                      run([&] { core_->OpenInPane(pane, address.toStdString()); });
@@ -242,6 +249,16 @@ void frmbrowser::connectPanes() {
       [this](PaneId pane, ScrollExtent page, ScrollExtent other) {
         return core_->PageScrolled(pane, page, other);
       });
+}
+
+void frmbrowser::connectKeys() {
+  paneKeys_ =
+      std::make_unique<PaneKeys>(PaneKeys::Target{core_->commands(PaneId::Top), *keyTargets1_},
+                                 PaneKeys::Target{core_->commands(PaneId::Bottom), *keyTargets2_});
+  // F10 opens the first menu, its items waiting for a key, as in any desktop program.
+  paneShortcuts_ = new PaneShortcuts(this, panes_, *paneKeys_, [this] {
+    if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
+  });
 }
 
 void frmbrowser::connectOption(QAbstractButton* button, void (Layout::*handler)()) {
@@ -281,7 +298,11 @@ bool frmbrowser::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void frmbrowser::Form_Load() { core_->Form_Load(); }
+void frmbrowser::Form_Load() {
+  core_->Form_Load();
+  // The user starts where an address is typed, whatever window the load has put on top.
+  c_.cboAddress1->setFocus(Qt::OtherFocusReason);
+}
 
 void frmbrowser::Show() { show(); }
 
@@ -297,13 +318,8 @@ void frmbrowser::Close() { close(); }
 
 void frmbrowser::SwapPages() {
   // The focus stays in its pane, on the page that comes there, as it would on the address box.
-  const QWidget* focus = focusWidget();
-  const auto holds = [focus](const QWidget* view) {
-    return focus && (focus == view || view->isAncestorOf(focus));
-  };
-  WebEngineBrowserControl* focused = holds(c_.brwWebBrowser1)   ? brw1_
-                                     : holds(c_.brwWebBrowser2) ? brw2_
-                                                                : nullptr;
+  const auto page = panes_.pageOf(focusWidget());
+  WebEngineBrowserControl* focused = !page ? nullptr : *page == PaneId::Top ? brw1_ : brw2_;
   brw1_->swapPages(*brw2_);
   if (focused) focused->SetFocus();
   focusIndicator_->refresh();
@@ -311,6 +327,7 @@ void frmbrowser::SwapPages() {
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
   if (core_) guarded([this] { core_->Form_Unload(); });
+  homePages_->Release();
   QMainWindow::closeEvent(event);
 }
 

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "base/mdlGen.h"
 #include "qt/BrowserControls.h"
+#include "qt/PaneWidgets.h"
 #include "qt/ProgramFolders.h"
 
 class QAbstractButton;
@@ -21,6 +22,9 @@ class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
 class PaneFocusIndicator;
+class PaneKeys;
+class PaneShortcuts;
+class QtPaneKeyTargets;
 class QtAddressBox;
 class QtFileDialog;
 class QtHomePagesWindow;
@@ -76,6 +80,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void connectControls();
   // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
   void connectPages();
+  // The browser keys for the focused pane, and F10.
+  void connectKeys();
   void connectOption(QAbstractButton* button, void (Layout::*handler)());
   // Runs a handler of the logic, then shows the layout and menus it leaves.
   template <typename Handler>
@@ -98,6 +104,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   QtSendKeys* sendKeys_ = nullptr;
   FindBar* findBar1_ = nullptr;
   FindBar* findBar2_ = nullptr;
+  // Each pane's page and the controls that belong to it.
+  PaneWidgets panes_;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.
@@ -108,6 +116,10 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
   PaneFocusIndicator* focusIndicator_ = nullptr;
+  std::unique_ptr<QtPaneKeyTargets> keyTargets1_;
+  std::unique_ptr<QtPaneKeyTargets> keyTargets2_;
+  std::unique_ptr<PaneKeys> paneKeys_;
+  PaneShortcuts* paneShortcuts_ = nullptr;
   // The option button whose toggle has just run its handler; its click that follows must not.
   QAbstractButton* justToggled_ = nullptr;
 };

@@ -1,6 +1,7 @@
-"""What a screen reader and a keyboard user meet: every control has a name that says what it is
-and which pane it belongs to, Tab reaches the controls in the order the window reads, and an
-address typed through the accessibility bus loads like one typed on the keyboard."""
+"""What a screen reader and a keyboard user meet: every window says what it is and names its
+parts, every control has a name that says what it is and which pane it belongs to, the status
+lines are status bars with their text, Tab reaches the controls in the order the window reads,
+and an address typed through the accessibility bus loads like one typed on the keyboard."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -29,7 +30,8 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         def look():
             for control in self.desktop.application().descendants():
                 try:
-                    if control.role != 'document web' and control.focused and control.name:
+                    if (control.role != 'document web' and control.focused and control.name
+                            and control.showing):
                         return control
                 except Gone:
                     continue
@@ -48,19 +50,102 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         d.wait_for_text(status, f'Page Title: {title}')
 
-    def test_every_control_has_a_name(self):
-        d = self.desktop
-        unnamed = []
-        for control in d.application().descendants():
+    def unnamed(self, within):
+        found = []
+        for control in within.descendants():
             try:
                 if control.role in ('separator', 'document web') or control.name:
                     continue
-                unnamed.append(f'{control.role} in {control.parent!r}')
+                found.append(f'{control.role} in {control.parent!r}')
             except Gone:
                 continue
-        self.assertEqual(unnamed, [])
+        return found
+
+    def check_window(self, title, parts=True):
+        """The shown window of this title is a window or a dialog by that name, on the screen,
+        and every part of it has a name (unless `parts` is false: a window the toolkit makes
+        whole); returns its X window."""
+        d = self.desktop
+        x_window = wait_until(lambda: d.window(title), 10, f'the window {title!r}')
+
+        def shown():
+            for window in d.application().children:
+                try:
+                    if window.showing and window.name == title.strip():
+                        return window
+                except Gone:
+                    continue
+            return None
+
+        window = wait_until(shown, 10, f'{title!r} on the accessibility bus')
+        self.assertIn(window.role, ('frame', 'dialog', 'alert'), title)
+        if parts:
+            self.assertEqual(self.unnamed(window), [], title)
+        rect, screen = d.window_rect(x_window), d.window_rect(d._x.screen().root)
+        self.assertTrue(0 <= rect.x and rect.x + rect.width <= screen.width and
+                        0 <= rect.y and rect.y + rect.height <= screen.height,
+                        f'{title!r} at {rect}, off the screen {screen}')
+        return x_window
+
+    def close(self, title):
+        d = self.desktop
+        d.send_delete(d.window(title))
+        wait_until(lambda: d.window(title) is None, 10, f'{title!r} to close')
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+
+    def test_every_control_has_a_name(self):
+        d = self.desktop
+        self.assertEqual(self.unnamed(d.application()), [])
         for name in PANE_CONTROLS:
             d.find(name)
+        # A status line is what a screen reader's "read the status bar" looks for.
+        status = d.find('Top status', role='status bar')
+        self.assertTrue(Atspi.Text.get_text(status.acc, 0, -1).startswith('Page Title: '))
+        # A favorite, a favorite without an address and an empty folder look alike to the
+        # eye, not to the ear.
+        folder = d.tmp / 'data' / 'corvane' / 'Favorites'
+        (folder / 'Empty').mkdir(parents=True)
+        (folder / 'good.url').write_text('[InternetShortcut]\nURL=http://good.example/\n')
+        (folder / 'bad.url').write_text('[InternetShortcut]\n')
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        d.key('ctrl+F2')
+        tree = d.find('Favorites tree', role='tree')
+        kinds = wait_until(lambda: {c.name: c.description for c in tree.descendants()
+                                    if c.role == 'table cell' and c.name in
+                                    ('Empty', 'good', 'bad')} or None, 10, 'the favorites')
+        self.assertEqual(kinds, {'Empty': 'Empty folder', 'good': 'Favorite',
+                                 'bad': 'Favorite without an address'})
+        d.key('ctrl+F2')
+        wait_until(lambda: not tree.showing, 5, 'the favorites to close')
+
+    def test_every_window_says_what_it_is_and_names_its_parts(self):
+        d = self.desktop
+        self.check_window(corvane_e2e.MAIN_TITLE)
+        for item, title in (('About', 'About Corvane'),
+                            ('Tip Of The Day', "Corvane's Tip of the Day")):
+            d.choose_menu('Help', item)
+            self.check_window(title)
+            self.close(title)
+        d.choose_menu('Favorites ', 'Enter Offline/Online Home Pages')
+        home = self.check_window('Home Pages ')
+        # A window manager keeps the window above the main window.
+        self.assertEqual(home.get_wm_transient_for(), d.window(corvane_e2e.MAIN_TITLE))
+        self.close('Home Pages ')
+        d.choose_menu('Tools', 'Internet Options...')
+        self.check_window('Corvane')  # the notice before the options, a message box
+        d.key('Return')
+        self.check_window('Internet Options')
+        self.close('Internet Options')
+        d.server.raw('/data.bin', 200, 'application/octet-stream', b'x' * 1000,
+                     [('Content-Disposition', 'attachment; filename="data.bin"')])
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a')
+        d.type(d.server.url('/data.bin'))
+        d.key('Return')
+        self.check_window('Save Download', parts=False)
+        d.key('Return')
+        self.check_window('Downloads')
+        self.close('Downloads')
 
     def test_tab_goes_through_the_window_in_reading_order(self):
         d = self.desktop
@@ -70,10 +155,17 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         d.click(d.edit_field('Top address'))
         wait_until(lambda: self.where(self.focused()) == 'Top address', 5, 'the top address')
         seen = []
+        here = 'Top address'
+
+        def landed():
+            # Each stop is another control; the bus may still tell of the one before.
+            focus = self.focused()
+            where = self.where(focus) if focus else None
+            return where if where != here else None
+
         for _ in range(30):
             d.key('Tab')
-            here = wait_until(lambda: (lambda f: self.where(f) if f else None)(self.focused()),
-                              5, 'the focus to land')
+            here = wait_until(landed, 5, 'the focus to land')
             if here == 'Top address':
                 break
             seen.append(here)

@@ -116,11 +116,16 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         self.go('Bottom', '/keys-d.html')
         self.assert_arrived('Bottom', '/keys-d.html', 'Keys D')
 
-        # The list opens on the shown address, the first entry; the next one down is the one
-        # before it.
+        # Arrows in the closed box neither change the address nor go anywhere.
         d.click(d.edit_field('Bottom address'))
+        d.key('Down', 'Down', 'Up', 'Page_Down')
+        # The list opens on the shown address, the first entry; the next one down is the one
+        # before it. Its opening also proves the arrows before it have had their turn.
         d.key('alt+Down')
         d.shown_list(d.find('Bottom address', role='combo box'))
+        self.assertEqual(d.text_of('Bottom address'), d.server.url('/keys-d.html'),
+                         'an arrow in the closed box went away')
+        self.assertEqual(d.server.count('/keys-c.html'), 1, 'an arrow in the closed box navigated')
         d.key('Down', 'Return')
         self.assert_arrived('Bottom', '/keys-c.html', 'Keys C', requests=2)
 

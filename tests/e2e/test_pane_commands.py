@@ -199,29 +199,36 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
 
     # -- find and print ------------------------------------------------------------------------
 
-    def test_ctrl_f_finds_on_the_top_pane_wherever_the_focus_is(self):
+    def test_ctrl_f_finds_on_the_page_with_the_focus_and_the_menu_on_the_top_page(self):
         d = self.desktop
         d.server.page('/birds.html', 'Birds', 'A crow, a raven and another crow.')
         self.visit('Top', '/birds.html', 'Birds')
-        for where in ('Top browser', 'Bottom browser'):
-            with self.subTest(focus=where):
-                area = d.find(where).extents
+        self.visit('Bottom', '/birds.html', 'Birds')
+        for where, way, bar in (('Top', 'key', 'Top'), ('Bottom', 'key', 'Bottom'),
+                                ('Bottom', 'menu', 'Top')):
+            with self.subTest(focus=where, way=way):
+                area = d.find(f'{where} browser').extents
                 d.click((area.x + 6, area.bottom - 6))
-                d.key('ctrl+f')
-                bar = d.find('Top find bar')
-                field = d.find('Find text', role='text', within=bar)
+                if way == 'key':
+                    d.key('ctrl+f')
+                else:
+                    d.choose_menu('Edit', 'Find')
+                found = d.find(f'{bar} find bar')
+                field = d.find('Find text', role='text', within=found)
                 wait_until(lambda: field.showing and field.focused, 10, 'the find bar')
-                top = d.find('Top browser').extents
-                self.assertTrue(top.y <= field.extents.y < top.bottom, 'on the top pane')
-                result = d.find('Find result', within=bar)
+                page = d.find(f'{bar} browser').extents
+                self.assertTrue(page.y <= field.extents.y < page.bottom, f'on the {bar} pane')
+                result = d.find('Find result', within=found)
                 d.key('ctrl+a')
                 d.type('crow')
-                wait_until(lambda: result.text == '1 of 2', 10, 'one of two crows')
+                wait_until(lambda: result.text == '1 of 2', 10, 'the first match')
                 d.key('Return')
-                wait_until(lambda: result.text == '2 of 2', 10, 'two of two crows')
+                wait_until(lambda: result.text == '2 of 2', 10, 'the second match')
+                d.key('F3')
+                wait_until(lambda: result.text == '1 of 2', 10, 'F3 to the next match')
                 d.key('ctrl+a')
                 d.type('magpie')
-                wait_until(lambda: result.text == 'No matches', 10, 'no magpie')
+                wait_until(lambda: result.text == 'No matches', 10, 'no match')
                 d.key('Escape')
                 wait_until(lambda: not field.showing, 5, 'the find bar to close')
 

@@ -71,12 +71,15 @@ class FakeTreeView : public ITreeView {
     shown_ = &nodes;
     ++shows_;
   }
+  void SetFocus() override { ++focuses_; }
   const TreeNodes* shown() const { return shown_; }
   int shows() const { return shows_; }
+  int focuses() const { return focuses_; }
 
  private:
   const TreeNodes* shown_ = nullptr;
   int shows_ = 0;
+  int focuses_ = 0;
 };
 
 }  // namespace corvane

@@ -88,8 +88,8 @@ class Control:
     def text(self):
         """What the control shows: an edit field's text, a status line's text, else the name.
 
-        A status line is named by what it is ("Top status") and carries its text as its
-        description. An editable box shows the text of its edit field.
+        A status line is named by what it is ("Top status"), a status bar whose text is its
+        text (and its description). An editable box shows the text of its edit field.
         """
         acc = self._fresh()
         if acc.get_role_name() == 'label' and acc.get_description():

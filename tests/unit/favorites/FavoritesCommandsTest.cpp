@@ -86,6 +86,7 @@ TEST(FavoritesCommandsTest, TheTreeIsBuiltOnTheFirstShowingOnlyAndKeptAcrossHide
   EXPECT_EQ(rig.pointer.history(),
             (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
   EXPECT_EQ(rig.layoutPasses, 1);
+  EXPECT_EQ(rig.tree.focuses(), 1);
   // The tree leaves room for itself in the next pass.
   rig.layout.Form_Resize();
   EXPECT_GT(rig.layout.model().rect(ControlId::tvw).Width, 0);
@@ -94,6 +95,7 @@ TEST(FavoritesCommandsTest, TheTreeIsBuiltOnTheFirstShowingOnlyAndKeptAcrossHide
   EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
   EXPECT_FALSE(rig.layout.model().visible(ControlId::tvw));
   EXPECT_FALSE(rig.layout.model().visible(ControlId::frmFav));
+  EXPECT_EQ(rig.tree.focuses(), 1);
   EXPECT_FALSE(rig.layout.model().visible(ControlId::picSplit));
   EXPECT_EQ(rig.layoutPasses, 2);
 

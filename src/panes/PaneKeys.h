@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+
+#include "panes/Pane.h"
+#include "panes/PaneCommands.h"
+#include "platform/IPaneKeyTargets.h"
+
+namespace corvane {
+
+// The keys every browser has, each a command of one pane.
+enum class PaneKey {
+  Cut,
+  Copy,
+  Paste,
+  SelectAll,
+  Find,
+  FindNext,
+  Reload,
+  ReloadBypassingCache,
+  Back,
+  Forward,
+  Stop,
+  Address,
+  Print,
+  Save,
+};
+
+// The browser keys of both panes: each acts on the pane that holds the keyboard focus (its page,
+// address box, toolbar or find bar), not on the pane a menu names.
+class PaneKeys {
+ public:
+  struct Target {
+    PaneCommands& commands;
+    IPaneKeyTargets& extras;
+  };
+  PaneKeys(Target top, Target bottom) : top_(top), bottom_(bottom) {}
+  PaneKeys(const PaneKeys&) = delete;
+  PaneKeys& operator=(const PaneKeys&) = delete;
+
+  // The pane `key` acts on, with the focus in `focused` (none: outside both panes), in a text
+  // field of the window's own when `inTextField`. Nothing means the key is not a pane's: it goes
+  // on to the focused control or the window. A text field keeps the keys that edit text and
+  // Esc; Esc stops only a pane that is loading, so that a page still hears it otherwise.
+  std::optional<PaneId> TargetOf(PaneKey key, std::optional<PaneId> focused,
+                                 bool inTextField) const;
+
+  // Runs the key's command on the pane. Back and Forward step through the folder in folder
+  // view, as the toolbar's buttons do; print and save ask the user first. Failures are ignored.
+  void Run(PaneKey key, PaneId pane);
+
+ private:
+  Target& target(PaneId pane) { return pane == PaneId::Top ? top_ : bottom_; }
+  const Target& target(PaneId pane) const { return pane == PaneId::Top ? top_ : bottom_; }
+
+  Target top_;
+  Target bottom_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,171 @@
+"""The keys any desktop browser has, pressed as a keyboard user does: each acts on the pane that
+has the focus, a text field keeps the keys that edit it, menus opened from the keyboard wait for a
+key, and the commands that show something put the keyboard there."""
+
+import corvane_e2e
+from corvane_e2e import wait_until
+from corvane_e2e.accessibility import Gone
+
+SAVE_TITLE = 'Save Page As'
+
+
+class KeysTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        for name in ('apple', 'banana', 'one', 'two'):
+            d.server.page(f'/{name}.html', name.title(),
+                          f'<p style="font-size:40px;margin:0">{name.title()}</p>')
+        d.close_tip_window(20)
+
+    # -- helpers -------------------------------------------------------------------------------
+
+    def focused(self):
+        """The name of the program's control that has the keyboard focus."""
+        def look():
+            for control in self.desktop.application().descendants():
+                try:
+                    if control.role != 'document web' and control.focused and control.name:
+                        return control.name
+                except Gone:
+                    continue
+            return None
+        return wait_until(look, 5, 'a focused control')
+
+    def visit(self, pane, path, title):
+        d = self.desktop
+        d.click(d.edit_field(f'{pane} address'))
+        d.key('ctrl+a')
+        d.type(d.server.url(path))
+        d.key('Return')
+        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+
+    def into_page(self, pane):
+        """Clicks into an empty part of the pane's page, which gives the page the focus."""
+        d = self.desktop
+        area = d.find(f'{pane} browser').extents
+        d.click((area.x + area.width // 2, area.bottom - 10))
+        wait_until(lambda: self.focused() == f'{pane} browser', 5, f'the {pane} page focused')
+
+    # -- tests ---------------------------------------------------------------------------------
+
+    def test_a_the_window_starts_with_the_keyboard_in_the_top_address_box(self):
+        # Named to run first, before any other test moves the focus. The tip window has gone;
+        # the main window gets the keyboard back, as a window manager would give it.
+        d = self.desktop
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        self.assertEqual(self.focused(), 'Top address')
+
+    def test_editing_keys_act_on_the_page_with_the_focus(self):
+        d = self.desktop
+        self.visit('Top', '/apple.html', 'Apple')
+        self.visit('Bottom', '/banana.html', 'Banana')
+        # A selection in each page; the copy is the bottom page's, where the keys were pressed.
+        self.into_page('Top')
+        d.key('ctrl+a')
+        self.into_page('Bottom')
+        d.key('ctrl+a', 'ctrl+c')
+        d.click(d.edit_field('Bottom address'))
+        d.key('ctrl+a', 'ctrl+v')
+        wait_until(lambda: d.text_of('Bottom address').strip() == 'Banana', 5,
+                   lambda: f'the bottom page\'s word pasted, not {d.text_of("Bottom address")!r}')
+
+    def test_browser_keys_act_on_the_pane_with_the_focus(self):
+        d = self.desktop
+        self.visit('Top', '/apple.html', 'Apple')
+        self.visit('Bottom', '/one.html', 'One')
+        self.visit('Bottom', '/two.html', 'Two')
+        top_loads = d.server.count('/apple.html')
+        self.into_page('Bottom')
+        d.key('alt+Left')
+        d.wait_for_text('Bottom status', 'Page Title: One')
+        d.key('alt+Right')
+        d.wait_for_text('Bottom status', 'Page Title: Two')
+        loads = d.server.count('/two.html')
+        for keys in ('F5', 'ctrl+r', 'shift+F5', 'ctrl+shift+r'):
+            with self.subTest(keys=keys):
+                d.key(keys)
+                loads += 1
+                d.server.wait_for_request('/two.html', count=loads)
+        # Each key that leads to the address box selects its text: what is typed replaces it.
+        for keys in ('ctrl+l', 'alt+d', 'F6'):
+            with self.subTest(keys=keys):
+                self.into_page('Bottom')
+                d.key(keys)
+                wait_until(lambda: self.focused() == 'Bottom address', 5, 'the bottom address')
+                d.type('typed')
+                wait_until(lambda: d.text_of('Bottom address') == 'typed', 5,
+                           lambda: f'the text replaced, not {d.text_of("Bottom address")!r}')
+        self.assertEqual(d.server.count('/apple.html'), top_loads)
+        self.assertEqual(d.text_of('Top status'), 'Page Title: Apple')
+
+    def test_esc_stops_the_load_of_the_pane_with_the_focus(self):
+        d = self.desktop
+        d.server.slow_page('/slow.html', 'Slow', 30)
+        self.visit('Bottom', '/one.html', 'One')
+        d.click(d.edit_field('Bottom address'))
+        d.key('ctrl+a')
+        d.type(d.server.url('/slow.html'))
+        d.key('Return')
+        d.server.wait_for_request('/slow.html')
+        # In the address box Esc is the box's; in the page it stops the load.
+        d.key('Escape')
+        # A key typed after it has arrived once Esc has had its turn.
+        d.type('x')
+        wait_until(lambda: d.text_of('Bottom address').endswith('x'), 10, 'the key after Esc')
+        self.assertFalse(d.text_of('Bottom status').startswith('Page Title: '),
+                         'stopped from the box')
+        self.into_page('Bottom')
+        d.key('Escape')
+        d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '), 10)
+
+    def test_save_key_asks_where_to_save_the_page_with_the_focus(self):
+        d = self.desktop
+        self.visit('Bottom', '/banana.html', 'Banana')
+        self.into_page('Bottom')
+        d.key('ctrl+s')
+        name = d.find('File name:', role='text')
+        wait_until(lambda: name.showing and name.text.startswith('Banana'), 10,
+                   'the save dialog with the bottom page\'s name')
+        d.key('Escape')
+        wait_until(lambda: d.window(SAVE_TITLE) is None, 5, 'the save dialog to close')
+
+    def test_menus_opened_from_the_keyboard_wait_for_a_key(self):
+        d = self.desktop
+        self.into_page('Top')
+        d.key('F10')
+        top = d.find('Open Top Browser', role='menu item')
+        wait_until(lambda: top.showing, 5, 'F10 to open the File menu')
+        d.key('Escape', 'Escape')
+        wait_until(lambda: not top.showing, 5, 'the menu to close')
+        # "&Open Top Browser" and "&Open Bottom Browser" share O: the first press reaches the
+        # first of them.
+        d.key('alt+f')
+        wait_until(lambda: top.showing, 5, 'Alt+F to open the File menu')
+        d.key('o')
+        wait_until(lambda: top.focused, 5, 'O to reach "Open Top Browser"')
+        self.assertFalse(d.find('Open Bottom Browser', role='menu item').focused)
+        d.key('Escape', 'Escape')
+        wait_until(lambda: not top.showing, 5, 'the menu to close')
+
+    def test_view_favorites_from_the_keyboard_puts_the_keyboard_in_the_tree(self):
+        d = self.desktop
+        self.into_page('Bottom')
+        d.key('ctrl+F2')
+        wait_until(lambda: self.focused() == 'Favorites tree', 5, 'the favorites tree focused')
+        d.key('ctrl+F2')
+        tree = d.find('Favorites tree')
+        wait_until(lambda: not tree.showing, 5, 'the favorites pane to close')
+
+    def test_alt_a_reaches_the_top_address_box_first(self):
+        d = self.desktop
+        self.into_page('Bottom')
+        d.key('alt+a')
+        wait_until(lambda: self.focused() == 'Top address', 5, 'the top address')
+        d.key('alt+a')
+        wait_until(lambda: self.focused() == 'Bottom address', 5, 'then the bottom address')
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
