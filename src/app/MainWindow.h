@@ -15,6 +15,7 @@
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesPlatform.h"
+#include "favorites/FavoritesTransfer.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
@@ -180,6 +181,8 @@ class MainWindow : private IMainWindowLoadSteps {
   NavigationMenu navigationMenu_;
   ChatMenu chatMenu_;
   FavoritesCommands favorites_;
+  FavoritesFolder favoritesFolder_;
+  FavoritesTransfer favoritesTransfer_;
   FavoritesMenu favoritesMenu_;
   HomePagesDialog homePagesDialog_;
   MainWindowLoad load_;
