@@ -158,6 +158,16 @@ void MainWindow::FocusOtherPane() {
   if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
 }
 
+std::optional<PaneId> MainWindow::LinkTarget(PaneId id) const {
+  if (!browsersMenu_.FollowsLinks(id)) return std::nullopt;
+  const PaneId other = id == PaneId::Top ? PaneId::Bottom : PaneId::Top;
+  // A link sent to a hidden pane would seem to go nowhere.
+  const bool shown = layout_.model().visible(other == PaneId::Top ? ControlId::brwWebBrowser1
+                                                                  : ControlId::brwWebBrowser2);
+  if (!shown) return std::nullopt;
+  return other;
+}
+
 void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }
 
 }  // namespace corvane

@@ -142,6 +142,11 @@ class MainWindow : private IMainWindowLoadSteps {
   }
   bool ScrollingSynchronized() const { return scrollSync_.Enabled(); }
 
+  // A link the user clicked in pane's page: the pane that opens it instead, the other one, while
+  // the Browsers menu says so and the other pane is shown; nothing when pane opens it itself.
+  std::optional<PaneId> LinkTarget(PaneId pane) const;
+  bool FollowsLinks(PaneId pane) const { return browsersMenu_.FollowsLinks(pane); }
+
   // The about box's link: the product's web site in this window's top pane alone.
   void lblURL_Click();
 

@@ -4,6 +4,7 @@
 
 #include "layout/Layout.h"
 #include "menus/MenuBar.h"
+#include "panes/Pane.h"
 
 namespace corvane {
 
@@ -17,14 +18,19 @@ struct PaneCommandsOfBoth {
 // The "&Browsers" menu: one item per view mode, each with a check mark of its own. The check
 // marks change only through these commands, so an option button or a resize never touches them.
 // After the view modes: swapping the panes, synchronized scrolling (a check item, off at start)
-// and the key that takes the focus to the other pane's page.
+// and the key that takes the focus to the other pane's page; then, one check item per pane, off at
+// start, whether the links the user clicks in that pane open in the other pane.
 class BrowsersMenu {
  public:
   static constexpr const char* kName = "mnuOptionsBrowsers";
   static constexpr int kSwapPanesIndex = 4;
   static constexpr int kSynchronizeScrollingIndex = 5;
   static constexpr int kOtherPaneIndex = 6;
+  static constexpr int kFollowTopLinksIndex = 7;
+  static constexpr int kFollowBottomLinksIndex = 8;
   static constexpr const char* kSynchronizeScrolling = "mnuOptionsSyncScroll";
+  static constexpr const char* kFollowTopLinks = "mnuOptionsFollowLinks1";
+  static constexpr const char* kFollowBottomLinks = "mnuOptionsFollowLinks2";
 
   // Adds the menu to the bar, "Show Both Browsers" checked.
   BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth both = {});
@@ -38,12 +44,17 @@ class BrowsersMenu {
   void mnuOptionsBottomBrowser_Click();
 
   // The menu's items by index: 0 both, 1 top, 2 bottom, 4 swap, 5 synchronized scrolling,
-  // 6 other pane; others do nothing.
+  // 6 other pane, 7 and 8 the top's and the bottom's links into the other pane; others do
+  // nothing.
   void Click(int index);
+
+  // Whether a link the user clicks in pane opens in the other pane instead.
+  bool FollowsLinks(PaneId pane) const;
 
  private:
   void updateCheckMarks(const char* own);
   void toggleSynchronizeScrolling();
+  void toggle(const char* item);
 
   Layout& layout_;
   MenuBar& menus_;

@@ -144,6 +144,14 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
   if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
 
+bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  if (type == NavigationTypeLinkClicked && isMainFrame && linkClickFilter_ &&
+      linkClickFilter_(url)) {
+    return false;
+  }
+  return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
+
 QWebEnginePage* BrowserPage::createWindow(WebWindowType type) {
   if (type != WebDialog) return nullptr;  // the pane itself, see onNewWindowRequested
   auto* popup = new PopupWindow(profile(), dialogParent());

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWebEnginePage>
 
+#include <functional>
+
 class QWebEngineFullScreenRequest;
 class QWebEngineNewWindowRequest;
 
@@ -27,6 +29,11 @@ class BrowserPage : public QWebEnginePage {
  public:
   BrowserPage(QWebEngineProfile* profile, QObject* parent);
 
+  // Asked before the main frame follows a clicked link; true takes the link away from the page,
+  // which then stays where it is.
+  using LinkClickFilter = std::function<bool(const QUrl& url)>;
+  void setLinkClickFilter(LinkClickFilter filter) { linkClickFilter_ = std::move(filter); }
+
  Q_SIGNALS:
   // The main frame holds a new document: its navigation has committed. Error pages, a page
   // loaded again at the same address and source views count too.
@@ -38,6 +45,7 @@ class BrowserPage : public QWebEnginePage {
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                 int lineNumber, const QString& sourceId) override;
 
@@ -53,6 +61,7 @@ class BrowserPage : public QWebEnginePage {
   QWidget* dialogParent() const;
   void addDocumentMarkers();
 
+  LinkClickFilter linkClickFilter_;
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
 

@@ -21,6 +21,7 @@
 #include "qt/FavoritesWidgets.h"
 #include "qt/FindBar.h"
 #include "qt/LayoutAdapter.h"
+#include "qt/LinkFollower.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneContextMenu.h"
 #include "qt/PaneFocusIndicator.h"
@@ -231,6 +232,12 @@ void frmbrowser::connectPanes() {
                    [this](PaneId pane, const QString& address) {
                      run([&] { core_->OpenInPane(pane, address.toStdString()); });
                    });
+  new LinkFollower(
+      c_.brwWebBrowser1, c_.brwWebBrowser2,
+      [this](PaneId pane) { return core_ ? core_->LinkTarget(pane) : std::nullopt; },
+      [this](PaneId pane, const QString& address) {
+        if (core_) run([&] { core_->OpenInPane(pane, address.toStdString()); });
+      });
   new SyncScrolling(
       c_.brwWebBrowser1, c_.brwWebBrowser2,
       [this] { return core_ && core_->ScrollingSynchronized(); },
@@ -265,6 +272,10 @@ void frmbrowser::run(Handler&& handler) {
   guarded(std::forward<Handler>(handler));
   ShowLayout(core_->layout());
   ShowMenus(core_->menus());
+  if (focusIndicator_) {
+    focusIndicator_->showDriving(core_->FollowsLinks(PaneId::Top),
+                                 core_->FollowsLinks(PaneId::Bottom));
+  }
 }
 
 bool frmbrowser::eventFilter(QObject* watched, QEvent* event) {

@@ -184,6 +184,30 @@ TEST(MainWindowTest, SwapPanesExchangesPagesAndBoxesAndTheKeyFocusesTheOtherShow
   EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(none, focus));
 }
 
+// Each pane's item sends that pane's clicked links to the other pane, and only while that one is
+// shown: a link must never vanish into a hidden pane.
+TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneWhileItsItemIsCheckedAndThePaneShown) {
+  Rig rig;
+  rig.window.Form_Load();
+  using Target = std::optional<PaneId>;
+  const auto targets = [&rig] {
+    return std::make_pair(rig.window.LinkTarget(PaneId::Top),
+                          rig.window.LinkTarget(PaneId::Bottom));
+  };
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target()));
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target()));
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowBottomLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target(PaneId::Top)));
+  EXPECT_TRUE(rig.window.FollowsLinks(PaneId::Bottom));
+  rig.window.mnu_Click(BrowsersMenu::kName, 1);  // the top browser alone
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
+  rig.window.mnu_Click(BrowsersMenu::kName, 0);
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBothBrowsers"));
+}
+
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {
   Rig rig;
   std::map<std::string, std::string> owners;

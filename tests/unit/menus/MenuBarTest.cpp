@@ -58,7 +58,9 @@ TEST(BrowsersMenuTest, SwapSynchronizeAndOtherPaneFollowTheViewModes) {
   EXPECT_EQ(items, (std::vector<std::string>{
                        "0 Show Both Browsers Ctrl+Q check", "1 Show Top Browser Ctrl+W check",
                        "2 Show Bottom Browser Ctrl+E check", "3 - ", "4 Swap Panes ",
-                       "5 Synchronize Scrolling  check", "6 Go to Other Pane Shift+F6"}));
+                       "5 Synchronize Scrolling  check", "6 Go to Other Pane Shift+F6",
+                       "7 Open Top Pane's Links in Bottom Pane  check",
+                       "8 Open Bottom Pane's Links in Top Pane  check"}));
   EXPECT_FALSE(bar.Checked(BrowsersMenu::kSynchronizeScrolling));
   for (int index : {4, 5, 3, 6, 5, 5}) bar.Click(BrowsersMenu::kName, index);
   EXPECT_EQ(done, (std::vector<std::string>{"swap", "sync on", "other", "sync off", "sync on"}));
