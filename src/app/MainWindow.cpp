@@ -9,6 +9,12 @@
 
 namespace corvane {
 
+namespace {
+// In the per-user settings, beside the other options.
+const char kOptionsSection[] = "Options";
+const char kSideBySideKey[] = "Side by Side";
+}  // namespace
+
 MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
                        const IWindowMetrics& metrics, const MainWindowPlatform& platform,
                        mdlGen& settings, HomePages homes)
@@ -24,7 +30,7 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       layout_(metrics),
       browsersMenu_(layout_, menus_,
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
-                     [this] { FocusOtherPane(); }}),
+                     [this] { FocusOtherPane(); }, [this](bool on) { SetSideBySide(on); }}),
       topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
                    [this] { mnuOptionsFav_Click(); }),
       bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
@@ -47,7 +53,27 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
                  load_.SystemFolder(), platform_.appName),
       helpMenu_(menus_, layout_, *top_, platform_.settingsStore, platform_.windows,
                 platform_.appName, platform_.programFolder),
-      aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {}
+      aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {
+  // The arrangement the user chose last time; the load lays the window out in it.
+  bool sideBySide = false;
+  guarded([&] {
+    sideBySide = platform_.settingsStore.GetSetting(platform_.appName, kOptionsSection,
+                                                    kSideBySideKey, "0") == "1";
+  });
+  if (sideBySide) {
+    menus_.SetChecked(BrowsersMenu::kSideBySide, true);
+    layout_.SetSideBySide(true);
+  }
+}
+
+void MainWindow::SetSideBySide(bool on) {
+  layout_.SetSideBySide(on);
+  Form_Resize();
+  guarded([&] {
+    platform_.settingsStore.SaveSetting(platform_.appName, kOptionsSection, kSideBySideKey,
+                                        on ? "1" : "0");
+  });
+}
 
 MainWindow::~MainWindow() = default;
 
@@ -82,6 +108,7 @@ void MainWindow::picSplit_MouseDown(float x, float y) { layout_.picSplit_MouseDo
 void MainWindow::picSplit_MouseMove(float x, float y) { layout_.picSplit_MouseMove(x, y); }
 void MainWindow::picSplit_MouseUp(float x, float y) { layout_.picSplit_MouseUp(x, y); }
 void MainWindow::browserSplit_MouseDown(float x, float y) { layout_.browserSplit_MouseDown(x, y); }
+void MainWindow::browserSplit_MouseMove(float x, float y) { layout_.browserSplit_MouseMove(x, y); }
 void MainWindow::browserSplit_MouseUp(float x, float y) { layout_.browserSplit_MouseUp(x, y); }
 
 void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_Click(); }

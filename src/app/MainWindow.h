@@ -97,7 +97,11 @@ class MainWindow : private IMainWindowLoadSteps {
   void picSplit_MouseMove(float x, float y);
   void picSplit_MouseUp(float x, float y);
   void browserSplit_MouseDown(float x, float y);
+  void browserSplit_MouseMove(float x, float y);
   void browserSplit_MouseUp(float x, float y);
+  // The panes side by side or top and bottom, laid out at once and remembered for the next run
+  // in the per-user settings.
+  void SetSideBySide(bool on);
 
   // The address boxes: a pick from the list, or a key typed into the box.
   void cboAddress_Click(PaneId pane) override;

@@ -27,6 +27,7 @@ BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth bo
         {kSwapPanesIndex, "mnuOptionsSwapPanes", "Swap Panes", "", false},
         {kSynchronizeScrollingIndex, kSynchronizeScrolling, "Synchronize Scrolling", "", true},
         {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false},
+        {kSideBySideIndex, kSideBySide, "Side by Side", "Shift+F7", true},
         {kFollowTopLinksIndex, kFollowTopLinks, "Open Top Pane's Links in Bottom Pane", "", true},
         {kFollowBottomLinksIndex, kFollowBottomLinks, "Open Bottom Pane's Links in Top Pane", "",
          true}},
@@ -53,6 +54,10 @@ void BrowsersMenu::Click(int index) {
       break;
     case kOtherPaneIndex:
       if (both_.focusOtherPane) both_.focusOtherPane();
+      break;
+    case kSideBySideIndex:
+      toggle(kSideBySide);
+      if (both_.sideBySide) both_.sideBySide(menus_.Checked(kSideBySide));
       break;
     case kFollowTopLinksIndex:
       toggle(kFollowTopLinks);

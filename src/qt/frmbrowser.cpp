@@ -205,6 +205,7 @@ void frmbrowser::connectControls() {
   forward(c_.picSplit, &SplitterBar::moved, &MainWindow::picSplit_MouseMove);
   forward(c_.picSplit, &SplitterBar::released, &MainWindow::picSplit_MouseUp);
   forward(c_.browserSplit, &SplitterBar::pressed, &MainWindow::browserSplit_MouseDown);
+  forward(c_.browserSplit, &SplitterBar::moved, &MainWindow::browserSplit_MouseMove);
   forward(c_.browserSplit, &SplitterBar::released, &MainWindow::browserSplit_MouseUp);
 }
 
@@ -289,7 +290,10 @@ void frmbrowser::Form_Load() { core_->Form_Load(); }
 
 void frmbrowser::Show() { show(); }
 
-void frmbrowser::ShowLayout(const Layout& layout) { layoutAdapter_->apply(layout); }
+void frmbrowser::ShowLayout(const Layout& layout) {
+  layoutAdapter_->apply(layout);
+  c_.browserSplit->setTravel(layout.SideBySideOn() ? Qt::Horizontal : Qt::Vertical);
+}
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }
 

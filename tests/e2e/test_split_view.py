@@ -2,6 +2,7 @@
 one pane's clicked links opening in the other, and bookmarks brought from other browsers."""
 
 import json
+from urllib.parse import unquote
 import sqlite3
 
 import corvane_e2e
@@ -27,6 +28,10 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         d.type(d.server.url(path))
         d.key('Return')
         d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+
+    def user_settings(self):
+        """The per-user settings file, its keys as written."""
+        return unquote((self.desktop.tmp / 'config' / 'corvane' / 'corvane.conf').read_text())
 
     def link_page(self, path, title, href):
         self.desktop.server.raw(path, 200, 'text/html; charset=utf-8',
@@ -124,6 +129,62 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         d.find('Do you want the Top Browser to open this?', timeout=10)
         d.key('Return')
         d.wait_for_text('Top status', 'Page Title: Kept 3')
+
+    def test_side_by_side_with_each_view_mode_and_both_splitters(self):
+        d = self.desktop
+        extents = {name: (lambda name=name: d.find(name).extents)
+                   for name in ('Top browser', 'Bottom browser', 'Top address', 'Bottom address',
+                                'Top status', 'Bottom status', 'Pane splitter')}
+        d.click(d.find('Top browser'))
+        d.key('shift+F7')
+        wait_until(lambda: extents['Bottom browser']().x > extents['Top browser']().right, 5,
+                   'the bottom pane to the right of the top pane')
+        top, bottom = extents['Top browser'](), extents['Bottom browser']()
+        self.assertEqual(top.y, bottom.y)
+        for pane, page in (('Top', top), ('Bottom', bottom)):
+            for control in (f'{pane} address', f'{pane} status'):
+                box = extents[control]()
+                self.assertLessEqual(box.bottom, page.y, control)
+                self.assertTrue(page.x <= box.x < page.right, control)
+        self.assertIn('Side by Side=1', self.user_settings())
+
+        # One pane alone takes both columns; both again share them.
+        for option, shown in (('Top Browser', 'Top browser'), ('Bottom Browser', 'Bottom browser')):
+            d.click(d.find(option, role='radio button'))
+            wait_until(lambda: extents[shown]().width > top.width * 1.8, 5, f'{shown} alone')
+            self.assertEqual(extents[shown]().x, top.x)
+        d.click(d.find('Both Browsers', role='radio button'))
+        wait_until(lambda: extents['Bottom browser']().x == bottom.x, 5, 'both panes again')
+
+        # The pane splitter stands upright and follows the pointer.
+        bar = extents['Pane splitter']()
+        self.assertGreater(bar.height, bar.width)
+        # Its left edge comes where the pointer is, a few pixels left of where it was pressed.
+        d.drag((bar.center[0], bar.center[1]), (bar.center[0] + 100, bar.center[1]))
+        wait_until(lambda: abs(extents['Top browser']().width - (top.width + 100)) <= 6, 5,
+                   'the left page 100 pixels wider')
+        self.assertAlmostEqual(extents['Bottom address']().x, extents['Bottom browser']().x,
+                               delta=70)
+
+        # The favorites column pushes both columns right, and its splitter moves them.
+        tree = d.find('Favorites tree')
+        for showing in ((False, True) if tree.showing else (True,)):
+            without = extents['Top browser']().x
+            d.key('ctrl+F2')
+            wait_until(lambda: tree.showing == showing, 5, 'the favorites pane shown or hidden')
+        wait_until(lambda: extents['Top browser']().x > without, 5, 'the columns pushed right')
+        moved = extents['Top browser']().x
+        split = d.find('Favorites splitter').extents
+        d.drag(split.center, (split.center[0] + 60, split.center[1]))
+        wait_until(lambda: extents['Top browser']().x >= moved + 55, 5, 'the columns to follow')
+        d.key('ctrl+F2')
+
+        # Off again: top above bottom.
+        d.click(d.find('Top browser'))
+        d.key('shift+F7')
+        wait_until(lambda: extents['Bottom browser']().y > extents['Top browser']().bottom, 5,
+                   'the bottom pane below the top pane')
+        self.assertIn('Side by Side=0', self.user_settings())
 
 
 if __name__ == '__main__':
