@@ -9,6 +9,12 @@
 
 namespace corvane {
 
+namespace {
+// In the per-user settings, beside the other options.
+const char kOptionsSection[] = "Options";
+const char kSideBySideKey[] = "Side by Side";
+}  // namespace
+
 MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const PaneControls& bottom,
                        const IWindowMetrics& metrics, const MainWindowPlatform& platform,
                        mdlGen& settings, HomePages homes)
@@ -24,7 +30,7 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       layout_(metrics),
       browsersMenu_(layout_, menus_,
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
-                     [this] { FocusOtherPane(); }}),
+                     [this] { FocusOtherPane(); }, [this](bool on) { SetSideBySide(on); }}),
       topCommands_(*top_, settings_, platform_.fileDialog, kSiteBase,
                    [this] { favorites_.mnuOptionsFav_Click(); }),
       bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
@@ -37,14 +43,37 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       chatMenu_(menus_, topCommands_, bottomCommands_),
       favorites_(menus_, layout_, *top_, *bottom_, platform_.favorites, platform_.messageBox,
                  [this] { Form_Resize(); }),
-      favoritesMenu_(menus_, favorites_, [this] { OpenHomePagesDialog(); }),
+      favoritesFolder_(platform_.favorites.favoritesFolder),
+      favoritesTransfer_(favoritesFolder_, platform_.fileDialog, platform_.messageBox,
+                         [this] { favorites_.ShowNewFavorites(); }),
+      favoritesMenu_(menus_, favorites_, favoritesTransfer_, [this] { OpenHomePagesDialog(); }),
       homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog),
       load_(*this, homes_),
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
                  load_.SystemFolder(), platform_.appName),
       helpMenu_(menus_, layout_, *top_, platform_.settingsStore, platform_.windows,
                 platform_.messageBox, platform_.appName, platform_.programFolder),
-      aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {}
+      aboutBox_(layout_, *top_, std::string(kSiteBase) + "/") {
+  // The arrangement the user chose last time; the load lays the window out in it.
+  bool sideBySide = false;
+  guarded([&] {
+    sideBySide = platform_.settingsStore.GetSetting(platform_.appName, kOptionsSection,
+                                                    kSideBySideKey, "0") == "1";
+  });
+  if (sideBySide) {
+    menus_.SetChecked(BrowsersMenu::kSideBySide, true);
+    layout_.SetSideBySide(true);
+  }
+}
+
+void MainWindow::SetSideBySide(bool on) {
+  layout_.SetSideBySide(on);
+  Form_Resize();
+  guarded([&] {
+    platform_.settingsStore.SaveSetting(platform_.appName, kOptionsSection, kSideBySideKey,
+                                        on ? "1" : "0");
+  });
+}
 
 MainWindow::~MainWindow() = default;
 
@@ -138,6 +167,16 @@ void MainWindow::FocusShownPane() {
       FocusAfterViewMode(focusedPane_, model.visible(ControlId::brwWebBrowser1),
                          model.visible(ControlId::brwWebBrowser2));
   if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
+}
+
+std::optional<PaneId> MainWindow::LinkTarget(PaneId id) const {
+  if (!browsersMenu_.FollowsLinks(id)) return std::nullopt;
+  const PaneId other = id == PaneId::Top ? PaneId::Bottom : PaneId::Top;
+  // A link sent to a hidden pane would seem to go nowhere.
+  const bool shown = layout_.model().visible(other == PaneId::Top ? ControlId::brwWebBrowser1
+                                                                  : ControlId::brwWebBrowser2);
+  if (!shown) return std::nullopt;
+  return other;
 }
 
 void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }

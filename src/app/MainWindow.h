@@ -15,6 +15,7 @@
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesPlatform.h"
+#include "favorites/FavoritesTransfer.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
@@ -86,6 +87,10 @@ class MainWindow : private IMainWindowLoadSteps {
   // Nothing is saved.
   void Form_Unload();
 
+  // The panes side by side or top and bottom, laid out at once and remembered for the next run
+  // in the per-user settings.
+  void SetSideBySide(bool on);
+
   // The navigation entry of a pane, as a pick from its address list runs it.
   void cboAddress_Click(PaneId pane) override;
   // Opens the home pages dialog, or brings it forward when it is open.
@@ -126,6 +131,11 @@ class MainWindow : private IMainWindowLoadSteps {
   }
   bool ScrollingSynchronized() const { return scrollSync_.Enabled(); }
 
+  // A link the user clicked in pane's page: the pane that opens it instead, the other one, while
+  // the Browsers menu says so and the other pane is shown; nothing when pane opens it itself.
+  std::optional<PaneId> LinkTarget(PaneId pane) const;
+  bool FollowsLinks(PaneId pane) const { return browsersMenu_.FollowsLinks(pane); }
+
   // The about box's link: the product's web site in this window's top pane alone.
   void lblURL_Click();
 
@@ -165,6 +175,8 @@ class MainWindow : private IMainWindowLoadSteps {
   NavigationMenu navigationMenu_;
   ChatMenu chatMenu_;
   FavoritesCommands favorites_;
+  FavoritesFolder favoritesFolder_;
+  FavoritesTransfer favoritesTransfer_;
   FavoritesMenu favoritesMenu_;
   HomePagesDialog homePagesDialog_;
   MainWindowLoad load_;

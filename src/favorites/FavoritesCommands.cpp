@@ -90,6 +90,21 @@ void FavoritesCommands::openIn(PaneController& controller, const std::string& ad
   guarded([&] { pane.Label.GoingTo(pane.cboAddress.Text()); });
 }
 
+void FavoritesCommands::ShowNewFavorites() {
+  if (!menus_.Checked(kViewFavorites)) {
+    // The first showing builds the tree; a later one keeps what it has.
+    tvw_.Clear();
+    mnuOptionsFav_Click();
+    return;
+  }
+  guarded([&] {
+    platform_.mousePointer.SetMousePointer(MousePointer::Hourglass);
+    DirRecurse(messageBox_).RecurseDirTV(tvw_, folder_.GetFavoritesFolder());
+    platform_.tvw.Show(tvw_);
+  });
+  guarded([&] { platform_.mousePointer.SetMousePointer(MousePointer::Default); });
+}
+
 void FavoritesCommands::AddToFavorites(PaneId id) {
   guarded([&] {
     IBrowserControl& browser = (id == PaneId::Top ? top_ : bottom_).pane().brwWebBrowser;

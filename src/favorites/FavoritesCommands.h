@@ -43,6 +43,9 @@ class FavoritesCommands {
   void tvw_NodeClick(const TreeNode& node);
   // Offers the pane's page to the Add Favorite dialog; failures are ignored.
   void AddToFavorites(PaneId pane);
+  // Favorites have come into the folder from elsewhere (an import): the pane is shown, its tree
+  // built afresh.
+  void ShowNewFavorites();
 
   // The favorites tree, empty until the pane is first shown.
   const TreeNodes& tree() const { return tvw_; }

@@ -11,8 +11,8 @@ constexpr const char* kArray = "mnuOptionsAddFav";
 }  // namespace
 
 FavoritesMenu::FavoritesMenu(MenuBar& menus, FavoritesCommands& commands,
-                             std::function<void()> openHomePages)
-    : commands_(commands), openHomePages_(std::move(openHomePages)) {
+                             FavoritesTransfer& transfer, std::function<void()> openHomePages)
+    : commands_(commands), transfer_(transfer), openHomePages_(std::move(openHomePages)) {
   // Ctrl+F1 is left free beside F1 (Help); the File menu has Ctrl+F5 and up.
   menus.Add(
       {MenuPosition::Favorites,
@@ -23,7 +23,10 @@ FavoritesMenu::FavoritesMenu(MenuBar& menus, FavoritesCommands& commands,
         {1, kArray, "Add To Favorites From Top Browser", "Shift+F2", false},
         {2, kArray, "Add To Favorites From Bottom Browser", "Shift+F3", false},
         {3, kArray, "-", "", false},
-        {4, kArray, "Enter Offline/Online Home Pages", "", false}},
+        {4, kArray, "Enter Offline/Online Home Pages", "", false},
+        {5, kArray, "-", "", false},
+        {6, kArray, "Import Favorites...", "", false},
+        {7, kArray, "Export Favorites...", "", false}},
        [this](int index) { Click(index); }});
   menus.SetChecked(FavoritesCommands::kViewFavorites, false);
 }
@@ -50,6 +53,12 @@ void FavoritesMenu::mnuOptionsAddFav_Click(int index) {
         break;
       case 4:
         openHomePages_();
+        break;
+      case 6:
+        transfer_.ImportFavorites();
+        break;
+      case 7:
+        transfer_.ExportFavorites();
         break;
       default:
         break;

@@ -3,13 +3,14 @@
 #include <functional>
 
 #include "favorites/FavoritesCommands.h"
+#include "favorites/FavoritesTransfer.h"
 #include "menus/MenuBar.h"
 
 namespace corvane {
 
 // The "Fa&vorites " menu: "View Favorites" with its tick, then the item array mnuOptionsAddFav:
 // 0 Organize Favorites, 1 and 2 Add To Favorites from the top or bottom pane, 3 a separator,
-// 4 the home pages dialog.
+// 4 the home pages dialog; then 5 a separator, 6 Import Favorites... and 7 Export Favorites....
 class FavoritesMenu {
  public:
   static constexpr const char* kName = "mnuFavorites";
@@ -17,7 +18,8 @@ class FavoritesMenu {
   static constexpr int kViewFavoritesIndex = -1;
 
   // openHomePages: opens the home pages dialog.
-  FavoritesMenu(MenuBar& menus, FavoritesCommands& commands, std::function<void()> openHomePages);
+  FavoritesMenu(MenuBar& menus, FavoritesCommands& commands, FavoritesTransfer& transfer,
+                std::function<void()> openHomePages);
   FavoritesMenu(const FavoritesMenu&) = delete;
   FavoritesMenu& operator=(const FavoritesMenu&) = delete;
 
@@ -28,6 +30,7 @@ class FavoritesMenu {
 
  private:
   FavoritesCommands& commands_;
+  FavoritesTransfer& transfer_;
   std::function<void()> openHomePages_;
 };
 

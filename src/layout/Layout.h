@@ -2,6 +2,7 @@
 
 #include "layout/LayoutEngine.h"
 #include "layout/LayoutModel.h"
+#include "layout/SideBySide.h"
 #include "layout/SinglePaneModes.h"
 #include "layout/Splitters.h"
 #include "layout/ViewMode.h"
@@ -30,11 +31,16 @@ class Layout {
   void SelectOption(ViewMode mode) { options_.selected = mode; }
 
   void InitLayout() { engine_.InitLayout(); }
-  void Form_Resize() { engine_.Form_Resize(); }
+  // Each operation that lays panes out ends in side-by-side columns while those are on.
+  void Form_Resize() { afterward(&LayoutEngine::Form_Resize, engine_); }
 
-  void OptionBoth_Click() { viewModes_.OptionBoth_Click(); }
-  void OptionTop_Click() { viewModes_.OptionTop_Click(); }
-  void OptionBottom_Click() { viewModes_.OptionBottom_Click(); }
+  void OptionBoth_Click() { afterward(&ViewModes::OptionBoth_Click, viewModes_); }
+  void OptionTop_Click() { afterward(&ViewModes::OptionTop_Click, viewModes_); }
+  void OptionBottom_Click() { afterward(&ViewModes::OptionBottom_Click, viewModes_); }
+
+  // The panes side by side (on) or top and bottom (off); the caller runs the pass that follows.
+  void SetSideBySide(bool on) { sideBySide_.Set(on); }
+  bool SideBySideOn() const { return sideBySide_.On(); }
 
   // The tick of "View Favorites", which every pass reads to leave room for the favorites column.
   bool FavoritesShown() const { return model_.FavoritesShown(); }
@@ -45,11 +51,23 @@ class Layout {
 
   void picSplit_MouseDown(float x, float y) { splitters_.picSplit_MouseDown(x, y); }
   void picSplit_MouseMove(float x, float y) { splitters_.picSplit_MouseMove(x, y); }
-  void picSplit_MouseUp(float x, float y) { splitters_.picSplit_MouseUp(x, y); }
-  void browserSplit_MouseDown(float x, float y) { splitters_.browserSplit_MouseDown(x, y); }
-  void browserSplit_MouseUp(float x, float y) { splitters_.browserSplit_MouseUp(x, y); }
+  void picSplit_MouseUp(float x, float y) {
+    splitters_.picSplit_MouseUp(x, y);
+    sideBySide_.Arrange();
+  }
+  // Side by side the pane splitter follows the pointer; top and bottom it moves on press and
+  // release only.
+  void browserSplit_MouseDown(float x, float y);
+  void browserSplit_MouseMove(float x, float y);
+  void browserSplit_MouseUp(float x, float y);
 
  private:
+  template <typename Part>
+  void afterward(void (Part::*operation)(), Part& part) {
+    (part.*operation)();
+    sideBySide_.Arrange();
+  }
+
   // Declared in dependency order, so each part is built after what it refers to.
   LayoutModel model_;
   OptionButtons options_;
@@ -57,6 +75,7 @@ class Layout {
   LayoutEngine engine_;
   ViewModes viewModes_;
   Splitters splitters_;
+  SideBySide sideBySide_;
 };
 
 }  // namespace corvane

@@ -26,7 +26,11 @@ BrowsersMenu::BrowsersMenu(Layout& layout, MenuBar& menus, PaneCommandsOfBoth bo
         {3, "mnuOptionsBrowsersSep", "-", "", false},
         {kSwapPanesIndex, "mnuOptionsSwapPanes", "Swap Panes", "", false},
         {kSynchronizeScrollingIndex, kSynchronizeScrolling, "Synchronize Scrolling", "", true},
-        {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false}},
+        {kOtherPaneIndex, "mnuOptionsOtherPane", "Go to Other Pane", "Shift+F6", false},
+        {kSideBySideIndex, kSideBySide, "Side by Side", "Shift+F7", true},
+        {kFollowTopLinksIndex, kFollowTopLinks, "Open Top Pane's Links in Bottom Pane", "", true},
+        {kFollowBottomLinksIndex, kFollowBottomLinks, "Open Bottom Pane's Links in Top Pane", "",
+         true}},
        [this](int index) { Click(index); }});
   menus_.SetChecked(kBoth, true);
 }
@@ -50,6 +54,16 @@ void BrowsersMenu::Click(int index) {
       break;
     case kOtherPaneIndex:
       if (both_.focusOtherPane) both_.focusOtherPane();
+      break;
+    case kSideBySideIndex:
+      toggle(kSideBySide);
+      if (both_.sideBySide) both_.sideBySide(menus_.Checked(kSideBySide));
+      break;
+    case kFollowTopLinksIndex:
+      toggle(kFollowTopLinks);
+      break;
+    case kFollowBottomLinksIndex:
+      toggle(kFollowBottomLinks);
       break;
     default:
       break;
@@ -78,6 +92,12 @@ void BrowsersMenu::toggleSynchronizeScrolling() {
   const bool on = !menus_.Checked(kSynchronizeScrolling);
   menus_.SetChecked(kSynchronizeScrolling, on);
   if (both_.synchronizeScrolling) both_.synchronizeScrolling(on);
+}
+
+void BrowsersMenu::toggle(const char* item) { menus_.SetChecked(item, !menus_.Checked(item)); }
+
+bool BrowsersMenu::FollowsLinks(PaneId pane) const {
+  return menus_.Checked(pane == PaneId::Top ? kFollowTopLinks : kFollowBottomLinks);
 }
 
 void BrowsersMenu::updateCheckMarks(const char* own) {

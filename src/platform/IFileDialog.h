@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-// What an open-file dialog is set up with before it is shown.
+// What a file dialog is set up with before it is shown.
 struct OpenFileRequest {
   std::string title;
   // Added to a typed name that has none, e.g. "html".
@@ -12,11 +12,11 @@ struct OpenFileRequest {
   // Pairs of description and pattern separated by '|', the first pair selected:
   // "HTML Files|*.html|All Files|*.*".
   std::string filter;
-  // The chosen file must exist.
+  // The chosen file must exist (open only).
   bool mustExist = true;
 };
 
-// The platform's dialog for choosing an existing file.
+// The platform's dialogs for choosing a file to open or to save to.
 class IFileDialog {
  public:
   IFileDialog() = default;
@@ -26,6 +26,8 @@ class IFileDialog {
 
   // Shows the dialog and waits; the chosen file's full path, or "" when the user cancelled.
   virtual std::string ShowOpen(const OpenFileRequest& request) = 0;
+  // The same for a file to write; a file that exists is replaced only once the user agrees.
+  virtual std::string ShowSave(const OpenFileRequest& request) = 0;
 };
 
 }  // namespace corvane

@@ -325,6 +325,10 @@ bool BrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& ms
 }
 
 bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+  if (type == NavigationTypeLinkClicked && isMainFrame && linkClickFilter_ &&
+      linkClickFilter_(url)) {
+    return false;
+  }
   const std::string scheme = url.scheme().toLower().toStdString();
   if (!scheme.empty() && !ExternalLink::isEngineScheme(scheme)) {
     // The engine would hand it to the desktop unasked.

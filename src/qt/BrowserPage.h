@@ -59,6 +59,11 @@ class BrowserPage : public QWebEnginePage {
                    const QString& value,
                    std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
 
+  // Asked before the main frame follows a clicked link; true takes the link away from the page,
+  // which then stays where it is.
+  using LinkClickFilter = std::function<bool(const QUrl& url)>;
+  void setLinkClickFilter(LinkClickFilter filter) { linkClickFilter_ = std::move(filter); }
+
  Q_SIGNALS:
   // The main frame holds a new document: its navigation has committed. Error pages, a page
   // loaded again at the same address and source views count too.
@@ -114,6 +119,7 @@ class BrowserPage : public QWebEnginePage {
   QString pendingDownloadName_;
   ExternalLinkOpener* externalLinks_;
 
+  LinkClickFilter linkClickFilter_;
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
 

@@ -21,11 +21,15 @@ QStringList QtFileDialog::nameFilters(const std::string& filter) {
   return filters;
 }
 
-std::string QtFileDialog::ShowOpen(const OpenFileRequest& request) {
+std::string QtFileDialog::ShowOpen(const OpenFileRequest& request) { return show(request, false); }
+
+std::string QtFileDialog::ShowSave(const OpenFileRequest& request) { return show(request, true); }
+
+std::string QtFileDialog::show(const OpenFileRequest& request, bool save) {
   QFileDialog dialog(dialogOwner(parent_), QString::fromStdString(request.title));
   dialog.setObjectName(QStringLiteral("cdb1"));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.mustExist && !save ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   const QStringList filters = nameFilters(request.filter);
   if (!filters.isEmpty()) {

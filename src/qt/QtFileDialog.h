@@ -15,11 +15,14 @@ class QtFileDialog : public IFileDialog {
   explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
   std::string ShowOpen(const OpenFileRequest& request) override;
+  std::string ShowSave(const OpenFileRequest& request) override;
 
   // "HTML Files|*.html|All Files|*.*" as name filters: "HTML Files (*.html)", "All Files (*)".
   static QStringList nameFilters(const std::string& filter);
 
  private:
+  std::string show(const OpenFileRequest& request, bool save);
+
   QWidget* parent_;
 };
 

@@ -64,6 +64,12 @@ SplitterBar::SplitterBar(Qt::Orientation travel, QWidget* parent)
   setFocusPolicy(Qt::TabFocus);
 }
 
+void SplitterBar::setTravel(Qt::Orientation travel) {
+  if (travel == travel_) return;
+  travel_ = travel;
+  setCursor(QCursor(travel == Qt::Vertical ? Qt::SizeVerCursor : Qt::SplitHCursor));
+}
+
 int SplitterBar::position() const { return travel_ == Qt::Vertical ? y() : x(); }
 
 void SplitterBar::moveBy(int deltaPixels) {

@@ -20,6 +20,8 @@ class SplitterBar : public QWidget {
   explicit SplitterBar(Qt::Orientation travel, QWidget* parent = nullptr);
 
   Qt::Orientation travel() const { return travel_; }
+  // Turns the bar, its pointer and its keys, to travel the other way.
+  void setTravel(Qt::Orientation travel);
   // The bar's position along its travel, in pixels within its parent.
   int position() const;
   // Moves the bar by delta pixels along its travel, as a drag from its edge would.

@@ -22,6 +22,7 @@
 #include "qt/FavoritesWidgets.h"
 #include "qt/FindBar.h"
 #include "qt/LayoutAdapter.h"
+#include "qt/LinkFollower.h"
 #include "qt/MenuAdapter.h"
 #include "qt/PaneContextMenu.h"
 #include "qt/PaneFocusIndicator.h"
@@ -221,6 +222,7 @@ void frmbrowser::connectControls() {
   forward(c_.picSplit, &SplitterBar::moved, &Layout::picSplit_MouseMove);
   forward(c_.picSplit, &SplitterBar::released, &Layout::picSplit_MouseUp);
   forward(c_.browserSplit, &SplitterBar::pressed, &Layout::browserSplit_MouseDown);
+  forward(c_.browserSplit, &SplitterBar::moved, &Layout::browserSplit_MouseMove);
   forward(c_.browserSplit, &SplitterBar::released, &Layout::browserSplit_MouseUp);
 }
 
@@ -243,6 +245,12 @@ void frmbrowser::connectPanes() {
                    [this](PaneId pane, const QString& address) {
                      run([&] { core_->OpenInPane(pane, address.toStdString()); });
                    });
+  new LinkFollower(
+      c_.brwWebBrowser1, c_.brwWebBrowser2,
+      [this](PaneId pane) { return core_ ? core_->LinkTarget(pane) : std::nullopt; },
+      [this](PaneId pane, const QString& address) {
+        if (core_) run([&] { core_->OpenInPane(pane, address.toStdString()); });
+      });
   new SyncScrolling(
       c_.brwWebBrowser1, c_.brwWebBrowser2,
       [this] { return core_ && core_->ScrollingSynchronized(); },
@@ -289,6 +297,10 @@ void frmbrowser::run(Handler&& handler) {
   guarded([this] { core_->FocusShownPane(); });
   ShowLayout(core_->layout());
   ShowMenus(core_->menus());
+  if (focusIndicator_) {
+    focusIndicator_->showDriving(core_->FollowsLinks(PaneId::Top),
+                                 core_->FollowsLinks(PaneId::Bottom));
+  }
 }
 
 bool frmbrowser::eventFilter(QObject* watched, QEvent* event) {
@@ -310,6 +322,7 @@ void frmbrowser::ShowLayout(const Layout& layout) {
   layoutAdapter_->apply(layout);
   // A pane shown again may hold the focus its mark waited for.
   if (focusIndicator_) focusIndicator_->refresh();
+  c_.browserSplit->setTravel(layout.SideBySideOn() ? Qt::Horizontal : Qt::Vertical);
 }
 
 void frmbrowser::ShowMenus(const MenuBar& menus) { menuAdapter_->showChecks(menus); }

@@ -56,8 +56,10 @@ struct Controls {
 };
 
 struct Rig {
-  Rig()
-      : settings(dir.path() / "cv.ini"),
+  // sideBySide: what the user chose in the last run.
+  explicit Rig(bool sideBySide = false)
+      : seeded(sideBySide && (store.SaveSetting("corvane", "Options", "Side by Side", "1"), true)),
+        settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
                {messageBox,
                 fileDialog,
@@ -86,6 +88,7 @@ struct Rig {
   FakeAddFavoriteDialog addDialog;
   FakeOrganizeFavoritesDialog organizeDialog;
   FakeHomePagesWindow homePagesWindow;
+  bool seeded;
   mdlGen settings;
   HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
                   "/opt/cv/CVguide.html"};
@@ -175,6 +178,53 @@ TEST(MainWindowTest, SwapPanesExchangesPagesAndBoxesAndTheKeyFocusesTheOtherShow
   EXPECT_EQ(focusOther(std::nullopt), std::make_pair(focus, none));
   rig.window.mnu_Click(BrowsersMenu::kName, 2);  // the bottom browser alone
   EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(none, focus));
+}
+
+// Each pane's item sends that pane's clicked links to the other pane, and only while that one is
+// shown: a link must never vanish into a hidden pane.
+TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneWhileItsItemIsCheckedAndThePaneShown) {
+  Rig rig;
+  rig.window.Form_Load();
+  using Target = std::optional<PaneId>;
+  const auto targets = [&rig] {
+    return std::make_pair(rig.window.LinkTarget(PaneId::Top),
+                          rig.window.LinkTarget(PaneId::Bottom));
+  };
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target()));
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target()));
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowBottomLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target(PaneId::Top)));
+  EXPECT_TRUE(rig.window.FollowsLinks(PaneId::Bottom));
+  rig.window.mnu_Click(BrowsersMenu::kName, 1);  // the top browser alone
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
+  rig.window.mnu_Click(BrowsersMenu::kName, 0);
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
+  EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
+  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBothBrowsers"));
+}
+
+TEST(MainWindowTest, SideBySideIsRememberedInTheUsersSettingsForTheNextRun) {
+  Rig rig;
+  rig.window.Form_Load();
+  const auto sideBySide = [](const Rig& r) {
+    const LayoutModel& m = r.window.layout().model();
+    return r.window.layout().SideBySideOn() &&
+           m.rect(ControlId::brwWebBrowser1).Top == m.rect(ControlId::brwWebBrowser2).Top &&
+           m.rect(ControlId::brwWebBrowser1).Left < m.rect(ControlId::brwWebBrowser2).Left;
+  };
+  EXPECT_FALSE(sideBySide(rig));
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSideBySideIndex);
+  EXPECT_TRUE(sideBySide(rig));
+  EXPECT_EQ(rig.store.GetSetting("corvane", "Options", "Side by Side", ""), "1");
+
+  Rig next(true);
+  next.window.Form_Load();
+  EXPECT_TRUE(next.window.menus().Checked(BrowsersMenu::kSideBySide));
+  EXPECT_TRUE(sideBySide(next));
+  next.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSideBySideIndex);
+  EXPECT_FALSE(sideBySide(next));
+  EXPECT_EQ(next.store.GetSetting("corvane", "Options", "Side by Side", ""), "0");
 }
 
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "FakeAddFavoriteDialog.h"
+#include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "FakeWindowMetrics.h"
 #include "PaneRig.h"
@@ -35,7 +36,9 @@ struct Rig {
         commands(menus, layout, top.controller, bottom.controller,
                  {view ? *view : tree, pointer, addDialog, organizeDialog, favoritesFolder()},
                  messageBox, [this] { ++layoutPasses; }),
-        menu(menus, commands, [this] { ++homePagesOpened; }) {
+        folder(favoritesFolder()),
+        transfer(folder, fileDialog, messageBox, [this] { commands.ShowNewFavorites(); }),
+        menu(menus, commands, transfer, [this] { ++homePagesOpened; }) {
     layout.InitLayout();
     top.browser.setLocationURL("http://top.example/");
     top.browser.setLocationName("Top Page");
@@ -69,6 +72,9 @@ struct Rig {
   int layoutPasses = 0;
   int homePagesOpened = 0;
   FavoritesCommands commands;
+  FakeFileDialog fileDialog;
+  FavoritesFolder folder;
+  FavoritesTransfer transfer;
   FavoritesMenu menu;
 };
 
@@ -230,6 +236,33 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
   EXPECT_EQ(rig.addDialog.requests().size(), 2u);
   EXPECT_EQ(rig.organizeDialog.calls().size(), 2u);
   EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
+}
+
+// An import shows the favorites pane with the new favorites in its tree, built afresh even when
+// it was built before; the export writes them out.
+TEST(FavoritesCommandsTest, ImportedFavoritesShowInTheTreeAtOnce) {
+  Rig rig;
+  rig.commands.mnuOptionsFav_Click();
+  rig.commands.mnuOptionsFav_Click();
+  const auto import = [&rig](const std::string& name, const std::string& address) {
+    rig.fileDialog.choose(
+        rig.dir
+            .writeFile(name + ".html", "<DL><DT><A HREF=\"" + address + "\">" + name + "</A></DL>")
+            .string());
+    rig.menus.Click(FavoritesMenu::kName, 6);
+  };
+  import("one", "http://one.example/");
+  EXPECT_TRUE(rig.paneShown());
+  EXPECT_EQ(rig.link("one").Tag, "http://one.example/");
+  import("two", "http://two.example/");
+  EXPECT_EQ(rig.link("two").Tag, "http://two.example/");
+  EXPECT_EQ(rig.tree.shown(), &rig.commands.tree());
+  EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
+
+  rig.fileDialog.choose((rig.dir.path() / "out.html").string());
+  rig.menus.Click(FavoritesMenu::kName, 7);
+  EXPECT_NE(rig.dir.readFile("out.html").find("<A HREF=\"http://two.example/\">two</A>"),
+            std::string::npos);
 }
 
 }  // namespace

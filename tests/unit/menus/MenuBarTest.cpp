@@ -49,19 +49,24 @@ TEST(BrowsersMenuTest, SwapSynchronizeAndOtherPaneFollowTheViewModes) {
   BrowsersMenu menu(layout, bar,
                     {[&] { done.push_back("swap"); },
                      [&](bool on) { done.push_back(on ? "sync on" : "sync off"); },
-                     [&] { done.push_back("other"); }});
+                     [&] { done.push_back("other"); },
+                     [&](bool on) { done.push_back(on ? "side on" : "side off"); }});
   std::vector<std::string> items;
   for (const MenuItem& item : bar.menus()[0].items) {
     items.push_back(std::to_string(item.index) + " " + item.caption + " " + item.shortcut +
                     (item.checkable ? " check" : ""));
   }
-  EXPECT_EQ(items, (std::vector<std::string>{
-                       "0 Show Both Browsers Ctrl+Q check", "1 Show Top Browser Ctrl+W check",
-                       "2 Show Bottom Browser Ctrl+E check", "3 - ", "4 Swap Panes ",
-                       "5 Synchronize Scrolling  check", "6 Go to Other Pane Shift+F6"}));
+  EXPECT_EQ(items,
+            (std::vector<std::string>{
+                "0 Show Both Browsers Ctrl+Q check", "1 Show Top Browser Ctrl+W check",
+                "2 Show Bottom Browser Ctrl+E check", "3 - ", "4 Swap Panes ",
+                "5 Synchronize Scrolling  check", "6 Go to Other Pane Shift+F6",
+                "9 Side by Side Shift+F7 check", "7 Open Top Pane's Links in Bottom Pane  check",
+                "8 Open Bottom Pane's Links in Top Pane  check"}));
   EXPECT_FALSE(bar.Checked(BrowsersMenu::kSynchronizeScrolling));
-  for (int index : {4, 5, 3, 6, 5, 5}) bar.Click(BrowsersMenu::kName, index);
-  EXPECT_EQ(done, (std::vector<std::string>{"swap", "sync on", "other", "sync off", "sync on"}));
+  for (int index : {4, 5, 3, 6, 5, 5, 9, 9}) bar.Click(BrowsersMenu::kName, index);
+  EXPECT_EQ(done, (std::vector<std::string>{"swap", "sync on", "other", "sync off", "sync on",
+                                            "side on", "side off"}));
   EXPECT_TRUE(bar.Checked(BrowsersMenu::kSynchronizeScrolling));
   EXPECT_TRUE(bar.Checked("mnuOptionsBothBrowsers"));
   EXPECT_EQ(layout.viewMode(), ViewMode::Both);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "favorites/FavoritesFolder.h"
+#include "favorites/FavoritesImporter.h"
+#include "platform/IFileDialog.h"
+#include "platform/IMessageBox.h"
+
+namespace corvane {
+
+// Favorites to and from other browsers: "Import Favorites..." reads a bookmarks file of theirs
+// into the Favorites folder, "Export Favorites..." writes the favorites as an HTML bookmarks
+// file that they import.
+class FavoritesTransfer {
+ public:
+  // imported: runs after an import that added favorites, so that the tree shows them.
+  FavoritesTransfer(const FavoritesFolder& favorites, IFileDialog& fileDialog,
+                    IMessageBox& messageBox, std::function<void()> imported);
+  FavoritesTransfer(const FavoritesTransfer&) = delete;
+  FavoritesTransfer& operator=(const FavoritesTransfer&) = delete;
+
+  // Asks for the file, imports it and says how many favorites came and how many were skipped;
+  // a file that can't be read is reported and nothing is written.
+  void ImportFavorites();
+  // Asks where to, writes the file and says how many favorites went into it, or that it could
+  // not be written.
+  void ExportFavorites();
+
+  // The summary an import ends with.
+  static std::string SummaryText(const ImportSummary& summary);
+
+ private:
+  void tell(const std::string& text, MsgBoxIcon icon);
+
+  const FavoritesFolder& favorites_;
+  IFileDialog& fileDialog_;
+  IMessageBox& messageBox_;
+  std::function<void()> imported_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "favorites/Bookmark.h"
+
+namespace corvane {
+
+// The HTML bookmarks file every browser imports and exports: a <DL> list per folder, a folder's
+// name in the <H3> before its list, a bookmark as <DT><A HREF="address">title</A>.
+class NetscapeBookmarks {
+ public:
+  // Folders nested deeper than this keep their contents in the deepest one: a file names no
+  // path longer than the file system allows.
+  static constexpr int kMaxDepth = 64;
+
+  // The bookmarks of the file's text, as children of a root folder. Tags and attribute names
+  // are read without regard to case, character references are decoded; anything else in the
+  // file is passed over.
+  static Bookmark Parse(const std::string& html);
+  // The file's text for root's children, UTF-8.
+  static std::string Write(const Bookmark& root);
+  // text with &, <, > and " as character references.
+  static std::string Escape(const std::string& text);
+};
+
+}  // namespace corvane

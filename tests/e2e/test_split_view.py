@@ -1,0 +1,191 @@
+"""What a person coming from another browser's split view looks for, done as a person does it:
+one pane's clicked links opening in the other, and bookmarks brought from other browsers."""
+
+import json
+from urllib.parse import unquote
+import sqlite3
+
+import corvane_e2e
+from corvane_e2e import holds_for, wait_until
+
+MENU = 'Favorites '
+# A page that is one large link, so that a click anywhere on it follows the link.
+LINK_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
+<body style="margin:0"><a href="{href}" style="display:block;height:100vh;font-size:40px">{title}
+</a></body></html>"""
+
+
+class SplitViewTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.desktop.close_tip_window(20)
+
+    def visit(self, pane, path, title):
+        d = self.desktop
+        d.click(d.edit_field(f'{pane} address'))
+        d.key('ctrl+a')
+        d.type(d.server.url(path))
+        d.key('Return')
+        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+
+    def user_settings(self):
+        """The per-user settings file, its keys as written."""
+        return unquote((self.desktop.tmp / 'config' / 'corvane' / 'corvane.conf').read_text())
+
+    def link_page(self, path, title, href):
+        self.desktop.server.raw(path, 200, 'text/html; charset=utf-8',
+                                LINK_PAGE.format(title=title, href=href).encode())
+
+    def test_a_link_clicked_in_either_pane_opens_in_the_other(self):
+        d = self.desktop
+        for pane, other, n in (('Top', 'Bottom', 1), ('Bottom', 'Top', 2)):
+            self.link_page(f'/index-{n}.html', f'Index {n}', f'/article-{n}.html')
+            d.server.page(f'/article-{n}.html', f'Article {n}')
+            self.visit(pane, f'/index-{n}.html', f'Index {n}')
+            d.choose_menu('Browsers', f"Open {pane} Pane's Links in {other} Pane")
+            item = d.find(f"Open {pane} Pane's Links in {other} Pane", role='menu item')
+            wait_until(lambda: item.checked, 5, 'the item checked')
+
+            d.click(d.find(f'{pane} browser'))
+            d.wait_for_text(f'{other} status', f'Page Title: Article {n}')
+            self.assertEqual(d.text_of(f'{other} address'), d.server.url(f'/article-{n}.html'))
+            # The pane that drives stays where it is.
+            self.assertTrue(holds_for(
+                lambda: d.text_of(f'{pane} address') == d.server.url(f'/index-{n}.html'), 0.5))
+            self.assertEqual(d.server.count(f'/article-{n}.html'), 1)
+        # A middle click asks for a new window, which a pane opens in itself, driving or not.
+        d.click(d.find('Bottom browser'), button=2)
+        d.wait_for_text('Bottom status', 'Page Title: Article 2')
+        self.assertEqual(d.text_of('Top address'), d.server.url('/article-2.html'))
+
+        # Off again, a link opens where it is clicked.
+        d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
+        self.link_page('/index-3.html', 'Index 3', '/article-3.html')
+        d.server.page('/article-3.html', 'Article 3')
+        self.visit('Top', '/index-3.html', 'Index 3')
+        d.click(d.find('Top browser'))
+        d.wait_for_text('Top status', 'Page Title: Article 3')
+        self.assertEqual(d.text_of('Bottom address'), d.server.url('/article-2.html'))
+        d.choose_menu('Browsers', "Open Bottom Pane's Links in Top Pane")
+
+    def import_file(self, path, summary):
+        d = self.desktop
+        d.choose_menu(MENU, 'Import Favorites...')
+        wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
+        d.type(str(path))
+        d.key('Return')
+        d.find(summary, timeout=10)
+        d.key('Return')
+
+    def test_bookmarks_of_each_format_come_into_the_tree_and_open(self):
+        d = self.desktop
+        for n in (1, 2, 3):
+            d.server.page(f'/kept-{n}.html', f'Kept {n}')
+        source = d.tmp / 'elsewhere'
+        source.mkdir()
+        # As each browser writes them: an HTML bookmarks file, a Chromium "Bookmarks" file,
+        # a Firefox places database.
+        html = source / 'bookmarks.html'
+        html.write_text(
+            '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n'
+            '<DL><p>\n  <DT><H3>From HTML</H3>\n  <DL><p>\n'
+            f'    <DT><A HREF="{d.server.url("/kept-1.html")}">Kept one</A>\n  </DL><p>\n</DL><p>\n')
+        chromium = source / 'Bookmarks'
+        chromium.write_text(json.dumps({'roots': {
+            'bookmark_bar': {'type': 'folder', 'name': 'Bookmarks bar', 'children': [
+                {'type': 'url', 'name': 'Kept two', 'url': d.server.url('/kept-2.html')}]},
+            'other': {'type': 'folder', 'name': 'Other bookmarks', 'children': []}},
+            'version': 1}))
+        places = source / 'places.sqlite'
+        with sqlite3.connect(places) as db:
+            db.executescript(
+                'CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT, title TEXT);'
+                'CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER,'
+                ' parent INTEGER, position INTEGER, title TEXT, guid TEXT);'
+                "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'),"
+                " (2, 2, NULL, 1, 0, 'menu', 'menu________'),"
+                " (3, 1, 10, 2, 0, 'Kept three', 'abcdefghijkl');")
+            db.execute('INSERT INTO moz_places VALUES (10, ?, NULL)',
+                       (d.server.url('/kept-3.html'),))
+        db.close()
+
+        self.import_file(html, '1 favorite imported.')
+        # The pane shows with the favorites in it.
+        tree = d.find('Favorites tree')
+        wait_until(lambda: tree.showing, 5, 'the favorites pane')
+        self.import_file(chromium, '1 favorite imported.')
+        self.import_file(places, '1 favorite imported.')
+        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        self.assertTrue((favorites / 'From HTML' / 'Kept one.url').exists())
+        self.assertTrue((favorites / 'Bookmarks bar' / 'Kept two.url').exists())
+        self.assertIn(d.server.url('/kept-3.html').encode(),
+                      (favorites / 'Kept three.url').read_bytes())
+
+        node = wait_until(lambda: next((c for c in tree.descendants()
+                                        if c.name == 'Kept three' and c.showing), None),
+                          10, 'the imported favorite in the tree')
+        d.click(node)
+        d.find('Do you want the Top Browser to open this?', timeout=10)
+        d.key('Return')
+        d.wait_for_text('Top status', 'Page Title: Kept 3')
+
+    def test_side_by_side_with_each_view_mode_and_both_splitters(self):
+        d = self.desktop
+        extents = {name: (lambda name=name: d.find(name).extents)
+                   for name in ('Top browser', 'Bottom browser', 'Top address', 'Bottom address',
+                                'Top status', 'Bottom status', 'Pane splitter')}
+        d.click(d.find('Top browser'))
+        d.key('shift+F7')
+        wait_until(lambda: extents['Bottom browser']().x > extents['Top browser']().right, 5,
+                   'the bottom pane to the right of the top pane')
+        top, bottom = extents['Top browser'](), extents['Bottom browser']()
+        self.assertEqual(top.y, bottom.y)
+        for pane, page in (('Top', top), ('Bottom', bottom)):
+            for control in (f'{pane} address', f'{pane} status'):
+                box = extents[control]()
+                self.assertLessEqual(box.bottom, page.y, control)
+                self.assertTrue(page.x <= box.x < page.right, control)
+        self.assertIn('Side by Side=1', self.user_settings())
+
+        # One pane alone takes both columns; both again share them.
+        for option, shown in (('Top Browser', 'Top browser'), ('Bottom Browser', 'Bottom browser')):
+            d.click(d.find(option, role='radio button'))
+            wait_until(lambda: extents[shown]().width > top.width * 1.8, 5, f'{shown} alone')
+            self.assertEqual(extents[shown]().x, top.x)
+        d.click(d.find('Both Browsers', role='radio button'))
+        wait_until(lambda: extents['Bottom browser']().x == bottom.x, 5, 'both panes again')
+
+        # The pane splitter stands upright and follows the pointer.
+        bar = extents['Pane splitter']()
+        self.assertGreater(bar.height, bar.width)
+        # Its left edge comes where the pointer is, a few pixels left of where it was pressed.
+        d.drag((bar.center[0], bar.center[1]), (bar.center[0] + 100, bar.center[1]))
+        wait_until(lambda: abs(extents['Top browser']().width - (top.width + 100)) <= 6, 5,
+                   'the left page 100 pixels wider')
+        self.assertAlmostEqual(extents['Bottom address']().x, extents['Bottom browser']().x,
+                               delta=70)
+
+        # The favorites column pushes both columns right, and its splitter moves them.
+        tree = d.find('Favorites tree')
+        for showing in ((False, True) if tree.showing else (True,)):
+            without = extents['Top browser']().x
+            d.key('ctrl+F2')
+            wait_until(lambda: tree.showing == showing, 5, 'the favorites pane shown or hidden')
+        wait_until(lambda: extents['Top browser']().x > without, 5, 'the columns pushed right')
+        moved = extents['Top browser']().x
+        split = d.find('Favorites splitter').extents
+        d.drag(split.center, (split.center[0] + 60, split.center[1]))
+        wait_until(lambda: extents['Top browser']().x >= moved + 55, 5, 'the columns to follow')
+        d.key('ctrl+F2')
+
+        # Off again: top above bottom.
+        d.click(d.find('Top browser'))
+        d.key('shift+F7')
+        wait_until(lambda: extents['Bottom browser']().y > extents['Top browser']().bottom, 5,
+                   'the bottom pane below the top pane')
+        self.assertIn('Side by Side=0', self.user_settings())
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
