@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/HtmlText.h"
+
 namespace corvane {
 
 namespace {
@@ -25,33 +27,6 @@ CannotOpenPage::CannotOpenPage(std::string typed, AddressInput::Refusal why, std
 
 std::string CannotOpenPage::title() const { return "Cannot open " + typed_; }
 
-std::string CannotOpenPage::escaped(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      case '\'':
-        out += "&#39;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
-}
-
 std::string CannotOpenPage::reason() const {
   switch (why_) {
     case AddressInput::Refusal::NoHost:
@@ -63,7 +38,7 @@ std::string CannotOpenPage::reason() const {
     case AddressInput::Refusal::UnsupportedScheme:
       return "Corvane opens web pages (http: and https:) and files (file:), not addresses "
              "beginning with \"" +
-             escaped(scheme_) + ":\".";
+             htmlEscaped(scheme_) + ":\".";
     case AddressInput::Refusal::WindowsPath:
       return "This is a Windows path. On Linux, files have no drive letters and their folders "
              "are separated by / rather than \\.";
@@ -85,11 +60,11 @@ std::string CannotOpenPage::advice() const {
 std::string CannotOpenPage::html() const {
   return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
          "<title>" +
-         escaped(title()) + "</title><style>" + kStyle +
+         htmlEscaped(title()) + "</title><style>" + kStyle +
          "</style></head>\n<body>"
          "<h1>Corvane cannot open this address</h1>"
          "<p class=\"address\">" +
-         escaped(typed_) +
+         htmlEscaped(typed_) +
          "</p>"
          "<p>" +
          reason() + "</p><p>" + advice() +

@@ -17,9 +17,6 @@ class CannotOpenPage {
   std::string title() const;
   std::string html() const;
 
-  // Text made safe to stand in HTML content and attribute values.
-  static std::string escaped(const std::string& text);
-
  private:
   std::string reason() const;
   std::string advice() const;

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <utility>
 
+#include "base/HtmlText.h"
 #include "browser/CannotOpenPage.h"
 
 namespace corvane {
@@ -56,12 +57,10 @@ std::string LocalFilePage::html() const {
           ? "This text file (" + sizeText(kind_.size) + ") is too long for Corvane to show."
           : "Corvane does not show files of this kind (" + sizeText(kind_.size) + ").";
   return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"><title>" +
-         CannotOpenPage::escaped(title()) + "</title><style>" + kStyle +
-         "</style></head>\n<body><h1>" + CannotOpenPage::escaped(title()) +
-         "</h1><p class=\"path\">" + CannotOpenPage::escaped(path_) + "</p><p>" + why +
+         htmlEscaped(title()) + "</title><style>" + kStyle + "</style></head>\n<body><h1>" +
+         htmlEscaped(title()) + "</h1><p class=\"path\">" + htmlEscaped(path_) + "</p><p>" + why +
          "</p><p><a class=\"button\" role=\"button\" id=\"open\" href=\"" +
-         CannotOpenPage::escaped(openAddress_) + "\">" + CannotOpenPage::escaped(buttonText()) +
-         "</a></p></body></html>\n";
+         htmlEscaped(openAddress_) + "\">" + htmlEscaped(buttonText()) + "</a></p></body></html>\n";
 }
 
 std::string LocalFilePage::applicationName(const std::string& desktopEntry) {

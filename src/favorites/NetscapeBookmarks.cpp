@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/AsciiText.h"
+#include "base/HtmlText.h"
 #include "favorites/CodePoint.h"
 
 namespace corvane {
@@ -190,11 +191,11 @@ void writeChildren(const Bookmark& folder, int depth, std::string& out) {
   out += indent + "<DL><p>\n";
   for (const Bookmark& child : folder.children) {
     if (child.folder) {
-      out += indent + "    <DT><H3>" + NetscapeBookmarks::Escape(child.title) + "</H3>\n";
+      out += indent + "    <DT><H3>" + htmlEscaped(child.title) + "</H3>\n";
       writeChildren(child, depth + 1, out);
     } else {
-      out += indent + "    <DT><A HREF=\"" + NetscapeBookmarks::Escape(child.address) + "\">" +
-             NetscapeBookmarks::Escape(child.title) + "</A>\n";
+      out += indent + "    <DT><A HREF=\"" + htmlEscaped(child.address) + "\">" +
+             htmlEscaped(child.title) + "</A>\n";
     }
   }
   out += indent + "</DL><p>\n";
@@ -231,29 +232,6 @@ Bookmark NetscapeBookmarks::Parse(const std::string& html) {
   }
   builder.finish();
   return root;
-}
-
-std::string NetscapeBookmarks::Escape(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out;
 }
 
 std::string NetscapeBookmarks::Write(const Bookmark& root) {

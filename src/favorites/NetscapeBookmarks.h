@@ -20,8 +20,6 @@ class NetscapeBookmarks {
   static Bookmark Parse(const std::string& html);
   // The file's text for root's children, UTF-8.
   static std::string Write(const Bookmark& root);
-  // text with &, <, > and " as character references.
-  static std::string Escape(const std::string& text);
 };
 
 }  // namespace corvane

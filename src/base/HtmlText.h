@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// Text made safe to stand in an HTML page, inside an element or a quoted attribute.
+inline std::string htmlEscaped(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      case '\'':
+        out += "&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+}  // namespace corvane
