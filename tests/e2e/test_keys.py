@@ -34,12 +34,7 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         return wait_until(look, 5, 'a focused control')
 
     def visit(self, pane, path, title):
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key('Return')
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.desktop.visit(pane, path, title)
 
     def into_page(self, pane):
         """Clicks into an empty part of the pane's page, which gives the page the focus."""

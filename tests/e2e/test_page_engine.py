@@ -23,12 +23,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.close_tip_window(20)
 
     def visit(self, pane, path, title):
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key('Return')
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.desktop.visit(pane, path, title)
 
     def widths(self):
         return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()

@@ -22,12 +22,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         cls.desktop.close_tip_window(20)
 
     def visit(self, pane, path, title):
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key('Return')
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.desktop.visit(pane, path, title)
 
     def user_settings(self):
         """The per-user settings file, its keys as written."""

@@ -324,6 +324,15 @@ class Desktop:
         self.click(self.find('OK', role='push button', within=self.find(TIP_WINDOW, role='dialog')))
         wait_until(lambda: self.window(TIP_WINDOW) is None, 5, 'the tip window to close')
 
+    def visit(self, pane, path, title):
+        """Types the loopback server's `path` into the pane's address box, presses Enter and
+        waits for the page's title in the pane's status line."""
+        self.click(self.edit_field(f'{pane} address'))
+        self.key('ctrl+a')
+        self.type(self.server.url(path))
+        self.key('Return')
+        self.wait_for_text(f'{pane} status', f'Page Title: {title}')
+
     def edit_field(self, label):
         """The edit field of the editable box called `label`."""
         box = self.find(label, role='combo box')
