@@ -64,16 +64,9 @@ class EngineTest : public QObject {
   void killedPageSaysSoAndReloadsAlone();
 
  private:
-  QComboBox* box(int n) const {
-    return window_->findChild<QComboBox*>(QStringLiteral("cboAddress") + QString::number(n));
-  }
-  QLabel* status(int n) const {
-    return window_->findChild<QLabel*>(QStringLiteral("Label") + QString::number(n));
-  }
-  QWebEngineView* view(int n) const {
-    return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser") +
-                                               QString::number(n));
-  }
+  QComboBox* box(int n) const { return TestProgram::box(window_, n); }
+  QLabel* status(int n) const { return TestProgram::status(window_, n); }
+  QWebEngineView* view(int n) const { return TestProgram::view(window_, n); }
   QString url(const char* path) const { return server_.url(QString::fromLatin1(path)).toString(); }
   // Types the address into the pane's box and presses Enter.
   void enter(int n, const QString& address) {

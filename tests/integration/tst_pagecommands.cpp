@@ -39,9 +39,9 @@ class PageCommandsTest : public QObject {
 
  private:
   QAction* menuItem(const char* name) const;
-  QWebEngineView* view(int n) const;
-  QComboBox* box(int n) const;
-  QLabel* status(int n) const;
+  QWebEngineView* view(int n) const { return TestProgram::view(window_, n); }
+  QComboBox* box(int n) const { return TestProgram::box(window_, n); }
+  QLabel* status(int n) const { return TestProgram::status(window_, n); }
   bool go(int n, const QString& path);
   static QString plainText(QWebEngineView* view);
 
@@ -53,18 +53,6 @@ class PageCommandsTest : public QObject {
 
 QAction* PageCommandsTest::menuItem(const char* name) const {
   return window_->findChild<QAction*>(QString::fromLatin1(name));
-}
-
-QWebEngineView* PageCommandsTest::view(int n) const {
-  return window_->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser%1").arg(n));
-}
-
-QComboBox* PageCommandsTest::box(int n) const {
-  return window_->findChild<QComboBox*>(QStringLiteral("cboAddress%1").arg(n));
-}
-
-QLabel* PageCommandsTest::status(int n) const {
-  return window_->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
 }
 
 bool PageCommandsTest::go(int n, const QString& path) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QWebEngineView>
 
 #include "qt/MainWindowHost.h"
 #include "qt/frmbrowser.h"
@@ -49,6 +50,18 @@ corvane::frmSplash* TestProgram::splash() {
 corvane::frmbrowser* TestProgram::startMainWindow() {
   splash()->StartMainWindow();
   return splash_->mainWindow();
+}
+
+QComboBox* TestProgram::box(const QWidget* window, int n) {
+  return window->findChild<QComboBox*>(QStringLiteral("cboAddress%1").arg(n));
+}
+
+QLabel* TestProgram::status(const QWidget* window, int n) {
+  return window->findChild<QLabel*>(QStringLiteral("Label%1").arg(n));
+}
+
+QWebEngineView* TestProgram::view(const QWidget* window, int n) {
+  return window->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser%1").arg(n));
 }
 
 bool TestProgram::waitUntil(const std::function<bool()>& condition, int timeoutMs) {

@@ -11,6 +11,8 @@
 
 class QComboBox;
 class QLabel;
+class QWebEngineView;
+class QWidget;
 
 namespace corvane {
 class frmbrowser;
@@ -31,6 +33,11 @@ class TestProgram {
   // Creates the splash; StartMainWindow() then runs without waiting for its timer.
   corvane::frmSplash* splash();
   corvane::frmbrowser* startMainWindow();
+
+  // A pane's controls in the main window, by the pane's number (1 top, 2 bottom).
+  static QComboBox* box(const QWidget* window, int n);
+  static QLabel* status(const QWidget* window, int n);
+  static QWebEngineView* view(const QWidget* window, int n);
 
   // Runs the event loop until the condition holds or the time is up; returns the condition.
   static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 10000);
