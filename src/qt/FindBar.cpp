@@ -80,13 +80,15 @@ FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& pan
     row->addWidget(w);
   }
 
-  connect(text_, &QLineEdit::textChanged, this, [this] { find(false); });
+  connect(text_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    find_.setText(text.toStdString());
+    showResult();
+  });
   connect(next_, &QToolButton::clicked, this, &FindBar::findNext);
   connect(previous_, &QToolButton::clicked, this, &FindBar::findPrevious);
-  // A new case rule starts the search over with the same text.
-  connect(matchCase_, &QCheckBox::toggled, this, [this] {
-    view_->findText(QString());
-    find(false);
+  connect(matchCase_, &QCheckBox::toggled, this, [this](bool on) {
+    find_.setMatchCase(on);
+    showResult();
   });
   connect(close_, &QToolButton::clicked, this, &FindBar::dismiss);
 
@@ -102,56 +104,50 @@ void FindBar::open() {
   text_->setFocus(Qt::ShortcutFocusReason);
 }
 
-void FindBar::findNext() { find(false); }
+void FindBar::findNext() {
+  find_.next();
+  showResult();
+}
 
-void FindBar::findPrevious() { find(true); }
+void FindBar::findPrevious() {
+  find_.previous();
+  showResult();
+}
 
-bool FindBar::hasText() const { return !text_->text().isEmpty(); }
+bool FindBar::hasText() const { return find_.hasText(); }
 
 void FindBar::dismiss() {
   const QWidget* focus = window()->focusWidget();
   const bool hadFocus = focus && (focus == this || isAncestorOf(focus));
   hide();
-  view_->findText(QString());
-  showResult(QString());
+  find_.dismiss();
+  showResult();
   if (hadFocus) view_->setFocus(Qt::OtherFocusReason);
 }
 
-void FindBar::find(bool backward) {
-  const QString text = text_->text();
-  if (text.isEmpty()) {
-    view_->findText(QString());
-    showResult(QString());
-    return;
-  }
+void FindBar::find(const std::string& text, bool backward, bool matchCase) {
   QWebEnginePage::FindFlags flags;
   if (backward) flags |= QWebEnginePage::FindBackward;
-  if (matchCase_->isChecked()) flags |= QWebEnginePage::FindCaseSensitively;
+  if (matchCase) flags |= QWebEnginePage::FindCaseSensitively;
   // The page may answer after the bar is gone.
   QPointer<FindBar> self(this);
-  view_->findText(text, flags, [self](const QWebEngineFindTextResult& result) {
-    if (self) self->showResult(result);
-  });
+  view_->findText(QString::fromStdString(text), flags,
+                  [self](const QWebEngineFindTextResult& result) {
+                    if (!self) return;
+                    self->find_.answered(result.numberOfMatches(), result.activeMatch());
+                    self->showResult();
+                  });
 }
 
-void FindBar::showResult(const QWebEngineFindTextResult& result) {
-  const int matches = result.numberOfMatches();
-  const int active = result.activeMatch();
-  if (text_->text().isEmpty()) {
-    showResult(QString());
-  } else if (matches == 0) {
-    showResult(tr("No matches"));
-  } else {
-    showResult(tr("%1 of %2").arg(active).arg(matches));
-  }
-  // A longer result widens the bar rather than squeezing its controls over each other.
-  if (isVisible()) place();
-}
+void FindBar::clearFind() { view_->findText(QString()); }
 
-void FindBar::showResult(const QString& text) {
+void FindBar::showResult() {
+  const QString text = QString::fromStdString(find_.result());
   result_->setText(text);
   // Named for what it is, the result is read out as its description, like a status line.
   result_->setAccessibleDescription(text);
+  // A longer result widens the bar rather than squeezing its controls over each other.
+  if (isVisible()) place();
 }
 
 void FindBar::place() {
@@ -182,7 +178,11 @@ bool FindBar::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == text_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      find(key->modifiers() & Qt::ShiftModifier);
+      if (key->modifiers() & Qt::ShiftModifier) {
+        findPrevious();
+      } else {
+        findNext();
+      }
       return true;
     }
   }

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QString>
 
+#include "browser/FindInPage.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,7 +19,7 @@ namespace corvane {
 // button. It finds as the user types; Enter finds the next match, Shift+Enter the previous one;
 // Esc or the close button hides the bar, clears the highlights and hands the focus back to the
 // page.
-class FindBar : public QFrame {
+class FindBar : public QFrame, private IFindTarget {
   Q_OBJECT
  public:
   // suffix: the pane's digit, which the bar's controls carry in their names ("findText1").
@@ -37,10 +39,12 @@ class FindBar : public QFrame {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void find(bool backward);
-  void showResult(const QWebEngineFindTextResult& result);
-  void showResult(const QString& text);
+  void find(const std::string& text, bool backward, bool matchCase) override;
+  void clearFind() override;
+  void showResult();
   void place();
+
+  FindInPage find_{*this};
 
   QWebEngineView* view_;
   QLineEdit* text_;
