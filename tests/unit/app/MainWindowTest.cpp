@@ -134,10 +134,6 @@ TEST(MainWindowTest, EachPanesEventsReachOnlyThatPane) {
   EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
   EXPECT_FALSE(rig.bottom.toolbar.ButtonEnabled(2));
   EXPECT_FALSE(rig.top.toolbar.ButtonEnabled(1));
-  // In folder view the folder steps own the buttons.
-  rig.window.pane(PaneId::Bottom).pane().LocalFile = true;
-  rig.bottom.browser.eventSink()->CommandStateChange(2, false);
-  EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
 }
 
 TEST(MainWindowTest, TheAboutLinkLeavesTheCheckMarksAndUnloadClosesEverySecondaryWindow) {

@@ -101,55 +101,32 @@ TEST(AtomicFileCreate, FailedCreateLeavesNoTrace) {
 }
 
 // The system's file steps, with the process ended at step `dieAt` (counted from 1), as a kill
-// between two steps would end it. Every temp file it makes is recorded.
+// between two steps would end it.
 class DyingSteps : public FileSteps {
  public:
+  static constexpr int kKilled = 42;
   explicit DyingSteps(int dieAt) : left_(dieAt) {}
 
-  int createNew(const fs::path& path) override {
-    step();
-    temps.push_back(path);
-    return FileSteps::createNew(path);
-  }
-  bool write(int fd, std::string_view data) override {
-    step();
-    return FileSteps::write(fd, data);
-  }
+  int createNew(const fs::path& p) override { return step(), FileSteps::createNew(p); }
+  bool write(int fd, std::string_view data) override { return step(), FileSteps::write(fd, data); }
   bool copyModeAndOwner(int fd, const fs::path& from) override {
-    step();
-    return FileSteps::copyModeAndOwner(fd, from);
+    return step(), FileSteps::copyModeAndOwner(fd, from);
   }
-  bool sync(int fd) override {
-    step();
-    return FileSteps::sync(fd);
-  }
-  bool close(int fd) override {
-    step();
-    return FileSteps::close(fd);
-  }
+  bool sync(int fd) override { return step(), FileSteps::sync(fd); }
+  bool close(int fd) override { return step(), FileSteps::close(fd); }
   bool rename(const fs::path& from, const fs::path& to) override {
-    step();
-    return FileSteps::rename(from, to);
+    return step(), FileSteps::rename(from, to);
   }
   bool renameNoReplace(const fs::path& from, const fs::path& to) override {
-    step();
-    return FileSteps::renameNoReplace(from, to);
+    return step(), FileSteps::renameNoReplace(from, to);
   }
-  void syncFolder(const fs::path& folder) override {
-    step();
-    FileSteps::syncFolder(folder);
-  }
-
-  std::vector<fs::path> temps;
+  void syncFolder(const fs::path& folder) override { step(), FileSteps::syncFolder(folder); }
 
  private:
   void step() {
     if (--left_ == 0) ::_exit(kKilled);
   }
   int left_;
-
- public:
-  static constexpr int kKilled = 42;
 };
 
 // Runs save in a child process that dies at step dieAt; false once the save ran to its end.

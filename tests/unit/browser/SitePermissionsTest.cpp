@@ -28,17 +28,8 @@ TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {
   EXPECT_NE(EnginePrompts::permission("https://a.test", "camera and microphone")
                 .find("use your camera and microphone"),
             std::string::npos);
-  EXPECT_EQ(EnginePrompts::login("proxy.test", "", true),
-            "The proxy server proxy.test asks for a user name and password.\nPages cannot be "
-            "loaded through it without them.");
   const std::string certificate = EnginePrompts::certificate("a.test", "It is self-signed.");
   EXPECT_NE(certificate.find("a.test cannot be verified:\nIt is self-signed."), std::string::npos);
-  EXPECT_NE(certificate.find("until Corvane closes"), std::string::npos);
-  EXPECT_EQ(EnginePrompts::crashed("http://a.test/", true),
-            "The page http://a.test/ was stopped by the system and cannot be shown. Reload it to "
-            "try again.");
-  EXPECT_EQ(EnginePrompts::crashed("", false),
-            "This page has crashed and cannot be shown. Reload it to try again.");
 }
 
 }  // namespace

@@ -8,11 +8,6 @@
 namespace corvane {
 namespace {
 
-TEST(AboutBox, VersionIsMajorDotMinorInPlainDecimal) {
-  EXPECT_EQ(AboutBox::VersionText(2, 0), "Version 2.0");
-  EXPECT_EQ(AboutBox::VersionText(10, 12), "Version 10.12");
-}
-
 TEST(AboutBox, TheLinkShowsTheSiteInTheTopPaneAloneEvenIfTheAddressIsRefused) {
   for (bool refused : {false, true}) {
     FakeWindowMetrics metrics;
