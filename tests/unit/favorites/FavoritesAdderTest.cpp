@@ -51,13 +51,6 @@ TEST(FavoritesAdderTest, AConfirmedAddLeavesAShortcutTheTreeReadsBack) {
   EXPECT_TRUE(a.messageBox.shown().empty());
 }
 
-TEST(FavoritesAdderTest, CancelWritesNothing) {
-  Adder a;
-  EXPECT_FALSE(a.adder.AddFavorite("http://example.com/", "Example"));
-  EXPECT_EQ(a.dialog.requests().size(), 1u);
-  EXPECT_TRUE(fs::is_empty(a.root()));
-}
-
 // Whatever the name, the tree shows it as typed (less blanks around it), and the file lies in
 // the chosen folder.
 TEST(FavoritesAdderTest, AFavoriteIsShownUnderTheNameTyped) {

@@ -203,17 +203,6 @@ TEST(FavoritesCommandsTest, AddAsksPaneByPaneAndCancelEndsTheQuestions) {
     EXPECT_EQ(rig.addDialog.requests()[0].address, "http://bottom.example/");
     EXPECT_EQ(rig.addDialog.requests()[0].name, "Bottom Page");
   }
-  {
-    Rig rig;
-    rig.messageBox.script({Yes, Cancel});
-    rig.addDialog.script({AddFavoriteChoice{"Top Page", ""}});
-    rig.commands.cmdAddFav_Click();
-    EXPECT_EQ(rig.messageBox.texts(), (Strings{topQuestion, bottomQuestion}));
-    ASSERT_EQ(rig.addDialog.requests().size(), 1u);
-    EXPECT_EQ(rig.addDialog.requests()[0].address, "http://top.example/");
-    EXPECT_EQ(rig.dir.readFile("Favorites/Top Page.url"),
-              "[InternetShortcut]\r\nURL=http://top.example/\r\n");
-  }
 }
 
 TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
