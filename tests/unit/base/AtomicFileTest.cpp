@@ -11,7 +11,6 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "UnprivilegedTest.h"
-#include "base/ProfileFile.h"
 
 namespace corvane {
 namespace {
@@ -176,28 +175,6 @@ TEST(AtomicFileKilled, EveryFileIsOldOrNewAndNoTempFileSurvivesTheNextStart) {
   }
   EXPECT_GE(kills, 10);
   EXPECT_GE(leftovers, 6);
-}
-
-// The home pages dialog's save: four entries in one replace, all stored or none.
-TEST(AtomicFileKilled, AProfileWriteOfSeveralEntriesIsAllOrNothing) {
-  TempDir dir;
-  const std::string old = "[TBstart]\r\n1=old top\r\n[BBstart]\r\n1=old bottom\r\n";
-  const std::vector<ProfileFile::Entry> entries = {{"TBstart", "1", "new top"},
-                                                   {"BBstart", "1", "new bottom"},
-                                                   {"TBstartOffLine", "1", "/new/top.html"},
-                                                   {"BBstartOffLine", "1", "/new/bottom.html"}};
-  std::string all = old;
-  for (const auto& e : entries) all = ProfileFile::update(all, e.section, e.key, e.value);
-  bool killed = true;
-  for (int step = 1; killed; ++step) {
-    const fs::path ini = dir.writeFile("cv.ini", old);
-    killed = killedAtStep(
-        step, [&](FileSteps& steps) { return ProfileFile(ini, steps).writeStrings(entries); });
-    const std::string now = dir.readFile("cv.ini");
-    EXPECT_TRUE(now == old || now == all) << step << ":\n" << now;
-    AtomicFile::removeLeftovers(dir.path(), false);
-    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
-  }
 }
 
 TEST(AtomicFileLeftovers, OnlyTempFilesOfSavesNoLongerRunningAreRemoved) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <tuple>
 
 #include "FakeMessageBox.h"
 #include "TempDir.h"
@@ -57,20 +58,6 @@ struct Scan {
   }
 };
 
-TEST(DirRecurseTest, AnEmptyFolderIsAnExpandedRootWithFolderPicturesAlone) {
-  Scan scan;
-  scan.folder("");
-  EXPECT_EQ(scan.build(), 1);
-  const TreeNode& root = scan.top();
-  EXPECT_EQ(root.Key, "Root");
-  EXPECT_EQ(root.Text, scan.root().string());
-  EXPECT_EQ(root.Image, kClosedFolderImage);
-  EXPECT_EQ(root.ExpandedImage, kOpenFolderImage);
-  EXPECT_TRUE(root.Expanded);
-  EXPECT_FALSE(root.HasChildren());
-  EXPECT_TRUE(scan.messageBox.shown().empty());
-}
-
 TEST(DirRecurseTest, FoldersAndShortcutsMixInOneOrderWithTheirPictures) {
   Scan scan;
   scan.shortcut("b.url", "[InternetShortcut]\r\nURL=http://b.example/\r\n");
@@ -88,12 +75,17 @@ TEST(DirRecurseTest, FoldersAndShortcutsMixInOneOrderWithTheirPictures) {
             "=http://nameless.example/ a b=http://b.example/ C=http://c.example/ "
             "News=http://news.example/ old=http://old.example/ "
             "Work { dead Tools { t=http://t.example/ } }");
+  // The root is expanded, the folders below it not; all have the folder pictures.
   const TreeNode& root = scan.top();
   const TreeNode* work = child(root, "Work");
   ASSERT_NE(work, nullptr);
-  EXPECT_EQ(work->Image, kClosedFolderImage);
-  EXPECT_EQ(work->ExpandedImage, kOpenFolderImage);
-  EXPECT_TRUE(work->Sorted);
+  EXPECT_EQ(std::make_tuple(root.Key, root.Text, root.Expanded),
+            std::make_tuple(std::string("Root"), scan.root().string(), true));
+  for (const TreeNode* folder : {&root, work}) {
+    EXPECT_EQ(folder->Image, kClosedFolderImage);
+    EXPECT_EQ(folder->ExpandedImage, kOpenFolderImage);
+    EXPECT_TRUE(folder->Sorted);
+  }
   EXPECT_FALSE(work->Expanded);
   EXPECT_EQ(child(root, "a")->Image, kBadLinkImage);  // an empty folder
   EXPECT_EQ(child(root, "b")->Image, kLocalDocImage);
@@ -126,6 +118,10 @@ TEST(DirRecurseTest, EachFolderIsScannedDepthFirstWithItsSubfoldersBeforeItsFile
   EXPECT_EQ(child(*z, "w")->Index, 5);
   EXPECT_EQ(child(root, "a")->Index, 6);
   EXPECT_EQ(&scan.tree.Item(4), child(*child(*z, "y"), "x"));
+  // Building again starts from an empty tree.
+  scan.shortcut("two.url", "URL=http://two.example/\n");
+  EXPECT_EQ(scan.build(), 7);
+  EXPECT_EQ(scan.tree.Roots().size(), 1u);
 }
 
 TEST(DirRecurseTest, TheAddressIsTheRestOfTheFirstLineBeginningExactlyWithURL) {
@@ -233,16 +229,6 @@ TEST_F(DirRecursePermissions, AnUnreadableFolderIsReportedAndItsSiblingsAreStill
   EXPECT_EQ(scan.messageBox.texts(),
             std::vector<std::string>{std::to_string(EACCES) + ": " +
                                      std::generic_category().message(EACCES)});
-}
-
-TEST(DirRecurseTest, BuildingAgainStartsFromAnEmptyTree) {
-  Scan scan;
-  scan.shortcut("one.url", "URL=http://one.example/\n");
-  EXPECT_EQ(scan.build(), 2);
-  scan.shortcut("two.url", "URL=http://two.example/\n");
-  EXPECT_EQ(scan.build(), 3);
-  EXPECT_EQ(scan.tree.Roots().size(), 1u);
-  EXPECT_EQ(scan.shown(), "one=http://one.example/ two=http://two.example/");
 }
 
 }  // namespace

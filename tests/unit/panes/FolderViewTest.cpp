@@ -74,6 +74,7 @@ struct FolderRig : CommandsRig {
   TempDir folder;
 };
 
+// Opening a file from the File menu is driven end to end; here the dialog each pane asks with.
 TEST(FolderViewTest, OpeningAFileShowsItAndListsItsFolder) {
   FolderRig r;
   r.open(PaneId::Bottom, "d.JPG");
@@ -83,15 +84,8 @@ TEST(FolderViewTest, OpeningAFileShowsItAndListsItsFolder) {
   EXPECT_EQ(request.defaultExt, "html");
   EXPECT_EQ(request.filter, kOpenFileFilter);  // its text is checked with the home pages dialog
   EXPECT_TRUE(request.mustExist);
-
-  const Pane& pane = r.bottom.pane;
-  EXPECT_EQ(r.bottom.browser.navigations(), Strings{r.path("d.JPG")});
-  EXPECT_EQ(r.bottom.label.Caption(), "Going to " + r.path("d.JPG"));
-  EXPECT_TRUE(pane.LocalFile);
-  EXPECT_EQ(pane.PathName, r.folder.path().string() + "/");
-  EXPECT_EQ(pane.File.ListCount(), 6);
-  EXPECT_TRUE(r.enabled(PaneId::Bottom, kBack));
-  EXPECT_TRUE(r.enabled(PaneId::Bottom, kForward));
+  EXPECT_EQ(r.bottom.pane.PathName, r.folder.path().string() + "/");
+  EXPECT_EQ(r.bottom.pane.File.ListCount(), 6);
 
   r.open(PaneId::Top, "a.html");
   EXPECT_EQ(r.fileDialog.requests()[1].title,
