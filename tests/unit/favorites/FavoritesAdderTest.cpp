@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "favorites/DirRecurse.h"
 #include "favorites/InternetShortcut.h"
+#include "favorites/NewFolderPath.h"
 
 namespace corvane {
 namespace {
@@ -153,6 +154,13 @@ TEST(FavoritesAdderTest, AShortcutThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(adder.AddFavorite("http://x/", "X"));
   EXPECT_EQ(messageBox.texts(),
             std::vector<std::string>{"The favorite could not be saved in the Favorites folder."});
+}
+TEST(NewFolderPathTest, ANameGoesInsideItsParentAndNothingElseMakesAFolder) {
+  EXPECT_EQ(NewFolderPath("", "  Work "), "Work");
+  EXPECT_EQ(NewFolderPath("Work/2024", "Notes .url"), "Work/2024/Notes .url");
+  for (const char* refused : {"", "   ", ".", "..", "../etc", "a/b", "/"}) {
+    EXPECT_FALSE(NewFolderPath("Work", refused)) << refused;
+  }
 }
 
 }  // namespace

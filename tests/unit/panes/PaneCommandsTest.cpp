@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CommandsRig.h"
+#include "FakePaneKeyTargets.h"
+#include "panes/PaneKeys.h"
 
 namespace corvane {
 namespace {
@@ -49,6 +52,56 @@ TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
   r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, true);
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
+}
+struct KeysRig : CommandsRig {
+  FakePaneKeyTargets topExtras;
+  FakePaneKeyTargets bottomExtras;
+  PaneKeys keys{{topCommands, topExtras}, {bottomCommands, bottomExtras}};
+};
+
+// A key acts on the pane that holds the focus; a text field keeps the keys that edit text and
+// Esc; Esc stops only a pane that is loading; with the focus outside both panes no pane's.
+TEST(PaneKeysTest, AKeyActsOnThePaneThatHoldsTheFocus) {
+  KeysRig r;
+  const std::optional<PaneId> none;
+  for (PaneKey key : {PaneKey::Copy, PaneKey::Find, PaneKey::Reload, PaneKey::Address}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, false), PaneId::Bottom);
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Top, false), PaneId::Top);
+    EXPECT_EQ(r.keys.TargetOf(key, none, false), none);
+  }
+  for (PaneKey key : {PaneKey::Cut, PaneKey::Copy, PaneKey::Paste, PaneKey::SelectAll}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, true), none);
+  }
+  for (PaneKey key : {PaneKey::Find, PaneKey::FindNext, PaneKey::Back, PaneKey::Address}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, true), PaneId::Bottom);
+  }
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, false), none);
+  r.bottom.browser.setBusy(true);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, false), PaneId::Bottom);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, true), none);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Top, false), none);
+}
+
+// Each key reaches its own command of the pane it acts on, and the other pane is left alone.
+TEST(PaneKeysTest, EachKeyRunsItsCommandOnItsPaneOnly) {
+  KeysRig r;
+  r.bottom.browser.setBusy(true);
+  for (PaneKey key :
+       {PaneKey::Cut, PaneKey::Copy, PaneKey::Paste, PaneKey::SelectAll, PaneKey::Print,
+        PaneKey::Save, PaneKey::Reload, PaneKey::Back, PaneKey::Forward, PaneKey::Stop}) {
+    r.keys.Run(key, PaneId::Bottom);
+  }
+  EXPECT_EQ(r.bottom.browser.calls(),
+            (Strings{"ExecWB:11:0", "ExecWB:12:0", "ExecWB:13:0", "ExecWB:17:0", "ExecWB:6:1",
+                     "ExecWB:4:1", "Refresh", "GoBack", "GoForward", "Stop"}));
+  for (PaneKey key :
+       {PaneKey::Find, PaneKey::FindNext, PaneKey::Address, PaneKey::ReloadBypassingCache}) {
+    r.keys.Run(key, PaneId::Top);
+  }
+  EXPECT_EQ(r.topExtras.calls,
+            (Strings{"OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache"}));
+  EXPECT_TRUE(r.top.browser.calls().empty());
+  EXPECT_TRUE(r.bottomExtras.calls.empty());
 }
 
 }  // namespace

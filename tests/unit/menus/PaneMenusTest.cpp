@@ -7,14 +7,19 @@
 
 #include "CommandsRig.h"
 #include "menus/ChatMenu.h"
+#include "menus/FileMenu.h"
 
 namespace corvane {
 namespace {
 
 using Strings = std::vector<std::string>;
 
+// The menus whose items act on one pane each.
 struct MenuRig : CommandsRig {
-  MenuRig() : navigation(bar, topCommands, bottomCommands), chat(bar, topCommands, bottomCommands) {
+  MenuRig()
+      : navigation(bar, topCommands, bottomCommands),
+        chat(bar, topCommands, bottomCommands),
+        file(bar, topCommands, bottomCommands, [this] { ++closes; }) {
     settings.WriteSetting("TBstart", 1, "http://top-online.example/");
     settings.WriteSetting("TBstartOffLine", 1, "/opt/cv/cv.html");
     settings.WriteSetting("BBstart", 1, "http://bottom-online.example/");
@@ -23,6 +28,8 @@ struct MenuRig : CommandsRig {
   MenuBar bar;
   NavigationMenu navigation;
   ChatMenu chat;
+  int closes = 0;
+  FileMenu file;
 };
 
 TEST(NavigationMenuTest, EachIndexReachesItsPaneAndOthersDoNothing) {
@@ -72,6 +79,28 @@ TEST(ChatMenuTest, ChatPageGoesThroughEachPanesNavigationEntry) {
   EXPECT_EQ(r.bottom.browser.navigations(), Strings{"http://site.example/chat.html"});
   EXPECT_EQ(r.top.box.Text(), "http://site.example/chat.html");
   EXPECT_EQ(r.bottom.label.Caption(), "Going to http://site.example/chat.html");
+}
+
+// The document commands prompt on their own pane, the open items switch folder view on for
+// theirs only, and Close closes.
+TEST(FileMenuTest, EachItemActsOnItsOwnPane) {
+  MenuRig r;
+  TempDir folder;
+  r.fileDialog.choose(folder.writeFile("a.html", "x").string());
+  for (int i : {-1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 1}) r.file.mnuFile_Click(i);
+  EXPECT_EQ(r.top.browser.calls(), (Strings{"ExecWB:4:1", "ExecWB:8:1", "ExecWB:6:1"}));
+  EXPECT_EQ(r.bottom.browser.calls(), (Strings{"ExecWB:4:1", "ExecWB:8:1", "ExecWB:6:1",
+                                               "Navigate:" + folder.path().string() + "/a.html"}));
+  EXPECT_TRUE(r.bottom.pane.LocalFile);
+  EXPECT_FALSE(r.top.pane.LocalFile);
+  r.file.mnuFile_Click(0);
+  EXPECT_TRUE(r.top.pane.LocalFile);
+  // Pane indexes other than 0 and 1 open nothing.
+  for (int16_t pane : {int16_t{-1}, int16_t{2}}) r.file.OpenLocalFile(pane);
+  EXPECT_EQ(r.fileDialog.requests().size(), 2u);
+  EXPECT_EQ(r.closes, 0);
+  r.file.mnuFile_Click(11);
+  EXPECT_EQ(r.closes, 1);
 }
 
 }  // namespace
