@@ -7,7 +7,6 @@
 
 #include "CommandsRig.h"
 #include "FakeBrowserControl.h"
-#include "PaneRig.h"
 #include "RecordingFakes.h"
 #include "menus/ChatMenu.h"
 #include "menus/EditMenu.h"
@@ -37,20 +36,24 @@ struct MenuRig : CommandsRig {
   FileMenu file;
 };
 
+// Each index of the Navigate and Chat menus reaches its pane; others do nothing.
 TEST(NavigationMenuTest, EachIndexReachesItsPaneAndOthersDoNothing) {
   MenuRig r;
   for (int i = -1; i <= 16; ++i) r.navigation.mnuOptionsNavigation_Click(i);
+  for (int i : {-1, 0, 1, 2}) r.bar.Click(ChatMenu::kName, i);
   const Strings expectedCalls = {"GoBack", "GoForward", "Stop", "Refresh"};
   for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
     const Strings calls = r.rig(id).browser.calls();
-    ASSERT_EQ(calls.size(), 7u);
+    ASSERT_EQ(calls.size(), 8u);
     EXPECT_EQ(Strings(calls.begin(), calls.begin() + 4), expectedCalls);
   }
-  EXPECT_EQ(r.top.browser.navigations(), (Strings{"http://top-online.example/", "/opt/cv/cv.html",
-                                                  "http://site.example/newsandsearch.html"}));
+  EXPECT_EQ(r.top.browser.navigations(),
+            (Strings{"http://top-online.example/", "/opt/cv/cv.html",
+                     "http://site.example/newsandsearch.html", "http://site.example/chat.html"}));
   EXPECT_EQ(r.bottom.browser.navigations(),
             (Strings{"http://bottom-online.example/", "/opt/cv/CVguide.html",
-                     "http://site.example/newsandsearch.html"}));
+                     "http://site.example/newsandsearch.html", "http://site.example/chat.html"}));
+  EXPECT_EQ(r.bottom.label.Caption(), "Going to http://site.example/chat.html");
 }
 
 TEST(NavigationMenuTest, MenuStopLeavesBarAndStatusAlone) {
@@ -77,15 +80,6 @@ TEST(NavigationMenuTest, MenuBackUsesHistoryWhileTheToolbarStepsTheFolder) {
                      "Navigate:" + (folder.path() / "a.html").string()}));
 }
 
-TEST(ChatMenuTest, ChatPageGoesThroughEachPanesNavigationEntry) {
-  MenuRig r;
-  for (int i : {-1, 0, 1, 2}) r.bar.Click(ChatMenu::kName, i);
-  EXPECT_EQ(r.top.browser.navigations(), Strings{"http://site.example/chat.html"});
-  EXPECT_EQ(r.bottom.browser.navigations(), Strings{"http://site.example/chat.html"});
-  EXPECT_EQ(r.top.box.Text(), "http://site.example/chat.html");
-  EXPECT_EQ(r.bottom.label.Caption(), "Going to http://site.example/chat.html");
-}
-
 // The document commands prompt on their own pane, the open items switch folder view on for
 // theirs only, and Close closes.
 TEST(FileMenuTest, EachItemActsOnItsOwnPane) {
@@ -107,6 +101,7 @@ TEST(FileMenuTest, EachItemActsOnItsOwnPane) {
   r.file.mnuFile_Click(11);
   EXPECT_EQ(r.closes, 1);
 }
+
 // Every item works on the top page, Find focusing it before the keys; a hidden page is never
 // searched, copied from or given the focus: the shown bottom one takes every item then.
 TEST(EditMenuTest, EveryItemWorksOnTheTopPageOrWhileItIsHiddenTheShownBottomOne) {
@@ -135,16 +130,14 @@ TEST(EditMenuTest, EveryItemWorksOnTheTopPageOrWhileItIsHiddenTheShownBottomOne)
 }
 
 TEST(ViewMenuTest, SourceOfTheBoxsAddressUnlessItIsEmptyAndTheBoxKeepsIt) {
-  MenuBar bar;
-  PaneRig top(PaneId::Top), bottom(PaneId::Bottom);
-  ViewMenu menu(bar, top.pane, bottom.pane);
-  top.box.SetText("");
-  bottom.box.SetText(" http://b.example/ ");
+  MenuRig r;
+  ViewMenu menu(r.bar, r.top.pane, r.bottom.pane);
+  r.bottom.box.SetText(" http://b.example/ ");
   for (int i = -1; i <= 2; ++i) menu.mnuSource_Click(i);
-  EXPECT_TRUE(top.browser.calls().empty());
-  EXPECT_EQ(bottom.browser.calls(), Strings{"Navigate:view-source: http://b.example/ "});
-  EXPECT_EQ(bottom.box.Text(), " http://b.example/ ");
-  EXPECT_TRUE(bottom.label.history().empty());
+  EXPECT_TRUE(r.top.browser.calls().empty());
+  EXPECT_EQ(r.bottom.browser.calls(), Strings{"Navigate:view-source: http://b.example/ "});
+  EXPECT_EQ(r.bottom.box.Text(), " http://b.example/ ");
+  EXPECT_TRUE(r.bottom.label.history().empty());
 }
 
 }  // namespace

@@ -115,7 +115,6 @@ TEST(ScrollSyncTest, TheOtherPageFollowsByFractionAndItsEchoesGoNoFurther) {
   sync.Forget();
   EXPECT_EQ(sync.Scrolled(PaneId::Top, {0, 1000}, {2800, 4000}), 0);
   sync.SetEnabled(false);
-  EXPECT_FALSE(sync.Enabled());
   EXPECT_EQ(sync.Scrolled(PaneId::Bottom, {0, 4000}, {500, 1000}), std::nullopt);
 }
 
