@@ -6,15 +6,34 @@
 #include <string>
 
 #include "FakeMessageBox.h"
-#include "FakeRandom.h"
 #include "FakeSettingsStore.h"
 #include "TempDir.h"
+#include "platform/IRandom.h"
 
 namespace corvane {
 namespace {
 
 using Strings = std::vector<std::string>;
 const char kApp[] = "corvane";
+
+// Random numbers from a script; when it runs out, 0. Counts the seedings.
+class FakeRandom : public IRandom {
+ public:
+  void Randomize() override { ++seedings_; }
+  double Rnd() override {
+    if (draws_.empty()) return 0.0;
+    const double r = draws_.front();
+    draws_.pop_front();
+    return r;
+  }
+
+  void script(std::deque<double> draws) { draws_ = std::move(draws); }
+  int seedings() const { return seedings_; }
+
+ private:
+  std::deque<double> draws_;
+  int seedings_ = 0;
+};
 
 // The window as the logic sees it.
 class FakeTipView : public ITipWindowView {

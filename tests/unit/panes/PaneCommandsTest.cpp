@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "CommandsRig.h"
-#include "FakePaneKeyTargets.h"
 #include "panes/PaneKeys.h"
+#include "platform/IPaneKeyTargets.h"
 
 namespace corvane {
 namespace {
@@ -53,6 +53,17 @@ TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, true);
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
 }
+// Records the calls: "OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache".
+class FakePaneKeyTargets : public IPaneKeyTargets {
+ public:
+  void OpenFind() override { calls.push_back("OpenFind"); }
+  void FindNext() override { calls.push_back("FindNext"); }
+  void FocusAddress() override { calls.push_back("FocusAddress"); }
+  void ReloadBypassingCache() override { calls.push_back("ReloadBypassingCache"); }
+
+  std::vector<std::string> calls;
+};
+
 struct KeysRig : CommandsRig {
   FakePaneKeyTargets topExtras;
   FakePaneKeyTargets bottomExtras;
