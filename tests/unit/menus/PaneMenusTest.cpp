@@ -11,7 +11,6 @@
 #include "menus/ChatMenu.h"
 #include "menus/EditMenu.h"
 #include "menus/FileMenu.h"
-#include "menus/ViewMenu.h"
 
 namespace corvane {
 namespace {
@@ -23,7 +22,7 @@ struct MenuRig : CommandsRig {
   MenuRig()
       : navigation(bar, topCommands, bottomCommands),
         chat(bar, topCommands, bottomCommands),
-        file(bar, topCommands, bottomCommands, [this] { ++closes; }) {
+        file(bar, topCommands, bottomCommands, [] {}) {
     settings.WriteSetting("TBstart", 1, "http://top-online.example/");
     settings.WriteSetting("TBstartOffLine", 1, "/opt/cv/cv.html");
     settings.WriteSetting("BBstart", 1, "http://bottom-online.example/");
@@ -32,7 +31,6 @@ struct MenuRig : CommandsRig {
   MenuBar bar;
   NavigationMenu navigation;
   ChatMenu chat;
-  int closes = 0;
   FileMenu file;
 };
 
@@ -81,7 +79,7 @@ TEST(NavigationMenuTest, MenuBackUsesHistoryWhileTheToolbarStepsTheFolder) {
 }
 
 // The document commands prompt on their own pane, the open items switch folder view on for
-// theirs only, and Close closes.
+// theirs only (Close, like View Source, is driven in the integration tests).
 TEST(FileMenuTest, EachItemActsOnItsOwnPane) {
   MenuRig r;
   TempDir folder;
@@ -97,9 +95,6 @@ TEST(FileMenuTest, EachItemActsOnItsOwnPane) {
   // Pane indexes other than 0 and 1 open nothing.
   for (int16_t pane : {int16_t{-1}, int16_t{2}}) r.file.OpenLocalFile(pane);
   EXPECT_EQ(r.fileDialog.requests().size(), 2u);
-  EXPECT_EQ(r.closes, 0);
-  r.file.mnuFile_Click(11);
-  EXPECT_EQ(r.closes, 1);
 }
 
 // Every item works on the top page, Find focusing it before the keys; a hidden page is never
@@ -127,17 +122,6 @@ TEST(EditMenuTest, EveryItemWorksOnTheTopPageOrWhileItIsHiddenTheShownBottomOne)
   menu.mnuEdit_Click(6);
   EXPECT_EQ(bottom.calls().size(), 2u);
   EXPECT_EQ(keys.calls().size(), 2u);
-}
-
-TEST(ViewMenuTest, SourceOfTheBoxsAddressUnlessItIsEmptyAndTheBoxKeepsIt) {
-  MenuRig r;
-  ViewMenu menu(r.bar, r.top.pane, r.bottom.pane);
-  r.bottom.box.SetText(" http://b.example/ ");
-  for (int i = -1; i <= 2; ++i) menu.mnuSource_Click(i);
-  EXPECT_TRUE(r.top.browser.calls().empty());
-  EXPECT_EQ(r.bottom.browser.calls(), Strings{"Navigate:view-source: http://b.example/ "});
-  EXPECT_EQ(r.bottom.box.Text(), " http://b.example/ ");
-  EXPECT_TRUE(r.bottom.label.history().empty());
 }
 
 }  // namespace
