@@ -30,7 +30,7 @@ struct Rig {
   HomePagesDialog dialog{window, settings, fileDialog};
 };
 
-TEST(HomePagesDialogTest, OpeningReadsTheFourPagesAndAnOpenDialogOnlyComesForward) {
+TEST(HomePagesDialogTest, OpeningReadsTheFourPagesAndAgainAfterAClose) {
   Rig rig;
   rig.dialog.OpenHomePagesDialog();
   EXPECT_TRUE(rig.window.IsLoaded());
@@ -40,13 +40,9 @@ TEST(HomePagesDialogTest, OpeningReadsTheFourPagesAndAnOpenDialogOnlyComesForwar
   EXPECT_EQ(rig.window.Text(F::TBstartOffLine), "/opt/cv/cv.html");
   EXPECT_EQ(rig.window.Text(F::BBstartOffLine), "");  // missing
 
+  // An open window only comes forward, its edits kept (driven in the integration tests); after
+  // a close the next opening reads the file again.
   rig.window.SetText(F::TBstart, "edited");
-  rig.dialog.OpenHomePagesDialog();
-  EXPECT_EQ(rig.window.loads(), 1);
-  EXPECT_EQ(rig.window.shows(), 2);
-  EXPECT_EQ(rig.window.Text(F::TBstart), "edited");
-
-  // After a close the next opening reads the file again.
   rig.window.events().cmdCancel_Click();
   rig.dialog.OpenHomePagesDialog();
   EXPECT_EQ(rig.window.loads(), 2);
