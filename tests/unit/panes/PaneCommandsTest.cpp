@@ -53,6 +53,7 @@ TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, true);
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
 }
+
 // Records the calls: "OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache".
 class FakePaneKeyTargets : public IPaneKeyTargets {
  public:
@@ -93,26 +94,17 @@ TEST(PaneKeysTest, AKeyActsOnThePaneThatHoldsTheFocus) {
   EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Top, false), none);
 }
 
-// Each key reaches its own command of the pane it acts on, and the other pane is left alone.
+// Each key reaches its own command of the pane it acts on, and the other pane is left alone; the
+// keys the end-to-end tests press are theirs, here those they do not.
 TEST(PaneKeysTest, EachKeyRunsItsCommandOnItsPaneOnly) {
   KeysRig r;
-  r.bottom.browser.setBusy(true);
-  for (PaneKey key :
-       {PaneKey::Cut, PaneKey::Copy, PaneKey::Paste, PaneKey::SelectAll, PaneKey::Print,
-        PaneKey::Save, PaneKey::Reload, PaneKey::Back, PaneKey::Forward, PaneKey::Stop}) {
+  for (PaneKey key : {PaneKey::Cut, PaneKey::SelectAll, PaneKey::Print}) {
     r.keys.Run(key, PaneId::Bottom);
   }
-  EXPECT_EQ(r.bottom.browser.calls(),
-            (Strings{"ExecWB:11:0", "ExecWB:12:0", "ExecWB:13:0", "ExecWB:17:0", "ExecWB:6:1",
-                     "ExecWB:4:1", "Refresh", "GoBack", "GoForward", "Stop"}));
-  for (PaneKey key :
-       {PaneKey::Find, PaneKey::FindNext, PaneKey::Address, PaneKey::ReloadBypassingCache}) {
-    r.keys.Run(key, PaneId::Top);
-  }
-  EXPECT_EQ(r.topExtras.calls,
-            (Strings{"OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache"}));
-  EXPECT_TRUE(r.top.browser.calls().empty());
-  EXPECT_TRUE(r.bottomExtras.calls.empty());
+  r.keys.Run(PaneKey::FindNext, PaneId::Top);
+  EXPECT_EQ(r.bottom.browser.calls(), (Strings{"ExecWB:11:0", "ExecWB:17:0", "ExecWB:6:1"}));
+  EXPECT_EQ(r.topExtras.calls, Strings{"FindNext"});
+  EXPECT_TRUE(r.top.browser.calls().empty() && r.bottomExtras.calls.empty());
 }
 
 }  // namespace
