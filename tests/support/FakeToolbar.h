@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-// A toolbar held in memory: the pane toolbar's eight keys, all enabled, raised, never repainted.
+// A toolbar held in memory: the pane toolbar's eight keys, all enabled, never repainted.
 class FakeToolbar : public IToolbar {
  public:
   FakeToolbar() : keys_{"Back", "Forward", "Stop", "Refresh", "Home", "Fav", "Search", "Chat"} {
@@ -27,10 +27,8 @@ class FakeToolbar : public IToolbar {
     if (!inRange(position)) throw std::out_of_range("no such toolbar button");
     enabled_[index(position)] = enabled;
   }
-  void ToggleFlat() override { flat_ = !flat_; }
+  void ToggleFlat() override {}
   void Refresh() override {}
-
-  bool flat() const { return flat_; }
 
  private:
   bool inRange(int position) const { return position >= 1 && position <= ButtonCount(); }
@@ -38,7 +36,6 @@ class FakeToolbar : public IToolbar {
 
   std::vector<std::string> keys_;
   std::vector<bool> enabled_;
-  bool flat_ = false;
 };
 
 }  // namespace corvane

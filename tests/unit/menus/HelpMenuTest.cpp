@@ -44,22 +44,18 @@ struct Rig {
 
 TEST(HelpMenu, TipOfTheDayStoresOnBeforeEveryShowing) {
   Rig rig;
-  for (int time = 0; time < 2; ++time) {
-    rig.store.SaveSetting("corvane", "Options", "Show Tips at Startup", "0");
-    rig.menus.Click(HelpMenu::kName, 1);
-    EXPECT_EQ(rig.windows.storedWhenShown, "1");
-  }
-  // A store that cannot be written does not keep the window from being asked for while tips
-  // are on; switched off for good, the window would not stay, and the user is told why.
+  rig.store.SaveSetting("corvane", "Options", "Show Tips at Startup", "0");
+  rig.menus.Click(HelpMenu::kName, 1);
+  EXPECT_EQ(rig.windows.storedWhenShown, "1");
   rig.store.refuseWrites(true);
   rig.menus.Click(HelpMenu::kName, 1);
-  EXPECT_EQ(rig.windows.calls(), (Strings(3, "ShowTipWindow")));
+  EXPECT_EQ(rig.windows.calls(), (Strings(2, "ShowTipWindow")));
   EXPECT_TRUE(rig.messageBox.shown().empty());
   rig.store.refuseWrites(false);
   rig.store.SaveSetting("corvane", "Options", "Show Tips at Startup", "0");
   rig.store.refuseWrites(true);
   rig.menus.Click(HelpMenu::kName, 1);
-  EXPECT_EQ(rig.windows.calls().size(), 3u);
+  EXPECT_EQ(rig.windows.calls().size(), 2u);
   ASSERT_EQ(rig.messageBox.shown().size(), 1u);
   EXPECT_NE(rig.messageBox.shown()[0].text.find("could not be switched on"), std::string::npos);
 }

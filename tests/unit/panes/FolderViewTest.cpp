@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "CommandsRig.h"
+#include "TempDir.h"
+#include "UnprivilegedTest.h"
 #include "base/SharedTexts.h"
+#include "panes/FolderListing.h"
 
 namespace corvane {
 namespace {
@@ -74,6 +80,7 @@ struct FolderRig : CommandsRig {
   TempDir folder;
 };
 
+// Opening a file from the File menu is driven end to end; here the dialog each pane asks with.
 TEST(FolderViewTest, OpeningAFileShowsItAndListsItsFolder) {
   FolderRig r;
   r.open(PaneId::Bottom, "d.JPG");
@@ -83,15 +90,8 @@ TEST(FolderViewTest, OpeningAFileShowsItAndListsItsFolder) {
   EXPECT_EQ(request.defaultExt, "html");
   EXPECT_EQ(request.filter, kOpenFileFilter);  // its text is checked with the home pages dialog
   EXPECT_TRUE(request.mustExist);
-
-  const Pane& pane = r.bottom.pane;
-  EXPECT_EQ(r.bottom.browser.navigations(), Strings{r.path("d.JPG")});
-  EXPECT_EQ(r.bottom.label.Caption(), "Going to " + r.path("d.JPG"));
-  EXPECT_TRUE(pane.LocalFile);
-  EXPECT_EQ(pane.PathName, r.folder.path().string() + "/");
-  EXPECT_EQ(pane.File.ListCount(), 6);
-  EXPECT_TRUE(r.enabled(PaneId::Bottom, kBack));
-  EXPECT_TRUE(r.enabled(PaneId::Bottom, kForward));
+  EXPECT_EQ(r.bottom.pane.PathName, r.folder.path().string() + "/");
+  EXPECT_EQ(r.bottom.pane.File.ListCount(), 6);
 
   r.open(PaneId::Top, "a.html");
   EXPECT_EQ(r.fileDialog.requests()[1].title,
@@ -156,18 +156,10 @@ TEST(FolderViewTest, BottomPaneShowsDocumentsOnlyStepsBack) {
   EXPECT_EQ(r.steps(PaneId::Bottom, {S::Backward}), Strings{r.path("c.doc")});
 }
 
-TEST(FolderViewTest, FirstForwardShowsTheSecondFileWhicheverWasOpenedAndOneFileStepsNowhere) {
+// Which file the first Forward shows is the top pane's test above.
+TEST(FolderViewTest, AFolderOfOneFileStepsNowhere) {
   CommandsRig r;
-  TempDir pictures, alone;
-  for (const char* name : {"1.gif", "2.GIF", "3.jpg"}) pictures.writeFile(name, "x");
-  r.fileDialog.choose((pictures.path() / "3.jpg").string());
-  r.bottomCommands.folderView().OpenLocalFile();
-  r.bottomCommands.folderView().StepFolder(FolderStep::Forward);
-  EXPECT_EQ(r.bottom.browser.navigations().back(), (pictures.path() / "2.GIF").string());
-  EXPECT_EQ(r.bottom.pane.File.ListIndex(), 1);
-  EXPECT_TRUE(r.bottom.toolbar.ButtonEnabled(kBack));
-  EXPECT_TRUE(r.bottom.toolbar.ButtonEnabled(kForward));
-
+  TempDir alone;
   alone.writeFile("only.html", "x");
   alone.writeFile(".also-hidden.html", "x");
   r.fileDialog.choose((alone.path() / "only.html").string());
@@ -186,6 +178,88 @@ TEST(FolderViewTest, AFileGoneSinceTheListingIsPassedOverAndSaidSo) {
   EXPECT_EQ(r.top.label.Caption(), "c.doc is no longer in this folder.");
   EXPECT_EQ(r.top.box.Text(), r.path("a.html"));
   EXPECT_EQ(r.steps(PaneId::Top, {S::Forward}), Strings{r.path("d.JPG")});
+}
+std::vector<std::string> namesOf(const FolderListing& listing) {
+  std::vector<std::string> names;
+  for (int i = 0; i < listing.ListCount(); ++i) names.push_back(listing.List(i));
+  return names;
+}
+
+TEST(FolderListingTest, ListsVisibleRegularFilesInByteOrder) {
+  TempDir folder;
+  for (const char* name : {"b.html", "a.gif", "C.txt", "a.doc", ".hidden.html"}) {
+    folder.writeFile(name, "x");
+  }
+  fs::create_directory(folder.path() / "sub.html");
+  fs::create_symlink(folder.path() / "a.gif", folder.path() / "link.jpg");
+  fs::create_symlink(folder.path() / "missing", folder.path() / "broken.htm");
+  FolderListing listing;
+  listing.SetPath(folder.path().string() + "//");
+  EXPECT_EQ(listing.Path(), folder.path().string());
+  EXPECT_EQ(namesOf(listing),
+            (std::vector<std::string>{"C.txt", "a.doc", "a.gif", "b.html", "link.jpg"}));
+  EXPECT_EQ(listing.List(5), "");
+  listing.SetPath("/");
+  EXPECT_EQ(listing.Path(), "/");
+}
+
+TEST(FolderListingTest, CurrentEntryStaysWithinTheListAndSettingThePathClearsIt) {
+  TempDir first, second;
+  first.writeFile("a.html", "x");
+  first.writeFile("b.html", "x");
+  second.writeFile("c.html", "x");
+  FolderListing listing;
+  listing.SetPath(first.path().string());
+  EXPECT_EQ(listing.ListIndex(), -1);
+  EXPECT_EQ(listing.FileName(), "");
+  ASSERT_TRUE(listing.SetListIndex(1));
+  EXPECT_EQ(listing.FileName(), "b.html");
+  EXPECT_FALSE(listing.SetListIndex(2));
+  EXPECT_FALSE(listing.SetListIndex(-2));
+  EXPECT_EQ(listing.ListIndex(), 1);
+  EXPECT_TRUE(listing.SetListIndex(-1));
+
+  listing.SetListIndex(1);
+  listing.SetPath(second.path().string());
+  EXPECT_EQ(listing.ListIndex(), -1);
+  EXPECT_EQ(namesOf(listing), std::vector<std::string>{"c.html"});
+
+  // A missing folder or a file lists nothing, the path kept as given.
+  listing.SetPath((first.path() / "nowhere").string());
+  EXPECT_EQ(listing.ListCount(), 0);
+  EXPECT_EQ(listing.Path(), (first.path() / "nowhere").string());
+  listing.SetPath((first.path() / "a.html").string());
+  EXPECT_EQ(listing.ListCount(), 0);
+}
+
+TEST(FolderListingTest, KeepsEveryFileOfAFolderPastSixteenBitCounts) {
+  // In memory where the system offers it: tens of thousands of files are slow to make on disk.
+  const fs::path memory = "/dev/shm";
+  std::error_code ec;
+  const TempDir folder(fs::is_directory(memory, ec) ? memory : fs::temp_directory_path());
+  constexpr int kFiles = 32770;
+  for (int i = 0; i < kFiles; ++i) {
+    char name[16];
+    std::snprintf(name, sizeof name, "p%05d.jpg", i);
+    std::ofstream(folder.path() / name).put('x');
+  }
+  FolderListing listing;
+  listing.SetPath(folder.path().string());
+  ASSERT_EQ(listing.ListCount(), kFiles);
+  ASSERT_TRUE(listing.SetListIndex(kFiles - 1));
+  EXPECT_EQ(listing.FileName(), "p32769.jpg");
+  EXPECT_FALSE(listing.SetListIndex(kFiles));
+}
+
+using FolderListingPermissions = UnprivilegedTest;
+
+TEST_F(FolderListingPermissions, UnreadableFolderGivesAnEmptyListing) {
+  TempDir folder;
+  folder.writeFile("a.html", "x");
+  FolderListing listing;
+  fs::permissions(folder.path(), fs::perms::none);
+  listing.SetPath(folder.path().string());
+  EXPECT_EQ(listing.ListCount(), 0);
 }
 
 }  // namespace

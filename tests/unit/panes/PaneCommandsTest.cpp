@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "CommandsRig.h"
+#include "panes/PaneKeys.h"
+#include "platform/IPaneKeyTargets.h"
 
 namespace corvane {
 namespace {
@@ -26,39 +29,82 @@ TEST(PaneCommandsTest, HomeWithoutASettingsFilePassesTheEmptyAddressOnAndOtherKe
   EXPECT_EQ(r.favoritesToggles, 0);
 }
 
-TEST(PaneCommandsTest, BackAndForwardStepTheFolderOnlyWhileFolderViewIsOn) {
+// The toolbar's steps through a folder, and a web page ending folder view, are driven end to end.
+// While folder view is on the control's history does not move the buttons; once it ends they
+// show the history as the control last reported it.
+TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   CommandsRig r;
   TempDir folder;
   for (const char* name : {"1.html", "2.html", "3.html"}) folder.writeFile(name, "x");
   r.fileDialog.choose((folder.path() / "2.html").string());
   r.topCommands.folderView().OpenLocalFile();
-
-  r.topCommands.ButtonClick("Forward");
   r.topCommands.ButtonClick("Back");
-  EXPECT_EQ(r.top.browser.navigations(),
-            (Strings{(folder.path() / "2.html").string(), (folder.path() / "2.html").string(),
-                     (folder.path() / "1.html").string()}));
-  // The control's history no longer moves the buttons.
-  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEBACK, true);
   EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kBack));
-
-  // A plain web page ends folder view at the end of its download; the buttons show the history
-  // as the control last reported it, and history takes over again.
+  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEBACK, true);
   r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, false);
+  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kBack));
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
+
   r.top.box.SetText("http://plain.example/");
   r.top.browser.raiseDownloadComplete();
   EXPECT_FALSE(r.top.pane.LocalFile);
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kBack));
   EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
-  r.topCommands.ButtonClick("Back");
-  r.topCommands.ButtonClick("Forward");
-  EXPECT_EQ(r.top.browser.calls().back(), "GoForward");
-  EXPECT_EQ(r.top.browser.calls()[r.top.browser.calls().size() - 2], "GoBack");
-  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEBACK, true);
-  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, false);
-  EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kBack));
-  EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
+  r.top.browser.eventSink()->CommandStateChange(CSC_NAVIGATEFORWARD, true);
+  EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
+}
+
+// Records the calls: "OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache".
+class FakePaneKeyTargets : public IPaneKeyTargets {
+ public:
+  void OpenFind() override { calls.push_back("OpenFind"); }
+  void FindNext() override { calls.push_back("FindNext"); }
+  void FocusAddress() override { calls.push_back("FocusAddress"); }
+  void ReloadBypassingCache() override { calls.push_back("ReloadBypassingCache"); }
+
+  std::vector<std::string> calls;
+};
+
+struct KeysRig : CommandsRig {
+  FakePaneKeyTargets topExtras;
+  FakePaneKeyTargets bottomExtras;
+  PaneKeys keys{{topCommands, topExtras}, {bottomCommands, bottomExtras}};
+};
+
+// A key acts on the pane that holds the focus; a text field keeps the keys that edit text and
+// Esc; Esc stops only a pane that is loading; with the focus outside both panes no pane's.
+TEST(PaneKeysTest, AKeyActsOnThePaneThatHoldsTheFocus) {
+  KeysRig r;
+  const std::optional<PaneId> none;
+  for (PaneKey key : {PaneKey::Copy, PaneKey::Find, PaneKey::Reload, PaneKey::Address}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, false), PaneId::Bottom);
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Top, false), PaneId::Top);
+    EXPECT_EQ(r.keys.TargetOf(key, none, false), none);
+  }
+  for (PaneKey key : {PaneKey::Cut, PaneKey::Copy, PaneKey::Paste, PaneKey::SelectAll}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, true), none);
+  }
+  for (PaneKey key : {PaneKey::Find, PaneKey::FindNext, PaneKey::Back, PaneKey::Address}) {
+    EXPECT_EQ(r.keys.TargetOf(key, PaneId::Bottom, true), PaneId::Bottom);
+  }
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, false), none);
+  r.bottom.browser.setBusy(true);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, false), PaneId::Bottom);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, true), none);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Top, false), none);
+}
+
+// Each key reaches its own command of the pane it acts on, and the other pane is left alone; the
+// keys the end-to-end tests press are theirs, here those they do not.
+TEST(PaneKeysTest, EachKeyRunsItsCommandOnItsPaneOnly) {
+  KeysRig r;
+  for (PaneKey key : {PaneKey::Cut, PaneKey::SelectAll, PaneKey::Print}) {
+    r.keys.Run(key, PaneId::Bottom);
+  }
+  r.keys.Run(PaneKey::FindNext, PaneId::Top);
+  EXPECT_EQ(r.bottom.browser.calls(), (Strings{"ExecWB:11:0", "ExecWB:17:0", "ExecWB:6:1"}));
+  EXPECT_EQ(r.topExtras.calls, Strings{"FindNext"});
+  EXPECT_TRUE(r.top.browser.calls().empty() && r.bottomExtras.calls.empty());
 }
 
 }  // namespace
