@@ -94,8 +94,9 @@ void BrowserPage::addDocumentMarkers() {
   // The listeners are added before any of the page's own, so the page cannot keep them from
   // hearing the events. Only the user's own clicks and keys are trusted events.
   const QString created = QStringLiteral(
-                              "console.log('%1');"
-                              "window.addEventListener('load', function () { console.log('%2'); });"
+                              "console.log('%1 ' + location.href);"
+                              "window.addEventListener('load', function () {"
+                              "  console.log('%2 ' + location.href); });"
                               "['mousedown', 'keydown'].forEach(function (type) {"
                               "  window.addEventListener(type, function (e) {"
                               "    if (e.isTrusted) console.log('%3'); }, true); });")
@@ -131,14 +132,18 @@ void BrowserPage::addDocumentMarkers() {
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber,
                                            const QString& sourceId) {
-  if (message == createdMessage_) {
+  // The created and loaded reports name their document's address after the token.
+  const auto about = [&message](const QString& report) {
+    return message.startsWith(report + QLatin1Char(' '));
+  };
+  if (about(createdMessage_)) {
     // "For the rest of the page's life": a new document may ask again.
     dialogs_ = PageDialogs();
-    Q_EMIT mainDocumentCreated();
+    Q_EMIT mainDocumentCreated(QUrl(message.mid(createdMessage_.size() + 1)));
   } else if (message == parsedMessage_) {
     Q_EMIT mainDocumentParsed();
-  } else if (message == loadedMessage_) {
-    Q_EMIT mainDocumentLoaded();
+  } else if (about(loadedMessage_)) {
+    Q_EMIT mainDocumentLoaded(QUrl(message.mid(loadedMessage_.size() + 1)));
   } else if (message == inputMessage_) {
     downloadGate_.userActed();
   } else {

@@ -65,13 +65,13 @@ class BrowserPage : public QWebEnginePage {
   void setLinkClickFilter(LinkClickFilter filter) { linkClickFilter_ = std::move(filter); }
 
  Q_SIGNALS:
-  // The main frame holds a new document: its navigation has committed. Error pages, a page
-  // loaded again at the same address and source views count too.
-  void mainDocumentCreated();
+  // The main frame holds a new document at `url`: its navigation has committed. Error pages, a
+  // page loaded again at the same address and source views count too.
+  void mainDocumentCreated(const QUrl& url);
   // The main frame's document has been parsed; its title, if it has one, is known.
   void mainDocumentParsed();
-  // The main frame's document has loaded, images and all (its load event).
-  void mainDocumentLoaded();
+  // The main frame's document at `url` has loaded, images and all (its load event).
+  void mainDocumentLoaded(const QUrl& url);
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;

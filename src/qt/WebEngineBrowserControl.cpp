@@ -64,9 +64,11 @@ void WebEngineBrowserControl::connectPage() {
           [this](int percent) { events_->loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
   connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
-  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_->documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentCreated, this,
+          [this](const QUrl& url) { events_->documentCreated(reported(url)); });
   connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_->documentParsed(); });
-  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_->documentLoaded(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this,
+          [this](const QUrl& url) { events_->documentLoaded(reported(url)); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
             if (!request.isMainFrame()) return;
@@ -276,7 +278,7 @@ void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info
     events_->loadStarted(reported(info.url()));
     waitingTimer_->start();
   } else {
-    events_->loadFinished();  // done, failed or stopped
+    events_->loadFinished(reported(info.url()));  // done, failed or stopped
   }
 }
 

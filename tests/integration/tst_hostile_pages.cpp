@@ -206,17 +206,15 @@ void HostilePagesTest::endlessLoadHugeTitleAndScriptAddressesHoldNothingUp() {
   QVERIFY(TestProgram::waitUntil(
       [&] { return view(1)->title().startsWith(QStringLiteral("TTTT")); }, 20000));
   QVERIFY(bottomStillLoads());
+  // One right after the other: each shows its own page and keeps its own text in the box.
   for (const char* typed : {"javascript:1", "vbscript:0", "mailto:123"}) {
-    // Each from a web page: a refused address typed right after another refused one does not
-    // always show its own page yet.
-    enter(1, url("/calm.html"));
-    QVERIFY(shows(1, url("/calm.html"), QStringLiteral("Calm")));
     enter(1, QString::fromLatin1(typed));
     QVERIFY2(TestProgram::waitUntil([&] {
                return status(1)->text() ==
                       QStringLiteral("Page Title: Cannot open ") + QLatin1String(typed);
              }),
              typed);
+    QCOMPARE(box(1)->currentText(), QString::fromLatin1(typed));
   }
   QVERIFY(bottomStillLoads());
 }
