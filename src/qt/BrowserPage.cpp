@@ -180,6 +180,8 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
     request.openIn(openPopup()->page());
     return;
   }
+  // Loaded here, another program's address would not reach the question.
+  if (leavesForDesktop(url)) return;
   // A script address would run in this pane's page rather than in a new one.
   if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
@@ -257,11 +259,29 @@ bool BrowserPage::downloadRequested(const QUrl& url, const QString& file) {
   return false;
 }
 
-DialogSheet* BrowserPage::dialogSheet() {
+DialogSheet* BrowserPage::sheet() {
   QWebEngineView* view = QWebEngineView::forPage(this);
-  if (!dialogs_.mayShow() || !view || !view->parentWidget()) return nullptr;
+  if (!view || !view->parentWidget()) return nullptr;
   if (!sheet_) sheet_ = new DialogSheet(view);
   return sheet_;
+}
+
+DialogSheet* BrowserPage::dialogSheet() { return dialogs_.mayShow() ? sheet() : nullptr; }
+
+bool BrowserPage::leavesForDesktop(const QUrl& url) {
+  const std::string scheme = url.scheme().toLower().toStdString();
+  if (scheme.empty() || ExternalLink::isEngineScheme(scheme)) return false;
+  // Asked over the page, whether or not it may still show dialogs of its own: the question is
+  // Corvane's.
+  QPointer<BrowserPage> page(this);
+  externalLinks_->offer(url, [page](const QString& question, std::function<void(bool)> answered) {
+    DialogSheet* sheet = page ? page->sheet() : nullptr;
+    return sheet &&
+           sheet->open(
+               DialogSheet::Kind::OpenOutside, tr("Open With Another Program"), question, QString(),
+               false, [answered](const DialogSheet::Answer& answer) { answered(answer.accepted); });
+  });
+  return true;
 }
 
 QString BrowserPage::dialogTitle(const QUrl& origin) {
@@ -334,12 +354,9 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
       linkClickFilter_(url)) {
     return false;
   }
-  const std::string scheme = url.scheme().toLower().toStdString();
-  if (!scheme.empty() && !ExternalLink::isEngineScheme(scheme)) {
-    // The engine would hand it to the desktop unasked.
-    externalLinks_->offer(url, dialogParent());
-    return false;
-  }
+  // The engine would hand it to the desktop unasked. It comes here only after a user's click
+  // or key; the engine drops a page's own attempts.
+  if (leavesForDesktop(url)) return false;
   return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 

@@ -94,7 +94,11 @@ class BrowserPage : public QWebEnginePage {
   void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
   QWidget* dialogParent() const;
   void addDocumentMarkers();
+  // The sheet over the page's pane; dialogSheet() only while the page may still show dialogs.
+  DialogSheet* sheet();
   DialogSheet* dialogSheet();
+  // A link to another program's address: asks before it leaves, and true.
+  bool leavesForDesktop(const QUrl& url);
   static QString dialogTitle(const QUrl& origin);
   static QString dialogText(const QString& message);
   bool runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,

@@ -73,12 +73,15 @@ bool DialogSheet::open(Kind kind, const QString& title, const QString& text, con
   value_->setVisible(kind == Kind::Prompt);
   value_->setText(value);
   cancel_->setVisible(kind != Kind::Alert);
+  const bool outside = kind == Kind::OpenOutside;
+  ok_->setText(outside ? tr("&Open") : tr("OK"));
+  cancel_->setText(outside ? tr("&Don't Open") : tr("Cancel"));
   stop_->setChecked(false);
   stop_->setVisible(offerStop);
   place();
   show();
   raise();
-  QWidget* focus = kind == Kind::Prompt ? static_cast<QWidget*>(value_) : ok_;
+  QWidget* focus = kind == Kind::Prompt ? static_cast<QWidget*>(value_) : outside ? cancel_ : ok_;
   focus->setFocus(Qt::OtherFocusReason);
   return true;
 }

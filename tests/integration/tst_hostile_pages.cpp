@@ -34,6 +34,7 @@ class HostilePagesTest : public QObject {
   void popupFloodIsBlockedAndCanBeLetThroughAFew();
   void downloadStormAsksFromTheSecondWithCleanNames();
   void endlessLoadHugeTitleAndScriptAddressesHoldNothingUp();
+  void linksToOtherProgramsAskFirstOverTheirPane();
   void windowClosesWithADialogUp();
 
  private:
@@ -71,6 +72,21 @@ class HostilePagesTest : public QObject {
     const QString address = server_.url(path).toString();
     enter(2, address);
     return shows(2, address, QStringLiteral("Calm"));
+  }
+  // Clicks the middle of the page's element as a user does; a script's click is no user's.
+  void click(int n, const char* id) {
+    QVariantList box;
+    view(n)->page()->runJavaScript(
+        QStringLiteral("(function (e) { var r = e.getBoundingClientRect();"
+                       "  return [r.left + r.width / 2, r.top + r.height / 2]; })"
+                       "(document.getElementById('%1'))")
+            .arg(QLatin1String(id)),
+        [&](const QVariant& value) { box = value.toList(); });
+    QVERIFY(TestProgram::waitUntil([&] { return !box.isEmpty(); }));
+    QWidget* surface = view(n)->focusProxy();
+    QTest::mouseClick(
+        surface->window()->windowHandle(), Qt::LeftButton, {},
+        surface->mapTo(surface->window(), QPoint(box.value(0).toInt(), box.value(1).toInt())));
   }
   void press(const char* name) { QTest::mouseClick(over<QPushButton>(name), Qt::LeftButton); }
   int popups() const {
@@ -117,6 +133,10 @@ void HostilePagesTest::initTestCase() {
                   QStringLiteral("<script>setTimeout(function () {"
                                  "  document.title = 'Answered ' + confirm('Stay?'); }, 100);"
                                  "</script>"));
+  server_.addPage(QStringLiteral("/outside.html"), QStringLiteral("Outside"),
+                  QStringLiteral("<a id='mail' href='mailto:ann@example.test'>Write</a><br>"
+                                 "<a id='new' target='_blank' href='mailto:bob@example.test'>"
+                                 "Write in a new window</a>"));
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
   QVERIFY(window_);
@@ -217,6 +237,48 @@ void HostilePagesTest::endlessLoadHugeTitleAndScriptAddressesHoldNothingUp() {
     QCOMPARE(box(1)->currentText(), QString::fromLatin1(typed));
   }
   QVERIFY(bottomStillLoads());
+}
+
+void HostilePagesTest::linksToOtherProgramsAskFirstOverTheirPane() {
+  // The desktop, faked: its default mail program, and an opener that notes what it was given.
+  const QDir home(home_.path());
+  const QString opened = home.filePath(QStringLiteral("opened.txt"));
+  QVERIFY(home.mkpath(QStringLiteral("bin")) &&
+          home.mkpath(QStringLiteral(".local/share/applications")));
+  const auto write = [&](const QString& path, const QByteArray& text) {
+    QFile file(home.filePath(path));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+  };
+  write(QStringLiteral("bin/xdg-mime"), "#!/bin/sh\necho fakemail.desktop\n");
+  write(QStringLiteral("bin/xdg-open"),
+        "#!/bin/sh\nprintf %s \"$1\" > '" + opened.toLocal8Bit() + "'\n");
+  write(QStringLiteral(".local/share/applications/fakemail.desktop"),
+        "[Desktop Entry]\nName=Fake Mail\nExec=true\n");
+  qputenv("PATH", home.filePath(QStringLiteral("bin")).toLocal8Bit() + ':' + qgetenv("PATH"));
+
+  enter(1, url("/outside.html"));
+  QVERIFY(shows(1, url("/outside.html"), QStringLiteral("Outside")));
+  // Refused: nothing leaves, and the page stays.
+  click(1, "mail");
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }));
+  const QString asked = over<QLabel>("DialogSheetText")->text();
+  QVERIFY2(asked.contains(QStringLiteral("mailto:ann@example.test")) &&
+               asked.contains(QStringLiteral("Fake Mail")),
+           qPrintable(asked));
+  press("DialogSheetCancel");
+  // A link for a new window asks alike; agreed to, the address goes to the desktop's opener.
+  click(1, "new");
+  QVERIFY(TestProgram::waitUntil([&] {
+    return shown("DialogSheet") &&
+           over<QLabel>("DialogSheetText")->text().contains(QStringLiteral("bob@"));
+  }));
+  press("DialogSheetOK");
+  QVERIFY(TestProgram::waitUntil([&] {
+    QFile file(opened);
+    return file.open(QIODevice::ReadOnly) && file.readAll() == "mailto:bob@example.test";
+  }));
+  QCOMPARE(box(1)->currentText(), url("/outside.html"));
 }
 
 void HostilePagesTest::windowClosesWithADialogUp() {
