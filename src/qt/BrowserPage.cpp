@@ -1,6 +1,7 @@
 #include "qt/BrowserPage.h"
 
 #include <QAuthenticator>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -14,6 +15,7 @@
 #include <QWebEngineView>
 
 #include <chrono>
+#include <utility>
 
 #include "browser/DownloadStatus.h"
 #include "browser/EnginePrompts.h"
@@ -34,6 +36,10 @@ namespace {
 
 // The site's answer "pop-ups" stands beside the features' answers.
 const char kPopups[] = "pop-ups";
+
+// The engine's text of its leave-page question (QWebEnginePage's).
+const char kLeaveQuestion[] =
+    "Are you sure you want to leave this page? Changes that you made may not be saved.";
 
 qint64 nowMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -338,7 +344,29 @@ void BrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg
 }
 
 bool BrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
+  // The engine asks its leave-page question here too, in its own words.
+  if (msg == QCoreApplication::translate("QWebEnginePage", kLeaveQuestion)) return mayLeave();
   return runDialog(DialogSheet::Kind::Confirm, securityOrigin, msg, nullptr);
+}
+
+bool BrowserPage::mayLeave() {
+  // The engine waits for the answer and does no other work meanwhile, in any pane; so the page
+  // stays for now, and the user's answer comes later: Leave lets the page go, Stay keeps it.
+  if (std::exchange(leaveAgreed_, false) || !dialogs_.mayShow()) return true;
+  DialogSheet* sheet = dialogSheet();
+  QPointer<BrowserPage> page(this);
+  const auto answered = [page](const DialogSheet::Answer& answer) {
+    if (!page) return;
+    page->dialogs_.closed(nowMs(), answer.stopMore);
+    page->leaveAgreed_ = answer.accepted;
+    Q_EMIT page->leaveAnswered(answer.accepted);
+  };
+  if (sheet && !sheet->isVisible()) {
+    sheet->open(DialogSheet::Kind::Leave, tr("Leave this page?"),
+                QCoreApplication::translate("QWebEnginePage", kLeaveQuestion), QString(),
+                dialogs_.offersSuppress(nowMs()), answered);
+  }
+  return false;
 }
 
 bool BrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,

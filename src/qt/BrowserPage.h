@@ -72,6 +72,9 @@ class BrowserPage : public QWebEnginePage {
   void mainDocumentParsed();
   // The main frame's document at `url` has loaded, images and all (its load event).
   void mainDocumentLoaded(const QUrl& url);
+  // The user answered the page's leave-page question, which kept the page for the time being:
+  // `leave` lets the next attempt to leave it through unasked.
+  void leaveAnswered(bool leave);
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
@@ -99,6 +102,7 @@ class BrowserPage : public QWebEnginePage {
   DialogSheet* dialogSheet();
   // A link to another program's address: asks before it leaves, and true.
   bool leavesForDesktop(const QUrl& url);
+  bool mayLeave();
   static QString dialogTitle(const QUrl& origin);
   static QString dialogText(const QString& message);
   bool runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
@@ -114,6 +118,7 @@ class BrowserPage : public QWebEnginePage {
   PageDialogs dialogs_;
   QPointer<DialogSheet> sheet_;
   bool inDialog_ = false;
+  bool leaveAgreed_ = false;
   PopupBlocker popupBlocker_;
   QList<QPointer<PopupWindow>> popups_;
   QPointer<PaneNotice> popupNotice_;

@@ -74,8 +74,8 @@ bool DialogSheet::open(Kind kind, const QString& title, const QString& text, con
   value_->setText(value);
   cancel_->setVisible(kind != Kind::Alert);
   const bool outside = kind == Kind::OpenOutside;
-  ok_->setText(outside ? tr("&Open") : tr("OK"));
-  cancel_->setText(outside ? tr("&Don't Open") : tr("Cancel"));
+  ok_->setText(outside ? tr("&Open") : kind == Kind::Leave ? tr("&Leave") : tr("OK"));
+  cancel_->setText(outside ? tr("&Don't Open") : kind == Kind::Leave ? tr("&Stay") : tr("Cancel"));
   stop_->setChecked(false);
   stop_->setVisible(offerStop);
   place();

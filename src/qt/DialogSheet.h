@@ -20,8 +20,8 @@ namespace corvane {
 class DialogSheet : public QFrame {
   Q_OBJECT
  public:
-  // OpenOutside asks Open or Don't Open, Don't Open first.
-  enum class Kind { Alert, Confirm, Prompt, OpenOutside };
+  // Leave asks Leave or Stay; OpenOutside asks Open or Don't Open, Don't Open first.
+  enum class Kind { Alert, Confirm, Prompt, Leave, OpenOutside };
   struct Answer {
     bool accepted = false;
     QString value;

@@ -87,8 +87,17 @@ void WebEngineBrowserControl::connectPage() {
               QTimer::singleShot(0, this, [this, url] { showLocalFile(url); });
               return;
             }
+            again_ = nullptr;  // the page has let it through
             events_->navigationStarted(reported(request.url()));
           });
+  connect(page, &BrowserPage::leaveAnswered, this, [this](bool leave) {
+    const auto again = std::exchange(again_, nullptr);
+    if (leave && again) {
+      again(*this);
+    } else if (!leave && events_->Busy()) {
+      events_->stopCalled();  // the page stays: what was asked for will not come
+    }
+  });
   connect(page, &QWebEnginePage::linkHovered, this,
           [this](const QString& url) { events_->linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
@@ -114,6 +123,7 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   std::swap(cannotOpen_, other.cannotOpen_);
   std::swap(standIns_, other.standIns_);
   std::swap(openButtons_, other.openButtons_);
+  std::swap(again_, other.again_);
   std::swap(buttonBase_, other.buttonBase_);
   // The first page is taken from the other view, which is left without one until it gets the
   // second: at no moment does a page have two views.
@@ -129,6 +139,7 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
 
 void WebEngineBrowserControl::Navigate(const std::string& address) {
+  again_ = [address](WebEngineBrowserControl& control) { control.Navigate(address); };
   const AddressInput input =
       AddressInput::parse(address, QDir::homePath().toStdString(), workingFolder_.toStdString());
   if (input.verdict() == AddressInput::Verdict::Nothing) return;
@@ -218,9 +229,15 @@ std::string WebEngineBrowserControl::reported(const QUrl& url) const {
   return url.toString().toStdString();
 }
 
-void WebEngineBrowserControl::GoBack() { view_->back(); }
+void WebEngineBrowserControl::GoBack() {
+  again_ = [](WebEngineBrowserControl& control) { control.GoBack(); };
+  view_->back();
+}
 
-void WebEngineBrowserControl::GoForward() { view_->forward(); }
+void WebEngineBrowserControl::GoForward() {
+  again_ = [](WebEngineBrowserControl& control) { control.GoForward(); };
+  view_->forward();
+}
 
 void WebEngineBrowserControl::Stop() {
   view_->stop();
@@ -228,6 +245,7 @@ void WebEngineBrowserControl::Stop() {
 }
 
 void WebEngineBrowserControl::Refresh() {
+  again_ = [](WebEngineBrowserControl& control) { control.Refresh(); };
   events_->refreshCalled();
   view_->reload();
 }

@@ -35,6 +35,7 @@ class HostilePagesTest : public QObject {
   void downloadStormAsksFromTheSecondWithCleanNames();
   void endlessLoadHugeTitleAndScriptAddressesHoldNothingUp();
   void linksToOtherProgramsAskFirstOverTheirPane();
+  void theLeavePageQuestionHoldsOnlyItsPage();
   void windowClosesWithADialogUp();
 
  private:
@@ -137,6 +138,11 @@ void HostilePagesTest::initTestCase() {
                   QStringLiteral("<a id='mail' href='mailto:ann@example.test'>Write</a><br>"
                                  "<a id='new' target='_blank' href='mailto:bob@example.test'>"
                                  "Write in a new window</a>"));
+  server_.addPage(
+      QStringLiteral("/leave.html"), QStringLiteral("Leave"),
+      QStringLiteral("<script>addEventListener('beforeunload', function (e) {"
+                     "  e.preventDefault(); e.returnValue = 'x'; });</script>"
+                     "<button id='touch' onclick=\"document.title = 'Touched'\">Touch</button>"));
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
   QVERIFY(window_);
@@ -279,6 +285,25 @@ void HostilePagesTest::linksToOtherProgramsAskFirstOverTheirPane() {
     return file.open(QIODevice::ReadOnly) && file.readAll() == "mailto:bob@example.test";
   }));
   QCOMPARE(box(1)->currentText(), url("/outside.html"));
+}
+
+void HostilePagesTest::theLeavePageQuestionHoldsOnlyItsPage() {
+  enter(1, url("/leave.html"));
+  QVERIFY(shows(1, url("/leave.html"), QStringLiteral("Leave")));
+  // The engine asks only once the user has used the page.
+  click(1, "touch");
+  QVERIFY(TestProgram::waitUntil([&] { return view(1)->title() == QLatin1String("Touched"); }));
+  for (const bool leave : {false, true}) {
+    enter(1, url("/calm.html"));
+    QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }));
+    QVERIFY(bottomStillLoads());
+    const char* answer = leave ? "DialogSheetOK" : "DialogSheetCancel";
+    QCOMPARE(over<QPushButton>(answer)->text(), QLatin1String(leave ? "&Leave" : "&Stay"));
+    press(answer);
+    // Stay keeps the page and its address; Leave goes where the user asked.
+    QVERIFY(shows(1, url(leave ? "/calm.html" : "/leave.html"),
+                  QLatin1String(leave ? "Calm" : "Touched")));
+  }
 }
 
 void HostilePagesTest::windowClosesWithADialogUp() {
