@@ -202,24 +202,24 @@ void HostilePagesTest::popupFloodIsBlockedAndCanBeLetThroughAFew() {
 
 void HostilePagesTest::downloadStormAsksFromTheSecondWithCleanNames() {
   // Where each download would go is asked; the answer here is Cancel.
-  QStringList proposed;
-  const auto expectSaveDialog = [&] {
-    whenModal<QFileDialog>(QStringLiteral("DownloadSaveDialog"), [&](QFileDialog* dialog) {
-      proposed << QFileInfo(dialog->selectedFiles().value(0)).fileName();
-      dialog->reject();
-    });
+  QFileDialog* save = nullptr;
+  const auto saveAsked = [&] {
+    save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    return save && save->isVisible();
   };
-  expectSaveDialog();
   enter(1, url("/storm.html"));
-  QVERIFY(TestProgram::waitUntil([&] { return shown("DownloadNotice"); }, 20000));
-  // The first went on by itself, without control characters or a leading dot in its name.
-  QCOMPARE(proposed, QStringList{QStringLiteral("ab[31mc.txt")});
-  QVERIFY(over<QLabel>("DownloadNoticeText")->text().contains(QStringLiteral("\"ab[31mc.txt\"")));
+  QVERIFY(TestProgram::waitUntil(saveAsked, 20000));
+  // The engine goes on while the user chooses: the other pane loads a page.
   QVERIFY(bottomStillLoads());
+  // The first went on by itself, without control characters or a leading dot in its name.
+  QCOMPARE(QFileInfo(save->selectedFiles().value(0)).fileName(), QStringLiteral("ab[31mc.txt"));
+  save->reject();
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DownloadNotice"); }, 20000));
+  QVERIFY(over<QLabel>("DownloadNoticeText")->text().contains(QStringLiteral("\"ab[31mc.txt\"")));
   // Allowed, the second asks where to go; the rest were dropped meanwhile.
-  expectSaveDialog();
   press("DownloadNoticeAllow");
-  QVERIFY(TestProgram::waitUntil([&] { return proposed.size() == 2; }, 20000));
+  QVERIFY(TestProgram::waitUntil(saveAsked, 20000));
+  save->reject();
   QVERIFY(!shown("DownloadNotice"));
 }
 
@@ -291,8 +291,11 @@ void HostilePagesTest::theLeavePageQuestionHoldsOnlyItsPage() {
   enter(1, url("/leave.html"));
   QVERIFY(shows(1, url("/leave.html"), QStringLiteral("Leave")));
   // The engine asks only once the user has used the page.
-  click(1, "touch");
-  QVERIFY(TestProgram::waitUntil([&] { return view(1)->title() == QLatin1String("Touched"); }));
+  // Clicked again if taken for the second of a double click, which the page does not see alike.
+  QVERIFY(TestProgram::waitUntil([&] {
+    if (view(1)->title() != QLatin1String("Touched")) click(1, "touch");
+    return view(1)->title() == QLatin1String("Touched");
+  }));
   for (const bool leave : {false, true}) {
     enter(1, url("/calm.html"));
     QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }));
