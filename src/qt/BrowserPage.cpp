@@ -265,6 +265,15 @@ bool BrowserPage::downloadRequested(const QUrl& url, const QString& file) {
   return false;
 }
 
+void BrowserPage::followView() {
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (!view || !view->parentWidget()) return;
+  if (sheet_) sheet_->moveTo(view);
+  if (popupNotice_) popupNotice_->moveTo(view);
+  if (downloadNotice_) downloadNotice_->moveTo(view);
+  if (crashNotice_) crashNotice_->moveTo(view);
+}
+
 DialogSheet* BrowserPage::sheet() {
   QWebEngineView* view = QWebEngineView::forPage(this);
   if (!view || !view->parentWidget()) return nullptr;

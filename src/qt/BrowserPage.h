@@ -59,6 +59,10 @@ class BrowserPage : public QWebEnginePage {
                    const QString& value,
                    std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
 
+  // The page has been given to another view (the panes were swapped): what it shows over its
+  // pane (its sheet, strips and notice) goes along.
+  void followView();
+
   // Asked before the main frame follows a clicked link; true takes the link away from the page,
   // which then stays where it is.
   using LinkClickFilter = std::function<bool(const QUrl& url)>;

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "qt/PageOverlay.h"
+
 namespace corvane {
 
 DialogSheet::DialogSheet(QWebEngineView* view)
@@ -108,6 +110,17 @@ void DialogSheet::finish(bool accepted) {
   answer.value = value_->text();
   answer.stopMore = !stop_->isHidden() && stop_->isChecked();
   done(answer);
+}
+
+void DialogSheet::moveTo(QWebEngineView* view) {
+  if (view == view_) return;
+  moveOverlay(this, view_, view);
+  view_ = view;
+  if (done_ && view_->isVisible()) {
+    place();
+    show();
+    raise();
+  }
 }
 
 void DialogSheet::place() {

@@ -40,6 +40,8 @@ class DialogSheet : public QFrame {
              bool offerStop);
   // Answers Cancel to the sheet that is up, if any.
   void cancel() { finish(false); }
+  // The page now shows in `view`: the sheet goes with it.
+  void moveTo(QWebEngineView* view);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -134,6 +134,8 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
     control->events_->setEventSink(control->sink_);
     control->connectPage();
   }
+  page_->followView();
+  other.page_->followView();
 }
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;

@@ -1,6 +1,7 @@
 // Pages that try to take the browser over: dialog loops, pop-up floods, download storms,
 // endless loads, huge titles and script addresses. Whatever the top
 // page does, the bottom pane still loads a page and the window still closes.
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -89,6 +90,12 @@ class HostilePagesTest : public QObject {
         surface->window()->windowHandle(), Qt::LeftButton, {},
         surface->mapTo(surface->window(), QPoint(box.value(0).toInt(), box.value(1).toInt())));
   }
+  // Browsers > Swap Panes.
+  void swapPanes() {
+    for (QAction* action : window_->findChildren<QAction*>()) {
+      if (action->text().remove(QLatin1Char('&')) == QLatin1String("Swap Panes")) action->trigger();
+    }
+  }
   void press(const char* name) { QTest::mouseClick(over<QPushButton>(name), Qt::LeftButton); }
   int popups() const {
     int count = 0;
@@ -155,6 +162,13 @@ void HostilePagesTest::dialogsWaitInTheirPaneAndAPageCanBeStopped() {
   QCOMPARE(over<QLabel>("DialogSheetText")->text(), QStringLiteral("Sure?"));
   // A first dialog does not offer to stop the page.
   QVERIFY(!over("DialogSheetStop")->isVisible());
+  // The sheet goes with its page when the panes are swapped.
+  swapPanes();
+  auto* moved = window_->findChild<QWidget*>(QStringLiteral("brwWebBrowser2DialogSheet"));
+  QVERIFY(moved && moved->isVisible() && !shown("DialogSheet"));
+  QCOMPARE(moved->geometry().topLeft(), view(2)->geometry().topLeft());
+  swapPanes();
+  QVERIFY(shown("DialogSheet"));
   // The page waits; the other pane does not.
   QVERIFY(bottomStillLoads());
   press("DialogSheetOK");
