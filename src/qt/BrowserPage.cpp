@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
@@ -370,10 +371,12 @@ bool BrowserPage::mayLeave() {
     page->leaveAgreed_ = answer.accepted;
     Q_EMIT page->leaveAnswered(answer.accepted);
   };
-  if (sheet && !sheet->isVisible()) {
-    sheet->open(DialogSheet::Kind::Leave, tr("Leave this page?"),
-                QCoreApplication::translate("QWebEnginePage", kLeaveQuestion), QString(),
-                dialogs_.offersSuppress(nowMs()), answered);
+  if (!sheet) return true;  // nowhere to ask
+  if (!sheet->open(DialogSheet::Kind::Leave, tr("Leave this page?"),
+                   QCoreApplication::translate("QWebEnginePage", kLeaveQuestion), QString(),
+                   dialogs_.offersSuppress(nowMs()), answered)) {
+    // Another question is up: the page stays, and its pane waits no longer.
+    QTimer::singleShot(0, this, [this] { Q_EMIT leaveAnswered(false); });
   }
   return false;
 }
