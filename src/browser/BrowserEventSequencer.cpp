@@ -32,6 +32,8 @@ std::string BrowserEventSequencer::LocationName() const {
 void BrowserEventSequencer::navigateCalled(const std::string& target) {
   // A committed navigation still waiting for its title is complete before the next one begins.
   completeHeld();
+  // A navigation still under way is given up: its document, should it arrive, is not this one.
+  navigating_ = false;
   navigatePending_ = true;
   asked_ = true;
   refresh_ = false;
@@ -62,6 +64,8 @@ void BrowserEventSequencer::beginNavigation(const std::string& target) {
   committed_ = false;
   progress_ = 0;
   addressAtStart_ = address_;
+  if (target != target_) previousTarget_ = target_;
+  target_ = target;
   status_ = "Opening page " + target + "...";
 }
 
@@ -72,7 +76,9 @@ void BrowserEventSequencer::loadStarted(const std::string& target) {
   raiseProgress(0, kProgressMax);
 }
 
-void BrowserEventSequencer::loadFinished() {
+void BrowserEventSequencer::loadFinished(const std::string& address) {
+  // The end of a load the running navigation replaced may come after this one has begun.
+  if (Busy() && leftBehind(address)) return;
   engineLoading_ = false;
   if (echoPending_) {
     echoPending_ = false;
@@ -95,6 +101,9 @@ void BrowserEventSequencer::waitingTick() {
 
 void BrowserEventSequencer::urlChanged(const std::string& address, const std::string& title,
                                        bool notice) {
+  // A notice is reached only as typed: another one arriving during a navigation belongs to the
+  // address typed before, which this navigation has replaced.
+  if (notice && navigating_ && address != target_) return;
   const bool samePage = withoutFragment(address) == withoutFragment(address_);
   address_ = address;
   title_ = title;
@@ -116,21 +125,28 @@ void BrowserEventSequencer::titleChanged(const std::string& title) {
   if (!isStandInTitle(title_, address_)) completeHeld();
 }
 
-void BrowserEventSequencer::documentCreated() {
+bool BrowserEventSequencer::leftBehind(const std::string& document) const {
+  // Once committed, the page's own address may be the one it left (the same page again).
+  return !document.empty() && document != target_ &&
+         (document == addressAtStart_ || document == previousTarget_) &&
+         (!committed_ || document != address_);
+}
+
+void BrowserEventSequencer::documentCreated(const std::string& address) {
   // After an address change this document has been reported already; without one it is the
   // only sign that a navigation to the same address has committed.
   if (!navigating_ || committed_) return;
-  commit();
+  if (!leftBehind(address)) commit();
 }
 
 void BrowserEventSequencer::documentParsed() { completeHeld(); }
 
-void BrowserEventSequencer::documentLoaded() {
+void BrowserEventSequencer::documentLoaded(const std::string& address) {
   // The engine reports the end of its load right after a document's load, if its load is
   // running; that report adds nothing, whether it is this navigation's document or a
   // superseded one finishing while this navigation waits for its response.
   if (engineLoading_) echoPending_ = true;
-  if (navigating_ && committed_) finish(completeHeld_);
+  if (navigating_ && committed_ && !leftBehind(address)) finish(completeHeld_);
 }
 
 void BrowserEventSequencer::commit() {

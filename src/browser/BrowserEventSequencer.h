@@ -72,9 +72,10 @@ class BrowserEventSequencer {
 
   // The engine began a main-frame navigation to `target` (not a move within the page).
   void navigationStarted(const std::string& target);
-  // The engine's own load began (it also begins a navigation) or ended: done, failed, stopped.
+  // The engine's own load began (it also begins a navigation) or the one of `address` ended:
+  // done, failed, stopped.
   void loadStarted(const std::string& target);
-  void loadFinished();
+  void loadFinished(const std::string& address);
   void loadProgress(int percent);
   // A moment has passed (the adapter calls this a few times a second while busy): while a
   // navigation waits for its answer, which the engine gives no progress for, the bar creeps
@@ -84,10 +85,13 @@ class BrowserEventSequencer {
   // `notice` marks Corvane's own "cannot open" page, whose address is the text typed.
   void urlChanged(const std::string& address, const std::string& title, bool notice);
   void titleChanged(const std::string& title);
-  // The main frame's document was created, was parsed, finished loading (its load event).
-  void documentCreated();
+  // The main frame's document at `address` (as reported, empty when unknown) was created, was
+  // parsed, finished loading (its load event). The reports come late, through the renderer: one
+  // from the page a navigation left may arrive after that navigation has begun, and is not
+  // taken for its commit or its end.
+  void documentCreated(const std::string& address);
   void documentParsed();
-  void documentLoaded();
+  void documentLoaded(const std::string& address);
   // The pointer is over a link to `url`, or over no link when `url` is empty.
   void linkHovered(const std::string& url);
   // The engine's back (CSC_NAVIGATEBACK) or forward (CSC_NAVIGATEFORWARD) action changed.
@@ -95,6 +99,8 @@ class BrowserEventSequencer {
 
  private:
   void beginNavigation(const std::string& target);
+  // A document of the page the running navigation left, reported late.
+  bool leftBehind(const std::string& document) const;
   void commit();
   void completeHeld();
   // Ends the navigation: NavigateComplete2 if `complete`, then the end of the load.
@@ -116,6 +122,8 @@ class BrowserEventSequencer {
   bool completeHeld_ = false;     // ... whose NavigateComplete2 waits for the title
   bool refresh_ = false;          // ... and reloads the page
   std::string addressAtStart_;    // the page's address when it began
+  std::string target_;            // ... and where it was going
+  std::string previousTarget_;    // where the one before went, which may not have arrived
   bool engineLoading_ = false;    // between the engine's own start and end of load
   bool echoPending_ = false;      // the engine's next end of load repeats what is known
   int32_t progress_ = 0;          // the bar's last value in this navigation; it never goes back

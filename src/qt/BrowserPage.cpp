@@ -1,9 +1,11 @@
 #include "qt/BrowserPage.h"
 
 #include <QAuthenticator>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineNewWindowRequest>
@@ -14,6 +16,7 @@
 #include <QWebEngineView>
 
 #include <chrono>
+#include <utility>
 
 #include "browser/DownloadStatus.h"
 #include "browser/EnginePrompts.h"
@@ -34,6 +37,10 @@ namespace {
 
 // The site's answer "pop-ups" stands beside the features' answers.
 const char kPopups[] = "pop-ups";
+
+// The engine's text of its leave-page question (QWebEnginePage's).
+const char kLeaveQuestion[] =
+    "Are you sure you want to leave this page? Changes that you made may not be saved.";
 
 qint64 nowMs() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -94,8 +101,9 @@ void BrowserPage::addDocumentMarkers() {
   // The listeners are added before any of the page's own, so the page cannot keep them from
   // hearing the events. Only the user's own clicks and keys are trusted events.
   const QString created = QStringLiteral(
-                              "console.log('%1');"
-                              "window.addEventListener('load', function () { console.log('%2'); });"
+                              "console.log('%1 ' + location.href);"
+                              "window.addEventListener('load', function () {"
+                              "  console.log('%2 ' + location.href); });"
                               "['mousedown', 'keydown'].forEach(function (type) {"
                               "  window.addEventListener(type, function (e) {"
                               "    if (e.isTrusted) console.log('%3'); }, true); });")
@@ -131,14 +139,18 @@ void BrowserPage::addDocumentMarkers() {
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber,
                                            const QString& sourceId) {
-  if (message == createdMessage_) {
+  // The created and loaded reports name their document's address after the token.
+  const auto about = [&message](const QString& report) {
+    return message.startsWith(report + QLatin1Char(' '));
+  };
+  if (about(createdMessage_)) {
     // "For the rest of the page's life": a new document may ask again.
     dialogs_ = PageDialogs();
-    Q_EMIT mainDocumentCreated();
+    Q_EMIT mainDocumentCreated(QUrl(message.mid(createdMessage_.size() + 1)));
   } else if (message == parsedMessage_) {
     Q_EMIT mainDocumentParsed();
-  } else if (message == loadedMessage_) {
-    Q_EMIT mainDocumentLoaded();
+  } else if (about(loadedMessage_)) {
+    Q_EMIT mainDocumentLoaded(QUrl(message.mid(loadedMessage_.size() + 1)));
   } else if (message == inputMessage_) {
     downloadGate_.userActed();
   } else {
@@ -175,6 +187,8 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
     request.openIn(openPopup()->page());
     return;
   }
+  // Loaded here, another program's address would not reach the question.
+  if (leavesForDesktop(url)) return;
   // A script address would run in this pane's page rather than in a new one.
   if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
 }
@@ -252,11 +266,38 @@ bool BrowserPage::downloadRequested(const QUrl& url, const QString& file) {
   return false;
 }
 
-DialogSheet* BrowserPage::dialogSheet() {
+void BrowserPage::followView() {
   QWebEngineView* view = QWebEngineView::forPage(this);
-  if (!dialogs_.mayShow() || !view || !view->parentWidget()) return nullptr;
+  if (!view || !view->parentWidget()) return;
+  if (sheet_) sheet_->moveTo(view);
+  if (popupNotice_) popupNotice_->moveTo(view);
+  if (downloadNotice_) downloadNotice_->moveTo(view);
+  if (crashNotice_) crashNotice_->moveTo(view);
+}
+
+DialogSheet* BrowserPage::sheet() {
+  QWebEngineView* view = QWebEngineView::forPage(this);
+  if (!view || !view->parentWidget()) return nullptr;
   if (!sheet_) sheet_ = new DialogSheet(view);
   return sheet_;
+}
+
+DialogSheet* BrowserPage::dialogSheet() { return dialogs_.mayShow() ? sheet() : nullptr; }
+
+bool BrowserPage::leavesForDesktop(const QUrl& url) {
+  const std::string scheme = url.scheme().toLower().toStdString();
+  if (scheme.empty() || ExternalLink::isEngineScheme(scheme)) return false;
+  // Asked over the page, whether or not it may still show dialogs of its own: the question is
+  // Corvane's.
+  QPointer<BrowserPage> page(this);
+  externalLinks_->offer(url, [page](const QString& question, std::function<void(bool)> answered) {
+    DialogSheet* sheet = page ? page->sheet() : nullptr;
+    return sheet &&
+           sheet->open(
+               DialogSheet::Kind::OpenOutside, tr("Open With Another Program"), question, QString(),
+               false, [answered](const DialogSheet::Answer& answer) { answered(answer.accepted); });
+  });
+  return true;
 }
 
 QString BrowserPage::dialogTitle(const QUrl& origin) {
@@ -313,7 +354,31 @@ void BrowserPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg
 }
 
 bool BrowserPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
+  // The engine asks its leave-page question here too, in its own words.
+  if (msg == QCoreApplication::translate("QWebEnginePage", kLeaveQuestion)) return mayLeave();
   return runDialog(DialogSheet::Kind::Confirm, securityOrigin, msg, nullptr);
+}
+
+bool BrowserPage::mayLeave() {
+  // The engine waits for the answer and does no other work meanwhile, in any pane; so the page
+  // stays for now, and the user's answer comes later: Leave lets the page go, Stay keeps it.
+  if (std::exchange(leaveAgreed_, false) || !dialogs_.mayShow()) return true;
+  DialogSheet* sheet = dialogSheet();
+  QPointer<BrowserPage> page(this);
+  const auto answered = [page](const DialogSheet::Answer& answer) {
+    if (!page) return;
+    page->dialogs_.closed(nowMs(), answer.stopMore);
+    page->leaveAgreed_ = answer.accepted;
+    Q_EMIT page->leaveAnswered(answer.accepted);
+  };
+  if (!sheet) return true;  // nowhere to ask
+  if (!sheet->open(DialogSheet::Kind::Leave, tr("Leave this page?"),
+                   QCoreApplication::translate("QWebEnginePage", kLeaveQuestion), QString(),
+                   dialogs_.offersSuppress(nowMs()), answered)) {
+    // Another question is up: the page stays, and its pane waits no longer.
+    QTimer::singleShot(0, this, [this] { Q_EMIT leaveAnswered(false); });
+  }
+  return false;
 }
 
 bool BrowserPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
@@ -329,12 +394,9 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
       linkClickFilter_(url)) {
     return false;
   }
-  const std::string scheme = url.scheme().toLower().toStdString();
-  if (!scheme.empty() && !ExternalLink::isEngineScheme(scheme)) {
-    // The engine would hand it to the desktop unasked.
-    externalLinks_->offer(url, dialogParent());
-    return false;
-  }
+  // The engine would hand it to the desktop unasked. It comes here only after a user's click
+  // or key; the engine drops a page's own attempts.
+  if (leavesForDesktop(url)) return false;
   return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
 }
 

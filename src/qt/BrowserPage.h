@@ -59,19 +59,26 @@ class BrowserPage : public QWebEnginePage {
                    const QString& value,
                    std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
 
+  // The page has been given to another view (the panes were swapped): what it shows over its
+  // pane (its sheet, strips and notice) goes along.
+  void followView();
+
   // Asked before the main frame follows a clicked link; true takes the link away from the page,
   // which then stays where it is.
   using LinkClickFilter = std::function<bool(const QUrl& url)>;
   void setLinkClickFilter(LinkClickFilter filter) { linkClickFilter_ = std::move(filter); }
 
  Q_SIGNALS:
-  // The main frame holds a new document: its navigation has committed. Error pages, a page
-  // loaded again at the same address and source views count too.
-  void mainDocumentCreated();
+  // The main frame holds a new document at `url`: its navigation has committed. Error pages, a
+  // page loaded again at the same address and source views count too.
+  void mainDocumentCreated(const QUrl& url);
   // The main frame's document has been parsed; its title, if it has one, is known.
   void mainDocumentParsed();
-  // The main frame's document has loaded, images and all (its load event).
-  void mainDocumentLoaded();
+  // The main frame's document at `url` has loaded, images and all (its load event).
+  void mainDocumentLoaded(const QUrl& url);
+  // The user answered the page's leave-page question, which kept the page for the time being:
+  // `leave` lets the next attempt to leave it through unasked.
+  void leaveAnswered(bool leave);
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
@@ -94,7 +101,12 @@ class BrowserPage : public QWebEnginePage {
   void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
   QWidget* dialogParent() const;
   void addDocumentMarkers();
+  // The sheet over the page's pane; dialogSheet() only while the page may still show dialogs.
+  DialogSheet* sheet();
   DialogSheet* dialogSheet();
+  // A link to another program's address: asks before it leaves, and true.
+  bool leavesForDesktop(const QUrl& url);
+  bool mayLeave();
   static QString dialogTitle(const QUrl& origin);
   static QString dialogText(const QString& message);
   bool runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
@@ -110,6 +122,7 @@ class BrowserPage : public QWebEnginePage {
   PageDialogs dialogs_;
   QPointer<DialogSheet> sheet_;
   bool inDialog_ = false;
+  bool leaveAgreed_ = false;
   PopupBlocker popupBlocker_;
   QList<QPointer<PopupWindow>> popups_;
   QPointer<PaneNotice> popupNotice_;

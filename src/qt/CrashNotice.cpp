@@ -7,6 +7,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "qt/PageOverlay.h"
+
 namespace corvane {
 
 CrashNotice::CrashNotice(QWebEngineView* view)
@@ -32,12 +34,25 @@ CrashNotice::CrashNotice(QWebEngineView* view)
     hide();
     view_->page()->triggerAction(QWebEnginePage::Reload);
   });
-  connect(view_, &QWebEngineView::loadStarted, this, [this] {
+  watchLoads();
+  view_->installEventFilter(this);
+  hide();
+}
+
+void CrashNotice::watchLoads() {
+  disconnect(loads_);
+  loads_ = connect(view_, &QWebEngineView::loadStarted, this, [this] {
     stopped_ = false;
     hide();
   });
-  view_->installEventFilter(this);
-  hide();
+}
+
+void CrashNotice::moveTo(QWebEngineView* view) {
+  if (view == view_) return;
+  moveOverlay(this, view_, view);
+  view_ = view;
+  watchLoads();
+  if (stopped_ && view_->isVisible()) showNotice(text_->text());
 }
 
 void CrashNotice::showNotice(const QString& text) {

@@ -15,6 +15,8 @@ class CrashNotice : public QFrame {
   explicit CrashNotice(QWebEngineView* view);
 
   void showNotice(const QString& text);
+  // The page now shows in `view`: the notice goes with it.
+  void moveTo(QWebEngineView* view);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,8 +24,11 @@ class CrashNotice : public QFrame {
  private:
   void place();
 
+  void watchLoads();
+
   QWebEngineView* view_;
   QLabel* text_;
+  QMetaObject::Connection loads_;
   bool stopped_ = false;
 };
 

@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "qt/PageOverlay.h"
+
 namespace corvane {
 
 DialogSheet::DialogSheet(QWebEngineView* view)
@@ -73,12 +75,15 @@ bool DialogSheet::open(Kind kind, const QString& title, const QString& text, con
   value_->setVisible(kind == Kind::Prompt);
   value_->setText(value);
   cancel_->setVisible(kind != Kind::Alert);
+  const bool outside = kind == Kind::OpenOutside;
+  ok_->setText(outside ? tr("&Open") : kind == Kind::Leave ? tr("&Leave") : tr("OK"));
+  cancel_->setText(outside ? tr("&Don't Open") : kind == Kind::Leave ? tr("&Stay") : tr("Cancel"));
   stop_->setChecked(false);
   stop_->setVisible(offerStop);
   place();
   show();
   raise();
-  QWidget* focus = kind == Kind::Prompt ? static_cast<QWidget*>(value_) : ok_;
+  QWidget* focus = kind == Kind::Prompt ? static_cast<QWidget*>(value_) : outside ? cancel_ : ok_;
   focus->setFocus(Qt::OtherFocusReason);
   return true;
 }
@@ -105,6 +110,17 @@ void DialogSheet::finish(bool accepted) {
   answer.value = value_->text();
   answer.stopMore = !stop_->isHidden() && stop_->isChecked();
   done(answer);
+}
+
+void DialogSheet::moveTo(QWebEngineView* view) {
+  if (view == view_) return;
+  moveOverlay(this, view_, view);
+  view_ = view;
+  if (done_ && view_->isVisible()) {
+    place();
+    show();
+    raise();
+  }
 }
 
 void DialogSheet::place() {

@@ -13,14 +13,15 @@ class QWebEngineView;
 
 namespace corvane {
 
-// A page's alert, confirmation, prompt or leave-page question, as a sheet over the top of its
-// own pane rather than a window over the whole program: the page waits for the answer, while
-// the other pane, the menus and the window's close box go on working. Closing the window
-// answers Cancel.
+// A page's alert, confirmation, prompt or leave-page question, or the question before one of its
+// links leaves for another program, as a sheet over the top of its own pane rather than a window
+// over the whole program: the page waits for the answer, while the other pane, the menus and the
+// window's close box go on working. Closing the window answers Cancel.
 class DialogSheet : public QFrame {
   Q_OBJECT
  public:
-  enum class Kind { Alert, Confirm, Prompt };
+  // Leave asks Leave or Stay; OpenOutside asks Open or Don't Open, Don't Open first.
+  enum class Kind { Alert, Confirm, Prompt, Leave, OpenOutside };
   struct Answer {
     bool accepted = false;
     QString value;
@@ -39,6 +40,8 @@ class DialogSheet : public QFrame {
              bool offerStop);
   // Answers Cancel to the sheet that is up, if any.
   void cancel() { finish(false); }
+  // The page now shows in `view`: the sheet goes with it.
+  void moveTo(QWebEngineView* view);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -71,30 +71,59 @@ BrowserPage* EngineProfile::takePanePage(QObject* parent) {
 void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {
   // A page saved through Save As arrives here already under way, its file chosen.
   if (download->state() != QWebEngineDownloadRequest::DownloadRequested) return;
-  auto* page = qobject_cast<BrowserPage*>(download->page());
+  QWebEnginePage* from = download->page();
+  for (auto chosen = chosen_.begin(); chosen != chosen_.end(); ++chosen) {
+    if (chosen->page == from && chosen->url == download->url()) {
+      const QFileInfo target(chosen->path);
+      chosen_.erase(chosen);
+      start(download, target);
+      return;
+    }
+  }
+  auto* page = qobject_cast<BrowserPage*>(from);
   // The engine drops a download not accepted here; one the user allows later starts afresh.
   if (page && !page->downloadRequested(download->url(), download->downloadFileName())) {
     download->cancel();
     return;
   }
-  save(download);
+  ask(download);
 }
 
-void EngineProfile::save(QWebEngineDownloadRequest* download) {
+void EngineProfile::ask(QWebEngineDownloadRequest* download) {
   QWidget* view = QWebEngineView::forPage(download->page());
-  QFileDialog dialog(view ? view->window() : nullptr, tr("Save Download"));
-  dialog.setObjectName(QStringLiteral("DownloadSaveDialog"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
+  auto* dialog = new QFileDialog(view ? view->window() : nullptr, tr("Save Download"));
+  dialog->setObjectName(QStringLiteral("DownloadSaveDialog"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setFileMode(QFileDialog::AnyFile);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
   QDir().mkpath(folder);
-  dialog.selectFile(QString::fromStdString(DownloadStatus::proposedPath(
+  dialog->selectFile(QString::fromStdString(DownloadStatus::proposedPath(
       folder.toStdString(), download->downloadFileName().toStdString())));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-    download->cancel();  // the user's choice; nothing to show
+  const QPointer<QWebEnginePage> page(download->page());
+  if (!page) {
+    // Nothing could ask for it again: the answer is needed now.
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+      start(download, QFileInfo(dialog->selectedFiles().constFirst()));
+    } else {
+      download->cancel();
+    }
     return;
   }
-  const QFileInfo target(dialog.selectedFiles().constFirst());
+  // The engine wants the answer before this call returns and does no other work until then, in
+  // either pane; so the request is dropped, and the page asks again once the user has chosen.
+  const QUrl url = download->url();
+  download->cancel();
+  connect(dialog, &QDialog::finished, this, [this, dialog, page, url](int result) {
+    if (result != QDialog::Accepted || !page || dialog->selectedFiles().isEmpty()) return;
+    const QString path = dialog->selectedFiles().constFirst();
+    chosen_.push_back({page, url, path});
+    page->download(url, QFileInfo(path).fileName());
+  });
+  dialog->open();  // modal to the window only, and without an event loop of its own
+}
+
+void EngineProfile::start(QWebEngineDownloadRequest* download, const QFileInfo& target) {
   download->setDownloadDirectory(target.absolutePath());
   download->setDownloadFileName(target.fileName());
   download->accept();

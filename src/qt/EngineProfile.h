@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
 
 #include <memory>
 #include <vector>
@@ -8,7 +11,9 @@
 #include "browser/SitePermissions.h"
 #include "qt/PageServices.h"
 
+class QFileInfo;
 class QWebEngineDownloadRequest;
+class QWebEnginePage;
 class QWebEngineProfile;
 
 namespace corvane {
@@ -43,7 +48,9 @@ class EngineProfile : public QObject {
 
  private:
   void onDownloadRequested(QWebEngineDownloadRequest* download);
-  void save(QWebEngineDownloadRequest* download);
+  // Asks where the download goes, without holding up the engine.
+  void ask(QWebEngineDownloadRequest* download);
+  void start(QWebEngineDownloadRequest* download, const QFileInfo& target);
 
   QWebEngineProfile* profile_;
   // The user's answers by site for the run, and the pages' dialogs; every page holds them.
@@ -51,6 +58,13 @@ class EngineProfile : public QObject {
   PageDialogChannel* dialogChannel_;
   PageServices services_;
   std::unique_ptr<DownloadsWindow> downloads_;
+  // Downloads the user has chosen a file for, which their page asks for again.
+  struct Chosen {
+    QPointer<QWebEnginePage> page;
+    QUrl url;
+    QString path;
+  };
+  std::vector<Chosen> chosen_;
   // Started ahead and not yet taken; owned here until then.
   std::vector<BrowserPage*> panePages_;
   bool panePagesStarted_ = false;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
+#include <QString>
 #include <QUrl>
 
-class QMessageBox;
-class QWidget;
+#include <functional>
 
 namespace corvane {
 
@@ -17,11 +16,15 @@ class ExternalLinkOpener : public QObject {
  public:
   explicit ExternalLinkOpener(QObject* parent) : QObject(parent) {}
 
-  // Asks over `window` whether to open `url` outside Corvane.
-  void offer(const QUrl& url, QWidget* window);
+  // Shows `question` where the link was followed and hands the user's answer to `answered`;
+  // false when it cannot be shown.
+  using Ask = std::function<bool(const QString& question, std::function<void(bool)> answered)>;
+
+  // Asks, through `ask`, whether to open `url` outside Corvane.
+  void offer(const QUrl& url, Ask ask);
 
  private:
-  void ask(const QUrl& url, QWidget* window, const QString& program);
+  void ask(const QUrl& url, const Ask& ask, const QString& program);
 
   bool busy_ = false;
 };

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QWebEngineView>
 
+#include "qt/PageOverlay.h"
+
 namespace corvane {
 
 PaneNotice::PaneNotice(QWebEngineView* view, const QString& name, int row)
@@ -56,6 +58,13 @@ void PaneNotice::showNotice(const QString& text) {
   place();
   show();
   raise();
+}
+
+void PaneNotice::moveTo(QWebEngineView* view) {
+  if (view == view_) return;
+  moveOverlay(this, view_, view);
+  view_ = view;
+  if (shown_ && view_->isVisible()) showNotice(text_->text());
 }
 
 void PaneNotice::place() {

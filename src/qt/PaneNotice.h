@@ -21,6 +21,8 @@ class PaneNotice : public QFrame {
   // A button before the close button; the strip closes once it has acted.
   void addButton(const QString& text, const QString& name, std::function<void()> act);
   void showNotice(const QString& text);
+  // The page now shows in `view`: the strip goes with it.
+  void moveTo(QWebEngineView* view);
   // Called when the strip is closed unanswered.
   void onDismissed(std::function<void()> dismissed) { dismissed_ = std::move(dismissed); }
 

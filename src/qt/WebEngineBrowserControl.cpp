@@ -64,9 +64,11 @@ void WebEngineBrowserControl::connectPage() {
           [this](int percent) { events_->loadProgress(percent); });
   connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowserControl::onUrlChanged);
   connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowserControl::onTitleChanged);
-  connect(page, &BrowserPage::mainDocumentCreated, this, [this] { events_->documentCreated(); });
+  connect(page, &BrowserPage::mainDocumentCreated, this,
+          [this](const QUrl& url) { events_->documentCreated(reported(url)); });
   connect(page, &BrowserPage::mainDocumentParsed, this, [this] { events_->documentParsed(); });
-  connect(page, &BrowserPage::mainDocumentLoaded, this, [this] { events_->documentLoaded(); });
+  connect(page, &BrowserPage::mainDocumentLoaded, this,
+          [this](const QUrl& url) { events_->documentLoaded(reported(url)); });
   connect(page, &QWebEnginePage::navigationRequested, this,
           [this](QWebEngineNavigationRequest& request) {
             if (!request.isMainFrame()) return;
@@ -85,8 +87,17 @@ void WebEngineBrowserControl::connectPage() {
               QTimer::singleShot(0, this, [this, url] { showLocalFile(url); });
               return;
             }
+            again_ = nullptr;  // the page has let it through
             events_->navigationStarted(reported(request.url()));
           });
+  connect(page, &BrowserPage::leaveAnswered, this, [this](bool leave) {
+    const auto again = std::exchange(again_, nullptr);
+    if (leave && again) {
+      again(*this);
+    } else if (!leave && events_->Busy()) {
+      events_->stopCalled();  // the page stays: what was asked for will not come
+    }
+  });
   connect(page, &QWebEnginePage::linkHovered, this,
           [this](const QString& url) { events_->linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
@@ -112,6 +123,7 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   std::swap(cannotOpen_, other.cannotOpen_);
   std::swap(standIns_, other.standIns_);
   std::swap(openButtons_, other.openButtons_);
+  std::swap(again_, other.again_);
   std::swap(buttonBase_, other.buttonBase_);
   // The first page is taken from the other view, which is left without one until it gets the
   // second: at no moment does a page have two views.
@@ -122,11 +134,14 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
     control->events_->setEventSink(control->sink_);
     control->connectPage();
   }
+  page_->followView();
+  other.page_->followView();
 }
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
 
 void WebEngineBrowserControl::Navigate(const std::string& address) {
+  again_ = [address](WebEngineBrowserControl& control) { control.Navigate(address); };
   const AddressInput input =
       AddressInput::parse(address, QDir::homePath().toStdString(), workingFolder_.toStdString());
   if (input.verdict() == AddressInput::Verdict::Nothing) return;
@@ -216,9 +231,15 @@ std::string WebEngineBrowserControl::reported(const QUrl& url) const {
   return url.toString().toStdString();
 }
 
-void WebEngineBrowserControl::GoBack() { view_->back(); }
+void WebEngineBrowserControl::GoBack() {
+  again_ = [](WebEngineBrowserControl& control) { control.GoBack(); };
+  view_->back();
+}
 
-void WebEngineBrowserControl::GoForward() { view_->forward(); }
+void WebEngineBrowserControl::GoForward() {
+  again_ = [](WebEngineBrowserControl& control) { control.GoForward(); };
+  view_->forward();
+}
 
 void WebEngineBrowserControl::Stop() {
   view_->stop();
@@ -226,6 +247,7 @@ void WebEngineBrowserControl::Stop() {
 }
 
 void WebEngineBrowserControl::Refresh() {
+  again_ = [](WebEngineBrowserControl& control) { control.Refresh(); };
   events_->refreshCalled();
   view_->reload();
 }
@@ -276,7 +298,7 @@ void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info
     events_->loadStarted(reported(info.url()));
     waitingTimer_->start();
   } else {
-    events_->loadFinished();  // done, failed or stopped
+    events_->loadFinished(reported(info.url()));  // done, failed or stopped
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 #include "browser/AddressInput.h"
@@ -101,6 +102,9 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   PageCommands* pageCommands_;
   // Ticks the sequencer while a load runs, for the bar's creep while an answer is awaited.
   QTimer* waitingTimer_;
+  // The last request of the pane's that the page may keep from happening with its leave-page
+  // question; made again once the user agrees to leave.
+  std::function<void(WebEngineBrowserControl&)> again_;
 };
 
 }  // namespace corvane

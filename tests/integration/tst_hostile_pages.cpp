@@ -1,8 +1,9 @@
-// Pages that try to take the browser over: dialog loops, pop-up floods, download storms,
-// endless loads, huge titles and script addresses. Whatever the top
-// page does, the bottom pane still loads a page and the window still closes.
+// Pages that try to take the browser over: dialogs, pop-up floods, download storms, leave-page
+// questions, links to other programs, endless loads, huge titles and script addresses. Whatever
+// the top page does, the bottom pane still loads a page. (An alert loop, a flood and the
+// window's close are tried end to end too.)
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -30,11 +31,12 @@ class HostilePagesTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase();
-  void dialogsWaitInTheirPaneAndAPageCanBeStopped();
+  void dialogsWaitInTheirPaneAndGoWithTheirPage();
   void popupFloodIsBlockedAndCanBeLetThroughAFew();
   void downloadStormAsksFromTheSecondWithCleanNames();
   void endlessLoadHugeTitleAndScriptAddressesHoldNothingUp();
-  void windowClosesWithADialogUp();
+  void linksToOtherProgramsAskFirstOverTheirPane();
+  void theLeavePageQuestionHoldsOnlyItsPage();
 
  private:
   QComboBox* box(int n) const { return TestProgram::box(window_, n); }
@@ -72,6 +74,27 @@ class HostilePagesTest : public QObject {
     enter(2, address);
     return shows(2, address, QStringLiteral("Calm"));
   }
+  // Clicks the middle of the page's element as a user does; a script's click is no user's.
+  void click(int n, const char* id) {
+    QVariantList box;
+    view(n)->page()->runJavaScript(
+        QStringLiteral("(function (e) { var r = e.getBoundingClientRect();"
+                       "  return [r.left + r.width / 2, r.top + r.height / 2]; })"
+                       "(document.getElementById('%1'))")
+            .arg(QLatin1String(id)),
+        [&](const QVariant& value) { box = value.toList(); });
+    QVERIFY(TestProgram::waitUntil([&] { return !box.isEmpty(); }));
+    QWidget* surface = view(n)->focusProxy();
+    QTest::mouseClick(
+        surface->window()->windowHandle(), Qt::LeftButton, {},
+        surface->mapTo(surface->window(), QPoint(box.value(0).toInt(), box.value(1).toInt())));
+  }
+  // Browsers > Swap Panes.
+  void swapPanes() {
+    for (QAction* action : window_->findChildren<QAction*>()) {
+      if (action->text().remove(QLatin1Char('&')) == QLatin1String("Swap Panes")) action->trigger();
+    }
+  }
   void press(const char* name) { QTest::mouseClick(over<QPushButton>(name), Qt::LeftButton); }
   int popups() const {
     int count = 0;
@@ -97,7 +120,6 @@ void HostilePagesTest::initTestCase() {
                   QStringLiteral("<script>setTimeout(function () {"
                                  "  var sure = confirm('Sure?'); var name = prompt('Name?', 'x');"
                                  "  document.title = 'Got ' + sure + ' ' + name;"
-                                 "  for (;;) alert('loop');"
                                  "}, 100);</script>"));
   server_.addPage(QStringLiteral("/flood.html"), QStringLiteral("Flood"),
                   QStringLiteral("<script>for (var i = 0; i < 50; i++) window.open("
@@ -113,22 +135,34 @@ void HostilePagesTest::initTestCase() {
   server_.addPage(QStringLiteral("/endless.html"), QStringLiteral("Endless"));
   server_.holdBack(QStringLiteral("/endless.html"), 600000);
   server_.addPage(QStringLiteral("/title.html"), QString(100000, QLatin1Char('T')));
-  server_.addPage(QStringLiteral("/ask.html"), QStringLiteral("Ask"),
-                  QStringLiteral("<script>setTimeout(function () {"
-                                 "  document.title = 'Answered ' + confirm('Stay?'); }, 100);"
-                                 "</script>"));
+  server_.addPage(QStringLiteral("/outside.html"), QStringLiteral("Outside"),
+                  QStringLiteral("<a id='mail' href='mailto:ann@example.test'>Write</a><br>"
+                                 "<a id='new' target='_blank' href='mailto:bob@example.test'>"
+                                 "Write in a new window</a>"));
+  server_.addPage(
+      QStringLiteral("/leave.html"), QStringLiteral("Leave"),
+      QStringLiteral("<script>addEventListener('beforeunload', function (e) {"
+                     "  e.preventDefault(); e.returnValue = 'x'; });</script>"
+                     "<button id='touch' onclick=\"document.title = 'Touched'\">Touch</button>"));
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
   QVERIFY(window_);
   QVERIFY(TestProgram::waitUntil([&] { return !view(1)->url().isEmpty(); }));
 }
 
-void HostilePagesTest::dialogsWaitInTheirPaneAndAPageCanBeStopped() {
+void HostilePagesTest::dialogsWaitInTheirPaneAndGoWithTheirPage() {
   enter(1, url("/dialogs.html"));
   QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }, 20000));
   QCOMPARE(over<QLabel>("DialogSheetText")->text(), QStringLiteral("Sure?"));
   // A first dialog does not offer to stop the page.
   QVERIFY(!over("DialogSheetStop")->isVisible());
+  // The sheet goes with its page when the panes are swapped.
+  swapPanes();
+  auto* moved = window_->findChild<QWidget*>(QStringLiteral("brwWebBrowser2DialogSheet"));
+  QVERIFY(moved && moved->isVisible() && !shown("DialogSheet"));
+  QCOMPARE(moved->geometry().topLeft(), view(2)->geometry().topLeft());
+  swapPanes();
+  QVERIFY(shown("DialogSheet"));
   // The page waits; the other pane does not.
   QVERIFY(bottomStillLoads());
   press("DialogSheetOK");
@@ -137,15 +171,6 @@ void HostilePagesTest::dialogsWaitInTheirPaneAndAPageCanBeStopped() {
   press("DialogSheetOK");
   QVERIFY(
       TestProgram::waitUntil([&] { return view(1)->title() == QStringLiteral("Got true Ann"); }));
-  // The loop of alerts: from the second in quick succession on, the page can be stopped.
-  QVERIFY(TestProgram::waitUntil([&] {
-    return over<QLabel>("DialogSheetText")->text() == QLatin1String("loop") && shown("DialogSheet");
-  }));
-  QVERIFY(over("DialogSheetStop")->isVisible());
-  over<QCheckBox>("DialogSheetStop")->setChecked(true);
-  press("DialogSheetOK");
-  QVERIFY(bottomStillLoads());
-  QVERIFY(!shown("DialogSheet"));
 }
 
 void HostilePagesTest::popupFloodIsBlockedAndCanBeLetThroughAFew() {
@@ -176,24 +201,24 @@ void HostilePagesTest::popupFloodIsBlockedAndCanBeLetThroughAFew() {
 
 void HostilePagesTest::downloadStormAsksFromTheSecondWithCleanNames() {
   // Where each download would go is asked; the answer here is Cancel.
-  QStringList proposed;
-  const auto expectSaveDialog = [&] {
-    whenModal<QFileDialog>(QStringLiteral("DownloadSaveDialog"), [&](QFileDialog* dialog) {
-      proposed << QFileInfo(dialog->selectedFiles().value(0)).fileName();
-      dialog->reject();
-    });
+  QFileDialog* save = nullptr;
+  const auto saveAsked = [&] {
+    save = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    return save && save->isVisible();
   };
-  expectSaveDialog();
   enter(1, url("/storm.html"));
-  QVERIFY(TestProgram::waitUntil([&] { return shown("DownloadNotice"); }, 20000));
-  // The first went on by itself, without control characters or a leading dot in its name.
-  QCOMPARE(proposed, QStringList{QStringLiteral("ab[31mc.txt")});
-  QVERIFY(over<QLabel>("DownloadNoticeText")->text().contains(QStringLiteral("\"ab[31mc.txt\"")));
+  QVERIFY(TestProgram::waitUntil(saveAsked, 20000));
+  // The engine goes on while the user chooses: the other pane loads a page.
   QVERIFY(bottomStillLoads());
+  // The first went on by itself, without control characters or a leading dot in its name.
+  QCOMPARE(QFileInfo(save->selectedFiles().value(0)).fileName(), QStringLiteral("ab[31mc.txt"));
+  save->reject();
+  QVERIFY(TestProgram::waitUntil([&] { return shown("DownloadNotice"); }, 20000));
+  QVERIFY(over<QLabel>("DownloadNoticeText")->text().contains(QStringLiteral("\"ab[31mc.txt\"")));
   // Allowed, the second asks where to go; the rest were dropped meanwhile.
-  expectSaveDialog();
   press("DownloadNoticeAllow");
-  QVERIFY(TestProgram::waitUntil([&] { return proposed.size() == 2; }, 20000));
+  QVERIFY(TestProgram::waitUntil(saveAsked, 20000));
+  save->reject();
   QVERIFY(!shown("DownloadNotice"));
 }
 
@@ -206,30 +231,79 @@ void HostilePagesTest::endlessLoadHugeTitleAndScriptAddressesHoldNothingUp() {
   QVERIFY(TestProgram::waitUntil(
       [&] { return view(1)->title().startsWith(QStringLiteral("TTTT")); }, 20000));
   QVERIFY(bottomStillLoads());
+  // One right after the other: each shows its own page and keeps its own text in the box.
   for (const char* typed : {"javascript:1", "vbscript:0", "mailto:123"}) {
-    // Each from a web page: a refused address typed right after another refused one does not
-    // always show its own page yet.
-    enter(1, url("/calm.html"));
-    QVERIFY(shows(1, url("/calm.html"), QStringLiteral("Calm")));
     enter(1, QString::fromLatin1(typed));
     QVERIFY2(TestProgram::waitUntil([&] {
                return status(1)->text() ==
                       QStringLiteral("Page Title: Cannot open ") + QLatin1String(typed);
              }),
              typed);
+    QCOMPARE(box(1)->currentText(), QString::fromLatin1(typed));
   }
   QVERIFY(bottomStillLoads());
 }
 
-void HostilePagesTest::windowClosesWithADialogUp() {
-  enter(1, url("/ask.html"));
-  QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }, 20000));
-  window_->close();
-  QVERIFY(!window_->isVisible());
-  // Closing answered the page's question.
-  QVERIFY(
-      TestProgram::waitUntil([&] { return view(1)->title() == QStringLiteral("Answered false"); }));
-  QVERIFY(!shown("DialogSheet"));
+void HostilePagesTest::linksToOtherProgramsAskFirstOverTheirPane() {
+  // The desktop, faked: its default mail program, and an opener that notes what it was given.
+  const QDir home(home_.path());
+  const QString opened = home.filePath(QStringLiteral("opened.txt"));
+  QVERIFY(home.mkpath(QStringLiteral("bin")) &&
+          home.mkpath(QStringLiteral(".local/share/applications")));
+  const auto write = [&](const QString& path, const QByteArray& text) {
+    QFile file(home.filePath(path));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+  };
+  write(QStringLiteral("bin/xdg-mime"), "#!/bin/sh\necho fakemail.desktop\n");
+  write(QStringLiteral("bin/xdg-open"),
+        "#!/bin/sh\nprintf %s \"$1\" > '" + opened.toLocal8Bit() + "'\n");
+  write(QStringLiteral(".local/share/applications/fakemail.desktop"),
+        "[Desktop Entry]\nName=Fake Mail\nExec=true\n");
+  qputenv("PATH", home.filePath(QStringLiteral("bin")).toLocal8Bit() + ':' + qgetenv("PATH"));
+
+  enter(1, url("/outside.html"));
+  QVERIFY(shows(1, url("/outside.html"), QStringLiteral("Outside")));
+  // A link in the page, and one for a new window: each asks over the pane, naming the program,
+  // and once agreed to goes to the desktop's opener.
+  for (const char* link : {"mail", "new"}) {
+    const QByteArray address =
+        qstrcmp(link, "mail") == 0 ? "mailto:ann@example.test" : "mailto:bob@example.test";
+    click(1, link);
+    QVERIFY(TestProgram::waitUntil([&] {
+      const QString asked = over<QLabel>("DialogSheetText")->text();
+      return shown("DialogSheet") && asked.contains(QLatin1String(address)) &&
+             asked.contains(QLatin1String("Fake Mail"));
+    }));
+    press("DialogSheetOK");
+    QVERIFY(TestProgram::waitUntil([&] {
+      QFile file(opened);
+      return file.open(QIODevice::ReadOnly) && file.readAll() == address;
+    }));
+  }
+  QCOMPARE(box(1)->currentText(), url("/outside.html"));
+}
+
+void HostilePagesTest::theLeavePageQuestionHoldsOnlyItsPage() {
+  enter(1, url("/leave.html"));
+  QVERIFY(shows(1, url("/leave.html"), QStringLiteral("Leave")));
+  // The engine asks only once the user has used the page.
+  // Clicked again if taken for the second of a double click, which the page does not see alike.
+  QVERIFY(TestProgram::waitUntil([&] {
+    if (view(1)->title() != QLatin1String("Touched")) click(1, "touch");
+    return view(1)->title() == QLatin1String("Touched");
+  }));
+  for (const bool leave : {false, true}) {
+    enter(1, url("/calm.html"));
+    QVERIFY(TestProgram::waitUntil([&] { return shown("DialogSheet"); }));
+    QVERIFY(bottomStillLoads());
+    const char* answer = leave ? "DialogSheetOK" : "DialogSheetCancel";
+    QCOMPARE(over<QPushButton>(answer)->text(), QLatin1String(leave ? "&Leave" : "&Stay"));
+    press(answer);
+    // Stay keeps the page and its address; Leave goes where the user asked.
+    QVERIFY(shows(1, url(leave ? "/calm.html" : "/leave.html"),
+                  QLatin1String(leave ? "Calm" : "Touched")));
+  }
 }
 
 int main(int argc, char* argv[]) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,12 @@ struct Rig {
   // The document arrives: the address changes and the title is the engine's stand-in.
   void commit(const std::string& url, const std::string& standIn) {
     seq.urlChanged(url, standIn, false);
-    seq.documentCreated();
+    seq.documentCreated(url);
   }
   // The document's load event, then the engine's own end of load.
   void load() {
-    seq.documentLoaded();
-    seq.loadFinished();
+    seq.documentLoaded(seq.LocationURL());
+    seq.loadFinished(seq.LocationURL());
   }
   // A Navigate call and the engine's start of its load.
   void begin(const std::string& url) {
@@ -146,7 +147,7 @@ TEST(BrowserEventSequencerTest, AHeldCompletionIsReleasedByWhateverEndsTheNaviga
   stopped.open(kA, kStandInA);
   stopped.sink.take();
   stopped.seq.stopCalled();
-  stopped.seq.loadFinished();
+  stopped.seq.loadFinished(kA);
   EXPECT_EQ(stopped.sink.take(),
             (Events{"NavigateComplete2", "Progress:-1/0", "DownloadComplete", "Status:Done"}));
 
@@ -167,7 +168,7 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
   rig.begin(kB);
   rig.seq.stopCalled();
   EXPECT_FALSE(rig.seq.Busy());
-  rig.seq.loadFinished();  // the engine's own report of the stop
+  rig.seq.loadFinished(kB);  // the engine's own report of the stop
   EXPECT_EQ(rig.sink.take(),
             (Events{"Progress:0/1000000", "Progress:-1/0", "DownloadComplete", "Status:Done"}));
   EXPECT_EQ(rig.seq.LocationURL(), kA);
@@ -175,7 +176,7 @@ TEST(BrowserEventSequencerTest, ANavigationThatNeverCommitsCompletesNothing) {
 
   // Refused before commit (no error page): the engine's end of load alone ends it.
   rig.begin("foo:bar");
-  rig.seq.loadFinished();
+  rig.seq.loadFinished("foo:bar");
   EXPECT_EQ(rig.sink.events().back(), "Status:Done");
   EXPECT_EQ(rig.completions(), 0);
   EXPECT_FALSE(rig.seq.Busy());
@@ -196,10 +197,10 @@ TEST(BrowserEventSequencerTest, ANavigateRightAfterStopLoadsWhole) {
         rig.sink.take();
         rig.seq.navigateCalled(c);
         if (earlyAddress) rig.seq.urlChanged(c, "site.test/c.html", false);
-        if (lateEnd) rig.seq.loadFinished();
+        if (lateEnd) rig.seq.loadFinished(kB);
         EXPECT_TRUE(rig.seq.Busy()) << committed << lateEnd << earlyAddress;
         rig.start(c);
-        earlyAddress ? rig.seq.documentCreated() : rig.commit(c, "site.test/c.html");
+        earlyAddress ? rig.seq.documentCreated(c) : rig.commit(c, "site.test/c.html");
         rig.seq.titleChanged("Page C");
         rig.load();
         EXPECT_EQ(rig.sink.take(),
@@ -216,7 +217,7 @@ TEST(BrowserEventSequencerTest, ANavigateRightAfterStopLoadsWhole) {
   refused.begin(kB);
   refused.seq.stopCalled();
   refused.begin("foo:bar");
-  refused.seq.loadFinished();
+  refused.seq.loadFinished("foo:bar");
   EXPECT_FALSE(refused.seq.Busy());
 }
 
@@ -231,8 +232,8 @@ TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNav
   rig.seq.navigationStarted(kB);
   rig.sink.take();
 
-  rig.seq.documentLoaded();  // A
-  rig.seq.loadFinished();
+  rig.seq.documentLoaded(kA);  // A
+  rig.seq.loadFinished(kA);
   EXPECT_TRUE(rig.seq.Busy());
   EXPECT_TRUE(rig.sink.take().empty());
 
@@ -240,7 +241,7 @@ TEST(BrowserEventSequencerTest, ASupersededDocumentFinishingDoesNotEndTheNextNav
   rig.seq.titleChanged("Page B");
   EXPECT_EQ(rig.sink.take(),
             (Events{"Status:Loading http://site.test/b.html...", "NavigateComplete2"}));
-  rig.seq.documentLoaded();  // B; the engine's load is over already and says nothing more
+  rig.seq.documentLoaded(kB);  // B; the engine's load is over already and says nothing more
   EXPECT_EQ(rig.sink.take(), (Events{"Progress:-1/0", "DownloadComplete", "Status:Done"}));
   EXPECT_FALSE(rig.seq.Busy());
 
@@ -259,9 +260,9 @@ TEST(BrowserEventSequencerTest, TheEnginesEndOfLoadAfterADocumentsLoadIsNotASeco
   // A Navigate arriving between the two does not end with the echo.
   rig.open(kB, kStandInB);
   rig.seq.titleChanged("Page B");
-  rig.seq.documentLoaded();
+  rig.seq.documentLoaded(kB);
   rig.seq.navigateCalled(kA);
-  rig.seq.loadFinished();  // B's, late
+  rig.seq.loadFinished(kB);  // B's, late
   EXPECT_TRUE(rig.seq.Busy());
 }
 
@@ -269,12 +270,12 @@ TEST(BrowserEventSequencerTest, SameAddressNavigationsCompleteWhenTheirDocumentI
   Rig rig;
   rig.visit(kA, kStandInA, "Page A");
   rig.sink.take();
-  rig.seq.documentCreated();  // outside a navigation: nothing to complete
+  rig.seq.documentCreated(kA);  // outside a navigation: nothing to complete
   EXPECT_TRUE(rig.sink.take().empty());
 
   // No address change: the new document is the only sign of the commit.
   rig.begin(kA);
-  rig.seq.documentCreated();
+  rig.seq.documentCreated(kA);
   EXPECT_EQ(rig.sink.take(),
             (Events{"Progress:0/1000000", "Status:Loading http://site.test/a.html...",
                     "NavigateComplete2"}));
@@ -290,7 +291,7 @@ TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
   rig.sink.take();
   rig.seq.refreshCalled();
   rig.start(kA);
-  rig.seq.documentCreated();
+  rig.seq.documentCreated(kA);
   rig.seq.documentParsed();
   rig.load();
   EXPECT_EQ(rig.sink.take(),
@@ -306,7 +307,7 @@ TEST(BrowserEventSequencerTest, RefreshCompletesOnlyIfThePageMovedElsewhere) {
 
   // A refresh does not make the next navigation a refresh too.
   rig.begin(kB);
-  rig.seq.documentCreated();
+  rig.seq.documentCreated(kB);
   EXPECT_EQ(rig.completions(), 1);
 }
 
@@ -344,7 +345,7 @@ TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavi
   const std::string typed = "garbage text here";
   rig.begin(typed);
   rig.seq.urlChanged(typed, "", true);
-  rig.seq.documentCreated();
+  rig.seq.documentCreated(typed);
   rig.seq.titleChanged("Cannot open garbage text here");
   rig.seq.documentParsed();
   EXPECT_EQ(rig.seq.LocationURL(), typed);
@@ -355,9 +356,45 @@ TEST(BrowserEventSequencerTest, TheCannotOpenNoticeEndsTheLoadButCompletesNoNavi
   // Reloading it, or coming back to it, completes nothing either.
   rig.seq.refreshCalled();
   rig.start(typed);
-  rig.seq.documentCreated();
+  rig.seq.documentCreated(typed);
   rig.load();
   EXPECT_EQ(rig.completions(), 0);
+}
+
+TEST(BrowserEventSequencerTest, ALeftPagesLateReportsNeitherCommitNorEndTheNext) {
+  // One address typed right after another. The first page's address, its document's reports and
+  // the engine's end of its load may each come after the second has begun: the second must end
+  // with its own document, at its own address, or the pane puts the first address back in its
+  // box.
+  const std::string first = "javascript:1";
+  const std::string second = "vbscript:0";
+  for (const int inTime : {0, 1, 2}) {
+    Rig rig;
+    std::vector<std::string> endedAt;
+    rig.sink.setOnEvent([&](const std::string& event) {
+      if (event == "DownloadComplete") endedAt.push_back(rig.seq.LocationURL());
+    });
+    const std::vector<std::function<void()>> firstSteps = {
+        [&] { rig.seq.urlChanged(first, "", true); },
+        [&] {
+          rig.seq.documentCreated(first);
+          rig.seq.documentLoaded(first);
+        },
+        [&] { rig.seq.loadFinished(first); }};
+    rig.begin(first);
+    for (int step = 0; step < inTime; ++step) firstSteps[step]();
+    rig.seq.navigateCalled(second);
+    rig.start(second);
+    for (int step = inTime; step < 3; ++step) {
+      firstSteps[step]();
+      EXPECT_TRUE(rig.seq.Busy()) << inTime << step;
+    }
+    rig.seq.urlChanged(second, "", true);
+    rig.seq.documentCreated(second);
+    rig.seq.documentLoaded(second);
+    EXPECT_FALSE(rig.seq.Busy()) << inTime;
+    EXPECT_EQ(endedAt, (inTime == 2 ? Events{first, second} : Events{second})) << inTime;
+  }
 }
 
 TEST(BrowserEventSequencerTest, StatusTextsAreNeverBlankWhileBusyAndLinksComeAndGo) {
