@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineFullScreenRequest>
@@ -91,70 +90,56 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
   addDocumentMarkers();
 }
 void BrowserPage::addDocumentMarkers() {
-  QRandomGenerator* random = QRandomGenerator::system();
-  const QString token =
-      QString::number(random->generate64(), 36) + QString::number(random->generate64(), 36);
-  createdMessage_ = token + QStringLiteral(" created");
-  parsedMessage_ = token + QStringLiteral(" parsed");
-  loadedMessage_ = token + QStringLiteral(" loaded");
-  inputMessage_ = token + QStringLiteral(" input");
-  // The listeners are added before any of the page's own, so the page cannot keep them from
-  // hearing the events. Only the user's own clicks and keys are trusted events.
-  const QString created = QStringLiteral(
-                              "console.log('%1 ' + location.href);"
-                              "window.addEventListener('load', function () {"
-                              "  console.log('%2 ' + location.href); });"
-                              "['mousedown', 'keydown'].forEach(function (type) {"
-                              "  window.addEventListener(type, function (e) {"
-                              "    if (e.isTrusted) console.log('%3'); }, true); });")
-                              .arg(createdMessage_, loadedMessage_, inputMessage_);
-  const QString parsed = QStringLiteral("console.log('%1');").arg(parsedMessage_);
+  const QString token = QString::fromStdString(markers_.token());
+  services_.dialogs.add(token, this);
   const struct {
     const char* name;
     QWebEngineScript::InjectionPoint point;
-    const QString& source;
-  } markers[] = {
-      {"corvane-document-created", QWebEngineScript::DocumentCreation, created},
-      {"corvane-document-parsed", QWebEngineScript::DocumentReady, parsed},
+    QWebEngineScript::ScriptWorldId world;
+    QString source;
+  } scripts[] = {
+      // The page's own world: its dialog calls are answered through its sheet.
+      {"corvane-page-dialogs", QWebEngineScript::DocumentCreation, QWebEngineScript::MainWorld,
+       PageDialogChannel::pageScript(token)},
+      {"corvane-document-created", QWebEngineScript::DocumentCreation,
+       QWebEngineScript::ApplicationWorld, QString::fromStdString(markers_.creationScript())},
+      {"corvane-document-parsed", QWebEngineScript::DocumentReady,
+       QWebEngineScript::ApplicationWorld, QString::fromStdString(markers_.parsedScript())},
   };
-  services_.dialogs.add(token, this);
-  QWebEngineScript dialogs;
-  dialogs.setName(QStringLiteral("corvane-page-dialogs"));
-  dialogs.setInjectionPoint(QWebEngineScript::DocumentCreation);
-  dialogs.setWorldId(QWebEngineScript::MainWorld);
-  dialogs.setRunsOnSubFrames(false);
-  dialogs.setSourceCode(PageDialogChannel::pageScript(token));
-  scripts().insert(dialogs);
-  for (const auto& marker : markers) {
+  for (const auto& each : scripts) {
     QWebEngineScript script;
-    script.setName(QString::fromLatin1(marker.name));
-    script.setInjectionPoint(marker.point);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setName(QString::fromLatin1(each.name));
+    script.setInjectionPoint(each.point);
+    script.setWorldId(each.world);
     script.setRunsOnSubFrames(false);
-    script.setSourceCode(marker.source);
-    scripts().insert(script);
+    script.setSourceCode(each.source);
+    this->scripts().insert(script);
   }
 }
 
 void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
                                            const QString& message, int lineNumber,
                                            const QString& sourceId) {
-  // The created and loaded reports name their document's address after the token.
-  const auto about = [&message](const QString& report) {
-    return message.startsWith(report + QLatin1Char(' '));
-  };
-  if (about(createdMessage_)) {
-    // "For the rest of the page's life": a new document may ask again.
-    dialogs_ = PageDialogs();
-    Q_EMIT mainDocumentCreated(QUrl(message.mid(createdMessage_.size() + 1)));
-  } else if (message == parsedMessage_) {
-    Q_EMIT mainDocumentParsed();
-  } else if (about(loadedMessage_)) {
-    Q_EMIT mainDocumentLoaded(QUrl(message.mid(loadedMessage_.size() + 1)));
-  } else if (message == inputMessage_) {
-    downloadGate_.userActed();
-  } else {
-    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
+  const DocumentMarkers::Report report = markers_.read(message.toStdString());
+  const QUrl address(QString::fromStdString(report.address));
+  switch (report.kind) {
+    case DocumentMarkers::Kind::Created:
+      // "For the rest of the page's life": a new document may ask again.
+      dialogs_ = PageDialogs();
+      Q_EMIT mainDocumentCreated(address);
+      break;
+    case DocumentMarkers::Kind::Parsed:
+      Q_EMIT mainDocumentParsed();
+      break;
+    case DocumentMarkers::Kind::Loaded:
+      Q_EMIT mainDocumentLoaded(address);
+      break;
+    case DocumentMarkers::Kind::Input:
+      downloadGate_.userActed();
+      break;
+    case DocumentMarkers::Kind::None:
+      QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
+      break;
   }
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "browser/DocumentMarkers.h"
 #include "browser/DownloadGate.h"
 #include "browser/PageDialogs.h"
 #include "browser/PopupBlocker.h"
@@ -32,9 +33,8 @@ namespace corvane {
 // and its links to other programs ask before they leave Corvane.
 //
 // It also reports three moments of each main-frame document that the engine has no reliable
-// signal for: created, parsed and loaded. Scripts of its own, in a world the page's scripts
-// cannot see, log a token at each; the token is drawn afresh for each page, so a page cannot
-// forge the messages. They run whatever the page's script setting.
+// signal for: created, parsed and loaded (DocumentMarkers). Its scripts run whatever the page's
+// script setting.
 class CrashNotice;
 class ExternalLinkOpener;
 class FullScreenWindow;
@@ -136,10 +136,7 @@ class BrowserPage : public QWebEnginePage {
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
 
-  QString createdMessage_;
-  QString parsedMessage_;
-  QString loadedMessage_;
-  QString inputMessage_;
+  DocumentMarkers markers_;
 };
 
 }  // namespace corvane
