@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <sstream>
-
-#include "base/AsciiText.h"
 
 namespace corvane {
 
@@ -24,21 +21,6 @@ bool isEngineScheme(const std::string& scheme) {
 }
 
 std::string mimeType(const std::string& scheme) { return "x-scheme-handler/" + scheme; }
-
-std::string programName(const std::string& desktopEntry) {
-  std::istringstream lines(desktopEntry);
-  std::string line;
-  bool inEntry = false;
-  while (std::getline(lines, line)) {
-    line = trimSpace(line);
-    if (!line.empty() && line[0] == '[') {
-      inEntry = line == "[Desktop Entry]";
-    } else if (inEntry && line.compare(0, 5, "Name=") == 0) {
-      return trimSpace(line.substr(5));
-    }
-  }
-  return {};
-}
 
 std::string question(const std::string& address, const std::string& program) {
   std::string shown = address.substr(0, kShownAddress);

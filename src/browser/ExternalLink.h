@@ -14,10 +14,6 @@ bool isEngineScheme(const std::string& scheme);
 // The desktop's handler entry asked about for a scheme: "x-scheme-handler/mailto".
 std::string mimeType(const std::string& scheme);
 
-// The program's name from the text of its desktop entry file ("Name=" of its
-// "[Desktop Entry]" group); empty when it has none.
-std::string programName(const std::string& desktopEntry);
-
 // The question before the address goes to `program` (empty when the desktop names none).
 std::string question(const std::string& address, const std::string& program);
 

@@ -1,6 +1,5 @@
 #include "browser/LocalFilePage.h"
 
-#include <sstream>
 #include <utility>
 
 #include "base/HtmlText.h"
@@ -19,12 +18,6 @@ const char kStyle[] =
     "a.button{display:inline-block;padding:.5em 1.2em;border:1px solid #888;border-radius:4px;"
     "background:#eee;color:#000;text-decoration:none}"
     "a.button:focus{outline:2px solid #36c}";
-
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 std::string sizeText(std::uintmax_t bytes) {
   if (bytes < 1024) return std::to_string(bytes) + " bytes";
@@ -61,24 +54,6 @@ std::string LocalFilePage::html() const {
          htmlEscaped(title()) + "</h1><p class=\"path\">" + htmlEscaped(path_) + "</p><p>" + why +
          "</p><p><a class=\"button\" role=\"button\" id=\"open\" href=\"" +
          htmlEscaped(openAddress_) + "\">" + htmlEscaped(buttonText()) + "</a></p></body></html>\n";
-}
-
-std::string LocalFilePage::applicationName(const std::string& desktopEntry) {
-  std::istringstream lines(desktopEntry);
-  std::string line;
-  bool inEntry = false;
-  while (std::getline(lines, line)) {
-    line = trimmed(line);
-    if (!line.empty() && line.front() == '[') {
-      inEntry = line == "[Desktop Entry]";
-      continue;
-    }
-    if (!inEntry) continue;
-    const auto equals = line.find('=');
-    if (equals == std::string::npos || trimmed(line.substr(0, equals)) != "Name") continue;
-    return trimmed(line.substr(equals + 1));
-  }
-  return {};
 }
 
 }  // namespace corvane

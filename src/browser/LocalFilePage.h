@@ -22,10 +22,6 @@ class LocalFilePage {
   // "Open with <application>", or with the desktop's default application when none is known.
   std::string buttonText() const;
 
-  // The application's name in a desktop entry's text: the Name of its [Desktop Entry] group,
-  // unlocalised; empty when it has none.
-  static std::string applicationName(const std::string& desktopEntry);
-
  private:
   std::string path_;
   LocalFileKind kind_;

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "browser/LocalFilePage.h"
+#include "browser/DesktopEntry.h"
 
 namespace corvane {
 
@@ -25,11 +25,14 @@ QString DesktopOpener::applicationFor(const QString& path) {
     query.waitForFinished(kAnswerMs);
     return {};
   }
-  const QString id = QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+  return applicationNamed(QString::fromUtf8(query.readAllStandardOutput()).trimmed());
+}
+
+QString DesktopOpener::applicationNamed(const QString& id) {
   if (id.isEmpty() || id.contains(QLatin1Char('/'))) return {};
   QFile entry(QStandardPaths::locate(QStandardPaths::ApplicationsLocation, id));
   if (!entry.open(QIODevice::ReadOnly)) return {};
-  return QString::fromStdString(LocalFilePage::applicationName(entry.readAll().toStdString()));
+  return QString::fromStdString(DesktopEntry::name(entry.readAll().toStdString()));
 }
 
 void DesktopOpener::open(const QString& path, QWidget* parent) {

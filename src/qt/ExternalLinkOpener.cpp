@@ -1,10 +1,9 @@
 #include "qt/ExternalLinkOpener.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 
 #include "browser/ExternalLink.h"
+#include "qt/DesktopOpener.h"
 
 namespace corvane {
 
@@ -16,14 +15,7 @@ void ExternalLinkOpener::offer(const QUrl& url, Ask ask) {
   connect(query, &QProcess::finished, this, [this, query, url, ask] {
     const QString entry = QString::fromUtf8(query->readAllStandardOutput()).trimmed();
     query->deleteLater();
-    QString program;
-    const QString path = entry.isEmpty()
-                             ? QString()
-                             : QStandardPaths::locate(QStandardPaths::ApplicationsLocation, entry);
-    QFile file(path);
-    if (!path.isEmpty() && file.open(QIODevice::ReadOnly)) {
-      program = QString::fromStdString(ExternalLink::programName(file.readAll().toStdString()));
-    }
+    QString program = DesktopOpener::applicationNamed(entry);
     if (program.isEmpty()) program = entry;
     this->ask(url, ask, program);
   });

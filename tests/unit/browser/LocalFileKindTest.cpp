@@ -5,6 +5,7 @@
 #include <string>
 
 #include "TempDir.h"
+#include "browser/DesktopEntry.h"
 #include "browser/LocalFilePage.h"
 
 namespace corvane {
@@ -61,11 +62,10 @@ TEST(LocalFilePageTest, NamesTheFileAndItsApplicationSafely) {
   EXPECT_EQ(LocalFilePage("/a", other, "", "x").buttonText(),
             "Open with the desktop's default application");
 
-  EXPECT_EQ(LocalFilePage::applicationName("[Desktop Action new]\nName=New\n"
-                                           "[Desktop Entry]\nType=Application\n"
-                                           "Name[de]=Rechner\n Name = LibreOffice Calc \n"),
-            "LibreOffice Calc");
-  EXPECT_EQ(LocalFilePage::applicationName("Name=Loose\n[Other]\nName=X\n"), "");
+  EXPECT_EQ(DesktopEntry::name("[Desktop Action new]\nName=New\n\n[Desktop Entry]\n"
+                               "Type=Application\nName[de]=Rechner\n Name = Calc Pro \n"),
+            "Calc Pro");
+  EXPECT_EQ(DesktopEntry::name("Name=Loose\n[Other]\nName=X\n[Desktop Entry]\nExec=x\n"), "");
 }
 
 }  // namespace

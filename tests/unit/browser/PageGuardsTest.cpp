@@ -68,10 +68,6 @@ TEST(PageGuardsTest, LinksToOtherProgramsNameTheProgramFirst) {
   EXPECT_TRUE(ExternalLink::isEngineScheme("https"));
   EXPECT_FALSE(ExternalLink::isEngineScheme("mailto"));
   EXPECT_EQ(ExternalLink::mimeType("mailto"), "x-scheme-handler/mailto");
-  EXPECT_EQ(ExternalLink::programName("[Desktop Action new]\nName=New\n\n[Desktop Entry]\n"
-                                      "Type=Application\nName[de]=Post\nName= Mail Reader \n"),
-            "Mail Reader");
-  EXPECT_EQ(ExternalLink::programName("[Desktop Entry]\nExec=x\n"), "");
   const std::string asked = ExternalLink::question("mailto:ann@a.test", "Mail Reader");
   EXPECT_NE(asked.find("mailto:ann@a.test"), std::string::npos);
   EXPECT_NE(asked.find("Open it with Mail Reader?"), std::string::npos);
