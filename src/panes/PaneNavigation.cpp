@@ -107,9 +107,9 @@ void PaneNavigation::DownloadComplete() {
 
   if (asciiUpper(address).find(kPlainWebScheme) != std::string::npos) {
     pane_.LocalFile = false;
-    showTitle();
+    showLoaded();
   } else if (!pane_.LocalFile) {
-    showTitle();
+    showLoaded();
   } else {
     pane_.Label.FolderView(pane_.File.ListCount());
   }
@@ -128,6 +128,10 @@ void PaneNavigation::showPageShown() {
 
 void PaneNavigation::showTitle() {
   guarded([&] { pane_.Label.PageTitle(pane_.brwWebBrowser.LocationName()); });
+}
+
+void PaneNavigation::showLoaded() {
+  guarded([&] { pane_.Label.PageLoaded(pane_.brwWebBrowser.LocationName()); });
 }
 
 }  // namespace corvane

@@ -39,6 +39,7 @@ class PaneNavigation {
 
  private:
   void showTitle();
+  void showLoaded();
   void showPageShown();
 
   Pane& pane_;

@@ -52,8 +52,19 @@ class AccessibleStatusLine : public QAccessibleWidget, public QAccessibleTextInt
   QString line() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
+// What the line announces; it draws nothing.
+class StatusNotice : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+};
+
 QAccessibleInterface* statusLineFactory(const QString& className, QObject* object) {
-  if (className != QLatin1String("corvane::StatusLabel") || !object) return nullptr;
+  if (!object) return nullptr;
+  if (className == QLatin1String("corvane::StatusNotice")) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+  }
+  if (className != QLatin1String("corvane::StatusLabel")) return nullptr;
   return new AccessibleStatusLine(static_cast<StatusLabel*>(object));
 }
 
@@ -83,6 +94,19 @@ void StatusLabel::SetCaption(const std::string& caption) {
   setAccessibleDescription(text);
 }
 
+void StatusLabel::Announce(const std::string& text) {
+  if (!QAccessible::isActive()) return;
+  if (!notice_) {
+    notice_ = new StatusNotice(this);
+    notice_->setObjectName(QStringLiteral("statusNotice"));
+    notice_->setGeometry(0, 0, 1, 1);
+  }
+  // Shown anew for each text: a reader speaks a notification as it appears.
+  notice_->hide();
+  notice_->setAccessibleName(QString::fromStdString(text));
+  notice_->show();
+}
+
 void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const QRect area = contentsRect();
@@ -92,3 +116,5 @@ void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace corvane
+
+#include "StatusLabel.moc"

@@ -8,7 +8,9 @@ namespace corvane {
 
 // A pane's status line. Its text is always plain (a page title is never read as markup); a text
 // wider than the line is drawn cut with "…", and the whole text is the tooltip and the
-// accessible description, so nothing is lost to the eye or to a screen reader.
+// accessible description, so nothing is lost to the eye or to a screen reader. An announcement
+// is a notification inside the line that appears with the text to say: screen readers speak a
+// notification when it shows, whatever has the focus.
 class StatusLabel : public QLabel, public IStatusLine {
   Q_OBJECT
  public:
@@ -16,9 +18,14 @@ class StatusLabel : public QLabel, public IStatusLine {
 
   std::string Caption() const override;
   void SetCaption(const std::string& text) override;
+  void Announce(const std::string& text) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Made on the first announcement: a nameless part would be a puzzle to a reader before it.
+  QWidget* notice_ = nullptr;
 };
 
 }  // namespace corvane
