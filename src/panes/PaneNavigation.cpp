@@ -116,6 +116,11 @@ void PaneNavigation::DownloadComplete() {
   if (pageAwaited_) showPageShown();
 }
 
+void PaneNavigation::PageFocused() {
+  const char* place = pane_.id == PaneId::Top ? "Top pane" : "Bottom pane";
+  guarded([&] { pane_.Label.PlaceOfPage(place, pane_.brwWebBrowser.LocationName()); });
+}
+
 void PaneNavigation::showPageShown() {
   // The address asked for brought no page (a download, a file refused): the box names the page
   // that still shows. A page saying that an address cannot be opened keeps the text typed.

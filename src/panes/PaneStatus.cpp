@@ -29,6 +29,10 @@ void PaneStatus::PageLoaded(const std::string& title) {
   guarded([&] { line_.Announce("Page loaded: " + title); });
 }
 
+void PaneStatus::PlaceOfPage(const std::string& place, const std::string& title) {
+  guarded([&] { line_.Announce(title.empty() ? place : place + ", " + title); });
+}
+
 void PaneStatus::FolderView(int count) {
   show("View folder contents (" + std::to_string(count) +
        " files total) is on. Use back and forward navigation buttons to view contents of this "

@@ -25,6 +25,8 @@ class PaneStatus {
   void PageTitle(const std::string& title);
   // The page has finished loading: its title, said once to screen readers as well.
   void PageLoaded(const std::string& title);
+  // The focus is in the pane's page: says the place and the page's title to screen readers.
+  void PlaceOfPage(const std::string& place, const std::string& title);
   // Folder view is on with `count` files in the folder.
   void FolderView(int count);
   // The file a folder-view step was to show has gone from its folder.

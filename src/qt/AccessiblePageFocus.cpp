@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QWebEngineView>
 
+#include <utility>
+
 namespace corvane {
 
-AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWidgets& panes)
-    : QObject(window), window_(window), panes_(panes) {
+AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWidgets& panes,
+                                         std::function<void(PaneId)> onPageFocused)
+    : QObject(window), window_(window), panes_(panes), onPageFocused_(std::move(onPageFocused)) {
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (!now || now->window() != window_ || !QAccessible::isActive()) return;
     const auto page = panes_.pageOf(now);
@@ -21,6 +24,7 @@ AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWidgets& pan
 void AccessiblePageFocus::announce(PaneId pane) {
   QWebEngineView* view = panes_.view(pane);
   if (!view->hasFocus() && !view->isAncestorOf(QApplication::focusWidget())) return;
+  onPageFocused_(pane);
   QAccessibleInterface* place = QAccessible::queryAccessibleInterface(view);
   // The engine's document, once its page has one.
   QAccessibleInterface* document = place ? place->child(0) : nullptr;

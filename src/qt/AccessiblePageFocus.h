@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include "qt/PaneWidgets.h"
 
 class QWidget;
@@ -15,13 +17,16 @@ namespace corvane {
 class AccessiblePageFocus : public QObject {
   Q_OBJECT
  public:
-  AccessiblePageFocus(QWidget* window, const PaneWidgets& panes);
+  // `onPageFocused` is told of each page that took the focus from elsewhere.
+  AccessiblePageFocus(QWidget* window, const PaneWidgets& panes,
+                      std::function<void(PaneId)> onPageFocused);
 
  private:
   void announce(PaneId pane);
 
   QWidget* window_;
   PaneWidgets panes_;
+  std::function<void(PaneId)> onPageFocused_;
 };
 
 }  // namespace corvane

@@ -239,7 +239,9 @@ void frmbrowser::connectPages() {
 void frmbrowser::connectPanes() {
   // The focus and the pages' scrolling may still move while the window is taken down, after its
   // logic has gone.
-  new AccessiblePageFocus(this, panes_);
+  new AccessiblePageFocus(this, panes_, [this](PaneId pane) {
+    if (core_) run([&] { core_->PageFocused(pane); });
+  });
   focusIndicator_ = new PaneFocusIndicator(this, panes_, [this](std::optional<PaneId> pane) {
     if (core_) core_->PaneFocused(pane);
   });

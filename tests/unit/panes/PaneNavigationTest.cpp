@@ -176,7 +176,7 @@ TEST(PaneNavigationTest, DownloadShowsTheTitleOrInFolderViewTheFileCount) {
   }
 }
 
-TEST(PaneNavigationTest, AFinishedLoadIsAnnouncedOnceWithItsTitle) {
+TEST(PaneNavigationTest, ScreenReadersHearEachLoadOnceAndWhereTheFocusWent) {
   PaneRig rig;
   rig.box.SetText("http://a.example/");
   rig.browser.setLocationName("A");
@@ -185,7 +185,8 @@ TEST(PaneNavigationTest, AFinishedLoadIsAnnouncedOnceWithItsTitle) {
   rig.browser.setBusy(true);
   rig.browser.raiseStatusTextChange("Loading");
   rig.browser.raiseDownloadComplete();  // the same page loaded again is news again
-  EXPECT_EQ(rig.label.announced(), (Strings{"Page loaded: A", "Page loaded: A"}));
+  rig.nav.PageFocused();
+  EXPECT_EQ(rig.label.announced(), (Strings{"Page loaded: A", "Page loaded: A", "Top pane, A"}));
 }
 
 TEST(PaneNavigationTest, PollTickReportsWorkUntilTheControlIsIdle) {

@@ -1,0 +1,72 @@
+"""A person who cannot see the screen browses with the screen reader Orca, by keys alone: what
+Orca says (its debug log) is all the test goes by."""
+
+import corvane_e2e
+from corvane_e2e.screen_reader import ScreenReader
+
+HEADINGS = (b'<html><head><title>Heading Page</title></head><body><h1>Big Heading</h1>'
+            b'<p>First paragraph text.</p><a href="/other.html">a link</a></body></html>')
+
+
+class OrcaTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        d.server.raw('/headings.html', 200, 'text/html; charset=utf-8', HEADINGS, [])
+        d.server.page('/favorite.html', 'Favorite Page')
+        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        favorites.mkdir(parents=True)
+        (favorites / 'Favorite Page.url').write_bytes(
+            b'[InternetShortcut]\r\nURL=' + d.server.url('/favorite.html').encode() + b'\r\n')
+        try:
+            cls.orca = ScreenReader(d)
+        except BaseException:
+            cls.desktop.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.orca.stop()
+        super().tearDownClass()
+
+    def say(self, *keys, heard, typed=None):
+        """Presses the keys (then types the text) and waits until Orca says `heard`."""
+        self.orca.mark()
+        self.desktop.key(*keys)
+        if typed:
+            self.desktop.type(typed)
+            self.desktop.key('Return')
+        return self.orca.wait_for(heard)
+
+    def test_browsing_by_ear(self):
+        d, orca = self.desktop, self.orca
+        # Start-up: once the tip is put away, the keys are in the top address box.
+        d.close_tip_window(20)
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        self.say('KP_Enter', heard='Top address editable combo box')  # where am I
+
+        # An address typed: the page's title once it has loaded, as the eye sees it.
+        self.say('ctrl+a', typed=d.server.url('/headings.html'),
+                 heard='Page loaded: Heading Page')
+        orca.mark()
+        d.key('Insert+KP_Enter', 'Insert+KP_Enter')  # the status bar, read aloud
+        orca.wait_for('Top status statusbar')
+        orca.wait_for('Page Title: Heading Page')
+
+        # Shift+F6 goes from pane to pane, and each says where the keys are now.
+        self.say('shift+F6', heard='Bottom pane, Corvane User Guide')
+        self.say('shift+F6', heard='Top pane, Heading Page')
+        # The page read line by line with the reader's review keys.
+        self.say('KP_Up', heard='Big Heading')
+        self.say('KP_Page_Up', heard='First paragraph text.')
+
+        # A favorite opened from the tree by keys: the tree, the favorite, the question, the page.
+        self.say('ctrl+F2', heard=lambda said: said.startswith('Favorites'))
+        self.say('Down', heard='Favorite Page')
+        self.say('Return', heard='Do you want the Top Browser to open this?')
+        self.say('Return', heard='Page loaded: Favorite Page')
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
