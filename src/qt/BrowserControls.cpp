@@ -66,7 +66,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.browserSplit = new SplitterBar(Qt::Vertical, client);
   c.browserSplit->setObjectName(QStringLiteral("browserSplit"));
   c.browserSplit->setAccessibleName(QObject::tr("Pane splitter"));
-  c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites tree"));
+  c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites"));
   c.tvw->setHeaderHidden(true);
   c.picSplit = new SplitterBar(Qt::Horizontal, client);
   c.picSplit->setObjectName(QStringLiteral("picSplit"));

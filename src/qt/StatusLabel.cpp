@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "qt/ScreenReaderNotice.h"
+
 namespace corvane {
 
 namespace {
@@ -52,19 +54,8 @@ class AccessibleStatusLine : public QAccessibleWidget, public QAccessibleTextInt
   QString line() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
-// What the line announces; it draws nothing.
-class StatusNotice : public QWidget {
-  Q_OBJECT
- public:
-  using QWidget::QWidget;
-};
-
 QAccessibleInterface* statusLineFactory(const QString& className, QObject* object) {
-  if (!object) return nullptr;
-  if (className == QLatin1String("corvane::StatusNotice")) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-  }
-  if (className != QLatin1String("corvane::StatusLabel")) return nullptr;
+  if (className != QLatin1String("corvane::StatusLabel") || !object) return nullptr;
   return new AccessibleStatusLine(static_cast<StatusLabel*>(object));
 }
 
@@ -95,16 +86,7 @@ void StatusLabel::SetCaption(const std::string& caption) {
 }
 
 void StatusLabel::Announce(const std::string& text) {
-  if (!QAccessible::isActive()) return;
-  if (!notice_) {
-    notice_ = new StatusNotice(this);
-    notice_->setObjectName(QStringLiteral("statusNotice"));
-    notice_->setGeometry(0, 0, 1, 1);
-  }
-  // Shown anew for each text: a reader speaks a notification as it appears.
-  notice_->hide();
-  notice_->setAccessibleName(QString::fromStdString(text));
-  notice_->show();
+  ScreenReaderNotice::say(this, QString::fromStdString(text));
 }
 
 void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -116,5 +98,3 @@ void StatusLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 }  // namespace corvane
-
-#include "StatusLabel.moc"

@@ -9,8 +9,7 @@ namespace corvane {
 // A pane's status line. Its text is always plain (a page title is never read as markup); a text
 // wider than the line is drawn cut with "…", and the whole text is the tooltip and the
 // accessible description, so nothing is lost to the eye or to a screen reader. An announcement
-// is a notification inside the line that appears with the text to say: screen readers speak a
-// notification when it shows, whatever has the focus.
+// is a notification inside the line (ScreenReaderNotice).
 class StatusLabel : public QLabel, public IStatusLine {
   Q_OBJECT
  public:
@@ -22,10 +21,6 @@ class StatusLabel : public QLabel, public IStatusLine {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  // Made on the first announcement: a nameless part would be a puzzle to a reader before it.
-  QWidget* notice_ = nullptr;
 };
 
 }  // namespace corvane

@@ -105,7 +105,7 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         (folder / 'bad.url').write_text('[InternetShortcut]\n')
         d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
         d.key('ctrl+F2')
-        tree = d.find('Favorites tree', role='tree')
+        tree = d.find('Favorites', role='tree')
         kinds = wait_until(lambda: {c.name: c.description for c in tree.descendants()
                                     if c.role == 'table cell' and c.name in
                                     ('Empty', 'good', 'bad')} or None, 10, 'the favorites')

@@ -148,9 +148,9 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         self.into_page('Bottom')
         d.key('ctrl+F2')
-        wait_until(lambda: self.focused() == 'Favorites tree', 5, 'the favorites tree focused')
+        wait_until(lambda: self.focused() == 'Favorites', 5, 'the favorites tree focused')
         d.key('ctrl+F2')
-        tree = d.find('Favorites tree')
+        tree = d.find('Favorites', role='tree')
         wait_until(lambda: not tree.showing, 5, 'the favorites pane to close')
 
     def test_alt_a_reaches_the_top_address_box_first(self):
