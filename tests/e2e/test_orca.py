@@ -52,6 +52,9 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         d.close_tip_window(20)
         d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
         self.say('KP_Enter', heard='Top address editable combo box')  # where am I
+        # Alt+A, the mnemonic of both "Address:" labels, goes from box to box; each says its pane.
+        self.say('alt+a', 'alt+a', heard='Bottom address: editable combo box')
+        self.say('alt+a', heard='Top address')
 
         # An address typed: the page's title once it has loaded, as the eye sees it.
         self.say('ctrl+a', typed=d.server.url('/headings.html'),
