@@ -74,6 +74,10 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         # A favorite opened from the tree by keys: the tree, the favorite, the question, the page.
         self.say('ctrl+F2', heard=lambda said: said == 'Favorites tree.')
         self.say('Down', heard='Favorite Page')
+        # The tree's root is the folder by name, not the path it shows.
+        root = self.say('Up', heard=lambda said: said.startswith('Favorites'))
+        self.assertNotIn('/', root)
+        self.say('Down', heard='Favorite Page')
         self.say('Return', heard='Do you want the Top Browser to open this?')
         self.say('Return', heard='Page loaded: Favorite Page')
 
