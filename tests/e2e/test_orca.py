@@ -82,8 +82,9 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         self.say('Return', heard='Page loaded: Favorite Page')
 
         # The about box says which version this is (back in the main window first, as a window
-        # manager puts the focus after the question).
+        # manager puts the focus after the question, where the focus was: the tree).
         d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        orca.wait_for('Favorites tree')
         d.key('alt+h')
         self.say('Up', heard='About')
         self.say('Return', heard='Corvane Version 2.0')
