@@ -7,6 +7,7 @@ each utterance to its debug log ("SPEECH OUTPUT: '...'") instead of saying it. A
 log before it acts and waits for what Orca speaks after the mark.
 """
 
+import json
 import re
 import shutil
 import subprocess
@@ -16,6 +17,26 @@ from .waiting import HarnessError, wait_until
 
 # An utterance, then the voice it is spoken in.
 _SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)?(?:\[?\{.*\}\]?|None)?$", re.M)
+# Orca's desktop key layout with Insert as its key; no key echo, sounds or braille, which would
+# only slow it down.
+_PREFERENCES = {
+    'general': {
+        'enableSpeech': True,
+        'enableBraille': False,
+        'enableSound': False,
+        'keyboardLayout': 1,
+        'orcaModifierKeys': ['Insert', 'KP_Insert'],
+        'enableKeyEcho': False,
+        'enableEchoByCharacter': False,
+        'enableEchoByWord': False,
+        'firstStartCompleted': True,
+        'enableTutorialMessages': False,
+    },
+    'keybindings': {},
+    'pronunciations': {},
+    'profiles': {'default': {'profile': ['Default', 'default']}},
+}
+
 
 # Orca, with its debug log written line by line: it opens the log block-buffered, and what it has
 # spoken would reach the file only kilobytes later.
@@ -42,8 +63,9 @@ class ScreenReader:
                                'scripts/install-deps.sh installs it')
         self.desktop = desktop
         self.log_path = desktop.tmp / 'orca-debug.log'
-        prefs = desktop.tmp / 'orca'  # its defaults: the desktop key layout, Insert as its key
+        prefs = desktop.tmp / 'orca'
         prefs.mkdir()
+        (prefs / 'user-settings.conf').write_text(json.dumps(_PREFERENCES))
         with open(desktop.tmp / 'orca.out', 'wb') as out:
             self.popen = subprocess.Popen(
                 ['/usr/bin/python3', '-c', _LINE_BUFFERED_ORCA, orca, '--replace', '-u', str(prefs),
