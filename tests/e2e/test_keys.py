@@ -144,6 +144,14 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         d.key('Escape', 'Escape')
         wait_until(lambda: not top.showing, 5, 'the menu to close')
 
+    def test_alt_a_reaches_the_top_address_box_first(self):
+        d = self.desktop
+        self.into_page('Bottom')
+        d.key('alt+a')
+        wait_until(lambda: self.focused() == 'Top address', 5, 'the top address')
+        d.key('alt+a')
+        wait_until(lambda: self.focused() == 'Bottom address', 5, 'then the bottom address')
+
 
 if __name__ == '__main__':
     corvane_e2e.main()
