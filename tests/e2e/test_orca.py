@@ -31,7 +31,7 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         super().tearDownClass()
 
     def say(self, *keys, heard, typed=None):
-        """Presses the keys (then types the text) and waits until Orca says `heard`."""
+        """Presses the keys (then types the text and Enter) and waits until Orca says `heard`."""
         self.orca.mark()
         self.desktop.key(*keys)
         if typed:

@@ -74,8 +74,12 @@ class ScreenReader:
                 stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
         self.watch = ProcessWatch(self.popen.pid)
         self._mark = 0
-        wait_until(lambda: self._running() and 'SCRIPT MANAGER: Activating' in self._log(),
-                   timeout, 'Orca to start')
+        try:
+            wait_until(lambda: self._running() and 'SCRIPT MANAGER: Activating' in self._log(),
+                       timeout, 'Orca to start')
+        except BaseException:
+            self.stop()
+            raise
 
     def _running(self):
         if self.popen.poll() is not None:
