@@ -12,6 +12,9 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
   xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi
+  # end-to-end tests: the screen reader Orca, its debug log the record of what it says (it reads
+  # the key map with xkbcomp)
+  orca x11-xkb-utils
   clang-14 libclang-rt-14-dev clang-format-14
   # integration tests: a self-signed certificate for a loopback HTTPS server
   openssl

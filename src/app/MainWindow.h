@@ -120,6 +120,8 @@ class MainWindow : private IMainWindowLoadSteps {
   void SwapPanes();
   // The keyboard focus has moved into a pane's page, address box or toolbar, or out of both.
   void PaneFocused(std::optional<PaneId> pane) { focusedPane_ = pane; }
+  // The focus has come into a pane's page from elsewhere (a click, Tab, Shift+F6).
+  void PageFocused(PaneId id) { pane(id).navigation().PageFocused(); }
   // The focus goes to the other pane's page ("Go to Other Pane").
   void FocusOtherPane();
   // Before a changed view mode is shown: a pane about to be hidden gives the focus to the page

@@ -107,13 +107,18 @@ void PaneNavigation::DownloadComplete() {
 
   if (asciiUpper(address).find(kPlainWebScheme) != std::string::npos) {
     pane_.LocalFile = false;
-    showTitle();
+    showLoaded();
   } else if (!pane_.LocalFile) {
-    showTitle();
+    showLoaded();
   } else {
     pane_.Label.FolderView(pane_.File.ListCount());
   }
   if (pageAwaited_) showPageShown();
+}
+
+void PaneNavigation::PageFocused() {
+  const char* place = pane_.id == PaneId::Top ? "Top pane" : "Bottom pane";
+  guarded([&] { pane_.Label.PlaceOfPage(place, pane_.brwWebBrowser.LocationName()); });
 }
 
 void PaneNavigation::showPageShown() {
@@ -128,6 +133,10 @@ void PaneNavigation::showPageShown() {
 
 void PaneNavigation::showTitle() {
   guarded([&] { pane_.Label.PageTitle(pane_.brwWebBrowser.LocationName()); });
+}
+
+void PaneNavigation::showLoaded() {
+  guarded([&] { pane_.Label.PageLoaded(pane_.brwWebBrowser.LocationName()); });
 }
 
 }  // namespace corvane

@@ -37,8 +37,13 @@ class PaneNavigation {
   void NavigateComplete2();
   void DownloadComplete();
 
+  // The focus has come into the pane's page from elsewhere: screen readers are told which pane
+  // and which page, as a sighted user sees where the focus went.
+  void PageFocused();
+
  private:
   void showTitle();
+  void showLoaded();
   void showPageShown();
 
   Pane& pane_;

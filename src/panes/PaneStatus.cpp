@@ -4,13 +4,34 @@
 
 namespace corvane {
 
-void PaneStatus::GoingTo(const std::string& address) { show("Going to " + address); }
+void PaneStatus::GoingTo(const std::string& address) {
+  loadAnnounced_ = false;
+  show("Going to " + address);
+}
 
-void PaneStatus::Working() { show("Browser Status: Working..."); }
+void PaneStatus::Working() {
+  loadAnnounced_ = false;
+  show("Browser Status: Working...");
+}
 
-void PaneStatus::EngineText(const std::string& text) { show(text); }
+void PaneStatus::EngineText(const std::string& text) {
+  loadAnnounced_ = false;
+  show(text);
+}
 
 void PaneStatus::PageTitle(const std::string& title) { show("Page Title: " + title); }
+
+void PaneStatus::PageLoaded(const std::string& title) {
+  PageTitle(title);
+  if (loadAnnounced_ && announced_ == title) return;
+  loadAnnounced_ = true;
+  announced_ = title;
+  guarded([&] { line_.Announce("Page loaded: " + title); });
+}
+
+void PaneStatus::PlaceOfPage(const std::string& place, const std::string& title) {
+  guarded([&] { line_.Announce(title.empty() ? place : place + ", " + title); });
+}
 
 void PaneStatus::FolderView(int count) {
   show("View folder contents (" + std::to_string(count) +

@@ -23,6 +23,10 @@ class PaneStatus {
   void EngineText(const std::string& text);
   // The page has come (or a load was stopped): its title.
   void PageTitle(const std::string& title);
+  // The page has finished loading: its title, said once to screen readers as well.
+  void PageLoaded(const std::string& title);
+  // The focus is in the pane's page: says the place and the page's title to screen readers.
+  void PlaceOfPage(const std::string& place, const std::string& title);
   // Folder view is on with `count` files in the folder.
   void FolderView(int count);
   // The file a folder-view step was to show has gone from its folder.
@@ -36,6 +40,9 @@ class PaneStatus {
   void show(const std::string& text);
 
   IStatusLine& line_;
+  // The title said for the load under way, so that a load reported finished twice is said once.
+  std::string announced_;
+  bool loadAnnounced_ = false;
 };
 
 }  // namespace corvane

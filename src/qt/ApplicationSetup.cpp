@@ -23,11 +23,20 @@ void choosePageRenderer(bool openGlOnGpu) {
                                            : QSGRendererInterface::Software);
 }
 
+// The engine keeps the pages from screen readers on Linux unless told otherwise; read once, when
+// it starts. A choice made in the environment stands.
+void openPagesToScreenReaders() {
+  if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+    qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+  }
+}
+
 }  // namespace
 
 void configureEngine(bool openGlOnGpu) {
   // Before the engine starts: a scheme registered later is not one.
   PageDialogChannel::registerScheme();
+  openPagesToScreenReaders();
   initResources();
   installWindowAccessibility();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));

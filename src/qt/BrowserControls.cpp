@@ -30,8 +30,9 @@ W* make(QWidget* parent, const char* name, const QString& accessibleName = QStri
   return widget;
 }
 
-QLabel* makeAddressLabel(QWidget* parent, const char* name) {
-  auto* label = make<QLabel>(parent, name);
+// Both labels read "Address:"; a screen reader names a box by its label, so each says its pane.
+QLabel* makeAddressLabel(QWidget* parent, const char* name, const QString& accessibleName) {
+  auto* label = make<QLabel>(parent, name, accessibleName);
   label->setText(QObject::tr("&Address:"));
   return label;
 }
@@ -66,7 +67,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.browserSplit = new SplitterBar(Qt::Vertical, client);
   c.browserSplit->setObjectName(QStringLiteral("browserSplit"));
   c.browserSplit->setAccessibleName(QObject::tr("Pane splitter"));
-  c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites tree"));
+  c.tvw = make<QTreeWidget>(client, "tvw", QObject::tr("Favorites"));
   c.tvw->setHeaderHidden(true);
   c.picSplit = new SplitterBar(Qt::Horizontal, client);
   c.picSplit->setObjectName(QStringLiteral("picSplit"));
@@ -84,13 +85,13 @@ BrowserControls BrowserControls::create(QWidget* client) {
                                  QObject::tr("Bottom pane"), client);
   c.picAddress2 = make<QWidget>(client, "picAddress2", QObject::tr("Bottom address strip"));
   c.cboAddress2 = make<QComboBox>(c.picAddress2, "cboAddress2", QObject::tr("Bottom address"));
-  c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2");
+  c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", QObject::tr("Bottom address:"));
   c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
   c.ProgressBar2 =
       make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
 
   c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
-  c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1");
+  c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1", QObject::tr("Top address:"));
   c.cboAddress1 = make<QComboBox>(client, "cboAddress1", QObject::tr("Top address"));
   // Both labels answer Alt+A, in the order their boxes got them: the top box first.
   c.lblAddress1->setBuddy(c.cboAddress1);

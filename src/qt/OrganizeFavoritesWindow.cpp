@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "qt/FavoritesIcons.h"
@@ -80,7 +81,8 @@ void OrganizeFavoritesWindow::refresh(const fs::path& select) {
   for (const FavoriteEntry& entry : top.children) {
     tree_->addTopLevelItem(makeItem(entry, select, selected));
   }
-  tree_->expandAll();
+  // Only what holds something opens: a screen reader says "expanded" of any item set open.
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) (*it)->setExpanded((*it)->childCount() > 0);
   if (!selected) selected = tree_->topLevelItem(0);
   tree_->setCurrentItem(selected);
   updateButtons();

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include <map>
@@ -52,7 +53,8 @@ QTreeWidgetItem* fillFolders(QTreeWidget* tree, const AddFavoriteRequest& reques
     byPath[path] = item;
     if (path == request.folder) selected = item;
   }
-  tree->expandAll();
+  // Only what holds something opens: a screen reader says "expanded" of any item set open.
+  for (QTreeWidgetItemIterator it(tree); *it; ++it) (*it)->setExpanded((*it)->childCount() > 0);
   return selected;
 }
 

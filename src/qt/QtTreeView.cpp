@@ -1,5 +1,6 @@
 #include "qt/QtTreeView.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
@@ -50,7 +51,13 @@ void QtTreeView::Show(const TreeNodes& nodes) {
   tree_->clear();
   std::vector<QTreeWidgetItem*> toExpand;
   QList<QTreeWidgetItem*> tops;
-  for (const TreeNode* root : nodes.Roots()) tops.append(makeItem(*root, toExpand));
+  for (const TreeNode* root : nodes.Roots()) {
+    QTreeWidgetItem* top = makeItem(*root, toExpand);
+    // The root shows its folder's whole path; a screen reader says the folder's name alone.
+    const QString name = QFileInfo(top->text(0)).fileName();
+    if (!name.isEmpty()) top->setData(0, Qt::AccessibleTextRole, name);
+    tops.append(top);
+  }
   tree_->addTopLevelItems(tops);
   for (QTreeWidgetItem* item : toExpand) item->setExpanded(true);
   if (!tops.isEmpty()) tree_->setCurrentItem(tops.first());

@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "qt/ScreenReaderNotice.h"
+
 namespace corvane {
 
 namespace {
@@ -81,6 +83,10 @@ void StatusLabel::SetCaption(const std::string& caption) {
   }
   setToolTip(text);
   setAccessibleDescription(text);
+}
+
+void StatusLabel::Announce(const std::string& text) {
+  ScreenReaderNotice::say(this, QString::fromStdString(text));
 }
 
 void StatusLabel::paintEvent(QPaintEvent* /*event*/) {

@@ -8,7 +8,8 @@ namespace corvane {
 
 // A pane's status line. Its text is always plain (a page title is never read as markup); a text
 // wider than the line is drawn cut with "…", and the whole text is the tooltip and the
-// accessible description, so nothing is lost to the eye or to a screen reader.
+// accessible description, so nothing is lost to the eye or to a screen reader. An announcement
+// is a notification inside the line (ScreenReaderNotice).
 class StatusLabel : public QLabel, public IStatusLine {
   Q_OBJECT
  public:
@@ -16,6 +17,7 @@ class StatusLabel : public QLabel, public IStatusLine {
 
   std::string Caption() const override;
   void SetCaption(const std::string& text) override;
+  void Announce(const std::string& text) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -67,8 +67,11 @@ frmAbout::frmAbout(std::function<void()> onLink) : QDialog(nullptr), onLink_(std
 
 void frmAbout::Form_Load() {
   guarded([&] {
-    lblVersion_->setText(
-        QString::fromStdString(AboutBox::VersionText(kVersionMajor, kVersionMinor)));
+    const QString version =
+        QString::fromStdString(AboutBox::VersionText(kVersionMajor, kVersionMinor));
+    lblVersion_->setText(version);
+    // Screen readers pass over a window's loose labels of fewer than three words.
+    lblVersion_->setAccessibleName(tr("Corvane %1").arg(version));
   });
 }
 

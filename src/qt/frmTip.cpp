@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "base/Guarded.h"
+#include "qt/ScreenReaderNotice.h"
 #include "qt/TwipsRect.h"
 
 namespace corvane {
@@ -120,6 +121,8 @@ void frmTip::SetTipText(const std::string& text) {
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   lblTipText_->setText(shown);
   lblTipText_->setAccessibleDescription(shown);
+  // The tip is read when it comes, at the start and after Next Tip, without a look for it.
+  ScreenReaderNotice::say(this, shown);
 }
 
 bool frmTip::LoadTipsAtStartup() const { return chkLoadTipsAtStartup_->isChecked(); }

@@ -17,6 +17,7 @@
 #include "Version.h"
 #include "base/Guarded.h"
 #include "panes/PaneKeys.h"
+#include "qt/AccessiblePageFocus.h"
 #include "qt/EngineProfile.h"
 #include "qt/ExecutableName.h"
 #include "qt/FavoritesWidgets.h"
@@ -238,6 +239,9 @@ void frmbrowser::connectPages() {
 void frmbrowser::connectPanes() {
   // The focus and the pages' scrolling may still move while the window is taken down, after its
   // logic has gone.
+  new AccessiblePageFocus(this, panes_, [this](PaneId pane) {
+    if (core_) run([&] { core_->PageFocused(pane); });
+  });
   focusIndicator_ = new PaneFocusIndicator(this, panes_, [this](std::optional<PaneId> pane) {
     if (core_) core_->PaneFocused(pane);
   });

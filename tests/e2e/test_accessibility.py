@@ -1,6 +1,5 @@
 """What a screen reader and a keyboard user meet: every window says what it is and names its
-parts, every control has a name that says what it is and which pane it belongs to, the status
-lines are status bars with their text, Tab reaches the controls in the order the window reads,
+parts, every control has a name that says what it is and which pane it belongs to, Tab reaches the controls in the order the window reads,
 and an address typed through the accessibility bus loads like one typed on the keyboard."""
 
 import corvane_e2e
@@ -98,9 +97,6 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(self.unnamed(d.application()), [])
         for name in PANE_CONTROLS:
             d.find(name)
-        # A status line is what a screen reader's "read the status bar" looks for.
-        status = d.find('Top status', role='status bar')
-        self.assertTrue(Atspi.Text.get_text(status.acc, 0, -1).startswith('Page Title: '))
         # A favorite, a favorite without an address and an empty folder look alike to the
         # eye, not to the ear.
         folder = d.tmp / 'data' / 'corvane' / 'Favorites'
@@ -109,7 +105,7 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         (folder / 'bad.url').write_text('[InternetShortcut]\n')
         d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
         d.key('ctrl+F2')
-        tree = d.find('Favorites tree', role='tree')
+        tree = d.find('Favorites', role='tree')
         kinds = wait_until(lambda: {c.name: c.description for c in tree.descendants()
                                     if c.role == 'table cell' and c.name in
                                     ('Empty', 'good', 'bad')} or None, 10, 'the favorites')

@@ -44,7 +44,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         # Found once while no window comes or goes; later lookups ask these again directly.
         d = self.desktop
         for name in ('Top address', 'Bottom address', 'Top status', 'Bottom status',
-                     'Top browser', 'Favorites tree', 'Close favorites', 'Add favorites',
+                     'Top browser', 'Close favorites', 'Add favorites',
                      'Organize favorites'):
             d.find(name)
 
@@ -59,7 +59,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         return None
 
     def tree(self):
-        return self.desktop.find('Favorites tree')
+        return self.desktop.find('Favorites', role='tree')
 
     def item(self, name):
         """The tree's node called `name`, once it is on screen."""

@@ -58,7 +58,7 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
         d.choose_menu('Help', 'About')
         wait_until(lambda: d.window(ABOUT), 10, 'the about box')
         box = d.find(ABOUT, role='dialog', showing=True)
-        d.find('Version 2.0', role='label', within=box)
+        d.find('Corvane Version 2.0', role='label', within=box)
         link = d.find('Opens the web site in the top pane', role='push button', within=box)
         site = link.name + '/'
         d.server.page(site, 'Corvane web site')

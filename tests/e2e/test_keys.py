@@ -144,15 +144,6 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         d.key('Escape', 'Escape')
         wait_until(lambda: not top.showing, 5, 'the menu to close')
 
-    def test_view_favorites_from_the_keyboard_puts_the_keyboard_in_the_tree(self):
-        d = self.desktop
-        self.into_page('Bottom')
-        d.key('ctrl+F2')
-        wait_until(lambda: self.focused() == 'Favorites tree', 5, 'the favorites tree focused')
-        d.key('ctrl+F2')
-        tree = d.find('Favorites tree')
-        wait_until(lambda: not tree.showing, 5, 'the favorites pane to close')
-
     def test_alt_a_reaches_the_top_address_box_first(self):
         d = self.desktop
         self.into_page('Bottom')

@@ -127,7 +127,7 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
 
     def test_favorites_button_of_either_toolbar_shows_and_hides_the_one_favorites_pane(self):
         d = self.desktop
-        tree = d.find('Favorites tree')
+        tree = d.find('Favorites', role='tree')
         requests = len(d.server.requests())
         boxes = [d.text_of(f'{pane} address') for pane in PANES]
         for pane, shown in (('Top', True), ('Bottom', False), ('Bottom', True), ('Top', False)):

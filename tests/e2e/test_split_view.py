@@ -107,7 +107,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
 
         self.import_file(html, '1 favorite imported.')
         # The pane shows with the favorites in it.
-        tree = d.find('Favorites tree')
+        tree = d.find('Favorites', role='tree')
         wait_until(lambda: tree.showing, 5, 'the favorites pane')
         self.import_file(chromium, '1 favorite imported.')
         self.import_file(places, '1 favorite imported.')
@@ -162,7 +162,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
                                delta=70)
 
         # The favorites column pushes both columns right, and its splitter moves them.
-        tree = d.find('Favorites tree')
+        tree = d.find('Favorites', role='tree')
         for showing in ((False, True) if tree.showing else (True,)):
             without = extents['Top browser']().x
             d.key('ctrl+F2')

@@ -16,11 +16,15 @@ class FakeStatusLine : public IStatusLine {
     history_.push_back(text);
   }
 
+  void Announce(const std::string& text) override { announced_.push_back(text); }
+
   const std::vector<std::string>& history() const { return history_; }
+  const std::vector<std::string>& announced() const { return announced_; }
 
  private:
   std::string caption_;
   std::vector<std::string> history_;
+  std::vector<std::string> announced_;
 };
 
 }  // namespace corvane

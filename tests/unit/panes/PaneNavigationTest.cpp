@@ -170,6 +170,19 @@ TEST(PaneNavigationTest, DownloadShowsTheTitleOrInFolderViewTheFileCount) {
   }
 }
 
+TEST(PaneNavigationTest, ScreenReadersHearEachLoadOnceAndWhereTheFocusWent) {
+  PaneRig rig;
+  rig.box.SetText("http://a.example/");
+  rig.browser.setLocationName("A");
+  rig.browser.raiseDownloadComplete();
+  rig.browser.raiseDownloadComplete();  // a frame of the same page finishing
+  rig.browser.setBusy(true);
+  rig.browser.raiseStatusTextChange("Loading");
+  rig.browser.raiseDownloadComplete();  // the same page loaded again is news again
+  rig.nav.PageFocused();
+  EXPECT_EQ(rig.label.announced(), (Strings{"Page loaded: A", "Page loaded: A", "Top pane, A"}));
+}
+
 TEST(PaneNavigationTest, PollTickReportsWorkUntilTheControlIsIdle) {
   PaneRig rig;
   EXPECT_FALSE(rig.timer.tick());

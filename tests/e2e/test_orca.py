@@ -1,0 +1,94 @@
+"""A person who cannot see the screen browses with the screen reader Orca, by keys alone: what
+Orca says (its debug log) is all the test goes by."""
+
+import corvane_e2e
+from corvane_e2e.screen_reader import ScreenReader
+
+HEADINGS = (b'<html><head><title>Heading Page</title></head><body><h1>Big Heading</h1>'
+            b'<p>First paragraph text.</p><a href="/other.html">a link</a></body></html>')
+
+
+class OrcaTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        d.server.raw('/headings.html', 200, 'text/html; charset=utf-8', HEADINGS, [])
+        d.server.page('/favorite.html', 'Favorite Page')
+        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        favorites.mkdir(parents=True)
+        (favorites / 'Favorite Page.url').write_bytes(
+            b'[InternetShortcut]\r\nURL=' + d.server.url('/favorite.html').encode() + b'\r\n')
+        try:
+            cls.orca = ScreenReader(d)
+        except BaseException:
+            cls.desktop.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.orca.stop()
+        super().tearDownClass()
+
+    def say(self, *keys, heard, typed=None):
+        """Presses the keys (then types the text and Enter) and waits until Orca says `heard`."""
+        self.orca.mark()
+        self.desktop.key(*keys)
+        if typed:
+            self.desktop.type(typed)
+            self.desktop.key('Return')
+        return self.orca.wait_for(heard)
+
+    def test_browsing_by_ear(self):
+        d, orca = self.desktop, self.orca
+        # Start-up: the tip of the day, a next one read as it comes; once the tip is put away, the
+        # keys are in the top address box.
+        tips = (d.resources / 'TIPOFDAY.TXT').read_text().splitlines()
+        tip = d.find(corvane_e2e.desktop.TIP_WINDOW, role='dialog', timeout=20)
+        d.focus_window(d.window(corvane_e2e.desktop.TIP_WINDOW))
+        orca.mark()
+        d.click(d.find('Next Tip', role='push button', within=tip))
+        orca.wait_for(lambda said: any(t in said for t in tips if t), what='a tip')
+        d.close_tip_window(20)
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        self.say('KP_Enter', heard='Top address editable combo box')  # where am I
+        # Alt+A, the mnemonic of both "Address:" labels, goes from box to box; each says its pane.
+        self.say('alt+a', 'alt+a', heard='Bottom address: editable combo box')
+        self.say('alt+a', heard='Top address')
+
+        # An address typed: the page's title once it has loaded, as the eye sees it.
+        self.say('ctrl+a', typed=d.server.url('/headings.html'),
+                 heard='Page loaded: Heading Page')
+        orca.mark()
+        d.key('Insert+KP_Enter', 'Insert+KP_Enter')  # the status bar, read aloud
+        orca.wait_for('Top status statusbar')
+        orca.wait_for('Page Title: Heading Page')
+
+        # Shift+F6 goes from pane to pane, and each says where the keys are now.
+        self.say('shift+F6', heard='Bottom pane, Corvane User Guide')
+        self.say('shift+F6', heard='Top pane, Heading Page')
+        # The page read line by line with the reader's review keys.
+        self.say('KP_Up', heard='Big Heading')
+        self.say('KP_Page_Up', heard='First paragraph text.')
+
+        # A favorite opened from the tree by keys: the tree, the favorite, the question, the page.
+        self.say('ctrl+F2', heard=lambda said: said == 'Favorites tree.')
+        self.say('Down', heard='Favorite Page')
+        # The tree's root is the folder by name, not the path it shows.
+        root = self.say('Up', heard=lambda said: said.startswith('Favorites'))
+        self.assertNotIn('/', root)
+        self.say('Down', heard='Favorite Page')
+        self.say('Return', heard='Do you want the Top Browser to open this?')
+        self.say('Return', heard='Page loaded: Favorite Page')
+
+        # The about box says which version this is (back in the main window first, as a window
+        # manager puts the focus after the question, where the focus was: the tree).
+        d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
+        orca.wait_for('Favorites tree')
+        d.key('alt+h')
+        self.say('Up', heard='About')
+        self.say('Return', heard='Corvane Version 2.0')
+
+
+if __name__ == '__main__':
+    corvane_e2e.main()
