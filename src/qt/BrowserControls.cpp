@@ -11,6 +11,7 @@
 #include <QWebEngineView>
 
 #include "qt/AccessibleAddressBox.h"
+#include "qt/PaneProgressBar.h"
 #include "qt/PaneToolbar.h"
 #include "qt/SplitterBar.h"
 #include "qt/StatusLabel.h"
@@ -88,7 +89,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", QObject::tr("Bottom address:"));
   c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
   c.ProgressBar2 =
-      make<QProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
+      make<PaneProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
 
   c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
   c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1", QObject::tr("Top address:"));
@@ -104,7 +105,7 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.OptionBottom = makeOption(client, "OptionBottom", QObject::tr("Bottom Browser"));
   c.OptionBoth->setChecked(true);
   c.Label1 = new StatusLabel(QStringLiteral("Label1"), QObject::tr("Top status"), client);
-  c.ProgressBar1 = make<QProgressBar>(client, "ProgressBar1", QObject::tr("Top progress"));
+  c.ProgressBar1 = make<PaneProgressBar>(client, "ProgressBar1", QObject::tr("Top progress"));
   return c;
 }
 

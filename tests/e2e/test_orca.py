@@ -59,10 +59,11 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         # An address typed: the page's title once it has loaded, as the eye sees it.
         self.say('ctrl+a', typed=d.server.url('/headings.html'),
                  heard='Page loaded: Heading Page')
-        orca.mark()
         d.key('Insert+KP_Enter', 'Insert+KP_Enter')  # the status bar, read aloud
         orca.wait_for('Top status statusbar')
         orca.wait_for('Page Title: Heading Page')
+        # The emptied progress bar said nothing before the status bar was read.
+        self.assertFalse([said for said in orca.spoken() if said.startswith('0 percent')])
 
         # Shift+F6 goes from pane to pane, and each says where the keys are now.
         self.say('shift+F6', heard='Bottom pane, Corvane User Guide')
