@@ -1,5 +1,5 @@
-// The File, View and Edit menus on the real window: page source, save, page setup and print to a
-// PDF file, the top pane's find bar, and copying the top page.
+// The File and Edit menus on the real window: save, page setup and print to a PDF file, the top
+// pane's find bar, and copying the top page.
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -30,7 +29,6 @@ class PageCommandsTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void viewSourceShowsTheSourceAndLeavesTheTypedAddress();
   void printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup();
   void saveAsWritesTheFormatChosen();
   void findHighlightsWordsOnTheTopPane();
@@ -43,7 +41,6 @@ class PageCommandsTest : public QObject {
   QComboBox* box(int n) const { return TestProgram::box(window_, n); }
   QLabel* status(int n) const { return TestProgram::status(window_, n); }
   bool go(int n, const QString& path);
-  static QString plainText(QWebEngineView* view);
 
   LoopbackHttpServer server_;
   QTemporaryDir out_;
@@ -62,17 +59,6 @@ bool PageCommandsTest::go(int n, const QString& path) {
   return TestProgram::waitForPage(status(n), box(n), address);
 }
 
-QString PageCommandsTest::plainText(QWebEngineView* view) {
-  QString text;
-  bool done = false;
-  view->page()->toPlainText([&](const QString& t) {
-    text = t;
-    done = true;
-  });
-  TestProgram::waitUntil([&] { return done; });
-  return text;
-}
-
 void PageCommandsTest::initTestCase() {
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/article.html"), QStringLiteral("Crows"),
@@ -87,34 +73,6 @@ void PageCommandsTest::initTestCase() {
 }
 
 void PageCommandsTest::cleanupTestCase() { program_.reset(); }
-
-void PageCommandsTest::viewSourceShowsTheSourceAndLeavesTheTypedAddress() {
-  const QString address = server_.url(QStringLiteral("/other.html")).toString();
-  menuItem("mnuSource(1)")->trigger();
-  QCOMPARE(box(2)->currentText(), address);
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return view(2)->url().toString() == QStringLiteral("view-source:") + address; },
-      20000));
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return plainText(view(2)).contains(QStringLiteral("<title>Other</title>")); }));
-  // An empty box shows nothing: the next address entered is the first load the pane starts.
-  QList<QUrl> started;
-  QObject watch;
-  connect(view(1)->page(), &QWebEnginePage::loadingChanged, &watch,
-          [&](const QWebEngineLoadingInfo& info) {
-            if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) started << info.url();
-          });
-  box(1)->lineEdit()->clear();
-  menuItem("mnuSource(0)")->trigger();
-  const QString article = server_.url(QStringLiteral("/article.html")).toString();
-  box(1)->lineEdit()->setText(article);
-  QTest::keyClick(box(1)->lineEdit(), Qt::Key_Return);
-  QVERIFY(TestProgram::waitUntil([&] {
-    return !started.isEmpty() && status(1)->text() == QStringLiteral("Page Title: Crows") &&
-           !view(1)->page()->isLoading();
-  }));
-  QCOMPARE(started.value(0).toString(), article);
-}
 
 namespace {
 // The first page's size in points, from the PDF's own MediaBox.

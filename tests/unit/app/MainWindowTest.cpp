@@ -165,19 +165,16 @@ TEST(MainWindowTest, SwapPanesExchangesPagesAndBoxesAndTheKeyFocusesTheOtherShow
   EXPECT_EQ(rig.bottom.box.entries(), (Strings{"http://t.example/", "http://t.example/news.html"}));
   EXPECT_EQ(rig.top.label.Caption(), "Going to /opt/cv/CVguide.html");
 
-  const auto focusOther = [&rig](std::optional<PaneId> from) {
+  // Which pane is the other one is the focus rule's table; here that the item reaches it with
+  // the panes the view mode shows.
+  for (const int mode : {0, 2}) {  // both browsers, then the bottom one alone
+    if (mode != 0) rig.window.mnu_Click(BrowsersMenu::kName, mode);
     for (Controls* c : {&rig.top, &rig.bottom}) c->browser.clearCalls();
-    rig.window.PaneFocused(from);
+    rig.window.PaneFocused(mode == 0 ? PaneId::Top : PaneId::Bottom);
     rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kOtherPaneIndex);
-    return std::make_pair(rig.top.browser.calls(), rig.bottom.browser.calls());
-  };
-  const Strings none;
-  const Strings focus{"SetFocus"};
-  EXPECT_EQ(focusOther(PaneId::Top), std::make_pair(none, focus));
-  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(focus, none));
-  EXPECT_EQ(focusOther(std::nullopt), std::make_pair(focus, none));
-  rig.window.mnu_Click(BrowsersMenu::kName, 2);  // the bottom browser alone
-  EXPECT_EQ(focusOther(PaneId::Bottom), std::make_pair(none, focus));
+    EXPECT_TRUE(rig.top.browser.calls().empty()) << mode;
+    EXPECT_EQ(rig.bottom.browser.calls(), Strings{"SetFocus"}) << mode;
+  }
 }
 
 // Each pane's item sends that pane's clicked links to the other pane, and only while that one is
