@@ -9,11 +9,7 @@ PANES = ('Top', 'Bottom')
 class AddressBoxTest(corvane_e2e.CorvaneTestCase):
     def go(self, pane, path, key='Return'):
         """Types the server's address of `path` into the pane's box and presses `key`."""
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key(key)
+        self.desktop.enter(pane, self.desktop.server.url(path), key)
 
     def assert_arrived(self, pane, path, title, requests=1):
         d = self.desktop

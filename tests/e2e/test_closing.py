@@ -16,10 +16,7 @@ class ClosingTest(corvane_e2e.CorvaneTestCase):
 
         # Closing while a page is still on its way.
         d.server.slow_page('/held.html', 'Held', 30)
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/held.html'))
-        d.key('Return')
+        d.enter('Top', d.server.url('/held.html'))
         d.server.wait_for_request('/held.html')
 
         d.close_corvane(timeout=2.0)

@@ -108,11 +108,13 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         d.click(d.find('Close favorites'))
         wait_until(lambda: not self.tree().showing, 5, 'the favorites pane to hide')
         self.assertFalse(view.checked)
-        # With the focus in a page, Ctrl+F2 shows it again, with the same tree.
+        # With the focus in a page, Ctrl+F2 shows it again, with the same tree and the keyboard
+        # in it.
         area = d.find('Top browser').extents
         d.click((area.x + 6, area.bottom - 6))
         d.key('ctrl+F2')
         wait_until(self.pane_shown, 5, 'the favorites pane shown by Ctrl+F2')
+        wait_until(lambda: self.tree().focused, 5, 'the keyboard in the favorites tree')
         self.item('Favorite A')
 
     def test_a_favorite_opens_where_the_questions_are_answered_by_keyboard(self):
@@ -152,11 +154,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
     def test_the_top_page_is_added_to_the_favorites(self):
         d = self.desktop
         d.server.page('/to-keep.html', 'Worth Keeping')
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/to-keep.html'))
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Worth Keeping')
+        d.visit('Top', '/to-keep.html', 'Worth Keeping')
         self.show_pane()
 
         d.click(d.find('Add favorites'))

@@ -92,10 +92,7 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
 
         for pane in ('Top', 'Bottom'):
             with self.subTest(pane=pane):
-                d.click(d.edit_field(f'{pane} address'))
-                d.key('ctrl+a')
-                d.type(d.server.url('/script.html'))
-                d.key('Return')
+                d.enter(pane, d.server.url('/script.html'))
                 # The page asks for its "no script" picture only when scripts are off, and only
                 # once it has passed its script.
                 d.server.wait_for_request('/no-script.png', count={'Top': 1, 'Bottom': 2}[pane])

@@ -25,11 +25,7 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
                      REPORTING_PAGE.format(name=name, title=title, words=words).encode())
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(f'/{name}.html'))
-        d.key('Return')
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        d.visit(pane, f'/{name}.html', title)
 
     def edge_is_marked(self, pane):
         d = self.desktop
@@ -70,11 +66,7 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         lines = ''.join(f'<p>Line {n} of a long chapter about packages.</p>' for n in range(3000))
         d.server.page('/long.html', 'Long Chapter', lines)
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/long.html'))
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Long Chapter')
+        d.visit('Top', '/long.html', 'Long Chapter')
 
         target = d.tmp / 'chapter.pdf'
         d.choose_menu('File', 'Print Top Browser')

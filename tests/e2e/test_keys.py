@@ -33,9 +33,6 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
             return None
         return wait_until(look, 5, 'a focused control')
 
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
-
     def into_page(self, pane):
         """Clicks into an empty part of the pane's page, which gives the page the focus."""
         d = self.desktop
@@ -54,8 +51,8 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_editing_keys_act_on_the_page_with_the_focus(self):
         d = self.desktop
-        self.visit('Top', '/apple.html', 'Apple')
-        self.visit('Bottom', '/banana.html', 'Banana')
+        self.desktop.visit('Top', '/apple.html', 'Apple')
+        self.desktop.visit('Bottom', '/banana.html', 'Banana')
         # A selection in each page; the copy is the bottom page's, where the keys were pressed.
         self.into_page('Top')
         d.key('ctrl+a')
@@ -68,9 +65,9 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_browser_keys_act_on_the_pane_with_the_focus(self):
         d = self.desktop
-        self.visit('Top', '/apple.html', 'Apple')
-        self.visit('Bottom', '/one.html', 'One')
-        self.visit('Bottom', '/two.html', 'Two')
+        self.desktop.visit('Top', '/apple.html', 'Apple')
+        self.desktop.visit('Bottom', '/one.html', 'One')
+        self.desktop.visit('Bottom', '/two.html', 'Two')
         top_loads = d.server.count('/apple.html')
         self.into_page('Bottom')
         d.key('alt+Left')
@@ -98,11 +95,8 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
     def test_esc_stops_the_load_of_the_pane_with_the_focus(self):
         d = self.desktop
         d.server.slow_page('/slow.html', 'Slow', 30)
-        self.visit('Bottom', '/one.html', 'One')
-        d.click(d.edit_field('Bottom address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/slow.html'))
-        d.key('Return')
+        self.desktop.visit('Bottom', '/one.html', 'One')
+        d.enter('Bottom', d.server.url('/slow.html'))
         d.server.wait_for_request('/slow.html')
         # In the address box Esc is the box's; in the page it stops the load.
         d.key('Escape')
@@ -117,7 +111,7 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_save_key_asks_where_to_save_the_page_with_the_focus(self):
         d = self.desktop
-        self.visit('Bottom', '/banana.html', 'Banana')
+        self.desktop.visit('Bottom', '/banana.html', 'Banana')
         self.into_page('Bottom')
         d.key('ctrl+s')
         name = d.find('File name:', role='text')
@@ -143,15 +137,6 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         self.assertFalse(d.find('Open Bottom Browser', role='menu item').focused)
         d.key('Escape', 'Escape')
         wait_until(lambda: not top.showing, 5, 'the menu to close')
-
-    def test_view_favorites_from_the_keyboard_puts_the_keyboard_in_the_tree(self):
-        d = self.desktop
-        self.into_page('Bottom')
-        d.key('ctrl+F2')
-        wait_until(lambda: self.focused() == 'Favorites tree', 5, 'the favorites tree focused')
-        d.key('ctrl+F2')
-        tree = d.find('Favorites tree')
-        wait_until(lambda: not tree.showing, 5, 'the favorites pane to close')
 
     def test_alt_a_reaches_the_top_address_box_first(self):
         d = self.desktop

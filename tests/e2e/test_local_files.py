@@ -104,11 +104,7 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.page('/source.html', 'Source Page', 'Some words.')
         url = d.server.url('/source.html')
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(url)
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Source Page')
+        d.visit('Top', '/source.html', 'Source Page')
         for _ in range(2):
             d.choose_menu('View', 'Top Browser Source')
             d.wait_for_text('Top status', f'Page Title: view-source:{url}')
@@ -121,10 +117,7 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.server.raw('/file.bin', 200, 'application/octet-stream', bytes(64),
                      headers=[('Content-Disposition', 'attachment; filename="file.bin"')])
         for path in ('/before.html', '/file.bin'):
-            d.click(d.edit_field('Top address'))
-            d.key('ctrl+a')
-            d.type(d.server.url(path))
-            d.key('Return')
+            d.enter('Top', d.server.url(path))
             if path == '/before.html':
                 d.wait_for_text('Top status', 'Page Title: Before')
         wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')

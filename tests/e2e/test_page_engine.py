@@ -22,9 +22,6 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d = cls.desktop
         d.close_tip_window(20)
 
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
-
     def widths(self):
         return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()
                 if r.path.startswith('/width/')]
@@ -33,7 +30,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.raw('/links.html', 200, 'text/html', LINK_PAGE.encode())
         d.server.page('/target.html', 'Target Page')
-        self.visit('Top', '/links.html', 'Links')
+        self.desktop.visit('Top', '/links.html', 'Links')
         page = d.find('Top browser').extents
         shown = {w.id for w, _ in d.windows()}
 
@@ -60,7 +57,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     def test_zoom_keys_act_on_the_focused_pane(self):
         d = self.desktop
         d.server.raw('/width.html', 200, 'text/html', WIDTH_PAGE.encode())
-        self.visit('Bottom', '/width.html', 'Width')
+        self.desktop.visit('Bottom', '/width.html', 'Width')
         normal = wait_until(lambda: self.widths() and self.widths()[-1], 10, 'the page width')
         page = d.find('Bottom browser').extents
         d.click((page.x + page.width // 2, page.y + page.height // 2))

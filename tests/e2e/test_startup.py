@@ -75,11 +75,7 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         # the home pages' history too, and the bottom pane has still nothing to go back to.
         d.server.page('/second.html', 'Second')
         d.close_tip_window(20)
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/second.html'))
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Second')
+        d.visit('Top', '/second.html', 'Second')
         wait_until(lambda: enabled('Top') == ['Back'], 10, lambda: f'Back alone: {enabled("Top")}')
         self.assertEqual(enabled('Bottom'), [])
 

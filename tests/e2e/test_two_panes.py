@@ -31,11 +31,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     # -- helpers -------------------------------------------------------------------------------
 
     def visit(self, pane, path, title):
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key('Return')
+        self.desktop.visit(pane, path, title)
         self.arrive(pane, path, title)
 
     def arrive(self, pane, path, title):

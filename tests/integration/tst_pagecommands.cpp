@@ -1,7 +1,6 @@
-// The File and Edit menus on the real window: save, page setup and print to a PDF file, the top
-// pane's find bar, and copying the top page.
+// The File and Edit menus on the real window: save, page setup and print to a PDF file, and
+// copying the top page.
 #include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -31,7 +30,6 @@ class PageCommandsTest : public QObject {
   void cleanupTestCase();
   void printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup();
   void saveAsWritesTheFormatChosen();
-  void findHighlightsWordsOnTheTopPane();
   void copyFromTheEditMenuCopiesTheTopPage();
   void closeItemClosesTheWindow();
 
@@ -177,62 +175,12 @@ void PageCommandsTest::saveAsWritesTheFormatChosen() {
       20000));
 }
 
-void PageCommandsTest::findHighlightsWordsOnTheTopPane() {
-  QVERIFY(go(1, QStringLiteral("/article.html")));
-  // Find works on the top pane whichever pane has the focus.
-  view(2)->setFocus();
-  menuItem("mnuEdit(6)")->trigger();
-  auto* bar = window_->findChild<QWidget*>(QStringLiteral("findBar1"));
-  auto* text = window_->findChild<QLineEdit*>(QStringLiteral("findText1"));
-  auto* result = window_->findChild<QLabel*>(QStringLiteral("findResult1"));
-  QVERIFY(bar && text && result);
-  QVERIFY(
-      TestProgram::waitUntil([&] { return bar->isVisible() && window_->focusWidget() == text; }));
-
-  // The heading, then "Crows are clever", "A crow" and "CROWS gather".
-  const auto shows = [&](const char* expected) {
-    TestProgram::waitUntil([&] { return result->text() == QLatin1String(expected); });
-    return result->text();
-  };
-  QTest::keyClicks(text, QStringLiteral("crow"));
-  QCOMPARE(shows("1 of 4"), QStringLiteral("1 of 4"));
-  // Every control has its own room in the bar, side by side.
-  QRect previous;
-  for (const char* name :
-       {"findText1", "findPrevious1", "findNext1", "findMatchCase1", "findResult1", "findClose1"}) {
-    auto* control = window_->findChild<QWidget*>(QString::fromLatin1(name));
-    QVERIFY2(control && control->isVisible() && control->width() > 0, name);
-    QVERIFY2(bar->rect().contains(control->geometry()), name);
-    QVERIFY2(!control->geometry().intersects(previous), name);
-    previous = control->geometry();
-  }
-  QTest::keyClick(text, Qt::Key_Return);
-  QCOMPARE(shows("2 of 4"), QStringLiteral("2 of 4"));
-  QTest::keyClick(text, Qt::Key_Return, Qt::ShiftModifier);
-  QCOMPARE(shows("1 of 4"), QStringLiteral("1 of 4"));
-
-  auto* matchCase = window_->findChild<QCheckBox*>(QStringLiteral("findMatchCase1"));
-  matchCase->click();
-  text->setText(QStringLiteral("CROW"));
-  QCOMPARE(shows("1 of 1"), QStringLiteral("1 of 1"));
-  text->setText(QStringLiteral("raven"));
-  QCOMPARE(shows("No matches"), QStringLiteral("No matches"));
-
-  text->setText(QStringLiteral("clever"));
-  QCOMPARE(shows("1 of 1"), QStringLiteral("1 of 1"));
-  QTest::keyClick(text, Qt::Key_Escape);
-  QVERIFY(!bar->isVisible());
-  QCOMPARE(result->text(), QString());
-  // The match found last stays selected on the page.
-  QVERIFY(
-      TestProgram::waitUntil([&] { return view(1)->selectedText() == QStringLiteral("clever"); }));
-  QWidget* focus = window_->focusWidget();
-  QVERIFY(focus == view(1) || view(1)->isAncestorOf(focus));
-  QVERIFY(!bar->isAncestorOf(focus));
-}
-
 void PageCommandsTest::copyFromTheEditMenuCopiesTheTopPage() {
   QVERIFY(go(1, QStringLiteral("/article.html")));
+  // A page selects only while it has the focus, in the active window (a dialog had it last).
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_));
+  view(1)->setFocus();
   view(1)->page()->triggerAction(QWebEnginePage::SelectAll);
   QVERIFY(TestProgram::waitUntil([&] { return view(1)->hasSelection(); }));
   // Whichever pane has the focus.

@@ -324,13 +324,17 @@ class Desktop:
         self.click(self.find('OK', role='push button', within=self.find(TIP_WINDOW, role='dialog')))
         wait_until(lambda: self.window(TIP_WINDOW) is None, 5, 'the tip window to close')
 
-    def visit(self, pane, path, title):
-        """Types the loopback server's `path` into the pane's address box, presses Enter and
-        waits for the page's title in the pane's status line."""
+    def enter(self, pane, text, key='Return'):
+        """Types `text` over what the pane's address box holds and presses `key`."""
         self.click(self.edit_field(f'{pane} address'))
         self.key('ctrl+a')
-        self.type(self.server.url(path))
-        self.key('Return')
+        self.type(text)
+        self.key(key)
+
+    def visit(self, pane, path, title):
+        """Enters the loopback server's `path` in the pane's address box and waits for the
+        page's title in the pane's status line."""
+        self.enter(pane, self.server.url(path))
         self.wait_for_text(f'{pane} status', f'Page Title: {title}')
 
     def edit_field(self, label):
