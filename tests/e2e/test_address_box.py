@@ -12,10 +12,8 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         self.desktop.enter(pane, self.desktop.server.url(path), key)
 
     def assert_arrived(self, pane, path, title, requests=1):
-        d = self.desktop
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
-        self.assertEqual(d.text_of(f'{pane} address'), d.server.url(path))
-        self.assertEqual(d.server.count(path), requests)
+        self.desktop.arrive(pane, path, title)
+        self.assertEqual(self.desktop.server.count(path), requests)
 
     def test_enter_goes_to_the_typed_address_in_either_box(self):
         d = self.desktop

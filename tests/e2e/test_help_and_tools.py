@@ -25,11 +25,7 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
         return {'http_proxy': desktop.server.url('').rstrip('/'),
                 'XDG_DATA_DIRS': str(desktop.tmp / 'no-data')}
 
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.close_tip_window(10)
+    tip_closed = True
 
     def setUp(self):
         d = self.desktop

@@ -16,10 +16,7 @@ document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.ke
 
 
 class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.desktop.close_tip_window(20)
+    tip_closed = True
 
     def visit(self, pane, name, title, words):
         d = self.desktop

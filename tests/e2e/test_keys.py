@@ -10,6 +10,8 @@ SAVE_TITLE = 'Save Page As'
 
 
 class KeysTest(corvane_e2e.CorvaneTestCase):
+    tip_closed = True
+
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -17,7 +19,6 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         for name in ('apple', 'banana', 'one', 'two'):
             d.server.page(f'/{name}.html', name.title(),
                           f'<p style="font-size:40px;margin:0">{name.title()}</p>')
-        d.close_tip_window(20)
 
     # -- helpers -------------------------------------------------------------------------------
 

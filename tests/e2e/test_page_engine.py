@@ -16,11 +16,7 @@ WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
 
 
 class PageEngineTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.close_tip_window(20)
+    tip_closed = True
 
     def widths(self):
         return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()

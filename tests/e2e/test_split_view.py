@@ -16,10 +16,7 @@ LINK_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
 
 
 class SplitViewTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.desktop.close_tip_window(20)
+    tip_closed = True
 
     def user_settings(self):
         """The per-user settings file, its keys as written."""

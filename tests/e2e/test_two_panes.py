@@ -22,23 +22,9 @@ window.addEventListener('scroll', function () {{
 
 
 class TwoPanesTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.close_tip_window(20)
+    tip_closed = True
 
     # -- helpers -------------------------------------------------------------------------------
-
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
-        self.arrive(pane, path, title)
-
-    def arrive(self, pane, path, title):
-        d = self.desktop
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
-        wait_until(lambda: d.text_of(f'{pane} address') == d.server.url(path), 10,
-                   lambda: f'{path} in the {pane} address box, not {d.text_of(f"{pane} address")!r}')
 
     def enabled(self, pane, button):
         d = self.desktop
@@ -78,15 +64,15 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         for name in ('first', 'second', 'other'):
             d.server.page(f'/swap-{name}.html', f'Swap {name}')
-        self.visit('Top', '/swap-first.html', 'Swap first')
-        self.visit('Top', '/swap-second.html', 'Swap second')
-        self.visit('Bottom', '/swap-other.html', 'Swap other')
+        self.desktop.visit('Top', '/swap-first.html', 'Swap first')
+        self.desktop.visit('Top', '/swap-second.html', 'Swap second')
+        self.desktop.visit('Bottom', '/swap-other.html', 'Swap other')
         back = {pane: self.enabled(pane, 'Back') for pane in PANES}
         requests = len(d.server.requests())
 
         d.choose_menu('Browsers', 'Swap Panes')
-        self.arrive('Top', '/swap-other.html', 'Swap other')
-        self.arrive('Bottom', '/swap-second.html', 'Swap second')
+        self.desktop.arrive('Top', '/swap-other.html', 'Swap other')
+        self.desktop.arrive('Bottom', '/swap-second.html', 'Swap second')
         wait_until(lambda: (self.enabled('Top', 'Back'), self.enabled('Bottom', 'Back')) ==
                    (back['Bottom'], back['Top']), 10, 'the Back buttons to change places')
         # The pages moved; nothing was loaded again.
@@ -94,7 +80,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
 
         # The bottom pane's Back now steps through the history the top pane made.
         d.click(d.find('Back', role='push button', within=d.find('Bottom toolbar')))
-        self.arrive('Bottom', '/swap-first.html', 'Swap first')
+        self.desktop.arrive('Bottom', '/swap-first.html', 'Swap first')
         self.assertEqual(d.server.count('/swap-first.html'), 2)
 
         # And back again, by keyboard through the menu bar.
@@ -104,8 +90,8 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         # Opened from the keyboard, the menu highlights nothing: the first Down reaches the
         # first item.
         d.key('Down', 'Down', 'Down', 'Down', 'Return')
-        self.arrive('Top', '/swap-first.html', 'Swap first')
-        self.arrive('Bottom', '/swap-other.html', 'Swap other')
+        self.desktop.arrive('Top', '/swap-first.html', 'Swap first')
+        self.desktop.arrive('Bottom', '/swap-other.html', 'Swap other')
 
     # -- drag and drop ---------------------------------------------------------------------------
 
@@ -121,12 +107,12 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
             d.server.raw(page, 200, 'text/html; charset=utf-8', link_page.encode())
         for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
             with self.subTest(source=source):
-                self.visit(source, f'/links-{source.lower()}.html', 'Links')
-                self.visit(target, '/stays.html', 'Stays Put')
+                self.desktop.visit(source, f'/links-{source.lower()}.html', 'Links')
+                self.desktop.visit(target, '/stays.html', 'Stays Put')
                 start = d.find(f'{source} browser').extents.center
                 end = d.find(f'{target} browser').extents.center
                 d.drag(start, end, steps=25, pause=0.03)
-                self.arrive(target, '/dropped.html', 'Dropped Here')
+                self.desktop.arrive(target, '/dropped.html', 'Dropped Here')
                 # Where it came from, nothing moved.
                 self.assertEqual(d.text_of(f'{source} address'),
                                  d.server.url(f'/links-{source.lower()}.html'))
@@ -141,7 +127,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         for pane in PANES:
             self.reporting_page(f'keys-{pane.lower()}', f'Keys {pane}')
-            self.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
+            self.desktop.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
         # The address box belongs to its pane as much as its page does.
         d.click(d.edit_field('Top address'))
         top_mark = self.marked('Top')
@@ -174,8 +160,8 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         self.reporting_page('long', 'Long', height=6000)
         self.reporting_page('longer', 'Longer', height=12000)
-        self.visit('Top', '/long.html', 'Long')
-        self.visit('Bottom', '/longer.html', 'Longer')
+        self.desktop.visit('Top', '/long.html', 'Long')
+        self.desktop.visit('Bottom', '/longer.html', 'Longer')
 
         def key(pane, name):
             # A blank spot of the page takes the focus; the page holds no link.

@@ -332,10 +332,14 @@ class Desktop:
         self.key(key)
 
     def visit(self, pane, path, title):
-        """Enters the loopback server's `path` in the pane's address box and waits for the
-        page's title in the pane's status line."""
+        """Enters the loopback server's `path` in the pane's address box and waits for it."""
         self.enter(pane, self.server.url(path))
+        self.arrive(pane, path, title)
+
+    def arrive(self, pane, path, title):
+        """Waits for the page's title in the pane's status line and its address in the box."""
         self.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.wait_for_text(f'{pane} address', self.server.url(path), 10)
 
     def edit_field(self, label):
         """The edit field of the editable box called `label`."""
