@@ -1,6 +1,6 @@
 """Local files and addresses as a person meets them: a folder slide show over files of every kind
 that never stops on a save dialog, a file handed to the desktop's application from the page that
-stands in for it, View Source pressed twice, and the address box after a download is declined."""
+stands in for it, View Source pressed twice, and a web download saved or declined."""
 
 import gzip
 
@@ -109,19 +109,34 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
             d.wait_for_text('Top address', url)
             self.find_in_top_page('<title>Source Page</title>')
 
-    def test_a_declined_download_leaves_the_box_naming_the_page_shown(self):
+    def test_a_download_is_saved_where_asked_and_the_box_keeps_naming_the_page_shown(self):
         d = self.desktop
+        data = bytes(range(256)) * 1200
         d.server.page('/before.html', 'Before')
-        d.server.raw('/file.bin', 200, 'application/octet-stream', bytes(64),
+        d.server.raw('/file.bin', 200, 'application/octet-stream', data,
                      headers=[('Content-Disposition', 'attachment; filename="file.bin"')])
-        for path in ('/before.html', '/file.bin'):
-            d.enter('Top', d.server.url(path))
-            if path == '/before.html':
-                d.wait_for_text('Top status', 'Page Title: Before')
-        wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
-        d.key('Escape')
-        wait_until(lambda: d.window('Save Download') is None, 5, 'the save dialog to close')
-        d.wait_for_text('Top address', d.server.url('/before.html'))
+        d.visit('Top', '/before.html', 'Before')
+        target = d.tmp / 'kept.bin'
+        for keys in (('Escape',), ('ctrl+a', str(target), 'Return')):
+            d.enter('Top', d.server.url('/file.bin'))
+            if keys != ('Escape',):
+                # A second download from the same site waits for the user's leave.
+                d.click(d.find('Allow', role='push button', showing=True))
+            wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
+            # Proposed under its own name in the user's download folder.
+            wait_until(lambda: d.find('File name:', role='text').text == 'file.bin', 5,
+                       'the proposed name')
+            self.assertTrue((d.home / 'Downloads').is_dir())
+            for key in keys:
+                d.type(key) if key.startswith('/') else d.key(key)
+            wait_until(lambda: d.window('Save Download') is None, 5, 'the save dialog to close')
+            d.wait_for_text('Top address', d.server.url('/before.html'))
+        wait_until(lambda: target.exists() and target.read_bytes() == data, 15, 'the file saved')
+        # The downloads window offers the file once it is done.
+        wait_until(lambda: d.find('Open downloaded file').showing, 10, 'the download done')
+        self.assertFalse(d.find('Cancel download').showing)
+        d.send_delete(d.window('Downloads'))
+        wait_until(lambda: d.window('Downloads') is None, 5, 'the downloads window to close')
 
 
 if __name__ == '__main__':

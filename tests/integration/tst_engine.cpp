@@ -1,16 +1,12 @@
-// What the engine asks of a browser, in the real main window: downloads, new windows and
-// pop-ups, a site's password, a certificate that cannot be trusted and a killed page.
+// What the engine asks of a browser, in the real main window: new windows and pop-ups, a site's
+// password, a certificate that cannot be trusted and a killed page.
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
@@ -57,7 +53,6 @@ class EngineTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void downloadIsSavedWhereTheUserSays();
   void newWindowsStayInThePaneAndPopupsCloseThemselves();
   void passwordPromptCancelsOrLogsIn();
   void untrustedCertificateIsRefusedByDefault();
@@ -107,17 +102,12 @@ class EngineTest : public QObject {
     return result;
   }
 
-  QTemporaryDir home_;
   LoopbackHttpServer server_;
   std::unique_ptr<TestProgram> program_;
   corvane::frmbrowser* window_ = nullptr;
 };
 
 void EngineTest::initTestCase() {
-  // The proposed download folder is the user's; this user is made for the test.
-  QVERIFY(home_.isValid());
-  qputenv("HOME", home_.path().toLocal8Bit());
-  qunsetenv("XDG_CONFIG_HOME");
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"));
   server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
@@ -145,39 +135,6 @@ void EngineTest::initTestCase() {
 }
 
 void EngineTest::cleanupTestCase() { program_.reset(); }
-
-void EngineTest::downloadIsSavedWhereTheUserSays() {
-  QByteArray bytes;
-  for (int i = 0; i < 300000; ++i) bytes += char(i * 7);
-  server_.addRaw(QStringLiteral("/get"), 200, "application/octet-stream", bytes,
-                 {"Content-Disposition: attachment; filename=\"data.bin\""});
-  const QString target = QDir(home_.path()).filePath(QStringLiteral("chosen/kept.bin"));
-  QDir().mkpath(QFileInfo(target).absolutePath());
-  QString proposed;
-  whenModal<QFileDialog>(QStringLiteral("DownloadSaveDialog"), [&](QFileDialog* dialog) {
-    proposed = dialog->selectedFiles().value(0);
-    typeFileName(dialog, target);
-  });
-  const QUrl before = view(2)->url();
-  enter(2, url("/get"));
-  QVERIFY(TestProgram::waitUntil([&] { return QFileInfo(target).size() == bytes.size(); }, 20000));
-  QCOMPARE(proposed, QDir(home_.path()).filePath(QStringLiteral("Downloads/data.bin")));
-  QFile file(target);
-  QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), bytes);
-  // The downloads window says it is done and offers the file and its folder.
-  QWidget* downloads = visibleTopLevel("DownloadsWindow");
-  QVERIFY(downloads);
-  auto* state = downloads->findChild<QLabel*>(QStringLiteral("downloadStatus"));
-  QVERIFY(TestProgram::waitUntil([&] { return state->text().startsWith(QStringLiteral("Done")); }));
-  QVERIFY(
-      downloads->findChild<QPushButton*>(QStringLiteral("downloadOpen"))->isVisibleTo(downloads));
-  QVERIFY(!downloads->findChild<QPushButton*>(QStringLiteral("downloadCancel"))
-               ->isVisibleTo(downloads));
-  // The pane's page stays.
-  QCOMPARE(view(2)->url(), before);
-  downloads->close();
-}
 
 void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
   enter(1, url("/links.html"));
