@@ -14,18 +14,18 @@ ADDED = 'A Corvane shortcut has been added to your desktop.'
 
 
 class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
+    tip_closed = True
+
     @classmethod
     def start_env(cls, desktop):
         # The product's web site is served by the test's server, through which the engine
         # reaches every address off this machine. No launcher of Corvane is installed here, and
         # the desktop folder has a name of its own, as xdg-user-dirs may give it.
-        (desktop.tmp / 'no-data').mkdir()
+        (desktop.tmp / 'no-data').mkdir(exist_ok=True)
         (desktop.tmp / 'config' / 'user-dirs.dirs').write_text(
             'XDG_DESKTOP_DIR="$HOME/Schreibtisch"\n')
         return {'http_proxy': desktop.server.url('').rstrip('/'),
                 'XDG_DATA_DIRS': str(desktop.tmp / 'no-data')}
-
-    tip_closed = True
 
     def setUp(self):
         d = self.desktop
@@ -93,6 +93,14 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
                 # once it has passed its script.
                 d.server.wait_for_request('/no-script.png', count={'Top': 1, 'Bottom': 2}[pane])
                 d.wait_for_text(f'{pane} status', 'Page Title: Static')
+
+        # The choice holds for the next start.
+        d.close_corvane(timeout=5.0)
+        d.start_corvane(env=self.start_env(d))
+        d.close_tip_window(20)
+        d.enter('Top', d.server.url('/script.html'))
+        d.server.wait_for_request('/no-script.png', count=3)
+        d.wait_for_text('Top status', 'Page Title: Static')
 
     def test_the_desktop_launcher_starts_this_corvane(self):
         # Replacing an earlier launcher is the unit tests'; here the real desktop folder and path.

@@ -1,22 +1,12 @@
-// The tip of the day, the about box and Internet Options on the real window and engine: what the
-// end-to-end tests leave out.
+// The tip of the day and the about box on the real window: what the end-to-end tests leave out.
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
 
 #include "ModalDialogs.h"
 #include "TestProgram.h"
-#include "qt/EngineProfile.h"
-#include "qt/ExecutableName.h"
-#include "qt/QtSettingsStore.h"
 #include "qt/frmbrowser.h"
 
 using corvane::frmbrowser;
@@ -26,12 +16,9 @@ class DialogsTest : public QObject {
 
  private Q_SLOTS:
   void askingAgainOnlyBringsTheOpenWindowForward();
-  void internetOptionsAreStoredForTheNextStart();
 };
 
 namespace {
-
-std::string appName() { return corvane::executableName().toStdString(); }
 
 void choose(frmbrowser* window, const char* itemName) {
   auto* action = window->menuBar()->findChild<QAction*>(QString::fromLatin1(itemName));
@@ -64,33 +51,6 @@ void DialogsTest::askingAgainOnlyBringsTheOpenWindowForward() {
   window->close();
   QVERIFY(TestProgram::waitUntil(
       [] { return !visibleTopLevel<QDialog>("frmTip") && !visibleTopLevel<QDialog>("frmAbout"); }));
-}
-
-void DialogsTest::internetOptionsAreStoredForTheNextStart() {
-  TestProgram program;
-  corvane::QtSettingsStore(program.folders().userConfig)
-      .SaveSetting(appName(), "Options", "Show Tips at Startup", "0");
-  frmbrowser* window = program.startMainWindow();
-  QVERIFY(window);
-
-  whenModal<QMessageBox>({}, [](QMessageBox* box) { box->defaultButton()->click(); });
-  choose(window, "mnuOptions");
-  auto* options = visibleTopLevel<QDialog>("frmInternetOptions");
-  QVERIFY(options);
-  options->findChild<QCheckBox*>(QStringLiteral("chkJavaScript"))->setChecked(false);
-  options->findChild<QCheckBox*>(QStringLiteral("chkThirdPartyCookies"))->setChecked(false);
-  auto* buttons = options->findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
-  QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-  QVERIFY(TestProgram::waitUntil([] { return !visibleTopLevel<QDialog>("frmInternetOptions"); }));
-
-  corvane::QtSettingsStore store(program.folders().userConfig);
-  QCOMPARE(store.GetSetting(appName(), "Internet Options", "JavaScript", ""), std::string("0"));
-  QCOMPARE(store.GetSetting(appName(), "Internet Options", "Third-Party Cookies", ""),
-           std::string("0"));
-  // The next start's profile follows the stored choice from its first page.
-  corvane::EngineProfile next(program.folders());
-  QVERIFY(!next.profile()->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled));
-  QVERIFY(next.profile()->settings()->testAttribute(QWebEngineSettings::AutoLoadImages));
 }
 
 QTEST_MAIN(DialogsTest)
