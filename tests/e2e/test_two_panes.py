@@ -83,16 +83,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         self.desktop.arrive('Bottom', '/swap-first.html', 'Swap first')
         self.assertEqual(d.server.count('/swap-first.html'), 2)
 
-        # And back again, by keyboard through the menu bar.
-        d.key('alt+b')
-        swap = d.find('Swap Panes', role='menu item')
-        wait_until(lambda: swap.showing, 5, 'the Browsers menu')
-        # Opened from the keyboard, the menu highlights nothing: the first Down reaches the
-        # first item.
-        d.key('Down', 'Down', 'Down', 'Down', 'Return')
-        self.desktop.arrive('Top', '/swap-first.html', 'Swap first')
-        self.desktop.arrive('Bottom', '/swap-other.html', 'Swap other')
-
     # -- drag and drop ---------------------------------------------------------------------------
 
     def test_a_link_dragged_onto_the_other_pane_opens_there(self):
