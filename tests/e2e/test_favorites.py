@@ -110,8 +110,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         self.assertFalse(view.checked)
         # With the focus in a page, Ctrl+F2 shows it again, with the same tree and the keyboard
         # in it.
-        area = d.find('Top browser').extents
-        d.click((area.x + 6, area.bottom - 6))
+        d.into_page('Top')
         d.key('ctrl+F2')
         wait_until(self.pane_shown, 5, 'the favorites pane shown by Ctrl+F2')
         wait_until(lambda: self.tree().focused, 5, 'the keyboard in the favorites tree')
@@ -184,8 +183,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
 
         # Shift+F2 asks no question; cancelling the dialog writes nothing.
         before = sorted(p.name for p in self.favorites.iterdir())
-        area = d.find('Top browser').extents
-        d.click((area.x + 6, area.bottom - 6))
+        d.into_page('Top')
         d.key('shift+F2')
         d.find('Favorite name', role='text', showing=True)
         d.key('Escape')

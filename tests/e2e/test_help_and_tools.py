@@ -41,8 +41,7 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
 
     def test_f1_shows_the_guide_in_the_top_pane_alone(self):
         d = self.desktop
-        page = d.find('Top browser').extents
-        d.click((page.x + 6, page.bottom - 6))
+        d.into_page('Top')
         d.key('F1')
         d.wait_for_text('Top status', 'Page Title: Corvane User Guide')
         self.assertEqual(d.text_of('Top address'),

@@ -34,7 +34,7 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         self.visit('Top', 'top', 'Top Page', 'Nothing to find here.')
         self.visit('Bottom', 'bottom', 'Bottom Page', 'Debian, Debian and Debian.')
         top = d.find('Top browser')
-        d.click((top.extents.x + 8, top.extents.bottom - 8))
+        d.into_page('Top')
         d.key('ctrl+e')
         wait_until(lambda: not top.showing, 5, 'the bottom pane alone')
         # The focus left the hidden page for the one on the screen, and the mark with it.

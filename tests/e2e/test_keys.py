@@ -36,9 +36,7 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def into_page(self, pane):
         """Clicks into an empty part of the pane's page, which gives the page the focus."""
-        d = self.desktop
-        area = d.find(f'{pane} browser').extents
-        d.click((area.x + area.width // 2, area.bottom - 10))
+        self.desktop.into_page(pane)
         wait_until(lambda: self.focused() == f'{pane} browser', 5, f'the {pane} page focused')
 
     # -- tests ---------------------------------------------------------------------------------
@@ -52,8 +50,8 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_editing_keys_act_on_the_page_with_the_focus(self):
         d = self.desktop
-        self.desktop.visit('Top', '/apple.html', 'Apple')
-        self.desktop.visit('Bottom', '/banana.html', 'Banana')
+        d.visit('Top', '/apple.html', 'Apple')
+        d.visit('Bottom', '/banana.html', 'Banana')
         # A selection in each page; the copy is the bottom page's, where the keys were pressed.
         self.into_page('Top')
         d.key('ctrl+a')
@@ -66,9 +64,9 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_browser_keys_act_on_the_pane_with_the_focus(self):
         d = self.desktop
-        self.desktop.visit('Top', '/apple.html', 'Apple')
-        self.desktop.visit('Bottom', '/one.html', 'One')
-        self.desktop.visit('Bottom', '/two.html', 'Two')
+        d.visit('Top', '/apple.html', 'Apple')
+        d.visit('Bottom', '/one.html', 'One')
+        d.visit('Bottom', '/two.html', 'Two')
         top_loads = d.server.count('/apple.html')
         self.into_page('Bottom')
         d.key('alt+Left')
@@ -96,7 +94,7 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
     def test_esc_stops_the_load_of_the_pane_with_the_focus(self):
         d = self.desktop
         d.server.slow_page('/slow.html', 'Slow', 30)
-        self.desktop.visit('Bottom', '/one.html', 'One')
+        d.visit('Bottom', '/one.html', 'One')
         d.enter('Bottom', d.server.url('/slow.html'))
         d.server.wait_for_request('/slow.html')
         # In the address box Esc is the box's; in the page it stops the load.
@@ -112,7 +110,7 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_save_key_asks_where_to_save_the_page_with_the_focus(self):
         d = self.desktop
-        self.desktop.visit('Bottom', '/banana.html', 'Banana')
+        d.visit('Bottom', '/banana.html', 'Banana')
         self.into_page('Bottom')
         d.key('ctrl+s')
         name = d.find('File name:', role='text')

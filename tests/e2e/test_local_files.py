@@ -69,21 +69,20 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
         # A link to a file the engine would offer as a download shows it in the pane as well.
-        page = d.find('Top browser').extents
-        d.click((page.x + 8, page.bottom - 8))
+        d.into_page('Top')
         d.key('Tab', 'Return')
         d.wait_for_text('Top address', address['d.en.txt.gz'])
         self.find_in_top_page('Open with Fake Writer')
         self.no_save_dialog()
 
         # The first Forward makes a.html current and steps on to the document.
-        self.desktop.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+        d.click(d.button('Top', 'Forward'))
         d.wait_for_text('Top address', address['b.doc'])
         d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
         self.find_in_top_page('Open with Fake Writer')
         self.no_save_dialog()
         # The page's one control is its button: the first Tab stop, pressed with Enter.
-        d.click((page.x + 8, page.bottom - 8))
+        d.into_page('Top')
         d.key('Tab', 'Return')
         wait_until(lambda: self.opened.exists() and self.opened.read_text() == str(folder / 'b.doc'),
                    10, 'the desktop asked to open b.doc')
@@ -92,7 +91,7 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         for name, wanted in (('c.html.bak', '<p>kept as plain words</p>'),
                              ('d.en.txt.gz', 'Open with Fake Writer')):
             with self.subTest(file=name):
-                d.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+                d.click(d.button('Top', 'Forward'))
                 d.wait_for_text('Top address', address[name])
                 d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
                 self.find_in_top_page(wanted)

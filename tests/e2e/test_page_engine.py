@@ -26,7 +26,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.raw('/links.html', 200, 'text/html', LINK_PAGE.encode())
         d.server.page('/target.html', 'Target Page')
-        self.desktop.visit('Top', '/links.html', 'Links')
+        d.visit('Top', '/links.html', 'Links')
         page = d.find('Top browser').extents
         shown = {w.id for w, _ in d.windows()}
 
@@ -53,7 +53,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     def test_zoom_keys_act_on_the_focused_pane(self):
         d = self.desktop
         d.server.raw('/width.html', 200, 'text/html', WIDTH_PAGE.encode())
-        self.desktop.visit('Bottom', '/width.html', 'Width')
+        d.visit('Bottom', '/width.html', 'Width')
         normal = wait_until(lambda: self.widths() and self.widths()[-1], 10, 'the page width')
         page = d.find('Bottom browser').extents
         d.click((page.x + page.width // 2, page.y + page.height // 2))

@@ -15,15 +15,8 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
 
     # -- helpers -------------------------------------------------------------------------------
 
-    def button(self, pane, name):
-        d = self.desktop
-        return d.find(name, role='push button', within=d.find(f'{pane} toolbar'))
-
     def press(self, pane, name):
-        self.desktop.click(self.button(pane, name))
-
-    def enabled(self, pane, name):
-        return 'enabled' in self.button(pane, name).states
+        self.desktop.click(self.desktop.button(pane, name))
 
     def progress(self, pane):
         bar = self.desktop.find(f'{pane} progress')
@@ -52,8 +45,8 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                                             ('Refresh', 'second', (True, False))):
                     self.press(pane, button)
                     d.arrive(pane, f'/{pane}-{name}.html', f'{pane} {name}')
-                    wait_until(lambda: (self.enabled(pane, 'Back'),
-                                        self.enabled(pane, 'Forward')) == shown, 10,
+                    wait_until(lambda: (d.enabled(pane, 'Back'),
+                                        d.enabled(pane, 'Forward')) == shown, 10,
                                f'{pane} Back, Forward enabled {shown} after {button}')
                 # Refresh asks the server again.
                 d.server.wait_for_request(f'/{pane}-second.html', count=2)
@@ -131,8 +124,7 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
         for where, way, bar in (('Top', 'key', 'Top'), ('Bottom', 'key', 'Bottom'),
                                 ('Bottom', 'menu', 'Top')):
             with self.subTest(focus=where, way=way):
-                area = d.find(f'{where} browser').extents
-                d.click((area.x + 6, area.bottom - 6))
+                d.into_page(where)
                 if way == 'key':
                     d.key('ctrl+f')
                 else:

@@ -29,7 +29,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         for pane, other, n in (('Top', 'Bottom', 1), ('Bottom', 'Top', 2)):
             self.link_page(f'/index-{n}.html', f'Index {n}', f'/article-{n}.html')
             d.server.page(f'/article-{n}.html', f'Article {n}')
-            self.desktop.visit(pane, f'/index-{n}.html', f'Index {n}')
+            d.visit(pane, f'/index-{n}.html', f'Index {n}')
             d.choose_menu('Browsers', f"Open {pane} Pane's Links in {other} Pane")
             item = d.find(f"Open {pane} Pane's Links in {other} Pane", role='menu item')
             wait_until(lambda: item.checked, 5, 'the item checked')
@@ -50,7 +50,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
         self.link_page('/index-3.html', 'Index 3', '/article-3.html')
         d.server.page('/article-3.html', 'Article 3')
-        self.desktop.visit('Top', '/index-3.html', 'Index 3')
+        d.visit('Top', '/index-3.html', 'Index 3')
         d.click(d.find('Top browser'))
         d.wait_for_text('Top status', 'Page Title: Article 3')
         self.assertEqual(d.text_of('Bottom address'), d.server.url('/article-2.html'))

@@ -67,9 +67,7 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(len(renderers), 2, f'renderers {renderers} below zygotes {zygotes}')
 
         def enabled(pane):
-            return [name for name in ('Back', 'Forward')
-                    if 'enabled' in d.find(name, role='push button',
-                                           within=d.find(f'{pane} toolbar')).states]
+            return [name for name in ('Back', 'Forward') if d.enabled(pane, name)]
 
         # A second page in the top pane: once Back has come on there, the engine has reported
         # the home pages' history too, and the bottom pane has still nothing to go back to.

@@ -26,11 +26,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
 
     # -- helpers -------------------------------------------------------------------------------
 
-    def enabled(self, pane, button):
-        d = self.desktop
-        control = d.find(button, role='push button', within=d.find(f'{pane} toolbar'))
-        return 'enabled' in control.states
-
     def reporting_page(self, name, title, height=200):
         self.desktop.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
                                 REPORTING_PAGE.format(name=name, title=title,
@@ -64,23 +59,23 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         for name in ('first', 'second', 'other'):
             d.server.page(f'/swap-{name}.html', f'Swap {name}')
-        self.desktop.visit('Top', '/swap-first.html', 'Swap first')
-        self.desktop.visit('Top', '/swap-second.html', 'Swap second')
-        self.desktop.visit('Bottom', '/swap-other.html', 'Swap other')
-        back = {pane: self.enabled(pane, 'Back') for pane in PANES}
+        d.visit('Top', '/swap-first.html', 'Swap first')
+        d.visit('Top', '/swap-second.html', 'Swap second')
+        d.visit('Bottom', '/swap-other.html', 'Swap other')
+        back = {pane: d.enabled(pane, 'Back') for pane in PANES}
         requests = len(d.server.requests())
 
         d.choose_menu('Browsers', 'Swap Panes')
-        self.desktop.arrive('Top', '/swap-other.html', 'Swap other')
-        self.desktop.arrive('Bottom', '/swap-second.html', 'Swap second')
-        wait_until(lambda: (self.enabled('Top', 'Back'), self.enabled('Bottom', 'Back')) ==
+        d.arrive('Top', '/swap-other.html', 'Swap other')
+        d.arrive('Bottom', '/swap-second.html', 'Swap second')
+        wait_until(lambda: (d.enabled('Top', 'Back'), d.enabled('Bottom', 'Back')) ==
                    (back['Bottom'], back['Top']), 10, 'the Back buttons to change places')
         # The pages moved; nothing was loaded again.
         self.assertEqual(len(d.server.requests()), requests)
 
         # The bottom pane's Back now steps through the history the top pane made.
-        d.click(d.find('Back', role='push button', within=d.find('Bottom toolbar')))
-        self.desktop.arrive('Bottom', '/swap-first.html', 'Swap first')
+        d.click(d.button('Bottom', 'Back'))
+        d.arrive('Bottom', '/swap-first.html', 'Swap first')
         self.assertEqual(d.server.count('/swap-first.html'), 2)
 
     # -- drag and drop ---------------------------------------------------------------------------
@@ -97,12 +92,12 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
             d.server.raw(page, 200, 'text/html; charset=utf-8', link_page.encode())
         for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
             with self.subTest(source=source):
-                self.desktop.visit(source, f'/links-{source.lower()}.html', 'Links')
-                self.desktop.visit(target, '/stays.html', 'Stays Put')
+                d.visit(source, f'/links-{source.lower()}.html', 'Links')
+                d.visit(target, '/stays.html', 'Stays Put')
                 start = d.find(f'{source} browser').extents.center
                 end = d.find(f'{target} browser').extents.center
                 d.drag(start, end, steps=25, pause=0.03)
-                self.desktop.arrive(target, '/dropped.html', 'Dropped Here')
+                d.arrive(target, '/dropped.html', 'Dropped Here')
                 # Where it came from, nothing moved.
                 self.assertEqual(d.text_of(f'{source} address'),
                                  d.server.url(f'/links-{source.lower()}.html'))
@@ -117,7 +112,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         for pane in PANES:
             self.reporting_page(f'keys-{pane.lower()}', f'Keys {pane}')
-            self.desktop.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
+            d.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
         # The address box belongs to its pane as much as its page does.
         d.click(d.edit_field('Top address'))
         top_mark = self.marked('Top')
@@ -150,13 +145,11 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         self.reporting_page('long', 'Long', height=6000)
         self.reporting_page('longer', 'Longer', height=12000)
-        self.desktop.visit('Top', '/long.html', 'Long')
-        self.desktop.visit('Bottom', '/longer.html', 'Longer')
+        d.visit('Top', '/long.html', 'Long')
+        d.visit('Bottom', '/longer.html', 'Longer')
 
         def key(pane, name):
-            # A blank spot of the page takes the focus; the page holds no link.
-            area = d.find(f'{pane} browser').extents
-            d.click((area.x + 6, area.bottom - 6))
+            d.into_page(pane)  # the page holds no link
             d.key(name)
 
         def reports(name, since=0):

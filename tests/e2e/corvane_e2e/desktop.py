@@ -341,6 +341,19 @@ class Desktop:
         self.wait_for_text(f'{pane} status', f'Page Title: {title}')
         self.wait_for_text(f'{pane} address', self.server.url(path), 10)
 
+    def into_page(self, pane):
+        """Clicks a blank spot at the foot of the pane's page, which gives the page the focus."""
+        area = self.find(f'{pane} browser').extents
+        self.click((area.x + 6, area.bottom - 6))
+
+    def button(self, pane, name):
+        """A button of the pane's toolbar."""
+        return self.find(name, role='push button', within=self.find(f'{pane} toolbar'))
+
+    def enabled(self, pane, name):
+        """Whether the button of the pane's toolbar can be pressed."""
+        return 'enabled' in self.button(pane, name).states
+
     def edit_field(self, label):
         """The edit field of the editable box called `label`."""
         box = self.find(label, role='combo box')
