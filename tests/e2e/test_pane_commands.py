@@ -1,5 +1,5 @@
-"""The panes' toolbars and the File and Edit menus as a person uses them: every toolbar button by
-mouse in either pane, and find."""
+"""The panes' toolbars and the Edit menu as a person uses them: every toolbar button by mouse in
+either pane, find, and copying a match."""
 
 import re
 
@@ -157,7 +157,14 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                 wait_until(lambda: not field.showing, 5, 'the find bar to close')
                 # The keyboard is back in the page, whose last match stays selected.
                 wait_until(lambda: d.find(f'{bar} browser').focused, 5, 'the page focused')
-                d.key('ctrl+c')
+                if way == 'menu':
+                    # Edit, Copy copies the top page's selection wherever the keyboard is; the
+                    # clipboard held the bottom address before.
+                    d.click(d.edit_field('Bottom address'))
+                    d.key('ctrl+a', 'ctrl+c')
+                    d.choose_menu('Edit', 'Copy')
+                else:
+                    d.key('ctrl+c')
                 d.click(d.edit_field(f'{bar} address'))
                 d.key('ctrl+a', 'ctrl+v')
                 wait_until(lambda: d.text_of(f'{bar} address') == 'raven', 5, 'the match copied')

@@ -1,11 +1,8 @@
-// The File and Edit menus on the real window: save, page setup and print to a PDF file, and
-// copying the top page.
+// The File menu on the real window: save, page setup and print to a PDF file, and close.
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
@@ -14,7 +11,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "LoopbackHttpServer.h"
@@ -30,7 +26,6 @@ class PageCommandsTest : public QObject {
   void cleanupTestCase();
   void printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup();
   void saveAsWritesTheFormatChosen();
-  void copyFromTheEditMenuCopiesTheTopPage();
   void closeItemClosesTheWindow();
 
  private:
@@ -173,23 +168,6 @@ void PageCommandsTest::saveAsWritesTheFormatChosen() {
         return file.open(QIODevice::ReadOnly) && file.readAll().contains("<title>Crows</title>");
       },
       20000));
-}
-
-void PageCommandsTest::copyFromTheEditMenuCopiesTheTopPage() {
-  QVERIFY(go(1, QStringLiteral("/article.html")));
-  // A page selects only while it has the focus, in the active window (a dialog had it last).
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_));
-  view(1)->setFocus();
-  view(1)->page()->triggerAction(QWebEnginePage::SelectAll);
-  QVERIFY(TestProgram::waitUntil([&] { return view(1)->hasSelection(); }));
-  // Whichever pane has the focus.
-  box(2)->lineEdit()->setFocus();
-  QGuiApplication::clipboard()->clear();
-  menuItem("mnuEdit(1)")->trigger();
-  QVERIFY(TestProgram::waitUntil([] {
-    return QGuiApplication::clipboard()->text().contains(QStringLiteral("Crows are clever"));
-  }));
 }
 
 void PageCommandsTest::closeItemClosesTheWindow() {
