@@ -108,16 +108,25 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         d.key('Escape')
         d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '), 10)
 
-    def test_save_key_asks_where_to_save_the_page_with_the_focus(self):
+    def test_save_key_saves_the_page_with_the_focus_in_the_format_chosen(self):
         d = self.desktop
         d.visit('Bottom', '/banana.html', 'Banana')
         self.into_page('Bottom')
         d.key('ctrl+s')
         name = d.find('File name:', role='text')
-        wait_until(lambda: name.showing and name.text.startswith('Banana'), 10,
+        wait_until(lambda: name.showing and name.text == 'Banana.html', 10,
                    'the save dialog with the bottom page\'s name')
-        d.key('Escape')
+        # A web archive under the name offered, which takes the archive's ending.
+        dialog = d.find(SAVE_TITLE, role='dialog', showing=True)
+        kinds = next(c for c in dialog.descendants() if c.role == 'combo box' and
+                     c.name.startswith('Web page, complete'))
+        d.click(kinds)
+        d.pick(d.shown_list(kinds), 'Web archive, single file (*.mhtml *.mht)')
+        d.click(d.find('Save', role='push button', within=dialog))
         wait_until(lambda: d.window(SAVE_TITLE) is None, 5, 'the save dialog to close')
+        saved = d.home / 'Banana.mhtml'
+        wait_until(lambda: saved.exists() and b'MIME-Version' in saved.read_bytes() and
+                   b'Banana' in saved.read_bytes(), 20, f'a web archive at {saved}')
 
     def test_menus_opened_from_the_keyboard_wait_for_a_key(self):
         d = self.desktop

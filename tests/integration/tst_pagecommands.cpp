@@ -1,8 +1,7 @@
-// The File menu on the real window: save, page setup and print to a PDF file, and close.
+// The File menu on the real window: page setup and print to a PDF file, and close.
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
@@ -25,7 +24,6 @@ class PageCommandsTest : public QObject {
   void initTestCase();
   void cleanupTestCase();
   void printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup();
-  void saveAsWritesTheFormatChosen();
   void closeItemClosesTheWindow();
 
  private:
@@ -134,40 +132,6 @@ void PageCommandsTest::printGoesToAPdfFileInThePageLayoutOfTheLastPageSetup() {
   menuItem("mnuFile(9)")->trigger();
   const QSizeF other = firstMediaBox(readWhenWritten(bottom));
   QVERIFY(other.height() > other.width());
-}
-
-void PageCommandsTest::saveAsWritesTheFormatChosen() {
-  QVERIFY(go(1, QStringLiteral("/article.html")));
-  const QString archive = out_.filePath(QStringLiteral("crows.mhtml"));
-  whenModal<QFileDialog>(QStringLiteral("dlgSaveAs"), [archive](QFileDialog* dialog) {
-    QCOMPARE(dialog->nameFilters().size(), 3);
-    dialog->selectNameFilter(dialog->nameFilters().at(2));
-    typeFileName(dialog, archive);
-  });
-  menuItem("mnuFile(3)")->trigger();
-  QByteArray saved;
-  QVERIFY(TestProgram::waitUntil(
-      [&] {
-        QFile file(archive);
-        if (!file.open(QIODevice::ReadOnly)) return false;
-        saved = file.readAll();
-        return saved.contains("Crows are clever");
-      },
-      20000));
-  QVERIFY(saved.contains("MIME-Version"));
-
-  const QString page = out_.filePath(QStringLiteral("crows.html"));
-  whenModal<QFileDialog>(QStringLiteral("dlgSaveAs"), [page](QFileDialog* dialog) {
-    dialog->selectNameFilter(dialog->nameFilters().at(1));
-    typeFileName(dialog, page);
-  });
-  menuItem("mnuFile(3)")->trigger();
-  QVERIFY(TestProgram::waitUntil(
-      [&] {
-        QFile file(page);
-        return file.open(QIODevice::ReadOnly) && file.readAll().contains("<title>Crows</title>");
-      },
-      20000));
 }
 
 void PageCommandsTest::closeItemClosesTheWindow() {
