@@ -19,7 +19,9 @@ class ClosingTest(corvane_e2e.CorvaneTestCase):
         d.enter('Top', d.server.url('/held.html'))
         d.server.wait_for_request('/held.html')
 
-        d.close_corvane(timeout=2.0)
+        # From the File menu; the close box takes the same way out (the other tests' restarts).
+        d.choose_menu('File', 'Close')
+        d.corvane.wait(2.0)
         self.assertEqual(d.leftovers(timeout=1.0), [])
         # Nothing is saved at shutdown.
         self.assertEqual(d.read_file('cv.ini'), settings)

@@ -1,7 +1,9 @@
 """Nothing acts on a pane the view mode hides, as a person finds out with one pane shown: Find
 from the Edit menu searches the page on the screen, keys move that page, its pane carries the
-focus mark; and a long print says that it runs and when its file is complete."""
+focus mark; and printing to a PDF file: in the layout of the pane's last page setup, and a long
+print that says it runs and when its file is complete."""
 
+import re
 import subprocess
 
 import corvane_e2e
@@ -59,6 +61,47 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+q')
         wait_until(lambda: top.showing, 5, 'both panes')
 
+    def print_to(self, pane, target, button='Print'):
+        """Prints the pane's page from the File menu into the PDF file `target`."""
+        d = self.desktop
+        d.choose_menu('File', f'Print {pane} Browser')
+        output = d.find('Output file:', role='text', showing=True)
+        d.click(output)
+        d.key('ctrl+a')
+        d.type(str(target))
+        d.click(d.find(button, role='push button', showing=True))
+
+    @staticmethod
+    def page_size(target):
+        """The width and height of the first page of a PDF file, once it is whole."""
+        wait_until(lambda: target.exists() and b'%%EOF' in target.read_bytes()[-64:], 30,
+                   f'a PDF file at {target}')
+        info = subprocess.run(['pdfinfo', str(target)], capture_output=True, check=True,
+                              timeout=30).stdout.decode()
+        return tuple(map(float, re.search(r'Page size:\s+([\d.]+) x ([\d.]+)', info).groups()))
+
+    def test_each_pane_prints_in_the_layout_of_its_own_last_page_setup(self):
+        d = self.desktop
+        d.server.page('/short.html', 'Short', 'A few words worth keeping on paper.')
+        for pane in ('Top', 'Bottom'):
+            d.visit(pane, '/short.html', 'Short')
+        # A pane prints one page at a time: once its next print is written, a print the
+        # cancelled dialog had started would have been written too.
+        cancelled = d.tmp / 'cancelled.pdf'
+        self.print_to('Top', cancelled, 'Cancel')
+        d.choose_menu('File', 'Page Setup for Top Browser...')
+        d.click(d.find('Landscape', role='radio button', showing=True))
+        d.click(d.find('OK', role='push button', showing=True))
+        for pane, wide in (('Top', True), ('Bottom', False)):
+            target = d.tmp / f'{pane}.pdf'
+            self.print_to(pane, target)
+            width, height = self.page_size(target)
+            self.assertEqual(width > height, wide, f'the {pane} page is {width} x {height}')
+        # Text stays text: the engine's own PDF carries the fonts, where pictures of pages have
+        # none.
+        self.assertIn(b'/FontFile', target.read_bytes())
+        self.assertFalse(cancelled.exists())
+
     def test_a_long_print_says_it_runs_and_when_its_file_is_complete(self):
         d = self.desktop
         lines = ''.join(f'<p>Line {n} of a long chapter about packages.</p>' for n in range(3000))
@@ -66,13 +109,7 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         d.visit('Top', '/long.html', 'Long Chapter')
 
         target = d.tmp / 'chapter.pdf'
-        d.choose_menu('File', 'Print Top Browser')
-        output = d.find('Output file:', role='text')
-        wait_until(lambda: output.showing, 10, 'the print dialog')
-        d.click(output)
-        d.key('ctrl+a')
-        d.type(str(target))
-        d.click(d.find('Print', role='push button'))
+        self.print_to('Top', target)
 
         # Under its name the file is whole whenever it is there.
         partial = []
