@@ -26,7 +26,6 @@ class TestProgram {
   ~TestProgram();
 
   QString filePath(const QString& name) const;
-  const corvane::ProgramFolders& folders() const { return folders_; }
 
   // Creates the splash; StartMainWindow() then runs without waiting for its timer.
   corvane::frmSplash* splash();
