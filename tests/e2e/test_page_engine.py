@@ -1,5 +1,5 @@
 """What a page's own area offers a person: its context menu, with a link opened in the other
-pane, and zoom by keys in the pane that has the focus."""
+pane, zoom by keys in the pane that has the focus, and a pop-up it opens."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -13,6 +13,15 @@ WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               'function tell() { fetch("/width/" + window.innerWidth); }'
               'window.onresize = tell; window.onload = tell;'
               '</script></head><body>Width</body></html>')
+
+# A page that is one button opening a sign-in pop-up, which reaches its opener, then closes.
+OPENER_PAGE = ('<!DOCTYPE html><html><head><title>Opener</title><script>function signedIn() '
+               '{ fetch("/signed-in"); }</script></head><body style="margin:0">'
+               '<button style="width:100%;height:100vh" onclick="window.open(\'/popup.html\', '
+               '\'signin\', \'width=320,height=240\')">Sign in</button></body></html>')
+POPUP_PAGE = ('<!DOCTYPE html><html><head><title>Sign In</title></head><body><script>'
+              'setTimeout(function () { window.opener.signedIn(); '
+              'window.close(); }, 300);</script></body></html>')
 
 
 class PageEngineTest(corvane_e2e.CorvaneTestCase):
@@ -67,6 +76,18 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+minus')
         wait_until(lambda: self.widths()[-1] > normal * 1.05, 10,
                    lambda: f'a wider page after Ctrl+-; widths {self.widths()}')
+
+    def test_a_sign_in_pop_up_reaches_its_opener_and_closes_itself(self):
+        d = self.desktop
+        d.server.raw('/opener.html', 200, 'text/html', OPENER_PAGE.encode())
+        d.server.raw('/popup.html', 200, 'text/html', POPUP_PAGE.encode())
+        d.visit('Top', '/opener.html', 'Opener')
+        d.into_page('Top')
+        wait_until(lambda: d.window('Sign In'), 10, 'the pop-up window')
+        d.server.wait_for_request('/signed-in')
+        wait_until(lambda: d.window('Sign In') is None, 10, 'the pop-up to close itself')
+        self.assertEqual(d.text_of('Top address'), d.server.url('/opener.html'))
+        self.assertEqual(d.server.count('/popup.html'), 1)
 
 
 if __name__ == '__main__':

@@ -1,6 +1,5 @@
-// What the engine asks of a browser, in the real main window: new windows and pop-ups, a site's
-// password, a certificate that cannot be trusted and a killed page.
-#include <QApplication>
+// What the engine asks of a browser, in the real main window: a site's password, a certificate that
+// cannot be trusted and a killed page.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,7 +52,6 @@ class EngineTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void newWindowsStayInThePaneAndPopupsCloseThemselves();
   void passwordPromptCancelsOrLogsIn();
   void untrustedCertificateIsRefusedByDefault();
   void killedPageSaysSoAndReloadsAlone();
@@ -78,19 +76,6 @@ class EngineTest : public QObject {
         },
         20000);
   }
-  // Clicks the middle of the page's element as a user does; a script's click opens nothing.
-  void click(int n, const char* id) {
-    const QVariantList box =
-        run(view(n), QStringLiteral("(function (e) { e.scrollIntoView(); var r = "
-                                    "e.getBoundingClientRect(); return [r.left + r.width / 2, "
-                                    "r.top + r.height / 2]; })(document.getElementById('%1'))")
-                         .arg(QLatin1String(id)))
-            .toList();
-    QWidget* surface = view(n)->focusProxy();
-    const QPoint at(box.value(0).toInt(), box.value(1).toInt());
-    QTest::mouseClick(surface->window()->windowHandle(), Qt::LeftButton, {},
-                      surface->mapTo(surface->window(), at));
-  }
   static QVariant run(QWebEngineView* view, const QString& script) {
     QVariant result;
     bool done = false;
@@ -111,16 +96,6 @@ void EngineTest::initTestCase() {
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"));
   server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
-  server_.addPage(QStringLiteral("/links.html"), QStringLiteral("Links"),
-                  QStringLiteral("<a id=\"blank\" target=\"_blank\" href=\"/b.html\" "
-                                 "style=\"display:block;height:200px\">B</a>"
-                                 "<button id=\"popup\" onclick=\"window.open('/popup.html', "
-                                 "'signin', 'width=320,height=240')\">Sign in</button>"));
-  // A sign-in pop-up: it reaches its opener, then closes itself.
-  server_.addPage(QStringLiteral("/popup.html"), QStringLiteral("Sign In"),
-                  QStringLiteral("<script>setTimeout(function () {"
-                                 "window.opener.document.title = 'Signed In'; window.close();"
-                                 "}, 300);</script>"));
   server_.addPage(QStringLiteral("/private.html"), QStringLiteral("Private"));
   server_.requireLogin(QStringLiteral("/private.html"), QStringLiteral("Staff"),
                        QStringLiteral("ann"), QStringLiteral("s3cret"));
@@ -135,31 +110,6 @@ void EngineTest::initTestCase() {
 }
 
 void EngineTest::cleanupTestCase() { program_.reset(); }
-
-void EngineTest::newWindowsStayInThePaneAndPopupsCloseThemselves() {
-  enter(1, url("/links.html"));
-  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
-  const int windows = QApplication::topLevelWidgets().size();
-  click(1, "blank");
-  QVERIFY(shows(1, url("/b.html"), QStringLiteral("Page B")));
-  QCOMPARE(QApplication::topLevelWidgets().size(), windows);
-
-  enter(1, url("/links.html"));
-  QVERIFY(shows(1, url("/links.html"), QStringLiteral("Links")));
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return run(view(1), QStringLiteral("!!document.getElementById('popup')")).toBool(); }));
-  click(1, "popup");
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) != nullptr; }));
-  QCOMPARE(box(1)->currentText(), url("/links.html"));
-  // The pop-up has reached its opener and gone.
-  QVERIFY(TestProgram::waitUntil([&] {
-    return run(view(1), QStringLiteral("document.title")).toString() == QStringLiteral("Signed In");
-  }));
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return window_->findChild<QWidget*>(QStringLiteral("PopupWindow")) == nullptr; }));
-  QCOMPARE(server_.requestCount(QStringLiteral("/popup.html")), 1);
-}
 
 void EngineTest::passwordPromptCancelsOrLogsIn() {
   QString asked;
