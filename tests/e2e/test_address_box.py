@@ -107,7 +107,8 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         d.shown_list(d.find('Bottom address', role='combo box'))
         self.assertEqual(d.text_of('Bottom address'), entries['Bottom'][1],
                          'an arrow in the closed box went away')
-        self.assertEqual(d.server.count('/Bottom-a.html'), 1, 'an arrow in the closed box navigated')
+        self.assertEqual(d.server.count('/Bottom-a.html'), 1,
+                         'an arrow in the closed box navigated')
         d.key('Down', 'Return')
         self.assert_arrived('Bottom', '/Bottom-a.html', 'Bottom a', requests=2)
 

@@ -1,5 +1,6 @@
 """What a page's own area offers a person: its context menu, with a link opened in the other
-pane, zoom by keys in the pane that has the focus, and a pop-up it opens."""
+pane, zoom by keys in the pane that has the focus, a pop-up it opens, and the password a site
+asks for."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -88,6 +89,21 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         wait_until(lambda: d.window('Sign In') is None, 10, 'the pop-up to close itself')
         self.assertEqual(d.text_of('Top address'), d.server.url('/opener.html'))
         self.assertEqual(d.server.count('/popup.html'), 1)
+
+    def test_a_site_asking_for_a_password_is_answered_in_a_dialog(self):
+        d = self.desktop
+        d.server.page('/private.html', 'Private')
+        d.server.require_login('/private.html', 'Staff', 'ann', 's3cret')
+        for keys, title in ((('Escape',), 'Login Needed'),
+                            (('ann', 'Tab', 's3cret', 'Return'), 'Private')):
+            d.enter('Top', d.server.url('/private.html'))
+            user = d.find('User name', role='text', showing=True)
+            d.find('The site 127.0.0.1 asks for a user name and password.\nIt says: "Staff"',
+                   role='label')
+            wait_until(lambda: user.focused, 5, 'the keyboard in the user name')
+            for key in keys:
+                d.key(key) if key in ('Escape', 'Tab', 'Return') else d.type(key)
+            d.arrive('Top', '/private.html', title)
 
 
 if __name__ == '__main__':

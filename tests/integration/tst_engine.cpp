@@ -1,5 +1,5 @@
-// What the engine asks of a browser, in the real main window: a site's password, a certificate that
-// cannot be trusted and a killed page.
+// What the engine asks of a browser, in the real main window: a certificate that cannot be
+// trusted and a killed page.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,7 +52,6 @@ class EngineTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void passwordPromptCancelsOrLogsIn();
   void untrustedCertificateIsRefusedByDefault();
   void killedPageSaysSoAndReloadsAlone();
 
@@ -96,9 +95,6 @@ void EngineTest::initTestCase() {
   QVERIFY(server_.start());
   server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"));
   server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
-  server_.addPage(QStringLiteral("/private.html"), QStringLiteral("Private"));
-  server_.requireLogin(QStringLiteral("/private.html"), QStringLiteral("Staff"),
-                       QStringLiteral("ann"), QStringLiteral("s3cret"));
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
   QVERIFY(window_);
@@ -110,27 +106,6 @@ void EngineTest::initTestCase() {
 }
 
 void EngineTest::cleanupTestCase() { program_.reset(); }
-
-void EngineTest::passwordPromptCancelsOrLogsIn() {
-  QString asked;
-  whenModal<QDialog>(QStringLiteral("LoginDialog"), [&](QDialog* dialog) {
-    asked = dialog->findChild<QLabel*>()->text();
-    dialog->reject();
-  });
-  enter(1, url("/private.html"));
-  QVERIFY(shows(1, url("/private.html"), QStringLiteral("Login Needed")));
-  QCOMPARE(asked, QStringLiteral("The site 127.0.0.1 asks for a user name and password.\n"
-                                 "It says: \"Staff\""));
-
-  whenModal<QDialog>(QStringLiteral("LoginDialog"), [](QDialog* dialog) {
-    dialog->findChild<QLineEdit*>(QStringLiteral("loginUser"))->setText(QStringLiteral("ann"));
-    dialog->findChild<QLineEdit*>(QStringLiteral("loginPassword"))
-        ->setText(QStringLiteral("s3cret"));
-    dialog->accept();
-  });
-  enter(1, url("/private.html"));
-  QVERIFY(shows(1, url("/private.html"), QStringLiteral("Private")));
-}
 
 void EngineTest::untrustedCertificateIsRefusedByDefault() {
   QTemporaryDir keys;

@@ -1,5 +1,6 @@
 """The loopback HTTP server."""
 
+import base64
 import http.server
 import threading
 import time
@@ -65,6 +66,12 @@ class LoopbackServer:
         self._routes[path] = dict(status=status, type=content_type, body=body,
                                   headers=list(headers), delay=0)
 
+    def require_login(self, path, realm, user, password):
+        """Answers `path` with 401 and a Basic challenge for `realm` unless the request carries
+        these credentials; the 401 page is titled "Login Needed"."""
+        self._routes[path]['login'] = (realm, 'Basic ' + base64.b64encode(
+            f'{user}:{password}'.encode()).decode())
+
     def requests(self, path=None):
         with self._lock:
             return [r for r in self._log if path is None or r.path == path]
@@ -83,6 +90,11 @@ class LoopbackServer:
         route = self._routes.get(path) or dict(
             status=404, type='text/html', headers=[], delay=0,
             body=b'<html><head><title>Not Found</title></head><body>Not Found</body></html>')
+        realm, credentials = route.get('login') or (None, None)
+        if realm and handler.headers.get('Authorization') != credentials:
+            route = dict(status=401, type='text/html', delay=0,
+                         headers=[('WWW-Authenticate', f'Basic realm="{realm}"')],
+                         body=b'<html><head><title>Login Needed</title></head></html>')
         if route['delay']:
             self._release.wait(route['delay'])
         handler.send_response(route['status'])
