@@ -1,9 +1,29 @@
-"""Closing the main window ends Corvane at once and leaves nothing of it running or written."""
+"""Closing the main window ends Corvane at once and leaves nothing of it running or written,
+unless a window of its own is still open."""
 
 import corvane_e2e
+from corvane_e2e import wait_until
 
 
 class ClosingTest(corvane_e2e.CorvaneTestCase):
+    def test_a_home_pages_window_left_open_outlives_the_main_window(self):
+        d = self.desktop
+        d.close_tip_window(20)
+        d.choose_menu('Favorites ', 'Enter Offline/Online Home Pages')
+        cancel = d.find('Cancel', role='push button', showing=True)
+        d.send_delete(d.window(corvane_e2e.MAIN_TITLE))
+        wait_until(lambda: d.window(corvane_e2e.MAIN_TITLE) is None, 5, 'the main window to go')
+        # A key typed in the window that is left shows the program has gone on past the close.
+        field = d.find('Top Online Home Page', role='text', showing=True)
+        d.click(field)
+        d.key('End', 'exclam')
+        wait_until(lambda: field.text.endswith('!'), 5, 'the key in the home pages window')
+        self.assertIsNone(d.corvane.poll(), 'the program ended with the home pages window open')
+        # The program runs on until that one is closed too.
+        d.click(cancel)
+        d.corvane.wait(5)
+        d.start_corvane()
+
     def test_closing_the_window_ends_the_program(self):
         d = self.desktop
         # Both panes have their pages, so the engine runs a renderer for each.
