@@ -1,5 +1,5 @@
 """Starting Corvane as a person does: the splash alone, then the main window with both panes on
-their offline home pages, nothing before them in their histories."""
+their offline home pages, nothing before them in their histories; or the splash closed at once."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -76,6 +76,16 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         d.visit('Top', '/second.html', 'Second')
         wait_until(lambda: enabled('Top') == ['Back'], 10, lambda: f'Back alone: {enabled("Top")}')
         self.assertEqual(enabled('Bottom'), [])
+
+    def test_the_splash_closed_before_its_time_ends_the_program_without_a_main_window(self):
+        d = self.desktop
+        d.close_corvane(timeout=5.0)
+        (d.program_dir / 'cv.ini').unlink()
+        d.start_corvane(wait=False)
+        d.send_delete(wait_until(lambda: d.window('Corvane'), 20, 'the splash'))
+        self.assertEqual(d.corvane.wait(10), 0)
+        # The main window, which writes the settings as it starts, never came.
+        self.assertIsNone(d.read_file('cv.ini'))
 
 
 if __name__ == '__main__':

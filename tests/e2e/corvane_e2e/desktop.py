@@ -113,8 +113,9 @@ class Desktop:
         os.environ['DBUS_SESSION_BUS_ADDRESS'] = self._bus.address
         self._registry = pyatspi.Registry.getDesktop(0)
 
-    def start_corvane(self, timeout=60.0, env=None):
-        """Starts Corvane and waits for its main window, shown and named on the accessibility bus.
+    def start_corvane(self, timeout=60.0, env=None, wait=True):
+        """Starts Corvane and waits for its main window, shown and named on the accessibility bus
+        (unless `wait` is false).
 
         `env` adds to the environment it starts in. Corvane may be started again once it has
         ended: what was found of the one before is forgotten."""
@@ -131,6 +132,8 @@ class Desktop:
                                             cwd=self.tmp, env=env, stdin=subprocess.DEVNULL,
                                             stdout=log, stderr=subprocess.STDOUT)
         self.watch = ProcessWatch(self.corvane.pid)
+        if not wait:
+            return None
 
         def shown():
             self._check_running()
