@@ -34,6 +34,11 @@ class ClosingTest(corvane_e2e.CorvaneTestCase):
         settings = d.read_file('cv.ini')
         self.assertIn(b'[TBstartOffLine]', settings)
 
+        # The tip of the day and the about box, left open, go with it.
+        wait_until(lambda: d.window("Corvane's Tip of the Day"), 20, 'the tip window')
+        d.choose_menu('Help', 'About')
+        wait_until(lambda: d.window('About Corvane'), 10, 'the about box')
+
         # Closing while a page is still on its way.
         d.server.slow_page('/held.html', 'Held', 30)
         d.enter('Top', d.server.url('/held.html'))

@@ -55,6 +55,14 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
         box = d.find(ABOUT, role='dialog', showing=True)
         d.find('Version 2.0', role='label', within=box)
         link = d.find('Opens the web site in the top pane', role='push button', within=box)
+        # The link shows a pointer of its own; asked for again, the box only comes forward.
+        d.xdotool('mousemove', box.extents.x + 4, box.extents.y + 4)
+        plain = d.cursor_serial()
+        d.xdotool('mousemove', *link.extents.center)
+        wait_until(lambda: d.cursor_serial() != plain, 5, 'the pointer over the link')
+        d.choose_menu('Help', 'About')
+        wait_until(lambda: not d.find('About', role='menu item').showing, 5, 'the menu to close')
+        self.assertEqual([t for _, t in d.windows()].count(ABOUT), 1)
         site = link.name + '/'
         d.server.page(site, 'Corvane web site')
 

@@ -261,6 +261,11 @@ class Desktop:
         window.send_event(message, event_mask=X.NoEventMask)
         self._x.sync()
 
+    def cursor_serial(self):
+        """The serial number of the mouse pointer's current shape: it changes with the shape."""
+        self._x.xfixes_query_version()  # the server answers only once the version is agreed
+        return self._x.xfixes_get_cursor_image(self._x.screen().root).cursor_serial
+
     def screenshot(self, path=None):
         """The whole screen; saved as PNG when a path is given."""
         root = self._x.screen().root
