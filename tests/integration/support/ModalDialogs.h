@@ -32,14 +32,3 @@ void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int 
   });
   poll->start(kEveryMs);
 }
-
-// The visible top-level window of that name, or null.
-template <typename T = QWidget>
-T* visibleTopLevel(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name) && widget->isVisible()) {
-      return qobject_cast<T*>(widget);
-    }
-  }
-  return nullptr;
-}
