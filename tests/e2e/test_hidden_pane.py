@@ -9,21 +9,13 @@ import subprocess
 import corvane_e2e
 from corvane_e2e import wait_until
 
-# A page that reports each key pressed in it by asking the server for a page named after it.
-REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
-<body style="margin:0;background:#fff"><p>{words}</p>
-<script>
-document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
-</script></body></html>"""
-
 
 class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
     def visit(self, pane, name, title, words):
         d = self.desktop
-        d.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
-                     REPORTING_PAGE.format(name=name, title=title, words=words).encode())
+        d.server.reporting_page(name, title, words)
         d.visit(pane, f'/{name}.html', title)
 
     def edge_is_marked(self, pane):

@@ -7,29 +7,11 @@ from corvane_e2e import wait_until
 
 PANES = ('Top', 'Bottom')
 
-# A page that reports each key pressed in it, and each position it is scrolled to (as a whole
-# percentage of how far it can scroll), by asking the server for a page named after it.
-REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
-<body style="margin:0;background:#fff">
-<div style="height:{height}px">{title}</div>
-<script>
-document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
-window.addEventListener('scroll', function () {{
-  var e = document.scrollingElement, max = e.scrollHeight - window.visualViewport.height;
-  fetch('/{name}-at-' + Math.round(100 * window.scrollY / max));
-}});
-</script></body></html>"""
-
 
 class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
     # -- helpers -------------------------------------------------------------------------------
-
-    def reporting_page(self, name, title, height=200):
-        self.desktop.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
-                                REPORTING_PAGE.format(name=name, title=title,
-                                                      height=height).encode())
 
     def edge_pixels(self):
         """The colour just inside the left edge of each pane's page, half way down."""
@@ -111,7 +93,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     def test_shift_f6_takes_the_focus_to_the_other_pane_and_the_mark_follows(self):
         d = self.desktop
         for pane in PANES:
-            self.reporting_page(f'keys-{pane.lower()}', f'Keys {pane}')
+            d.server.reporting_page(f'keys-{pane.lower()}', f'Keys {pane}')
             d.visit(pane, f'/keys-{pane.lower()}.html', f'Keys {pane}')
         # The address box belongs to its pane as much as its page does.
         d.click(d.edit_field('Top address'))
@@ -143,8 +125,8 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
 
     def test_synchronized_scrolling_takes_the_other_page_to_the_same_fraction(self):
         d = self.desktop
-        self.reporting_page('long', 'Long', height=6000)
-        self.reporting_page('longer', 'Longer', height=12000)
+        d.server.reporting_page('long', 'Long', height=6000)
+        d.server.reporting_page('longer', 'Longer', height=12000)
         d.visit('Top', '/long.html', 'Long')
         d.visit('Bottom', '/longer.html', 'Longer')
 

@@ -9,6 +9,20 @@ from dataclasses import dataclass
 from .waiting import wait_until
 
 
+# A page that reports each key pressed in it, and each position it is scrolled to (as a whole
+# percentage of how far it can scroll), by asking the server for a page named after it.
+REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
+<body style="margin:0;background:#fff">
+<div style="height:{height}px">{words}</div>
+<script>
+document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
+window.addEventListener('scroll', function () {{
+  var e = document.scrollingElement, max = e.scrollHeight - window.visualViewport.height;
+  fetch('/{name}-at-' + Math.round(100 * window.scrollY / max));
+}});
+</script></body></html>"""
+
+
 @dataclass(frozen=True)
 class Request:
     method: str
@@ -53,6 +67,11 @@ class LoopbackServer:
         html = (f'<!DOCTYPE html><html><head><title>{title}</title></head>'
                 f'<body><h1>{body or title}</h1></body></html>')
         self.raw(path, 200, 'text/html; charset=utf-8', html.encode())
+
+    def reporting_page(self, name, title, words='', height=200):
+        """`/{name}.html`, which reports keys and scroll positions as REPORTING_PAGE says."""
+        self.raw(f'/{name}.html', 200, 'text/html; charset=utf-8', REPORTING_PAGE.format(
+            name=name, title=title, words=words or title, height=height).encode())
 
     def redirect(self, path, location, status=302):
         self.raw(path, status, 'text/html', b'', headers=[('Location', location)])
