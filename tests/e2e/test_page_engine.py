@@ -1,6 +1,8 @@
 """What a page's own area offers a person: its context menu, with a link opened in the other
-pane, zoom by keys in the pane that has the focus, a pop-up it opens, and the password a site
-asks for."""
+pane, zoom by keys in the pane that has the focus, a pop-up it opens, the password a site
+asks for and a certificate it cannot trust."""
+
+import subprocess
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -104,6 +106,27 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
             for key in keys:
                 d.key(key) if key in ('Escape', 'Tab', 'Return') else d.type(key)
             d.arrive('Top', '/private.html', title)
+
+    def test_a_certificate_that_cannot_be_trusted_is_refused_by_default(self):
+        d = self.desktop
+        key, cert = d.tmp / 'key.pem', d.tmp / 'cert.pem'
+        subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-days', '1',
+                        '-subj', '/CN=127.0.0.1', '-keyout', key, '-out', cert],
+                       check=True, capture_output=True, timeout=60)
+        secure = corvane_e2e.LoopbackServer(tls=(cert, key))
+        self.addCleanup(secure.stop)
+        secure.page('/secret.html', 'Secret')
+        d.enter('Bottom', secure.url('/secret.html'))
+        question = wait_until(lambda: next(
+            (c for c in d.application().descendants() if c.role == 'label' and c.showing and
+             c.name.startswith('The identity of 127.0.0.1 cannot be verified')), None), 20,
+            'the question about the certificate')
+        # Enter is the default answer, which goes back: the load ends without a request.
+        d.key('Return')
+        wait_until(lambda: not question.showing, 5, 'the question to close')
+        d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '))
+        self.assertNotEqual(d.text_of('Bottom status'), 'Page Title: Secret')
+        self.assertEqual(secure.requests(), [])
 
 
 if __name__ == '__main__':

@@ -1,12 +1,9 @@
-// What the engine asks of a browser, in the real main window: a certificate that cannot be
-// trusted and a killed page.
+// A page the system has killed, in the real main window: its pane says so and reloads it alone;
+// the other pane's page, in a renderer of its own, stays.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -15,36 +12,8 @@
 #include <memory>
 
 #include "LoopbackHttpServer.h"
-#include "ModalDialogs.h"
 #include "TestProgram.h"
 #include "qt/frmbrowser.h"
-
-namespace {
-
-// A loopback HTTPS server with a self-signed certificate made for the run; it prints its port,
-// then each request's path.
-const char kHttpsServer[] = R"(
-import http.server, ssl, sys
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        print(self.path, flush=True)
-        body = b'<html><head><title>Secret</title></head><body>Secret</body></html>'
-        self.send_response(200)
-        self.send_header('Content-Type', 'text/html')
-        self.send_header('Content-Length', str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-    def log_message(self, *args):
-        pass
-server = http.server.HTTPServer(('127.0.0.1', 0), Handler)
-context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-context.load_cert_chain(sys.argv[1], sys.argv[2])
-server.socket = context.wrap_socket(server.socket, server_side=True)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-)";
-
-}  // namespace
 
 class EngineTest : public QObject {
   Q_OBJECT
@@ -52,7 +21,6 @@ class EngineTest : public QObject {
  private Q_SLOTS:
   void initTestCase();
   void cleanupTestCase();
-  void untrustedCertificateIsRefusedByDefault();
   void killedPageSaysSoAndReloadsAlone();
 
  private:
@@ -106,46 +74,6 @@ void EngineTest::initTestCase() {
 }
 
 void EngineTest::cleanupTestCase() { program_.reset(); }
-
-void EngineTest::untrustedCertificateIsRefusedByDefault() {
-  QTemporaryDir keys;
-  const QString cert = keys.filePath(QStringLiteral("cert.pem"));
-  const QString key = keys.filePath(QStringLiteral("key.pem"));
-  QProcess openssl;
-  openssl.start(QStringLiteral("openssl"),
-                {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                 QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                 QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                 QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert});
-  QVERIFY(openssl.waitForFinished());
-  QCOMPARE(openssl.exitCode(), 0);
-  QProcess https;
-  https.start(QStringLiteral("python3"),
-              {QStringLiteral("-c"), QString::fromLatin1(kHttpsServer), cert, key});
-  QVERIFY(TestProgram::waitUntil([&] { return https.canReadLine(); }));
-  const QString port = QString::fromLatin1(https.readLine().trimmed());
-  const QString address = QStringLiteral("https://127.0.0.1:%1/secret.html").arg(port);
-
-  QString question;
-  QString defaultAnswer;
-  whenModal<QMessageBox>(QStringLiteral("CertificateError"), [&](QMessageBox* box) {
-    question = box->text();
-    defaultAnswer = box->defaultButton()->text();
-    QTest::keyClick(box, Qt::Key_Return);
-  });
-  enter(2, address);
-  QVERIFY(TestProgram::waitUntil([&] { return !question.isEmpty(); }));
-  QVERIFY(question.startsWith(QStringLiteral("The identity of 127.0.0.1 cannot be verified")));
-  QCOMPARE(defaultAnswer, QStringLiteral("&Go Back"));
-  // Going back ends the load; had it gone on, it would have ended only with the page's answer,
-  // which the server sends after printing the request.
-  QVERIFY(TestProgram::waitUntil([&] { return !view(2)->page()->isLoading(); }));
-  https.waitForReadyRead(0);  // whatever the pipe holds by now
-  QVERIFY(https.readAll().isEmpty());
-  QVERIFY(status(2)->text() != QStringLiteral("Page Title: Secret"));
-  https.kill();
-  https.waitForFinished();
-}
 
 void EngineTest::killedPageSaysSoAndReloadsAlone() {
   // Different sites, so that the panes' pages have renderers of their own.

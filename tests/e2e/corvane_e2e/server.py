@@ -2,6 +2,7 @@
 
 import base64
 import http.server
+import ssl
 import threading
 import time
 from dataclasses import dataclass
@@ -36,7 +37,8 @@ class LoopbackServer:
     Unknown paths get a 404 page titled "Not Found". Paths are matched without their query.
     """
 
-    def __init__(self):
+    def __init__(self, tls=None):
+        """`tls`, a certificate file and its key file, makes it serve HTTPS."""
         self._routes = {}
         self._log = []
         self._lock = threading.Lock()
@@ -55,12 +57,17 @@ class LoopbackServer:
 
         self._httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Handler)
         self._httpd.daemon_threads = True
+        if tls:
+            context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            context.load_cert_chain(*map(str, tls))
+            self._httpd.socket = context.wrap_socket(self._httpd.socket, server_side=True)
+        self.scheme = 'https' if tls else 'http'
         self.port = self._httpd.server_address[1]
         self._thread = threading.Thread(target=self._httpd.serve_forever, daemon=True)
         self._thread.start()
 
     def url(self, path='/'):
-        return f'http://127.0.0.1:{self.port}{path}'
+        return f'{self.scheme}://127.0.0.1:{self.port}{path}'
 
     def page(self, path, title, body=''):
         """A page with a title; its body defaults to its title."""
