@@ -1,7 +1,9 @@
 """What a page's own area offers a person: its context menu, with a link opened in the other
 pane, zoom by keys in the pane that has the focus, a pop-up it opens, the password a site
-asks for and a certificate it cannot trust."""
+asks for, a certificate it cannot trust, and a page the system kills."""
 
+import os
+import signal
 import subprocess
 
 import corvane_e2e
@@ -127,6 +129,30 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '))
         self.assertNotEqual(d.text_of('Bottom status'), 'Page Title: Secret')
         self.assertEqual(secure.requests(), [])
+
+    def test_a_killed_page_says_so_in_its_own_pane_and_reloads(self):
+        d = self.desktop
+        d.server.page('/kept.html', 'Kept')
+        d.server.page('/killed.html', 'Killed')
+        d.visit('Bottom', '/kept.html', 'Kept')
+        # Another site, so that the top page gets a renderer of its own, the newest.
+        before = {proc.pid for proc in corvane_e2e.renderers(d.corvane.pid)}
+        top = d.server.url('/killed.html').replace('127.0.0.1', 'localhost')
+        d.enter('Top', top)
+        d.wait_for_text('Top status', 'Page Title: Killed')
+        new = wait_until(lambda: [proc for proc in corvane_e2e.renderers(d.corvane.pid)
+                                  if proc.pid not in before], 10, "the top page's renderer")
+        os.kill(new[-1].pid, signal.SIGKILL)
+        # What the notice says is the unit tests'.
+        notice = d.find('Page stopped notice', showing=True, timeout=20)
+        page = d.find('Top browser').extents
+        self.assertTrue(page.y <= notice.extents.y < page.bottom, 'the notice on the top pane')
+        self.assertEqual(sum(c.name == 'Page stopped' and c.showing
+                             for c in d.application().descendants()), 1, 'a notice elsewhere')
+        served = d.server.count('/killed.html')
+        d.click(d.find('Reload stopped page', showing=True))
+        d.server.wait_for_request('/killed.html', count=served + 1)
+        wait_until(lambda: not notice.showing, 10, 'the notice to go')
 
 
 if __name__ == '__main__':

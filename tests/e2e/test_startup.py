@@ -6,22 +6,6 @@ from corvane_e2e import wait_until
 from Xlib import X
 from Xlib import display as xdisplay
 
-def _cmdline(pid):
-    try:
-        with open(f'/proc/{pid}/cmdline', 'rb') as f:
-            return f.read()
-    except OSError:
-        return b''
-
-
-def _parent(pid):
-    try:
-        with open(f'/proc/{pid}/stat', 'rb') as f:
-            return int(f.read().rsplit(b')', 1)[1].split()[1])
-    except (OSError, IndexError, ValueError):
-        return None
-
-
 class StartUpTest(corvane_e2e.CorvaneTestCase):
     x = None
 
@@ -59,12 +43,9 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Top status', 'Page Title: Corvane')
         d.wait_for_text('Bottom status', 'Page Title: Corvane User Guide')
 
-        # One renderer for each pane and no other: each is forked from the engine's zygote.
-        engine = {p.pid for p in d.watch.poll()}
-        zygotes = {pid for pid in engine
-                   if b'--type=zygote' in _cmdline(pid) and _parent(pid) not in engine}
-        renderers = [pid for pid in engine if _parent(pid) in zygotes]
-        self.assertEqual(len(renderers), 2, f'renderers {renderers} below zygotes {zygotes}')
+        # One renderer for each pane and no other.
+        renderers = corvane_e2e.renderers(d.corvane.pid)
+        self.assertEqual(len(renderers), 2, f'renderers {renderers}')
 
         def enabled(pane):
             return [name for name in ('Back', 'Forward') if d.enabled(pane, name)]
