@@ -97,6 +97,17 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
                 self.find_in_top_page(wanted)
                 self.no_save_dialog()
 
+        # Back steps through the folder too; a web page ends folder view, and Back then follows
+        # the pane's history.
+        d.click(d.button('Top', 'Back'))
+        d.wait_for_text('Top address', address['c.html.bak'])
+        d.server.page('/after-slides.html', 'After Slides')
+        d.visit('Top', '/after-slides.html', 'After Slides')
+        wait_until(lambda: not d.enabled('Top', 'Forward'), 10, 'Forward off after a web page')
+        d.click(d.button('Top', 'Back'))
+        d.wait_for_text('Top address', address['c.html.bak'])
+        d.wait_for_text('Top status', 'Page Title: ' + address['c.html.bak'], 10)
+
     def test_view_source_can_be_asked_for_twice(self):
         d = self.desktop
         d.server.page('/source.html', 'Source Page', 'Some words.')
