@@ -45,9 +45,16 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         d.click(d.find('Bottom browser'), button=2)
         d.wait_for_text('Bottom status', 'Page Title: Article 2')
         self.assertEqual(d.text_of('Top address'), d.server.url('/article-2.html'))
-        # Unchecked, a link opens where it is clicked (the unit tests'); off for the next tests.
-        for pane, other in (('Top', 'Bottom'), ('Bottom', 'Top')):
-            d.choose_menu('Browsers', f"Open {pane} Pane's Links in {other} Pane")
+
+        # Off again, a link opens where it is clicked.
+        d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
+        self.link_page('/index-3.html', 'Index 3', '/article-3.html')
+        d.server.page('/article-3.html', 'Article 3')
+        d.visit('Top', '/index-3.html', 'Index 3')
+        d.click(d.find('Top browser'))
+        d.wait_for_text('Top status', 'Page Title: Article 3')
+        self.assertEqual(d.text_of('Bottom address'), d.server.url('/article-2.html'))
+        d.choose_menu('Browsers', "Open Bottom Pane's Links in Top Pane")
 
     def test_bookmarks_come_into_the_tree_and_open(self):
         # Each format's reading is the unit tests'; here the menu, the dialog, the files, the tree.
