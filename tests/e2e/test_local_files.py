@@ -1,6 +1,6 @@
 """Local files and addresses as a person meets them: a folder slide show over files of every kind
 that never stops on a save dialog, a file handed to the desktop's application from the page that
-stands in for it, View Source pressed twice, and a web download saved or declined."""
+stands in for it, View Source in either pane, and a web download saved or declined."""
 
 import gzip
 
@@ -108,16 +108,24 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Top address', address['c.html.bak'])
         d.wait_for_text('Top status', 'Page Title: ' + address['c.html.bak'], 10)
 
-    def test_view_source_can_be_asked_for_twice(self):
+    def test_view_source_of_either_pane_twice_and_of_an_empty_box_nothing(self):
         d = self.desktop
         d.server.page('/source.html', 'Source Page', 'Some words.')
         url = d.server.url('/source.html')
-        d.visit('Top', '/source.html', 'Source Page')
-        for _ in range(2):
-            d.choose_menu('View', 'Top Browser Source')
-            d.wait_for_text('Top status', f'Page Title: view-source:{url}')
-            d.wait_for_text('Top address', url)
-            self.find_in_top_page('<title>Source Page</title>')
+        for pane in ('Bottom', 'Top'):
+            d.visit(pane, '/source.html', 'Source Page')
+            for _ in range(2):
+                d.choose_menu('View', f'{pane} Browser Source')
+                d.wait_for_text(f'{pane} status', f'Page Title: view-source:{url}')
+                d.wait_for_text(f'{pane} address', url)
+        self.find_in_top_page('<title>Source Page</title>')
+        # With the box emptied the item goes nowhere: a navigation would say "Going to" at once.
+        d.click(d.edit_field('Top address'))
+        d.key('ctrl+a', 'BackSpace')
+        d.choose_menu('View', 'Top Browser Source')
+        item = d.find('Top Browser Source', role='menu item')
+        wait_until(lambda: not item.showing, 5, 'the menu to close')
+        self.assertEqual(d.text_of('Top status'), f'Page Title: view-source:{url}')
 
     def test_a_download_is_saved_where_asked_and_the_box_keeps_naming_the_page_shown(self):
         d = self.desktop
