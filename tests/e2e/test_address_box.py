@@ -7,19 +7,15 @@ PANES = ('Top', 'Bottom')
 
 
 class AddressBoxTest(corvane_e2e.CorvaneTestCase):
-    def go(self, pane, path, key='Return'):
-        """Types the server's address of `path` into the pane's box and presses `key`."""
-        d = self.desktop
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key(key)
+    def visit(self, pane, path, title, key='Return'):
+        """Types the server's address of `path` into the pane's box, presses `key` and checks
+        that the page came, asked for once."""
+        self.desktop.enter(pane, self.desktop.server.url(path), key)
+        self.assert_arrived(pane, path, title)
 
     def assert_arrived(self, pane, path, title, requests=1):
-        d = self.desktop
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
-        self.assertEqual(d.text_of(f'{pane} address'), d.server.url(path))
-        self.assertEqual(d.server.count(path), requests)
+        self.desktop.arrive(pane, path, title)
+        self.assertEqual(self.desktop.server.count(path), requests)
 
     def test_enter_goes_to_the_typed_address_in_either_box(self):
         d = self.desktop
@@ -28,14 +24,13 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
                 with self.subTest(pane=pane, key=key):
                     path = f'/enter-{pane}-{key}.html'
                     d.server.page(path, f'{pane} {key}')
-                    self.go(pane, path, key)
-                    self.assert_arrived(pane, path, f'{pane} {key}')
+                    self.visit(pane, path, f'{pane} {key}', key)
 
     def test_the_box_shows_where_the_page_ended_up(self):
         d = self.desktop
         d.server.page('/moved-here.html', 'Moved Here')
         d.server.redirect('/moved', d.server.url('/moved-here.html'))
-        self.go('Bottom', '/moved')
+        self.desktop.enter('Bottom', d.server.url('/moved'))
         self.assert_arrived('Bottom', '/moved-here.html', 'Moved Here')
         self.assertEqual(d.server.count('/moved'), 1)
 
@@ -45,10 +40,8 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         d.server.page('/elsewhere.html', 'Elsewhere')
         # The first address goes into the list; typing it again later is the case where the box
         # itself would find the text among its entries.
-        self.go('Top', '/known.html')
-        self.assert_arrived('Top', '/known.html', 'Known')
-        self.go('Top', '/elsewhere.html')
-        self.assert_arrived('Top', '/elsewhere.html', 'Elsewhere')
+        self.visit('Top', '/known.html', 'Known')
+        self.visit('Top', '/elsewhere.html', 'Elsewhere')
 
         for typed in (d.server.url('/fresh.html'), d.server.url('/known.html')):
             with self.subTest(typed=typed):
@@ -74,7 +67,7 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         d.key('End', 'Return')
         self.assert_arrived('Top', '/known.html', 'Known', requests=2)
         # A second request would have gone out before the next page's.
-        self.go('Top', '/elsewhere.html')
+        self.desktop.enter('Top', d.server.url('/elsewhere.html'))
         self.assert_arrived('Top', '/elsewhere.html', 'Elsewhere', requests=2)
         self.assertEqual(d.server.count('/known.html'), 2)
 
@@ -86,35 +79,24 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Bottom status', 'Going to ')
         # The next address typed is the only one asked for.
         d.server.page('/after-empty.html', 'After Empty')
-        self.go('Bottom', '/after-empty.html')
-        self.assert_arrived('Bottom', '/after-empty.html', 'After Empty')
+        self.visit('Bottom', '/after-empty.html', 'After Empty')
         asked = [r.path for r in d.server.requests()[requests:] if r.path != '/favicon.ico']
         self.assertEqual(asked, ['/after-empty.html'])
 
-    def test_pick_from_the_list_with_the_mouse(self):
+    def test_pick_from_the_list_with_the_mouse_or_the_keyboard(self):
         d = self.desktop
-        d.server.page('/mouse-a.html', 'Mouse A')
-        d.server.page('/mouse-b.html', 'Mouse B')
-        self.go('Top', '/mouse-a.html')
-        self.assert_arrived('Top', '/mouse-a.html', 'Mouse A')
-        self.go('Top', '/mouse-b.html')
-        self.assert_arrived('Top', '/mouse-b.html', 'Mouse B')
+        for pane in ('Top', 'Bottom'):
+            for name in ('a', 'b'):
+                d.server.page(f'/{pane}-{name}.html', f'{pane} {name}')
+                self.visit(pane, f'/{pane}-{name}.html', f'{pane} {name}')
+        entries = {pane: [d.server.url(f'/{pane}-{name}.html') for name in ('a', 'b')]
+                   for pane in ('Top', 'Bottom')}
 
         listing = d.open_list('Top address')
-        d.pick(listing, d.server.url('/mouse-a.html'))
-        self.assert_arrived('Top', '/mouse-a.html', 'Mouse A', requests=2)
+        d.pick(listing, entries['Top'][0])
+        self.assert_arrived('Top', '/Top-a.html', 'Top a', requests=2)
         box = d.find('Top address', role='combo box')
-        self.assertEqual([c.name for c in box.child('list').children][:2],
-                         [d.server.url('/mouse-a.html'), d.server.url('/mouse-b.html')])
-
-    def test_pick_from_the_list_with_the_keyboard(self):
-        d = self.desktop
-        d.server.page('/keys-c.html', 'Keys C')
-        d.server.page('/keys-d.html', 'Keys D')
-        self.go('Bottom', '/keys-c.html')
-        self.assert_arrived('Bottom', '/keys-c.html', 'Keys C')
-        self.go('Bottom', '/keys-d.html')
-        self.assert_arrived('Bottom', '/keys-d.html', 'Keys D')
+        self.assertEqual([c.name for c in box.child('list').children][:2], entries['Top'])
 
         # Arrows in the closed box neither change the address nor go anywhere.
         d.click(d.edit_field('Bottom address'))
@@ -123,11 +105,12 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         # before it. Its opening also proves the arrows before it have had their turn.
         d.key('alt+Down')
         d.shown_list(d.find('Bottom address', role='combo box'))
-        self.assertEqual(d.text_of('Bottom address'), d.server.url('/keys-d.html'),
+        self.assertEqual(d.text_of('Bottom address'), entries['Bottom'][1],
                          'an arrow in the closed box went away')
-        self.assertEqual(d.server.count('/keys-c.html'), 1, 'an arrow in the closed box navigated')
+        self.assertEqual(d.server.count('/Bottom-a.html'), 1,
+                         'an arrow in the closed box navigated')
         d.key('Down', 'Return')
-        self.assert_arrived('Bottom', '/keys-c.html', 'Keys C', requests=2)
+        self.assert_arrived('Bottom', '/Bottom-a.html', 'Bottom a', requests=2)
 
     def test_editing_keys_stay_with_the_box(self):
         d = self.desktop

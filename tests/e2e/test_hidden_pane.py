@@ -1,35 +1,22 @@
 """Nothing acts on a pane the view mode hides, as a person finds out with one pane shown: Find
 from the Edit menu searches the page on the screen, keys move that page, its pane carries the
-focus mark; and a long print says that it runs and when its file is complete."""
+focus mark; and printing to a PDF file: in the layout of the pane's last page setup, and a long
+print that says it runs and when its file is complete."""
 
+import re
 import subprocess
 
 import corvane_e2e
 from corvane_e2e import wait_until
 
-# A page that reports each key pressed in it by asking the server for a page named after it.
-REPORTING_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
-<body style="margin:0;background:#fff"><p>{words}</p>
-<script>
-document.addEventListener('keydown', function (e) {{ fetch('/{name}-key-' + e.key); }});
-</script></body></html>"""
-
 
 class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.desktop.close_tip_window(20)
+    tip_closed = True
 
     def visit(self, pane, name, title, words):
         d = self.desktop
-        d.server.raw(f'/{name}.html', 200, 'text/html; charset=utf-8',
-                     REPORTING_PAGE.format(name=name, title=title, words=words).encode())
-        d.click(d.edit_field(f'{pane} address'))
-        d.key('ctrl+a')
-        d.type(d.server.url(f'/{name}.html'))
-        d.key('Return')
-        d.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        d.server.reporting_page(name, title, words)
+        d.visit(pane, f'/{name}.html', title)
 
     def edge_is_marked(self, pane):
         d = self.desktop
@@ -41,7 +28,7 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         self.visit('Top', 'top', 'Top Page', 'Nothing to find here.')
         self.visit('Bottom', 'bottom', 'Bottom Page', 'Debian, Debian and Debian.')
         top = d.find('Top browser')
-        d.click((top.extents.x + 8, top.extents.bottom - 8))
+        d.into_page('Top')
         d.key('ctrl+e')
         wait_until(lambda: not top.showing, 5, 'the bottom pane alone')
         # The focus left the hidden page for the one on the screen, and the mark with it.
@@ -66,24 +53,55 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+q')
         wait_until(lambda: top.showing, 5, 'both panes')
 
+    def print_to(self, pane, target, button='Print'):
+        """Prints the pane's page from the File menu into the PDF file `target`."""
+        d = self.desktop
+        d.choose_menu('File', f'Print {pane} Browser')
+        output = d.find('Output file:', role='text', showing=True)
+        d.click(output)
+        d.key('ctrl+a')
+        d.type(str(target))
+        d.click(d.find(button, role='push button', showing=True))
+
+    @staticmethod
+    def page_size(target):
+        """The width and height of the first page of a PDF file, once it is whole."""
+        wait_until(lambda: target.exists() and b'%%EOF' in target.read_bytes()[-64:], 30,
+                   f'a PDF file at {target}')
+        info = subprocess.run(['pdfinfo', str(target)], capture_output=True, check=True,
+                              timeout=30).stdout.decode()
+        return tuple(map(float, re.search(r'Page size:\s+([\d.]+) x ([\d.]+)', info).groups()))
+
+    def test_each_pane_prints_in_the_layout_of_its_own_last_page_setup(self):
+        d = self.desktop
+        d.server.page('/short.html', 'Short', 'A few words worth keeping on paper.')
+        for pane in ('Top', 'Bottom'):
+            d.visit(pane, '/short.html', 'Short')
+        # A pane prints one page at a time: once its next print is written, a print the
+        # cancelled dialog had started would have been written too.
+        cancelled = d.tmp / 'cancelled.pdf'
+        self.print_to('Top', cancelled, 'Cancel')
+        d.choose_menu('File', 'Page Setup for Top Browser...')
+        d.click(d.find('Landscape', role='radio button', showing=True))
+        d.click(d.find('OK', role='push button', showing=True))
+        for pane, wide in (('Top', True), ('Bottom', False)):
+            target = d.tmp / f'{pane}.pdf'
+            self.print_to(pane, target)
+            width, height = self.page_size(target)
+            self.assertEqual(width > height, wide, f'the {pane} page is {width} x {height}')
+        # Text stays text: the engine's own PDF carries the fonts, where pictures of pages have
+        # none.
+        self.assertIn(b'/FontFile', target.read_bytes())
+        self.assertFalse(cancelled.exists())
+
     def test_a_long_print_says_it_runs_and_when_its_file_is_complete(self):
         d = self.desktop
         lines = ''.join(f'<p>Line {n} of a long chapter about packages.</p>' for n in range(3000))
         d.server.page('/long.html', 'Long Chapter', lines)
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/long.html'))
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Long Chapter')
+        d.visit('Top', '/long.html', 'Long Chapter')
 
         target = d.tmp / 'chapter.pdf'
-        d.choose_menu('File', 'Print Top Browser')
-        output = d.find('Output file:', role='text')
-        wait_until(lambda: output.showing, 10, 'the print dialog')
-        d.click(output)
-        d.key('ctrl+a')
-        d.type(str(target))
-        d.click(d.find('Print', role='push button'))
+        self.print_to('Top', target)
 
         # Under its name the file is whole whenever it is there.
         partial = []

@@ -10,6 +10,8 @@ SAVE_TITLE = 'Save Page As'
 
 
 class KeysTest(corvane_e2e.CorvaneTestCase):
+    tip_closed = True
+
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -17,7 +19,6 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         for name in ('apple', 'banana', 'one', 'two'):
             d.server.page(f'/{name}.html', name.title(),
                           f'<p style="font-size:40px;margin:0">{name.title()}</p>')
-        d.close_tip_window(20)
 
     # -- helpers -------------------------------------------------------------------------------
 
@@ -33,14 +34,9 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
             return None
         return wait_until(look, 5, 'a focused control')
 
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
-
     def into_page(self, pane):
         """Clicks into an empty part of the pane's page, which gives the page the focus."""
-        d = self.desktop
-        area = d.find(f'{pane} browser').extents
-        d.click((area.x + area.width // 2, area.bottom - 10))
+        self.desktop.into_page(pane)
         wait_until(lambda: self.focused() == f'{pane} browser', 5, f'the {pane} page focused')
 
     # -- tests ---------------------------------------------------------------------------------
@@ -54,8 +50,8 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_editing_keys_act_on_the_page_with_the_focus(self):
         d = self.desktop
-        self.visit('Top', '/apple.html', 'Apple')
-        self.visit('Bottom', '/banana.html', 'Banana')
+        d.visit('Top', '/apple.html', 'Apple')
+        d.visit('Bottom', '/banana.html', 'Banana')
         # A selection in each page; the copy is the bottom page's, where the keys were pressed.
         self.into_page('Top')
         d.key('ctrl+a')
@@ -68,9 +64,9 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
 
     def test_browser_keys_act_on_the_pane_with_the_focus(self):
         d = self.desktop
-        self.visit('Top', '/apple.html', 'Apple')
-        self.visit('Bottom', '/one.html', 'One')
-        self.visit('Bottom', '/two.html', 'Two')
+        d.visit('Top', '/apple.html', 'Apple')
+        d.visit('Bottom', '/one.html', 'One')
+        d.visit('Bottom', '/two.html', 'Two')
         top_loads = d.server.count('/apple.html')
         self.into_page('Bottom')
         d.key('alt+Left')
@@ -98,11 +94,8 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
     def test_esc_stops_the_load_of_the_pane_with_the_focus(self):
         d = self.desktop
         d.server.slow_page('/slow.html', 'Slow', 30)
-        self.visit('Bottom', '/one.html', 'One')
-        d.click(d.edit_field('Bottom address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/slow.html'))
-        d.key('Return')
+        d.visit('Bottom', '/one.html', 'One')
+        d.enter('Bottom', d.server.url('/slow.html'))
         d.server.wait_for_request('/slow.html')
         # In the address box Esc is the box's; in the page it stops the load.
         d.key('Escape')
@@ -115,16 +108,25 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         d.key('Escape')
         d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '), 10)
 
-    def test_save_key_asks_where_to_save_the_page_with_the_focus(self):
+    def test_save_key_saves_the_page_with_the_focus_in_the_format_chosen(self):
         d = self.desktop
-        self.visit('Bottom', '/banana.html', 'Banana')
+        d.visit('Bottom', '/banana.html', 'Banana')
         self.into_page('Bottom')
         d.key('ctrl+s')
         name = d.find('File name:', role='text')
-        wait_until(lambda: name.showing and name.text.startswith('Banana'), 10,
+        wait_until(lambda: name.showing and name.text == 'Banana.html', 10,
                    'the save dialog with the bottom page\'s name')
-        d.key('Escape')
+        # A web archive under the name offered, which takes the archive's ending.
+        dialog = d.find(SAVE_TITLE, role='dialog', showing=True)
+        kinds = next(c for c in dialog.descendants() if c.role == 'combo box' and
+                     c.name.startswith('Web page, complete'))
+        d.click(kinds)
+        d.pick(d.shown_list(kinds), 'Web archive, single file (*.mhtml *.mht)')
+        d.click(d.find('Save', role='push button', within=dialog))
         wait_until(lambda: d.window(SAVE_TITLE) is None, 5, 'the save dialog to close')
+        saved = d.home / 'Banana.mhtml'
+        wait_until(lambda: saved.exists() and b'MIME-Version' in saved.read_bytes() and
+                   b'Banana' in saved.read_bytes(), 20, f'a web archive at {saved}')
 
     def test_menus_opened_from_the_keyboard_wait_for_a_key(self):
         d = self.desktop

@@ -1,6 +1,6 @@
 """Local files and addresses as a person meets them: a folder slide show over files of every kind
 that never stops on a save dialog, a file handed to the desktop's application from the page that
-stands in for it, View Source pressed twice, and the address box after a download is declined."""
+stands in for it, View Source in either pane, and a web download saved or declined."""
 
 import gzip
 
@@ -30,10 +30,7 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         (applications / 'fakewriter.desktop').write_text(DESKTOP_ENTRY)
         return {'PATH': f'{tools}:{desktop.env["PATH"]}'}
 
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.desktop.close_tip_window(20)
+    tip_closed = True
 
     def find_in_top_page(self, wanted, result='1 of 1'):
         """Finds a text in the top page with the find bar, as a person checks what it shows."""
@@ -55,13 +52,14 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
 
     def test_a_slide_show_over_a_mixed_folder_shows_every_file_in_the_pane(self):
         d = self.desktop
-        folder = d.tmp / 'Mixed'
+        folder = d.tmp / 'Mixed Files'
         folder.mkdir()
         (folder / 'a.html').write_text('<html><head><title>First</title></head><body>'
                                        '<a href="d.en.txt.gz">packed</a></body></html>')
         (folder / 'b.doc').write_bytes(b'\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1' + bytes(range(256)))
         (folder / 'c.html.bak').write_text('<p>kept as plain words</p>\n')
         (folder / 'd.en.txt.gz').write_bytes(gzip.compress(b'packed text'))
+        # The box shows a file address as a person reads it, blanks and all.
         address = {name: f'file://{folder}/{name}'
                    for name in ('a.html', 'b.doc', 'c.html.bak', 'd.en.txt.gz')}
 
@@ -71,21 +69,20 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
         # A link to a file the engine would offer as a download shows it in the pane as well.
-        page = d.find('Top browser').extents
-        d.click((page.x + 8, page.bottom - 8))
+        d.into_page('Top')
         d.key('Tab', 'Return')
         d.wait_for_text('Top address', address['d.en.txt.gz'])
         self.find_in_top_page('Open with Fake Writer')
         self.no_save_dialog()
 
         # The first Forward makes a.html current and steps on to the document.
-        self.desktop.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+        d.click(d.button('Top', 'Forward'))
         d.wait_for_text('Top address', address['b.doc'])
         d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
         self.find_in_top_page('Open with Fake Writer')
         self.no_save_dialog()
         # The page's one control is its button: the first Tab stop, pressed with Enter.
-        d.click((page.x + 8, page.bottom - 8))
+        d.into_page('Top')
         d.key('Tab', 'Return')
         wait_until(lambda: self.opened.exists() and self.opened.read_text() == str(folder / 'b.doc'),
                    10, 'the desktop asked to open b.doc')
@@ -94,43 +91,70 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         for name, wanted in (('c.html.bak', '<p>kept as plain words</p>'),
                              ('d.en.txt.gz', 'Open with Fake Writer')):
             with self.subTest(file=name):
-                d.click(d.find('Forward', role='push button', within=d.find('Top toolbar')))
+                d.click(d.button('Top', 'Forward'))
                 d.wait_for_text('Top address', address[name])
                 d.wait_for_text('Top status', FOLDER_MESSAGE.format(4))
                 self.find_in_top_page(wanted)
                 self.no_save_dialog()
 
-    def test_view_source_can_be_asked_for_twice(self):
+        # Back steps through the folder too; a web page ends folder view, and Back then follows
+        # the pane's history.
+        d.click(d.button('Top', 'Back'))
+        d.wait_for_text('Top address', address['c.html.bak'])
+        d.server.page('/after-slides.html', 'After Slides')
+        d.visit('Top', '/after-slides.html', 'After Slides')
+        wait_until(lambda: not d.enabled('Top', 'Forward'), 10, 'Forward off after a web page')
+        d.click(d.button('Top', 'Back'))
+        d.wait_for_text('Top address', address['c.html.bak'])
+        d.wait_for_text('Top status', 'Page Title: ' + address['c.html.bak'], 10)
+
+    def test_view_source_of_either_pane_twice_and_of_an_empty_box_nothing(self):
         d = self.desktop
         d.server.page('/source.html', 'Source Page', 'Some words.')
         url = d.server.url('/source.html')
+        for pane in ('Bottom', 'Top'):
+            d.visit(pane, '/source.html', 'Source Page')
+            for _ in range(2):
+                d.choose_menu('View', f'{pane} Browser Source')
+                d.wait_for_text(f'{pane} status', f'Page Title: view-source:{url}')
+                d.wait_for_text(f'{pane} address', url)
+        self.find_in_top_page('<title>Source Page</title>')
+        # With the box emptied the item goes nowhere: a navigation would say "Going to" at once.
         d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(url)
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Source Page')
-        for _ in range(2):
-            d.choose_menu('View', 'Top Browser Source')
-            d.wait_for_text('Top status', f'Page Title: view-source:{url}')
-            d.wait_for_text('Top address', url)
-            self.find_in_top_page('<title>Source Page</title>')
+        d.key('ctrl+a', 'BackSpace')
+        d.choose_menu('View', 'Top Browser Source')
+        item = d.find('Top Browser Source', role='menu item')
+        wait_until(lambda: not item.showing, 5, 'the menu to close')
+        self.assertEqual(d.text_of('Top status'), f'Page Title: view-source:{url}')
 
-    def test_a_declined_download_leaves_the_box_naming_the_page_shown(self):
+    def test_a_download_is_saved_where_asked_and_the_box_keeps_naming_the_page_shown(self):
         d = self.desktop
+        data = bytes(range(256)) * 1200
         d.server.page('/before.html', 'Before')
-        d.server.raw('/file.bin', 200, 'application/octet-stream', bytes(64),
+        d.server.raw('/file.bin', 200, 'application/octet-stream', data,
                      headers=[('Content-Disposition', 'attachment; filename="file.bin"')])
-        for path in ('/before.html', '/file.bin'):
-            d.click(d.edit_field('Top address'))
-            d.key('ctrl+a')
-            d.type(d.server.url(path))
-            d.key('Return')
-            if path == '/before.html':
-                d.wait_for_text('Top status', 'Page Title: Before')
-        wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
-        d.key('Escape')
-        wait_until(lambda: d.window('Save Download') is None, 5, 'the save dialog to close')
-        d.wait_for_text('Top address', d.server.url('/before.html'))
+        d.visit('Top', '/before.html', 'Before')
+        target = d.tmp / 'kept.bin'
+        for keys in (('Escape',), ('ctrl+a', str(target), 'Return')):
+            d.enter('Top', d.server.url('/file.bin'))
+            if keys != ('Escape',):
+                # A second download from the same site waits for the user's leave.
+                d.click(d.find('Allow', role='push button', showing=True))
+            wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
+            # Proposed under its own name in the user's download folder.
+            wait_until(lambda: d.find('File name:', role='text').text == 'file.bin', 5,
+                       'the proposed name')
+            self.assertTrue((d.home / 'Downloads').is_dir())
+            for key in keys:
+                d.type(key) if key.startswith('/') else d.key(key)
+            wait_until(lambda: d.window('Save Download') is None, 5, 'the save dialog to close')
+            d.wait_for_text('Top address', d.server.url('/before.html'))
+        wait_until(lambda: target.exists() and target.read_bytes() == data, 15, 'the file saved')
+        # The downloads window offers the file once it is done.
+        wait_until(lambda: d.find('Open downloaded file').showing, 10, 'the download done')
+        self.assertFalse(d.find('Cancel download').showing)
+        d.send_delete(d.window('Downloads'))
+        wait_until(lambda: d.window('Downloads') is None, 5, 'the downloads window to close')
 
 
 if __name__ == '__main__':

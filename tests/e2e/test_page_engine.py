@@ -1,5 +1,10 @@
 """What a page's own area offers a person: its context menu, with a link opened in the other
-pane, and zoom by keys in the pane that has the focus."""
+pane, zoom by keys in the pane that has the focus, a pop-up it opens, the password a site
+asks for, a certificate it cannot trust, and a page the system kills."""
+
+import os
+import signal
+import subprocess
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -14,16 +19,18 @@ WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               'window.onresize = tell; window.onload = tell;'
               '</script></head><body>Width</body></html>')
 
+# A page that is one button opening a sign-in pop-up, which reaches its opener, then closes.
+OPENER_PAGE = ('<!DOCTYPE html><html><head><title>Opener</title><script>function signedIn() '
+               '{ fetch("/signed-in"); }</script></head><body style="margin:0">'
+               '<button style="width:100%;height:100vh" onclick="window.open(\'/popup.html\', '
+               '\'signin\', \'width=320,height=240\')">Sign in</button></body></html>')
+POPUP_PAGE = ('<!DOCTYPE html><html><head><title>Sign In</title></head><body><script>'
+              'setTimeout(function () { window.opener.signedIn(); '
+              'window.close(); }, 300);</script></body></html>')
+
 
 class PageEngineTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.close_tip_window(20)
-
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
+    tip_closed = True
 
     def widths(self):
         return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()
@@ -33,7 +40,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.raw('/links.html', 200, 'text/html', LINK_PAGE.encode())
         d.server.page('/target.html', 'Target Page')
-        self.visit('Top', '/links.html', 'Links')
+        d.visit('Top', '/links.html', 'Links')
         page = d.find('Top browser').extents
         shown = {w.id for w, _ in d.windows()}
 
@@ -60,7 +67,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     def test_zoom_keys_act_on_the_focused_pane(self):
         d = self.desktop
         d.server.raw('/width.html', 200, 'text/html', WIDTH_PAGE.encode())
-        self.visit('Bottom', '/width.html', 'Width')
+        d.visit('Bottom', '/width.html', 'Width')
         normal = wait_until(lambda: self.widths() and self.widths()[-1], 10, 'the page width')
         page = d.find('Bottom browser').extents
         d.click((page.x + page.width // 2, page.y + page.height // 2))
@@ -74,6 +81,78 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+minus')
         wait_until(lambda: self.widths()[-1] > normal * 1.05, 10,
                    lambda: f'a wider page after Ctrl+-; widths {self.widths()}')
+
+    def test_a_sign_in_pop_up_reaches_its_opener_and_closes_itself(self):
+        d = self.desktop
+        d.server.raw('/opener.html', 200, 'text/html', OPENER_PAGE.encode())
+        d.server.raw('/popup.html', 200, 'text/html', POPUP_PAGE.encode())
+        d.visit('Top', '/opener.html', 'Opener')
+        d.into_page('Top')
+        wait_until(lambda: d.window('Sign In'), 10, 'the pop-up window')
+        d.server.wait_for_request('/signed-in')
+        wait_until(lambda: d.window('Sign In') is None, 10, 'the pop-up to close itself')
+        self.assertEqual(d.text_of('Top address'), d.server.url('/opener.html'))
+        self.assertEqual(d.server.count('/popup.html'), 1)
+
+    def test_a_site_asking_for_a_password_is_answered_in_a_dialog(self):
+        d = self.desktop
+        d.server.page('/private.html', 'Private')
+        d.server.require_login('/private.html', 'Staff', 'ann', 's3cret')
+        for keys, title in ((('Escape',), 'Login Needed'),
+                            (('ann', 'Tab', 's3cret', 'Return'), 'Private')):
+            d.enter('Top', d.server.url('/private.html'))
+            user = d.find('User name', role='text', showing=True)
+            d.find('The site 127.0.0.1 asks for a user name and password.\nIt says: "Staff"',
+                   role='label')
+            wait_until(lambda: user.focused, 5, 'the keyboard in the user name')
+            for key in keys:
+                d.key(key) if key in ('Escape', 'Tab', 'Return') else d.type(key)
+            d.arrive('Top', '/private.html', title)
+
+    def test_a_certificate_that_cannot_be_trusted_is_refused_by_default(self):
+        d = self.desktop
+        key, cert = d.tmp / 'key.pem', d.tmp / 'cert.pem'
+        subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-days', '1',
+                        '-subj', '/CN=127.0.0.1', '-keyout', key, '-out', cert],
+                       check=True, capture_output=True, timeout=60)
+        secure = corvane_e2e.LoopbackServer(tls=(cert, key))
+        self.addCleanup(secure.stop)
+        secure.page('/secret.html', 'Secret')
+        d.enter('Bottom', secure.url('/secret.html'))
+        question = wait_until(lambda: next(
+            (c for c in d.application().descendants() if c.role == 'label' and c.showing and
+             c.name.startswith('The identity of 127.0.0.1 cannot be verified')), None), 20,
+            'the question about the certificate')
+        # Enter is the default answer, which goes back: the load ends without a request.
+        d.key('Return')
+        wait_until(lambda: not question.showing, 5, 'the question to close')
+        d.wait_for_text('Bottom status', lambda text: text.startswith('Page Title: '))
+        self.assertNotEqual(d.text_of('Bottom status'), 'Page Title: Secret')
+        self.assertEqual(secure.requests(), [])
+
+    def test_a_killed_page_says_so_in_its_own_pane_and_reloads(self):
+        d = self.desktop
+        d.server.page('/kept.html', 'Kept')
+        d.server.page('/killed.html', 'Killed')
+        d.visit('Bottom', '/kept.html', 'Kept')
+        # Another site, so that the top page gets a renderer of its own, the newest.
+        before = {proc.pid for proc in corvane_e2e.renderers(d.corvane.pid)}
+        top = d.server.url('/killed.html').replace('127.0.0.1', 'localhost')
+        d.enter('Top', top)
+        d.wait_for_text('Top status', 'Page Title: Killed')
+        new = wait_until(lambda: [proc for proc in corvane_e2e.renderers(d.corvane.pid)
+                                  if proc.pid not in before], 10, "the top page's renderer")
+        os.kill(new[-1].pid, signal.SIGKILL)
+        # What the notice says is the unit tests'.
+        notice = d.find('Page stopped notice', showing=True, timeout=20)
+        page = d.find('Top browser').extents
+        self.assertTrue(page.y <= notice.extents.y < page.bottom, 'the notice on the top pane')
+        self.assertEqual(sum(c.name == 'Page stopped' and c.showing
+                             for c in d.application().descendants()), 1, 'a notice elsewhere')
+        served = d.server.count('/killed.html')
+        d.click(d.find('Reload stopped page', showing=True))
+        d.server.wait_for_request('/killed.html', count=served + 1)
+        wait_until(lambda: not notice.showing, 10, 'the notice to go')
 
 
 if __name__ == '__main__':

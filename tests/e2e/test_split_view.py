@@ -1,9 +1,7 @@
 """What a person coming from another browser's split view looks for, done as a person does it:
 one pane's clicked links opening in the other, and bookmarks brought from other browsers."""
 
-import json
 from urllib.parse import unquote
-import sqlite3
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -16,13 +14,7 @@ LINK_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
 
 
 class SplitViewTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.desktop.close_tip_window(20)
-
-    def visit(self, pane, path, title):
-        self.desktop.visit(pane, path, title)
+    tip_closed = True
 
     def user_settings(self):
         """The per-user settings file, its keys as written."""
@@ -37,7 +29,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         for pane, other, n in (('Top', 'Bottom', 1), ('Bottom', 'Top', 2)):
             self.link_page(f'/index-{n}.html', f'Index {n}', f'/article-{n}.html')
             d.server.page(f'/article-{n}.html', f'Article {n}')
-            self.visit(pane, f'/index-{n}.html', f'Index {n}')
+            d.visit(pane, f'/index-{n}.html', f'Index {n}')
             d.choose_menu('Browsers', f"Open {pane} Pane's Links in {other} Pane")
             item = d.find(f"Open {pane} Pane's Links in {other} Pane", role='menu item')
             wait_until(lambda: item.checked, 5, 'the item checked')
@@ -58,72 +50,40 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
         self.link_page('/index-3.html', 'Index 3', '/article-3.html')
         d.server.page('/article-3.html', 'Article 3')
-        self.visit('Top', '/index-3.html', 'Index 3')
+        d.visit('Top', '/index-3.html', 'Index 3')
         d.click(d.find('Top browser'))
         d.wait_for_text('Top status', 'Page Title: Article 3')
         self.assertEqual(d.text_of('Bottom address'), d.server.url('/article-2.html'))
         d.choose_menu('Browsers', "Open Bottom Pane's Links in Top Pane")
 
-    def import_file(self, path, summary):
+    def test_bookmarks_come_into_the_tree_and_open(self):
+        # Each format's reading is the unit tests'; here the menu, the dialog, the files, the tree.
         d = self.desktop
+        d.server.page('/kept.html', 'Kept')
+        bookmarks = d.tmp / 'bookmarks.html'
+        bookmarks.write_text(
+            '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n'
+            f'<DL><p>\n  <DT><A HREF="{d.server.url("/kept.html")}">Kept one</A>\n</DL><p>\n')
         d.choose_menu(MENU, 'Import Favorites...')
         wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
-        d.type(str(path))
+        d.type(str(bookmarks))
         d.key('Return')
-        d.find(summary, timeout=10)
+        d.find('1 favorite imported.', timeout=10)
         d.key('Return')
+        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        self.assertIn(d.server.url('/kept.html').encode(),
+                      (favorites / 'Kept one.url').read_bytes())
 
-    def test_bookmarks_of_each_format_come_into_the_tree_and_open(self):
-        d = self.desktop
-        for n in (1, 2, 3):
-            d.server.page(f'/kept-{n}.html', f'Kept {n}')
-        source = d.tmp / 'elsewhere'
-        source.mkdir()
-        # As each browser writes them: an HTML bookmarks file, a Chromium "Bookmarks" file,
-        # a Firefox places database.
-        html = source / 'bookmarks.html'
-        html.write_text(
-            '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n'
-            '<DL><p>\n  <DT><H3>From HTML</H3>\n  <DL><p>\n'
-            f'    <DT><A HREF="{d.server.url("/kept-1.html")}">Kept one</A>\n  </DL><p>\n</DL><p>\n')
-        chromium = source / 'Bookmarks'
-        chromium.write_text(json.dumps({'roots': {
-            'bookmark_bar': {'type': 'folder', 'name': 'Bookmarks bar', 'children': [
-                {'type': 'url', 'name': 'Kept two', 'url': d.server.url('/kept-2.html')}]},
-            'other': {'type': 'folder', 'name': 'Other bookmarks', 'children': []}},
-            'version': 1}))
-        places = source / 'places.sqlite'
-        with sqlite3.connect(places) as db:
-            db.executescript(
-                'CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url TEXT, title TEXT);'
-                'CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER,'
-                ' parent INTEGER, position INTEGER, title TEXT, guid TEXT);'
-                "INSERT INTO moz_bookmarks VALUES (1, 2, NULL, 0, 0, '', 'root________'),"
-                " (2, 2, NULL, 1, 0, 'menu', 'menu________'),"
-                " (3, 1, 10, 2, 0, 'Kept three', 'abcdefghijkl');")
-            db.execute('INSERT INTO moz_places VALUES (10, ?, NULL)',
-                       (d.server.url('/kept-3.html'),))
-        db.close()
-
-        self.import_file(html, '1 favorite imported.')
         # The pane shows with the favorites in it.
         tree = d.find('Favorites', role='tree')
         wait_until(lambda: tree.showing, 5, 'the favorites pane')
-        self.import_file(chromium, '1 favorite imported.')
-        self.import_file(places, '1 favorite imported.')
-        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
-        self.assertTrue((favorites / 'From HTML' / 'Kept one.url').exists())
-        self.assertTrue((favorites / 'Bookmarks bar' / 'Kept two.url').exists())
-        self.assertIn(d.server.url('/kept-3.html').encode(),
-                      (favorites / 'Kept three.url').read_bytes())
-
         node = wait_until(lambda: next((c for c in tree.descendants()
-                                        if c.name == 'Kept three' and c.showing), None),
+                                        if c.name == 'Kept one' and c.showing), None),
                           10, 'the imported favorite in the tree')
         d.click(node)
         d.find('Do you want the Top Browser to open this?', timeout=10)
         d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Kept 3')
+        d.wait_for_text('Top status', 'Page Title: Kept')
 
     def test_side_by_side_with_each_view_mode_and_both_splitters(self):
         d = self.desktop

@@ -1,26 +1,10 @@
 """Starting Corvane as a person does: the splash alone, then the main window with both panes on
-their offline home pages, nothing before them in their histories."""
+their offline home pages, nothing before them in their histories; or the splash closed at once."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
 from Xlib import X
 from Xlib import display as xdisplay
-
-def _cmdline(pid):
-    try:
-        with open(f'/proc/{pid}/cmdline', 'rb') as f:
-            return f.read()
-    except OSError:
-        return b''
-
-
-def _parent(pid):
-    try:
-        with open(f'/proc/{pid}/stat', 'rb') as f:
-            return int(f.read().rsplit(b')', 1)[1].split()[1])
-    except (OSError, IndexError, ValueError):
-        return None
-
 
 class StartUpTest(corvane_e2e.CorvaneTestCase):
     x = None
@@ -59,29 +43,30 @@ class StartUpTest(corvane_e2e.CorvaneTestCase):
         d.wait_for_text('Top status', 'Page Title: Corvane')
         d.wait_for_text('Bottom status', 'Page Title: Corvane User Guide')
 
-        # One renderer for each pane and no other: each is forked from the engine's zygote.
-        engine = {p.pid for p in d.watch.poll()}
-        zygotes = {pid for pid in engine
-                   if b'--type=zygote' in _cmdline(pid) and _parent(pid) not in engine}
-        renderers = [pid for pid in engine if _parent(pid) in zygotes]
-        self.assertEqual(len(renderers), 2, f'renderers {renderers} below zygotes {zygotes}')
+        # One renderer for each pane and no other.
+        renderers = corvane_e2e.renderers(d.corvane.pid)
+        self.assertEqual(len(renderers), 2, f'renderers {renderers}')
 
         def enabled(pane):
-            return [name for name in ('Back', 'Forward')
-                    if 'enabled' in d.find(name, role='push button',
-                                           within=d.find(f'{pane} toolbar')).states]
+            return [name for name in ('Back', 'Forward') if d.enabled(pane, name)]
 
         # A second page in the top pane: once Back has come on there, the engine has reported
         # the home pages' history too, and the bottom pane has still nothing to go back to.
         d.server.page('/second.html', 'Second')
         d.close_tip_window(20)
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/second.html'))
-        d.key('Return')
-        d.wait_for_text('Top status', 'Page Title: Second')
+        d.visit('Top', '/second.html', 'Second')
         wait_until(lambda: enabled('Top') == ['Back'], 10, lambda: f'Back alone: {enabled("Top")}')
         self.assertEqual(enabled('Bottom'), [])
+
+    def test_the_splash_closed_before_its_time_ends_the_program_without_a_main_window(self):
+        d = self.desktop
+        d.close_corvane(timeout=5.0)
+        (d.program_dir / 'cv.ini').unlink()
+        d.start_corvane(wait=False)
+        d.send_delete(wait_until(lambda: d.window('Corvane'), 20, 'the splash'))
+        self.assertEqual(d.corvane.wait(10), 0)
+        # The main window, which writes the settings as it starts, never came.
+        self.assertIsNone(d.read_file('cv.ini'))
 
 
 if __name__ == '__main__':

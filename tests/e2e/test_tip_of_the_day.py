@@ -29,6 +29,12 @@ class TipOfTheDayTest(corvane_e2e.CorvaneTestCase):
         label = d.find('Tip of the day', role='label', within=window)
         wait_until(lambda: label.text in tips, 5, lambda: f'a shipped tip, not {label.text!r}')
         shown = {label.text}
+        # Asked for again while it is open, it only comes forward, showing the same tip.
+        d.choose_menu('Help', 'Tip Of The Day')
+        item = d.find('Tip Of The Day', role='menu item')
+        wait_until(lambda: not item.showing, 5, 'the menu to close')
+        self.assertEqual([t for _, t in d.windows()].count(TIP_WINDOW), 1)
+        self.assertEqual(label.text, next(iter(shown)))
         for _ in range(8):
             d.click(d.find('Next Tip', role='push button', within=window))
             wait_until(lambda: label.text in tips, 5, lambda: f'a shipped tip, not {label.text!r}')

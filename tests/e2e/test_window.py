@@ -52,24 +52,19 @@ class WindowTest(corvane_e2e.CorvaneTestCase):
         self.assert_mode(mode)
         self.assert_checks()
 
-    def test_shortcuts_with_the_focus_in_a_page(self):
+    def test_shortcuts_with_the_focus_in_a_page_or_an_address_box(self):
         d = self.desktop
-        for page, mode in (('Top browser', 'bottom'), ('Bottom browser', 'both'),
-                           ('Bottom browser', 'top'), ('Top browser', 'top'),
-                           ('Top browser', 'both')):
-            with self.subTest(page=page, mode=mode):
-                # A blank spot of the page, away from its links.
-                area = d.find(page).extents
-                d.click((area.x + 6, area.bottom - 6))
-                self.show_mode(mode, SHORTCUTS)
-
-    def test_shortcuts_with_the_focus_in_an_address_box(self):
-        d = self.desktop
-        for box, mode in (('Top address', 'bottom'), ('Bottom address', 'bottom'),
-                          ('Bottom address', 'top'), ('Top address', 'both'),
-                          ('Top address', 'top'), ('Top address', 'both')):
-            with self.subTest(box=box, mode=mode):
-                field = d.edit_field(box)
+        for place, mode in (('Top browser', 'bottom'), ('Bottom browser', 'both'),
+                            ('Bottom browser', 'top'), ('Top browser', 'top'),
+                            ('Top browser', 'both'), ('Top address', 'bottom'),
+                            ('Bottom address', 'bottom'), ('Bottom address', 'top'),
+                            ('Top address', 'both')):
+            with self.subTest(place=place, mode=mode):
+                if place.endswith('browser'):
+                    d.into_page(place.split()[0])
+                    self.show_mode(mode, SHORTCUTS)
+                    continue
+                field = d.edit_field(place)
                 d.click(field)
                 d.key('End')
                 typed = field.text

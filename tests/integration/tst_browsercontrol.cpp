@@ -25,8 +25,6 @@ using corvane::WebEngineBrowserControl;
 using Events = std::vector<std::string>;
 
 namespace {
-constexpr int kDocumentHeldMs = 1500;
-
 int count(const Events& events, const char* event) {
   return static_cast<int>(std::count(events.begin(), events.end(), event));
 }
@@ -50,7 +48,6 @@ class BrowserControlTest : public QObject {
   void sameAddressCompletesAndRefreshDoesNot();
   void typedFragmentCompletesWithoutALoad();
   void nextNavigationOutlivesTheOldPageFinishing();
-  void stopThenNavigateCompletesOnlyTheNextPage();
   void cannotOpenPageKeepsTheTypedTextWhenReturnedTo();
 
  private:
@@ -79,10 +76,6 @@ void BrowserControlTest::initTestCase() {
   server_.addPage(QStringLiteral("/a.html"), QStringLiteral("Page A"),
                   QStringLiteral("<p id=\"part\">part</p>"));
   server_.addPage(QStringLiteral("/b.html"), QStringLiteral("Page B"));
-  server_.addPage(QStringLiteral("/next.html"), QStringLiteral("Next Page"));
-  server_.holdBack(QStringLiteral("/next.html"), kDocumentHeldMs);
-  server_.addPage(QStringLiteral("/later.html"), QStringLiteral("Later Page"));
-  server_.holdBack(QStringLiteral("/later.html"), kDocumentHeldMs);
   profile_ = std::make_unique<QWebEngineProfile>();  // off the record
 }
 
@@ -164,39 +157,6 @@ void BrowserControlTest::nextNavigationOutlivesTheOldPageFinishing() {
   QCOMPARE(count(events, "NavigateComplete2"), 1);
   QCOMPARE(endedAt, std::vector<std::string>{b});
   QCOMPARE(control_->LocationName(), std::string("Page B"));
-}
-
-void BrowserControlTest::stopThenNavigateCompletesOnlyTheNextPage() {
-  const std::string a = url("/a.html");
-  const std::string later = url("/later.html");
-  std::vector<std::string> endedAt;
-  events_->setOnEvent([&](const std::string& event) {
-    if (event == "DownloadComplete") endedAt.push_back(control_->LocationURL());
-  });
-  // Right after A has come, while the engine may still be finishing it.
-  control_->Navigate(a);
-  QVERIFY(
-      TestProgram::waitUntil([&] { return count(events_->events(), "NavigateComplete2") == 1; }));
-  events_->take();
-  endedAt.clear();
-  const int requests = server_.requestCount(QStringLiteral("/next.html"));
-  control_->Navigate(url("/next.html"));
-  QVERIFY(TestProgram::waitUntil(
-      [&] { return server_.requestCount(QStringLiteral("/next.html")) == requests + 1; }));
-  control_->Stop();
-  QVERIFY(!control_->Busy());
-  // Straight on to a page held back as long and asked for after the stopped one: once it has
-  // come, the stopped page's answer has had its time.
-  control_->Navigate(later);
-  QVERIFY(control_->Busy());
-  QVERIFY(TestProgram::waitUntil([&] {
-    return server_.responseCount(QStringLiteral("/later.html")) == 1 && !control_->Busy();
-  }));
-  const Events events = events_->take();
-  QCOMPARE(count(events, "NavigateComplete2"), 1);
-  QCOMPARE(endedAt, (std::vector<std::string>{a, later}));
-  QCOMPARE(control_->LocationName(), std::string("Later Page"));
-  QCOMPARE(withoutCommands(events).back(), std::string("Status:Done"));
 }
 
 void BrowserControlTest::cannotOpenPageKeepsTheTypedTextWhenReturnedTo() {

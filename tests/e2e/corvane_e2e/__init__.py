@@ -24,11 +24,12 @@ CORVANE_E2E_ARTIFACTS, if set, receives a screenshot and the program's output of
 
 from .accessibility import Control, Rect
 from .desktop import MAIN_TITLE, Desktop
-from .processes import Proc, descendants
+from .processes import Proc, descendants, renderers
 from .screenshot import Screenshot
 from .server import LoopbackServer, Request
 from .testcase import CorvaneTestCase, main
 from .waiting import HarnessError, wait_until
 
 __all__ = ['CorvaneTestCase', 'Control', 'Desktop', 'HarnessError', 'LoopbackServer',
-           'MAIN_TITLE', 'Proc', 'Rect', 'Request', 'Screenshot', 'descendants', 'main', 'wait_until']
+           'MAIN_TITLE', 'Proc', 'Rect', 'Request', 'Screenshot', 'descendants', 'main', 'renderers',
+           'wait_until']

@@ -113,8 +113,9 @@ class Desktop:
         os.environ['DBUS_SESSION_BUS_ADDRESS'] = self._bus.address
         self._registry = pyatspi.Registry.getDesktop(0)
 
-    def start_corvane(self, timeout=60.0, env=None):
-        """Starts Corvane and waits for its main window, shown and named on the accessibility bus.
+    def start_corvane(self, timeout=60.0, env=None, wait=True):
+        """Starts Corvane and waits for its main window, shown and named on the accessibility bus
+        (unless `wait` is false).
 
         `env` adds to the environment it starts in. Corvane may be started again once it has
         ended: what was found of the one before is forgotten."""
@@ -131,6 +132,8 @@ class Desktop:
                                             cwd=self.tmp, env=env, stdin=subprocess.DEVNULL,
                                             stdout=log, stderr=subprocess.STDOUT)
         self.watch = ProcessWatch(self.corvane.pid)
+        if not wait:
+            return None
 
         def shown():
             self._check_running()
@@ -258,6 +261,11 @@ class Desktop:
         window.send_event(message, event_mask=X.NoEventMask)
         self._x.sync()
 
+    def cursor_serial(self):
+        """The serial number of the mouse pointer's current shape: it changes with the shape."""
+        self._x.xfixes_query_version()  # the server answers only once the version is agreed
+        return self._x.xfixes_get_cursor_image(self._x.screen().root).cursor_serial
+
     def screenshot(self, path=None):
         """The whole screen; saved as PNG when a path is given."""
         root = self._x.screen().root
@@ -324,14 +332,35 @@ class Desktop:
         self.click(self.find('OK', role='push button', within=self.find(TIP_WINDOW, role='dialog')))
         wait_until(lambda: self.window(TIP_WINDOW) is None, 5, 'the tip window to close')
 
-    def visit(self, pane, path, title):
-        """Types the loopback server's `path` into the pane's address box, presses Enter and
-        waits for the page's title in the pane's status line."""
+    def enter(self, pane, text, key='Return'):
+        """Types `text` over what the pane's address box holds and presses `key`."""
         self.click(self.edit_field(f'{pane} address'))
         self.key('ctrl+a')
-        self.type(self.server.url(path))
-        self.key('Return')
+        self.type(text)
+        self.key(key)
+
+    def visit(self, pane, path, title):
+        """Enters the loopback server's `path` in the pane's address box and waits for it."""
+        self.enter(pane, self.server.url(path))
+        self.arrive(pane, path, title)
+
+    def arrive(self, pane, path, title):
+        """Waits for the page's title in the pane's status line and its address in the box."""
         self.wait_for_text(f'{pane} status', f'Page Title: {title}')
+        self.wait_for_text(f'{pane} address', self.server.url(path), 10)
+
+    def into_page(self, pane):
+        """Clicks a blank spot at the foot of the pane's page, which gives the page the focus."""
+        area = self.find(f'{pane} browser').extents
+        self.click((area.x + 6, area.bottom - 6))
+
+    def button(self, pane, name):
+        """A button of the pane's toolbar."""
+        return self.find(name, role='push button', within=self.find(f'{pane} toolbar'))
+
+    def enabled(self, pane, name):
+        """Whether the button of the pane's toolbar can be pressed."""
+        return 'enabled' in self.button(pane, name).states
 
     def edit_field(self, label):
         """The edit field of the editable box called `label`."""

@@ -54,6 +54,27 @@ def descendants(pid):
     return found
 
 
+def renderers(pid):
+    """The web engine's page processes below `pid`, oldest first: each is forked from a zygote,
+    which the engine's main process started."""
+    below = {proc.pid: proc for proc in descendants(pid)}
+
+    def parent(child):
+        stat = _read_stat(child)
+        return stat[0] if stat else None
+
+    def is_zygote(child):
+        try:
+            with open(f'/proc/{child}/cmdline', 'rb') as f:
+                return b'--type=zygote' in f.read() and parent(child) not in below
+        except OSError:
+            return False
+
+    zygotes = {child for child in below if is_zygote(child)}
+    return sorted((proc for child, proc in below.items() if parent(child) in zygotes),
+                  key=lambda proc: proc.start)
+
+
 class ProcessWatch:
     """Remembers every process that ever appeared below one started process.
 

@@ -28,12 +28,6 @@ void LoopbackHttpServer::addRaw(const QString& path, int status, const QByteArra
   routes_.insert(path, Response{status, contentType, body, extraHeaders});
 }
 
-void LoopbackHttpServer::requireLogin(const QString& path, const QString& realm,
-                                      const QString& user, const QString& password) {
-  logins_.insert(path,
-                 {realm, "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64()});
-}
-
 void LoopbackHttpServer::onNewConnection() {
   while (QTcpSocket* socket = server_.nextPendingConnection()) {
     auto* buffer = new QByteArray;
@@ -51,17 +45,6 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
   const QList<QByteArray> parts = request.left(request.indexOf("\r\n")).split(' ');
   const QString path = parts.size() > 1 ? QString::fromUtf8(parts.at(1)) : QString();
   requests_[path] += 1;
-  if (logins_.contains(path)) {
-    bool loggedIn = false;
-    for (const QByteArray& line : request.split('\n')) {
-      const int colon = line.indexOf(':');
-      if (colon > 0 && line.left(colon).trimmed().toLower() == "authorization") {
-        loggedIn = line.mid(colon + 1).trimmed() == logins_.value(path).second;
-      }
-    }
-    send(socket, path, loggedIn);
-    return;
-  }
   const int delay = delays_.value(path, 0);
   if (delay <= 0) {
     send(socket, path);
@@ -75,19 +58,13 @@ void LoopbackHttpServer::respond(QTcpSocket* socket, const QByteArray& request) 
   });
 }
 
-void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path, bool loggedIn) {
+void LoopbackHttpServer::send(QTcpSocket* socket, const QString& path) {
   const auto titled = [](const QByteArray& title) {
     return "<!DOCTYPE html><html><head><title>" + title + "</title></head><body>" + title +
            "</body></html>";
   };
   Response response{404, "text/html", titled("Not Found"), {}};
-  if (!loggedIn) {
-    response =
-        Response{401,
-                 "text/html",
-                 titled("Login Needed"),
-                 {"WWW-Authenticate: Basic realm=\"" + logins_.value(path).first.toUtf8() + "\""}};
-  } else if (routes_.contains(path)) {
+  if (routes_.contains(path)) {
     response = routes_.value(path);
   }
   responses_[path] += 1;

@@ -20,11 +20,6 @@ class LoopbackHttpServer : public QObject {
   void addRaw(const QString& path, int status, const QByteArray& contentType,
               const QByteArray& body, const QList<QByteArray>& extraHeaders = {});
 
-  // Answers `path` with 401 and a Basic challenge for `realm` unless the request carries these
-  // credentials; the 401 page is titled "Login Needed".
-  void requireLogin(const QString& path, const QString& realm, const QString& user,
-                    const QString& password);
-
   // Answers `path` only `delayMs` after its request has arrived.
   void holdBack(const QString& path, int delayMs) { delays_.insert(path, delayMs); }
 
@@ -41,13 +36,11 @@ class LoopbackHttpServer : public QObject {
   };
   void onNewConnection();
   void respond(QTcpSocket* socket, const QByteArray& request);
-  void send(QTcpSocket* socket, const QString& path, bool loggedIn = true);
+  void send(QTcpSocket* socket, const QString& path);
 
   QTcpServer server_;
   QHash<QString, Response> routes_;
   QHash<QString, int> delays_;
-  // path -> the realm and the expected Authorization header value
-  QHash<QString, QPair<QString, QByteArray>> logins_;
   QHash<QString, int> requests_;
   QHash<QString, int> responses_;
 };

@@ -32,21 +32,3 @@ void whenModal(const QString& objectName, std::function<void(Dialog*)> act, int 
   });
   poll->start(kEveryMs);
 }
-
-// Types a whole path into a file dialog's name field and presses its default button, as a user
-// does; the dialog's own selection may not have caught up with a folder it is still reading.
-inline void typeFileName(QFileDialog* dialog, const QString& path) {
-  dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-  static_cast<QDialog*>(dialog)->accept();
-}
-
-// The visible top-level window of that name, or null.
-template <typename T = QWidget>
-T* visibleTopLevel(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name) && widget->isVisible()) {
-      return qobject_cast<T*>(widget);
-    }
-  }
-  return nullptr;
-}

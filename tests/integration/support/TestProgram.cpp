@@ -31,16 +31,6 @@ QString TestProgram::filePath(const QString& name) const {
   return QDir(folders_.program).filePath(name);
 }
 
-void TestProgram::writeFile(const QString& name, const QByteArray& bytes) const {
-  QFile file(filePath(name));
-  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-}
-
-QByteArray TestProgram::readFile(const QString& name) const {
-  QFile file(filePath(name));
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 corvane::frmSplash* TestProgram::splash() {
   if (!splash_)
     splash_ = std::make_unique<corvane::frmSplash>(folders_, corvane::inProcessHost(folders_));

@@ -26,9 +26,6 @@ class TestProgram {
   ~TestProgram();
 
   QString filePath(const QString& name) const;
-  const corvane::ProgramFolders& folders() const { return folders_; }
-  void writeFile(const QString& name, const QByteArray& bytes) const;
-  QByteArray readFile(const QString& name) const;
 
   // Creates the splash; StartMainWindow() then runs without waiting for its timer.
   corvane::frmSplash* splash();
