@@ -10,9 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
@@ -20,7 +18,6 @@
 #include <memory>
 
 #include "LoopbackHttpServer.h"
-#include "ModalDialogs.h"
 #include "TestProgram.h"
 #include "browser/PopupBlocker.h"
 #include "qt/ApplicationSetup.h"

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <utility>
