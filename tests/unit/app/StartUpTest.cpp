@@ -141,16 +141,5 @@ TEST_F(StartUpTest, TempFilesOfKilledSavesAreRemovedAtTheNextStart) {
   EXPECT_TRUE(fs::exists(dir_.path() / "program" / "cv.ini"));
 }
 
-// Closing the splash first ends the program without a main window (the integration tests drive
-// it); the hand-over's own close of the splash ends nothing.
-TEST_F(StartUpTest, TheHandOversOwnCloseOfTheSplashEndsNothing) {
-  StartUp start = startUp(dir_.path());
-  windows_.onCloseSplash = [&] { start.SplashClosed(); };
-  start.StartMainWindow();
-  start.SplashClosed();
-  EXPECT_EQ(windows_.calls, kOrder);
-  EXPECT_TRUE(windows_.ends.empty());
-}
-
 }  // namespace
 }  // namespace corvane
