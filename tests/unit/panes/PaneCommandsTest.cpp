@@ -46,7 +46,7 @@ TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
 
   r.top.box.SetText("http://plain.example/");
-  r.top.browser.raiseDownloadComplete();
+  r.top.browser.eventSink()->DownloadComplete();
   EXPECT_FALSE(r.top.pane.LocalFile);
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kBack));
   EXPECT_FALSE(r.top.toolbar.ButtonEnabled(kForward));
