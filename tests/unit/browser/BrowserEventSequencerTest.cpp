@@ -25,7 +25,6 @@ const char kStandInB[] = "site.test/b.html";
 struct Rig {
   Rig() { seq.setEventSink(&sink); }
 
-  // The engine begins a load (its navigation request, then its own start of load).
   void start(const std::string& url) {
     seq.navigationStarted(url);
     seq.loadStarted(url);
@@ -35,17 +34,14 @@ struct Rig {
     seq.urlChanged(url, standIn, false);
     seq.documentCreated(url);
   }
-  // The document's load event, then the engine's own end of load.
   void load() {
     seq.documentLoaded(seq.LocationURL());
     seq.loadFinished(seq.LocationURL());
   }
-  // A Navigate call and the engine's start of its load.
   void begin(const std::string& url) {
     seq.navigateCalled(url);
     start(url);
   }
-  // ... and the commit of its document.
   void open(const std::string& url, const std::string& standIn) {
     begin(url);
     commit(url, standIn);
@@ -58,7 +54,6 @@ struct Rig {
     load();
   }
 
-  // The NavigateComplete2 events since the last take, taking them all.
   long completions() {
     const Events events = sink.take();
     return std::count(events.begin(), events.end(), "NavigateComplete2");
