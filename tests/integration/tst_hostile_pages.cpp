@@ -10,9 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineView>
@@ -20,7 +18,6 @@
 #include <memory>
 
 #include "LoopbackHttpServer.h"
-#include "ModalDialogs.h"
 #include "TestProgram.h"
 #include "browser/PopupBlocker.h"
 #include "qt/ApplicationSetup.h"
@@ -173,15 +170,10 @@ void HostilePagesTest::dialogsWaitInTheirPaneAndGoWithTheirPage() {
       TestProgram::waitUntil([&] { return view(1)->title() == QStringLiteral("Got true Ann"); }));
 }
 
+// The flood blocked with its strip, no window opened, is the end-to-end test's.
 void HostilePagesTest::popupFloodIsBlockedAndCanBeLetThroughAFew() {
   enter(1, url("/flood.html"));
-  QVERIFY(shows(1, url("/flood.html"), QStringLiteral("Flood")));
-  QVERIFY(TestProgram::waitUntil([&] {
-    return shown("PopupNotice") &&
-           over<QLabel>("PopupNoticeText")->text() ==
-               QStringLiteral("Corvane blocked 50 pop-up windows from 127.0.0.1");
-  }));
-  QCOMPARE(popups(), 0);
+  QVERIFY(TestProgram::waitUntil([&] { return shown("PopupNotice"); }));
   QVERIFY(bottomStillLoads());
   press("PopupNoticeOnce");
   QVERIFY(TestProgram::waitUntil([&] { return popups() == corvane::PopupBlocker::kMaxOpen; }));

@@ -10,8 +10,8 @@
 
 namespace corvane {
 
-// A browser control that renders nothing: it records every call in order and lets a test raise
-// the control's events, with chosen values, to whatever sink is registered.
+// A browser control that renders nothing: it records every call in order, and a test raises the
+// control's events through the sink it holds.
 //
 // Recorded calls: "Navigate:<address>", "GoBack", "GoForward", "Stop", "Refresh",
 // "ExecWB:<command>:<option>", "SetFocus".
@@ -51,20 +51,6 @@ class FakeBrowserControl : public IBrowserControl {
   void setBusy(bool busy) { busy_ = busy; }
   // While on, Navigate records the call and then throws, like a control refusing an address.
   void setThrowOnNavigate(bool on) { throwOnNavigate_ = on; }
-
-  // Each raises one event to the registered sink; without a sink nothing happens.
-  void raiseStatusTextChange(const std::string& text) {
-    if (sink_) sink_->StatusTextChange(text);
-  }
-  void raiseProgressChange(int32_t progress, int32_t progressMax) {
-    if (sink_) sink_->ProgressChange(progress, progressMax);
-  }
-  void raiseNavigateComplete2() {
-    if (sink_) sink_->NavigateComplete2();
-  }
-  void raiseDownloadComplete() {
-    if (sink_) sink_->DownloadComplete();
-  }
 
  private:
   static constexpr char kNavigate[] = "Navigate:";

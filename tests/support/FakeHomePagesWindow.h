@@ -9,14 +9,13 @@
 namespace corvane {
 
 // A Home pages window without widgets: it holds the four field texts while loaded, lets a test
-// press its buttons, and counts loads and showings.
+// press its buttons, and counts showings.
 class FakeHomePagesWindow : public IHomePagesWindow {
  public:
   bool IsLoaded() const override { return events_ != nullptr; }
   void Load(IHomePagesEvents& events) override {
     events_ = &events;
     texts_.clear();
-    ++loads_;
   }
   std::string Text(HomePageField field) const override {
     const auto it = texts_.find(field);
@@ -38,13 +37,11 @@ class FakeHomePagesWindow : public IHomePagesWindow {
   // Where the window's buttons report; only while loaded.
   IHomePagesEvents& events() { return *events_; }
 
-  int loads() const { return loads_; }
   int shows() const { return shows_; }
 
  private:
   IHomePagesEvents* events_ = nullptr;
   std::map<HomePageField, std::string> texts_;
-  int loads_ = 0;
   int shows_ = 0;
   FakeMessageBox messages_;
 };

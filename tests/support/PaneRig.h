@@ -23,7 +23,7 @@ struct PaneRig {
   void completeNavigation(const std::string& url, const std::string& title) {
     browser.setLocationURL(url);
     browser.setLocationName(title);
-    browser.raiseNavigateComplete2();
+    browser.eventSink()->NavigateComplete2();
   }
 
   FakeBrowserControl browser;

@@ -25,7 +25,6 @@ class RecordingBrowserEvents : public IBrowserEvents {
   void NavigateComplete2() override { record("NavigateComplete2"); }
   void DownloadComplete() override { record("DownloadComplete"); }
 
-  const std::vector<std::string>& all() const { return all_; }
   const std::vector<std::string>& events() const { return fresh_; }
   // The events recorded since the last take().
   std::vector<std::string> take() { return std::exchange(fresh_, {}); }
@@ -36,12 +35,10 @@ class RecordingBrowserEvents : public IBrowserEvents {
 
  private:
   void record(const std::string& event) {
-    all_.push_back(event);
     fresh_.push_back(event);
     if (onEvent_) onEvent_(event);
   }
 
-  std::vector<std::string> all_;
   std::vector<std::string> fresh_;
   std::function<void(const std::string&)> onEvent_;
 };

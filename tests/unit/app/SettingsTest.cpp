@@ -132,7 +132,7 @@ TEST(SettingsLocation, AnInstalledProgramFolderIsNeverWrittenWhoeverRunsIt) {
 }
 
 // An installed program: a folder the user may not write to, perhaps holding an administrator's
-// preset cv.ini.
+// preset cv.ini (one taken over and completed in the user's file is the install check's).
 class SettingsLocationPermissions : public UnprivilegedTest {
  protected:
   void installPreset(const std::string& text) {
@@ -141,7 +141,6 @@ class SettingsLocationPermissions : public UnprivilegedTest {
     ASSERT_EQ(::chmod(program_.c_str(), 0555), 0);
   }
   std::string userFile() const { return dir_.readFile("config/corvane/cv.ini"); }
-  std::string presetFile() const { return dir_.readFile("program/cv.ini"); }
 
   TempDir dir_;
   const fs::path program_ = dir_.path() / "program";
@@ -154,21 +153,6 @@ TEST_F(SettingsLocationPermissions, ReadOnlyProgramFolderSendsTheFileToTheConfig
   EXPECT_EQ(settingsFilePath(program_, config_), config_ / "cv.ini");
   EXPECT_TRUE(fs::is_directory(config_));
   EXPECT_TRUE(fs::is_empty(config_));
-}
-
-// The preset's home pages take effect; those it lacks are added to the user's copy alone.
-TEST_F(SettingsLocationPermissions, APresetStartsTheUsersFileAndIsCompletedThereAlone) {
-  const std::string preset =
-      "; set for everyone\n[TBstartOffLine]\n1=/srv/a.html\n[BBstart]\n1=http://intra.example/\n";
-  installPreset(preset);
-  const fs::path ini = settingsFilePath(program_, config_);
-  EXPECT_EQ(ini, config_ / "cv.ini");
-  EXPECT_EQ(resolve(ini),
-            (Strings{kDefaults[0], "http://intra.example/", "/srv/a.html", kDefaults[3]}));
-  EXPECT_EQ(userFile(), preset +
-                            "[TBstart]\r\n1=http://www.corvane.example.com/\r\n"
-                            "[BBstartOffLine]\r\n1=/opt/corvane/CVguide.html\r\n");
-  EXPECT_EQ(presetFile(), preset);
 }
 
 TEST_F(SettingsLocationPermissions, AUsersOwnFileIsNeverReplacedByThePreset) {

@@ -29,7 +29,6 @@ class FakeWindows : public ISplashWindow, public IMainWindowOpener {
   std::string failing;
   std::function<void()> onCloseSplash;
   HomePages homes;
-  mdlGen* settings = nullptr;
   bool created = false;
   bool loaded = false;
   bool shows = true;
@@ -42,9 +41,8 @@ class FakeWindows : public ISplashWindow, public IMainWindowOpener {
   void EndProgram(int status, const std::string& message) override {
     ends.emplace_back(status, message);
   }
-  void CreateMainWindow(const HomePages& h, mdlGen& s) override {
+  void CreateMainWindow(const HomePages& h, mdlGen&) override {
     homes = h;
-    settings = &s;
     step("CreateMainWindow");
     created = true;
   }
@@ -95,17 +93,6 @@ TEST_F(StartUpTest, ClosesTheSplashThenReadsCvIniThenOpensOneMainWindow) {
   EXPECT_TRUE(windows_.ends.empty());
 }
 
-TEST_F(StartUpTest, TheMainWindowKeepsTheSettingsOfTheSettledFile) {
-  // No program folder to write to: cv.ini goes to the user's folder, with the defaults.
-  StartUp start = startUp(dir_.path() / "missing");
-  start.StartMainWindow();
-  ASSERT_NE(windows_.settings, nullptr);
-  EXPECT_EQ(windows_.homes.StartingAddress1, kSite + "/");
-  EXPECT_EQ(windows_.settings->ReadSetting("TBstart", 1), kSite + "/");
-  windows_.settings->WriteSetting("TBstart", 1, "http://later/");
-  EXPECT_EQ(dir_.readFile("config/cv.ini").find("[TBstart]\r\n1=http://later/\r\n"), 0U);
-}
-
 // A failing step is skipped and the next runs; but a main window that can't be made or shown
 // leaves no window at all: the process must end, saying why, rather than run on with nothing on
 // the screen.
@@ -139,17 +126,6 @@ TEST_F(StartUpTest, TempFilesOfKilledSavesAreRemovedAtTheNextStart) {
   EXPECT_FALSE(fs::exists(dir_.path() / "program" / stale));
   EXPECT_FALSE(fs::exists(dir_.path() / "favorites" / "News" / stale));
   EXPECT_TRUE(fs::exists(dir_.path() / "program" / "cv.ini"));
-}
-
-// Closing the splash first ends the program without a main window (the integration tests drive
-// it); the hand-over's own close of the splash ends nothing.
-TEST_F(StartUpTest, TheHandOversOwnCloseOfTheSplashEndsNothing) {
-  StartUp start = startUp(dir_.path());
-  windows_.onCloseSplash = [&] { start.SplashClosed(); };
-  start.StartMainWindow();
-  start.SplashClosed();
-  EXPECT_EQ(windows_.calls, kOrder);
-  EXPECT_TRUE(windows_.ends.empty());
 }
 
 }  // namespace

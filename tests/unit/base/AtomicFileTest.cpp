@@ -89,16 +89,6 @@ TEST(AtomicFileCreate, WritesANewFileButNeverReplacesOne) {
   EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"cv.ini", "link.ini"}));
 }
 
-TEST(AtomicFileCreate, FailedCreateLeavesNoTrace) {
-  TempDir dir;
-  {
-    const FileSizeLimit full(64);
-    EXPECT_FALSE(AtomicFile(dir.path() / "cv.ini").create(std::string(200, 'v')));
-  }
-  EXPECT_FALSE(AtomicFile(dir.path() / "missing" / "cv.ini").create("no folder"));
-  EXPECT_TRUE(namesIn(dir.path()).empty());
-}
-
 // The system's file steps, with the process ended at step `dieAt` (counted from 1), as a kill
 // between two steps would end it.
 class DyingSteps : public FileSteps {

@@ -205,17 +205,6 @@ TEST(LayoutEngineTest, HiddenFavoritesLeaveThePaneSplitterWhereItWas) {
   EXPECT_EQ(w.rect(C::frmFav).Width, 2030);
 }
 
-TEST(SplittersTest, PaneSplitterPressLiftsAndReleaseLowersTheBoundary) {
-  Window w(false);
-  // A click without movement at Y=60: the press lifts the bar by 60, the release comes at 120.
-  w.layout.browserSplit_MouseDown(0, 60);
-  w.expectBoundary(2267.5f, 3467.5f, 2387.5f, 3292.5f);
-  w.layout.browserSplit_MouseUp(0, 120);
-  w.expectBoundary(2387.5f, 3587.5f, 2267.5f, 3412.5f);
-  w.layout.Form_Resize();  // the next pass restores the even split
-  w.expectBoundary(2327.5f, 3527.5f, 2327.5f, 3352.5f);
-}
-
 TEST(SplittersTest, PaneSplitterIsLockedWhileTheBottomBrowserIsAtMost400High) {
   Window w(false, 3000);  // each browser 400 high, its Top exactly 500 above the strip
   w.layout.browserSplit_MouseDown(0, 50);

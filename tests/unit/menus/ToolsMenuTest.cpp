@@ -19,18 +19,6 @@ using Strings = std::vector<std::string>;
 
 const char kAdded[] = "A Corvane shortcut has been added to your desktop.";
 
-TEST(StripTrailingBackslash, RemovesOneTrailingSeparator) {
-  for (const auto& [in, out] :
-       std::vector<std::pair<std::string, std::string>>{{"/", ""},
-                                                        {"/usr/lib/", "/usr/lib"},
-                                                        {"/usr/lib", "/usr/lib"},
-                                                        {"/usr//", "/usr/"},
-                                                        {"", ""}}) {
-    std::string path = in;
-    EXPECT_EQ(StripTrailingBackslash(path), out) << in;
-  }
-}
-
 struct Rig {
   Rig() {
     shell.systemDirectory = std::string("/engine/\0\0", 10);

@@ -203,23 +203,16 @@ TEST(FolderListingTest, ListsVisibleRegularFilesInByteOrder) {
   EXPECT_EQ(listing.Path(), "/");
 }
 
-TEST(FolderListingTest, CurrentEntryStaysWithinTheListAndSettingThePathClearsIt) {
+// Steps past either end of the list are the folder view's tests.
+TEST(FolderListingTest, SettingThePathClearsTheCurrentEntry) {
   TempDir first, second;
   first.writeFile("a.html", "x");
   first.writeFile("b.html", "x");
   second.writeFile("c.html", "x");
   FolderListing listing;
   listing.SetPath(first.path().string());
-  EXPECT_EQ(listing.ListIndex(), -1);
-  EXPECT_EQ(listing.FileName(), "");
   ASSERT_TRUE(listing.SetListIndex(1));
   EXPECT_EQ(listing.FileName(), "b.html");
-  EXPECT_FALSE(listing.SetListIndex(2));
-  EXPECT_FALSE(listing.SetListIndex(-2));
-  EXPECT_EQ(listing.ListIndex(), 1);
-  EXPECT_TRUE(listing.SetListIndex(-1));
-
-  listing.SetListIndex(1);
   listing.SetPath(second.path().string());
   EXPECT_EQ(listing.ListIndex(), -1);
   EXPECT_EQ(namesOf(listing), std::vector<std::string>{"c.html"});

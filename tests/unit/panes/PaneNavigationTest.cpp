@@ -79,13 +79,13 @@ TEST(PaneNavigationTest, AnAddressThatBringsNoPageLeavesTheBoxNamingThePageShown
   rig.box.SetText("bad:thing");
   rig.nav.cboAddress_Click();
   rig.browser.setLocationURL("bad:thing");
-  rig.browser.raiseDownloadComplete();
+  rig.browser.eventSink()->DownloadComplete();
   EXPECT_EQ(rig.box.Text(), "bad:thing");
 
   // Text typed while a page loads that was not asked for is the user's.
   rig.box.SetText("http://typing");
   rig.browser.setLocationURL("http://a.example/");
-  rig.browser.raiseDownloadComplete();
+  rig.browser.eventSink()->DownloadComplete();
   EXPECT_EQ(rig.box.Text(), "http://typing");
 }
 
@@ -111,12 +111,12 @@ TEST(PaneNavigationTest, StatusTextShowsOnlyWhileBusyAndNeverDone) {
   PaneRig rig;
   rig.label.SetCaption("Page Title: T");
   rig.browser.setBusy(true);
-  rig.browser.raiseStatusTextChange("Done");
+  rig.browser.eventSink()->StatusTextChange("Done");
   EXPECT_EQ(rig.label.Caption(), "Page Title: T");
-  rig.browser.raiseStatusTextChange("done");
+  rig.browser.eventSink()->StatusTextChange("done");
   EXPECT_EQ(rig.label.Caption(), "done");
   rig.browser.setBusy(false);
-  rig.browser.raiseStatusTextChange("http://hovered.example/");
+  rig.browser.eventSink()->StatusTextChange("http://hovered.example/");
   EXPECT_EQ(rig.label.Caption(), "done");
 }
 
@@ -133,7 +133,7 @@ TEST(PaneNavigationTest, ProgressFollowsTheControlWithinTheBarsRange) {
   PaneRig rig;
   for (const auto& [progress, progressMax, value] : cases) {
     rig.bar.SetValue(kept);
-    rig.browser.raiseProgressChange(progress, progressMax);
+    rig.browser.eventSink()->ProgressChange(progress, progressMax);
     EXPECT_EQ(rig.bar.Value(), value) << progress << " of " << progressMax;
   }
 }
@@ -147,7 +147,7 @@ TEST(PaneNavigationTest, DownloadShowsTheTitleOrInFolderViewTheFileCount) {
   const auto download = [&](const char* address) {
     rig.label.SetCaption("");
     rig.box.SetText(address);
-    rig.browser.raiseDownloadComplete();
+    rig.browser.eventSink()->DownloadComplete();
     return rig.label.Caption();
   };
   for (const char* address : {"http://a.example/", "/home/u/a.jpg"}) {
@@ -174,11 +174,11 @@ TEST(PaneNavigationTest, ScreenReadersHearEachLoadOnceAndWhereTheFocusWent) {
   PaneRig rig;
   rig.box.SetText("http://a.example/");
   rig.browser.setLocationName("A");
-  rig.browser.raiseDownloadComplete();
-  rig.browser.raiseDownloadComplete();  // a frame of the same page finishing
+  rig.browser.eventSink()->DownloadComplete();
+  rig.browser.eventSink()->DownloadComplete();  // a frame of the same page finishing
   rig.browser.setBusy(true);
-  rig.browser.raiseStatusTextChange("Loading");
-  rig.browser.raiseDownloadComplete();  // the same page loaded again is news again
+  rig.browser.eventSink()->StatusTextChange("Loading");
+  rig.browser.eventSink()->DownloadComplete();  // the same page loaded again is news again
   rig.nav.PageFocused();
   EXPECT_EQ(rig.label.announced(), (Strings{"Page loaded: A", "Page loaded: A", "Top pane, A"}));
 }

@@ -1,13 +1,18 @@
-// A status line too narrow for its text: cut with an ellipsis on screen, whole everywhere else.
+// Widget adapters on real widgets, for what the end-to-end tests leave out: a status line too
+// narrow for its text, and the address box's picks that come from neither the list nor a typed
+// Enter (a user's Enter, list picks and leaving the box are driven end to end).
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
+#include "qt/QtAddressBox.h"
 #include "qt/StatusLabel.h"
 
-class StatusLabelTest : public QObject {
+class WidgetAdaptersTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // Cut with an ellipsis on screen, whole everywhere else.
   void aLongTitleIsElidedButKeptWhole() {
     corvane::StatusLabel status(QStringLiteral("Label1"), QStringLiteral("Top status"), nullptr);
     status.resize(160, 24);
@@ -35,7 +40,20 @@ class StatusLabelTest : public QObject {
     QCOMPARE(status.grab().toImage(), drawn(elided));
     QVERIFY(status.grab().toImage() != drawn(whole));
   }
+
+  void selectingAnAddressFromCodeIsNoPick() {
+    QComboBox combo;
+    auto* box = new corvane::QtAddressBox(&combo);
+    int clicks = 0;
+    box->setOnClick([&] { ++clicks; });
+    box->AddItem("http://one.test/");
+    box->AddItem("http://two.test/");
+    box->SetListIndex(1);
+    box->SetListIndex(0);
+    QCOMPARE(clicks, 0);
+    QCOMPARE(combo.currentText(), QStringLiteral("http://one.test/"));
+  }
 };
 
-QTEST_MAIN(StatusLabelTest)
-#include "tst_status_label.moc"
+QTEST_MAIN(WidgetAdaptersTest)
+#include "tst_widget_adapters.moc"
