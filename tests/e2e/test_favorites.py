@@ -1,5 +1,7 @@
-"""The favorites pane and the home pages as a person uses them: the menu, the keys, the tree, the
-questions, the Add Favorite and Home Pages windows, and what ends up in the files."""
+"""The favorites pane and the home pages: the menu, the keys, the tree, the questions, the Add
+Favorite, Organize and Home Pages windows, and what ends up in the files."""
+
+import configparser
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -14,13 +16,9 @@ MENU = 'Favorites '
 
 def entries(ini):
     """The sections of cv.ini and the value each holds under key 1."""
-    found, section = {}, None
-    for line in ini.decode().splitlines():
-        if line.startswith('['):
-            section = line.strip('[]')
-        elif line.startswith('1=') and section:
-            found[section] = line[2:]
-    return found
+    parser = configparser.ConfigParser(interpolation=None)
+    parser.read_string(ini.decode())
+    return {section: parser[section].get('1') for section in parser.sections()}
 
 
 class FavoritesTest(corvane_e2e.CorvaneTestCase):
@@ -47,8 +45,6 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
                      'Top browser', 'Close favorites', 'Add favorites',
                      'Organize favorites'):
             d.find(name)
-
-    # -- helpers --------------------------------------------------------------------------------
 
     @staticmethod
     def shown_named(root, name):
@@ -77,16 +73,10 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
             self.desktop.choose_menu(MENU, 'View Favorites')
         wait_until(self.pane_shown, 5, 'the favorites pane')
 
-    def question(self, text):
-        """Waits for a question box asking `text`."""
-        return self.desktop.find(text, timeout=10)
-
     def gone(self, name):
         """Waits until no control called `name` is on screen (its window closed)."""
         d = self.desktop
         wait_until(lambda: not self.shown_named(d.application(), name), 5, f'{name!r} to close')
-
-    # -- tests ----------------------------------------------------------------------------------
 
     def test_view_favorites_from_the_menu_the_close_button_and_the_keyboard(self):
         d = self.desktop
@@ -123,7 +113,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
 
         # Cancel at the first question: nothing is asked next and nothing loads.
         d.click(self.item('Favorite A'))
-        self.question(OPEN_IN_TOP)
+        d.find(OPEN_IN_TOP, timeout=10)
         d.key('Escape')
         self.gone(OPEN_IN_TOP)
 
@@ -132,7 +122,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         # spot, so that the two clicks are not one double click.
         row = self.item('Favorite A').extents
         d.click((row.x + 12, row.y + row.height // 2))
-        self.question(OPEN_IN_TOP)
+        d.find(OPEN_IN_TOP, timeout=10)
         d.key('Return')
         d.wait_for_text('Top status', 'Page Title: Favorite A')
         self.assertEqual(d.text_of('Top address'), d.server.url('/fav-a.html'))
@@ -141,9 +131,9 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         # From the keyboard alone: into the folder, onto the favorite, Enter; No, then Yes.
         d.click(self.item('News'))
         d.key('Right', 'Down', 'Return')
-        self.question(OPEN_IN_TOP)
+        d.find(OPEN_IN_TOP, timeout=10)
         d.key('alt+n')
-        self.question(OPEN_IN_BOTTOM)
+        d.find(OPEN_IN_BOTTOM, timeout=10)
         d.key('Return')
         d.wait_for_text('Bottom status', 'Page Title: Favorite B')
         self.assertEqual(d.text_of('Bottom address'), d.server.url('/fav-b.html'))
@@ -157,14 +147,14 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         self.show_pane()
 
         d.click(d.find('Add favorites'))
-        self.question(ADD_TOP)
+        d.find(ADD_TOP, timeout=10)
         d.key('Return')
         name = d.find('Favorite name', role='text')
         wait_until(lambda: name.text == 'Worth Keeping', 5, 'the page title as the proposed name')
         d.key('ctrl+a')
         d.type('Kept/for .url later')
         d.key('Return')
-        self.question(ADD_BOTTOM)
+        d.find(ADD_BOTTOM, timeout=10)
         d.key('Escape')
         self.gone(ADD_BOTTOM)
 
@@ -206,7 +196,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
 
         d.click(entry('Kept Scratch'))
         d.click(d.find('Delete', role='push button', within=window))
-        self.question('Move "Kept Scratch" to the trash?')
+        d.find('Move "Kept Scratch" to the trash?', timeout=10)
         d.key('Return')
         trashed = d.tmp / 'data' / 'Trash' / 'files' / 'Kept Scratch.url'
         wait_until(trashed.exists, 5, 'the favorite in the trash')

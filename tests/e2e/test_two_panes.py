@@ -1,6 +1,5 @@
-"""What two panes side by side make possible, as a person does it: swapping the panes from the
-Browsers menu, dragging a link from one pane's page onto the other's, the key that takes the focus
-to the other pane with the mark that shows which pane has it, and synchronized scrolling."""
+"""What two panes make possible: swapping them, a link dragged from one onto the other, Shift+F6
+and the focus mark, and synchronized scrolling."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -11,31 +10,17 @@ PANES = ('Top', 'Bottom')
 class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
-    # -- helpers -------------------------------------------------------------------------------
-
-    def edge_pixels(self):
-        """The colour just inside the left edge of each pane's page, half way down."""
-        d = self.desktop
-        shot = d.screenshot()
-        pixels = {}
-        for pane in PANES:
-            area = d.find(f'{pane} browser').extents
-            pixels[pane] = shot.pixel(area.x + 1, area.y + area.height // 2)
-        return pixels
-
     def marked(self, pane):
         """Waits until the pane, and it alone, carries the focus mark."""
         other = 'Bottom' if pane == 'Top' else 'Top'
         seen = {}
 
         def check():
-            seen.update(self.edge_pixels())
+            seen.update({p: self.desktop.edge_colour(p) for p in PANES})
             return seen[pane] != seen[other] and seen[other] == (255, 255, 255)
 
         wait_until(check, 5, lambda: f'the {pane} pane marked; edges show {seen}')
         return seen[pane]
-
-    # -- swap ----------------------------------------------------------------------------------
 
     def test_swap_panes_from_the_menu_moves_pages_with_their_histories(self):
         d = self.desktop
@@ -59,8 +44,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d.click(d.button('Bottom', 'Back'))
         d.arrive('Bottom', '/swap-first.html', 'Swap first')
         self.assertEqual(d.server.count('/swap-first.html'), 2)
-
-    # -- drag and drop ---------------------------------------------------------------------------
 
     def test_a_link_dragged_onto_the_other_pane_opens_there(self):
         d = self.desktop
@@ -87,8 +70,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
                 d.key('Escape')
                 self.assertEqual(entries[:2], [d.server.url('/dropped.html'),
                                                d.server.url('/stays.html')])
-
-    # -- focus ---------------------------------------------------------------------------------
 
     def test_shift_f6_takes_the_focus_to_the_other_pane_and_the_mark_follows(self):
         d = self.desktop
@@ -120,8 +101,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+q')
         wait_until(lambda: d.find('Bottom browser').showing, 5, 'both panes')
         self.marked('Top')
-
-    # -- synchronized scrolling ------------------------------------------------------------------
 
     def test_synchronized_scrolling_takes_the_other_page_to_the_same_fraction(self):
         d = self.desktop
