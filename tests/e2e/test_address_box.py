@@ -78,7 +78,7 @@ class AddressBoxTest(corvane_e2e.CorvaneTestCase):
         # The next address typed is the only one asked for.
         d.server.page('/after-empty.html', 'After Empty')
         self.visit('Bottom', '/after-empty.html', 'After Empty')
-        asked = [r.path for r in d.server.requests()[requests:] if r.path != '/favicon.ico']
+        asked = [p for p in d.server.requests()[requests:] if p != '/favicon.ico']
         self.assertEqual(asked, ['/after-empty.html'])
 
     def test_pick_from_the_list_with_the_mouse_or_the_keyboard(self):

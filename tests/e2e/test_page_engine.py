@@ -32,8 +32,8 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
     def widths(self):
-        return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()
-                if r.path.startswith('/width/')]
+        return [int(p.rsplit('/', 1)[1]) for p in self.desktop.server.requests()
+                if p.startswith('/width/')]
 
     def test_link_opens_in_the_bottom_pane_from_the_context_menu(self):
         d = self.desktop

@@ -53,23 +53,20 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         link_page = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
                      f'<a href="{d.server.url("/dropped.html")}" style="display:block;'
                      'height:100vh;font-size:40px">Drag me</a></body></html>')
-        for pane, page in (('Top', '/links-top.html'), ('Bottom', '/links-bottom.html')):
-            d.server.raw(page, 200, 'text/html; charset=utf-8', link_page.encode())
+        d.server.raw('/links.html', 200, 'text/html; charset=utf-8', link_page.encode())
         for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
             with self.subTest(source=source):
-                d.visit(source, f'/links-{source.lower()}.html', 'Links')
+                d.visit(source, '/links.html', 'Links')
                 d.visit(target, '/stays.html', 'Stays Put')
                 start = d.find(f'{source} browser').extents.center
-                end = d.find(f'{target} browser').extents.center
-                d.drag(start, end, steps=25, pause=0.03)
+                d.drag(start, d.find(f'{target} browser').extents.center, steps=25, pause=0.03)
                 d.arrive(target, '/dropped.html', 'Dropped Here')
                 # Where it came from, nothing moved.
-                self.assertEqual(d.text_of(f'{source} address'),
-                                 d.server.url(f'/links-{source.lower()}.html'))
-                entries = [c.name for c in d.open_list(f'{target} address').children]
+                self.assertEqual(d.text_of(f'{source} address'), d.server.url('/links.html'))
+                listed = [c.name for c in d.open_list(f'{target} address').children][:2]
                 d.key('Escape')
-                self.assertEqual(entries[:2], [d.server.url('/dropped.html'),
-                                               d.server.url('/stays.html')])
+                self.assertEqual(listed, [d.server.url('/dropped.html'),
+                                          d.server.url('/stays.html')])
 
     def test_shift_f6_takes_the_focus_to_the_other_pane_and_the_mark_follows(self):
         d = self.desktop
@@ -84,12 +81,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(top_mark, bottom_mark)
         d.type('b')
         d.server.wait_for_request('/keys-bottom-key-b')
-        d.key('shift+F6')
-        self.marked('Top')
-        d.type('t')
-        d.server.wait_for_request('/keys-top-key-t')
-        self.assertEqual(d.server.count('/keys-bottom-key-t') + d.server.count('/keys-top-key-b'),
-                         0)
+        self.assertEqual(d.server.count('/keys-top-key-b'), 0)
 
         # With the top pane alone, the key leads to its page and the bottom one has no mark.
         d.click(d.edit_field('Top address'))
@@ -114,8 +106,8 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
             d.key(name)
 
         def reports(name, since=0):
-            return [int(r.path.rsplit('-', 1)[1]) for r in d.server.requests()[since:]
-                    if r.path.startswith(f'/{name}-at-')]
+            return [int(p.rsplit('-', 1)[1]) for p in d.server.requests()[since:]
+                    if p.startswith(f'/{name}-at-')]
 
         def reaches(name, percent, since):
             wait_until(lambda: percent in reports(name, since), 10,

@@ -118,8 +118,8 @@ class Control:
         """The first child with the role, or None."""
         return next((c for c in self.children if c.role == role), None)
 
-    def descendants(self, into_pages=False):
-        """Every control below this one, breadth first; web page content only if asked for."""
+    def descendants(self):
+        """Every control below this one, breadth first, web page content left out."""
         todo = [self]
         while todo:
             control = todo.pop(0)
@@ -130,7 +130,7 @@ class Control:
             for child in children:
                 yield child
                 try:
-                    if into_pages or child.role != 'document web':
+                    if child.role != 'document web':
                         todo.append(child)
                 except Gone:
                     pass

@@ -4,8 +4,6 @@ import base64
 import http.server
 import ssl
 import threading
-import time
-from dataclasses import dataclass
 
 from .waiting import wait_until
 
@@ -24,15 +22,8 @@ window.addEventListener('scroll', function () {{
 </script></body></html>"""
 
 
-@dataclass(frozen=True)
-class Request:
-    method: str
-    path: str
-    time: float  # time.monotonic() when it arrived
-
-
 class LoopbackServer:
-    """A threaded HTTP server on 127.0.0.1 with fixed routes and a log of every request.
+    """A threaded HTTP server on 127.0.0.1 with fixed routes and a log of every path asked for.
 
     Unknown paths get a 404 page titled "Not Found". Paths are matched without their query.
     """
@@ -100,7 +91,7 @@ class LoopbackServer:
 
     def requests(self, path=None):
         with self._lock:
-            return [r for r in self._log if path is None or r.path == path]
+            return [p for p in self._log if path is None or p == path]
 
     def count(self, path):
         return len(self.requests(path))
@@ -112,7 +103,7 @@ class LoopbackServer:
     def _serve(self, handler, body=True):
         path = handler.path.split('?', 1)[0]
         with self._lock:
-            self._log.append(Request(handler.command, path, time.monotonic()))
+            self._log.append(path)
         route = self._routes.get(path) or dict(
             status=404, type='text/html', headers=[], delay=0,
             body=b'<html><head><title>Not Found</title></head><body>Not Found</body></html>')
