@@ -113,8 +113,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         d.key('alt+n')
         d.find(OPEN_IN_BOTTOM, timeout=10)
         d.key('Return')
-        d.wait_for_text('Bottom status', 'Page Title: Favorite B')
-        self.assertEqual(d.text_of('Bottom address'), d.server.url('/fav-b.html'))
+        d.arrive('Bottom', '/fav-b.html', 'Favorite B')
         self.assertEqual(d.server.count('/fav-b.html'), served_b + 1)
         # Yes in the top pane is the import test's; the cancelled click loaded nothing.
         self.assertEqual(d.text_of('Top address'), top)
@@ -191,7 +190,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
     def test_the_home_pages_are_written_to_cv_ini_only_on_ok(self):
         d = self.desktop
         before = d.read_file('cv.ini')
-        typed = d.server.url('/my-home.html')
+        typed = d.server.url('/my-home.html!')
 
         for button in ('Cancel', 'OK'):
             with self.subTest(button=button):
@@ -200,19 +199,14 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
                 wait_until(lambda: field.text.startswith('http://'), 5, 'the stored home page')
                 d.click(field)
                 d.key('ctrl+a')
-                d.type(typed)
+                d.type(typed[:-1])
                 # Neither Enter nor Esc presses a button of this window: a key typed after them
                 # still reaches the field (keys are handled in order).
                 d.key('Return', 'Escape')
                 d.type('!')
-                wait_until(lambda: field.text == typed + '!', 5, 'the typed home page')
-                self.assertTrue(field.showing)
-                d.key('BackSpace')
                 wait_until(lambda: field.text == typed, 5, 'the typed home page')
                 self.assertEqual(d.read_file('cv.ini'), before)
-
-                window = field.parent
-                d.click(d.find(button, role='push button', within=window))
+                d.click(d.find(button, role='push button', within=field.parent))
                 self.gone('Top Online Home Page')
                 if button == 'Cancel':
                     self.assertEqual(d.read_file('cv.ini'), before)

@@ -8,11 +8,7 @@ import subprocess
 import corvane_e2e
 from corvane_e2e import wait_until
 
-# A link over the top of the page, and the page's width in CSS pixels reported to the server
-# whenever it changes: zoom changes it.
-LINK_PAGE = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
-             '<a href="/target.html" style="display:block;height:240px;font-size:40px">'
-             'Target</a></body></html>')
+# The page's width in CSS pixels reported to the server whenever it changes: zoom changes it.
 WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               'function tell() { fetch("/width/" + window.innerWidth); }'
               'window.onresize = tell; window.onload = tell;'
@@ -37,7 +33,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
 
     def test_link_opens_in_the_bottom_pane_from_the_context_menu(self):
         d = self.desktop
-        d.server.raw('/links.html', 200, 'text/html', LINK_PAGE.encode())
+        d.server.link_page('/links.html', 'Links', '/target.html')
         d.server.page('/target.html', 'Target Page')
         d.visit('Top', '/links.html', 'Links')
         page = d.find('Top browser').extents
@@ -58,8 +54,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(d.server.count('/target.html'), 0)
         # "Open Link in Top Pane", then "Open Link in Bottom Pane".
         d.key('Down', 'Down', 'Return')
-        d.wait_for_text('Bottom status', 'Page Title: Target Page')
-        self.assertEqual(d.text_of('Bottom address'), d.server.url('/target.html'))
+        d.arrive('Bottom', '/target.html', 'Target Page')
         self.assertEqual(d.text_of('Top address'), d.server.url('/links.html'))
         self.assertEqual(d.server.count('/target.html'), 1)
 
@@ -68,8 +63,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.server.raw('/width.html', 200, 'text/html', WIDTH_PAGE.encode())
         d.visit('Bottom', '/width.html', 'Width')
         normal = wait_until(lambda: self.widths() and self.widths()[-1], 10, 'the page width')
-        page = d.find('Bottom browser').extents
-        d.click((page.x + page.width // 2, page.y + page.height // 2))
+        d.into_page('Bottom')
 
         d.key('ctrl+plus')
         wait_until(lambda: self.widths()[-1] < normal * 0.95, 10,

@@ -104,9 +104,7 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                     # The site is out of reach here: the page fails, and its address stays.
                     self.press(pane, name)
                     pattern = r'https?://[^/]+/' + re.escape(page)
-                    wait_until(lambda: re.fullmatch(pattern, d.text_of(f'{pane} address')), 20,
-                               lambda: f'the {page} address in the {pane} box, not '
-                                       f'{d.text_of(f"{pane} address")!r}')
+                    d.wait_for_text(f'{pane} address', lambda text: re.fullmatch(pattern, text))
                     d.wait_for_text(f'{pane} status', lambda text: text.startswith('Page Title: '))
 
     def test_ctrl_f_finds_on_the_page_with_the_focus_and_the_menu_on_the_top_page(self):
@@ -118,10 +116,7 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                                 ('Bottom', 'menu', 'Top')):
             with self.subTest(focus=where, way=way):
                 d.into_page(where)
-                if way == 'key':
-                    d.key('ctrl+f')
-                else:
-                    d.choose_menu('Edit', 'Find')
+                d.key('ctrl+f') if way == 'key' else d.choose_menu('Edit', 'Find')
                 field, result = d.find_bar(bar)
                 page = d.find(f'{bar} browser').extents
                 self.assertTrue(page.y <= field.extents.y < page.bottom, f'on the {bar} pane')

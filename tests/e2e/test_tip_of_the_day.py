@@ -1,4 +1,4 @@
-"""The tip of the day as a person meets it: at start-up, Next Tip, and the choice to see it."""
+"""The tip of the day: at start-up, Next Tip, and the choice to see it."""
 
 import corvane_e2e
 from corvane_e2e import TIP_WINDOW, wait_until

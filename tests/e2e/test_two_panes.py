@@ -49,11 +49,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d = self.desktop
         d.server.page('/dropped.html', 'Dropped Here')
         d.server.page('/stays.html', 'Stays Put')
-        # The link covers the whole page, so that the drag surely starts on it.
-        link_page = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
-                     f'<a href="{d.server.url("/dropped.html")}" style="display:block;'
-                     'height:100vh;font-size:40px">Drag me</a></body></html>')
-        d.server.raw('/links.html', 200, 'text/html; charset=utf-8', link_page.encode())
+        d.server.link_page('/links.html', 'Links', d.server.url('/dropped.html'))
         for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
             with self.subTest(source=source):
                 d.visit(source, '/links.html', 'Links')
@@ -113,36 +109,29 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
             wait_until(lambda: percent in reports(name, since), 10,
                        lambda: f'{name} at {percent} %; it reported {reports(name, since)}')
 
-        # Off: the bottom page does not follow. Its own Page Down afterwards is the proof that it
-        # had its chance: had it followed to the end, it could not go down from there.
+        # Switched on (it starts off, or the item would switch it off here): the top page's move
+        # to the end takes the bottom page there; then the bottom page leads, its own scroll
+        # passed back although its last one was the echo of a follow.
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        mark = len(d.server.requests())
         key('Top', 'End')
-        reaches('long', 100, 0)
-        mark = len(d.server.requests())
-        key('Bottom', 'Next')
-        wait_until(lambda: reports('longer', mark), 10, 'the bottom page to go down a page')
-        self.assertLess(max(reports('longer')), 100)
-
-        # On: the top page's move to the start takes the bottom page there; then the bottom page
-        # leads, its own scroll passed back although its last one was the echo of a follow.
-        d.choose_menu('Browsers', 'Synchronize Scrolling')
-        mark = len(d.server.requests())
-        key('Top', 'Home')
-        reaches('long', 0, mark)
-        reaches('longer', 0, mark)
-        mark = len(d.server.requests())
-        key('Bottom', 'End')
-        reaches('longer', 100, mark)
         reaches('long', 100, mark)
-
-        # Off again: the top page follows the bottom one no more, as its own Page Up shows.
-        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        reaches('longer', 100, mark)
         mark = len(d.server.requests())
         key('Bottom', 'Home')
         reaches('longer', 0, mark)
+        reaches('long', 0, mark)
+
+        # Off again: the top page follows the bottom one no more. Its own Page Down afterwards is
+        # the proof that it had its chance: had it followed to the end, it could not go down.
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
         mark = len(d.server.requests())
-        key('Top', 'Prior')
-        wait_until(lambda: reports('long', mark), 10, 'the top page to go up a page')
-        self.assertGreater(min(reports('long', mark)), 0)
+        key('Bottom', 'End')
+        reaches('longer', 100, mark)
+        mark = len(d.server.requests())
+        key('Top', 'Next')
+        wait_until(lambda: reports('long', mark), 10, 'the top page to go down a page')
+        self.assertLess(max(reports('long', mark)), 100)
 
 if __name__ == '__main__':
     corvane_e2e.main()

@@ -71,6 +71,13 @@ class LoopbackServer:
         self.raw(f'/{name}.html', 200, 'text/html; charset=utf-8', REPORTING_PAGE.format(
             name=name, title=title, words=words or title, height=height).encode())
 
+    def link_page(self, path, title, href):
+        """A page that is one large link, so that a click or a drag anywhere on it takes it."""
+        self.raw(path, 200, 'text/html; charset=utf-8', (
+            f'<!DOCTYPE html><html><head><title>{title}</title></head><body style="margin:0">'
+            f'<a href="{href}" style="display:block;height:100vh;font-size:40px">{title}</a>'
+            '</body></html>').encode())
+
     def redirect(self, path, location, status=302):
         self.raw(path, status, 'text/html', b'', headers=[('Location', location)])
 
