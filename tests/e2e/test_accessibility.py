@@ -9,13 +9,7 @@ RETURN_KEYSYM = 0xff0d
 
 
 class AccessibilityTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.server.page('/plain-top.html', 'Plain Top')
-        d.server.page('/plain-bottom.html', 'Plain Bottom')
-        d.close_tip_window(20)
+    tip_closed = True
 
     def where(self):
         control = self.desktop.focused()
@@ -106,8 +100,9 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
     def test_tab_goes_through_the_window_in_reading_order(self):
         d = self.desktop
         # Pages without links, so that Tab passes through each page in one step.
-        d.visit('Top', '/plain-top.html', 'Plain Top')
-        d.visit('Bottom', '/plain-bottom.html', 'Plain Bottom')
+        for pane in ('Top', 'Bottom'):
+            d.server.page(f'/plain-{pane}.html', f'Plain {pane}')
+            d.visit(pane, f'/plain-{pane}.html', f'Plain {pane}')
         d.click(d.edit_field('Top address'))
         wait_until(lambda: self.where() == 'Top address', 5, 'the top address')
         seen = []

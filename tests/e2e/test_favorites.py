@@ -7,8 +7,6 @@ import corvane_e2e
 from corvane_e2e import wait_until
 
 OPEN_IN_TOP = 'Do you want the Top Browser to open this?'
-OPEN_IN_BOTTOM = 'Do you want the Bottom Browser to open this?'
-ADD_TOP = 'Do you want to add Top Browser to Favorites?'
 ADD_BOTTOM = 'Do you want to add Bottom Browser to Favorites?'
 # The menu's caption ends with a blank, and its name on the accessibility bus with it.
 MENU = 'Favorites '
@@ -111,7 +109,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         d.key('Right', 'Down', 'Return')
         d.find(OPEN_IN_TOP, timeout=10)
         d.key('alt+n')
-        d.find(OPEN_IN_BOTTOM, timeout=10)
+        d.find('Do you want the Bottom Browser to open this?', timeout=10)
         d.key('Return')
         d.arrive('Bottom', '/fav-b.html', 'Favorite B')
         self.assertEqual(d.server.count('/fav-b.html'), served_b + 1)
@@ -126,7 +124,7 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         self.show_pane()
 
         d.click(d.find('Add favorites'))
-        d.find(ADD_TOP, timeout=10)
+        d.find('Do you want to add Top Browser to Favorites?', timeout=10)
         d.key('Return')
         name = d.find('Favorite name', role='text')
         wait_until(lambda: name.text == 'Worth Keeping', 5, 'the page title as the proposed name')

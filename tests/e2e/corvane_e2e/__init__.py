@@ -12,3 +12,6 @@ from .processes import renderers
 from .server import LoopbackServer
 from .testcase import CorvaneTestCase, main
 from .waiting import wait_until
+
+__all__ = ['CorvaneTestCase', 'Desktop', 'LoopbackServer', 'MAIN_TITLE', 'TIP_WINDOW', 'main',
+           'renderers', 'wait_until']

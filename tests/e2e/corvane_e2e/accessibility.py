@@ -86,11 +86,8 @@ class Control:
 
     @property
     def text(self):
-        """What the control shows: an edit field's text, a status line's text, else the name.
-
-        A status line is named by what it is ("Top status"), a status bar whose text is its
-        text (and its description). An editable box shows the text of its edit field.
-        """
+        """What the control shows: an edit field's text, a status line's (a status bar named by
+        what it is, "Top status", with its text as description), an editable box's, or the name."""
         acc = self._fresh()
         if acc.get_role_name() == 'label' and acc.get_description():
             return acc.get_description()

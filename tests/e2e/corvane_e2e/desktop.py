@@ -113,11 +113,8 @@ class Desktop:
         self._registry = pyatspi.Registry.getDesktop(0)
 
     def start_corvane(self, timeout=60.0, env=None, wait=True):
-        """Starts Corvane and waits for its main window, shown and named on the accessibility bus
-        (unless `wait` is false).
-
-        `env` adds to the environment it starts in. Corvane may be started again once it has
-        ended: what was found of the one before is forgotten."""
+        """Starts Corvane, again once it has ended, with `env` added to its environment; waits for
+        its main window, shown and named on the accessibility bus, unless `wait` is false."""
         self._app = None
         self._found = {}
         env = dict(self.env, **(env or {}),
@@ -178,10 +175,8 @@ class Desktop:
         return self.watch.alive()
 
     def close(self):
-        """Stops everything this desktop started, in reverse order, and removes its files.
-
-        A Corvane still running is asked to close its window first, then ended; whatever it
-        started that is still there after it is ended too."""
+        """Stops everything this desktop started, in reverse order (a Corvane still running is asked
+        to close its window first), and removes its files."""
         if self.corvane and self.corvane.poll() is None:
             try:
                 self.close_corvane(timeout=5.0)
