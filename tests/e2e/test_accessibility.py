@@ -1,6 +1,5 @@
-"""What a screen reader and a keyboard user meet: every window says what it is and names its
-parts, every control has a name that says what it is and which pane it belongs to, Tab reaches the controls in the order the window reads,
-and an address typed through the accessibility bus loads like one typed on the keyboard."""
+"""What a screen reader and a keyboard user meet: windows and controls named, Tab in reading order,
+and the address box, the option buttons and the splitter worked through the accessibility bus."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -8,46 +7,14 @@ from corvane_e2e.accessibility import Atspi, Gone
 
 RETURN_KEYSYM = 0xff0d
 
-# Controls whose names must say which pane they belong to.
-PANE_CONTROLS = ['Top toolbar', 'Top address', 'Top status', 'Top progress', 'Top browser',
-                 'Bottom toolbar', 'Bottom address', 'Bottom status', 'Bottom progress',
-                 'Bottom browser', 'Pane splitter', 'Favorites splitter']
-
 
 class AccessibilityTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        d = cls.desktop
-        d.server.page('/plain-top.html', 'Plain Top')
-        d.server.page('/plain-bottom.html', 'Plain Bottom')
-        d.close_tip_window(20)
+    tip_closed = True
 
-    def focused(self):
-        """The control that has the keyboard focus: a named control of the program's own (the
-        pages' documents report focus whether or not their pane has it)."""
-        def look():
-            for control in self.desktop.application().descendants():
-                try:
-                    if (control.role != 'document web' and control.focused and control.name
-                            and control.showing):
-                        return control
-                except Gone:
-                    continue
-            return None
-        return wait_until(look, 5, 'a focused control')
-
-    def where(self, control):
+    def where(self):
+        control = self.desktop.focused()
         parent = control.parent
         return f'{parent.name}/{control.name}' if control.role == 'push button' else control.name
-
-    def go(self, box, path, title, status):
-        d = self.desktop
-        d.click(d.edit_field(box))
-        d.key('ctrl+a')
-        d.type(d.server.url(path))
-        d.key('Return')
-        d.wait_for_text(status, f'Page Title: {title}')
 
     def unnamed(self, within):
         found = []
@@ -66,17 +33,9 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         whole); returns its X window."""
         d = self.desktop
         x_window = wait_until(lambda: d.window(title), 10, f'the window {title!r}')
-
-        def shown():
-            for window in d.application().children:
-                try:
-                    if window.showing and window.name == title.strip():
-                        return window
-                except Gone:
-                    continue
-            return None
-
-        window = wait_until(shown, 10, f'{title!r} on the accessibility bus')
+        window = wait_until(lambda: next((w for w in d.application().children
+                                          if w.showing and w.name == title.strip()), None),
+                            10, f'{title!r} on the accessibility bus')
         self.assertIn(window.role, ('frame', 'dialog', 'alert'), title)
         if parts:
             self.assertEqual(self.unnamed(window), [], title)
@@ -88,15 +47,13 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
 
     def close(self, title):
         d = self.desktop
-        d.send_delete(d.window(title))
-        wait_until(lambda: d.window(title) is None, 10, f'{title!r} to close')
+        d.close_window(title)
         d.focus_window(d.window(corvane_e2e.MAIN_TITLE))
 
     def test_every_control_has_a_name(self):
         d = self.desktop
+        # Which pane each control belongs to, its name says: the other tests find them so.
         self.assertEqual(self.unnamed(d.application()), [])
-        for name in PANE_CONTROLS:
-            d.find(name)
         # A favorite, a favorite without an address and an empty folder look alike to the
         # eye, not to the ear.
         folder = d.tmp / 'data' / 'corvane' / 'Favorites'
@@ -134,10 +91,7 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         self.close('Internet Options')
         d.server.raw('/data.bin', 200, 'application/octet-stream', b'x' * 1000,
                      [('Content-Disposition', 'attachment; filename="data.bin"')])
-        d.click(d.edit_field('Top address'))
-        d.key('ctrl+a')
-        d.type(d.server.url('/data.bin'))
-        d.key('Return')
+        d.enter('Top', d.server.url('/data.bin'))
         self.check_window('Save Download', parts=False)
         d.key('Return')
         self.check_window('Downloads')
@@ -146,17 +100,17 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
     def test_tab_goes_through_the_window_in_reading_order(self):
         d = self.desktop
         # Pages without links, so that Tab passes through each page in one step.
-        self.go('Top address', '/plain-top.html', 'Plain Top', 'Top status')
-        self.go('Bottom address', '/plain-bottom.html', 'Plain Bottom', 'Bottom status')
+        for pane in ('Top', 'Bottom'):
+            d.server.page(f'/plain-{pane}.html', f'Plain {pane}')
+            d.visit(pane, f'/plain-{pane}.html', f'Plain {pane}')
         d.click(d.edit_field('Top address'))
-        wait_until(lambda: self.where(self.focused()) == 'Top address', 5, 'the top address')
+        wait_until(lambda: self.where() == 'Top address', 5, 'the top address')
         seen = []
         here = 'Top address'
 
         def landed():
             # Each stop is another control; the bus may still tell of the one before.
-            focus = self.focused()
-            where = self.where(focus) if focus else None
+            where = self.where()
             return where if where != here else None
 
         for _ in range(30):
@@ -181,30 +135,24 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         Atspi.Component.grab_focus(field.acc)
         box = d.find('Top address', role='combo box')
         wait_until(lambda: box.focused, 5, 'the top address to take the focus')
-        self.assertTrue(Atspi.EditableText.set_text_contents(field.acc,
-                                                             d.server.url('/spoken.html')))
+        url = d.server.url('/spoken.html')
+        self.assertTrue(Atspi.EditableText.set_text_contents(field.acc, url))
         Atspi.generate_keyboard_event(RETURN_KEYSYM, None, Atspi.KeySynthType.SYM)
         d.wait_for_text('Top status', 'Page Title: Spoken')
         self.assertEqual(d.server.count('/spoken.html'), 1)
-        self.assertEqual(d.text_of('Top address'), d.server.url('/spoken.html'))
+        self.assertEqual(d.text_of('Top address'), url)
 
     def test_an_option_button_toggled_through_the_bus_applies_its_view_and_keeps_it(self):
         d = self.desktop
         top = d.find('Top Browser', role='radio button')
-        names = [Atspi.Action.get_action_name(top.acc, i)
-                 for i in range(Atspi.Action.get_n_actions(top.acc))]
-        # What an assistive tool's "toggle" does: it checks the button, no click involved.
-        Atspi.Action.do_action(top.acc, names.index('Toggle'))
+        d.toggle(top)
         bottom = d.find('Bottom browser')
         wait_until(lambda: not bottom.showing, 5, 'the bottom pane to go')
         self.assertTrue(top.checked)
-        # A resize lays the window out again in the same mode.
-        window = d.window(corvane_e2e.MAIN_TITLE)
-        rect = d.window_rect(window)
-        page = d.find('Top browser')
-        width = page.extents.width
+        # A resize lays the window out again (the top page narrower by as much), in the same mode.
+        window, page = d.window(corvane_e2e.MAIN_TITLE), d.find('Top browser')
+        rect, width = d.window_rect(window), page.extents.width
         d.xdotool('windowsize', window.id, rect.width - 40, rect.height - 30)
-        # The top page narrower by as much: the window has been laid out again.
         wait_until(lambda: page.extents.width == width - 40, 5, 'the layout after the resize')
         self.assertTrue(top.checked and not bottom.showing, 'the resize brought the bottom back')
         d.click(d.find('Both Browsers', role='radio button'))
@@ -220,13 +168,10 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         wait_until(lambda: bar.focused, 5, 'the splitter to take the focus')
         d.key('Down', 'Down', 'Down')
         wait_until(lambda: top.extents.height == before + 30, 5,
-                   lambda: f'the top pane 30 pixels higher than {before}, '
-                           f'not {top.extents.height}')
-        value = Atspi.Value.get_current_value(bar.acc)
-        Atspi.Value.set_current_value(bar.acc, value - 50)
+                   lambda: f'the top pane {before} + 30 pixels high, not {top.extents.height}')
+        Atspi.Value.set_current_value(bar.acc, Atspi.Value.get_current_value(bar.acc) - 50)
         wait_until(lambda: top.extents.height == before - 20, 5,
-                   lambda: f'the top pane 20 pixels lower than {before}, '
-                           f'not {top.extents.height}')
+                   lambda: f'the top pane {before} - 20 pixels high, not {top.extents.height}')
 
 
 if __name__ == '__main__':

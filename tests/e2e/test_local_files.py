@@ -1,6 +1,5 @@
-"""Local files and addresses as a person meets them: a folder slide show over files of every kind
-that never stops on a save dialog, a file handed to the desktop's application from the page that
-stands in for it, View Source in either pane, and a web download saved or declined."""
+"""Local files: a folder slide show over files of every kind, a file handed to the desktop's
+application, View Source in either pane, and a web download saved or declined."""
 
 import gzip
 
@@ -32,17 +31,14 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
 
     tip_closed = True
 
-    def find_in_top_page(self, wanted, result='1 of 1'):
+    def find_in_top_page(self, wanted):
         """Finds a text in the top page with the find bar, as a person checks what it shows."""
         d = self.desktop
         d.choose_menu('Edit', 'Find')
-        bar = d.find('Top find bar')
-        field = d.find('Find text', role='text', within=bar)
-        wait_until(lambda: field.showing and field.focused, 10, 'the find bar')
+        field, found = d.find_bar('Top')
         d.key('ctrl+a')
         d.type(wanted)
-        found = d.find('Find result', within=bar)
-        wait_until(lambda: found.text == result, 10,
+        wait_until(lambda: found.text == '1 of 1', 10,
                    lambda: f'{wanted!r} found in the top page: {found.text!r}')
         d.key('Escape')
         wait_until(lambda: not field.showing, 5, 'the find bar to close')
@@ -153,8 +149,7 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         # The downloads window offers the file once it is done.
         wait_until(lambda: d.find('Open downloaded file').showing, 10, 'the download done')
         self.assertFalse(d.find('Cancel download').showing)
-        d.send_delete(d.window('Downloads'))
-        wait_until(lambda: d.window('Downloads') is None, 5, 'the downloads window to close')
+        d.close_window('Downloads')
 
 
 if __name__ == '__main__':

@@ -1,6 +1,5 @@
-"""What a page's own area offers a person: its context menu, with a link opened in the other
-pane, zoom by keys in the pane that has the focus, a pop-up it opens, the password a site
-asks for, a certificate it cannot trust, and a page the system kills."""
+"""A page's own area: its context menu, zoom keys, a pop-up, a site's password, an untrusted
+certificate, and a page the system kills."""
 
 import os
 import signal
@@ -9,11 +8,7 @@ import subprocess
 import corvane_e2e
 from corvane_e2e import wait_until
 
-# A link over the top of the page, and the page's width in CSS pixels reported to the server
-# whenever it changes: zoom changes it.
-LINK_PAGE = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
-             '<a href="/target.html" style="display:block;height:240px;font-size:40px">'
-             'Target</a></body></html>')
+# The page's width in CSS pixels reported to the server whenever it changes: zoom changes it.
 WIDTH_PAGE = ('<!DOCTYPE html><html><head><title>Width</title><script>'
               'function tell() { fetch("/width/" + window.innerWidth); }'
               'window.onresize = tell; window.onload = tell;'
@@ -33,12 +28,12 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
     def widths(self):
-        return [int(r.path.rsplit('/', 1)[1]) for r in self.desktop.server.requests()
-                if r.path.startswith('/width/')]
+        return [int(p.rsplit('/', 1)[1]) for p in self.desktop.server.requests()
+                if p.startswith('/width/')]
 
     def test_link_opens_in_the_bottom_pane_from_the_context_menu(self):
         d = self.desktop
-        d.server.raw('/links.html', 200, 'text/html', LINK_PAGE.encode())
+        d.server.link_page('/links.html', 'Links', '/target.html')
         d.server.page('/target.html', 'Target Page')
         d.visit('Top', '/links.html', 'Links')
         page = d.find('Top browser').extents
@@ -59,8 +54,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(d.server.count('/target.html'), 0)
         # "Open Link in Top Pane", then "Open Link in Bottom Pane".
         d.key('Down', 'Down', 'Return')
-        d.wait_for_text('Bottom status', 'Page Title: Target Page')
-        self.assertEqual(d.text_of('Bottom address'), d.server.url('/target.html'))
+        d.arrive('Bottom', '/target.html', 'Target Page')
         self.assertEqual(d.text_of('Top address'), d.server.url('/links.html'))
         self.assertEqual(d.server.count('/target.html'), 1)
 
@@ -69,8 +63,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.server.raw('/width.html', 200, 'text/html', WIDTH_PAGE.encode())
         d.visit('Bottom', '/width.html', 'Width')
         normal = wait_until(lambda: self.widths() and self.widths()[-1], 10, 'the page width')
-        page = d.find('Bottom browser').extents
-        d.click((page.x + page.width // 2, page.y + page.height // 2))
+        d.into_page('Bottom')
 
         d.key('ctrl+plus')
         wait_until(lambda: self.widths()[-1] < normal * 0.95, 10,
@@ -119,10 +112,7 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         self.addCleanup(secure.stop)
         secure.page('/secret.html', 'Secret')
         d.enter('Bottom', secure.url('/secret.html'))
-        question = wait_until(lambda: next(
-            (c for c in d.application().descendants() if c.role == 'label' and c.showing and
-             c.name.startswith('The identity of 127.0.0.1 cannot be verified')), None), 20,
-            'the question about the certificate')
+        question = d.message('The identity of 127.0.0.1 cannot be verified', 20)
         # Enter is the default answer, which goes back: the load ends without a request.
         d.key('Return')
         wait_until(lambda: not question.showing, 5, 'the question to close')

@@ -1,5 +1,4 @@
-"""The panes' toolbars and the Edit menu as a person uses them: every toolbar button by mouse in
-either pane, find, and copying a match."""
+"""Every toolbar button by mouse in either pane, find, and copying a match."""
 
 import re
 
@@ -12,8 +11,6 @@ PANES = ('Top', 'Bottom')
 
 class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
-
-    # -- helpers -------------------------------------------------------------------------------
 
     def press(self, pane, name):
         self.desktop.click(self.desktop.button(pane, name))
@@ -29,8 +26,6 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
             f'[TBstart]\n1={top}\n[BBstart]\n1={bottom}\n'
             f'[TBstartOffLine]\n1={d.program_dir / "cv.html"}\n'
             f'[BBstartOffLine]\n1={d.program_dir / "CVguide.html"}\n')
-
-    # -- toolbars ------------------------------------------------------------------------------
 
     def test_back_forward_and_refresh_as_the_history_allows(self):
         d = self.desktop
@@ -109,12 +104,8 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                     # The site is out of reach here: the page fails, and its address stays.
                     self.press(pane, name)
                     pattern = r'https?://[^/]+/' + re.escape(page)
-                    wait_until(lambda: re.fullmatch(pattern, d.text_of(f'{pane} address')), 20,
-                               lambda: f'the {page} address in the {pane} box, not '
-                                       f'{d.text_of(f"{pane} address")!r}')
+                    d.wait_for_text(f'{pane} address', lambda text: re.fullmatch(pattern, text))
                     d.wait_for_text(f'{pane} status', lambda text: text.startswith('Page Title: '))
-
-    # -- find ----------------------------------------------------------------------------------
 
     def test_ctrl_f_finds_on_the_page_with_the_focus_and_the_menu_on_the_top_page(self):
         d = self.desktop
@@ -125,16 +116,10 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                                 ('Bottom', 'menu', 'Top')):
             with self.subTest(focus=where, way=way):
                 d.into_page(where)
-                if way == 'key':
-                    d.key('ctrl+f')
-                else:
-                    d.choose_menu('Edit', 'Find')
-                found = d.find(f'{bar} find bar')
-                field = d.find('Find text', role='text', within=found)
-                wait_until(lambda: field.showing and field.focused, 10, 'the find bar')
+                d.key('ctrl+f') if way == 'key' else d.choose_menu('Edit', 'Find')
+                field, result = d.find_bar(bar)
                 page = d.find(f'{bar} browser').extents
                 self.assertTrue(page.y <= field.extents.y < page.bottom, f'on the {bar} pane')
-                result = d.find('Find result', within=found)
                 d.key('ctrl+a')
                 d.type('crow')
                 # The search starts at the page's selection, which an earlier find may have left.
@@ -146,7 +131,7 @@ class PaneCommandsTest(corvane_e2e.CorvaneTestCase):
                     wait_until(lambda: result.text == count, 10, f'{count} after {key}')
                 # Match case leaves the capital one out; cleared, both count again.
                 for count in ('1 of 1', '1 of 2'):
-                    d.click(d.find('Match case', within=found))
+                    d.click(d.find('Match case', within=d.find(f'{bar} find bar')))
                     wait_until(lambda: result.text == count, 10, f'{count} after Match case')
                 d.click(field)
                 for word, count in (('magpie', 'No matches'), ('raven', '1 of 1')):

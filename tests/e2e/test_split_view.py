@@ -1,42 +1,30 @@
-"""What a person coming from another browser's split view looks for, done as a person does it:
-one pane's clicked links opening in the other, and bookmarks brought from other browsers."""
+"""Split view: one pane's clicked links opening in the other, bookmarks from other browsers, Side
+by Side."""
 
 from urllib.parse import unquote
 
 import corvane_e2e
 from corvane_e2e import wait_until
 
-MENU = 'Favorites '
-# A page that is one large link, so that a click anywhere on it follows the link.
-LINK_PAGE = """<!DOCTYPE html><html><head><title>{title}</title></head>
-<body style="margin:0"><a href="{href}" style="display:block;height:100vh;font-size:40px">{title}
-</a></body></html>"""
-
 
 class SplitViewTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
     def user_settings(self):
-        """The per-user settings file, its keys as written."""
         return unquote((self.desktop.tmp / 'config' / 'corvane' / 'corvane.conf').read_text())
-
-    def link_page(self, path, title, href):
-        self.desktop.server.raw(path, 200, 'text/html; charset=utf-8',
-                                LINK_PAGE.format(title=title, href=href).encode())
 
     def test_a_link_clicked_in_either_pane_opens_in_the_other(self):
         d = self.desktop
         for pane, other, n in (('Top', 'Bottom', 1), ('Bottom', 'Top', 2)):
-            self.link_page(f'/index-{n}.html', f'Index {n}', f'/article-{n}.html')
+            d.server.link_page(f'/index-{n}.html', f'Index {n}', f'/article-{n}.html')
             d.server.page(f'/article-{n}.html', f'Article {n}')
             d.visit(pane, f'/index-{n}.html', f'Index {n}')
-            d.choose_menu('Browsers', f"Open {pane} Pane's Links in {other} Pane")
-            item = d.find(f"Open {pane} Pane's Links in {other} Pane", role='menu item')
-            wait_until(lambda: item.checked, 5, 'the item checked')
+            item = f"Open {pane} Pane's Links in {other} Pane"
+            d.choose_menu('Browsers', item)
+            wait_until(lambda: d.find(item, role='menu item').checked, 5, 'the item checked')
 
             d.click(d.find(f'{pane} browser'))
-            d.wait_for_text(f'{other} status', f'Page Title: Article {n}')
-            self.assertEqual(d.text_of(f'{other} address'), d.server.url(f'/article-{n}.html'))
+            d.arrive(other, f'/article-{n}.html', f'Article {n}')
             # The pane that drives stays where it is: by the time the other pane has the article,
             # the refused click in this one has long had its turn.
             self.assertEqual(d.text_of(f'{pane} address'), d.server.url(f'/index-{n}.html'))
@@ -48,7 +36,7 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
 
         # Off again, a link opens where it is clicked.
         d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
-        self.link_page('/index-3.html', 'Index 3', '/article-3.html')
+        d.server.link_page('/index-3.html', 'Index 3', '/article-3.html')
         d.server.page('/article-3.html', 'Article 3')
         d.visit('Top', '/index-3.html', 'Index 3')
         d.click(d.find('Top browser'))
@@ -64,41 +52,38 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         bookmarks.write_text(
             '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n'
             f'<DL><p>\n  <DT><A HREF="{d.server.url("/kept.html")}">Kept one</A>\n</DL><p>\n')
-        d.choose_menu(MENU, 'Import Favorites...')
+        d.choose_menu('Favorites ', 'Import Favorites...')
         wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
         d.type(str(bookmarks))
         d.key('Return')
         d.find('1 favorite imported.', timeout=10)
         d.key('Return')
-        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
         self.assertIn(d.server.url('/kept.html').encode(),
-                      (favorites / 'Kept one.url').read_bytes())
+                      (d.tmp / 'data' / 'corvane' / 'Favorites' / 'Kept one.url').read_bytes())
 
         # The pane shows with the favorites in it.
         tree = d.find('Favorites', role='tree')
-        wait_until(lambda: tree.showing, 5, 'the favorites pane')
-        node = wait_until(lambda: next((c for c in tree.descendants()
-                                        if c.name == 'Kept one' and c.showing), None),
-                          10, 'the imported favorite in the tree')
-        d.click(node)
+        d.click(wait_until(lambda: tree.showing and next(
+            (c for c in tree.descendants() if c.name == 'Kept one' and c.showing), None),
+            10, 'the imported favorite in the tree'))
         d.find('Do you want the Top Browser to open this?', timeout=10)
         d.key('Return')
         d.wait_for_text('Top status', 'Page Title: Kept')
 
     def test_side_by_side_with_each_view_mode_and_both_splitters(self):
         d = self.desktop
-        extents = {name: (lambda name=name: d.find(name).extents)
-                   for name in ('Top browser', 'Bottom browser', 'Top address', 'Bottom address',
-                                'Top status', 'Bottom status', 'Pane splitter')}
+
+        def at(name):
+            return d.find(name).extents
         d.click(d.find('Top browser'))
         d.key('shift+F7')
-        wait_until(lambda: extents['Bottom browser']().x > extents['Top browser']().right, 5,
+        wait_until(lambda: at('Bottom browser').x > at('Top browser').right, 5,
                    'the bottom pane to the right of the top pane')
-        top, bottom = extents['Top browser'](), extents['Bottom browser']()
+        top, bottom = at('Top browser'), at('Bottom browser')
         self.assertEqual(top.y, bottom.y)
         for pane, page in (('Top', top), ('Bottom', bottom)):
             for control in (f'{pane} address', f'{pane} status'):
-                box = extents[control]()
+                box = at(control)
                 self.assertLessEqual(box.bottom, page.y, control)
                 self.assertTrue(page.x <= box.x < page.right, control)
         self.assertIn('Side by Side=1', self.user_settings())
@@ -106,38 +91,37 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         # One pane alone takes both columns; both again share them.
         for option, shown in (('Top Browser', 'Top browser'), ('Bottom Browser', 'Bottom browser')):
             d.click(d.find(option, role='radio button'))
-            wait_until(lambda: extents[shown]().width > top.width * 1.8, 5, f'{shown} alone')
-            self.assertEqual(extents[shown]().x, top.x)
+            wait_until(lambda: at(shown).width > top.width * 1.8, 5, f'{shown} alone')
+            self.assertEqual(at(shown).x, top.x)
         d.click(d.find('Both Browsers', role='radio button'))
-        wait_until(lambda: extents['Bottom browser']().x == bottom.x, 5, 'both panes again')
+        wait_until(lambda: at('Bottom browser').x == bottom.x, 5, 'both panes again')
 
         # The pane splitter stands upright and follows the pointer.
-        bar = extents['Pane splitter']()
+        bar = at('Pane splitter')
         self.assertGreater(bar.height, bar.width)
         # Its left edge comes where the pointer is, a few pixels left of where it was pressed.
-        d.drag((bar.center[0], bar.center[1]), (bar.center[0] + 100, bar.center[1]))
-        wait_until(lambda: abs(extents['Top browser']().width - (top.width + 100)) <= 6, 5,
+        d.drag(bar.center, (bar.center[0] + 100, bar.center[1]))
+        wait_until(lambda: abs(at('Top browser').width - (top.width + 100)) <= 6, 5,
                    'the left page 100 pixels wider')
-        self.assertAlmostEqual(extents['Bottom address']().x, extents['Bottom browser']().x,
-                               delta=70)
+        self.assertAlmostEqual(at('Bottom address').x, at('Bottom browser').x, delta=70)
 
         # The favorites column pushes both columns right, and its splitter moves them.
         tree = d.find('Favorites', role='tree')
         for showing in ((False, True) if tree.showing else (True,)):
-            without = extents['Top browser']().x
+            without = at('Top browser').x
             d.key('ctrl+F2')
             wait_until(lambda: tree.showing == showing, 5, 'the favorites pane shown or hidden')
-        wait_until(lambda: extents['Top browser']().x > without, 5, 'the columns pushed right')
-        moved = extents['Top browser']().x
+        wait_until(lambda: at('Top browser').x > without, 5, 'the columns pushed right')
+        moved = at('Top browser').x
         split = d.find('Favorites splitter').extents
         d.drag(split.center, (split.center[0] + 60, split.center[1]))
-        wait_until(lambda: extents['Top browser']().x >= moved + 55, 5, 'the columns to follow')
+        wait_until(lambda: at('Top browser').x >= moved + 55, 5, 'the columns to follow')
         d.key('ctrl+F2')
 
         # Off again: top above bottom.
         d.click(d.find('Top browser'))
         d.key('shift+F7')
-        wait_until(lambda: extents['Bottom browser']().y > extents['Top browser']().bottom, 5,
+        wait_until(lambda: at('Bottom browser').y > at('Top browser').bottom, 5,
                    'the bottom pane below the top pane')
         self.assertIn('Side by Side=0', self.user_settings())
 

@@ -1,5 +1,5 @@
-"""Starting Corvane as a person does: the splash alone, then the main window with both panes on
-their offline home pages, nothing before them in their histories; or the splash closed at once."""
+"""Start-up: the splash alone, then both panes on their offline home pages with no history; or the
+splash closed at once."""
 
 import corvane_e2e
 from corvane_e2e import wait_until

@@ -1,31 +1,18 @@
-"""The tip of the day as a person meets it: at start-up, Next Tip, and the choice to see it."""
+"""The tip of the day: at start-up, Next Tip, and the choice to see it."""
 
 import corvane_e2e
-from corvane_e2e import wait_until
-from corvane_e2e.accessibility import Atspi
-
-TIP_WINDOW = "Corvane's Tip of the Day"
+from corvane_e2e import TIP_WINDOW, wait_until
 
 
 class TipOfTheDayTest(corvane_e2e.CorvaneTestCase):
-    def shipped_tips(self):
-        text = (self.desktop.program_dir / 'TIPOFDAY.TXT').read_text()
-        return [line for line in text.splitlines() if line]
-
-    def tip_window(self):
-        d = self.desktop
-        wait_until(lambda: d.window(TIP_WINDOW), 10, 'the tip window')
-        return d.find(TIP_WINDOW, role='dialog', showing=True)
-
     def restart(self):
-        d = self.desktop
-        d.close_corvane(timeout=5.0)
-        d.start_corvane()
+        self.desktop.close_corvane(timeout=5.0)
+        self.desktop.start_corvane()
 
     def test_tips_at_start_up_until_switched_off_and_back_on_from_the_help_menu(self):
         d = self.desktop
-        tips = self.shipped_tips()
-        window = self.tip_window()
+        tips = [line for line in (d.program_dir / 'TIPOFDAY.TXT').read_text().splitlines() if line]
+        window = d.dialog(TIP_WINDOW)
         label = d.find('Tip of the day', role='label', within=window)
         wait_until(lambda: label.text in tips, 5, lambda: f'a shipped tip, not {label.text!r}')
         shown = {label.text}
@@ -43,12 +30,9 @@ class TipOfTheDayTest(corvane_e2e.CorvaneTestCase):
         self.assertGreater(len(shown), 1)
 
         box = d.find('Show Tips at Startup', role='check box', within=window)
-        self.assertTrue(box.checked)
         # Cleared as an assistive tool clears it, which no click goes with; a click takes the
         # same way.
-        names = [Atspi.Action.get_action_name(box.acc, i)
-                 for i in range(Atspi.Action.get_n_actions(box.acc))]
-        Atspi.Action.do_action(box.acc, names.index('Toggle'))
+        d.toggle(box)
         wait_until(lambda: not box.checked, 5, 'the box to be cleared')
         d.click(d.find('OK', role='push button', within=window))
         wait_until(lambda: d.window(TIP_WINDOW) is None, 5, 'the tip window to close')
@@ -62,13 +46,13 @@ class TipOfTheDayTest(corvane_e2e.CorvaneTestCase):
 
         # The Help menu shows it regardless, checked, and that switches it back on.
         d.choose_menu('Help', 'Tip Of The Day')
-        window = self.tip_window()
+        window = d.dialog(TIP_WINDOW)
         self.assertTrue(d.find('Show Tips at Startup', role='check box', within=window).checked)
         self.assertIn(d.find('Tip of the day', role='label', within=window).text, tips)
         d.key('Escape')
         wait_until(lambda: d.window(TIP_WINDOW) is None, 5, 'Esc to close the tip window')
         self.restart()
-        self.tip_window()
+        d.dialog(TIP_WINDOW)
 
 
 if __name__ == '__main__':

@@ -1,6 +1,5 @@
-"""What two panes side by side make possible, as a person does it: swapping the panes from the
-Browsers menu, dragging a link from one pane's page onto the other's, the key that takes the focus
-to the other pane with the mark that shows which pane has it, and synchronized scrolling."""
+"""What two panes make possible: swapping them, a link dragged from one onto the other, Shift+F6
+and the focus mark, and synchronized scrolling."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -11,31 +10,17 @@ PANES = ('Top', 'Bottom')
 class TwoPanesTest(corvane_e2e.CorvaneTestCase):
     tip_closed = True
 
-    # -- helpers -------------------------------------------------------------------------------
-
-    def edge_pixels(self):
-        """The colour just inside the left edge of each pane's page, half way down."""
-        d = self.desktop
-        shot = d.screenshot()
-        pixels = {}
-        for pane in PANES:
-            area = d.find(f'{pane} browser').extents
-            pixels[pane] = shot.pixel(area.x + 1, area.y + area.height // 2)
-        return pixels
-
     def marked(self, pane):
         """Waits until the pane, and it alone, carries the focus mark."""
         other = 'Bottom' if pane == 'Top' else 'Top'
         seen = {}
 
         def check():
-            seen.update(self.edge_pixels())
+            seen.update({p: self.desktop.edge_colour(p) for p in PANES})
             return seen[pane] != seen[other] and seen[other] == (255, 255, 255)
 
         wait_until(check, 5, lambda: f'the {pane} pane marked; edges show {seen}')
         return seen[pane]
-
-    # -- swap ----------------------------------------------------------------------------------
 
     def test_swap_panes_from_the_menu_moves_pages_with_their_histories(self):
         d = self.desktop
@@ -60,35 +45,24 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d.arrive('Bottom', '/swap-first.html', 'Swap first')
         self.assertEqual(d.server.count('/swap-first.html'), 2)
 
-    # -- drag and drop ---------------------------------------------------------------------------
-
     def test_a_link_dragged_onto_the_other_pane_opens_there(self):
         d = self.desktop
         d.server.page('/dropped.html', 'Dropped Here')
         d.server.page('/stays.html', 'Stays Put')
-        # The link covers the whole page, so that the drag surely starts on it.
-        link_page = ('<!DOCTYPE html><html><head><title>Links</title></head><body style="margin:0">'
-                     f'<a href="{d.server.url("/dropped.html")}" style="display:block;'
-                     'height:100vh;font-size:40px">Drag me</a></body></html>')
-        for pane, page in (('Top', '/links-top.html'), ('Bottom', '/links-bottom.html')):
-            d.server.raw(page, 200, 'text/html; charset=utf-8', link_page.encode())
+        d.server.link_page('/links.html', 'Links', d.server.url('/dropped.html'))
         for source, target in (('Top', 'Bottom'), ('Bottom', 'Top')):
             with self.subTest(source=source):
-                d.visit(source, f'/links-{source.lower()}.html', 'Links')
+                d.visit(source, '/links.html', 'Links')
                 d.visit(target, '/stays.html', 'Stays Put')
                 start = d.find(f'{source} browser').extents.center
-                end = d.find(f'{target} browser').extents.center
-                d.drag(start, end, steps=25, pause=0.03)
+                d.drag(start, d.find(f'{target} browser').extents.center, steps=25, pause=0.03)
                 d.arrive(target, '/dropped.html', 'Dropped Here')
                 # Where it came from, nothing moved.
-                self.assertEqual(d.text_of(f'{source} address'),
-                                 d.server.url(f'/links-{source.lower()}.html'))
-                entries = [c.name for c in d.open_list(f'{target} address').children]
+                self.assertEqual(d.text_of(f'{source} address'), d.server.url('/links.html'))
+                listed = [c.name for c in d.open_list(f'{target} address').children][:2]
                 d.key('Escape')
-                self.assertEqual(entries[:2], [d.server.url('/dropped.html'),
-                                               d.server.url('/stays.html')])
-
-    # -- focus ---------------------------------------------------------------------------------
+                self.assertEqual(listed, [d.server.url('/dropped.html'),
+                                          d.server.url('/stays.html')])
 
     def test_shift_f6_takes_the_focus_to_the_other_pane_and_the_mark_follows(self):
         d = self.desktop
@@ -103,12 +77,7 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(top_mark, bottom_mark)
         d.type('b')
         d.server.wait_for_request('/keys-bottom-key-b')
-        d.key('shift+F6')
-        self.marked('Top')
-        d.type('t')
-        d.server.wait_for_request('/keys-top-key-t')
-        self.assertEqual(d.server.count('/keys-bottom-key-t') + d.server.count('/keys-top-key-b'),
-                         0)
+        self.assertEqual(d.server.count('/keys-top-key-b'), 0)
 
         # With the top pane alone, the key leads to its page and the bottom one has no mark.
         d.click(d.edit_field('Top address'))
@@ -120,8 +89,6 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         d.key('ctrl+q')
         wait_until(lambda: d.find('Bottom browser').showing, 5, 'both panes')
         self.marked('Top')
-
-    # -- synchronized scrolling ------------------------------------------------------------------
 
     def test_synchronized_scrolling_takes_the_other_page_to_the_same_fraction(self):
         d = self.desktop
@@ -135,43 +102,36 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
             d.key(name)
 
         def reports(name, since=0):
-            return [int(r.path.rsplit('-', 1)[1]) for r in d.server.requests()[since:]
-                    if r.path.startswith(f'/{name}-at-')]
+            return [int(p.rsplit('-', 1)[1]) for p in d.server.requests()[since:]
+                    if p.startswith(f'/{name}-at-')]
 
         def reaches(name, percent, since):
             wait_until(lambda: percent in reports(name, since), 10,
                        lambda: f'{name} at {percent} %; it reported {reports(name, since)}')
 
-        # Off: the bottom page does not follow. Its own Page Down afterwards is the proof that it
-        # had its chance: had it followed to the end, it could not go down from there.
+        # Switched on (it starts off, or the item would switch it off here): the top page's move
+        # to the end takes the bottom page there; then the bottom page leads, its own scroll
+        # passed back although its last one was the echo of a follow.
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        mark = len(d.server.requests())
         key('Top', 'End')
-        reaches('long', 100, 0)
-        mark = len(d.server.requests())
-        key('Bottom', 'Next')
-        wait_until(lambda: reports('longer', mark), 10, 'the bottom page to go down a page')
-        self.assertLess(max(reports('longer')), 100)
-
-        # On: the top page's move to the start takes the bottom page there; then the bottom page
-        # leads, its own scroll passed back although its last one was the echo of a follow.
-        d.choose_menu('Browsers', 'Synchronize Scrolling')
-        mark = len(d.server.requests())
-        key('Top', 'Home')
-        reaches('long', 0, mark)
-        reaches('longer', 0, mark)
-        mark = len(d.server.requests())
-        key('Bottom', 'End')
-        reaches('longer', 100, mark)
         reaches('long', 100, mark)
-
-        # Off again: the top page follows the bottom one no more, as its own Page Up shows.
-        d.choose_menu('Browsers', 'Synchronize Scrolling')
+        reaches('longer', 100, mark)
         mark = len(d.server.requests())
         key('Bottom', 'Home')
         reaches('longer', 0, mark)
+        reaches('long', 0, mark)
+
+        # Off again: the top page follows the bottom one no more. Its own Page Down afterwards is
+        # the proof that it had its chance: had it followed to the end, it could not go down.
+        d.choose_menu('Browsers', 'Synchronize Scrolling')
         mark = len(d.server.requests())
-        key('Top', 'Prior')
-        wait_until(lambda: reports('long', mark), 10, 'the top page to go up a page')
-        self.assertGreater(min(reports('long', mark)), 0)
+        key('Bottom', 'End')
+        reaches('longer', 100, mark)
+        mark = len(d.server.requests())
+        key('Top', 'Next')
+        wait_until(lambda: reports('long', mark), 10, 'the top page to go down a page')
+        self.assertLess(max(reports('long', mark)), 100)
 
 if __name__ == '__main__':
     corvane_e2e.main()

@@ -1,4 +1,4 @@
-"""The main window as a person uses it: view modes by key, button and menu; the pane splitter."""
+"""The main window: view modes by key, button and menu; the pane splitter."""
 
 import corvane_e2e
 from corvane_e2e import wait_until
@@ -8,34 +8,15 @@ SHORTCUTS = {'both': 'ctrl+q', 'top': 'ctrl+w', 'bottom': 'ctrl+e'}
 BUTTONS = {'both': 'Both Browsers', 'top': 'Top Browser', 'bottom': 'Bottom Browser'}
 
 
+# What each mode shows: the top pane, the bottom pane, the pane splitter.
+SHOWN = {'both': (True, True, True), 'top': (True, False, False), 'bottom': (False, True, False)}
+
+
 class WindowTest(corvane_e2e.CorvaneTestCase):
-    @classmethod
-    def setUpClass(cls):
-        super().setUpClass()
-        cls.checked = {'both'}  # the menu's check marks as the window starts
+    checked = {'both'}  # the menu's check marks as the window starts
 
     def setUp(self):
         self.show_mode('both', BUTTONS)
-
-    def shown(self):
-        d = self.desktop
-        return (d.find('Top browser').showing, d.find('Bottom browser').showing,
-                d.find('Pane splitter').showing)
-
-    def assert_mode(self, mode):
-        expected = {'both': (True, True, True), 'top': (True, False, False),
-                    'bottom': (False, True, False)}[mode]
-        wait_until(lambda: self.shown() == expected, 5,
-                   lambda: f'view mode {mode}: (top, bottom, splitter) showing is {self.shown()}')
-        d = self.desktop
-        self.assertTrue(d.find(BUTTONS[mode], role='radio button').checked)
-        self.assertEqual(d.find('Top address', role='combo box').showing, mode != 'bottom')
-        self.assertEqual(d.find('Bottom address', role='combo box').showing, mode != 'top')
-
-    def assert_checks(self):
-        d = self.desktop
-        marks = {mode for mode, item in ITEMS.items() if d.find(item, role='menu item').checked}
-        self.assertEqual(marks, self.checked)
 
     def show_mode(self, mode, way):
         """Shows a view mode by a shortcut, a button or the menu; a menu command inverts its own
@@ -49,8 +30,17 @@ class WindowTest(corvane_e2e.CorvaneTestCase):
             d.choose_menu('Browsers', ITEMS[mode])
         if way is not BUTTONS:
             type(self).checked = set() if mode in self.checked else {mode}
-        self.assert_mode(mode)
-        self.assert_checks()
+
+        def shown():
+            return tuple(d.find(name).showing
+                         for name in ('Top browser', 'Bottom browser', 'Pane splitter'))
+        wait_until(lambda: shown() == SHOWN[mode], 5,
+                   lambda: f'view mode {mode}: (top, bottom, splitter) showing is {shown()}')
+        self.assertTrue(d.find(BUTTONS[mode], role='radio button').checked)
+        self.assertEqual(tuple(d.find(f'{pane} address', role='combo box').showing
+                               for pane in ('Top', 'Bottom')), SHOWN[mode][:2])
+        marks = {m for m, item in ITEMS.items() if d.find(item, role='menu item').checked}
+        self.assertEqual(marks, self.checked)
 
     def test_shortcuts_with_the_focus_in_a_page_or_an_address_box(self):
         d = self.desktop
@@ -60,17 +50,16 @@ class WindowTest(corvane_e2e.CorvaneTestCase):
                             ('Bottom address', 'bottom'), ('Bottom address', 'top'),
                             ('Top address', 'both')):
             with self.subTest(place=place, mode=mode):
-                if place.endswith('browser'):
-                    d.into_page(place.split()[0])
-                    self.show_mode(mode, SHORTCUTS)
-                    continue
-                field = d.edit_field(place)
-                d.click(field)
-                d.key('End')
-                typed = field.text
+                pane, kind = place.split()
+                if kind == 'browser':
+                    d.into_page(pane)
+                else:
+                    d.click(d.edit_field(place))
+                    d.key('End')
+                typed = d.text_of(f'{pane} address')
                 self.show_mode(mode, SHORTCUTS)
                 # The shortcut is not an editing key: the text stays as it was.
-                self.assertEqual(field.text, typed)
+                self.assertEqual(d.text_of(f'{pane} address'), typed)
 
     def test_option_buttons_and_the_menu_with_the_mouse(self):
         for way, modes in ((BUTTONS, ('top', 'bottom', 'top', 'both', 'bottom', 'both')),
@@ -86,20 +75,18 @@ class WindowTest(corvane_e2e.CorvaneTestCase):
         bar = d.find('Pane splitter')
         for distance in (60, -90):
             with self.subTest(distance=distance):
-                top, bottom = d.find('Top browser').extents, d.find('Bottom browser').extents
-                before = bar.extents
-                x, y = before.x + 40, before.y + 3
+                top, bottom = d.find('Top browser'), d.find('Bottom browser')
+                was = {'bar': bar.extents, 'top': top.extents, 'bottom': bottom.extents}
+                x, y = was['bar'].x + 40, was['bar'].y + 3
                 d.drag((x, y), (x, y + distance))
-                wait_until(lambda: bar.extents.y != before.y, 5, 'the pane splitter to move')
-                shift = y + distance - before.y
-                moved_top = d.find('Top browser').extents
-                moved_bottom = d.find('Bottom browser').extents
+                wait_until(lambda: bar.extents.y != was['bar'].y, 5, 'the pane splitter to move')
+                shift = y + distance - was['bar'].y
                 # Pixels become twips and back: a pixel either way is rounding.
-                self.assertAlmostEqual(bar.extents.y, before.y + shift, delta=1)
-                self.assertEqual(moved_top.y, top.y)
-                self.assertAlmostEqual(moved_top.height, top.height + shift, delta=1)
-                self.assertAlmostEqual(moved_bottom.y, bottom.y + shift, delta=1)
-                self.assertAlmostEqual(moved_bottom.bottom, bottom.bottom, delta=1)
+                self.assertAlmostEqual(bar.extents.y, was['bar'].y + shift, delta=1)
+                self.assertEqual(top.extents.y, was['top'].y)
+                self.assertAlmostEqual(top.extents.height, was['top'].height + shift, delta=1)
+                self.assertAlmostEqual(bottom.extents.y, was['bottom'].y + shift, delta=1)
+                self.assertAlmostEqual(bottom.extents.bottom, was['bottom'].bottom, delta=1)
 
 if __name__ == '__main__':
     corvane_e2e.main()

@@ -86,11 +86,8 @@ class Control:
 
     @property
     def text(self):
-        """What the control shows: an edit field's text, a status line's text, else the name.
-
-        A status line is named by what it is ("Top status"), a status bar whose text is its
-        text (and its description). An editable box shows the text of its edit field.
-        """
+        """What the control shows: an edit field's text, a status line's (a status bar named by
+        what it is, "Top status", with its text as description), an editable box's, or the name."""
         acc = self._fresh()
         if acc.get_role_name() == 'label' and acc.get_description():
             return acc.get_description()
@@ -118,8 +115,8 @@ class Control:
         """The first child with the role, or None."""
         return next((c for c in self.children if c.role == role), None)
 
-    def descendants(self, into_pages=False):
-        """Every control below this one, breadth first; web page content only if asked for."""
+    def descendants(self):
+        """Every control below this one, breadth first, web page content left out."""
         todo = [self]
         while todo:
             control = todo.pop(0)
@@ -130,7 +127,7 @@ class Control:
             for child in children:
                 yield child
                 try:
-                    if into_pages or child.role != 'document web':
+                    if child.role != 'document web':
                         todo.append(child)
                 except Gone:
                     pass

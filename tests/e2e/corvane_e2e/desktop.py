@@ -8,7 +8,7 @@ import tempfile
 import time
 from pathlib import Path
 
-from .accessibility import Control, Gone, Rect, pyatspi
+from .accessibility import Atspi, Control, Gone, Rect, pyatspi
 from .display import SessionBus, XServer
 from .processes import ProcessWatch, stop_process
 from .screenshot import Screenshot
@@ -50,19 +50,18 @@ def _check_prerequisites():
 class Desktop:
     """A private desktop with one Corvane in it, and the means to use it as a person does."""
 
-    def __init__(self, executable=None, resources=None, keep=False):
+    def __init__(self):
         global _started
         if _started:
             raise HarnessError('one Desktop per process')
         _started = True
-        self.executable = Path(executable or os.environ.get('CORVANE_EXECUTABLE', ''))
-        self.resources = Path(resources or os.environ.get('CORVANE_RESOURCES_DIR', ''))
+        self.executable = Path(os.environ.get('CORVANE_EXECUTABLE', ''))
+        self.resources = Path(os.environ.get('CORVANE_RESOURCES_DIR', ''))
         if not self.executable.is_file() or not all(
                 (self.resources / f).is_file() for f in SHIPPED_FILES):
             raise HarnessError('set CORVANE_EXECUTABLE to the built corvane and '
                                'CORVANE_RESOURCES_DIR to the folder of its shipped files')
         _check_prerequisites()
-        self.keep = keep
         self.tmp = Path(tempfile.mkdtemp(prefix='corvane-e2e-'))
         self.program_dir = self.tmp / 'program'
         self.home = self.tmp / 'home'
@@ -114,11 +113,8 @@ class Desktop:
         self._registry = pyatspi.Registry.getDesktop(0)
 
     def start_corvane(self, timeout=60.0, env=None, wait=True):
-        """Starts Corvane and waits for its main window, shown and named on the accessibility bus
-        (unless `wait` is false).
-
-        `env` adds to the environment it starts in. Corvane may be started again once it has
-        ended: what was found of the one before is forgotten."""
+        """Starts Corvane, again once it has ended, with `env` added to its environment; waits for
+        its main window, shown and named on the accessibility bus, unless `wait` is false."""
         self._app = None
         self._found = {}
         env = dict(self.env, **(env or {}),
@@ -179,10 +175,8 @@ class Desktop:
         return self.watch.alive()
 
     def close(self):
-        """Stops everything this desktop started, in reverse order, and removes its files.
-
-        A Corvane still running is asked to close its window first, then ended; whatever it
-        started that is still there after it is ended too."""
+        """Stops everything this desktop started, in reverse order (a Corvane still running is asked
+        to close its window first), and removes its files."""
         if self.corvane and self.corvane.poll() is None:
             try:
                 self.close_corvane(timeout=5.0)
@@ -198,14 +192,7 @@ class Desktop:
             self._bus.stop()
         if self._xserver:
             self._xserver.stop()
-        if not self.keep:
-            shutil.rmtree(self.tmp, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
+        shutil.rmtree(self.tmp, ignore_errors=True)
 
     # -- files ------------------------------------------------------------------------------
 
@@ -251,6 +238,11 @@ class Desktop:
         """Gives the window the keyboard focus, as a window manager does when it is clicked."""
         window.set_input_focus(X.RevertToPointerRoot, X.CurrentTime)
         self._x.sync()
+
+    def close_window(self, title):
+        """Closes the window of this title as its close box does, and waits until it has gone."""
+        self.send_delete(self.window(title))
+        wait_until(lambda: self.window(title) is None, 10, f'{title!r} to close')
 
     def send_delete(self, window):
         """Asks the window to close, as a window manager does when its close box is clicked."""
@@ -326,10 +318,37 @@ class Desktop:
         self._found[key] = control
         return control
 
+    def dialog(self, title, timeout=10):
+        """The window of this title once it is shown, as a dialog on the accessibility bus."""
+        wait_until(lambda: self.window(title), timeout, f'the window {title!r}')
+        return self.find(title, role='dialog', showing=True)
+
+    def shown(self, condition, message, timeout=10):
+        """The first control on the screen (web pages left out) that meets `condition`."""
+        def look():
+            for control in self.application().descendants():
+                try:
+                    if control.showing and condition(control):
+                        return control
+                except Gone:
+                    continue
+            return None
+        return wait_until(look, timeout, message)
+
+    def focused(self):
+        """The named control of the program's own that has the keyboard focus (the pages'
+        documents report focus whether or not their pane has it)."""
+        return self.shown(lambda c: c.role != 'document web' and c.focused and c.name,
+                          'a focused control', 5)
+
+    def message(self, start, timeout=10):
+        """The text on the screen that begins with `start`: a message box's or a question's."""
+        return self.shown(lambda c: c.role == 'label' and c.name.startswith(start),
+                          f'a message saying {start!r}', timeout)
+
     def close_tip_window(self, timeout=20):
         """Waits for the tip of the day that opens at start-up and puts it away with OK."""
-        wait_until(lambda: self.window(TIP_WINDOW), timeout, 'the tip window')
-        self.click(self.find('OK', role='push button', within=self.find(TIP_WINDOW, role='dialog')))
+        self.click(self.find('OK', role='push button', within=self.dialog(TIP_WINDOW, timeout)))
         wait_until(lambda: self.window(TIP_WINDOW) is None, 5, 'the tip window to close')
 
     def enter(self, pane, text, key='Return'):
@@ -354,6 +373,19 @@ class Desktop:
         area = self.find(f'{pane} browser').extents
         self.click((area.x + 6, area.bottom - 6))
 
+    def find_bar(self, pane):
+        """The pane's find bar once it is up with the keyboard in it: its field and its result."""
+        bar = self.find(f'{pane} find bar')
+        field = self.find('Find text', role='text', within=bar)
+        wait_until(lambda: field.showing and field.focused, 10, f'the {pane} find bar')
+        return field, self.find('Find result', within=bar)
+
+    def edge_colour(self, pane):
+        """The colour just inside the left edge of the pane's page, half way down: white unless
+        the pane carries the focus mark."""
+        area = self.find(f'{pane} browser').extents
+        return self.screenshot().pixel(area.x + 1, area.y + area.height // 2)
+
     def button(self, pane, name):
         """A button of the pane's toolbar."""
         return self.find(name, role='push button', within=self.find(f'{pane} toolbar'))
@@ -371,6 +403,12 @@ class Desktop:
         return self.find(label).text
 
     # -- acting (X) -------------------------------------------------------------------------
+
+    def toggle(self, control):
+        """Toggles a check box or an option button as an assistive tool does, with no click."""
+        names = [Atspi.Action.get_action_name(control.acc, i)
+                 for i in range(Atspi.Action.get_n_actions(control.acc))]
+        Atspi.Action.do_action(control.acc, names.index('Toggle'))
 
     def xdotool(self, *args):
         subprocess.run(['xdotool', *map(str, args)], env=self.env, check=True, timeout=30,

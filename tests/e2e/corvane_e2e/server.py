@@ -4,8 +4,6 @@ import base64
 import http.server
 import ssl
 import threading
-import time
-from dataclasses import dataclass
 
 from .waiting import wait_until
 
@@ -24,15 +22,8 @@ window.addEventListener('scroll', function () {{
 </script></body></html>"""
 
 
-@dataclass(frozen=True)
-class Request:
-    method: str
-    path: str
-    time: float  # time.monotonic() when it arrived
-
-
 class LoopbackServer:
-    """A threaded HTTP server on 127.0.0.1 with fixed routes and a log of every request.
+    """A threaded HTTP server on 127.0.0.1 with fixed routes and a log of every path asked for.
 
     Unknown paths get a 404 page titled "Not Found". Paths are matched without their query.
     """
@@ -80,6 +71,13 @@ class LoopbackServer:
         self.raw(f'/{name}.html', 200, 'text/html; charset=utf-8', REPORTING_PAGE.format(
             name=name, title=title, words=words or title, height=height).encode())
 
+    def link_page(self, path, title, href):
+        """A page that is one large link, so that a click or a drag anywhere on it takes it."""
+        self.raw(path, 200, 'text/html; charset=utf-8', (
+            f'<!DOCTYPE html><html><head><title>{title}</title></head><body style="margin:0">'
+            f'<a href="{href}" style="display:block;height:100vh;font-size:40px">{title}</a>'
+            '</body></html>').encode())
+
     def redirect(self, path, location, status=302):
         self.raw(path, status, 'text/html', b'', headers=[('Location', location)])
 
@@ -100,7 +98,7 @@ class LoopbackServer:
 
     def requests(self, path=None):
         with self._lock:
-            return [r for r in self._log if path is None or r.path == path]
+            return [p for p in self._log if path is None or p == path]
 
     def count(self, path):
         return len(self.requests(path))
@@ -112,7 +110,7 @@ class LoopbackServer:
     def _serve(self, handler, body=True):
         path = handler.path.split('?', 1)[0]
         with self._lock:
-            self._log.append(Request(handler.command, path, time.monotonic()))
+            self._log.append(path)
         route = self._routes.get(path) or dict(
             status=404, type='text/html', headers=[], delay=0,
             body=b'<html><head><title>Not Found</title></head><body>Not Found</body></html>')
