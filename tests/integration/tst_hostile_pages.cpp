@@ -261,12 +261,16 @@ void HostilePagesTest::linksToOtherProgramsAskFirstOverTheirPane() {
   for (const char* link : {"mail", "new"}) {
     const QByteArray address =
         qstrcmp(link, "mail") == 0 ? "mailto:ann@example.test" : "mailto:bob@example.test";
+    const auto asked = [&] {
+      auto* text = over<QLabel>("DialogSheetText");
+      return shown("DialogSheet") && text->text().contains(QLatin1String(address)) &&
+             text->text().contains(QLatin1String("Fake Mail"));
+    };
+    // On a loaded machine a click can reach the page before it takes input, and is lost; the
+    // user then clicks again (a click while the question is being made is dropped).
     click(1, link);
-    QVERIFY(TestProgram::waitUntil([&] {
-      const QString asked = over<QLabel>("DialogSheetText")->text();
-      return shown("DialogSheet") && asked.contains(QLatin1String(address)) &&
-             asked.contains(QLatin1String("Fake Mail"));
-    }));
+    if (!TestProgram::waitUntil(asked, 3000)) click(1, link);
+    QVERIFY2(TestProgram::waitUntil(asked), link);
     press("DialogSheetOK");
     QVERIFY(TestProgram::waitUntil([&] {
       QFile file(opened);
