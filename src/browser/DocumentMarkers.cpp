@@ -3,6 +3,8 @@
 #include <random>
 #include <utility>
 
+#include "base/AsciiText.h"
+
 namespace corvane {
 
 namespace {
@@ -19,10 +21,6 @@ std::string randomToken() {
     } while (value != 0);
   }
   return token;
-}
-
-bool startsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 }  // namespace
