@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-declarative-dev qt6-webchannel-dev
+  qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6 libgl-dev libxkbcommon-dev
   googletest libgtest-dev fonts-dejavu-core
   # the favorites import reads Firefox's bookmarks database

@@ -6,7 +6,8 @@ namespace corvane {
 
 // Which downloads a page may start by itself. The first after a user's click or key goes on;
 // any further one the page starts before the next click or key asks the user first, one
-// question at a time; the answer holds until the user acts in the page again.
+// question at a time; the answer holds until the user acts in the page again. A page the user
+// has not acted in yet has had its one download: its first asks too.
 class DownloadGate {
  public:
   enum class Decision { Go, Ask, Refuse };
@@ -19,7 +20,7 @@ class DownloadGate {
   void answered(bool allowed);
 
  private:
-  int sinceUserActed_ = 0;
+  int sinceUserActed_ = 1;
   bool asking_ = false;
   std::optional<bool> answer_;
 };

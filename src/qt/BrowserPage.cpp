@@ -27,6 +27,7 @@
 #include "qt/FullScreenWindow.h"
 #include "qt/LoginDialog.h"
 #include "qt/PageDialogChannel.h"
+#include "qt/PageReports.h"
 #include "qt/PaneNotice.h"
 #include "qt/PopupWindow.h"
 
@@ -74,7 +75,8 @@ std::string featureName(QWebEnginePage::Feature feature) {
 BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& services, QObject* parent)
     : QWebEnginePage(profile, parent),
       services_(services),
-      externalLinks_(new ExternalLinkOpener(this)) {
+      externalLinks_(new ExternalLinkOpener(this)),
+      reports_(new PageReports(this)) {
   settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
   connect(this, &QWebEnginePage::certificateError, this, &BrowserPage::onCertificateError);
   connect(this, &QWebEnginePage::authenticationRequired, this,
@@ -87,24 +89,26 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
   connect(this, &QWebEnginePage::fullScreenRequested, this, &BrowserPage::onFullScreenRequested);
   connect(this, &QWebEnginePage::renderProcessTerminated, this,
           &BrowserPage::onRenderProcessTerminated);
+  connect(reports_, &PageReports::reported, this, &BrowserPage::onReport);
+  services_.dialogs.add(this);
   addDocumentMarkers();
 }
+
 void BrowserPage::addDocumentMarkers() {
-  const QString token = QString::fromStdString(markers_.token());
-  services_.dialogs.add(token, this);
+  const std::string send = reports_->sendFunction().toStdString();
   const struct {
     const char* name;
     QWebEngineScript::InjectionPoint point;
-    QWebEngineScript::ScriptWorldId world;
+    quint32 world;
     QString source;
   } scripts[] = {
       // The page's own world: its dialog calls are answered through its sheet.
       {"corvane-page-dialogs", QWebEngineScript::DocumentCreation, QWebEngineScript::MainWorld,
-       PageDialogChannel::pageScript(token)},
-      {"corvane-document-created", QWebEngineScript::DocumentCreation,
-       QWebEngineScript::ApplicationWorld, QString::fromStdString(markers_.creationScript())},
-      {"corvane-document-parsed", QWebEngineScript::DocumentReady,
-       QWebEngineScript::ApplicationWorld, QString::fromStdString(markers_.parsedScript())},
+       PageDialogChannel::pageScript()},
+      {"corvane-document-created", QWebEngineScript::DocumentCreation, PageReports::kWorld,
+       QString::fromStdString(DocumentMarkers::creationScript(send))},
+      {"corvane-document-parsed", QWebEngineScript::DocumentReady, PageReports::kWorld,
+       QString::fromStdString(DocumentMarkers::parsedScript(send))},
   };
   for (const auto& each : scripts) {
     QWebEngineScript script;
@@ -117,30 +121,39 @@ void BrowserPage::addDocumentMarkers() {
   }
 }
 
-void BrowserPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
-                                           const QString& message, int lineNumber,
-                                           const QString& sourceId) {
-  const DocumentMarkers::Report report = markers_.read(message.toStdString());
-  const QUrl address(QString::fromStdString(report.address));
+void BrowserPage::onReport(const QString& kind, const QString& key, const QString& address) {
+  const DocumentMarkers::Report report =
+      markers_.read(kind.toStdString(), key.toStdString(), address.toStdString());
   switch (report.kind) {
     case DocumentMarkers::Kind::Created:
-      // "For the rest of the page's life": a new document may ask again.
+      // "For the rest of the page's life": a new document may ask again, and what the one before
+      // asked is no longer asked.
       dialogs_ = PageDialogs();
-      Q_EMIT mainDocumentCreated(address);
+      // Nor has the user acted in it yet, and what the document before asked to download is
+      // no longer asked.
+      downloadGate_ = DownloadGate();
+      if (downloadNotice_) downloadNotice_->withdraw();
+      typed_.clear();
+      if (askedSheet_) askedSheet_->cancel();
+      services_.dialogs.documentCreated();
+      Q_EMIT mainDocumentCreated(QUrl(QString::fromStdString(report.address)));
       break;
     case DocumentMarkers::Kind::Parsed:
       Q_EMIT mainDocumentParsed();
       break;
     case DocumentMarkers::Kind::Loaded:
-      Q_EMIT mainDocumentLoaded(address);
+      Q_EMIT mainDocumentLoaded(QUrl(QString::fromStdString(report.address)));
       break;
     case DocumentMarkers::Kind::Input:
       downloadGate_.userActed();
       break;
     case DocumentMarkers::Kind::None:
-      QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceId);
       break;
   }
+}
+
+bool BrowserPage::showsDocument(const QString& key, const QUrl& initiator) const {
+  return markers_.isShowing(key.toStdString(), initiator.toString().toStdString());
 }
 
 QWidget* BrowserPage::dialogParent() const {
@@ -158,6 +171,8 @@ int BrowserPage::openPopups() {
 void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
   const bool dialog = request.destination() == QWebEngineNewWindowRequest::InNewDialog;
   const QUrl url = request.requestedUrl();
+  // Corvane's own requests open nothing.
+  if (ExternalLink::isOwnScheme(url.scheme().toLower().toStdString())) return;
   // A new tab or window opens in this pane, so only a pop-up counts against the open ones.
   const bool allowed = popupBlocker_.request(
       request.isUserInitiated(),
@@ -220,6 +235,7 @@ void BrowserPage::allowBlockedPopups(bool always) {
 }
 
 bool BrowserPage::downloadRequested(const QUrl& url, const QString& file) {
+  if (!typed_.isEmpty() && std::exchange(typed_, QUrl()) == url) return true;
   switch (downloadGate_.request()) {
     case DownloadGate::Decision::Go:
       return true;
@@ -271,16 +287,20 @@ DialogSheet* BrowserPage::dialogSheet() { return dialogs_.mayShow() ? sheet() : 
 
 bool BrowserPage::leavesForDesktop(const QUrl& url) {
   const std::string scheme = url.scheme().toLower().toStdString();
+  // Corvane's own requests are no link: nothing to ask, and nowhere to go.
+  if (ExternalLink::isOwnScheme(scheme)) return true;
   if (scheme.empty() || ExternalLink::isEngineScheme(scheme)) return false;
   // Asked over the page, whether or not it may still show dialogs of its own: the question is
   // Corvane's.
   QPointer<BrowserPage> page(this);
-  externalLinks_->offer(url, [page](const QString& question, std::function<void(bool)> answered) {
+  externalLinks_->offer(url, [page](const QString& question, const QString& address,
+                                    std::function<void(bool)> answered) {
     DialogSheet* sheet = page ? page->sheet() : nullptr;
     return sheet &&
            sheet->open(
                DialogSheet::Kind::OpenOutside, tr("Open With Another Program"), question, QString(),
-               false, [answered](const DialogSheet::Answer& answer) { answered(answer.accepted); });
+               false, [answered](const DialogSheet::Answer& answer) { answered(answer.accepted); },
+               address);
   });
   return true;
 }
@@ -314,6 +334,7 @@ void BrowserPage::askFromPage(DialogSheet::Kind kind, const QUrl& origin, const 
     done(false, QString());
     return;
   }
+  askedSheet_ = sheet;
   // A request the page gives up (it has gone to another document) takes its sheet along.
   *given = connect(request, &QObject::destroyed, sheet, &DialogSheet::cancel);
 }
@@ -379,6 +400,8 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
       linkClickFilter_(url)) {
     return false;
   }
+  if (isMainFrame && type == NavigationTypeTyped) typed_ = url;
+  if (isMainFrame && type == NavigationTypeRedirect && !typed_.isEmpty()) typed_ = url;
   // The engine would hand it to the desktop unasked. It comes here only after a user's click
   // or key; the engine drops a page's own attempts.
   if (leavesForDesktop(url)) return false;
@@ -474,6 +497,7 @@ void BrowserPage::onFullScreenRequested(QWebEngineFullScreenRequest request) {
 }
 
 void BrowserPage::onRenderProcessTerminated(RenderProcessTerminationStatus status, int) {
+  markers_.clear();
   if (status == NormalTerminationStatus) return;
   if (fullScreen_) delete fullScreen_;
   QWebEngineView* view = QWebEngineView::forPage(this);

@@ -33,11 +33,12 @@ namespace corvane {
 // and its links to other programs ask before they leave Corvane.
 //
 // It also reports three moments of each main-frame document that the engine has no reliable
-// signal for: created, parsed and loaded (DocumentMarkers). Its scripts run whatever the page's
-// script setting.
+// signal for: created, parsed and loaded (DocumentMarkers), heard over a channel the page's own
+// scripts cannot reach. Its scripts run whatever the page's script setting.
 class CrashNotice;
 class ExternalLinkOpener;
 class FullScreenWindow;
+class PageReports;
 class PaneNotice;
 class PopupWindow;
 
@@ -58,6 +59,10 @@ class BrowserPage : public QWebEnginePage {
   void askFromPage(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
                    const QString& value,
                    std::function<void(std::optional<bool>, const QString&)> done, QObject* request);
+
+  // Whether `key` is the key of the document showing, and `initiator` that document's origin:
+  // only then may a request of the page's own world ask over its pane.
+  bool showsDocument(const QString& key, const QUrl& initiator) const;
 
   // The page has been given to another view (the panes were swapped): what it shows over its
   // pane (its sheet, strips and notice) goes along.
@@ -82,8 +87,6 @@ class BrowserPage : public QWebEnginePage {
 
  protected:
   QWebEnginePage* createWindow(WebWindowType type) override;
-  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
-                                int lineNumber, const QString& sourceId) override;
   void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
   bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
   bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg, const QString& defaultValue,
@@ -101,6 +104,7 @@ class BrowserPage : public QWebEnginePage {
   void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
   QWidget* dialogParent() const;
   void addDocumentMarkers();
+  void onReport(const QString& kind, const QString& key, const QString& address);
   // The sheet over the page's pane; dialogSheet() only while the page may still show dialogs.
   DialogSheet* sheet();
   DialogSheet* dialogSheet();
@@ -129,6 +133,9 @@ class BrowserPage : public QWebEnginePage {
   DownloadGate downloadGate_;
   QPointer<PaneNotice> downloadNotice_;
   QUrl pendingDownload_;
+  // Where an address the user typed has led so far, until it shows a document: a download from
+  // there is the user's.
+  QUrl typed_;
   QString pendingDownloadName_;
   ExternalLinkOpener* externalLinks_;
 
@@ -136,7 +143,10 @@ class BrowserPage : public QWebEnginePage {
   QPointer<FullScreenWindow> fullScreen_;
   QPointer<CrashNotice> crashNotice_;
 
+  PageReports* reports_;
   DocumentMarkers markers_;
+  // The sheet up for a dialog the document showing asked for, if any.
+  QPointer<DialogSheet> askedSheet_;
 };
 
 }  // namespace corvane

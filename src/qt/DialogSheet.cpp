@@ -65,11 +65,14 @@ DialogSheet::DialogSheet(QWebEngineView* view)
 DialogSheet::~DialogSheet() { finish(false); }
 
 bool DialogSheet::open(Kind kind, const QString& title, const QString& text, const QString& value,
-                       bool offerStop, std::function<void(const Answer&)> done) {
+                       bool offerStop, std::function<void(const Answer&)> done,
+                       const QString& address) {
   if (windowClosed_ || done_) return false;
   kind_ = kind;
   done_ = std::move(done);
   title_->setText(title);
+  fullText_ = text;
+  address_ = text.contains(address) ? address : QString();
   text_->setText(text);
   setAccessibleDescription(text);
   value_->setVisible(kind == Kind::Prompt);
@@ -125,8 +128,18 @@ void DialogSheet::moveTo(QWebEngineView* view) {
 
 void DialogSheet::place() {
   const QRect page = view_->geometry();
+  showText();
   const int height = qMin(sizeHint().height(), page.height());
   setGeometry(page.x(), page.y(), page.width(), height);
+}
+
+void DialogSheet::showText() {
+  if (address_.isEmpty()) return;
+  // An address has no place to wrap: what does not fit leaves out its middle, visibly.
+  const QMargins margins = contentsMargins() + layout()->contentsMargins();
+  const int width = view_->width() - margins.left() - margins.right();
+  const QString shown = text_->fontMetrics().elidedText(address_, Qt::ElideMiddle, width);
+  text_->setText(QString(fullText_).replace(address_, shown));
 }
 
 void DialogSheet::keyPressEvent(QKeyEvent* event) {

@@ -32,9 +32,12 @@ class DialogSheet : public QFrame {
   ~DialogSheet() override;
 
   // Shows the sheet; `done` gets its answer. `offerStop` adds the check box to stop the page's
-  // further dialogs. False, and nothing shown, while one is up or the window is closing.
+  // further dialogs. False, and nothing shown, while one is up or the window is closing. An
+  // `address` within `text` is shortened in its middle to the sheet's width where it is too
+  // long; the sheet's description keeps the whole text.
   bool open(Kind kind, const QString& title, const QString& text, const QString& value,
-            bool offerStop, std::function<void(const Answer&)> done);
+            bool offerStop, std::function<void(const Answer&)> done,
+            const QString& address = QString());
   // The same, waiting for the answer in an event loop of its own.
   Answer ask(Kind kind, const QString& title, const QString& text, const QString& value,
              bool offerStop);
@@ -50,6 +53,7 @@ class DialogSheet : public QFrame {
  private:
   void finish(bool accepted);
   void place();
+  void showText();
 
   QWebEngineView* view_;
   QWidget* window_;
@@ -60,6 +64,8 @@ class DialogSheet : public QFrame {
   QPushButton* ok_;
   QPushButton* cancel_;
   Kind kind_ = Kind::Alert;
+  QString fullText_;
+  QString address_;
   std::function<void(const Answer&)> done_;
   bool windowClosed_ = false;
 };

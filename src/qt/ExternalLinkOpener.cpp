@@ -31,9 +31,11 @@ void ExternalLinkOpener::offer(const QUrl& url, Ask ask) {
 }
 
 void ExternalLinkOpener::ask(const QUrl& url, const Ask& ask, const QString& program) {
-  const QString question = QString::fromStdString(
-      ExternalLink::question(url.toString().toStdString(), program.toStdString()));
-  const bool shown = ask(question, [this, url](bool open) {
+  const std::string address = url.toString().toStdString();
+  const QString question =
+      QString::fromStdString(ExternalLink::question(address, program.toStdString()));
+  const QString named = QString::fromStdString(ExternalLink::shownAddress(address));
+  const bool shown = ask(question, named, [this, url](bool open) {
     busy_ = false;
     if (open)
       QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});

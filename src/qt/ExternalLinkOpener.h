@@ -16,9 +16,10 @@ class ExternalLinkOpener : public QObject {
  public:
   explicit ExternalLinkOpener(QObject* parent) : QObject(parent) {}
 
-  // Shows `question` where the link was followed and hands the user's answer to `answered`;
-  // false when it cannot be shown.
-  using Ask = std::function<bool(const QString& question, std::function<void(bool)> answered)>;
+  // Shows `question`, which names `address`, where the link was followed and hands the user's
+  // answer to `answered`; false when it cannot be shown.
+  using Ask = std::function<bool(const QString& question, const QString& address,
+                                 std::function<void(bool)> answered)>;
 
   // Asks, through `ask`, whether to open `url` outside Corvane.
   void offer(const QUrl& url, Ask ask);

@@ -1,16 +1,33 @@
 #include "qt/PageDialogChannel.h"
 
 #include <QBuffer>
+#include <QTimer>
 #include <QUrlQuery>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 
+#include "browser/DocumentMarkers.h"
+#include "browser/ExternalLink.h"
 #include "qt/BrowserPage.h"
 #include "qt/DialogSheet.h"
 
 namespace corvane {
 
-QByteArray PageDialogChannel::scheme() { return QByteArrayLiteral("corvane-dialog"); }
+namespace {
+// How long a request waits for its document's report before it is refused.
+constexpr int kReportWaitMs = 1000;
+// Requests that wait at once; more are refused at once.
+constexpr int kMostWaiting = 16;
+}  // namespace
+
+PageDialogChannel::PageDialogChannel(QObject* parent)
+    : QWebEngineUrlSchemeHandler(parent), giveUp_(new QTimer(this)) {
+  giveUp_->setSingleShot(true);
+  giveUp_->setInterval(kReportWaitMs);
+  connect(giveUp_, &QTimer::timeout, this, &PageDialogChannel::refuseWaiting);
+}
+
+QByteArray PageDialogChannel::scheme() { return QByteArray(ExternalLink::kDialogScheme); }
 
 void PageDialogChannel::registerScheme() {
   // Once: the program registers it as the engine loads, a program that links the engine itself
@@ -26,17 +43,27 @@ void PageDialogChannel::registerScheme() {
   QWebEngineUrlScheme::registerScheme(entry);
 }
 
-QString PageDialogChannel::pageScript(const QString& token) {
-  // Where the request fails (no such scheme, a page's own rules), the engine's own dialog
-  // stands in. The answer is "1" for OK followed by the prompt's text, or "0"; "stop" once the
-  // user has stopped the page's dialogs, which ends the page's script there, and so a loop.
+QString PageDialogChannel::pageScript() {
+  // The document's key comes from the reporting world before any script of the page runs.
+  // Where the request fails (no key, a page's own rules), the engine's own dialog stands in.
+  // The answer is "1" for OK followed by the prompt's text, or "0"; "stop" once the user has
+  // stopped the page's dialogs, which ends the page's script there, and so a loop.
   return QStringLiteral(
              "(function () {"
              "  var own = { alert: window.alert, confirm: window.confirm, prompt: window.prompt };"
+             "  var Request = XMLHttpRequest, key = null;"
+             "  function take(e) {"
+             "    if (key !== null || typeof e.detail !== 'string') return;"
+             "    key = e.detail; e.preventDefault();"
+             "    document.removeEventListener('%3', take);"
+             "  }"
+             "  document.addEventListener('%3', take);"
+             "  document.dispatchEvent(new CustomEvent('%2'));"
              "  function ask(kind, message, value) {"
+             "    if (key === null) return null;"
              "    try {"
-             "      var request = new XMLHttpRequest();"
-             "      request.open('GET', '%1:%2/' + kind + '?m=' +"
+             "      var request = new Request();"
+             "      request.open('GET', '%1:' + key + '/' + kind + '?m=' +"
              "          encodeURIComponent(String(message)) + '&v=' +"
              "          encodeURIComponent(String(value)), false);"
              "      request.send();"
@@ -57,26 +84,56 @@ QString PageDialogChannel::pageScript(const QString& token) {
              "    if (answer === null) return own.prompt.call(window, message, value);"
              "    return answer.charAt(0) === '1' ? answer.slice(1) : null; };"
              "})();")
-      .arg(QString::fromLatin1(scheme()), token);
+      .arg(QString::fromLatin1(scheme()), QString::fromLatin1(DocumentMarkers::kKeyRequestEvent),
+           QString::fromLatin1(DocumentMarkers::kKeyEvent));
 }
 
-void PageDialogChannel::add(const QString& token, BrowserPage* page) {
-  pages_.removeIf([](const auto& entry) { return entry.value().isNull(); });
-  pages_.insert(token, page);
+void PageDialogChannel::add(BrowserPage* page) {
+  pages_.removeAll(nullptr);
+  pages_.append(page);
+}
+
+void PageDialogChannel::documentCreated() {
+  waiting_.removeAll(nullptr);
+  const QList<QPointer<QWebEngineUrlRequestJob>> waiting = std::exchange(waiting_, {});
+  for (const QPointer<QWebEngineUrlRequestJob>& job : waiting) {
+    if (job && !route(job)) waiting_.append(job);
+  }
+}
+
+void PageDialogChannel::refuseWaiting() {
+  for (const QPointer<QWebEngineUrlRequestJob>& job : std::exchange(waiting_, {})) {
+    if (job) job->fail(QWebEngineUrlRequestJob::RequestDenied);
+  }
 }
 
 void PageDialogChannel::requestStarted(QWebEngineUrlRequestJob* job) {
-  const QString path = job->requestUrl().path();
-  const QString token = path.section(QLatin1Char('/'), 0, 0);
-  const QString kindName = path.section(QLatin1Char('/'), 1, 1);
-  BrowserPage* page = pages_.value(token);
-  const DialogSheet::Kind kind = kindName == QLatin1String("confirm")  ? DialogSheet::Kind::Confirm
-                                 : kindName == QLatin1String("prompt") ? DialogSheet::Kind::Prompt
-                                                                       : DialogSheet::Kind::Alert;
-  if (!page || token.isEmpty()) {
+  if (job->requestMethod() != QByteArrayLiteral("GET")) {
     job->fail(QWebEngineUrlRequestJob::RequestDenied);
     return;
   }
+  if (route(job)) return;
+  waiting_.removeAll(nullptr);
+  if (waiting_.size() >= kMostWaiting) {
+    job->fail(QWebEngineUrlRequestJob::RequestDenied);
+    return;
+  }
+  waiting_.append(job);
+  if (!giveUp_->isActive()) giveUp_->start();
+}
+
+bool PageDialogChannel::route(QWebEngineUrlRequestJob* job) {
+  const QString path = job->requestUrl().path();
+  const QString key = path.section(QLatin1Char('/'), 0, 0);
+  const QString kindName = path.section(QLatin1Char('/'), 1, 1);
+  BrowserPage* page = nullptr;
+  for (const QPointer<BrowserPage>& each : pages_) {
+    if (each && each->showsDocument(key, job->initiator())) page = each;
+  }
+  if (!page) return false;
+  const DialogSheet::Kind kind = kindName == QLatin1String("confirm")  ? DialogSheet::Kind::Confirm
+                                 : kindName == QLatin1String("prompt") ? DialogSheet::Kind::Prompt
+                                                                       : DialogSheet::Kind::Alert;
   const QUrlQuery query(job->requestUrl());
   QPointer<QWebEngineUrlRequestJob> pending(job);
   page->askFromPage(
@@ -92,6 +149,7 @@ void PageDialogChannel::requestStarted(QWebEngineUrlRequestJob* job) {
         pending->reply(QByteArrayLiteral("text/plain"), answer);
       },
       job);
+  return true;
 }
 
 }  // namespace corvane

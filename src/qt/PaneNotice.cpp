@@ -60,6 +60,11 @@ void PaneNotice::showNotice(const QString& text) {
   raise();
 }
 
+void PaneNotice::withdraw() {
+  shown_ = false;
+  hide();
+}
+
 void PaneNotice::moveTo(QWebEngineView* view) {
   if (view == view_) return;
   moveOverlay(this, view_, view);

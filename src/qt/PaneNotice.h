@@ -23,6 +23,8 @@ class PaneNotice : public QFrame {
   void showNotice(const QString& text);
   // The page now shows in `view`: the strip goes with it.
   void moveTo(QWebEngineView* view);
+  // Puts the strip away unanswered, without a word to its page: what it asked about has gone.
+  void withdraw();
   // Called when the strip is closed unanswered.
   void onDismissed(std::function<void()> dismissed) { dismissed_ = std::move(dismissed); }
 

@@ -4,7 +4,6 @@ strip, and the window's close box go on working whatever it does."""
 import corvane_e2e
 from corvane_e2e import wait_until
 
-STOP_BOX = "Don't let this page show more dialogs"
 # Alerts without end; once the user stops them, the page says so to the server.
 LOOP = ('<script>setTimeout(function () {'
         '  try { for (;;) alert("loop"); } catch (e) { fetch("/ended"); }'
@@ -31,13 +30,7 @@ class HostilePagesTest(corvane_e2e.CorvaneTestCase):
         d.visit('Bottom', '/other.html', 'Other')
 
         # From the second alert on, the page can be stopped; that ends the loop.
-        ok = d.find('OK', role='push button', within=sheet)
-        d.click(ok)
-        stop = d.find(STOP_BOX, role='check box')
-        wait_until(lambda: stop.showing, 10, 'the choice to stop the page')
-        d.click(stop)
-        wait_until(lambda: stop.checked, 5, 'the choice ticked')
-        d.click(ok)
+        d.stop_page_dialogs(sheet)
         d.server.wait_for_request('/ended')
         self.assertFalse(sheet.showing)
 

@@ -131,11 +131,9 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
                      headers=[('Content-Disposition', 'attachment; filename="file.bin"')])
         d.visit('Top', '/before.html', 'Before')
         target = d.tmp / 'kept.bin'
+        # An address the user typed is the user's download, the second time too.
         for keys in (('Escape',), ('ctrl+a', str(target), 'Return')):
             d.enter('Top', d.server.url('/file.bin'))
-            if keys != ('Escape',):
-                # A second download from the same site waits for the user's leave.
-                d.click(d.find('Allow', role='push button', showing=True))
             wait_until(lambda: d.window('Save Download'), 15, 'the save dialog of a web download')
             # Proposed under its own name in the user's download folder.
             wait_until(lambda: d.find('File name:', role='text').text == 'file.bin', 5,

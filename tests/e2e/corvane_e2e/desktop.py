@@ -373,6 +373,17 @@ class Desktop:
         area = self.find(f'{pane} browser').extents
         self.click((area.x + 6, area.bottom - 6))
 
+    def stop_page_dialogs(self, sheet):
+        """Answers a page's dialog loop with OK, and on the next dialog ticks the choice to stop
+        the page's dialogs and answers OK again."""
+        ok = self.find('OK', role='push button', within=sheet)
+        self.click(ok)
+        stop = self.find("Don't let this page show more dialogs", role='check box')
+        wait_until(lambda: stop.showing, 10, 'the choice to stop the page')
+        self.click(stop)
+        wait_until(lambda: stop.checked, 5, 'the choice ticked')
+        self.click(ok)
+
     def find_bar(self, pane):
         """The pane's find bar once it is up with the keyboard in it: its field and its result."""
         bar = self.find(f'{pane} find bar')

@@ -49,6 +49,11 @@ TEST(PageGuardsTest, PopupsOpenOnlyWhenAskedForAndNeverTooMany) {
 TEST(PageGuardsTest, ASecondDownloadWithoutAClickAsksOnceAndTheAnswerHolds) {
   using Decision = DownloadGate::Decision;
   DownloadGate gate;
+  // A page the user has not acted in yet asks from its first download on.
+  EXPECT_EQ(gate.request(), Decision::Ask);
+  gate.answered(false);
+  EXPECT_EQ(gate.request(), Decision::Refuse);
+  gate.userActed();
   EXPECT_EQ(gate.request(), Decision::Go);
   EXPECT_EQ(gate.request(), Decision::Ask);
   EXPECT_EQ(gate.request(), Decision::Refuse);  // while the question is up
@@ -72,7 +77,26 @@ TEST(PageGuardsTest, LinksToOtherProgramsNameTheProgramFirst) {
   EXPECT_NE(asked.find("mailto:ann@a.test"), std::string::npos);
   EXPECT_NE(asked.find("Open it with Mail Reader?"), std::string::npos);
   EXPECT_NE(ExternalLink::question("tel:1", "").find("default program"), std::string::npos);
-  EXPECT_EQ(ExternalLink::question("x:" + std::string(5000, 'a'), "P").size() < 400, true);
+  // Corvane's own scheme is nobody else's.
+  EXPECT_TRUE(ExternalLink::isOwnScheme("corvane-dialog"));
+  EXPECT_FALSE(ExternalLink::isEngineScheme("corvane-dialog"));
+  EXPECT_FALSE(ExternalLink::isOwnScheme("mailto"));
+}
+
+TEST(PageGuardsTest, ALongAddressLeavesOutItsMiddleVisibly) {
+  const std::string ellipsis = "\xE2\x80\xA6";
+  EXPECT_EQ(ExternalLink::shortened("mailto:ann@a.test", 17), "mailto:ann@a.test");
+  EXPECT_EQ(ExternalLink::shortened("abcdefghij", 7), "ab" + ellipsis + "ij");
+  // A character is never cut in two: "é" is two bytes.
+  EXPECT_EQ(ExternalLink::shortened("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 6), "\xC3\xA9" + ellipsis);
+  EXPECT_EQ(ExternalLink::shownAddress("x:" + std::string(5000, 'a')).size(), 5002u);
+  const std::string address = "x:" + std::string(100000, 'a') + "@end";
+  const std::string shown = ExternalLink::shownAddress(address);
+  EXPECT_LE(shown.size(), 65536u);
+  EXPECT_EQ(shown.substr(0, 3), "x:a");
+  EXPECT_EQ(shown.substr(shown.size() - 4), "@end");
+  EXPECT_NE(shown.find(ellipsis), std::string::npos);
+  EXPECT_NE(ExternalLink::question(address, "P").find("\n" + shown + "\n"), std::string::npos);
 }
 TEST(SitePermissionsTest, AnAnswerHoldsForItsSiteAndFeatureAlone) {
   SitePermissions permissions;
