@@ -22,6 +22,8 @@ packages=(
   poppler-utils
   # a page's links to other programs (mailto:, ...) go to the desktop's handler
   xdg-utils
+  # the reader view reads its article from JSON
+  nlohmann-json3-dev
 )
 
 missing=()
