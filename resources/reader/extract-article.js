@@ -93,7 +93,8 @@
   }
 
   // The article's blocks, within the limits of blocks and text.
-  function Output() {
+  function Output(base) {
+    this.base = base;
     this.links = [];
     this.blocks = 0;
     this.text = 0;
@@ -121,7 +122,7 @@
     if (!href) return -1;
     var address;
     try {
-      address = new URL(href.trim(), anchor.baseURI);
+      address = new URL(href.trim(), this.base);
     } catch (e) {
       return -1;
     }
@@ -361,17 +362,20 @@
   try {
     // Readability changes the document it reads: it gets a copy, which runs no script and
     // loads nothing.
-    article = new Readability(doc.cloneNode(true), {
+    var reader = new Readability(doc.cloneNode(true), {
       maxElemsToParse: limits.maxElements,
-      keepClasses: true,  // classes are never handed over: no need to clean them
       serializer: function (element) { return element; },
-    }).parse();
+    });
+    // What it does to the article once found (absolute addresses, fewer nested containers and
+    // classes) the blocks below do themselves or do without.
+    reader._postProcessContent = function () {};
+    article = reader.parse();
   } catch (e) {
     return refuse("failed");
   }
   if (!article || !article.content) return refuse("no article");
   if (timeUp()) return refuse("time");
-  var out = new Output();
+  var out = new Output(article.content.baseURI);
   var blocks;
   try {
     blocks = blocksOf(article.content, 0, true, out);

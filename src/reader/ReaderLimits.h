@@ -22,8 +22,8 @@ struct ReaderLimits {
   int maxTitle = 1000;
   // The script gives up after timeMs between its steps; its caller gives up after deadlineMs,
   // whether the page's renderer answers or not.
-  int timeMs = 2000;
-  int deadlineMs = 3000;
+  int timeMs = 4000;
+  int deadlineMs = 5000;
   // The whole answer, in bytes of UTF-8.
   std::size_t maxAnswerBytes = 16 * 1024 * 1024;
 };
