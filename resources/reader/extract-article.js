@@ -95,6 +95,7 @@
   // The article's blocks, within the limits of blocks and text.
   function Output(base) {
     this.base = base;
+    this.resolved = new Map();
     this.links = [];
     this.blocks = 0;
     this.text = 0;
@@ -120,16 +121,25 @@
   Output.prototype.link = function (anchor) {
     var href = anchor.getAttribute("href");
     if (!href) return -1;
-    var address;
-    try {
-      address = new URL(href.trim(), this.base);
-    } catch (e) {
-      return -1;
+    var address = this.resolved.get(href);
+    if (address === undefined) {
+      address = this.resolve(href);
+      this.resolved.set(href, address);
     }
-    if (!SCHEMES.has(address.protocol) || address.href.length > limits.maxAddress) return -1;
-    if (!this.take(0, address.href.length)) return -1;
-    this.links.push(address.href);
+    if (!address || !this.take(0, address.length)) return -1;
+    this.links.push(address);
     return this.links.length - 1;
+  };
+
+  // Pages link to the same few places many times over: each is resolved once.
+  Output.prototype.resolve = function (href) {
+    try {
+      var address = new URL(href.trim(), this.base);
+      return SCHEMES.has(address.protocol) && address.href.length <= limits.maxAddress
+                 ? address.href : "";
+    } catch (e) {
+      return "";
+    }
   };
 
   // How a run of text looks; every look has all five fields.
