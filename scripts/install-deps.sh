@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Corvane needs to build, run and test, where missing.
+# Installs the Debian 12 packages Corvane needs to build, run and test, where missing, and the
+# npm package the build bundles for the reader view, where missing or not the locked version.
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -23,7 +25,11 @@ packages=(
   poppler-utils
   # a page's links to other programs (mailto:, ...) go to the desktop's handler
   xdg-utils
+  # the reader view reads its article from JSON
+  nlohmann-json3-dev
 )
+# The reader view's article finder comes from npm; a machine with Node.js of its own has npm.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -31,10 +37,20 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 
-echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+# The exact versions of package-lock.json, installed afresh whenever the lock file has changed
+# since the last install; no package's install scripts run.
+reader=$root/third_party/readability
+stamp=$reader/node_modules/.corvane-package-lock.json
+if ! cmp -s "$reader/package-lock.json" "$stamp"; then
+  echo "Installing the reader view's npm packages"
+  (cd "$reader" && npm ci --ignore-scripts --no-audit --no-fund)
+  cp "$reader/package-lock.json" "$stamp"
+fi

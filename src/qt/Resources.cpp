@@ -3,7 +3,10 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must name the resource from the global namespace.
-static void initCorvaneResources() { Q_INIT_RESOURCE(corvane); }
+static void initCorvaneResources() {
+  Q_INIT_RESOURCE(corvane);
+  Q_INIT_RESOURCE(reader);
+}
 
 namespace corvane {
 
