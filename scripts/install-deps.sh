@@ -12,6 +12,8 @@ packages=(
   googletest libgtest-dev fonts-dejavu-core
   # the favorites import reads Firefox's bookmarks database
   libsqlite3-dev
+  # the session file is JSON
+  nlohmann-json3-dev
   desktop-file-utils appstream dpkg-dev
   # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
   xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi

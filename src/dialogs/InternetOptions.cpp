@@ -9,12 +9,29 @@ namespace {
 constexpr const char* kJavaScript = "JavaScript";
 constexpr const char* kImages = "Images";
 constexpr const char* kThirdPartyCookies = "Third-Party Cookies";
+constexpr const char* kPageStripAlways = "Page Strip Always";
+constexpr const char* kOpenLastPages = "Open Last Pages";
+constexpr const char* kFreezeAfter = "Freeze Hidden Pages After Minutes";
+constexpr const char* kDiscardAfter = "Discard Hidden Pages After Minutes";
 
 void load(ISettingsStore& store, const std::string& appName, const char* key, bool& choice) {
   std::string stored;
   guarded([&] { stored = store.GetSetting(appName, InternetOptions::kSection, key, ""); });
   if (stored == "1") choice = true;
   if (stored == "0") choice = false;
+}
+
+// Plain decimal digits only: a sign, blanks or a unit are not a number of minutes.
+void loadMinutes(ISettingsStore& store, const std::string& appName, const char* key, int& minutes) {
+  std::string stored;
+  guarded([&] { stored = store.GetSetting(appName, InternetOptions::kSection, key, ""); });
+  if (stored.empty() || stored.size() > 6) return;
+  int value = 0;
+  for (char c : stored) {
+    if (c < '0' || c > '9') return;
+    value = value * 10 + (c - '0');
+  }
+  if (value <= InternetOptions::kMaxMinutes) minutes = value;
 }
 
 void save(ISettingsStore& store, const std::string& appName, const char* key, bool choice) {
@@ -28,6 +45,10 @@ InternetOptions InternetOptions::Load(ISettingsStore& store, const std::string& 
   load(store, appName, kJavaScript, options.javaScript);
   load(store, appName, kImages, options.images);
   load(store, appName, kThirdPartyCookies, options.thirdPartyCookies);
+  load(store, appName, kPageStripAlways, options.pageStripAlways);
+  load(store, appName, kOpenLastPages, options.openLastPages);
+  loadMinutes(store, appName, kFreezeAfter, options.freezeAfterMinutes);
+  loadMinutes(store, appName, kDiscardAfter, options.discardAfterMinutes);
   return options;
 }
 
@@ -35,6 +56,10 @@ void InternetOptions::Save(ISettingsStore& store, const std::string& appName) co
   save(store, appName, kJavaScript, javaScript);
   save(store, appName, kImages, images);
   save(store, appName, kThirdPartyCookies, thirdPartyCookies);
+  save(store, appName, kPageStripAlways, pageStripAlways);
+  save(store, appName, kOpenLastPages, openLastPages);
+  store.SaveSetting(appName, kSection, kFreezeAfter, std::to_string(freezeAfterMinutes));
+  store.SaveSetting(appName, kSection, kDiscardAfter, std::to_string(discardAfterMinutes));
 }
 
 }  // namespace corvane

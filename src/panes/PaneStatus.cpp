@@ -33,6 +33,13 @@ void PaneStatus::PlaceOfPage(const std::string& place, const std::string& title)
   guarded([&] { line_.Announce(title.empty() ? place : place + ", " + title); });
 }
 
+void PaneStatus::PageShown(int number, int count, const std::string& title) {
+  guarded([&] {
+    line_.Announce("Page " + std::to_string(number) + " of " + std::to_string(count) + ", " +
+                   title);
+  });
+}
+
 void PaneStatus::FolderView(int count) {
   show("View folder contents (" + std::to_string(count) +
        " files total) is on. Use back and forward navigation buttons to view contents of this "

@@ -27,6 +27,9 @@ class PaneStatus {
   void PageLoaded(const std::string& title);
   // The focus is in the pane's page: says the place and the page's title to screen readers.
   void PlaceOfPage(const std::string& place, const std::string& title);
+  // The pane has switched to its page `number` of `count`: said to screen readers, as a sighted
+  // user sees the tab change.
+  void PageShown(int number, int count, const std::string& title);
   // Folder view is on with `count` files in the folder.
   void FolderView(int count);
   // The file a folder-view step was to show has gone from its folder.

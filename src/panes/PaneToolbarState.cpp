@@ -1,7 +1,5 @@
 #include "panes/PaneToolbarState.h"
 
-#include <utility>
-
 #include "base/Guarded.h"
 #include "platform/IBrowserControl.h"
 
@@ -31,18 +29,21 @@ void PaneToolbarState::FolderViewEnded() {
   guarded([&] { pane_.tbToolBar.SetButtonEnabled(kForward, historyForward_); });
 }
 
-void PaneToolbarState::SwapWith(PaneToolbarState& other) {
-  std::swap(historyBack_, other.historyBack_);
-  std::swap(historyForward_, other.historyForward_);
-  for (int button : {kBack, kForward}) {
-    bool mine = false;
-    bool theirs = false;
-    if (!guarded([&] { mine = pane_.tbToolBar.ButtonEnabled(button); }) ||
-        !guarded([&] { theirs = other.pane_.tbToolBar.ButtonEnabled(button); })) {
-      continue;
-    }
-    guarded([&] { pane_.tbToolBar.SetButtonEnabled(button, theirs); });
-    guarded([&] { other.pane_.tbToolBar.SetButtonEnabled(button, mine); });
+PaneToolbarState::Buttons PaneToolbarState::buttons() const {
+  Buttons shown;
+  shown.historyBack = historyBack_;
+  shown.historyForward = historyForward_;
+  guarded([&] { shown.back = pane_.tbToolBar.ButtonEnabled(kBack); });
+  guarded([&] { shown.forward = pane_.tbToolBar.ButtonEnabled(kForward); });
+  return shown;
+}
+
+void PaneToolbarState::setButtons(const Buttons& buttons) {
+  historyBack_ = buttons.historyBack;
+  historyForward_ = buttons.historyForward;
+  if (buttons.back) guarded([&] { pane_.tbToolBar.SetButtonEnabled(kBack, *buttons.back); });
+  if (buttons.forward) {
+    guarded([&] { pane_.tbToolBar.SetButtonEnabled(kForward, *buttons.forward); });
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "panes/Pane.h"
 
@@ -15,6 +16,15 @@ class PaneToolbarState {
   static constexpr int kBack = 1;
   static constexpr int kForward = 2;
 
+  // What the buttons show, and what the control's history allows behind them.
+  struct Buttons {
+    // Unknown when the toolbar could not say.
+    std::optional<bool> back;
+    std::optional<bool> forward;
+    bool historyBack = false;
+    bool historyForward = false;
+  };
+
   explicit PaneToolbarState(Pane& pane) : pane_(pane) {}
 
   // The start-up state: Back and Forward disabled.
@@ -24,8 +34,10 @@ class PaneToolbarState {
   void CommandStateChange(int32_t command, bool enable);
   // Folder view has ended: the buttons show what the control's history allows.
   void FolderViewEnded();
-  // The panes changed places: Back and Forward, and the history behind them, go along.
-  void SwapWith(PaneToolbarState& other);
+  // The buttons as they are, to be shown again on this pane or another one with the same page.
+  Buttons buttons() const;
+  // Shows buttons that buttons() read; a button it could not read is left as it is.
+  void setButtons(const Buttons& buttons);
 
  private:
   Pane& pane_;

@@ -5,7 +5,9 @@
 #include <tuple>
 #include <vector>
 
+#include "PagesRig.h"
 #include "PaneRig.h"
+#include "panes/PageMoves.h"
 #include "panes/PaneFocus.h"
 #include "panes/PaneSwap.h"
 #include "panes/ScrollSync.h"
@@ -90,6 +92,78 @@ TEST(PaneFocusTest, TheFocusGoesToAPaneThatShows) {
     EXPECT_EQ(FocusAfterViewMode(c.focused, c.topShown, c.bottomShown), c.afterViewMode)
         << focused << c.topShown << c.bottomShown;
   }
+}
+
+// A page moved to the other pane goes as it is, without a reload, and from then on speaks to
+// that pane only; the pane it left shows another page, or a blank one.
+TEST(PageMovesTest, APageMovesToTheOtherPaneWithWhatItShowsAndWithoutAReload) {
+  BothPanesRig both;
+  PagesRig &top = both.top, &bottom = both.bottom;
+  top.pages.OpenLinkedPage("http://kept/", PageOpening::InFront);
+  FakePageView& moving = top.shown();
+  moving.load("http://moved/", "Moved");
+  moving.control.eventSink()->CommandStateChange(CSC_NAVIGATEBACK, true);
+  moving.control.clearCalls();
+  const auto bottomList = bottom.box.entries();
+
+  MovePageToOtherPane(top.pages, top.pages.Shown(), bottom.pages);
+  EXPECT_TRUE(moving.control.calls().empty());
+  EXPECT_TRUE(moving.restored.empty());
+  EXPECT_EQ(bottom.views.calls(), (Strings{"Create:1", "Show:1", "Adopt:2", "Show:2"}));
+  EXPECT_EQ(bottom.views.shown(), &moving);
+  EXPECT_EQ(bottom.pages.Shown(), 1);
+  EXPECT_EQ(bottom.tabs.titles(), (Strings{"New Page", "Moved"}));
+  EXPECT_EQ(bottom.box.Text(), "http://moved/");
+  EXPECT_EQ(bottom.label.Caption(), "Page Title: Moved");
+  EXPECT_TRUE(bottom.toolbar.ButtonEnabled(1));
+  EXPECT_EQ(bottom.box.entries(), bottomList);
+  EXPECT_EQ(top.pages.Count(), 1);
+  EXPECT_EQ(top.views.shown(), &top.view(0));
+
+  moving.load("http://next/", "Next");
+  EXPECT_EQ(bottom.label.Caption(), "Page Title: Next");
+  EXPECT_EQ(bottom.tabs.titles(), (Strings{"New Page", "Next"}));
+  EXPECT_EQ(top.label.Caption(), "");
+
+  // The only page of a pane moved, it is left on a blank page; dropped on a tab, it goes there.
+  MovePageToOtherPane(top.pages, 0, bottom.pages, 0);
+  EXPECT_EQ(top.pages.Count(), 1);
+  EXPECT_EQ(top.tabs.titles(), Strings{"New Page"});
+  EXPECT_EQ(bottom.pages.Count(), 3);
+  EXPECT_EQ(bottom.pages.Shown(), 0);
+}
+
+// Swap Panes with pages: each pane takes the other's pages, tabs and all; a hidden page's
+// events then go to its new pane.
+TEST(PageMovesTest, SwappedPanesTakeEachOthersPages) {
+  BothPanesRig both;
+  PagesRig &top = both.top, &bottom = both.bottom;
+  top.shown().load("http://t/", "T");
+  top.pages.OpenLinkedPage("http://t2/", PageOpening::Behind);
+  bottom.shown().load("http://b/", "B");
+  FakePageView& hiddenTop = top.view(1);
+  SwapPaneState(top.controller, bottom.controller);
+  top.pages.SwapPagesWith(bottom.pages);
+
+  EXPECT_EQ(top.tabs.titles(), Strings{"B"});
+  EXPECT_EQ(bottom.tabs.titles(), (Strings{"T", "New Page"}));
+  EXPECT_EQ(top.box.Text(), "http://b/");
+  EXPECT_EQ(bottom.box.Text(), "http://t/");
+  hiddenTop.load("http://t2/", "T2");
+  EXPECT_EQ(bottom.tabs.titles(), (Strings{"T", "T2"}));
+  bottom.pages.ShowPage(1);
+  EXPECT_EQ(bottom.box.Text(), "http://t2/");
+  EXPECT_EQ(top.box.Text(), "http://b/");
+  top.shown().load("http://b2/", "B2");
+  EXPECT_EQ(top.label.Caption(), "Page Title: B2");
+}
+
+TEST(PageMovesTest, ALinkedPageGoesToTheOtherPaneOnlyWhenSentThereAndShown) {
+  const PaneId top = PaneId::Top, bottom = PaneId::Bottom;
+  EXPECT_EQ(PaneForLinkedPage(top, true, true), bottom);
+  EXPECT_EQ(PaneForLinkedPage(bottom, true, true), top);
+  EXPECT_EQ(PaneForLinkedPage(top, true, false), top);
+  EXPECT_EQ(PaneForLinkedPage(bottom, false, true), bottom);
 }
 
 TEST(ScrollSyncTest, TheOtherPageFollowsByFractionAndItsEchoesGoNoFurther) {
