@@ -4,6 +4,8 @@
 
 #include "Version.h"
 #include "base/Guarded.h"
+#include "browser/HostsFile.h"
+#include "dialogs/InternetOptions.h"
 #include "panes/PaneFocus.h"
 #include "panes/PaneSwap.h"
 
@@ -22,11 +24,23 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       platform_(platform),
       settings_(settings),
       homes_(std::move(homes)),
+      hostNames_(HostsFile::Read(platform_.hostsFile)),
+      // Typed text goes to the control as typed but for words, so "~" is the control's to read.
+      addressSearch_({"", platform_.programFolder,
+                      [this](const std::string& host) {
+                        return hostNames_.count(host) > 0 ||
+                               (platform_.visitedHost && platform_.visitedHost(host));
+                      },
+                      ""},
+                     [this] {
+                       return InternetOptions::Load(platform_.settingsStore, platform_.appName)
+                           .SearchTemplate();
+                     }),
       topPane_(makePane(PaneId::Top, top, homes_.StartingAddress1, homes_.StartingAddressOffLine1)),
       bottomPane_(makePane(PaneId::Bottom, bottom, homes_.StartingAddress2,
                            homes_.StartingAddressOffLine2)),
-      top_(std::make_unique<PaneController>(*topPane_)),
-      bottom_(std::make_unique<PaneController>(*bottomPane_)),
+      top_(std::make_unique<PaneController>(*topPane_, addressSearch_)),
+      bottom_(std::make_unique<PaneController>(*bottomPane_, addressSearch_)),
       layout_(metrics),
       browsersMenu_(layout_, menus_,
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },

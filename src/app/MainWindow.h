@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/HomePages.h"
@@ -10,6 +12,7 @@
 #include "app/IMainWindowView.h"
 #include "app/MainWindowLoad.h"
 #include "base/mdlGen.h"
+#include "browser/AddressSearch.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/HomePagesDialog.h"
 #include "favorites/FavoritesCommands.h"
@@ -65,6 +68,10 @@ struct MainWindowPlatform {
   std::string appName;
   FavoritesPlatform favorites;
   IHomePagesWindow& homePagesWindow;
+  // The system's hosts file: its names are hosts, which the address boxes open, not search for.
+  std::string hostsFile = "/etc/hosts";
+  // Whether a host (lower case) was visited before; none are while no history is kept.
+  std::function<bool(const std::string&)> visitedHost = nullptr;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -159,6 +166,8 @@ class MainWindow : private IMainWindowLoadSteps {
   MainWindowPlatform platform_;
   mdlGen& settings_;
   HomePages homes_;
+  std::set<std::string> hostNames_;
+  AddressSearch addressSearch_;
   std::unique_ptr<Pane> topPane_;
   std::unique_ptr<Pane> bottomPane_;
   std::unique_ptr<PaneController> top_;

@@ -9,6 +9,15 @@ namespace {
 constexpr const char* kJavaScript = "JavaScript";
 constexpr const char* kImages = "Images";
 constexpr const char* kThirdPartyCookies = "Third-Party Cookies";
+constexpr const char* kSearchEngine = "Search Engine";
+constexpr const char* kOtherSearchTemplate = "Other Search Address";
+
+std::string loadText(ISettingsStore& store, const std::string& appName, const char* key,
+                     const std::string& fallback) {
+  std::string stored = fallback;
+  guarded([&] { stored = store.GetSetting(appName, InternetOptions::kSection, key, fallback); });
+  return stored;
+}
 
 void load(ISettingsStore& store, const std::string& appName, const char* key, bool& choice) {
   std::string stored;
@@ -28,6 +37,10 @@ InternetOptions InternetOptions::Load(ISettingsStore& store, const std::string& 
   load(store, appName, kJavaScript, options.javaScript);
   load(store, appName, kImages, options.images);
   load(store, appName, kThirdPartyCookies, options.thirdPartyCookies);
+  const std::string engine = loadText(store, appName, kSearchEngine, options.searchEngine);
+  if (engine == SearchEngines::kOtherId || SearchEngines::ById(engine))
+    options.searchEngine = engine;
+  options.otherSearchTemplate = loadText(store, appName, kOtherSearchTemplate, "");
   return options;
 }
 
@@ -35,6 +48,18 @@ void InternetOptions::Save(ISettingsStore& store, const std::string& appName) co
   save(store, appName, kJavaScript, javaScript);
   save(store, appName, kImages, images);
   save(store, appName, kThirdPartyCookies, thirdPartyCookies);
+  store.SaveSetting(appName, kSection, kSearchEngine, searchEngine);
+  store.SaveSetting(appName, kSection, kOtherSearchTemplate, otherSearchTemplate);
+}
+
+std::string InternetOptions::SearchTemplate() const {
+  if (searchEngine == SearchEngines::kOtherId &&
+      SearchEngines::IsValidTemplate(otherSearchTemplate)) {
+    return otherSearchTemplate;
+  }
+  const SearchEngine* engine = SearchEngines::ById(searchEngine);
+  if (!engine) engine = SearchEngines::ById(SearchEngines::kDefaultId);
+  return engine->addressTemplate;
 }
 
 }  // namespace corvane

@@ -15,7 +15,8 @@ namespace corvane {
 // status line, progress bar) or the toolbar's Back and Forward buttons.
 class PaneController : public IBrowserEvents {
  public:
-  explicit PaneController(Pane& pane);
+  // search: what words typed in the pane's address box go to.
+  PaneController(Pane& pane, const AddressSearch& search);
   ~PaneController() override;
   PaneController(const PaneController&) = delete;
   PaneController& operator=(const PaneController&) = delete;

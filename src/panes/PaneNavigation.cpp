@@ -22,12 +22,14 @@ std::string plainAddress(const std::string& url) {
 
 }  // namespace
 
-PaneNavigation::PaneNavigation(Pane& pane) : pane_(pane) {}
+PaneNavigation::PaneNavigation(Pane& pane, const AddressSearch& search)
+    : pane_(pane), search_(search) {}
 
 void PaneNavigation::cboAddress_Click() {
   // Selecting the first list entry while the history is rewritten raises this click again.
   if (pane_.ListUpdate) return;
-  guarded([&] { pane_.brwWebBrowser.Navigate(pane_.cboAddress.Text()); });
+  guarded(
+      [&] { pane_.brwWebBrowser.Navigate(search_.NavigationAddress(pane_.cboAddress.Text())); });
   pageAwaited_ = true;
   guarded([&] { pane_.Label.GoingTo(pane_.cboAddress.Text()); });
 }

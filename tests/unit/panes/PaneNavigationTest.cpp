@@ -19,7 +19,7 @@ using Strings = std::vector<std::string>;
 TEST(PaneNavigationTest, ListensToTheControlAndTheTimerOnlyWhileItLives) {
   PaneRig rig;
   {
-    const PaneController other(rig.pane);
+    const PaneController other(rig.pane, rig.search);
     EXPECT_EQ(rig.browser.eventSink(), &other);
   }
   EXPECT_EQ(rig.browser.eventSink(), nullptr);
@@ -42,6 +42,19 @@ TEST(PaneNavigationTest, EnterOrClickGoesToTheTextAsTypedAndSaysSoEvenIfRefused)
   EXPECT_EQ(rig.browser.navigations(), (Strings{" Example.com/a b ", "", "bad:address"}));
   EXPECT_EQ(rig.label.history(),
             (Strings{"Going to  Example.com/a b ", "Going to ", "Going to bad:address"}));
+}
+
+TEST(PaneNavigationTest, WordsGoToTheirSearchAddressWhichTheListThenHoldsAsAnyPage) {
+  PaneRig rig;
+  rig.box.SetText("debian reference manual");
+  rig.nav.cboAddress_KeyPress(13);
+  const std::string search = "https://search.test/?q=debian%20reference%20manual";
+  EXPECT_EQ(rig.browser.navigations(), Strings{search});
+  EXPECT_EQ(rig.label.history(), Strings{"Going to debian reference manual"});
+  EXPECT_EQ(rig.box.Text(), "debian reference manual");
+  rig.completeNavigation(search, "debian reference manual at DuckDuckGo");
+  EXPECT_EQ(rig.box.entries(), Strings{search});
+  EXPECT_EQ(rig.box.Text(), search);
 }
 
 TEST(PaneNavigationTest, CompletedNavigationMovesTheFirstCopyOfItsAddressToTheHead) {
