@@ -117,6 +117,14 @@ void HistoryIndex::Remove(const std::string& url) {
   free_.push_back(id);
 }
 
+void HistoryIndex::RemoveVisitedSince(std::int64_t sinceMs) {
+  std::vector<std::string> urls;
+  for (const auto& [url, id] : byUrl_) {
+    if (entries_[id].lastVisitMs >= sinceMs) urls.push_back(url);
+  }
+  for (const std::string& url : urls) Remove(url);
+}
+
 const HistoryEntry* HistoryIndex::Find(const std::string& url) const {
   const auto found = byUrl_.find(url);
   return found == byUrl_.end() ? nullptr : &entries_[found->second];

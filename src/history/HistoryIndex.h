@@ -30,6 +30,8 @@ class HistoryIndex {
   // The page's title changed after its visit.
   void SetTitle(const std::string& url, const std::string& title);
   void Remove(const std::string& url);
+  // Every entry last visited at or after sinceMs.
+  void RemoveVisitedSince(std::int64_t sinceMs);
 
   std::size_t size() const { return byUrl_.size(); }
   // The entry of that address; nullptr when there is none.

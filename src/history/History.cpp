@@ -1,0 +1,214 @@
+#include "history/History.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "base/AsciiText.h"
+#include "history/HistoryError.h"
+#include "history/LocalDays.h"
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::int64_t kHourMs = 60LL * 60 * 1000;
+
+std::string cutText(const std::string& text, std::size_t n) {
+  if (text.size() <= n) return text;
+  while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+  return text.substr(0, n);
+}
+
+std::string messageFor(const HistoryError& error, const std::string& path) {
+  switch (error.kind()) {
+    case HistoryError::Kind::Locked:
+      return "The history file " + path +
+             " is in use by another program. Corvane records no pages visited until it is "
+             "started again.";
+    case HistoryError::Kind::Newer:
+      return "The history file " + path +
+             " was written by a newer version of Corvane. This version leaves it as it is and "
+             "records no pages visited.";
+    case HistoryError::Kind::Damaged:
+      return "The history file " + path +
+             " is damaged. Corvane records no pages visited until it is started again, when it "
+             "sets the file aside and begins a new one.";
+    case HistoryError::Kind::Failed:
+      break;
+  }
+  return "Corvane cannot keep its history in " + path + " (" + error.what() +
+         "). It records no pages visited until it is started again.";
+}
+
+// A free name beside the file: "history.sqlite.damaged", then "...damaged-2", ...
+fs::path asideName(const fs::path& file) {
+  fs::path aside = file.string() + ".damaged";
+  std::error_code error;
+  for (int n = 2; fs::exists(aside, error) || fs::exists(aside.string() + "-wal", error); ++n) {
+    aside = file.string() + ".damaged-" + std::to_string(n);
+  }
+  return aside;
+}
+
+}  // namespace
+
+History::History(std::string path, const IClock& clock, IHistoryNotices& notices, int busyTimeoutMs)
+    : path_(std::move(path)), clock_(clock), notices_(notices), busyTimeoutMs_(busyTimeoutMs) {
+  open();
+  writer_ = std::thread([this] { writerLoop(); });
+}
+
+History::~History() {
+  {
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    stop_ = true;
+  }
+  wake_.notify_one();
+  writer_.join();
+}
+
+bool History::openStore() {
+  std::error_code error;
+  fs::create_directories(fs::path(path_).parent_path(), error);
+  store_ = std::make_unique<HistoryStore>(path_, busyTimeoutMs_);
+  index_.Reset(store_->Entries());
+  return true;
+}
+
+void History::open() {
+  try {
+    openStore();
+    return;
+  } catch (const HistoryError& error) {
+    store_.reset();
+    if (error.kind() != HistoryError::Kind::Damaged) return stopRecording(messageFor(error, path_));
+  }
+  // Nothing is lost: the damaged file stays beside the new one for whoever can mend it.
+  const fs::path aside = asideName(path_);
+  std::error_code error;
+  fs::rename(path_, aside, error);
+  if (error) {
+    return stopRecording("The history file " + path_ + " is damaged and could not be set aside (" +
+                         error.message() + "). Corvane records no pages visited.");
+  }
+  fs::rename(path_ + "-wal", aside.string() + "-wal", error);
+  fs::remove(path_ + "-shm", error);
+  try {
+    openStore();
+    notice("The history file " + path_ + " was damaged. It has been set aside as " +
+           aside.filename().string() + ", and Corvane has begun a new history.");
+  } catch (const HistoryError& failure) {
+    store_.reset();
+    stopRecording(messageFor(failure, path_));
+  }
+}
+
+bool History::IsRecorded(const std::string& url) {
+  return url.size() <= kMaxRecordedUrlBytes &&
+         (startsWithNoCase(url, "http://") || startsWithNoCase(url, "https://") ||
+          startsWithNoCase(url, "file://"));
+}
+
+void History::RecordVisit(const std::string& url, const std::string& title) {
+  if (!IsRecorded(url)) return;
+  const std::int64_t now = clock_.NowMs();
+  const std::string kept = cutText(title, kMaxTitleBytes);
+  index_.Visit(url, kept, now);
+  queue({HistoryChange::Kind::Visit, url, kept, now});
+}
+
+void History::SetTitle(const std::string& url, const std::string& title) {
+  if (!index_.Find(url)) return;
+  const std::string kept = cutText(title, kMaxTitleBytes);
+  index_.SetTitle(url, kept);
+  queue({HistoryChange::Kind::Title, url, kept, 0});
+}
+
+void History::Remove(const std::string& url) {
+  index_.Remove(url);
+  queue({HistoryChange::Kind::Remove, url, {}, 0});
+}
+
+void History::Clear(Range range) {
+  const std::int64_t now = clock_.NowMs();
+  std::int64_t since = 0;
+  if (range == Range::LastHour) since = now - kHourMs;
+  if (range == Range::Today) since = LocalDays::StartOf(LocalDays::DayOf(now, clock_), clock_);
+  queue({HistoryChange::Kind::Clear, {}, {}, since});
+  if (range == Range::Everything) return index_.Reset({});
+  // What is left of a page's visits is counted again on disk; the index takes it from there.
+  Flush();
+  std::lock_guard<std::mutex> lock(storeMutex_);
+  if (store_ && recording_) {
+    try {
+      return index_.Reset(store_->Entries());
+    } catch (const HistoryError&) {
+    }
+  }
+  // Without the file, only pages last visited before the range stay.
+  index_.RemoveVisitedSince(since);
+}
+
+std::vector<HistoryVisit> History::Visits(const std::string& search) {
+  Flush();
+  std::lock_guard<std::mutex> lock(storeMutex_);
+  if (!store_) return {};
+  try {
+    return store_->Visits(TypedWords(search));
+  } catch (const HistoryError&) {
+    return {};
+  }
+}
+
+void History::queue(HistoryChange change) {
+  {
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    queue_.push_back(std::move(change));
+  }
+  wake_.notify_one();
+}
+
+void History::Flush() {
+  std::unique_lock<std::mutex> lock(queueMutex_);
+  idle_.wait(lock, [this] { return queue_.empty() && !writing_; });
+}
+
+void History::writerLoop() {
+  std::unique_lock<std::mutex> lock(queueMutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
+    if (queue_.empty()) break;  // stopping, with everything written
+    std::vector<HistoryChange> batch;
+    batch.swap(queue_);
+    writing_ = true;
+    lock.unlock();
+    write(batch);
+    lock.lock();
+    writing_ = false;
+    idle_.notify_all();
+  }
+}
+
+void History::write(const std::vector<HistoryChange>& changes) {
+  std::lock_guard<std::mutex> lock(storeMutex_);
+  if (!store_ || !recording_) return;
+  try {
+    store_->Apply(changes);
+  } catch (const HistoryError& error) {
+    stopRecording(messageFor(error, path_));
+  }
+}
+
+void History::stopRecording(const std::string& message) {
+  recording_ = false;
+  notice(message);
+}
+
+void History::notice(const std::string& message) {
+  if (!noticed_.exchange(true)) notices_.HistoryNotice(message);
+}
+
+}  // namespace corvane

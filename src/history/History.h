@@ -1,0 +1,95 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "history/HistoryChange.h"
+#include "history/HistoryIndex.h"
+#include "history/HistoryStore.h"
+#include "history/HistoryVisit.h"
+#include "history/IHistoryNotices.h"
+#include "platform/IClock.h"
+
+namespace corvane {
+
+// The pages shown in either pane: kept in memory for the address box, and on disk in the
+// history database, written by a thread of its own in batches, so that recording a visit costs
+// the window's thread an index update and a queue entry.
+//
+// The history never stops Corvane. A file that is no database, or a damaged one, is renamed
+// beside it and a new one begun; a file that another program keeps locked, or that cannot be
+// written, leaves this run without recording. Each says so once, through the notices.
+class History {
+ public:
+  enum class Range { LastHour, Today, Everything };
+  // How long a write waits for another running Corvane to finish its own.
+  static constexpr int kBusyTimeoutMs = 5000;
+  // Longer addresses (a search for a pasted book) are not recorded.
+  static constexpr std::size_t kMaxRecordedUrlBytes = 16 * 1024;
+  static constexpr std::size_t kMaxTitleBytes = 1024;
+
+  // path: the database file, created with its folder when missing. Reads it into memory.
+  History(std::string path, const IClock& clock, IHistoryNotices& notices,
+          int busyTimeoutMs = kBusyTimeoutMs);
+  // Writes what is still queued.
+  ~History();
+  History(const History&) = delete;
+  History& operator=(const History&) = delete;
+
+  // A page shown in a pane, now; its title "" while it has none. Only web and file addresses
+  // are recorded: what can be opened again.
+  void RecordVisit(const std::string& url, const std::string& title);
+  // The title a page shown got after its visit was recorded.
+  void SetTitle(const std::string& url, const std::string& title);
+  // The address and all its visits.
+  void Remove(const std::string& url);
+  // Every visit in the range, and the addresses left without one.
+  void Clear(Range range);
+
+  // What the address box looks up as the user types.
+  const HistoryIndex& Index() const { return index_; }
+  // The visits of pages whose title or address holds every word of search, newest first; all
+  // of them for a blank search. Waits for the queued changes to be written first.
+  std::vector<HistoryVisit> Visits(const std::string& search);
+  // False once the file could not be used: this run records nothing more on disk.
+  bool Recording() const { return recording_; }
+  // Waits until every queued change is written (or dropped, when not recording).
+  void Flush();
+
+  static bool IsRecorded(const std::string& url);
+
+ private:
+  void open();
+  bool openStore();
+  void queue(HistoryChange change);
+  void writerLoop();
+  void write(const std::vector<HistoryChange>& changes);
+  void stopRecording(const std::string& message);
+  void notice(const std::string& message);
+
+  const std::string path_;
+  const IClock& clock_;
+  IHistoryNotices& notices_;
+  const int busyTimeoutMs_;
+  HistoryIndex index_;
+
+  std::mutex storeMutex_;
+  std::unique_ptr<HistoryStore> store_;
+  std::atomic<bool> recording_{true};
+  std::atomic<bool> noticed_{false};
+
+  std::mutex queueMutex_;
+  std::condition_variable wake_;
+  std::condition_variable idle_;
+  std::vector<HistoryChange> queue_;
+  bool writing_ = false;
+  bool stop_ = false;
+  std::thread writer_;
+};
+
+}  // namespace corvane
