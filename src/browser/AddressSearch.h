@@ -22,8 +22,12 @@ class AddressSearch {
   std::string NavigationAddress(const std::string& typed) const;
   // The typed text read by the rule with the engine chosen now.
   AddressInput Read(const std::string& typed) const;
+  // The chosen engine's address for these words, whatever they are; "" when none is chosen.
+  std::string SearchAddressFor(const std::string& words) const;
 
  private:
+  std::string searchTemplate() const;
+
   AddressInput::Context context_;
   std::function<std::string()> searchTemplate_;
 };
