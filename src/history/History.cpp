@@ -57,7 +57,6 @@ fs::path asideName(const fs::path& file) {
 
 History::History(std::string path, const IClock& clock, IHistoryNotices& notices, int busyTimeoutMs)
     : path_(std::move(path)), clock_(clock), notices_(notices), busyTimeoutMs_(busyTimeoutMs) {
-  open();
   writer_ = std::thread([this] { writerLoop(); });
 }
 
@@ -70,15 +69,19 @@ History::~History() {
   writer_.join();
 }
 
-bool History::openStore() {
+void History::openStore() {
   std::error_code error;
   fs::create_directories(fs::path(path_).parent_path(), error);
   store_ = std::make_unique<HistoryStore>(path_, busyTimeoutMs_);
-  index_.Reset(store_->Entries());
-  return true;
+  auto loaded = std::make_unique<HistoryIndex>();
+  loaded->Reset(store_->Entries());
+  std::lock_guard<std::mutex> lock(loadedMutex_);
+  loaded_ = std::move(loaded);
+  loadedReady_ = true;
 }
 
 void History::open() {
+  std::lock_guard<std::mutex> lock(storeMutex_);
   try {
     openStore();
     return;
@@ -114,45 +117,82 @@ bool History::IsRecorded(const std::string& url) {
 
 void History::RecordVisit(const std::string& url, const std::string& title) {
   if (!IsRecorded(url)) return;
-  const std::int64_t now = clock_.NowMs();
-  const std::string kept = cutText(title, kMaxTitleBytes);
-  index_.Visit(url, kept, now);
-  queue({HistoryChange::Kind::Visit, url, kept, now});
+  change({HistoryChange::Kind::Visit, url, cutText(title, kMaxTitleBytes), clock_.NowMs()});
 }
 
 void History::SetTitle(const std::string& url, const std::string& title) {
-  if (!index_.Find(url)) return;
-  const std::string kept = cutText(title, kMaxTitleBytes);
-  index_.SetTitle(url, kept);
-  queue({HistoryChange::Kind::Title, url, kept, 0});
+  if (!IsRecorded(url)) return;
+  change({HistoryChange::Kind::Title, url, cutText(title, kMaxTitleBytes), 0});
 }
 
-void History::Remove(const std::string& url) {
-  index_.Remove(url);
-  queue({HistoryChange::Kind::Remove, url, {}, 0});
-}
+void History::Remove(const std::string& url) { change({HistoryChange::Kind::Remove, url, {}, 0}); }
 
 void History::Clear(Range range) {
   const std::int64_t now = clock_.NowMs();
   std::int64_t since = 0;
   if (range == Range::LastHour) since = now - kHourMs;
   if (range == Range::Today) since = LocalDays::StartOf(LocalDays::DayOf(now, clock_), clock_);
-  queue({HistoryChange::Kind::Clear, {}, {}, since});
-  if (range == Range::Everything) return index_.Reset({});
+  change({HistoryChange::Kind::Clear, {}, {}, since});
+  if (range == Range::Everything) return;
   // What is left of a page's visits is counted again on disk; the index takes it from there.
   Flush();
+  adoptLoaded();
   std::lock_guard<std::mutex> lock(storeMutex_);
-  if (store_ && recording_) {
-    try {
-      return index_.Reset(store_->Entries());
-    } catch (const HistoryError&) {
-    }
+  if (!store_ || !recording_) return;
+  try {
+    index_.Reset(store_->Entries());
+  } catch (const HistoryError&) {
   }
-  // Without the file, only pages last visited before the range stay.
-  index_.RemoveVisitedSince(since);
 }
 
-std::vector<HistoryVisit> History::Visits(const std::string& search) {
+void History::change(HistoryChange change) {
+  replay(index_, change);
+  if (!adopted_) sinceStart_.push_back(change);
+  {
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    queue_.push_back(std::move(change));
+  }
+  wake_.notify_one();
+}
+
+void History::replay(HistoryIndex& index, const HistoryChange& change) {
+  switch (change.kind) {
+    case HistoryChange::Kind::Visit:
+      return index.Visit(change.url, change.title, change.atMs);
+    case HistoryChange::Kind::Title:
+      return index.SetTitle(change.url, change.title);
+    case HistoryChange::Kind::Remove:
+      return index.Remove(change.url);
+    case HistoryChange::Kind::Clear:
+      // Without the visits in memory, a page last visited in the range goes whole.
+      if (change.atMs <= 0) return index.Reset({});
+      return index.RemoveVisitedSince(change.atMs);
+  }
+}
+
+const HistoryIndex& History::Index() {
+  adoptLoaded();
+  return index_;
+}
+
+void History::adoptLoaded() {
+  if (adopted_ || !openDone_) return;
+  adopted_ = true;
+  std::unique_ptr<HistoryIndex> loaded;
+  {
+    std::lock_guard<std::mutex> lock(loadedMutex_);
+    loaded = std::move(loaded_);
+  }
+  // Without a file read, this run's index is all there is.
+  if (loaded) {
+    for (const HistoryChange& change : sinceStart_) replay(*loaded, change);
+    index_ = std::move(*loaded);
+  }
+  sinceStart_.clear();
+  sinceStart_.shrink_to_fit();
+}
+
+HistoryVisits History::Visits(const std::string& search) {
   Flush();
   std::lock_guard<std::mutex> lock(storeMutex_);
   if (!store_) return {};
@@ -163,21 +203,17 @@ std::vector<HistoryVisit> History::Visits(const std::string& search) {
   }
 }
 
-void History::queue(HistoryChange change) {
-  {
-    std::lock_guard<std::mutex> lock(queueMutex_);
-    queue_.push_back(std::move(change));
-  }
-  wake_.notify_one();
-}
-
 void History::Flush() {
   std::unique_lock<std::mutex> lock(queueMutex_);
   idle_.wait(lock, [this] { return queue_.empty() && !writing_; });
 }
 
 void History::writerLoop() {
+  open();
+  openDone_ = true;
   std::unique_lock<std::mutex> lock(queueMutex_);
+  writing_ = false;
+  idle_.notify_all();
   for (;;) {
     wake_.wait(lock, [this] { return stop_ || !queue_.empty(); });
     if (queue_.empty()) break;  // stopping, with everything written

@@ -11,15 +11,16 @@
 #include "history/HistoryChange.h"
 #include "history/HistoryIndex.h"
 #include "history/HistoryStore.h"
-#include "history/HistoryVisit.h"
+#include "history/HistoryVisits.h"
 #include "history/IHistoryNotices.h"
 #include "platform/IClock.h"
 
 namespace corvane {
 
 // The pages shown in either pane: kept in memory for the address box, and on disk in the
-// history database, written by a thread of its own in batches, so that recording a visit costs
-// the window's thread an index update and a queue entry.
+// history database, read and written by a thread of its own, so that neither the start nor
+// recording a visit waits for the disk: a visit costs the window's thread an index update and a
+// queue entry, and the file is read into a second index that takes over once it is complete.
 //
 // The history never stops Corvane. A file that is no database, or a damaged one, is renamed
 // beside it and a new one begun; a file that another program keeps locked, or that cannot be
@@ -33,7 +34,7 @@ class History {
   static constexpr std::size_t kMaxRecordedUrlBytes = 16 * 1024;
   static constexpr std::size_t kMaxTitleBytes = 1024;
 
-  // path: the database file, created with its folder when missing. Reads it into memory.
+  // path: the database file, created with its folder when missing. Starts reading it.
   History(std::string path, const IClock& clock, IHistoryNotices& notices,
           int busyTimeoutMs = kBusyTimeoutMs);
   // Writes what is still queued.
@@ -51,22 +52,27 @@ class History {
   // Every visit in the range, and the addresses left without one.
   void Clear(Range range);
 
-  // What the address box looks up as the user types.
-  const HistoryIndex& Index() const { return index_; }
+  // What the address box looks up as the user types: the pages read from the file once it is
+  // read, and those of this run. Never waits.
+  const HistoryIndex& Index();
   // The visits of pages whose title or address holds every word of search, newest first; all
   // of them for a blank search. Waits for the queued changes to be written first.
-  std::vector<HistoryVisit> Visits(const std::string& search);
+  HistoryVisits Visits(const std::string& search);
   // False once the file could not be used: this run records nothing more on disk.
   bool Recording() const { return recording_; }
-  // Waits until every queued change is written (or dropped, when not recording).
+  // Waits until the file is read and every queued change written (or dropped, when not
+  // recording).
   void Flush();
 
   static bool IsRecorded(const std::string& url);
 
  private:
   void open();
-  bool openStore();
-  void queue(HistoryChange change);
+  void openStore();
+  // Takes over the index read from the file, with this run's changes made again on it.
+  void adoptLoaded();
+  void change(HistoryChange change);
+  static void replay(HistoryIndex& index, const HistoryChange& change);
   void writerLoop();
   void write(const std::vector<HistoryChange>& changes);
   void stopRecording(const std::string& message);
@@ -77,6 +83,13 @@ class History {
   IHistoryNotices& notices_;
   const int busyTimeoutMs_;
   HistoryIndex index_;
+  // Until the index read from the file takes over: the changes it lacks.
+  std::vector<HistoryChange> sinceStart_;
+  bool adopted_ = false;
+  std::mutex loadedMutex_;
+  std::unique_ptr<HistoryIndex> loaded_;
+  std::atomic<bool> loadedReady_{false};
+  std::atomic<bool> openDone_{false};
 
   std::mutex storeMutex_;
   std::unique_ptr<HistoryStore> store_;
@@ -87,7 +100,8 @@ class History {
   std::condition_variable wake_;
   std::condition_variable idle_;
   std::vector<HistoryChange> queue_;
-  bool writing_ = false;
+  // The writer reads the file first.
+  bool writing_ = true;
   bool stop_ = false;
   std::thread writer_;
 };

@@ -1,8 +1,8 @@
 #include "history/HistoryDays.h"
 
 #include <array>
-#include <string_view>
-#include <unordered_set>
+#include <cstdint>
+#include <utility>
 
 #include "history/LocalDays.h"
 
@@ -15,13 +15,13 @@ const char* const kCaptions[kGroups] = {"Today", "Yesterday", "Earlier this week
 
 }  // namespace
 
-std::vector<HistoryGroup> HistoryDays::Group(const std::vector<HistoryVisit>& visits,
-                                             const IClock& clock) {
+std::vector<HistoryGroup> HistoryDays::Group(const HistoryVisits& visits, const IClock& clock) {
   const std::int64_t today = LocalDays::DayOf(clock.NowMs(), clock);
   const std::int64_t weekStart = today - LocalDays::Weekday(today);
   std::array<HistoryGroup, kGroups> groups;
-  std::array<std::unordered_set<std::string_view>, kGroups> listed;
-  for (const HistoryVisit& visit : visits) {
+  // For each page, the groups it is listed in already, one bit each.
+  std::vector<std::uint8_t> listed(visits.pages.size(), 0);
+  for (const HistoryVisits::Visit& visit : visits.visits) {
     const std::int64_t day = LocalDays::DayOf(visit.visitedMs, clock);
     // A visit the clock puts after today (it was set back since) counts as today's.
     GroupIndex group = kOlder;
@@ -32,7 +32,11 @@ std::vector<HistoryGroup> HistoryDays::Group(const std::vector<HistoryVisit>& vi
     } else if (day >= weekStart) {
       group = kThisWeek;
     }
-    if (listed[group].insert(visit.url).second) groups[group].visits.push_back(visit);
+    const auto bit = static_cast<std::uint8_t>(1u << group);
+    if (listed[visit.page] & bit) continue;
+    listed[visit.page] |= bit;
+    const HistoryVisits::Page& page = visits.pages[visit.page];
+    groups[group].visits.push_back({page.url, page.title, visit.visitedMs});
   }
   std::vector<HistoryGroup> shown;
   for (int g = 0; g < kGroups; ++g) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "history/HistoryVisit.h"
+#include "history/HistoryVisits.h"
 #include "platform/IClock.h"
 
 namespace corvane {
@@ -20,9 +21,7 @@ struct HistoryGroup {
 // yesterday (weeks begin on Monday), and everything older. Groups without visits are left out.
 class HistoryDays {
  public:
-  // visits: newest first.
-  static std::vector<HistoryGroup> Group(const std::vector<HistoryVisit>& visits,
-                                         const IClock& clock);
+  static std::vector<HistoryGroup> Group(const HistoryVisits& visits, const IClock& clock);
 };
 
 }  // namespace corvane

@@ -54,10 +54,13 @@ void HistoryIndex::Reset(std::vector<HistoryEntry> entries) {
   live_.clear();
   free_.clear();
   byUrl_.clear();
-  words_.clear();
+  words_.Clear();
   hosts_.clear();
-  entries_.reserve(entries.size());
-  byUrl_.reserve(entries.size());
+  // Room for the pages of this run too, so that recording one seldom moves them all.
+  const std::size_t room = entries.size() + entries.size() / 4 + 1024;
+  entries_.reserve(room);
+  live_.reserve(room);
+  byUrl_.reserve(room);
   for (HistoryEntry& entry : entries) {
     if (byUrl_.count(entry.url) == 0) add(std::move(entry));
   }
@@ -76,8 +79,8 @@ HistoryIndex::Id HistoryIndex::add(HistoryEntry entry) {
   }
   const HistoryEntry& added = entries_[id];
   byUrl_.emplace(added.url, id);
-  file(words_, wordsOf(added), id);
-  file(hosts_, hostKeysOf(added.url), id);
+  words_.File(wordsOf(added), id);
+  for (const std::string& host : hostKeysOf(added.url)) hosts_[host].push_back(id);
   return id;
 }
 
@@ -101,16 +104,20 @@ void HistoryIndex::SetTitle(const std::string& url, const std::string& title) {
   const std::vector<std::string> before = wordsOf(entries_[id]);
   entries_[id].title = title;
   const std::vector<std::string> after = wordsOf(entries_[id]);
-  unfile(words_, without(before, after), id);
-  file(words_, without(after, before), id);
+  words_.Unfile(without(before, after), id);
+  words_.File(without(after, before), id);
 }
 
 void HistoryIndex::Remove(const std::string& url) {
   const auto found = byUrl_.find(url);
   if (found == byUrl_.end()) return;
   const Id id = found->second;
-  unfile(words_, wordsOf(entries_[id]), id);
-  unfile(hosts_, hostKeysOf(url), id);
+  words_.Unfile(wordsOf(entries_[id]), id);
+  for (const std::string& host : hostKeysOf(url)) {
+    std::vector<Id>& ids = hosts_[host];
+    ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end());
+    if (ids.empty()) hosts_.erase(host);
+  }
   byUrl_.erase(found);
   entries_[id] = {};
   live_[id] = false;
@@ -148,65 +155,15 @@ std::vector<std::string> HistoryIndex::hostKeysOf(const std::string& url) const 
   return {host};
 }
 
-void HistoryIndex::file(Postings& postings, const std::vector<std::string>& keys, Id id) {
-  for (const std::string& key : keys) postings[key].push_back(id);
-}
-
-void HistoryIndex::unfile(Postings& postings, const std::vector<std::string>& keys, Id id) {
-  for (const std::string& key : keys) {
-    const auto found = postings.find(key);
-    if (found == postings.end()) continue;
-    std::vector<Id>& ids = found->second;
-    const auto at = std::find(ids.begin(), ids.end(), id);
-    if (at != ids.end()) {
-      *at = ids.back();
-      ids.pop_back();
-    }
-    if (ids.empty()) postings.erase(found);
-  }
-}
-
-std::vector<HistoryIndex::Id> HistoryIndex::candidates(const std::vector<std::string>& keys) const {
-  marks_.assign(entries_.size(), 0);
-  std::vector<Id> all;
-  for (std::size_t k = 0; k < keys.size(); ++k) {
-    const bool last = k + 1 == keys.size();
-    for (auto word = words_.lower_bound(keys[k]);
-         word != words_.end() && startsWith(word->first, keys[k]); ++word) {
-      for (const Id id : word->second) {
-        if (marks_[id] != k) continue;
-        marks_[id] = static_cast<std::uint8_t>(k + 1);
-        if (last) all.push_back(id);
-      }
-    }
-  }
-  return all;
-}
-
 std::vector<const HistoryEntry*> HistoryIndex::Matches(const TypedWords& words,
                                                        std::size_t limit) const {
   if (words.empty() || limit == 0) return {};
-  std::vector<std::string> keys;
-  bool allProven = true;
-  for (const std::string& word : words.words()) {
-    bool proven = false;
-    std::string key = TypedWords::IndexKey(word, proven);
-    allProven = allProven && proven;
-    if (!key.empty()) keys.push_back(std::move(key));
-  }
-  std::sort(keys.begin(), keys.end());
-  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-
-  std::vector<Id> ids;
-  if (keys.empty()) {
-    for (const auto& [url, id] : byUrl_) ids.push_back(id);
-  } else {
-    ids = candidates(keys);
-  }
+  bool proven = false;
+  const std::vector<Id> ids = words_.Candidates(words, entries_.size(), proven);
   std::vector<const HistoryEntry*> found;
   for (const Id id : ids) {
     const HistoryEntry& entry = entries_[id];
-    if (allProven || words.Matches(entry.title, entry.url)) found.push_back(&entry);
+    if (live_[id] && (proven || words.Matches(entry.title, entry.url))) found.push_back(&entry);
   }
   const auto better = [](const HistoryEntry* a, const HistoryEntry* b) {
     if (a->rank != b->rank) return a->rank > b->rank;

@@ -9,6 +9,7 @@
 
 #include "history/HistoryEntry.h"
 #include "history/TypedWords.h"
+#include "history/WordIndex.h"
 
 namespace corvane {
 
@@ -21,6 +22,8 @@ class HistoryIndex {
   HistoryIndex() = default;
   HistoryIndex(const HistoryIndex&) = delete;
   HistoryIndex& operator=(const HistoryIndex&) = delete;
+  HistoryIndex(HistoryIndex&&) = default;
+  HistoryIndex& operator=(HistoryIndex&&) = default;
 
   // Replaces everything with these entries (the store's, at start and after a clear).
   void Reset(std::vector<HistoryEntry> entries);
@@ -51,25 +54,19 @@ class HistoryIndex {
   static std::string HostOf(const std::string& url);
 
  private:
-  using Id = std::uint32_t;
-  using Postings = std::map<std::string, std::vector<Id>, std::less<>>;
+  using Id = WordIndex::Id;
 
   Id add(HistoryEntry entry);
-  void file(Postings& postings, const std::vector<std::string>& keys, Id id);
-  void unfile(Postings& postings, const std::vector<std::string>& keys, Id id);
   std::vector<std::string> wordsOf(const HistoryEntry& entry) const;
   std::vector<std::string> hostKeysOf(const std::string& url) const;
-  // Marks, for each entry, how many of the keys it is filed under a word starting with.
-  std::vector<Id> candidates(const std::vector<std::string>& keys) const;
 
   std::vector<HistoryEntry> entries_;
   std::vector<bool> live_;
   std::vector<Id> free_;
   std::unordered_map<std::string, Id> byUrl_;
-  Postings words_;
-  Postings hosts_;
-  // Scratch of Matches, kept to spare an allocation per key press.
-  mutable std::vector<std::uint8_t> marks_;
+  WordIndex words_;
+  // Hosts, and hosts without "www.", with the entries on them.
+  std::map<std::string, std::vector<Id>, std::less<>> hosts_;
 };
 
 }  // namespace corvane

@@ -5,7 +5,7 @@
 
 #include "history/HistoryChange.h"
 #include "history/HistoryEntry.h"
-#include "history/HistoryVisit.h"
+#include "history/HistoryVisits.h"
 #include "history/SqliteDatabase.h"
 #include "history/TypedWords.h"
 
@@ -27,9 +27,9 @@ class HistoryStore {
   void Apply(const std::vector<HistoryChange>& changes);
   // Every address with what its visits add up to.
   std::vector<HistoryEntry> Entries();
-  // The visits whose page's title or address holds every word (anywhere, ASCII letters in
+  // The visits of pages whose title or address holds every word (anywhere, ASCII letters in
   // either case, nothing a wildcard), newest first; every visit when there are no words.
-  std::vector<HistoryVisit> Visits(const TypedWords& words);
+  HistoryVisits Visits(const TypedWords& words);
 
  private:
   void createSchema();

@@ -78,20 +78,20 @@ std::vector<std::string> TypedWords::IndexWords(std::string_view text) {
   return words;
 }
 
-std::string TypedWords::IndexKey(std::string_view word, bool& proven) {
-  // A run at the word's start starts a text word only where the word does; a later run follows
-  // a character that is not a word's, so it starts a text word wherever the word matches.
-  std::string_view best;
+std::vector<std::string> TypedWords::IndexKeys(std::string_view word, bool& proven) {
+  std::vector<std::string> keys;
   std::size_t at = 0;
   while (at < word.size()) {
     while (at < word.size() && !IsWordByte(word[at])) ++at;
     const std::size_t start = at;
     while (at < word.size() && IsWordByte(word[at])) ++at;
-    if (at - start > best.size()) best = word.substr(start, at - start);
+    if (at > start) {
+      keys.push_back(
+          asciiLower(std::string(cut(word.substr(start, at - start), kIndexedWordBytes))));
+    }
   }
-  const std::string_view key = cut(best, kIndexedWordBytes);
-  proven = !key.empty() && key.size() == word.size();
-  return asciiLower(std::string(key));
+  proven = keys.size() == 1 && keys[0].size() == word.size();
+  return keys;
 }
 
 }  // namespace corvane

@@ -19,7 +19,7 @@ namespace corvane {
 // pasted or visited.
 class TypedWords {
  public:
-  static constexpr std::size_t kMaxTypedBytes = 256;
+  static constexpr std::size_t kMaxTypedBytes = 256;  // at most 128 runs of letters
   static constexpr std::size_t kMaxWords = 8;
   static constexpr std::size_t kMaxTextBytes = 2048;
   // Longer words of a text are indexed by their start.
@@ -39,11 +39,12 @@ class TypedWords {
   // The words of a text under which an index files it: its runs of letters, digits and non-ASCII
   // characters, ASCII in lower case, each cut to kIndexedWordBytes; every one once.
   static std::vector<std::string> IndexWords(std::string_view text);
-  // What a typed word is looked up by in such an index: its longest run that starts a word of
-  // any text it matches, cut like the index's words; "" when it has none (it is all
-  // punctuation). `proven` says whether an entry filed under a word starting with the key
-  // certainly matches (the typed word is that run, uncut).
-  static std::string IndexKey(std::string_view word, bool& proven);
+  // What a typed word is looked up by in such an index: its runs of letters, digits and
+  // non-ASCII characters, cut like the index's words. Each starts a word of any text the typed
+  // word matches (the first where the typed word starts, the others after a character that is
+  // not a word's); none when the word is all punctuation. `proven` says whether an entry filed
+  // under a word starting with the key certainly matches (the typed word is one run, uncut).
+  static std::vector<std::string> IndexKeys(std::string_view word, bool& proven);
   // A letter, a digit, or a byte of a non-ASCII character.
   static bool IsWordByte(char c);
 

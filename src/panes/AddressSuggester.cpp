@@ -22,7 +22,7 @@ std::string shownWords(const std::string& words) {
 
 }  // namespace
 
-AddressSuggester::AddressSuggester(const AddressSearch& search, const HistoryIndex& history,
+AddressSuggester::AddressSuggester(const AddressSearch& search, History& history,
                                    const FavoriteLinks& favorites)
     : search_(search), history_(history), favorites_(favorites) {}
 
@@ -40,7 +40,7 @@ std::vector<Suggestion> AddressSuggester::Suggest(const std::string& typed,
   };
 
   const TypedWords typedWords(words);
-  for (const HistoryEntry* entry : history_.Matches(typedWords, kHistoryEntries)) {
+  for (const HistoryEntry* entry : history_.Index().Matches(typedWords, kHistoryEntries)) {
     if (listed(entry->url)) continue;
     list.push_back(
         {Suggestion::Kind::History, entry->title.empty() ? entry->url : entry->title, entry->url});
@@ -61,7 +61,7 @@ std::vector<Suggestion> AddressSuggester::Suggest(const std::string& typed,
 }
 
 std::string AddressSuggester::Completion(const std::string& typed) const {
-  return history_.HostCompletion(typed);
+  return history_.Index().HostCompletion(typed);
 }
 
 }  // namespace corvane

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "browser/AddressSearch.h"
-#include "history/HistoryIndex.h"
+#include "history/History.h"
 #include "panes/FavoriteLinks.h"
 #include "platform/IBrowserControl.h"
 #include "platform/Suggestion.h"
@@ -23,8 +23,7 @@ class AddressSuggester {
   // How much of the typed words the search entry shows.
   static constexpr std::size_t kShownWordsBytes = 80;
 
-  AddressSuggester(const AddressSearch& search, const HistoryIndex& history,
-                   const FavoriteLinks& favorites);
+  AddressSuggester(const AddressSearch& search, History& history, const FavoriteLinks& favorites);
   AddressSuggester(const AddressSuggester&) = delete;
   AddressSuggester& operator=(const AddressSuggester&) = delete;
 
@@ -36,7 +35,7 @@ class AddressSuggester {
 
  private:
   const AddressSearch& search_;
-  const HistoryIndex& history_;
+  History& history_;
   const FavoriteLinks& favorites_;
 };
 

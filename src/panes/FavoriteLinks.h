@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "history/TypedWords.h"
+#include "history/WordIndex.h"
 
 namespace corvane {
 
@@ -19,7 +19,9 @@ class FavoriteLinks {
   };
 
   FavoriteLinks() = default;
-  explicit FavoriteLinks(std::vector<Link> links) : links_(std::move(links)) {}
+  explicit FavoriteLinks(std::vector<Link> links);
+  FavoriteLinks(const FavoriteLinks&) = delete;
+  FavoriteLinks& operator=(const FavoriteLinks&) = delete;
 
   // The favorites whose name or address holds every typed word, in order, at most limit.
   std::vector<const Link*> Matches(const TypedWords& words, std::size_t limit) const;
@@ -27,6 +29,7 @@ class FavoriteLinks {
 
  private:
   std::vector<Link> links_;
+  WordIndex words_;
 };
 
 }  // namespace corvane

@@ -29,6 +29,7 @@ struct Rig {
   void reopen() {
     history.reset();
     history = std::make_unique<History>(path(), clock, notices, busyTimeoutMs);
+    history->Flush();
   }
   std::string path() const { return (dir.path() / "data" / "history.sqlite").string(); }
   void visitAt(std::int64_t at, const std::string& url, const std::string& title = "") {
@@ -36,8 +37,11 @@ struct Rig {
     history->RecordVisit(url, title);
   }
   Strings visits(const std::string& search = "") {
+    const HistoryVisits found = history->Visits(search);
     Strings urls;
-    for (const HistoryVisit& visit : history->Visits(search)) urls.push_back(visit.url);
+    for (const HistoryVisits::Visit& visit : found.visits) {
+      urls.push_back(found.pages.at(visit.page).url);
+    }
     return urls;
   }
 
@@ -80,8 +84,27 @@ TEST(HistoryTest, VisitsAreKeptOnDiskAndReadBackAtTheNextStart) {
   EXPECT_DOUBLE_EQ(a->rank, before.rank);
   EXPECT_EQ(index.Find("http://b.test/x?q=1")->title, "Bee");
   EXPECT_EQ(rig.visits(), (Strings{"https://a.test/", "http://b.test/x?q=1", "https://a.test/"}));
-  EXPECT_EQ(rig.history->Visits("bee").at(0).title, "Bee");
+  EXPECT_EQ(rig.history->Visits("bee").pages.at(0).title, "Bee");
   EXPECT_TRUE(rig.notices.messages().empty());
+}
+
+// The file is read while the window already runs; what this run changed meanwhile stays.
+TEST(HistoryTest, ThePagesOfTheFileJoinThoseOfThisRunOnceRead) {
+  Rig rig;
+  rig.visitAt(kNow - kDay, "http://earlier.test/", "Earlier");
+  rig.visitAt(kNow - kDay, "http://gone.test/", "Gone");
+  rig.history.reset();
+  rig.history = std::make_unique<History>(rig.path(), rig.clock, rig.notices);
+  rig.visitAt(kNow, "http://earlier.test/", "Earlier again");
+  rig.visitAt(kNow, "http://now.test/", "Now");
+  rig.history->Remove("http://gone.test/");
+  EXPECT_NE(rig.history->Index().Find("http://now.test/"), nullptr);
+  rig.history->Flush();
+  const HistoryIndex& index = rig.history->Index();
+  EXPECT_EQ(index.size(), 2u);
+  EXPECT_EQ(index.Find("http://earlier.test/")->visitCount, 2);
+  EXPECT_EQ(index.Find("http://earlier.test/")->title, "Earlier again");
+  EXPECT_EQ(index.Find("http://gone.test/"), nullptr);
 }
 
 TEST(HistoryTest, SearchTakesQuotesPercentUnderscoreAndSqlAsTyped) {
@@ -167,6 +190,7 @@ TEST(HistoryTest, ADamagedFileIsSetAsideAndANewHistoryBegunWithOneMessage) {
   {
     History history(path.string(), clock, notices);
     history.RecordVisit("http://a.test/", "A");
+    history.Flush();
     EXPECT_TRUE(history.Recording());
   }
   EXPECT_EQ(dir.readFile("history.sqlite.damaged-2"), garbage);
@@ -175,6 +199,7 @@ TEST(HistoryTest, ADamagedFileIsSetAsideAndANewHistoryBegunWithOneMessage) {
   EXPECT_NE(notices.messages()[0].find("set aside as history.sqlite.damaged-2"), std::string::npos)
       << notices.messages()[0];
   History again(path.string(), clock, notices);
+  again.Flush();
   EXPECT_NE(again.Index().Find("http://a.test/"), nullptr);
   EXPECT_EQ(notices.messages().size(), 1u);
 }
@@ -227,6 +252,7 @@ TEST(HistoryTest, AFileOfANewerVersionOrOneThatCannotBeMadeIsLeftAlone) {
   {
     History history(path, clock, notices);
     history.RecordVisit("http://a.test/", "A");
+    history.Flush();
     EXPECT_FALSE(history.Recording());
   }
   EXPECT_EQ(dir.readFile("history.sqlite"), before);
@@ -237,6 +263,7 @@ TEST(HistoryTest, AFileOfANewerVersionOrOneThatCannotBeMadeIsLeftAlone) {
   const auto file = dir.writeFile("data", "not a folder");
   RecordingHistoryNotices failed;
   History nowhere((file / "history.sqlite").string(), clock, failed);
+  nowhere.Flush();
   EXPECT_FALSE(nowhere.Recording());
   EXPECT_EQ(failed.messages().size(), 1u);
 }

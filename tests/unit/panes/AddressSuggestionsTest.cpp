@@ -49,7 +49,7 @@ struct Rig {
                            {"Debian favorite", "http://fav.test/"},
                            {"News", "https://news.test/"}}};
   PaneRig top, bottom{PaneId::Bottom};
-  AddressSuggester suggester{top.search, history.Index(), favorites};
+  AddressSuggester suggester{top.search, history, favorites};
   FakeSuggestionList list{top.box};
   AddressSuggestions suggestions{top.pane, top.nav, list, suggester, bottom.browser, history};
 };
@@ -154,7 +154,7 @@ TEST(AddressSuggestionsTest, ShiftDeleteForgetsOnlyAHighlightedPageOfTheHistory)
   EXPECT_EQ(rig.list.highlighted(), 2);
   EXPECT_EQ(rig.top.box.Text(), "http://month.test/");
   EXPECT_EQ(rig.history.Index().Find("http://fav.test/"), nullptr);
-  for (const HistoryVisit& visit : rig.history.Visits("")) EXPECT_NE(visit.url, "http://fav.test/");
+  for (const auto& page : rig.history.Visits("").pages) EXPECT_NE(page.url, "http://fav.test/");
 }
 
 TEST(AddressSuggestionsTest, AHundredThousandTypedCharactersGiveAShortSearchEntry) {
