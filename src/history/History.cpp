@@ -77,7 +77,6 @@ void History::openStore() {
   loaded->Reset(store_->Entries());
   std::lock_guard<std::mutex> lock(loadedMutex_);
   loaded_ = std::move(loaded);
-  loadedReady_ = true;
 }
 
 void History::open() {

@@ -88,7 +88,6 @@ class History {
   bool adopted_ = false;
   std::mutex loadedMutex_;
   std::unique_ptr<HistoryIndex> loaded_;
-  std::atomic<bool> loadedReady_{false};
   std::atomic<bool> openDone_{false};
 
   std::mutex storeMutex_;

@@ -142,6 +142,7 @@ void HistoryStore::createSchema() {
 
 void HistoryStore::Apply(const std::vector<HistoryChange>& changes) {
   if (changes.empty()) return;
+  bool cleared = false;
   db_.Execute("BEGIN IMMEDIATE");
   try {
     SqliteDatabase::Statement visit(db_, kVisit), visitRow(db_, kVisitRow);
@@ -163,6 +164,7 @@ void HistoryStore::Apply(const std::vector<HistoryChange>& changes) {
           break;
         case HistoryChange::Kind::Clear:
           clear(change);
+          cleared = true;
           break;
       }
     }
@@ -171,6 +173,9 @@ void HistoryStore::Apply(const std::vector<HistoryChange>& changes) {
     sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
   }
+  // What was cleared leaves the log too; a reader of another Corvane may hold part of it back.
+  if (cleared)
+    sqlite3_exec(db_.handle(), "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
 }
 
 void HistoryStore::clear(const HistoryChange& change) {

@@ -161,6 +161,12 @@ TEST(HistoryTest, RemovedPagesAndClearedRangesGoFromDiskAndFromTheIndex) {
 
   rig.history->Clear(History::Range::Everything);
   EXPECT_EQ(rig.history->Index().size(), 0u);
+  rig.history->Flush();
+  // Not only unlinked: the file and its log hold the addresses no more.
+  for (const char* file : {"history.sqlite", "history.sqlite-wal"}) {
+    EXPECT_EQ(rig.dir.readFile(std::string("data/") + file).find("old.test"), std::string::npos)
+        << file;
+  }
   rig.reopen();
   EXPECT_EQ(rig.history->Index().size(), 0u);
   EXPECT_EQ(rig.visits(), Strings{});
