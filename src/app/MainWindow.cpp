@@ -29,7 +29,7 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       addressSearch_({"", platform_.programFolder,
                       [this](const std::string& host) {
                         return hostNames_.count(host) > 0 ||
-                               (platform_.visitedHost && platform_.visitedHost(host));
+                               (platform_.history && platform_.history->Index().IsKnownHost(host));
                       },
                       ""},
                      [this] {
@@ -39,8 +39,8 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       topPane_(makePane(PaneId::Top, top, homes_.StartingAddress1, homes_.StartingAddressOffLine1)),
       bottomPane_(makePane(PaneId::Bottom, bottom, homes_.StartingAddress2,
                            homes_.StartingAddressOffLine2)),
-      top_(std::make_unique<PaneController>(*topPane_, addressSearch_)),
-      bottom_(std::make_unique<PaneController>(*bottomPane_, addressSearch_)),
+      top_(std::make_unique<PaneController>(*topPane_, addressSearch_, visits())),
+      bottom_(std::make_unique<PaneController>(*bottomPane_, addressSearch_, visits())),
       layout_(metrics),
       browsersMenu_(layout_, menus_,
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
@@ -90,6 +90,11 @@ void MainWindow::SetSideBySide(bool on) {
 }
 
 MainWindow::~MainWindow() = default;
+
+IVisitRecorder& MainWindow::visits() {
+  if (platform_.history) return *platform_.history;
+  return noHistory_;
+}
 
 std::unique_ptr<Pane> MainWindow::makePane(PaneId id, const PaneControls& c,
                                            const std::string& online, const std::string& offline) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <set>
@@ -19,6 +18,8 @@
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesPlatform.h"
 #include "favorites/FavoritesTransfer.h"
+#include "history/History.h"
+#include "history/NoHistory.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
@@ -70,8 +71,9 @@ struct MainWindowPlatform {
   IHomePagesWindow& homePagesWindow;
   // The system's hosts file: its names are hosts, which the address boxes open, not search for.
   std::string hostsFile = "/etc/hosts";
-  // Whether a host (lower case) was visited before; none are while no history is kept.
-  std::function<bool(const std::string&)> visitedHost = nullptr;
+  // The pages shown in either pane, and the hosts visited before, which the address boxes open
+  // rather than search for; none while no history is kept.
+  History* history = nullptr;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -159,6 +161,8 @@ class MainWindow : private IMainWindowLoadSteps {
   IAddressBox& cboAddress(PaneId pane) override;
   void LoadTipWindow() override;
 
+  // Where the panes report the pages they show.
+  IVisitRecorder& visits();
   static std::unique_ptr<Pane> makePane(PaneId id, const PaneControls& controls,
                                         const std::string& online, const std::string& offline);
 
@@ -168,6 +172,7 @@ class MainWindow : private IMainWindowLoadSteps {
   HomePages homes_;
   std::set<std::string> hostNames_;
   AddressSearch addressSearch_;
+  NoHistory noHistory_;
   std::unique_ptr<Pane> topPane_;
   std::unique_ptr<Pane> bottomPane_;
   std::unique_ptr<PaneController> top_;

@@ -121,6 +121,9 @@ void History::RecordVisit(const std::string& url, const std::string& title) {
 
 void History::SetTitle(const std::string& url, const std::string& title) {
   if (!IsRecorded(url)) return;
+  // Every load's end reports the title; most often it is the one kept.
+  const HistoryEntry* known = index_.Find(url);
+  if (known && known->title == cutText(title, kMaxTitleBytes)) return;
   change({HistoryChange::Kind::Title, url, cutText(title, kMaxTitleBytes), 0});
 }
 

@@ -13,6 +13,7 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryVisits.h"
 #include "history/IHistoryNotices.h"
+#include "history/IVisitRecorder.h"
 #include "platform/IClock.h"
 
 namespace corvane {
@@ -25,7 +26,7 @@ namespace corvane {
 // The history never stops Corvane. A file that is no database, or a damaged one, is renamed
 // beside it and a new one begun; a file that another program keeps locked, or that cannot be
 // written, leaves this run without recording. Each says so once, through the notices.
-class History {
+class History : public IVisitRecorder {
  public:
   enum class Range { LastHour, Today, Everything };
   // How long a write waits for another running Corvane to finish its own.
@@ -38,15 +39,15 @@ class History {
   History(std::string path, const IClock& clock, IHistoryNotices& notices,
           int busyTimeoutMs = kBusyTimeoutMs);
   // Writes what is still queued.
-  ~History();
+  ~History() override;
   History(const History&) = delete;
   History& operator=(const History&) = delete;
 
   // A page shown in a pane, now; its title "" while it has none. Only web and file addresses
   // are recorded: what can be opened again.
-  void RecordVisit(const std::string& url, const std::string& title);
+  void RecordVisit(const std::string& url, const std::string& title) override;
   // The title a page shown got after its visit was recorded.
-  void SetTitle(const std::string& url, const std::string& title);
+  void SetTitle(const std::string& url, const std::string& title) override;
   // The address and all its visits.
   void Remove(const std::string& url);
   // Every visit in the range, and the addresses left without one.

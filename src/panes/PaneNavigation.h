@@ -4,6 +4,7 @@
 #include <string>
 
 #include "browser/AddressSearch.h"
+#include "history/IVisitRecorder.h"
 #include "panes/Pane.h"
 
 namespace corvane {
@@ -17,8 +18,8 @@ namespace corvane {
 // skipped and the next one still runs, so a refused address still gets its status line.
 class PaneNavigation {
  public:
-  // search: what typed words go to.
-  PaneNavigation(Pane& pane, const AddressSearch& search);
+  // search: what typed words go to; visits: where the pages shown are reported.
+  PaneNavigation(Pane& pane, const AddressSearch& search, IVisitRecorder& visits);
   PaneNavigation(const PaneNavigation&) = delete;
   PaneNavigation& operator=(const PaneNavigation&) = delete;
 
@@ -48,9 +49,11 @@ class PaneNavigation {
   void showTitle();
   void showLoaded();
   void showPageShown();
+  void recordVisit();
 
   Pane& pane_;
   const AddressSearch& search_;
+  IVisitRecorder& visits_;
   // The navigation entry has asked for an address whose page has not arrived.
   bool pageAwaited_ = false;
 };
