@@ -211,7 +211,7 @@ void History::Flush() {
 }
 
 void History::writerLoop() {
-  open();
+  guardedStep([this] { open(); });
   openDone_ = true;
   std::unique_lock<std::mutex> lock(queueMutex_);
   writing_ = false;
@@ -223,7 +223,7 @@ void History::writerLoop() {
     batch.swap(queue_);
     writing_ = true;
     lock.unlock();
-    write(batch);
+    guardedStep([&] { write(batch); });
     lock.lock();
     writing_ = false;
     idle_.notify_all();
@@ -237,6 +237,18 @@ void History::write(const std::vector<HistoryChange>& changes) {
     store_->Apply(changes);
   } catch (const HistoryError& error) {
     stopRecording(messageFor(error, path_));
+  }
+}
+
+void History::guardedStep(const std::function<void()>& step) {
+  // Whatever else goes wrong with the file (no memory, a file system's own error) stops the
+  // recording, never Corvane.
+  try {
+    step();
+  } catch (const std::exception& error) {
+    std::lock_guard<std::mutex> lock(storeMutex_);
+    store_.reset();
+    stopRecording(messageFor(HistoryError(HistoryError::Kind::Failed, error.what()), path_));
   }
 }
 

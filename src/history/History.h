@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -75,6 +76,7 @@ class History : public IVisitRecorder {
   void change(HistoryChange change);
   static void replay(HistoryIndex& index, const HistoryChange& change);
   void writerLoop();
+  void guardedStep(const std::function<void()>& step);
   void write(const std::vector<HistoryChange>& changes);
   void stopRecording(const std::string& message);
   void notice(const std::string& message);
