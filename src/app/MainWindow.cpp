@@ -4,6 +4,8 @@
 
 #include "Version.h"
 #include "base/Guarded.h"
+#include "browser/HostsFile.h"
+#include "dialogs/InternetOptions.h"
 #include "panes/PaneFocus.h"
 #include "panes/PaneSwap.h"
 
@@ -22,11 +24,23 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       platform_(platform),
       settings_(settings),
       homes_(std::move(homes)),
+      hostNames_(HostsFile::Read(platform_.hostsFile)),
+      // Typed text goes to the control as typed but for words, so "~" is the control's to read.
+      addressSearch_({"", platform_.programFolder,
+                      [this](const std::string& host) {
+                        return hostNames_.count(host) > 0 ||
+                               (platform_.history && platform_.history->Index().IsKnownHost(host));
+                      },
+                      ""},
+                     [this] {
+                       return InternetOptions::Load(platform_.settingsStore, platform_.appName)
+                           .SearchTemplate();
+                     }),
       topPane_(makePane(PaneId::Top, top, homes_.StartingAddress1, homes_.StartingAddressOffLine1)),
       bottomPane_(makePane(PaneId::Bottom, bottom, homes_.StartingAddress2,
                            homes_.StartingAddressOffLine2)),
-      top_(std::make_unique<PaneController>(*topPane_)),
-      bottom_(std::make_unique<PaneController>(*bottomPane_)),
+      top_(std::make_unique<PaneController>(*topPane_, addressSearch_, visits())),
+      bottom_(std::make_unique<PaneController>(*bottomPane_, addressSearch_, visits())),
       layout_(metrics),
       browsersMenu_(layout_, menus_,
                     {[this] { SwapPanes(); }, [this](bool on) { scrollSync_.SetEnabled(on); },
@@ -76,6 +90,11 @@ void MainWindow::SetSideBySide(bool on) {
 }
 
 MainWindow::~MainWindow() = default;
+
+IVisitRecorder& MainWindow::visits() {
+  if (platform_.history) return *platform_.history;
+  return noHistory_;
+}
 
 std::unique_ptr<Pane> MainWindow::makePane(PaneId id, const PaneControls& c,
                                            const std::string& online, const std::string& offline) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "app/HomePages.h"
@@ -10,12 +11,15 @@
 #include "app/IMainWindowView.h"
 #include "app/MainWindowLoad.h"
 #include "base/mdlGen.h"
+#include "browser/AddressSearch.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/HomePagesDialog.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesPlatform.h"
 #include "favorites/FavoritesTransfer.h"
+#include "history/History.h"
+#include "history/NoHistory.h"
 #include "layout/Layout.h"
 #include "menus/BrowsersMenu.h"
 #include "menus/ChatMenu.h"
@@ -65,6 +69,11 @@ struct MainWindowPlatform {
   std::string appName;
   FavoritesPlatform favorites;
   IHomePagesWindow& homePagesWindow;
+  // The system's hosts file: its names are hosts, which the address boxes open, not search for.
+  std::string hostsFile = "/etc/hosts";
+  // The pages shown in either pane, and the hosts visited before, which the address boxes open
+  // rather than search for; none while no history is kept.
+  History* history = nullptr;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -152,6 +161,8 @@ class MainWindow : private IMainWindowLoadSteps {
   IAddressBox& cboAddress(PaneId pane) override;
   void LoadTipWindow() override;
 
+  // Where the panes report the pages they show.
+  IVisitRecorder& visits();
   static std::unique_ptr<Pane> makePane(PaneId id, const PaneControls& controls,
                                         const std::string& online, const std::string& offline);
 
@@ -159,6 +170,9 @@ class MainWindow : private IMainWindowLoadSteps {
   MainWindowPlatform platform_;
   mdlGen& settings_;
   HomePages homes_;
+  std::set<std::string> hostNames_;
+  AddressSearch addressSearch_;
+  NoHistory noHistory_;
   std::unique_ptr<Pane> topPane_;
   std::unique_ptr<Pane> bottomPane_;
   std::unique_ptr<PaneController> top_;

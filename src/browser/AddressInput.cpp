@@ -1,6 +1,7 @@
 #include "browser/AddressInput.h"
 
 #include "base/AsciiText.h"
+#include "browser/SearchEngines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,15 +76,30 @@ bool hasUsableHost(const std::string& text, const std::string& scheme) {
                       text.begin() + static_cast<std::ptrdiff_t>(hostEnd), isAsciiSpace);
 }
 
+// A file of that name in the working folder, or an absolute one.
+bool namesFile(const std::string& text, const std::string& workingFolder) {
+  std::error_code error;
+  return !workingFolder.empty() &&
+         std::filesystem::exists(std::filesystem::path(workingFolder) / text, error);
+}
+
 // Text without a scheme that is a name or path: its host part (up to the first slash) has no
 // blanks, or it names a file, relative to the working folder or absolute.
 bool couldBeHostOrFile(const std::string& text, const std::string& workingFolder) {
   if (text[0] == '/') return true;
   const std::string host = text.substr(0, text.find('/'));
   if (std::none_of(host.begin(), host.end(), isAsciiSpace)) return true;
-  std::error_code error;
-  return !workingFolder.empty() &&
-         std::filesystem::exists(std::filesystem::path(workingFolder) / text, error);
+  return namesFile(text, workingFolder);
+}
+
+// The host part of text without a scheme names a host rather than being a word.
+bool namesHost(const std::string& text, const AddressInput::Context& context) {
+  std::string host = text.substr(0, text.find_first_of("/?#"));
+  const std::size_t colon = host.rfind(':');
+  if (colon != std::string::npos && isPortAndPath(host.substr(colon + 1))) return true;
+  if (host.find('.') != std::string::npos || host[0] == '[') return true;
+  host = asciiLower(host);
+  return host == "localhost" || (context.isKnownHost && context.isKnownHost(host));
 }
 
 }  // namespace
@@ -96,29 +112,57 @@ AddressInput AddressInput::refused(Refusal why, std::string scheme) {
   return input;
 }
 
+AddressInput AddressInput::searched(std::string words, const std::string& searchTemplate) {
+  AddressInput input;
+  input.verdict_ = Verdict::Search;
+  input.address_ = SearchEngines::SearchAddress(searchTemplate, words);
+  input.searchWords_ = std::move(words);
+  return input;
+}
+
 bool AddressInput::isOpenedScheme(const std::string& scheme) {
   return isOneOf(scheme, kOpenedSchemes);
 }
 
 AddressInput AddressInput::parse(const std::string& typed, const std::string& homeFolder,
                                  const std::string& workingFolder) {
+  return parse(typed, Context{homeFolder, workingFolder, {}, {}});
+}
+
+AddressInput AddressInput::parse(const std::string& typed, const Context& context) {
   std::string text = trimSpace(typed);
   if (text.empty()) return {};
+  const bool searching = !context.searchTemplate.empty();
+  if (searching && text[0] == '?') {
+    std::string words = trimSpace(text.substr(1));
+    if (words.empty()) return {};
+    return searched(std::move(words), context.searchTemplate);
+  }
+  const std::string words = text;
   const bool viewSource = startsWithNoCase(text, kViewSource);
   if (viewSource) {
     text = trimSpace(text.substr(sizeof(kViewSource) - 1));
     if (text.empty()) return refused(Refusal::NotAnAddress);
   }
-  text = homeExpanded(text, homeFolder);
+  // A path is never searched, whatever follows the "~".
+  const bool path = text[0] == '/' || text[0] == '~';
+  text = homeExpanded(text, context.homeFolder);
   if (isWindowsPath(text)) return refused(Refusal::WindowsPath);
 
   const std::string scheme = schemeOf(text);
+  const bool searchable = searching && !viewSource && !path;
   if (scheme.empty()) {
     // A relative name with backslashes is a Windows path too; an absolute one is a Linux file.
     if (text[0] != '/' && text.find('\\') != std::string::npos) {
       return refused(Refusal::WindowsPath);
     }
-    if (!couldBeHostOrFile(text, workingFolder)) return refused(Refusal::NotAnAddress);
+    if (!couldBeHostOrFile(text, context.workingFolder)) {
+      if (searchable) return searched(words, context.searchTemplate);
+      return refused(Refusal::NotAnAddress);
+    }
+    if (searchable && !namesHost(text, context) && !namesFile(text, context.workingFolder)) {
+      return searched(words, context.searchTemplate);
+    }
   } else if (isOneOf(scheme, kScriptSchemes)) {
     return refused(Refusal::Script, scheme);
   } else if (!isOneOf(scheme, kOpenedSchemes)) {

@@ -13,6 +13,15 @@ constexpr const char* kPageStripAlways = "Page Strip Always";
 constexpr const char* kOpenLastPages = "Open Last Pages";
 constexpr const char* kFreezeAfter = "Freeze Hidden Pages After Minutes";
 constexpr const char* kDiscardAfter = "Discard Hidden Pages After Minutes";
+constexpr const char* kSearchEngine = "Search Engine";
+constexpr const char* kOtherSearchTemplate = "Other Search Address";
+
+std::string loadText(ISettingsStore& store, const std::string& appName, const char* key,
+                     const std::string& fallback) {
+  std::string stored = fallback;
+  guarded([&] { stored = store.GetSetting(appName, InternetOptions::kSection, key, fallback); });
+  return stored;
+}
 
 void load(ISettingsStore& store, const std::string& appName, const char* key, bool& choice) {
   std::string stored;
@@ -49,6 +58,10 @@ InternetOptions InternetOptions::Load(ISettingsStore& store, const std::string& 
   load(store, appName, kOpenLastPages, options.openLastPages);
   loadMinutes(store, appName, kFreezeAfter, options.freezeAfterMinutes);
   loadMinutes(store, appName, kDiscardAfter, options.discardAfterMinutes);
+  const std::string engine = loadText(store, appName, kSearchEngine, options.searchEngine);
+  if (engine == SearchEngines::kOtherId || SearchEngines::ById(engine))
+    options.searchEngine = engine;
+  options.otherSearchTemplate = loadText(store, appName, kOtherSearchTemplate, "");
   return options;
 }
 
@@ -60,6 +73,18 @@ void InternetOptions::Save(ISettingsStore& store, const std::string& appName) co
   save(store, appName, kOpenLastPages, openLastPages);
   store.SaveSetting(appName, kSection, kFreezeAfter, std::to_string(freezeAfterMinutes));
   store.SaveSetting(appName, kSection, kDiscardAfter, std::to_string(discardAfterMinutes));
+  store.SaveSetting(appName, kSection, kSearchEngine, searchEngine);
+  store.SaveSetting(appName, kSection, kOtherSearchTemplate, otherSearchTemplate);
+}
+
+std::string InternetOptions::SearchTemplate() const {
+  if (searchEngine == SearchEngines::kOtherId &&
+      SearchEngines::IsValidTemplate(otherSearchTemplate)) {
+    return otherSearchTemplate;
+  }
+  const SearchEngine* engine = SearchEngines::ById(searchEngine);
+  if (!engine) engine = SearchEngines::ById(SearchEngines::kDefaultId);
+  return engine->addressTemplate;
 }
 
 }  // namespace corvane

@@ -2,13 +2,15 @@
 
 #include <string>
 
+#include "browser/SearchEngines.h"
 #include "platform/ISettingsStore.h"
 
 namespace corvane {
 
-// The choices of Corvane's Internet Options dialog: what both panes' web engine follows, and how
-// a pane keeps its pages. They live in the per-user settings store, section "Internet Options",
-// on and off as "1" or "0", times as whole minutes.
+// The choices of Corvane's Internet Options dialog: what both panes' web engine follows, how a
+// pane keeps its pages, and the engine words are searched with. They live in the per-user
+// settings store, section "Internet Options": switches as "1" or "0", times as whole minutes,
+// the search engine by its id, and the address template of "Other…" as written.
 struct InternetOptions {
   static constexpr const char* kSection = "Internet Options";
   // The longest time a choice of minutes may name: a week.
@@ -25,8 +27,17 @@ struct InternetOptions {
   int freezeAfterMinutes = 10;
   int discardAfterMinutes = 60;
 
+  // "Search the web with": an id of SearchEngines, or SearchEngines::kOtherId.
+  std::string searchEngine = SearchEngines::kDefaultId;
+  // The address template of "Other…", kept when another engine is chosen.
+  std::string otherSearchTemplate;
+
+  // The address template words are searched with: the chosen engine's, or Other's; the default
+  // engine's while Other's is not a valid template.
+  std::string SearchTemplate() const;
+
   // The stored choices; an entry that is missing or not one the choice can take keeps its
-  // default.
+  // default, and so does an engine id Corvane does not offer.
   static InternetOptions Load(ISettingsStore& store, const std::string& appName);
   // Stores every choice; throws when the store refuses.
   void Save(ISettingsStore& store, const std::string& appName) const;
@@ -36,7 +47,8 @@ struct InternetOptions {
            thirdPartyCookies == other.thirdPartyCookies &&
            pageStripAlways == other.pageStripAlways && openLastPages == other.openLastPages &&
            freezeAfterMinutes == other.freezeAfterMinutes &&
-           discardAfterMinutes == other.discardAfterMinutes;
+           discardAfterMinutes == other.discardAfterMinutes && searchEngine == other.searchEngine &&
+           otherSearchTemplate == other.otherSearchTemplate;
   }
 };
 

@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-PaneController::PaneController(Pane& pane) : pane_(pane), navigation_(pane), toolbar_(pane) {
+PaneController::PaneController(Pane& pane, const AddressSearch& search, IVisitRecorder& visits)
+    : pane_(pane), navigation_(pane, search, visits), toolbar_(pane) {
   pane_.brwWebBrowser.SetEventSink(this);
   pane_.timTimer.SetOnTick([this] { navigation_.timTimer_Timer(); });
 }

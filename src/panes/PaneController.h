@@ -15,7 +15,9 @@ namespace corvane {
 // status line, progress bar) or the toolbar's Back and Forward buttons.
 class PaneController : public IBrowserEvents {
  public:
-  explicit PaneController(Pane& pane);
+  // search: what words typed in the pane's address box go to; visits: where the pages it shows
+  // are reported.
+  PaneController(Pane& pane, const AddressSearch& search, IVisitRecorder& visits);
   ~PaneController() override;
   PaneController(const PaneController&) = delete;
   PaneController& operator=(const PaneController&) = delete;

@@ -22,12 +22,14 @@ std::string plainAddress(const std::string& url) {
 
 }  // namespace
 
-PaneNavigation::PaneNavigation(Pane& pane) : pane_(pane) {}
+PaneNavigation::PaneNavigation(Pane& pane, const AddressSearch& search, IVisitRecorder& visits)
+    : pane_(pane), search_(search), visits_(visits) {}
 
 void PaneNavigation::cboAddress_Click() {
   // Selecting the first list entry while the history is rewritten raises this click again.
   if (pane_.ListUpdate) return;
-  guarded([&] { pane_.brwWebBrowser.Navigate(pane_.cboAddress.Text()); });
+  guarded(
+      [&] { pane_.brwWebBrowser.Navigate(search_.NavigationAddress(pane_.cboAddress.Text())); });
   pageAwaited_ = true;
   guarded([&] { pane_.Label.GoingTo(pane_.cboAddress.Text()); });
 }
@@ -99,6 +101,16 @@ void PaneNavigation::NavigateComplete2() {
 
   guarded([&] { pane_.cboAddress.SetText(plainAddress(pane_.brwWebBrowser.LocationURL())); });
   showTitle();
+  recordVisit();
+}
+
+void PaneNavigation::recordVisit() {
+  // A page's source is no visit of its own; a title equal to the address stands in for none.
+  guarded([&] {
+    const std::string url = pane_.brwWebBrowser.LocationURL();
+    const std::string title = pane_.brwWebBrowser.LocationName();
+    if (!startsWith(url, kViewSource)) visits_.RecordVisit(url, title == url ? "" : title);
+  });
 }
 
 void PaneNavigation::DownloadComplete() {
@@ -114,6 +126,12 @@ void PaneNavigation::DownloadComplete() {
     pane_.Label.FolderView(pane_.File.ListCount());
   }
   if (pageAwaited_) showPageShown();
+  // The title often arrives after the page was recorded.
+  guarded([&] {
+    const std::string url = pane_.brwWebBrowser.LocationURL();
+    const std::string title = pane_.brwWebBrowser.LocationName();
+    if (!title.empty() && title != url) visits_.SetTitle(url, title);
+  });
 }
 
 void PaneNavigation::PageFocused() {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "browser/AddressSearch.h"
+#include "history/IVisitRecorder.h"
 #include "panes/Pane.h"
 
 namespace corvane {
@@ -16,13 +18,15 @@ namespace corvane {
 // skipped and the next one still runs, so a refused address still gets its status line.
 class PaneNavigation {
  public:
-  explicit PaneNavigation(Pane& pane);
+  // search: what typed words go to; visits: where the pages shown are reported.
+  PaneNavigation(Pane& pane, const AddressSearch& search, IVisitRecorder& visits);
   PaneNavigation(const PaneNavigation&) = delete;
   PaneNavigation& operator=(const PaneNavigation&) = delete;
 
   // The navigation entry (cboAddress1_Click / cboAddress2_Click): goes to the address box's text
-  // exactly as typed. Does nothing while the pane's address list is being rewritten. An empty text
-  // is passed on like any other; the control ignores it.
+  // exactly as typed, or for words to their search address; the status line names the text as
+  // typed. Does nothing while the pane's address list is being rewritten. An empty text is passed
+  // on like any other; the control ignores it.
   void cboAddress_Click();
   // A key typed in the address box: Enter (13) goes to the text; any other key is ordinary typing.
   void cboAddress_KeyPress(int16_t keyAscii);
@@ -45,8 +49,11 @@ class PaneNavigation {
   void showTitle();
   void showLoaded();
   void showPageShown();
+  void recordVisit();
 
   Pane& pane_;
+  const AddressSearch& search_;
+  IVisitRecorder& visits_;
   // The navigation entry has asked for an address whose page has not arrived.
   bool pageAwaited_ = false;
 };

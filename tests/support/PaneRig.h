@@ -8,6 +8,8 @@
 #include "FakeStatusLine.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
+#include "RecordingVisits.h"
+#include "browser/AddressSearch.h"
 #include "panes/Pane.h"
 #include "panes/PaneController.h"
 
@@ -17,7 +19,10 @@ namespace corvane {
 // listens to the fake control and timer for as long as the rig lives.
 struct PaneRig {
   explicit PaneRig(PaneId id = PaneId::Top)
-      : pane(id, browser, box, label, bar, timer, toolbar), controller(pane) {}
+      : pane(id, browser, box, label, bar, timer, toolbar), controller(pane, search, visits) {}
+
+  // Where words typed into the box are searched.
+  static constexpr const char* kSearchTemplate = "https://search.test/?q=%s";
 
   // The control reports that a navigation reached url, showing a page titled title.
   void completeNavigation(const std::string& url, const std::string& title) {
@@ -32,6 +37,8 @@ struct PaneRig {
   FakeProgressBar bar;
   FakeTimer timer{5};
   FakeToolbar toolbar;
+  AddressSearch search{{"/home/ann", "", {}, ""}, [] { return kSearchTemplate; }};
+  RecordingVisits visits;
   Pane pane;
   PaneController controller;
   PaneNavigation& nav = controller.navigation();

@@ -110,6 +110,101 @@ TEST(AddressInputTest, AFileNameWithBlanksIsOpenedWhenItExistsInTheWorkingFolder
   EXPECT_EQ(parse("local page.html", "").refusal(), Refusal::NotAnAddress);
   EXPECT_EQ(parse("other page.html", folder.path().string()).refusal(), Refusal::NotAnAddress);
 }
+const char kEngine[] = "https://search.test/?q=%s";
+
+AddressInput withSearch(const std::string& typed, const std::string& workingFolder = "") {
+  const auto known = [](const std::string& host) { return host == "intranet" || host == "nas"; };
+  return AddressInput::parse(typed, {kHome, workingFolder, known, kEngine});
+}
+
+TEST(AddressInputTest, WordsThatNameNoHostAreSearchedWithTheChosenEngine) {
+  struct Case {
+    const char* typed;
+    const char* words;
+  };
+  for (const Case& c : {
+           Case{"debian reference manual", "debian reference manual"},
+           Case{"  debian  ", "debian"},
+           Case{"what?", "what?"},
+           Case{"why/how", "why/how"},
+           Case{"ex ample.test/a", "ex ample.test/a"},
+           Case{"? debian.org", "debian.org"},
+           Case{"?http://site.test/", "http://site.test/"},
+           Case{"?C:\\x", "C:\\x"},
+           Case{"select * from \"t\" where 1=1; --", "select * from \"t\" where 1=1; --"},
+           Case{"100% _fast_ 'quoted' grüße", "100% _fast_ 'quoted' grüße"},
+       }) {
+    const AddressInput input = withSearch(c.typed);
+    EXPECT_EQ(input.verdict(), Verdict::Search) << c.typed;
+    EXPECT_EQ(input.searchWords(), c.words) << c.typed;
+  }
+  EXPECT_EQ(withSearch("debian reference manual").address(),
+            "https://search.test/?q=debian%20reference%20manual");
+  EXPECT_EQ(withSearch("100% _fast_ 'quoted' grüße").address(),
+            "https://search.test/?q=100%25%20_fast_%20%27quoted%27%20gr%C3%BC%C3%9Fe");
+  EXPECT_EQ(withSearch("a&b=c#d+e").address(), "https://search.test/?q=a%26b%3Dc%23d%2Be");
+  EXPECT_EQ(withSearch("?").verdict(), Verdict::Nothing);
+  EXPECT_EQ(withSearch("  ?  ").verdict(), Verdict::Nothing);
+}
+
+TEST(AddressInputTest, HostsSchemesPathsAndFilesAreNeverSearched) {
+  TempDir folder;
+  folder.writeFile("notes", "n");
+  folder.writeFile("my notes.html", "n");
+  for (const char* typed : {
+           "debian.org",
+           "localhost",
+           "LocalHost/admin",
+           "intranet",
+           "NAS/share",
+           "printer:631",
+           "printer:631/jobs",
+           "[::1]",
+           "[::1]:8080",
+           "http://site.test/a b",
+           "file:///tmp/a b",
+           "/tmp/x y.html",
+           "~",
+           "~/my notes.html",
+           "notes",
+           "my notes.html",
+           "site.test/with blanks.html",
+           "about:blank",
+       }) {
+    EXPECT_EQ(withSearch(typed, folder.path().string()).verdict(), Verdict::Open) << typed;
+  }
+  // The refusals stay, with their reasons.
+  struct Case {
+    const char* typed;
+    Refusal why;
+  };
+  for (const Case& c : {
+           Case{"javascript:alert('a b')", Refusal::Script},
+           Case{"mailto:ann", Refusal::UnsupportedScheme},
+           Case{"myapp:open", Refusal::UnsupportedScheme},
+           Case{"C:\\Program Files\\a.html", Refusal::WindowsPath},
+           Case{"docs\\a b.html", Refusal::WindowsPath},
+           Case{"http://", Refusal::NoHost},
+           Case{"view-source:debian reference", Refusal::NotAnAddress},
+           Case{"~ann bob", Refusal::NotAnAddress},
+       }) {
+    const AddressInput input = withSearch(c.typed);
+    EXPECT_EQ(input.verdict(), Verdict::Refuse) << c.typed;
+    EXPECT_EQ(input.refusal(), c.why) << c.typed;
+  }
+  // Without an engine a word is a host name, and words are refused as before.
+  EXPECT_EQ(parse("debian").verdict(), Verdict::Open);
+  EXPECT_EQ(parse("?debian").verdict(), Verdict::Open);
+  EXPECT_EQ(parse("debian reference").refusal(), Refusal::NotAnAddress);
+}
+
+TEST(AddressInputTest, AHundredThousandCharactersAreReadInOnePass) {
+  const std::string words(100000, 'w');
+  const AddressInput input = withSearch(words + " x");
+  EXPECT_EQ(input.verdict(), Verdict::Search);
+  EXPECT_EQ(input.address().size(), std::string(kEngine).size() - 2 + words.size() + 4);
+}
+
 bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

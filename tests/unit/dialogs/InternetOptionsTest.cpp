@@ -39,5 +39,34 @@ TEST(InternetOptions, PagesChoicesKeepTheirDefaultsUnlessWholeMinutesWithinAWeek
   }
 }
 
+TEST(InternetOptions, WordsAreSearchedWithAPrivateEngineUntilAnotherIsChosen) {
+  FakeSettingsStore store;
+  EXPECT_EQ(InternetOptions::Load(store, "corvane").SearchTemplate(),
+            "https://duckduckgo.com/?q=%s");
+
+  InternetOptions chosen;
+  chosen.searchEngine = "startpage";
+  chosen.Save(store, "corvane");
+  EXPECT_EQ(InternetOptions::Load(store, "corvane").SearchTemplate(),
+            "https://www.startpage.com/do/search?q=%s");
+
+  // Other's template is kept as written, and used once it is a web address holding "%s".
+  chosen.searchEngine = "other";
+  for (const char* written : {"https://find.test/s?q=%s&lang=en", "HTTP://find.test/%s"}) {
+    chosen.otherSearchTemplate = written;
+    chosen.Save(store, "corvane");
+    EXPECT_EQ(InternetOptions::Load(store, "corvane"), chosen);
+    EXPECT_EQ(InternetOptions::Load(store, "corvane").SearchTemplate(), written);
+  }
+  for (const char* invalid : {"", "https://find.test/?q=", "ftp://find.test/%s", "find.test/%s",
+                              "https://%s/", "https:///?q=%s", "https://find.test/?q=%s &x"}) {
+    chosen.otherSearchTemplate = invalid;
+    EXPECT_EQ(chosen.SearchTemplate(), "https://duckduckgo.com/?q=%s") << invalid;
+  }
+
+  store.SaveSetting("corvane", "Internet Options", "Search Engine", "askjeeves");
+  EXPECT_EQ(InternetOptions::Load(store, "corvane").searchEngine, "duckduckgo");
+}
+
 }  // namespace
 }  // namespace corvane

@@ -19,7 +19,7 @@ using Strings = std::vector<std::string>;
 TEST(PaneNavigationTest, ListensToTheControlAndTheTimerOnlyWhileItLives) {
   PaneRig rig;
   {
-    const PaneController other(rig.pane);
+    const PaneController other(rig.pane, rig.search, rig.visits);
     EXPECT_EQ(rig.browser.eventSink(), &other);
   }
   EXPECT_EQ(rig.browser.eventSink(), nullptr);
@@ -44,6 +44,19 @@ TEST(PaneNavigationTest, EnterOrClickGoesToTheTextAsTypedAndSaysSoEvenIfRefused)
             (Strings{"Going to  Example.com/a b ", "Going to ", "Going to bad:address"}));
 }
 
+TEST(PaneNavigationTest, WordsGoToTheirSearchAddressWhichTheListThenHoldsAsAnyPage) {
+  PaneRig rig;
+  rig.box.SetText("debian reference manual");
+  rig.nav.cboAddress_KeyPress(13);
+  const std::string search = "https://search.test/?q=debian%20reference%20manual";
+  EXPECT_EQ(rig.browser.navigations(), Strings{search});
+  EXPECT_EQ(rig.label.history(), Strings{"Going to debian reference manual"});
+  EXPECT_EQ(rig.box.Text(), "debian reference manual");
+  rig.completeNavigation(search, "debian reference manual at DuckDuckGo");
+  EXPECT_EQ(rig.box.entries(), Strings{search});
+  EXPECT_EQ(rig.box.Text(), search);
+}
+
 TEST(PaneNavigationTest, CompletedNavigationMovesTheFirstCopyOfItsAddressToTheHead) {
   PaneRig rig;
   for (const char* url : {"http://a.example/", "http://b.example/", "http://a.example/"}) {
@@ -60,6 +73,18 @@ TEST(PaneNavigationTest, CompletedNavigationMovesTheFirstCopyOfItsAddressToTheHe
   rig.box.setEntries({"x", "http://H/", "http://h/", "y", "http://h/"});
   rig.completeNavigation("http://h/", "H");
   EXPECT_EQ(rig.box.entries(), (Strings{"http://h/", "x", "http://H/", "y", "http://h/"}));
+}
+
+TEST(PaneNavigationTest, EachPageShownIsReportedToTheHistoryWithItsTitleWhenItComes) {
+  PaneRig rig;
+  rig.completeNavigation("http://a.example/", "http://a.example/");  // no title yet
+  rig.browser.setLocationName("A");
+  rig.browser.eventSink()->DownloadComplete();
+  rig.completeNavigation("view-source:http://a.example/", "view-source:http://a.example/");
+  rig.browser.eventSink()->DownloadComplete();
+  rig.completeNavigation("http://b.example/#part", "B");
+  EXPECT_EQ(rig.visits.reports(), (Strings{"visit http://a.example/ ", "title http://a.example/ A",
+                                           "visit http://b.example/#part B"}));
 }
 
 // So that View Source can be asked for again, and the list holds addresses a user can go to.
