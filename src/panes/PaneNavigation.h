@@ -23,6 +23,9 @@ class PaneNavigation {
   PaneNavigation(const PaneNavigation&) = delete;
   PaneNavigation& operator=(const PaneNavigation&) = delete;
 
+  const AddressSearch& search() const { return search_; }
+  IVisitRecorder& visits() const { return visits_; }
+
   // The navigation entry (cboAddress1_Click / cboAddress2_Click): goes to the address box's text
   // exactly as typed, or for words to their search address; the status line names the text as
   // typed. Does nothing while the pane's address list is being rewritten. An empty text is passed

@@ -13,11 +13,12 @@ const char kBlankPageTitle[] = "New Page";
 // Declared in the order they depend on each other, so that they go in the reverse order: the
 // controller lets go of the page's control, which lets go of the view's.
 struct PanePage::Live {
-  Live(PaneId id, std::unique_ptr<IPageView> pageView, std::function<void(PageEvent)> onEvent)
+  Live(PaneId id, const PaneNavigation& like, std::unique_ptr<IPageView> pageView,
+       std::function<void(PageEvent)> onEvent)
       : view(std::move(pageView)),
         control(view->Control(), std::move(onEvent)),
         pane(id, control, parked, parked, parked, parked, parked),
-        controller(pane) {}
+        controller(pane, like.search(), like.visits()) {}
 
   std::unique_ptr<IPageView> view;
   PageControl control;
@@ -26,10 +27,11 @@ struct PanePage::Live {
   PaneController controller;
 };
 
-PanePage::PanePage(PaneId pane, PageSnapshot snapshot)
-    : pane_(pane), pending_(std::move(snapshot)) {}
+PanePage::PanePage(PaneId pane, const PaneNavigation& like, PageSnapshot snapshot)
+    : pane_(pane), pending_(std::move(snapshot)), like_(like) {}
 
-PanePage::PanePage(PaneId pane, std::unique_ptr<IPageView> view) : pane_(pane) {
+PanePage::PanePage(PaneId pane, const PaneNavigation& like, std::unique_ptr<IPageView> view)
+    : pane_(pane), like_(like) {
   MakeLive(std::move(view));
 }
 
@@ -44,7 +46,7 @@ void PanePage::SetOwner(PaneId pane, EventHandler onEvent) {
 
 void PanePage::MakeLive(std::unique_ptr<IPageView> view) {
   if (live_ || !view) return;
-  live_ = std::make_unique<Live>(pane_, std::move(view), [this](PageEvent event) {
+  live_ = std::make_unique<Live>(pane_, like_, std::move(view), [this](PageEvent event) {
     if (onEvent_) onEvent_(*this, event);
   });
   if (pending_) live_->parked.SetText(pending_->address);

@@ -26,10 +26,11 @@ class PanePage {
  public:
   using EventHandler = std::function<void(PanePage&, PageEvent)>;
 
-  // A page that waits for its view; snapshot says what it will load.
-  PanePage(PaneId pane, PageSnapshot snapshot);
+  // A page that waits for its view; snapshot says what it will load. Its words are searched and
+  // its visits reported as `like`'s.
+  PanePage(PaneId pane, const PaneNavigation& like, PageSnapshot snapshot);
   // A live page with a new view.
-  PanePage(PaneId pane, std::unique_ptr<IPageView> view);
+  PanePage(PaneId pane, const PaneNavigation& like, std::unique_ptr<IPageView> view);
   ~PanePage();
   PanePage(const PanePage&) = delete;
   PanePage& operator=(const PanePage&) = delete;
@@ -76,6 +77,7 @@ class PanePage {
   EventHandler onEvent_;
   // What a waiting page will load; emptied once it has started.
   std::optional<PageSnapshot> pending_;
+  const PaneNavigation& like_;
   std::unique_ptr<Live> live_;
   // The title a waiting page had, until its engine names the page.
   std::string knownTitle_;

@@ -73,7 +73,7 @@ bool PanePages::ReopenClosedPage() {
   std::optional<ClosedPages::Closed> closed = closed_.Pop();
   if (!closed) return false;
   const int index = std::clamp(closed->index, 0, Count());
-  insert(std::make_unique<PanePage>(id(), std::move(closed->page)), index);
+  insert(std::make_unique<PanePage>(id(), pane_.navigation(), std::move(closed->page)), index);
   show(index);
   announceShown();
   changed();
@@ -138,7 +138,7 @@ void PanePages::Restore(const PaneSnapshot& snapshot) {
   const bool replaceStartPage = Count() == 1;
   const int first = Count();
   for (const PageSnapshot& page : snapshot.pages) {
-    insert(std::make_unique<PanePage>(id(), page), Count());
+    insert(std::make_unique<PanePage>(id(), pane_.navigation(), page), Count());
   }
   const int last = static_cast<int>(snapshot.pages.size()) - 1;
   show(first + std::clamp(snapshot.shown, 0, last));
@@ -285,7 +285,7 @@ int PanePages::indexOf(const PanePage* page) const {
 std::unique_ptr<PanePage> PanePages::blankPage() {
   std::unique_ptr<IPageView> view = views_.CreatePageView();
   if (!view) throw std::runtime_error("no view for a new page");
-  return std::make_unique<PanePage>(id(), std::move(view));
+  return std::make_unique<PanePage>(id(), pane_.navigation(), std::move(view));
 }
 
 PanePage::EventHandler PanePages::handler() {

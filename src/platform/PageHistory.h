@@ -6,18 +6,18 @@
 namespace corvane {
 
 // One entry of a page's back/forward history.
-struct HistoryEntry {
+struct PageHistoryEntry {
   std::string address;
   std::string title;
 
-  bool operator==(const HistoryEntry& other) const {
+  bool operator==(const PageHistoryEntry& other) const {
     return address == other.address && title == other.title;
   }
 };
 
 // A page's back/forward history: its entries, oldest first, and the one the page shows.
 struct PageHistory {
-  std::vector<HistoryEntry> entries;
+  std::vector<PageHistoryEntry> entries;
   // Index into entries; -1 while there are none.
   int current = -1;
 

@@ -29,13 +29,13 @@ const char kEngineHistoryKey[] = "engineHistory";
 // Thrown where the file's shape is not the session's.
 struct NotASession {};
 
-Json entryJson(const HistoryEntry& entry) {
+Json entryJson(const PageHistoryEntry& entry) {
   return Json{{kAddressKey, entry.address}, {kTitleKey, entry.title}};
 }
 
 Json pageJson(const PageSnapshot& page) {
   Json entries = Json::array();
-  for (const HistoryEntry& entry : page.history.entries) entries.push_back(entryJson(entry));
+  for (const PageHistoryEntry& entry : page.history.entries) entries.push_back(entryJson(entry));
   return Json{{kAddressKey, page.address},
               {kTitleKey, page.title},
               {kEntriesKey, std::move(entries)},

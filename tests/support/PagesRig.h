@@ -10,6 +10,8 @@
 #include "FakeSteadyClock.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
+#include "RecordingVisits.h"
+#include "browser/AddressSearch.h"
 #include "panes/Pane.h"
 #include "panes/PaneController.h"
 #include "panes/PanePages.h"
@@ -22,7 +24,7 @@ namespace corvane {
 struct PagesRig {
   explicit PagesRig(const ISteadyClock& clock, PaneId id = PaneId::Top)
       : pane(id, browser, box, label, bar, timer, toolbar),
-        controller(pane),
+        controller(pane, search, visits),
         pages(controller, browser, views, tabs, clock) {}
 
   // The view of the page at index; it must have one.
@@ -35,6 +37,8 @@ struct PagesRig {
   FakeProgressBar bar;
   FakeTimer timer{5};
   FakeToolbar toolbar;
+  AddressSearch search{{"/home/ann", "", {}, ""}, [] { return std::string(); }};
+  RecordingVisits visits;
   Pane pane;
   PaneController controller;
   FakePageViews views;
