@@ -176,6 +176,13 @@ class Desktop:
             time.sleep(POLL)
         return self.watch.alive()
 
+    # The benchmarks use a desktop as a context.
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
     def close(self):
         """Stops everything this desktop started, in reverse order (a Corvane still running is asked
         to close its window first), and removes its files."""
