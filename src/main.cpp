@@ -1,13 +1,19 @@
 #include <QApplication>
 
+#include "base/SkippedFailures.h"
 #include "qt/EngineLibrary.h"
 #include "qt/ProgramFolders.h"
 #include "qt/ProgramSetup.h"
+#include "qt/SkippedFailureLog.h"
 #include "qt/frmSplash.h"
 
 // The splash comes first and needs nothing of the web engine; the engine and the main window
 // are loaded from their own library once it is on the screen.
 int main(int argc, char* argv[]) {
+  // Before anything that runs guarded steps, and outliving them all. The engine's library holds
+  // its own copy of the logic and sets its own.
+  corvane::SkippedFailureLog skippedFailures;
+  corvane::sendSkippedFailuresTo(&skippedFailures);
   QApplication app(argc, argv);
   corvane::configureProgram();
 

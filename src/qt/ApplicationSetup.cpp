@@ -5,10 +5,12 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+#include "base/SkippedFailures.h"
 #include "qt/AccessibleWindows.h"
 #include "qt/PageDialogChannel.h"
 #include "qt/ProgramSetup.h"
 #include "qt/Resources.h"
+#include "qt/SkippedFailureLog.h"
 
 namespace corvane {
 
@@ -34,6 +36,10 @@ void openPagesToScreenReaders() {
 }  // namespace
 
 void configureEngine(bool openGlOnGpu) {
+  // The engine's library holds a copy of the logic of its own, which the program's sink does not
+  // reach. Never deleted: steps of the windows' teardown may still fail late in the run.
+  static SkippedFailureLog* const log = new SkippedFailureLog;
+  sendSkippedFailuresTo(log);
   // Before the engine starts: a scheme registered later is not one.
   PageDialogChannel::registerScheme();
   openPagesToScreenReaders();

@@ -64,12 +64,17 @@ void PagePrinting::printToFile(const QString& target) {
   connect(
       page, &QWebEnginePage::pdfPrintingFinished, this,
       [this](const QString&, bool ok) { onFileWritten(ok); }, Qt::SingleShotConnection);
+  printing_.start();
   showProgress(true);
   page->printToPdf(temp, printer().pageLayout(), printer().pageRanges());
 }
 
 void PagePrinting::onFileWritten(bool ok) {
-  const bool shown = progress_ && progress_->isVisible();
+  // The window's timer and the end of the print can be due together when the window's thread
+  // comes late (a busy machine), and the end may come first: a print that lasted the moment has
+  // its window all the same.
+  const bool shown =
+      progress_ && (progress_->isVisible() || printing_.elapsed() >= progress_->minimumDuration());
   job_.finished(ok);
   const QString text = QString::fromStdString(job_.message());
   if (job_.state() == PrintJob::State::Failed) {
@@ -81,6 +86,7 @@ void PagePrinting::onFileWritten(bool ok) {
     progress_->setRange(0, 1);
     progress_->setValue(1);
     progress_->setCancelButtonText(tr("Close"));
+    progress_->show();
   } else if (progress_) {
     progress_->deleteLater();
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -42,6 +43,9 @@ class PagePrinting : public QObject {
   QWebEngineView* view_;
   std::unique_ptr<QPrinter> printer_;
   PrintJob job_;
+  // Since the print to a file began: its length, not whether its window has shown yet, decides
+  // whether the window tells its end.
+  QElapsedTimer printing_;
   bool paperPrinting_ = false;
   QPointer<QProgressDialog> progress_;
 };

@@ -295,8 +295,8 @@ void frmbrowser::connectOption(QAbstractButton* button, void (Layout::*handler)(
 }
 
 template <typename Handler>
-void frmbrowser::run(Handler&& handler) {
-  guarded(std::forward<Handler>(handler));
+void frmbrowser::run(Handler&& handler, const char* file, int line, const char* function) {
+  guarded(std::forward<Handler>(handler), file, line, function);
   // While the pane that is to be hidden still shows, so the focus can leave it.
   guarded([this] { core_->FocusShownPane(); });
   ShowLayout(core_->layout());

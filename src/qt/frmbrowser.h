@@ -83,9 +83,11 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   // The browser keys for the focused pane, and F10.
   void connectKeys();
   void connectOption(QAbstractButton* button, void (Layout::*handler)());
-  // Runs a handler of the logic, then shows the layout and menus it leaves.
+  // Runs a handler of the logic, then shows the layout and menus it leaves. A failure is traced
+  // with the caller's place.
   template <typename Handler>
-  void run(Handler&& handler);
+  void run(Handler&& handler, const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+           const char* function = __builtin_FUNCTION());
 
   ProgramFolders folders_;
   QWidget* client_;

@@ -101,6 +101,8 @@ class Desktop:
             'XDG_RUNTIME_DIR': str(runtime),
             'LANG': 'C.UTF-8',
             'DISPLAY': self.display,
+            # The steps that failed and were skipped, in the program output a failure keeps.
+            'QT_LOGGING_RULES': 'corvane.guarded.debug=true',
         }
         self._bus = SessionBus(self.env, self.tmp / 'dbus.log')
         self.env['DBUS_SESSION_BUS_ADDRESS'] = self._bus.address
@@ -173,6 +175,13 @@ class Desktop:
         while self.watch.alive() and time.monotonic() < deadline:
             time.sleep(POLL)
         return self.watch.alive()
+
+    # The benchmarks use a desktop as a context.
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
 
     def close(self):
         """Stops everything this desktop started, in reverse order (a Corvane still running is asked

@@ -27,7 +27,10 @@ def _read_line(fd, timeout, what):
 
 
 class XServer:
-    """An Xvfb on a display number it picks itself, so parallel runs never meet."""
+    """An Xvfb on a display number it picks itself, so parallel runs never meet.
+
+    Its keys never repeat: on a busy machine a key's release can reach the server late, and a
+    person's key would not have repeated."""
 
     def __init__(self, log_path, size=SCREEN):
         self.size = size
@@ -36,7 +39,7 @@ class XServer:
         try:
             self.popen = subprocess.Popen(
                 ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', f'{size[0]}x{size[1]}x24',
-                 '-nolisten', 'tcp', '-noreset'],
+                 '-nolisten', 'tcp', '-noreset', '-r'],
                 pass_fds=[write_fd], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                 start_new_session=True)
         finally:

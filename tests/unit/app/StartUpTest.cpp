@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "RecordingSkippedFailures.h"
 #include "TempDir.h"
 
 namespace corvane {
@@ -93,9 +94,9 @@ TEST_F(StartUpTest, ClosesTheSplashThenReadsCvIniThenOpensOneMainWindow) {
   EXPECT_TRUE(windows_.ends.empty());
 }
 
-// A failing step is skipped and the next runs; but a main window that can't be made or shown
-// leaves no window at all: the process must end, saying why, rather than run on with nothing on
-// the screen.
+// A failing step is skipped and the next runs, and the skip is traced from its own place; but
+// a main window that can't be made or shown leaves no window at all: the process must end,
+// saying why, rather than run on with nothing on the screen.
 TEST_F(StartUpTest, AFailingStepIsSkippedAndNoMainWindowEndsTheProgramWithAMessage) {
   using Ends = std::vector<std::pair<int, std::string>>;
   const std::pair<int, std::string> failure = {1, "corvane: the main window could not be opened"};
@@ -104,8 +105,19 @@ TEST_F(StartUpTest, AFailingStepIsSkippedAndNoMainWindowEndsTheProgramWithAMessa
     FakeWindows windows;
     windows.failing = failing;
     windows.shows = windows.failing != "never shown";
+    RecordingSkippedFailures trace;
     StartUp(windows, windows, program.path(), dir_.path() / "config", kSite).StartMainWindow();
     EXPECT_EQ(windows.calls, kOrder) << failing;
+    if (windows.shows) {
+      ASSERT_EQ(trace.lines().size(), 1u) << failing;
+      EXPECT_EQ(trace.lines()[0].rfind("src/app/StartUp.cpp:", 0), 0u) << trace.lines()[0];
+      EXPECT_NE(
+          trace.lines()[0].find(": in StartMainWindow: std::runtime_error: " + windows.failing),
+          std::string::npos)
+          << trace.lines()[0];
+    } else {
+      EXPECT_TRUE(trace.lines().empty());
+    }
     EXPECT_EQ(windows.homes.StartingAddressOffLine1, (program.path() / "cv.html").string());
     EXPECT_TRUE(fs::exists(program.path() / "cv.ini")) << failing;
     EXPECT_EQ(windows.ends, windows.failing == "CloseSplash" ? Ends{} : Ends{failure}) << failing;

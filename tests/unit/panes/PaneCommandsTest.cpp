@@ -71,9 +71,10 @@ struct KeysRig : CommandsRig {
   PaneKeys keys{{topCommands, topExtras}, {bottomCommands, bottomExtras}};
 };
 
-// A key acts on the pane that holds the focus, a text field keeps its editing keys and Esc, and
-// Esc stops a loading page: end to end. Here the browser keys from a box, Esc on a pane that is
-// not loading, and the focus outside both panes.
+// A key acts on the pane that holds the focus, a text field keeps its editing keys, and Esc
+// stops a loading page: end to end. Here the browser keys from a box, Esc in a box of a pane
+// that is loading (the box's, not the pane's), Esc on a pane that is not loading, and the focus
+// outside both panes.
 TEST(PaneKeysTest, AKeyActsOnThePaneThatHoldsTheFocus) {
   KeysRig r;
   const std::optional<PaneId> none;
@@ -83,6 +84,7 @@ TEST(PaneKeysTest, AKeyActsOnThePaneThatHoldsTheFocus) {
   }
   r.bottom.browser.setBusy(true);
   EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, false), PaneId::Bottom);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, true), none);
   EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Top, false), none);
 }
 
