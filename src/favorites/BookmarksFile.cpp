@@ -8,6 +8,7 @@
 
 #include "base/AsciiText.h"
 #include "favorites/ChromiumBookmarks.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/FirefoxPlaces.h"
 #include "favorites/InternetShortcut.h"
 #include "favorites/NetscapeBookmarks.h"
@@ -54,12 +55,12 @@ void readFolder(const fs::path& folder, Bookmark& into, std::size_t& count) {
     std::error_code ec;
     const std::string name = entry.path().filename().string();
     if (entry.is_directory(ec) && !entry.is_symlink(ec)) {
-      Bookmark child = Bookmark::Folder(name);
+      Bookmark child = Bookmark::Folder(FavoriteName::FolderName(name));
       readFolder(entry.path(), child, count);
       into.children.push_back(std::move(child));
       continue;
     }
-    const std::optional<std::string> title = InternetShortcut::DisplayName(name);
+    const std::optional<std::string> title = FavoriteName::ShortcutName(name);
     if (!title || !entry.is_regular_file(ec)) continue;
     std::string address;
     try {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "favorites/FavoriteName.h"
 #include "favorites/FavoritesImages.h"
 #include "favorites/InternetShortcut.h"
 
@@ -28,7 +29,7 @@ long DirRecurse::RecurseDirTV(TreeNodes& TView, const std::string& PathName) {
   nodes_->Clear();
   scanning_.clear();
   TreeNode& root = nodes_->Add(kRootKey, PathName);
-  ScanFolder(root);
+  ScanFolder(root, PathName);
   AssignImages();
   // An empty folder got the bad-link picture above; the root always shows as a folder.
   root.Image = kClosedFolderImage;
@@ -38,8 +39,7 @@ long DirRecurse::RecurseDirTV(TreeNodes& TView, const std::string& PathName) {
   return nodes_->Count();
 }
 
-void DirRecurse::ScanFolder(TreeNode& node) {
-  const fs::path folder = node.FullPath(fs::path::preferred_separator);
+void DirRecurse::ScanFolder(TreeNode& node, const fs::path& folder) {
   std::error_code realError;
   const std::string real = fs::canonical(folder, realError).string();
   if (!realError && std::find(scanning_.begin(), scanning_.end(), real) != scanning_.end()) {
@@ -69,14 +69,14 @@ void DirRecurse::ScanFolder(TreeNode& node) {
 
   scanning_.push_back(real);
   for (const std::string& name : listing.folders) {
-    TreeNode& child = nodes_->AddChild(node.Index, name);
+    TreeNode& child = nodes_->AddChild(node.Index, FavoriteName::FolderName(name));
     child.Kind = kEmptyFolderKind;
-    ScanFolder(child);
+    ScanFolder(child, folder / name);
   }
   scanning_.pop_back();
 
   for (const std::string& name : listing.files) {
-    const std::optional<std::string> text = InternetShortcut::DisplayName(name);
+    const std::optional<std::string> text = FavoriteName::ShortcutName(name);
     if (!text) continue;
     std::string address;
     try {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "base/AtomicFile.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/FavoritesListing.h"
 #include "favorites/InternetShortcut.h"
 
@@ -13,18 +14,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A folder path relative to the Favorites folder with each of its names made valid, so that no
-// name can lead out of it ("a/../b" is a/Untitled/b).
+const char kTooLong[] =
+    "The name is too long for a file name, so it has been shortened to fit. OK saves it as shown.";
+
+// A folder path relative to the Favorites folder, its file names as they stand, except that no
+// name can lead out of it: "." and ".." are names made by the naming rule ("a/../b" is
+// a/%2E./b).
 std::string safeRelative(const std::string& relative) {
   std::string safe;
   std::size_t begin = 0;
   while (begin <= relative.size()) {
     std::size_t end = relative.find('/', begin);
     if (end == std::string::npos) end = relative.size();
-    const std::string name = relative.substr(begin, end - begin);
+    std::string name = relative.substr(begin, end - begin);
+    if (name == "." || name == "..") name = FavoriteName::FileName(name, FavoriteName::kFolder);
     if (!name.empty()) {
       if (!safe.empty()) safe += '/';
-      safe += InternetShortcut::SafeFileName(name);
+      safe += name;
     }
     begin = end + 1;
   }
@@ -43,23 +49,34 @@ bool FavoritesAdder::AddFavorite(const std::string& address, const std::string& 
     reportFailure("the Favorites folder");
     return false;
   }
-  const std::string proposed = InternetShortcut::ShownName(title.empty() ? address : title);
-  AddFavoriteRequest request{address, proposed, FavoritesListing::Folders(root), ""};
+  const std::string page = title.empty() ? address : title;
+  AddFavoriteRequest request{address, FavoriteName::Kept(page, FavoriteName::kShortcut),
+                             FavoritesListing::Folders(root), "", ""};
+  if (FavoriteName::Shortened(page, FavoriteName::kShortcut)) request.notice = kTooLong;
   for (;;) {
     const std::optional<AddFavoriteChoice> choice = dialog_.AddFavorite(request);
     if (!choice) return false;
     // Named so that the tree shows the name as it was typed.
-    const std::string name = InternetShortcut::ShownName(choice->name);
+    const std::string name = FavoriteName::Kept(choice->name, FavoriteName::kShortcut);
     const std::string relative = safeRelative(choice->folder);
-    const fs::path folder = relative.empty() ? fs::path(root) : fs::path(root) / relative;
-    const fs::path file = folder / InternetShortcut::FileNameFor(choice->name);
-    std::error_code ec;
-    const bool exists = fs::exists(fs::symlink_status(file, ec));
-    if (exists && !confirmReplace(name)) {
-      // Back to the dialog with what the user chose, to pick another name or folder.
+    // Back to the dialog with what the user chose, to confirm it or choose again.
+    const auto again = [&](const char* notice) {
       request.name = name;
       request.folders = FavoritesListing::Folders(root);
       request.folder = relative;
+      request.notice = notice;
+    };
+    if (FavoriteName::Shortened(choice->name, FavoriteName::kShortcut)) {
+      // The user sees the name that will be kept before anything is saved.
+      again(kTooLong);
+      continue;
+    }
+    const fs::path folder = relative.empty() ? fs::path(root) : fs::path(root) / relative;
+    const fs::path file = folder / FavoriteName::FileName(choice->name, FavoriteName::kShortcut);
+    std::error_code ec;
+    const bool exists = fs::exists(fs::symlink_status(file, ec));
+    if (exists && !confirmReplace(name)) {
+      again("");
       continue;
     }
     fs::create_directories(folder, ec);

@@ -4,6 +4,7 @@
 
 #include "base/AsciiText.h"
 #include "base/AtomicFile.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/InternetShortcut.h"
 
 namespace corvane {
@@ -15,8 +16,10 @@ namespace {
 // A name taken tries "name (2)", "name (3)", ...; a folder of many namesakes still ends.
 constexpr int kMaxTries = 1000;
 
-std::string numbered(const std::string& name, int n) {
-  return n == 1 ? name : name + " (" + std::to_string(n) + ")";
+// The file name of the n-th try at a name: "name", "name (2)", ... The number is never cut off,
+// however long the name.
+std::string numbered(const std::string& title, const char* ending, int n) {
+  return FavoriteName::FileName(title, ending, n == 1 ? "" : " (" + std::to_string(n) + ")");
 }
 
 bool taken(const fs::path& path) {
@@ -37,11 +40,10 @@ void importLink(const Bookmark& link, const fs::path& folder, ImportSummary& sum
     ++summary.noAddress;
     return;
   }
-  const std::string name =
-      FavoritesImporter::SafeName(link.title.empty() ? link.address : link.title);
+  const std::string& title = link.title.empty() ? link.address : link.title;
   const std::string text = InternetShortcut::Text(link.address);
   for (int n = 1; n <= kMaxTries; ++n) {
-    const fs::path file = folder / (numbered(name, n) + ".url");
+    const fs::path file = folder / numbered(title, FavoriteName::kShortcut, n);
     if (taken(file)) {
       if (sameAddress(file, link.address)) {
         ++summary.alreadyThere;
@@ -71,10 +73,9 @@ void importFolder(const Bookmark& folder, const fs::path& into, ImportSummary& s
       importLink(child, into, summary);
       continue;
     }
-    const std::string name = FavoritesImporter::SafeName(child.title);
     fs::path target;
     for (int n = 1; n <= kMaxTries && target.empty(); ++n) {
-      const fs::path candidate = into / numbered(name, n);
+      const fs::path candidate = into / numbered(child.title, FavoriteName::kFolder, n);
       std::error_code ec;
       const fs::file_status status = fs::symlink_status(candidate, ec);
       if (fs::is_directory(status)) {
@@ -96,15 +97,6 @@ void importFolder(const Bookmark& folder, const fs::path& into, ImportSummary& s
 }
 
 }  // namespace
-
-std::string FavoritesImporter::SafeName(const std::string& title) {
-  std::string name = InternetShortcut::SafeFileName(title);
-  for (std::size_t at = InternetShortcut::ExtensionAt(name); at != std::string::npos;
-       at = InternetShortcut::ExtensionAt(name)) {
-    name[at] = '_';
-  }
-  return name;
-}
 
 bool FavoritesImporter::Opens(const std::string& address) {
   if (address.empty()) return false;

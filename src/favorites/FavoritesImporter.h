@@ -21,13 +21,11 @@ struct ImportSummary {
 // Writes bookmarks into the Favorites folder as Internet shortcuts, folders kept as folders.
 class FavoritesImporter {
  public:
-  // Each bookmark becomes <name>.url in the folder matching its own: its title made a safe file
-  // name that the tree shows whole, "<name> (2)" and on where the name is taken. Nothing that
-  // exists is ever replaced; a folder that exists already takes the bookmarks of its namesake.
+  // Each bookmark becomes a shortcut in the folder matching its own, named by the favorites'
+  // naming rule so that the tree shows its title whole, "<title> (2)" and on where the name is
+  // taken. Nothing that exists is ever replaced; a folder that exists already takes the
+  // bookmarks of its namesake.
   static ImportSummary Import(const Bookmark& root, const std::filesystem::path& favorites);
-  // title as the name of a shortcut or folder: a safe file name without ".url" inside, which
-  // would cut the name the tree shows short.
-  static std::string SafeName(const std::string& title);
   // Whether a pane can open address: not empty, not a browser's own place query or a script.
   static bool Opens(const std::string& address);
 };

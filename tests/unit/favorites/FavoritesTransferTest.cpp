@@ -11,6 +11,7 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "TempDir.h"
+#include "favorites/DirRecurse.h"
 #include "favorites/InternetShortcut.h"
 
 namespace corvane {
@@ -85,7 +86,7 @@ TEST(FavoritesTransferTest, AnHtmlFileKeepsItsFoldersAndNeverReplacesAFavorite) 
              {"lower case (2).url", "http://lower.example/"},
              {"Same Name.url", "http://a.example/one"},
              {"Same Name (2).url", "http://a.example/two"},
-             {"a-b: c_url.url", "http://slash.example/"}}));
+             {"a%2Fb: c%2Eurl.url", "http://slash.example/"}}));
   EXPECT_EQ(rig.box.texts().back(), "5 favorites imported.\n1 skipped:\n  1 without a web address");
   EXPECT_EQ(rig.shown, 1);
 
@@ -96,6 +97,31 @@ TEST(FavoritesTransferTest, AnHtmlFileKeepsItsFoldersAndNeverReplacesAFavorite) 
             "0 favorites imported.\n6 skipped:\n  5 already among the favorites\n  1 without a "
             "web address");
   EXPECT_EQ(rig.shown, 1);
+}
+
+// Titles go by the naming rule: the tree shows each as titled, whatever its characters.
+TEST(FavoritesTransferTest, ImportedFavoritesAndFoldersAreShownAsTitled) {
+  Rig rig;
+  rig.import(rig.dir.writeFile("odd.html", R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<DL><p>
+    <DT><H3>.hidden/folder</H3>
+    <DL><p>
+        <DT><A HREF="http://a.example/">50%2F off</A>
+    </DL><p>
+    <DT><A HREF="http://b.example/">100%25 sure</A>
+    <DT><A HREF="http://c.example/">.profile</A>
+</DL><p>
+)"));
+  FakeMessageBox quiet;
+  TreeNodes tree;
+  DirRecurse(quiet).RecurseDirTV(tree, rig.folder.GetFavoritesFolder());
+  std::string shown;
+  for (int i = 2; i <= tree.Count(); ++i) {
+    shown += "[" + tree.Item(i).Text + "=" + tree.Item(i).Tag + "]";
+  }
+  EXPECT_EQ(shown,
+            "[.hidden/folder=][50%2F off=http://a.example/][100%25 sure=http://b.example/]"
+            "[.profile=http://c.example/]");
 }
 
 TEST(FavoritesTransferTest, AChromiumBookmarksFileBringsItsRootsWithBookmarksAsFolders) {
@@ -128,7 +154,7 @@ TEST(FavoritesTransferTest, AChromiumBookmarksFileBringsItsRootsWithBookmarksAsF
                    {"Bookmarks bar/Sub", "(folder)"},
                    {"Bookmarks bar/Sub/Deep.url", "https://deep.example/x?y=\"z\""},
                    {"Mobile bookmarks", "(folder)"},
-                   {"Mobile bookmarks/http:--phone.example-.url", "http://phone.example/"}}));
+                   {"Mobile bookmarks/http:%2F%2Fphone.example%2F.url", "http://phone.example/"}}));
   EXPECT_EQ(rig.box.texts().back(), "3 favorites imported.");
 }
 
