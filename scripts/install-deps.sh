@@ -7,8 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-declarative-dev qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6 libgl-dev libxkbcommon-dev
   googletest libgtest-dev fonts-dejavu-core
-  # the favorites import reads Firefox's bookmarks database
-  libsqlite3-dev
+  # the favorites import reads Firefox's bookmarks database and Chromium's JSON bookmarks file
+  libsqlite3-dev nlohmann-json3-dev
   desktop-file-utils appstream dpkg-dev
   # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
   xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi

@@ -36,16 +36,18 @@ bool sameAddress(const fs::path& shortcut, const std::string& address) {
 }
 
 void importLink(const Bookmark& link, const fs::path& folder, ImportSummary& summary) {
-  if (!FavoritesImporter::Opens(link.address)) {
-    ++summary.noAddress;
+  const AddressKind kind = KindOfAddress(link.address);
+  if (kind != AddressKind::Web) {
+    ++summary.skipped[kind];
     return;
   }
-  const std::string& title = link.title.empty() ? link.address : link.title;
-  const std::string text = InternetShortcut::Text(link.address);
+  const std::string address = trimSpace(link.address);
+  const std::string& title = link.title.empty() ? address : link.title;
+  const std::string text = InternetShortcut::Text(address);
   for (int n = 1; n <= kMaxTries; ++n) {
     const fs::path file = folder / numbered(title, FavoriteName::kShortcut, n);
     if (taken(file)) {
-      if (sameAddress(file, link.address)) {
+      if (sameAddress(file, address)) {
         ++summary.alreadyThere;
         return;
       }
@@ -97,11 +99,6 @@ void importFolder(const Bookmark& folder, const fs::path& into, ImportSummary& s
 }
 
 }  // namespace
-
-bool FavoritesImporter::Opens(const std::string& address) {
-  if (address.empty()) return false;
-  return !startsWithNoCase(address, "place:") && !startsWithNoCase(address, "javascript:");
-}
 
 ImportSummary FavoritesImporter::Import(const Bookmark& root, const fs::path& favorites) {
   ImportSummary summary;

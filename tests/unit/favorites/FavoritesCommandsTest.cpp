@@ -197,7 +197,8 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
 
   // Import (its tree is driven end to end) and export.
   rig.fileDialog.choose(
-      rig.dir.writeFile("in.html", "<DL><DT><A HREF=\"http://one/\">one</A>").string());
+      rig.dir.writeFile("in.html", "<DL><DT><A HREF=\"http://one/\" ADD_DATE=\"1\">one</A></DL>")
+          .string());
   rig.menus.Click(FavoritesMenu::kName, 6);
   EXPECT_TRUE(rig.paneShown());
   rig.fileDialog.choose((rig.dir.path() / "out.html").string());
