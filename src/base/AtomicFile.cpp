@@ -5,9 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -23,16 +26,18 @@ constexpr std::string_view kTempSuffix = ".tmp";
 // Links followed to the file a write lands in; more is taken for a loop.
 constexpr int kMaxLinks = 40;
 
-std::string tempName(long pid, long long stamp, int attempt) {
+std::string tempName(long pid, long long stamp, int n) {
   return std::string(kTempPrefix) + std::to_string(pid) + "-" + std::to_string(stamp) + "-" +
-         std::to_string(attempt) + std::string(kTempSuffix);
+         std::to_string(n) + std::string(kTempSuffix);
 }
 
 // Creates a new, unique temp file beside target; -1 on failure.
 int createTempBeside(FileSteps& steps, const fs::path& target, fs::path& temp) {
+  // Numbered through the whole run, so that many files saved at once never meet.
+  static std::atomic<int> sequence{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = target.parent_path() / tempName(::getpid(), stamp, attempt);
+    temp = target.parent_path() / tempName(::getpid(), stamp, sequence++);
     const int fd = steps.createNew(temp);
     if (fd >= 0 || errno != EEXIST) {
       return fd;
@@ -42,16 +47,16 @@ int createTempBeside(FileSteps& steps, const fs::path& target, fs::path& temp) {
 }
 
 // Writes text into a new temp file beside target (with the mode and owner of keepOf when that
-// is not empty), and syncs it. False on any failure, with no temp file left; otherwise temp
-// names the file.
+// is not empty), and syncs it unless told not to. False on any failure, with no temp file left;
+// otherwise temp names the file.
 bool writeTempBeside(FileSteps& steps, const fs::path& target, std::string_view text,
-                     const fs::path& keepOf, fs::path& temp) {
+                     const fs::path& keepOf, fs::path& temp, bool sync = true) {
   const int fd = createTempBeside(steps, target, temp);
   if (fd < 0) {
     return false;
   }
   bool ok = steps.write(fd, text) && (keepOf.empty() || steps.copyModeAndOwner(fd, keepOf));
-  ok = ok && steps.sync(fd);
+  ok = ok && (!sync || steps.sync(fd));
   ok = steps.close(fd) && ok;
   if (!ok) {
     steps.remove(temp);
@@ -173,6 +178,16 @@ bool FileSteps::renameNoReplace(const fs::path& from, const fs::path& to) {
 
 void FileSteps::remove(const fs::path& path) { ::unlink(path.c_str()); }
 
+bool FileSteps::syncFileSystem(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return false;
+  }
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
 void FileSteps::syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
@@ -231,6 +246,42 @@ bool AtomicFile::create(std::string_view text) const {
   }
   steps_.syncFolder(path_.parent_path());
   return true;
+}
+
+std::vector<bool> AtomicFile::createAll(const std::vector<NewFile>& files, FileSteps& steps) {
+  std::vector<fs::path> temps(files.size());
+  std::vector<bool> written(files.size(), false);
+  std::set<fs::path> folders;
+  // One folder on each file system, to sync it by.
+  std::map<dev_t, fs::path> fileSystems;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    written[i] = writeTempBeside(steps, files[i].path, files[i].text, fs::path(), temps[i], false);
+    const fs::path folder = files[i].path.parent_path();
+    struct stat status {};
+    if (written[i] && folders.insert(folder).second &&
+        ::stat(folder.empty() ? "." : folder.c_str(), &status) == 0) {
+      fileSystems.emplace(status.st_dev, folder);
+    }
+  }
+  // Every file's text is on the disk before any of them takes its name.
+  bool synced = true;
+  for (const auto& [device, folder] : fileSystems) {
+    synced = steps.syncFileSystem(folder) && synced;
+  }
+  std::vector<bool> created(files.size(), false);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!written[i]) {
+      continue;
+    }
+    created[i] = synced && steps.renameNoReplace(temps[i], files[i].path);
+    if (!created[i]) {
+      steps.remove(temps[i]);
+    }
+  }
+  for (const fs::path& folder : folders) {
+    steps.syncFolder(folder);
+  }
+  return created;
 }
 
 bool AtomicFile::isTempName(const std::string& name) { return writerOf(name) != 0; }

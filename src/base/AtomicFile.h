@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -31,6 +33,14 @@ class FileSteps {
   virtual bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
   virtual void remove(const std::filesystem::path& path);
   virtual void syncFolder(const std::filesystem::path& folder);
+  // Writes everything written to the file system that holds folder to the disk; false on failure.
+  virtual bool syncFileSystem(const std::filesystem::path& folder);
+};
+
+// A file for AtomicFile::createAll to create.
+struct NewFile {
+  std::filesystem::path path;
+  std::string text;
 };
 
 // A file written whole, so that a reader (or a crash) finds the old content or the new one,
@@ -56,6 +66,13 @@ class AtomicFile {
   // exists under its name yet (not even a dangling link): an existing file is never replaced,
   // even when it appears meanwhile. On failure no file and no temp file are left.
   bool create(std::string_view text) const;
+
+  // Creates each file holding its text as create() does, with one sync of each file system for
+  // all of them instead of one for each file: a killed or crashed run leaves each file whole or
+  // absent, and temp files that removeLeftovers removes. Returns, file by file, whether it was
+  // created.
+  static std::vector<bool> createAll(const std::vector<NewFile>& files,
+                                     FileSteps& steps = FileSteps::system());
 
   // Whether name is one of this writer's temp files.
   static bool isTempName(const std::string& name);

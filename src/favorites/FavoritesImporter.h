@@ -26,7 +26,8 @@ class FavoritesImporter {
   // Each bookmark with a web or file address becomes a shortcut in the folder matching its own,
   // named by the favorites' naming rule so that the tree shows its title whole, "<title> (2)"
   // and on where the name is taken. Nothing that exists is ever replaced; a folder that exists
-  // already takes the bookmarks of its namesake.
+  // already takes the bookmarks of its namesake. The shortcuts are written together, each whole
+  // or not at all whenever the import is stopped.
   static ImportSummary Import(const Bookmark& root, const std::filesystem::path& favorites);
 };
 
