@@ -23,6 +23,8 @@ namespace {
 
 constexpr std::string_view kTempPrefix = ".corvane-save-";
 constexpr std::string_view kTempSuffix = ".tmp";
+// The older form: ".<file name>.tmp-<process id>-<stamp>-<n>".
+constexpr std::string_view kOldTempMark = ".tmp-";
 // Links followed to the file a write lands in; more is taken for a loop.
 constexpr int kMaxLinks = 40;
 
@@ -83,15 +85,27 @@ bool landingFile(const fs::path& path, fs::path& target) {
   return false;
 }
 
+// The "<process id>-<stamp>-<n>" part of a temp file's name, of either form; "" when the name
+// is not one.
+std::string numbersOf(const std::string& name) {
+  if (name.size() > kTempPrefix.size() + kTempSuffix.size() &&
+      name.compare(0, kTempPrefix.size(), kTempPrefix) == 0 &&
+      name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) == 0) {
+    return name.substr(kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());
+  }
+  const std::size_t mark = name.rfind(kOldTempMark);
+  if (name.size() > 1 && name[0] == '.' && mark != std::string::npos && mark > 1) {
+    return name.substr(mark + kOldTempMark.size());
+  }
+  return {};
+}
+
 // The process id in a temp file's name; 0 when the name is not one.
 long writerOf(const std::string& name) {
-  if (name.size() <= kTempPrefix.size() + kTempSuffix.size() ||
-      name.compare(0, kTempPrefix.size(), kTempPrefix) != 0 ||
-      name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) != 0) {
+  const std::string middle = numbersOf(name);  // pid-stamp-n
+  if (middle.empty()) {
     return 0;
   }
-  const std::string middle = name.substr(
-      kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());  // pid-stamp-n
   int dashes = 0;
   for (char c : middle) {
     if (c == '-') {

@@ -48,8 +48,9 @@ struct NewFile {
 // file. Every file Corvane writes goes through here.
 //
 // Temp files are named ".corvane-save-<process id>-<stamp>-<n>.tmp": hidden, and with no name
-// that a reader takes for a setting or a favorite (no ".url" in it). One that a killed save left
-// behind is removed by removeLeftovers.
+// that a reader takes for a setting or a favorite (no ".url" in it). Older versions named them
+// ".<file name>.tmp-<process id>-<stamp>-<n>". One of either form that a killed save left behind
+// is removed by removeLeftovers.
 class AtomicFile {
  public:
   explicit AtomicFile(std::filesystem::path path, FileSteps& steps = FileSteps::system());
@@ -74,7 +75,7 @@ class AtomicFile {
   static std::vector<bool> createAll(const std::vector<NewFile>& files,
                                      FileSteps& steps = FileSteps::system());
 
-  // Whether name is one of this writer's temp files.
+  // Whether name is a temp file of this writer, of either form.
   static bool isTempName(const std::string& name);
   // Removes the temp files in folder (and, when recursive, in the folders below it, links not
   // followed) that a save of a process no longer running left behind. Returns how many.

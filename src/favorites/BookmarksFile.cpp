@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "base/AsciiText.h"
+#include "base/AtomicFile.h"
 #include "favorites/BookmarksError.h"
 #include "favorites/ChromiumBookmarks.h"
 #include "favorites/FavoriteName.h"
@@ -85,7 +86,7 @@ void readFolder(const fs::path& folder, Bookmark& into, std::size_t& count) {
       continue;
     }
     const std::optional<std::string> title = FavoriteName::ShortcutName(name);
-    if (!title || !entry.is_regular_file(ec)) continue;
+    if (!title || AtomicFile::isTempName(name) || !entry.is_regular_file(ec)) continue;
     std::string address;
     try {
       address = InternetShortcut::ReadAddress(entry.path());

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/AtomicFile.h"
 #include "favorites/FavoriteName.h"
 #include "favorites/FavoritesImages.h"
 #include "favorites/InternetShortcut.h"
@@ -57,6 +58,8 @@ void DirRecurse::ScanFolder(TreeNode& node, const fs::path& folder) {
     const std::string name = entry.path().filename().string();
     if (!typeError && isFolder) {
       listing.folders.push_back(name);
+    } else if (AtomicFile::isTempName(name)) {
+      continue;
     } else if (typeError || entry.is_regular_file(typeError)) {
       // A dangling link is a file that can't be read; pipes and devices are no shortcuts.
       listing.files.push_back(name);

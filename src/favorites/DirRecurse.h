@@ -29,8 +29,9 @@ class DirRecurse {
  private:
   // Adds the subfolders and shortcuts of node's folder as its children. A folder that can't be
   // listed is reported and the scan goes on without the rest of it; a shortcut that can't be read
-  // is reported and still added, without an address. The folder is named apart from the node: a
-  // node shows its name as typed, which its file name may hold escaped.
+  // is reported and still added, without an address. Corvane's own temp files are passed over.
+  // The folder is named apart from the node: a node shows its name as typed, which its file name
+  // may hold escaped.
   void ScanFolder(TreeNode& node, const std::filesystem::path& folder);
   // Pictures and sorting for every node.
   void AssignImages();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "base/AtomicFile.h"
 #include "favorites/FavoriteName.h"
 #include "platform/TreeNodes.h"
 
@@ -25,6 +26,8 @@ void fill(FavoriteEntry& folder, std::vector<std::string>& scanning) {
       FavoriteEntry child{FavoriteName::FolderName(name), it->path(), true, {}};
       fill(child, scanning);
       folder.children.push_back(std::move(child));
+    } else if (AtomicFile::isTempName(name)) {
+      continue;
     } else if (auto shown = FavoriteName::ShortcutName(name)) {
       folder.children.push_back({*shown, it->path(), false, {}});
     }

@@ -10,8 +10,9 @@
 namespace corvane {
 
 // What the Favorites folder holds, for the dialogs that add and organise favorites: folders and
-// Internet shortcuts only, named and ordered as the favorites tree has them. Unreadable folders
-// list as empty; a folder reached again through a link is not listed again.
+// Internet shortcuts only, named and ordered as the favorites tree has them, without Corvane's
+// temp files. Unreadable folders list as empty; a folder reached again through a link is not
+// listed again.
 class FavoritesListing {
  public:
   // The folder itself (named by its last component) with everything below it.

@@ -209,18 +209,24 @@ TEST(AtomicFileLeftovers, OnlyTempFilesOfSavesNoLongerRunningAreRemoved) {
   // Process 1 always runs; the others' names are not this writer's.
   const std::set<std::string> kept = {".corvane-save-1-5-0.tmp", "corvane-save-9-5-0.tmp",
                                       ".corvane-save-x-5-0.tmp", ".corvane-save-9-5-0.tmp.url",
-                                      "cv.ini"};
+                                      ".Fav.url.tmp-1-5-0",      "Fav.url.tmp-9-5-0",
+                                      ".Fav.url.tmp-9-5",        "cv.ini"};
   for (const std::string& name : kept) dir.writeFile(name, "x");
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
   const std::string stale = ".corvane-save-" + std::to_string(gone) + "-7-3.tmp";
-  dir.writeFile(stale, "x");
-  dir.writeFile("sub/" + stale, "x");
+  // The form older versions wrote.
+  const std::string older = ".Fav.url.tmp-" + std::to_string(gone) + "-7-3";
+  for (const std::string& name : {stale, older}) {
+    EXPECT_TRUE(AtomicFile::isTempName(name));
+    dir.writeFile(name, "x");
+    dir.writeFile("sub/" + name, "x");
+  }
   fs::create_directory(dir.path() / ("dir" + stale));
-  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), false), 1);
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), false), 2);
   EXPECT_TRUE(fs::exists(dir.path() / "sub" / stale));
-  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), true), 1);
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), true), 2);
   std::set<std::string> expected = kept;
   expected.insert({"sub", "dir" + stale});
   EXPECT_EQ(namesIn(dir.path()), expected);
