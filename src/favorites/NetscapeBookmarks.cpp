@@ -197,7 +197,8 @@ class Builder {
       current().children.push_back(Bookmark::Folder(std::move(pending_)));
       stack_.push_back(&current().children.back());
     } else {
-      flushPending();
+      // Too deep, a folder's name goes and its contents stay in the deepest folder.
+      hasPending_ = false;
       stack_.push_back(&current());
     }
   }
@@ -209,11 +210,13 @@ class Builder {
 
  private:
   Bookmark& current() { return stack_.empty() ? root_ : *stack_.back(); }
-  // A folder name with no list after it is an empty folder.
+  // A folder name with no list after it is an empty folder, unless it is too deep for one.
   void flushPending() {
     if (!hasPending_) return;
     hasPending_ = false;
-    current().children.push_back(Bookmark::Folder(std::move(pending_)));
+    if (depth() <= NetscapeBookmarks::kMaxDepth) {
+      current().children.push_back(Bookmark::Folder(std::move(pending_)));
+    }
   }
 
   Bookmark& root_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -27,6 +28,15 @@ std::string pathToFirstLink(const Bookmark& folder) {
     if (!below.empty()) return child.title + "/" + below;
   }
   return "";
+}
+
+// How many folders deep the tree goes.
+int depthOf(const Bookmark& folder) {
+  int deepest = 0;
+  for (const Bookmark& child : folder.children) {
+    if (child.folder) deepest = std::max(deepest, 1 + depthOf(child));
+  }
+  return deepest;
 }
 
 // Folders 1 to depth, each inside the one before, down to `bottom`.
@@ -62,8 +72,10 @@ TEST(BookmarksFileTest, FoldersNestedTooDeeplyKeepTheirBookmarksInTheDeepestOne)
     rows += "(" + std::to_string(100 + i) + ", 2, NULL, " + std::to_string(i == 1 ? 3 : 99 + i) +
             ", 0, '" + std::to_string(i) + "', 'g" + std::to_string(i) + "'), ";
   }
-  html += "<DT><A HREF=\"http://deep.example/\">deep</A>\n";
-  json += R"({"type": "url", "name": "deep", "url": "http://deep.example/"})";
+  // An empty folder that deep has nothing to keep.
+  html += "<DT><A HREF=\"http://deep.example/\">deep</A>\n<DT><H3>too deep</H3>\n";
+  json += R"({"type": "url", "name": "deep", "url": "http://deep.example/"},)"
+          R"({"type": "folder", "name": "too deep", "children": []})";
   rows += "(200, 1, 1, " + std::to_string(100 + kNested) + ", 0, 'deep', 'g0');";
   for (int i = 0; i <= kNested; ++i) {
     html += "</DL><p>\n";
@@ -72,10 +84,12 @@ TEST(BookmarksFileTest, FoldersNestedTooDeeplyKeepTheirBookmarksInTheDeepestOne)
   PlacesDatabase places(dir.path() / "places.sqlite",
                         rows + "INSERT INTO moz_places VALUES (1, 'http://deep.example/', '');");
 
-  const std::string deepest = nestedPath(64, "deep");
-  EXPECT_EQ(pathToFirstLink(BookmarksFile::Read(dir.writeFile("b.html", html))), deepest);
-  EXPECT_EQ(pathToFirstLink(BookmarksFile::Read(dir.writeFile("Bookmarks", json + "}}"))),
-            "0/" + nestedPath(63, "deep"));
+  const Bookmark fromHtml = BookmarksFile::Read(dir.writeFile("b.html", html));
+  EXPECT_EQ(pathToFirstLink(fromHtml), nestedPath(64, "deep"));
+  EXPECT_EQ(depthOf(fromHtml), 64);
+  const Bookmark fromJson = BookmarksFile::Read(dir.writeFile("Bookmarks", json + "}}"));
+  EXPECT_EQ(pathToFirstLink(fromJson), "0/" + nestedPath(63, "deep"));
+  EXPECT_EQ(depthOf(fromJson), 64);
   EXPECT_EQ(pathToFirstLink(BookmarksFile::Read(dir.path() / "places.sqlite")),
             "Bookmarks Toolbar/" + nestedPath(63, "deep"));
 }
