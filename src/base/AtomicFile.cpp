@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -316,6 +317,18 @@ int AtomicFile::removeLeftovers(const fs::path& folder, bool recursive) {
     removed += removeIfLeftover(*it) ? 1 : 0;
   }
   return removed;
+}
+
+unsigned AtomicFile::newFileMode() {
+  // Read where it is kept: setting the umask to learn it would change it for every thread.
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, 6, "Umask:") == 0) {
+      return 0666 & ~static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    }
+  }
+  return 0644;
 }
 
 }  // namespace corvane

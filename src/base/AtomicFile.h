@@ -80,6 +80,8 @@ class AtomicFile {
   // Removes the temp files in folder (and, when recursive, in the folders below it, links not
   // followed) that a save of a process no longer running left behind. Returns how many.
   static int removeLeftovers(const std::filesystem::path& folder, bool recursive);
+  // The permissions of a file Corvane creates: read and write for everyone, less the umask.
+  static unsigned newFileMode();
 
  private:
   std::filesystem::path path_;
