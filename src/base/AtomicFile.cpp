@@ -267,7 +267,8 @@ std::vector<bool> AtomicFile::createAll(const std::vector<NewFile>& files, FileS
   std::vector<fs::path> temps(files.size());
   std::vector<bool> written(files.size(), false);
   std::set<fs::path> folders;
-  // One folder on each file system, to sync it by.
+  // One folder on each file system, to sync it by: one sync for many files and folders costs
+  // far less than one for each.
   std::map<dev_t, fs::path> fileSystems;
   for (std::size_t i = 0; i < files.size(); ++i) {
     written[i] = writeTempBeside(steps, files[i].path, files[i].text, fs::path(), temps[i], false);
@@ -278,11 +279,15 @@ std::vector<bool> AtomicFile::createAll(const std::vector<NewFile>& files, FileS
       fileSystems.emplace(status.st_dev, folder);
     }
   }
+  const auto syncAll = [&] {
+    bool synced = true;
+    for (const auto& [device, folder] : fileSystems) {
+      synced = steps.syncFileSystem(folder) && synced;
+    }
+    return synced;
+  };
   // Every file's text is on the disk before any of them takes its name.
-  bool synced = true;
-  for (const auto& [device, folder] : fileSystems) {
-    synced = steps.syncFileSystem(folder) && synced;
-  }
+  const bool synced = syncAll();
   std::vector<bool> created(files.size(), false);
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (!written[i]) {
@@ -293,9 +298,8 @@ std::vector<bool> AtomicFile::createAll(const std::vector<NewFile>& files, FileS
       steps.remove(temps[i]);
     }
   }
-  for (const fs::path& folder : folders) {
-    steps.syncFolder(folder);
-  }
+  // And then the names.
+  syncAll();
   return created;
 }
 
