@@ -68,10 +68,10 @@ class AtomicFile {
   // even when it appears meanwhile. On failure no file and no temp file are left.
   bool create(std::string_view text) const;
 
-  // Creates each file holding its text as create() does, with one sync of each file system for
-  // all of them instead of one for each file: a killed or crashed run leaves each file whole or
-  // absent, and temp files that removeLeftovers removes. Returns, file by file, whether it was
-  // created.
+  // Creates each file holding its text as create() does, with two syncs of each file system for
+  // all of them (one for their texts, one for their names) instead of two for each file: a killed
+  // or crashed run leaves each file whole or absent, and temp files that removeLeftovers
+  // removes. Returns, file by file, whether it was created.
   static std::vector<bool> createAll(const std::vector<NewFile>& files,
                                      FileSteps& steps = FileSteps::system());
 
