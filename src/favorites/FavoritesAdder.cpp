@@ -1,7 +1,9 @@
 #include "favorites/FavoritesAdder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "base/AtomicFile.h"
 #include "favorites/FavoriteName.h"
@@ -37,6 +39,24 @@ std::string safeRelative(const std::string& relative) {
   return safe;
 }
 
+// The folders to offer again: those on disk, and those of `chosen` that the user made in the
+// dialog, which are made on disk only with the favorite.
+std::vector<FolderChoice> foldersWith(const std::string& root, const std::string& chosen) {
+  std::vector<FolderChoice> folders = FavoritesListing::Folders(root);
+  std::size_t end = 0;
+  while (end != std::string::npos && !chosen.empty()) {
+    end = chosen.find('/', end + 1);
+    const std::string path = chosen.substr(0, end);
+    const std::size_t slash = path.rfind('/');
+    const auto known = [&](const FolderChoice& f) { return f.path == path; };
+    if (std::none_of(folders.begin(), folders.end(), known)) {
+      folders.push_back({path, FavoriteName::FolderName(
+                                   slash == std::string::npos ? path : path.substr(slash + 1))});
+    }
+  }
+  return folders;
+}
+
 }  // namespace
 
 FavoritesAdder::FavoritesAdder(const FavoritesFolder& favorites, IAddFavoriteDialog& dialog,
@@ -62,7 +82,7 @@ bool FavoritesAdder::AddFavorite(const std::string& address, const std::string& 
     // Back to the dialog with what the user chose, to confirm it or choose again.
     const auto again = [&](const char* notice) {
       request.name = name;
-      request.folders = FavoritesListing::Folders(root);
+      request.folders = foldersWith(root, relative);
       request.folder = relative;
       request.notice = notice;
     };

@@ -77,14 +77,18 @@ TEST(FavoritesAdderTest, ANameTooLongIsShownShortenedBeforeItIsSaved) {
       "shown.";
   Adder a;
   fs::create_directories(a.root() / "Work");
-  a.dialog.script({AddFavoriteChoice{longName, "Work"}, AddFavoriteChoice{kept, "Work"}});
+  // A folder made in the dialog is offered again, though it is made only with the favorite.
+  a.dialog.script(
+      {AddFavoriteChoice{longName, "Work/New%2FOne"}, AddFavoriteChoice{kept, "Work/New%2FOne"}});
   EXPECT_TRUE(a.adder.AddFavorite("http://long.example/", "Short"));
   ASSERT_EQ(a.dialog.requests().size(), 2u);
   EXPECT_EQ(a.dialog.requests()[0].notice, "");
-  EXPECT_EQ(std::make_tuple(a.dialog.requests()[1].name, a.dialog.requests()[1].folder,
-                            a.dialog.requests()[1].notice),
-            std::make_tuple(kept, std::string("Work"), notice));
-  EXPECT_EQ(a.readBack(kept, "Work"), "http://long.example/");
+  const AddFavoriteRequest& again = a.dialog.requests()[1];
+  EXPECT_EQ(std::make_tuple(again.name, again.folder, again.notice),
+            std::make_tuple(kept, std::string("Work/New%2FOne"), notice));
+  EXPECT_EQ(again.folders,
+            (std::vector<FolderChoice>{{"", ""}, {"Work", "Work"}, {"Work/New%2FOne", "New/One"}}));
+  EXPECT_EQ(a.readBack(kept, "Work/New%2FOne"), "http://long.example/");
 
   // A page whose title is too long is offered under the name that fits, with the same notice.
   Adder b;
