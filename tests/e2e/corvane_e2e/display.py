@@ -35,8 +35,10 @@ class XServer:
         log = open(log_path, 'wb')
         try:
             self.popen = subprocess.Popen(
+                # A key is repeated only once held a minute: on a busy machine the release of a
+                # typed key can come late enough to repeat it.
                 ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', f'{size[0]}x{size[1]}x24',
-                 '-nolisten', 'tcp', '-noreset'],
+                 '-nolisten', 'tcp', '-noreset', '-ardelay', '60000'],
                 pass_fds=[write_fd], stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                 start_new_session=True)
         finally:
