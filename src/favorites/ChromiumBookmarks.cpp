@@ -16,8 +16,8 @@ std::string text(const Json& node, const char* key) {
   return it != node.end() && it->is_string() ? it->get<std::string>() : std::string();
 }
 
-// Adds node's bookmarks and folders to into; below kMaxDepth, a folder's contents go into the
-// deepest folder instead.
+// Adds node's bookmarks and folders to into; deeper than kMaxDepth, a folder's contents go into
+// the deepest folder instead.
 void readChildren(const Json& node, int depth, Bookmark& into) {
   const auto children = node.find("children");
   if (children == node.end() || !children->is_array()) return;

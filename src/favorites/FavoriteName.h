@@ -20,6 +20,10 @@ class FavoriteName {
   // What follows a shortcut's name in its file name; a folder's has nothing.
   static constexpr const char* kShortcut = ".url";
   static constexpr const char* kFolder = "";
+  // What a window says of a name it had to shorten, before the name is used.
+  static constexpr const char* kShortenedNotice =
+      "The name is too long for a file name, so it has been shortened to fit. OK saves it as "
+      "shown.";
 
   // The file name for `name`: control characters as blanks, no blanks around it, "Untitled"
   // for a blank name, escaped, then `suffix` (" (2)") and `ending` (kShortcut, kFolder, or the

@@ -16,9 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char kTooLong[] =
-    "The name is too long for a file name, so it has been shortened to fit. OK saves it as shown.";
-
 // A folder path relative to the Favorites folder, its file names as they stand, except that no
 // name can lead out of it: "." and ".." are names made by the naming rule ("a/../b" is
 // a/%2E./b).
@@ -72,7 +69,8 @@ bool FavoritesAdder::AddFavorite(const std::string& address, const std::string& 
   const std::string page = title.empty() ? address : title;
   AddFavoriteRequest request{address, FavoriteName::Kept(page, FavoriteName::kShortcut),
                              FavoritesListing::Folders(root), "", ""};
-  if (FavoriteName::Shortened(page, FavoriteName::kShortcut)) request.notice = kTooLong;
+  if (FavoriteName::Shortened(page, FavoriteName::kShortcut))
+    request.notice = FavoriteName::kShortenedNotice;
   for (;;) {
     const std::optional<AddFavoriteChoice> choice = dialog_.AddFavorite(request);
     if (!choice) return false;
@@ -88,7 +86,7 @@ bool FavoritesAdder::AddFavorite(const std::string& address, const std::string& 
     };
     if (FavoriteName::Shortened(choice->name, FavoriteName::kShortcut)) {
       // The user sees the name that will be kept before anything is saved.
-      again(kTooLong);
+      again(FavoriteName::kShortenedNotice);
       continue;
     }
     const fs::path folder = relative.empty() ? fs::path(root) : fs::path(root) / relative;

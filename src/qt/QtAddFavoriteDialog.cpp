@@ -119,15 +119,18 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
         QInputDialog::getText(&dialog, QObject::tr("New Folder"), QObject::tr("Folder name:"),
                               QLineEdit::Normal, QObject::tr("New Folder"), &ok);
     if (!ok) return;
-    const std::optional<FolderChoice> folder =
+    const std::optional<NewFolder> made =
         NewFolderPath(pathOf(parent).toStdString(), typed.toStdString());
-    if (!folder) {
+    if (!made) {
       QMessageBox::warning(&dialog, QObject::tr("New Folder"),
                            QObject::tr("A folder name can't be empty."));
       return;
     }
+    if (!made->notice.empty()) {
+      QMessageBox::information(&dialog, QObject::tr("New Folder"), toQ(made->notice));
+    }
     // Created on disk only when the favorite is added.
-    auto* item = folderItem(toQ(folder->name), toQ(folder->path));
+    auto* item = folderItem(toQ(made->folder.name), toQ(made->folder.path));
     parent->addChild(item);
     parent->setExpanded(true);
     folders->setCurrentItem(item);

@@ -165,12 +165,21 @@ TEST(FavoritesAdderTest, AShortcutThatCannotBeWrittenIsReported) {
   EXPECT_EQ(messageBox.texts(),
             std::vector<std::string>{"The favorite could not be saved in the Favorites folder."});
 }
-// The dialog's New Folder names the folder by the naming rule: any name stays a name.
+// The dialog's New Folder names the folder by the naming rule: any name stays a name, and one
+// too long is shortened with a notice.
 TEST(NewFolderPathTest, ATypedNameIsAFolderInsideItsParent) {
-  EXPECT_EQ(NewFolderPath("", "  Work "), (FolderChoice{"Work", "Work"}));
-  EXPECT_EQ(NewFolderPath("Work/2024", "../a/b .url"),
-            (FolderChoice{"Work/2024/%2E.%2Fa%2Fb %2Eurl", "../a/b .url"}));
-  for (const char* blank : {"", "   "}) EXPECT_FALSE(NewFolderPath("Work", blank)) << blank;
+  const auto made = [](const std::string& parent, const std::string& typed) {
+    const std::optional<NewFolder> folder = NewFolderPath(parent, typed);
+    return folder ? std::make_tuple(folder->folder.path, folder->folder.name, folder->notice)
+                  : std::make_tuple(std::string("(none)"), std::string(), std::string());
+  };
+  EXPECT_EQ(made("", "  Work "), std::make_tuple("Work", "Work", ""));
+  EXPECT_EQ(made("Work/2024", "../a/b .url"),
+            std::make_tuple("Work/2024/%2E.%2Fa%2Fb %2Eurl", "../a/b .url", ""));
+  EXPECT_EQ(made("Work", std::string(300, 'f')),
+            std::make_tuple("Work/" + std::string(255, 'f'), std::string(255, 'f'),
+                            FavoriteName::kShortenedNotice));
+  for (const char* blank : {"", "   "}) EXPECT_EQ(std::get<0>(made("Work", blank)), "(none)");
 }
 
 }  // namespace
