@@ -1,17 +1,26 @@
-// The favorites tree on a large Favorites folder: 10,000 shortcuts in 200 folders.
+// The favorites tree on a large Favorites folder: 10,000 shortcuts in 200 folders; and the
+// import of as many bookmarks.
 //
 //   favorites_bench [RUNS]
 //
 // Prints one line:
-//   favorites walk_ms=<ms> model_ms=<ms> ratio=<model/walk> show_ms=<ms>
-// walk_ms:  a plain walk of the folder that reads each shortcut up to its first "URL=" line
-//           (std::filesystem and std::ifstream), the median of RUNS (default 15);
-// model_ms: building the favorites tree's nodes from the same folder, the median of RUNS, run
-//           alternately with the walk, the file cache warm for both;
-// show_ms:  in the real main window, from the "View Favorites" command to the end of a paint of
-//           the tree widget showing the whole tree.
-// Goals: ratio <= 1.5, show_ms <= 300. Exit status 0 when both are met, 1 when not, 2 when the
-// run failed. Not a test: its figures depend on the machine and on what else runs on it.
+//   favorites walk_ms=<ms> model_ms=<ms> ratio=<model/walk> show_ms=<ms> import_ms=<ms>
+//             write_ms=<ms>
+// walk_ms:   a plain walk of the folder that reads each shortcut up to its first "URL=" line
+//            (std::filesystem and std::ifstream), the median of RUNS (default 15);
+// model_ms:  building the favorites tree's nodes from the same folder, the median of RUNS, run
+//            alternately with the walk, the file cache warm for both;
+// show_ms:   in the real main window, from the "View Favorites" command to the end of a paint of
+//            the tree widget showing the whole tree;
+// import_ms: reading an HTML bookmarks file of 10,000 bookmarks in 200 folders and writing them
+//            into an empty Favorites folder on the temp folder's disk, every file synced, the
+//            median of RUNS (at most 5);
+// write_ms:  the yardstick for import_ms: the same 10,000 files in 200 folders written plainly
+//            (std::ofstream, nothing synced), the median of as many runs, alternately with the
+//            import: a disk that others keep busy slows both.
+// Goals: ratio <= 1.5, show_ms <= 300, import_ms <= 1000. Exit status 0 when all are met, 1 when
+// not, 2 when the run failed. Not a test: its figures depend on the machine and on what else
+// runs on it.
 
 #include <QAction>
 #include <QApplication>
@@ -28,9 +37,12 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "favorites/BookmarksFile.h"
 #include "favorites/DirRecurse.h"
+#include "favorites/FavoritesImporter.h"
 #include "platform/IMessageBox.h"
 #include "qt/ApplicationSetup.h"
 #include "qt/MainWindowHost.h"
@@ -47,6 +59,8 @@ constexpr int kSubFolders = 9;           // 20 + 20 x 9 = 200 folders
 constexpr int kShortcutsPerFolder = 50;  // 200 x 50 = 10,000 shortcuts
 constexpr double kRatioGoal = 1.5;
 constexpr double kShowGoalMs = 300;
+constexpr double kImportGoalMs = 1000;
+constexpr int kImportRuns = 5;
 constexpr int kTimeoutMs = 60000;
 
 void writeShortcut(const fs::path& file, int n) {
@@ -90,16 +104,6 @@ std::size_t plainWalk(const fs::path& root) {
   return found;
 }
 
-class SilentMessageBox : public corvane::IMessageBox {
- public:
-  int shown = 0;
-  corvane::MsgBoxResult MsgBox(const std::string&, corvane::MsgBoxButtons, corvane::MsgBoxIcon,
-                               const std::string&) override {
-    ++shown;
-    return corvane::MsgBoxResult::OK;
-  }
-};
-
 double msSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
       .count();
@@ -109,6 +113,72 @@ double median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v[v.size() / 2];
 }
+
+// The same 10,000 bookmarks in 200 folders, as another browser exports them.
+std::string bookmarksFile() {
+  std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<DL><p>\n";
+  int n = 0;
+  for (int t = 0; t < kTopFolders; ++t) {
+    html += "<DT><H3 ADD_DATE=\"1700000000\">Topic " + std::to_string(t) + "</H3>\n<DL><p>\n";
+    for (int s = 0; s <= kSubFolders; ++s) {
+      if (s > 0) html += "<DT><H3>Subject " + std::to_string(s) + "</H3>\n<DL><p>\n";
+      for (int i = 0; i < kShortcutsPerFolder; ++i, ++n) {
+        html += "<DT><A HREF=\"http://www.example.com/pages/" + std::to_string(n) +
+                ".html\" ADD_DATE=\"1700000000\">Page " + std::to_string(n) + "</A>\n";
+      }
+      if (s > 0) html += "</DL><p>\n";
+    }
+    html += "</DL><p>\n";
+  }
+  return html + "</DL><p>\n";
+}
+
+// The time of writing the shortcuts of the bookmarks file plainly into folder.
+double plainWriteMs(const fs::path& folder) {
+  const auto start = std::chrono::steady_clock::now();
+  int n = 0;
+  for (int t = 0; t < kTopFolders; ++t) {
+    for (int s = 0; s <= kSubFolders; ++s) {
+      fs::path sub = folder / ("Topic " + std::to_string(t));
+      if (s > 0) sub /= "Subject " + std::to_string(s);
+      fs::create_directories(sub);
+      for (int i = 0; i < kShortcutsPerFolder; ++i, ++n) {
+        std::ofstream(sub / ("Page " + std::to_string(n) + ".url"), std::ios::binary)
+            << "[InternetShortcut]\r\nURL=http://www.example.com/pages/" << n << ".html\r\n";
+      }
+    }
+  }
+  return msSince(start);
+}
+
+// The median times of reading `file` and importing it into a Favorites folder of its own, and
+// of writing the same files plainly; -1 for the import when it missed bookmarks.
+std::pair<double, double> importMs(const fs::path& scratch, const fs::path& file, int expected) {
+  std::vector<double> imports;
+  std::vector<double> writes;
+  // Nothing is removed until the end: removing files keeps this disk busy for a while after.
+  for (int run = 0; run < kImportRuns; ++run) {
+    const fs::path favorites = scratch / ("Import " + std::to_string(run));
+    fs::create_directories(favorites);
+    const auto start = std::chrono::steady_clock::now();
+    const corvane::ImportSummary summary =
+        corvane::FavoritesImporter::Import(corvane::BookmarksFile::Read(file), favorites);
+    imports.push_back(msSince(start));
+    if (summary.imported != expected) return {-1, 0};
+    writes.push_back(plainWriteMs(scratch / ("Write " + std::to_string(run))));
+  }
+  return {median(imports), median(writes)};
+}
+
+class SilentMessageBox : public corvane::IMessageBox {
+ public:
+  int shown = 0;
+  corvane::MsgBoxResult MsgBox(const std::string&, corvane::MsgBoxButtons, corvane::MsgBoxIcon,
+                               const std::string&) override {
+    ++shown;
+    return corvane::MsgBoxResult::OK;
+  }
+};
 
 int fail(const char* why) {
   std::fprintf(stderr, "favorites_bench: %s\n", why);
@@ -154,6 +224,13 @@ int main(int argc, char* argv[]) {
   }
   if (messageBox.shown != 0) return fail("the scan reported failures");
 
+  const fs::path importDir = fs::path(dir.filePath(QStringLiteral("import")).toStdString());
+  fs::create_directories(importDir);
+  const fs::path bookmarks = importDir / "bookmarks.html";
+  std::ofstream(bookmarks, std::ios::binary) << bookmarksFile();
+  const auto [imported, written] = importMs(importDir, bookmarks, shortcuts);
+  if (imported < 0) return fail("the import missed bookmarks");
+
   // The command in the real window.
   int exitCode = 2;
   auto splash = std::make_unique<corvane::frmSplash>(folders, corvane::inProcessHost(folders));
@@ -166,13 +243,13 @@ int main(int argc, char* argv[]) {
       return QApplication::exit(2);
     }
     // Let the window settle, then give the command.
-    QTimer::singleShot(1000, &app, [&, tree, view] {
+    QTimer::singleShot(1000, &app, [&, tree, view, imported = imported, written = written] {
       QElapsedTimer clock;
       clock.start();
       view->trigger();  // runs the whole command: the tree's nodes, the widget, the layout
       tree->viewport()->repaint();
       const double shownMs = double(clock.nsecsElapsed()) / 1e6;
-      QTimer::singleShot(0, &app, [&, tree, shownMs] {
+      QTimer::singleShot(0, &app, [&, tree, shownMs, imported, written] {
         if (!tree->isVisible() || tree->topLevelItemCount() != 1) {
           fail("the tree was not shown");
           return QApplication::exit(2);
@@ -186,10 +263,13 @@ int main(int argc, char* argv[]) {
         const double walk = median(walks);
         const double model = median(models);
         const double ratio = model / walk;
-        std::printf("favorites walk_ms=%.1f model_ms=%.1f ratio=%.2f show_ms=%.1f\n", walk, model,
-                    ratio, shownMs);
+        std::printf(
+            "favorites walk_ms=%.1f model_ms=%.1f ratio=%.2f show_ms=%.1f import_ms=%.1f "
+            "write_ms=%.1f\n",
+            walk, model, ratio, shownMs, imported, written);
         std::fflush(stdout);
-        exitCode = ratio <= kRatioGoal && shownMs <= kShowGoalMs ? 0 : 1;
+        exitCode =
+            ratio <= kRatioGoal && shownMs <= kShowGoalMs && imported <= kImportGoalMs ? 0 : 1;
         QApplication::exit(exitCode);
       });
     });

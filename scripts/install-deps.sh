@@ -10,10 +10,9 @@ packages=(
   qt6-webengine-dev qt6-webengine-dev-tools
   libqt6svg6 libgl-dev libxkbcommon-dev
   googletest libgtest-dev fonts-dejavu-core
-  # the favorites import reads Firefox's bookmarks database
-  libsqlite3-dev
-  # the session file is JSON
-  nlohmann-json3-dev
+  # the favorites import reads Firefox's bookmarks database and Chromium's JSON bookmarks file;
+  # the session file is JSON too
+  libsqlite3-dev nlohmann-json3-dev
   desktop-file-utils appstream dpkg-dev
   # end-to-end tests: a private X server, real key presses and clicks, the accessibility bus
   xvfb xdotool dbus-daemon at-spi2-core python3 python3-xlib python3-pyatspi
@@ -27,8 +26,6 @@ packages=(
   poppler-utils
   # a page's links to other programs (mailto:, ...) go to the desktop's handler
   xdg-utils
-  # the reader view reads its article from JSON
-  nlohmann-json3-dev
 )
 # The reader view's article finder comes from npm; a machine with Node.js of its own has npm.
 command -v npm >/dev/null || packages+=(npm)

@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -20,19 +24,23 @@ namespace {
 
 constexpr std::string_view kTempPrefix = ".corvane-save-";
 constexpr std::string_view kTempSuffix = ".tmp";
+// The older form: ".<file name>.tmp-<process id>-<stamp>-<n>".
+constexpr std::string_view kOldTempMark = ".tmp-";
 // Links followed to the file a write lands in; more is taken for a loop.
 constexpr int kMaxLinks = 40;
 
-std::string tempName(long pid, long long stamp, int attempt) {
+std::string tempName(long pid, long long stamp, int n) {
   return std::string(kTempPrefix) + std::to_string(pid) + "-" + std::to_string(stamp) + "-" +
-         std::to_string(attempt) + std::string(kTempSuffix);
+         std::to_string(n) + std::string(kTempSuffix);
 }
 
 // Creates a new, unique temp file beside target; -1 on failure.
 int createTempBeside(FileSteps& steps, const fs::path& target, fs::path& temp) {
+  // Numbered through the whole run, so that many files saved at once never meet.
+  static std::atomic<int> sequence{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temp = target.parent_path() / tempName(::getpid(), stamp, attempt);
+    temp = target.parent_path() / tempName(::getpid(), stamp, sequence++);
     const int fd = steps.createNew(temp);
     if (fd >= 0 || errno != EEXIST) {
       return fd;
@@ -42,16 +50,16 @@ int createTempBeside(FileSteps& steps, const fs::path& target, fs::path& temp) {
 }
 
 // Writes text into a new temp file beside target (with the mode and owner of keepOf when that
-// is not empty), and syncs it. False on any failure, with no temp file left; otherwise temp
-// names the file.
+// is not empty), and syncs it unless told not to. False on any failure, with no temp file left;
+// otherwise temp names the file.
 bool writeTempBeside(FileSteps& steps, const fs::path& target, std::string_view text,
-                     const fs::path& keepOf, fs::path& temp) {
+                     const fs::path& keepOf, fs::path& temp, bool sync = true) {
   const int fd = createTempBeside(steps, target, temp);
   if (fd < 0) {
     return false;
   }
   bool ok = steps.write(fd, text) && (keepOf.empty() || steps.copyModeAndOwner(fd, keepOf));
-  ok = ok && steps.sync(fd);
+  ok = ok && (!sync || steps.sync(fd));
   ok = steps.close(fd) && ok;
   if (!ok) {
     steps.remove(temp);
@@ -78,15 +86,27 @@ bool landingFile(const fs::path& path, fs::path& target) {
   return false;
 }
 
+// The "<process id>-<stamp>-<n>" part of a temp file's name, of either form; "" when the name
+// is not one.
+std::string numbersOf(const std::string& name) {
+  if (name.size() > kTempPrefix.size() + kTempSuffix.size() &&
+      name.compare(0, kTempPrefix.size(), kTempPrefix) == 0 &&
+      name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) == 0) {
+    return name.substr(kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());
+  }
+  const std::size_t mark = name.rfind(kOldTempMark);
+  if (name.size() > 1 && name[0] == '.' && mark != std::string::npos && mark > 1) {
+    return name.substr(mark + kOldTempMark.size());
+  }
+  return {};
+}
+
 // The process id in a temp file's name; 0 when the name is not one.
 long writerOf(const std::string& name) {
-  if (name.size() <= kTempPrefix.size() + kTempSuffix.size() ||
-      name.compare(0, kTempPrefix.size(), kTempPrefix) != 0 ||
-      name.compare(name.size() - kTempSuffix.size(), kTempSuffix.size(), kTempSuffix) != 0) {
+  const std::string middle = numbersOf(name);  // pid-stamp-n
+  if (middle.empty()) {
     return 0;
   }
-  const std::string middle = name.substr(
-      kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());  // pid-stamp-n
   int dashes = 0;
   for (char c : middle) {
     if (c == '-') {
@@ -173,6 +193,16 @@ bool FileSteps::renameNoReplace(const fs::path& from, const fs::path& to) {
 
 void FileSteps::remove(const fs::path& path) { ::unlink(path.c_str()); }
 
+bool FileSteps::syncFileSystem(const fs::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) {
+    return false;
+  }
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
+}
+
 void FileSteps::syncFolder(const fs::path& folder) {
   const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) {
@@ -233,6 +263,46 @@ bool AtomicFile::create(std::string_view text) const {
   return true;
 }
 
+std::vector<bool> AtomicFile::createAll(const std::vector<NewFile>& files, FileSteps& steps) {
+  std::vector<fs::path> temps(files.size());
+  std::vector<bool> written(files.size(), false);
+  std::set<fs::path> folders;
+  // One folder on each file system, to sync it by: one sync for many files and folders costs
+  // far less than one for each.
+  std::map<dev_t, fs::path> fileSystems;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    written[i] = writeTempBeside(steps, files[i].path, files[i].text, fs::path(), temps[i], false);
+    const fs::path folder = files[i].path.parent_path();
+    struct stat status {};
+    if (written[i] && folders.insert(folder).second &&
+        ::stat(folder.empty() ? "." : folder.c_str(), &status) == 0) {
+      fileSystems.emplace(status.st_dev, folder);
+    }
+  }
+  const auto syncAll = [&] {
+    bool synced = true;
+    for (const auto& [device, folder] : fileSystems) {
+      synced = steps.syncFileSystem(folder) && synced;
+    }
+    return synced;
+  };
+  // Every file's text is on the disk before any of them takes its name.
+  const bool synced = syncAll();
+  std::vector<bool> created(files.size(), false);
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (!written[i]) {
+      continue;
+    }
+    created[i] = synced && steps.renameNoReplace(temps[i], files[i].path);
+    if (!created[i]) {
+      steps.remove(temps[i]);
+    }
+  }
+  // And then the names.
+  syncAll();
+  return created;
+}
+
 bool AtomicFile::isTempName(const std::string& name) { return writerOf(name) != 0; }
 
 int AtomicFile::removeLeftovers(const fs::path& folder, bool recursive) {
@@ -251,6 +321,18 @@ int AtomicFile::removeLeftovers(const fs::path& folder, bool recursive) {
     removed += removeIfLeftover(*it) ? 1 : 0;
   }
   return removed;
+}
+
+unsigned AtomicFile::newFileMode() {
+  // Read where it is kept: setting the umask to learn it would change it for every thread.
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.compare(0, 6, "Umask:") == 0) {
+      return 0666 & ~static_cast<unsigned>(std::stoul(line.substr(6), nullptr, 8));
+    }
+  }
+  return 0644;
 }
 
 }  // namespace corvane

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane {
 
@@ -31,6 +33,14 @@ class FileSteps {
   virtual bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
   virtual void remove(const std::filesystem::path& path);
   virtual void syncFolder(const std::filesystem::path& folder);
+  // Writes everything written to the file system that holds folder to the disk; false on failure.
+  virtual bool syncFileSystem(const std::filesystem::path& folder);
+};
+
+// A file for AtomicFile::createAll to create.
+struct NewFile {
+  std::filesystem::path path;
+  std::string text;
 };
 
 // A file written whole, so that a reader (or a crash) finds the old content or the new one,
@@ -38,8 +48,9 @@ class FileSteps {
 // file. Every file Corvane writes goes through here.
 //
 // Temp files are named ".corvane-save-<process id>-<stamp>-<n>.tmp": hidden, and with no name
-// that a reader takes for a setting or a favorite (no ".url" in it). One that a killed save left
-// behind is removed by removeLeftovers.
+// that a reader takes for a setting or a favorite (no ".url" in it). Older versions named them
+// ".<file name>.tmp-<process id>-<stamp>-<n>". One of either form that a killed save left behind
+// is removed by removeLeftovers.
 class AtomicFile {
  public:
   explicit AtomicFile(std::filesystem::path path, FileSteps& steps = FileSteps::system());
@@ -57,11 +68,20 @@ class AtomicFile {
   // even when it appears meanwhile. On failure no file and no temp file are left.
   bool create(std::string_view text) const;
 
-  // Whether name is one of this writer's temp files.
+  // Creates each file holding its text as create() does, with two syncs of each file system for
+  // all of them (one for their texts, one for their names) instead of two for each file: a killed
+  // or crashed run leaves each file whole or absent, and temp files that removeLeftovers
+  // removes. Returns, file by file, whether it was created.
+  static std::vector<bool> createAll(const std::vector<NewFile>& files,
+                                     FileSteps& steps = FileSteps::system());
+
+  // Whether name is a temp file of this writer, of either form.
   static bool isTempName(const std::string& name);
   // Removes the temp files in folder (and, when recursive, in the folders below it, links not
   // followed) that a save of a process no longer running left behind. Returns how many.
   static int removeLeftovers(const std::filesystem::path& folder, bool recursive);
+  // The permissions of a file Corvane creates: read and write for everyone, less the umask.
+  static unsigned newFileMode();
 
  private:
   std::filesystem::path path_;

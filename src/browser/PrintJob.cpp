@@ -1,8 +1,14 @@
 #include "browser/PrintJob.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
+
+#include "base/AtomicFile.h"
 
 namespace corvane {
 
@@ -20,6 +26,20 @@ std::string tempNameFor(const fs::path& target) {
     candidate = folder / (base + std::to_string(n));
   }
   return candidate.string();
+}
+
+// The engine makes its file readable by its owner alone; a print gets the permissions of any
+// file Corvane saves: those of the file it replaces, or those of a new file.
+void givePermissions(const std::string& temp, const std::string& target) {
+  const int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) {
+    FileSteps::system().copyModeAndOwner(fd, target);
+  } else {
+    ::fchmod(fd, AtomicFile::newFileMode());
+  }
+  ::close(fd);
 }
 
 void removeQuietly(const std::string& path) {
@@ -54,6 +74,7 @@ void PrintJob::finished(bool ok) {
     }
     return;
   }
+  givePermissions(temp_, target_);
   std::error_code ec;
   fs::rename(temp_, target_, ec);
   if (ec) {
@@ -63,6 +84,10 @@ void PrintJob::finished(bool ok) {
     return;
   }
   state_ = State::Done;
+}
+
+std::string PrintJob::ProposedFile(const std::string& lastTarget, const std::string& pageName) {
+  return (fs::path(lastTarget).parent_path() / (pageName + ".pdf")).string();
 }
 
 std::string PrintJob::message() const {

@@ -6,7 +6,8 @@ namespace corvane {
 
 // One print of a pane's page into a PDF file. The engine writes under a temporary name beside
 // the file, so that a file under the chosen name is always complete: only a finished print takes
-// that name, replacing what was there; a failed or cancelled one leaves the folder as it was.
+// that name, replacing what was there, with the permissions of any file Corvane saves; a failed
+// or cancelled one leaves the folder as it was.
 // The engine cannot be stopped once it prints, so a cancelled print runs on and its file is
 // thrown away when it ends.
 //
@@ -35,6 +36,10 @@ class PrintJob {
   bool running() const { return state_ == State::Running || state_ == State::Cancelling; }
   // What the user is told now: the print running, the file complete, why it failed.
   std::string message() const;
+
+  // The file the print dialog proposes for a page named pageName (a file name without its
+  // ending): the page's own name, in the folder of the pane's last print to a file.
+  static std::string ProposedFile(const std::string& lastTarget, const std::string& pageName);
 
  private:
   State state_ = State::Idle;

@@ -7,7 +7,10 @@
 #include <system_error>
 
 #include "base/AsciiText.h"
+#include "base/AtomicFile.h"
+#include "favorites/BookmarksError.h"
 #include "favorites/ChromiumBookmarks.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/FirefoxPlaces.h"
 #include "favorites/InternetShortcut.h"
 #include "favorites/NetscapeBookmarks.h"
@@ -21,26 +24,49 @@ namespace {
 const char kNotBookmarks[] =
     "is not a bookmarks file Corvane can read: an HTML bookmarks file, a Firefox places.sqlite "
     "or a Chromium Bookmarks file.";
+const char kSqliteHeader[] = "SQLite format 3";  // and its NUL: 16 bytes
 
-std::string readAll(const fs::path& file) {
-  std::error_code ec;
-  const auto size = fs::file_size(file, ec);
-  if (!ec && size > BookmarksFile::kMaxBytes) {
-    throw std::runtime_error(file.filename().string() + " is too large for a bookmarks file.");
-  }
+[[noreturn]] void tooLarge(const fs::path& file) {
+  throw std::runtime_error(file.filename().string() + " is too large for a bookmarks file.");
+}
+
+// The file's text, or its first `limit` bytes and one more.
+std::string readUpTo(const fs::path& file, std::uintmax_t limit) {
   std::ifstream in(file, std::ios::binary);
   if (!in) throw std::runtime_error(file.string() + " could not be opened.");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string text;
+  char buffer[65536];
+  while (text.size() <= limit && in.read(buffer, sizeof buffer).gcount() > 0) {
+    text.append(buffer, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) throw std::runtime_error(file.string() + " could not be read.");
   return text;
 }
 
-// Whether html holds a <DL> tag, which every bookmarks file has, even an empty one.
-bool hasListTag(const std::string& html) {
-  for (std::size_t i = html.find('<'); i != std::string::npos; i = html.find('<', i + 1)) {
-    if (startsWithNoCase(std::string_view(html).substr(i), "<dl")) return true;
+Bookmark readAny(const fs::path& file) {
+  std::error_code ec;
+  // A pipe or a device would never end.
+  if (!fs::is_regular_file(file, ec)) {
+    throw std::runtime_error(file.string() + " could not be opened.");
   }
-  return false;
+  if (readUpTo(file, 15).compare(0, 16, std::string(kSqliteHeader, 16)) == 0) {
+    if (fs::file_size(file, ec) > BookmarksFile::kMaxDatabaseBytes) tooLarge(file);
+    try {
+      return FirefoxPlaces::Read(file);
+    } catch (const BookmarksError&) {
+      throw;
+    } catch (const std::exception&) {
+      throw std::runtime_error(file.string() + " could not be read.");
+    }
+  }
+  const std::string text = readUpTo(file, BookmarksFile::kMaxTextBytes);
+  if (text.size() > BookmarksFile::kMaxTextBytes) tooLarge(file);
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  // A byte-order mark may stand before the JSON.
+  const std::size_t brace = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : first;
+  if (brace < text.size() && text[brace] == '{')
+    return ChromiumBookmarks::Parse(text.substr(brace));
+  return NetscapeBookmarks::Parse(text);
 }
 
 bool lessNoCase(const Bookmark& a, const Bookmark& b) {
@@ -54,13 +80,13 @@ void readFolder(const fs::path& folder, Bookmark& into, std::size_t& count) {
     std::error_code ec;
     const std::string name = entry.path().filename().string();
     if (entry.is_directory(ec) && !entry.is_symlink(ec)) {
-      Bookmark child = Bookmark::Folder(name);
+      Bookmark child = Bookmark::Folder(FavoriteName::FolderName(name));
       readFolder(entry.path(), child, count);
       into.children.push_back(std::move(child));
       continue;
     }
-    const std::optional<std::string> title = InternetShortcut::DisplayName(name);
-    if (!title || !entry.is_regular_file(ec)) continue;
+    const std::optional<std::string> title = FavoriteName::ShortcutName(name);
+    if (!title || AtomicFile::isTempName(name) || !entry.is_regular_file(ec)) continue;
     std::string address;
     try {
       address = InternetShortcut::ReadAddress(entry.path());
@@ -77,31 +103,15 @@ void readFolder(const fs::path& folder, Bookmark& into, std::size_t& count) {
 }  // namespace
 
 Bookmark BookmarksFile::Read(const fs::path& file) {
-  const std::string text = readAll(file);
   const std::string name = file.filename().string();
-  static const std::string kSqlite("SQLite format 3", 16);
-  if (text.compare(0, kSqlite.size(), kSqlite) == 0) {
-    try {
-      return FirefoxPlaces::Read(file);
-    } catch (const std::exception&) {
+  try {
+    return readAny(file);
+  } catch (const BookmarksError& error) {
+    if (error.kind() == BookmarksError::Kind::NotBookmarks) {
       throw std::runtime_error(name + " " + kNotBookmarks);
     }
+    throw std::runtime_error(name + " is a bookmarks file, but damaged: " + error.what() + ".");
   }
-  const std::size_t first = text.find_first_not_of(" \t\r\n");
-  // A byte-order mark may stand before the JSON.
-  const std::size_t brace = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : first;
-  if (brace < text.size() && text[brace] == '{') {
-    try {
-      return ChromiumBookmarks::Parse(text.substr(brace));
-    } catch (const std::exception&) {
-      throw std::runtime_error(name + " " + kNotBookmarks);
-    }
-  }
-  Bookmark root = NetscapeBookmarks::Parse(text);
-  if (root.children.empty() && !hasListTag(text)) {
-    throw std::runtime_error(name + " " + kNotBookmarks);
-  }
-  return root;
 }
 
 Bookmark BookmarksFile::ReadFavorites(const fs::path& folder, std::size_t& count) {

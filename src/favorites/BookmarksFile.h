@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 
@@ -12,12 +13,14 @@ namespace corvane {
 // read as bookmarks for export.
 class BookmarksFile {
  public:
-  // Larger files are not read: no bookmarks file comes near it.
-  static constexpr std::size_t kMaxBytes = 64 * 1024 * 1024;
+  // Larger HTML and JSON files are not read: no bookmarks file comes near it.
+  static constexpr std::uintmax_t kMaxTextBytes = 64 * 1024 * 1024;
+  // Larger databases are not read: a places database holds the history too, yet stays smaller.
+  static constexpr std::uintmax_t kMaxDatabaseBytes = 1024 * 1024 * 1024;
 
   // The bookmarks in file: a Firefox places database (by its SQLite header), a Chromium
   // "Bookmarks" file (JSON) or an HTML bookmarks file. Throws std::runtime_error with a
-  // sentence for the user when it is none of them or can't be read.
+  // sentence for the user when it is none of them, is damaged, too large or can't be read.
   static Bookmark Read(const std::filesystem::path& file);
 
   // The Internet shortcuts under folder and its subfolders, in the order the tree shows them

@@ -1,42 +1,74 @@
 #include "favorites/ChromiumBookmarks.h"
 
-#include "favorites/JsonValue.h"
+#include <nlohmann/json.hpp>
+
+#include "favorites/BookmarksError.h"
 
 namespace corvane {
 
 namespace {
 
-// Each level of bookmark folders is two levels of JSON: the node and its "children" array.
-constexpr int kJsonDepth = 2 * ChromiumBookmarks::kMaxDepth + 8;
+using Json = nlohmann::json;
 
-void readChildren(const JsonValue& node, Bookmark& into) {
-  const JsonValue* children = node.member("children");
-  if (!children || children->kind != JsonValue::Kind::Array) return;
-  for (const JsonValue& child : children->items) {
-    const std::string type = child.string("type");
+// A string member's value; "" when it is missing or not a string.
+std::string text(const Json& node, const char* key) {
+  const auto it = node.find(key);
+  return it != node.end() && it->is_string() ? it->get<std::string>() : std::string();
+}
+
+// Adds node's bookmarks and folders to into; deeper than kMaxDepth, a folder's contents go into
+// the deepest folder instead.
+void readChildren(const Json& node, int depth, Bookmark& into) {
+  const auto children = node.find("children");
+  if (children == node.end() || !children->is_array()) return;
+  for (const Json& child : *children) {
+    if (!child.is_object()) continue;
+    const std::string type = text(child, "type");
     if (type == "url") {
-      into.children.push_back(Bookmark::Link(child.string("name"), child.string("url")));
+      into.children.push_back(Bookmark::Link(text(child, "name"), text(child, "url")));
+    } else if (type == "folder" && depth >= ChromiumBookmarks::kMaxDepth) {
+      readChildren(child, depth + 1, into);
     } else if (type == "folder") {
-      Bookmark folder = Bookmark::Folder(child.string("name"));
-      readChildren(child, folder);
+      Bookmark folder = Bookmark::Folder(text(child, "name"));
+      readChildren(child, depth + 1, folder);
       into.children.push_back(std::move(folder));
     }
+  }
+}
+
+Json parse(const std::string& json) {
+  const auto limitDepth = [](int depth, Json::parse_event_t, Json&) {
+    // depth counts the arrays and objects around the one that starts.
+    if (depth >= ChromiumBookmarks::kMaxJsonDepth) {
+      throw BookmarksError(BookmarksError::Kind::Damaged,
+                           "it is nested more than " +
+                               std::to_string(ChromiumBookmarks::kMaxJsonDepth) + " levels deep");
+    }
+    return true;
+  };
+  try {
+    return Json::parse(json, limitDepth);
+  } catch (const Json::parse_error& error) {
+    throw BookmarksError(BookmarksError::Kind::Damaged,
+                         "it is not valid JSON (at byte " + std::to_string(error.byte) + ")");
+  } catch (const Json::exception&) {
+    throw BookmarksError(BookmarksError::Kind::Damaged, "it is not valid JSON");
   }
 }
 
 }  // namespace
 
 Bookmark ChromiumBookmarks::Parse(const std::string& json) {
-  const JsonValue document = JsonValue::Parse(json, kJsonDepth);
-  const JsonValue* roots = document.member("roots");
-  if (!roots || roots->kind != JsonValue::Kind::Object) {
-    throw std::runtime_error("no bookmark roots");
+  const Json document = parse(json);
+  const auto roots = document.is_object() ? document.find("roots") : document.end();
+  if (roots == document.end() || !roots->is_object()) {
+    throw BookmarksError(BookmarksError::Kind::NotBookmarks, "it holds no bookmark roots");
   }
   Bookmark root = Bookmark::Folder("");
-  for (const auto& [key, node] : roots->members) {
-    if (node.kind != JsonValue::Kind::Object || node.string("type") != "folder") continue;
-    Bookmark folder = Bookmark::Folder(node.string("name"));
-    readChildren(node, folder);
+  for (const Json& node : *roots) {
+    if (!node.is_object() || text(node, "type") != "folder") continue;
+    Bookmark folder = Bookmark::Folder(text(node, "name"));
+    readChildren(node, 1, folder);
     if (!folder.children.empty()) root.children.push_back(std::move(folder));
   }
   return root;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "base/AtomicFile.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/FavoritesImages.h"
 #include "favorites/InternetShortcut.h"
 
@@ -28,7 +30,7 @@ long DirRecurse::RecurseDirTV(TreeNodes& TView, const std::string& PathName) {
   nodes_->Clear();
   scanning_.clear();
   TreeNode& root = nodes_->Add(kRootKey, PathName);
-  ScanFolder(root);
+  ScanFolder(root, PathName);
   AssignImages();
   // An empty folder got the bad-link picture above; the root always shows as a folder.
   root.Image = kClosedFolderImage;
@@ -38,8 +40,7 @@ long DirRecurse::RecurseDirTV(TreeNodes& TView, const std::string& PathName) {
   return nodes_->Count();
 }
 
-void DirRecurse::ScanFolder(TreeNode& node) {
-  const fs::path folder = node.FullPath(fs::path::preferred_separator);
+void DirRecurse::ScanFolder(TreeNode& node, const fs::path& folder) {
   std::error_code realError;
   const std::string real = fs::canonical(folder, realError).string();
   if (!realError && std::find(scanning_.begin(), scanning_.end(), real) != scanning_.end()) {
@@ -57,6 +58,8 @@ void DirRecurse::ScanFolder(TreeNode& node) {
     const std::string name = entry.path().filename().string();
     if (!typeError && isFolder) {
       listing.folders.push_back(name);
+    } else if (AtomicFile::isTempName(name)) {
+      continue;
     } else if (typeError || entry.is_regular_file(typeError)) {
       // A dangling link is a file that can't be read; pipes and devices are no shortcuts.
       listing.files.push_back(name);
@@ -69,14 +72,14 @@ void DirRecurse::ScanFolder(TreeNode& node) {
 
   scanning_.push_back(real);
   for (const std::string& name : listing.folders) {
-    TreeNode& child = nodes_->AddChild(node.Index, name);
+    TreeNode& child = nodes_->AddChild(node.Index, FavoriteName::FolderName(name));
     child.Kind = kEmptyFolderKind;
-    ScanFolder(child);
+    ScanFolder(child, folder / name);
   }
   scanning_.pop_back();
 
   for (const std::string& name : listing.files) {
-    const std::optional<std::string> text = InternetShortcut::DisplayName(name);
+    const std::optional<std::string> text = FavoriteName::ShortcutName(name);
     if (!text) continue;
     std::string address;
     try {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -26,10 +27,12 @@ class DirRecurse {
   long RecurseDirTV(TreeNodes& TView, const std::string& PathName);
 
  private:
-  // Adds the subfolders and shortcuts of the folder at node's FullPath as its children. A folder
-  // that can't be listed is reported and the scan goes on without the rest of it; a shortcut
-  // that can't be read is reported and still added, without an address.
-  void ScanFolder(TreeNode& node);
+  // Adds the subfolders and shortcuts of node's folder as its children. A folder that can't be
+  // listed is reported and the scan goes on without the rest of it; a shortcut that can't be read
+  // is reported and still added, without an address. Corvane's own temp files are passed over.
+  // The folder is named apart from the node: a node shows its name as typed, which its file name
+  // may hold escaped.
+  void ScanFolder(TreeNode& node, const std::filesystem::path& folder);
   // Pictures and sorting for every node.
   void AssignImages();
   void report(const std::error_code& error);

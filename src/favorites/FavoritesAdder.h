@@ -19,10 +19,10 @@ class FavoritesAdder {
 
   // Offers the page (its address and title) to the dialog and, once the user confirms, writes
   // a shortcut into the chosen folder, creating the folder if it is new. Its file is named so
-  // that the tree shows the name as typed; a favorite of that name is replaced only when the
-  // user says so (No takes
-  // the user back to the dialog). True when a shortcut was written. A file or folder that can't
-  // be written is reported.
+  // that the tree shows the name as typed. A name too long for a file name goes back to the
+  // dialog shortened, saying so, for the user to confirm; a favorite of that name is replaced
+  // only when the user says so (No takes the user back to the dialog). True when a shortcut was
+  // written. A file or folder that can't be written is reported.
   bool AddFavorite(const std::string& address, const std::string& title);
 
  private:

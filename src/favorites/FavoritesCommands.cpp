@@ -1,5 +1,6 @@
 #include "favorites/FavoritesCommands.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/Guarded.h"
@@ -97,10 +98,29 @@ void FavoritesCommands::ShowNewFavorites() {
     mnuOptionsFav_Click();
     return;
   }
+  RefreshFavorites();
+}
+
+void FavoritesCommands::RefreshFavorites() {
   guarded([&] {
+    const TreeViewState kept = platform_.tvw.State();
     platform_.mousePointer.SetMousePointer(MousePointer::Hourglass);
-    DirRecurse(messageBox_).RecurseDirTV(tvw_, folder_.GetFavoritesFolder());
+    // Built apart: what is shown points at the old nodes until the new ones are shown.
+    TreeNodes fresh;
+    DirRecurse(messageBox_).RecurseDirTV(fresh, folder_.GetFavoritesFolder());
+    const TreeNode* selected = nullptr;
+    for (int i = 1; i <= fresh.Count(); ++i) {
+      TreeNode& node = fresh.Item(i);
+      const std::string path = node.FullPath();
+      if (node.HasChildren() &&
+          std::find(kept.expanded.begin(), kept.expanded.end(), path) != kept.expanded.end()) {
+        node.Expanded = true;
+      }
+      if (!selected && path == kept.selected) selected = &node;
+    }
+    tvw_ = std::move(fresh);
     platform_.tvw.Show(tvw_);
+    if (selected) platform_.tvw.Select(*selected);
   });
   guarded([&] { platform_.mousePointer.SetMousePointer(MousePointer::Default); });
 }

@@ -16,7 +16,8 @@ namespace corvane {
 
 // The commands around the favorites pane: showing and hiding it (the tree is built on its first
 // showing and kept), opening a favorite in either pane, adding the panes' pages to the favorites
-// and organising them.
+// and organising them. Add and Organize leave the tree as it is; an import, and the user's
+// Refresh, build it afresh.
 class FavoritesCommands {
  public:
   // The menu item whose tick is the pane's wanted visibility.
@@ -46,6 +47,9 @@ class FavoritesCommands {
   // Favorites have come into the folder from elsewhere (an import): the pane is shown, its tree
   // built afresh.
   void ShowNewFavorites();
+  // "Refresh" (the tree's context menu, F5 in the tree): the tree built afresh from the Favorites
+  // folder under the hourglass, the folders the user expanded and the node selected kept.
+  void RefreshFavorites();
 
   // The favorites tree, empty until the pane is first shown.
   const TreeNodes& tree() const { return tvw_; }

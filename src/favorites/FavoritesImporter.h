@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 
+#include "favorites/AddressKind.h"
 #include "favorites/Bookmark.h"
 
 namespace corvane {
@@ -12,8 +14,8 @@ struct ImportSummary {
   int imported = 0;
   // A favorite of the same name and address was there already.
   int alreadyThere = 0;
-  // No address a pane can open: empty, or a browser's own query or script.
-  int noAddress = 0;
+  // Bookmarks whose address a pane can't open on its own, by the kind of address.
+  std::map<AddressKind, int> skipped;
   // The file or its folder could not be written.
   int failed = 0;
 };
@@ -21,15 +23,12 @@ struct ImportSummary {
 // Writes bookmarks into the Favorites folder as Internet shortcuts, folders kept as folders.
 class FavoritesImporter {
  public:
-  // Each bookmark becomes <name>.url in the folder matching its own: its title made a safe file
-  // name that the tree shows whole, "<name> (2)" and on where the name is taken. Nothing that
-  // exists is ever replaced; a folder that exists already takes the bookmarks of its namesake.
+  // Each bookmark with a web or file address becomes a shortcut in the folder matching its own,
+  // named by the favorites' naming rule so that the tree shows its title whole, "<title> (2)"
+  // and on where the name is taken. Nothing that exists is ever replaced; a folder that exists
+  // already takes the bookmarks of its namesake. The shortcuts are written together, each whole
+  // or not at all whenever the import is stopped.
   static ImportSummary Import(const Bookmark& root, const std::filesystem::path& favorites);
-  // title as the name of a shortcut or folder: a safe file name without ".url" inside, which
-  // would cut the name the tree shows short.
-  static std::string SafeName(const std::string& title);
-  // Whether a pane can open address: not empty, not a browser's own place query or a script.
-  static bool Opens(const std::string& address);
 };
 
 }  // namespace corvane

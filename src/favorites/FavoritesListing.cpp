@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
-#include "favorites/InternetShortcut.h"
+#include "base/AtomicFile.h"
+#include "favorites/FavoriteName.h"
 #include "platform/TreeNodes.h"
 
 namespace corvane {
@@ -22,10 +23,12 @@ void fill(FavoriteEntry& folder, std::vector<std::string>& scanning) {
     std::error_code typeError;
     const std::string name = it->path().filename().string();
     if (it->is_directory(typeError)) {
-      FavoriteEntry child{name, it->path(), true, {}};
+      FavoriteEntry child{FavoriteName::FolderName(name), it->path(), true, {}};
       fill(child, scanning);
       folder.children.push_back(std::move(child));
-    } else if (auto shown = InternetShortcut::DisplayName(name)) {
+    } else if (AtomicFile::isTempName(name)) {
+      continue;
+    } else if (auto shown = FavoriteName::ShortcutName(name)) {
       folder.children.push_back({*shown, it->path(), false, {}});
     }
   }
@@ -37,11 +40,12 @@ void fill(FavoriteEntry& folder, std::vector<std::string>& scanning) {
 }
 
 void collectFolders(const FavoriteEntry& folder, const std::string& prefix,
-                    std::vector<std::string>& out) {
+                    std::vector<FolderChoice>& out) {
   for (const FavoriteEntry& child : folder.children) {
     if (!child.folder) continue;
-    const std::string relative = prefix.empty() ? child.name : prefix + "/" + child.name;
-    out.push_back(relative);
+    const std::string file = child.path.filename().string();
+    const std::string relative = prefix.empty() ? file : prefix + "/" + file;
+    out.push_back({relative, child.name});
     collectFolders(child, relative, out);
   }
 }
@@ -56,8 +60,8 @@ FavoriteEntry FavoritesListing::Tree(const fs::path& root) {
   return top;
 }
 
-std::vector<std::string> FavoritesListing::Folders(const fs::path& root) {
-  std::vector<std::string> folders{""};
+std::vector<FolderChoice> FavoritesListing::Folders(const fs::path& root) {
+  std::vector<FolderChoice> folders{{"", ""}};
   collectFolders(Tree(root), "", folders);
   return folders;
 }

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "favorites/FavoriteName.h"
 #include "favorites/FavoritesListing.h"
 #include "favorites/InternetShortcut.h"
 
@@ -28,8 +29,6 @@ bool within(const fs::path& path, const fs::path& folder, bool orSame) {
   return orSame || p != path.end();
 }
 
-constexpr std::size_t kMaxFileNameBytes = 255;
-
 bool present(const fs::path& path) {
   std::error_code ec;
   return fs::exists(fs::symlink_status(path, ec));
@@ -40,7 +39,25 @@ std::string quoted(const fs::path& path) {
   const std::string name = path.filename().string();
   std::error_code ec;
   const bool folder = fs::is_directory(fs::symlink_status(path, ec));
-  return "\"" + (folder ? name : InternetShortcut::DisplayName(name).value_or(name)) + "\"";
+  return "\"" +
+         (folder ? FavoriteName::FolderName(name)
+                 : FavoriteName::ShortcutName(name).value_or(name)) +
+         "\"";
+}
+
+// What follows the name in item's file name: nothing for a folder, from the first ".url" on for
+// a shortcut (".url", ".URL", ".url.bak"), which a rename keeps as it is.
+std::string endingOf(const fs::path& item) {
+  std::error_code ec;
+  if (fs::is_directory(fs::symlink_status(item, ec))) return FavoriteName::kFolder;
+  const std::string name = item.filename().string();
+  const std::size_t at = InternetShortcut::ExtensionAt(name);
+  return at == std::string::npos ? FavoriteName::kFolder : name.substr(at);
+}
+
+std::optional<std::string> ifShortened(const std::string& name, const std::string& ending) {
+  if (!FavoriteName::Shortened(name, ending)) return std::nullopt;
+  return FavoriteName::Kept(name, ending);
 }
 
 }  // namespace
@@ -50,7 +67,7 @@ FavoritesOrganizer::FavoritesOrganizer(fs::path root, ITrash& trash)
 
 FavoriteEntry FavoritesOrganizer::Tree() const { return FavoritesListing::Tree(root_); }
 
-std::vector<std::string> FavoritesOrganizer::Folders() const {
+std::vector<FolderChoice> FavoritesOrganizer::Folders() const {
   return FavoritesListing::Folders(root_);
 }
 
@@ -77,21 +94,22 @@ fs::path FavoritesOrganizer::folderWithin(const fs::path& folder) const {
 OrganizeResult FavoritesOrganizer::Rename(const fs::path& item, const std::string& newName) {
   const fs::path path = inside(item);
   if (path.empty() || !present(path)) return refused("Only favorites can be renamed.");
-  const std::string oldName = path.filename().string();
-  std::error_code ec;
-  fs::path target = path.parent_path() / InternetShortcut::SafeFileName(newName);
-  const std::size_t at = InternetShortcut::ExtensionAt(oldName);
-  if (!fs::is_directory(fs::symlink_status(path, ec)) && at != std::string::npos) {
-    // A shortcut keeps its ending, and its name is what the tree will show, as typed.
-    const std::string ending = oldName.substr(at);
-    const std::size_t room = kMaxFileNameBytes - std::min(ending.size(), kMaxFileNameBytes);
-    target = path.parent_path() / (InternetShortcut::FileStem(newName, room) + ending);
-  }
+  const fs::path target = path.parent_path() / FavoriteName::FileName(newName, endingOf(path));
   if (target == path) return {Status::Done, {}, path};
   if (present(target)) return refused(quoted(target) + " is already in this folder.");
+  std::error_code ec;
   fs::rename(path, target, ec);
   if (ec) return failed("Could not rename " + quoted(path), ec);
   return {Status::Done, {}, target};
+}
+
+std::optional<std::string> FavoritesOrganizer::ShortenedRename(const fs::path& item,
+                                                               const std::string& newName) const {
+  return ifShortened(newName, endingOf(item));
+}
+
+std::optional<std::string> FavoritesOrganizer::ShortenedFolderName(const std::string& name) {
+  return ifShortened(name, FavoriteName::kFolder);
 }
 
 OrganizeResult FavoritesOrganizer::Delete(const fs::path& item, bool permanently) {
@@ -111,7 +129,7 @@ OrganizeResult FavoritesOrganizer::Delete(const fs::path& item, bool permanently
 OrganizeResult FavoritesOrganizer::NewFolder(const fs::path& folder, const std::string& name) {
   const fs::path parent = folderWithin(folder);
   if (parent.empty()) return refused("New folders go inside the Favorites folder.");
-  const fs::path target = parent / InternetShortcut::SafeFileName(name);
+  const fs::path target = parent / FavoriteName::FileName(name, FavoriteName::kFolder);
   if (present(target)) return refused(quoted(target) + " is already in this folder.");
   std::error_code ec;
   fs::create_directory(target, ec);

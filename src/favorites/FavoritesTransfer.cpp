@@ -29,16 +29,31 @@ FavoritesTransfer::FavoritesTransfer(const FavoritesFolder& favorites, IFileDial
       imported_(std::move(imported)) {}
 
 std::string FavoritesTransfer::SummaryText(const ImportSummary& summary) {
+  static const std::pair<AddressKind, const char*> kSkipped[] = {
+      {AddressKind::Empty, "without an address"},
+      {AddressKind::Relative, "with a relative address"},
+      {AddressKind::InPage, "pointing within a page (#)"},
+      {AddressKind::Script, "running a script (javascript:)"},
+      {AddressKind::Data, "holding data (data:)"},
+      {AddressKind::BrowserPage, "showing a browser's own page (about:, chrome:, edge:, place:)"},
+      {AddressKind::Other, "with another kind of address (mailto:, ftp:, ...)"},
+  };
   std::string text = count(summary.imported, "favorite", "favorites") + " imported.";
-  const int skipped = summary.alreadyThere + summary.noAddress + summary.failed;
+  std::string lines;
+  int skipped = 0;
+  const auto line = [&](int n, const char* what) {
+    if (n == 0) return;
+    skipped += n;
+    lines += "\n  " + std::to_string(n) + " " + what;
+  };
+  line(summary.alreadyThere, "already among the favorites");
+  for (const auto& [kind, what] : kSkipped) {
+    const auto it = summary.skipped.find(kind);
+    line(it == summary.skipped.end() ? 0 : it->second, what);
+  }
+  line(summary.failed, "could not be saved");
   if (skipped == 0) return text;
-  text += "\n" + std::to_string(skipped) + " skipped:";
-  if (summary.alreadyThere > 0)
-    text += "\n  " + std::to_string(summary.alreadyThere) + " already among the favorites";
-  if (summary.noAddress > 0)
-    text += "\n  " + std::to_string(summary.noAddress) + " without a web address";
-  if (summary.failed > 0) text += "\n  " + std::to_string(summary.failed) + " could not be saved";
-  return text;
+  return text + "\n" + std::to_string(skipped) + " skipped:" + lines;
 }
 
 void FavoritesTransfer::ImportFavorites() {
@@ -50,7 +65,7 @@ void FavoritesTransfer::ImportFavorites() {
   try {
     bookmarks = BookmarksFile::Read(file);
   } catch (const std::exception& e) {
-    tell(e.what(), MsgBoxIcon::Exclamation);
+    tell(std::string(e.what()) + "\nNothing was imported.", MsgBoxIcon::Exclamation);
     return;
   }
   const std::string folder = favorites_.GetFavoritesFolder();

@@ -21,8 +21,9 @@ class FavoritesTransfer {
   FavoritesTransfer(const FavoritesTransfer&) = delete;
   FavoritesTransfer& operator=(const FavoritesTransfer&) = delete;
 
-  // Asks for the file, imports it and says how many favorites came and how many were skipped;
-  // a file that can't be read is reported and nothing is written.
+  // Asks for the file, imports it and says how many favorites came and how many were skipped,
+  // and why; a file that is no bookmarks file, is damaged or can't be read is refused whole with
+  // a message that says so, and nothing is written. The tree is rebuilt when favorites came.
   void ImportFavorites();
   // Asks where to, writes the file and says how many favorites went into it, or that it could
   // not be written.

@@ -6,7 +6,10 @@
 #include <map>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
+
+#include "favorites/BookmarksError.h"
 
 namespace corvane {
 
@@ -46,15 +49,30 @@ class ScratchFolder {
   fs::path path_;
 };
 
+[[noreturn]] void damaged(const char* detail) {
+  throw BookmarksError(BookmarksError::Kind::Damaged, detail);
+}
+
 class Database {
  public:
   explicit Database(const fs::path& file) {
     const int rc = sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READONLY, nullptr);
-    if (rc != SQLITE_OK) fail();
+    if (rc != SQLITE_OK) damaged("its database can't be opened");
   }
   ~Database() { sqlite3_close(db_); }
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
+
+  // A damaged database may give some rows and lose others without a word.
+  void checkIntegrity() {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_, "PRAGMA integrity_check", -1, &statement, nullptr) != SQLITE_OK) {
+      damaged("its database can't be read");
+    }
+    const bool ok = sqlite3_step(statement) == SQLITE_ROW && text(statement, 0) == "ok";
+    sqlite3_finalize(statement);
+    if (!ok) damaged("its database fails its integrity check");
+  }
 
   std::vector<Row> rows() {
     static const char kQuery[] =
@@ -62,7 +80,9 @@ class Database {
         " COALESCE(p.url, '') FROM moz_bookmarks b LEFT JOIN moz_places p ON b.fk = p.id"
         " ORDER BY b.parent, b.position, b.id";
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db_, kQuery, -1, &statement, nullptr) != SQLITE_OK) fail();
+    if (sqlite3_prepare_v2(db_, kQuery, -1, &statement, nullptr) != SQLITE_OK) {
+      throw BookmarksError(BookmarksError::Kind::NotBookmarks, "it holds no Firefox bookmarks");
+    }
     std::vector<Row> rows;
     std::vector<long long> parents;
     int rc;
@@ -77,7 +97,7 @@ class Database {
       rows.push_back(std::move(row));
     }
     sqlite3_finalize(statement);
-    if (rc != SQLITE_DONE) fail();
+    if (rc != SQLITE_DONE) damaged("its database can't be read");
     std::map<long long, std::size_t> byId;
     for (std::size_t i = 0; i < rows.size(); ++i) byId[rows[i].id] = i;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -92,19 +112,33 @@ class Database {
     const unsigned char* value = sqlite3_column_text(statement, column);
     return value ? reinterpret_cast<const char*>(value) : "";
   }
-  [[noreturn]] void fail() {
-    throw std::runtime_error(db_ ? sqlite3_errmsg(db_) : "cannot open the database");
-  }
-
   sqlite3* db_ = nullptr;
 };
 
+// The bookmarks below folder, in order, all into `into`: without recursion, for a database may
+// chain folders far deeper than any stack.
+void addFlattened(const std::vector<Row>& rows, const Row& folder, Bookmark& into) {
+  std::vector<std::pair<const Row*, std::size_t>> open{{&folder, 0}};
+  while (!open.empty()) {
+    auto& [row, next] = open.back();
+    if (next == row->children.size()) {
+      open.pop_back();
+      continue;
+    }
+    const Row& child = rows[row->children[next++]];
+    if (child.type == kBookmark)
+      into.children.push_back(Bookmark::Link(child.title, child.address));
+    if (child.type == kFolder) open.emplace_back(&child, 0);
+  }
+}
+
 void addChildren(const std::vector<Row>& rows, const Row& folder, int depth, Bookmark& into) {
-  if (depth > FirefoxPlaces::kMaxDepth) return;
   for (std::size_t i : folder.children) {
     const Row& row = rows[i];
     if (row.type == kBookmark) {
       into.children.push_back(Bookmark::Link(row.title, row.address));
+    } else if (row.type == kFolder && depth >= FirefoxPlaces::kMaxDepth) {
+      addFlattened(rows, row, into);
     } else if (row.type == kFolder) {
       Bookmark child = Bookmark::Folder(row.title);
       addChildren(rows, row, depth + 1, child);
@@ -125,12 +159,14 @@ Bookmark FirefoxPlaces::Read(const fs::path& places) {
   std::error_code ec;
   if (fs::is_regular_file(log, ec)) fs::copy_file(log, scratch.path() / "places.sqlite-wal");
 
-  std::vector<Row> rows = Database(copy).rows();
+  Database database(copy);
+  database.checkIntegrity();
+  const std::vector<Row> rows = database.rows();
   const Row* top = nullptr;
   for (const Row& row : rows) {
     if (row.guid == "root________") top = &row;
   }
-  if (!top) throw std::runtime_error("no bookmarks root");
+  if (!top) throw BookmarksError(BookmarksError::Kind::NotBookmarks, "it holds no bookmarks root");
 
   static const std::map<std::string, std::string> kRootNames = {
       {"toolbar_____", "Bookmarks Toolbar"},

@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "base/AsciiText.h"
-#include "base/ProfileFile.h"
 
 namespace corvane {
 
@@ -46,41 +45,6 @@ bool readMore(int fd, std::string& text, std::size_t want) {
   }
 }
 
-// The character of the escape at text[at], text[at + 1] (one of 25, 2E, 2F, either case), or NUL.
-char unescaped(const std::string& text, std::size_t at) {
-  if (text[at] != '2') return '\0';
-  switch (asciiLower(text[at + 1])) {
-    case '5':
-      return '%';
-    case 'e':
-      return '.';
-    case 'f':
-      return '/';
-    default:
-      return '\0';
-  }
-}
-
-// Control characters as blanks, and no blanks around.
-std::string cleaned(const std::string& name) {
-  std::string out;
-  for (char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    out += byte < 0x20 || byte == 0x7F ? ' ' : c;
-  }
-  const std::size_t begin = out.find_first_not_of(" \t");
-  if (begin == std::string::npos) return "";
-  return out.substr(begin, out.find_last_not_of(" \t") - begin + 1);
-}
-
-// The bytes of the UTF-8 character that starts at text[at] (1 for a stray byte).
-std::size_t characterBytes(const std::string& text, std::size_t at) {
-  std::size_t n = 1;
-  while (at + n < text.size() && n < 4 && (static_cast<unsigned char>(text[at + n]) & 0xC0) == 0x80)
-    ++n;
-  return n;
-}
-
 bool isAddressLine(const std::string& text, std::size_t begin, std::size_t end) {
   return end - begin >= kAddressPrefix.size() &&
          text.compare(begin, kAddressPrefix.size(), kAddressPrefix) == 0;
@@ -96,22 +60,6 @@ std::size_t InternetShortcut::ExtensionAt(const std::string& fileName) {
     if (k == 4) return i;
   }
   return std::string::npos;
-}
-
-std::optional<std::string> InternetShortcut::DisplayName(const std::string& fileName) {
-  const std::size_t at = ExtensionAt(fileName);
-  if (at == std::string::npos) return std::nullopt;
-  std::string shown;
-  for (std::size_t i = 0; i < at; ++i) {
-    const char escaped = i + 2 < at && fileName[i] == '%' ? unescaped(fileName, i + 1) : '\0';
-    if (escaped != '\0') {
-      shown += escaped;
-      i += 2;
-    } else {
-      shown += fileName[i];
-    }
-  }
-  return shown;
 }
 
 std::string InternetShortcut::ReadAddress(const std::filesystem::path& file) {
@@ -156,63 +104,6 @@ std::string InternetShortcut::Text(const std::string& address) {
     if (c != '\r' && c != '\n') oneLine += c;
   }
   return "[InternetShortcut]\r\n" + kAddressPrefix + oneLine + "\r\n";
-}
-
-std::string InternetShortcut::SafeFileName(const std::string& name) {
-  std::string safe;
-  for (char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '/') {
-      safe += '-';
-    } else if (byte < 0x20 || byte == 0x7F) {
-      safe += ' ';
-    } else {
-      safe += c;
-    }
-  }
-  const auto trim = [](std::string& s) {
-    std::size_t begin = 0;
-    while (begin < s.size() && isBlank(s[begin])) ++begin;
-    std::size_t end = s.size();
-    while (end > begin && isBlank(s[end - 1])) --end;
-    s = s.substr(begin, end - begin);
-  };
-  trim(safe);
-  safe = ProfileFile::cutToBytes(safe, kMaxNameBytes);
-  trim(safe);
-  if (safe.empty() || safe.find_first_not_of('.') == std::string::npos) return "Untitled";
-  return safe;
-}
-
-std::string InternetShortcut::FileStem(const std::string& name, std::size_t maxBytes) {
-  std::string clean = cleaned(name);
-  if (clean.empty()) clean = "Untitled";
-  std::string stem;
-  for (std::size_t i = 0; i < clean.size();) {
-    const std::size_t n = characterBytes(clean, i);
-    std::string piece = clean.substr(i, n);
-    if (piece == "%") {
-      piece = "%25";
-    } else if (piece == "/") {
-      piece = "%2F";
-    } else if (piece == "." && (i == 0 || ExtensionAt(clean.substr(i, 4)) == 0)) {
-      piece = "%2E";
-    }
-    if (stem.size() + piece.size() > maxBytes) break;
-    stem += piece;
-    i += n;
-  }
-  // A cut may leave a blank at the end, which the name as typed did not have there.
-  while (!stem.empty() && isBlank(stem.back())) stem.pop_back();
-  return stem.empty() ? "Untitled" : stem;
-}
-
-std::string InternetShortcut::FileNameFor(const std::string& name) {
-  return FileStem(name) + ".url";
-}
-
-std::string InternetShortcut::ShownName(const std::string& name) {
-  return DisplayName(FileNameFor(name)).value_or("");
 }
 
 }  // namespace corvane

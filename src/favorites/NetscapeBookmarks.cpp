@@ -5,6 +5,7 @@
 
 #include "base/AsciiText.h"
 #include "base/HtmlText.h"
+#include "favorites/BookmarksError.h"
 #include "favorites/CodePoint.h"
 
 namespace corvane {
@@ -83,7 +84,9 @@ std::string plainText(const std::string& html) {
 struct Tag {
   std::string name;  // lower case, "/dl" for an end tag
   std::string href;  // decoded
-  std::size_t end;   // just after the '>'
+  bool hasHref = false;
+  bool hasAddDate = false;
+  std::size_t end;  // just after the '>'
 };
 
 // The tag that starts at html[at] ('<').
@@ -99,6 +102,8 @@ Tag readTag(const std::string& html, std::size_t at) {
     }
     std::string attribute;
     while (i < html.size() && isNameChar(html[i])) attribute += asciiLower(html[i++]);
+    tag.hasHref = tag.hasHref || attribute == "href";
+    tag.hasAddDate = tag.hasAddDate || attribute == "add_date";
     while (i < html.size() && isAsciiSpace(html[i])) ++i;
     if (i >= html.size() || html[i] != '=') continue;
     ++i;
@@ -127,13 +132,43 @@ Tag readTag(const std::string& html, std::size_t at) {
   return tag;
 }
 
-// Where the end tag `</name` begins at or after `from`, case ignored; npos when there is none.
-std::size_t findEndTag(const std::string& html, std::size_t from, const std::string& name) {
-  const std::string wanted = "</" + name;
+// Where the text of an <A> or <H3> that starts at `from` ends: at its end tag `</name`, or where
+// the next item or list begins when the end tag is missing; the end of html at the latest.
+std::size_t textEnd(const std::string& html, std::size_t from, const std::string& name) {
+  const std::string end = "</" + name;
   for (std::size_t i = html.find('<', from); i != std::string::npos; i = html.find('<', i + 1)) {
-    if (startsWithNoCase(std::string_view(html).substr(i), wanted)) return i;
+    const std::string_view rest = std::string_view(html).substr(i);
+    if (startsWithNoCase(rest, end) || startsWithNoCase(rest, "<dt") ||
+        startsWithNoCase(rest, "<dl") || startsWithNoCase(rest, "</dl")) {
+      return i;
+    }
   }
-  return std::string::npos;
+  return html.size();
+}
+
+// Where the tag or comment at html[at] ('<') ends, comments included whole.
+std::size_t skipComment(const std::string& html, std::size_t at) {
+  if (html.compare(at, 4, "<!--") != 0) return at;
+  const std::size_t end = html.find("-->", at + 4);
+  return end == std::string::npos ? html.size() : end + 3;
+}
+
+// Whether the file declares itself a bookmarks file: its first tag (comments aside) is
+// <!DOCTYPE NETSCAPE-Bookmark-file-1>.
+bool declared(const std::string& html) {
+  std::size_t i = html.find('<');
+  while (i != std::string::npos && skipComment(html, i) != i)
+    i = html.find('<', skipComment(html, i));
+  if (i == std::string::npos || !startsWithNoCase(std::string_view(html).substr(i), "<!doctype")) {
+    return false;
+  }
+  const std::size_t end = html.find('>', i);
+  return asciiLower(html.substr(i, end == std::string::npos ? std::string::npos : end - i))
+             .find("netscape-bookmark-file-1") != std::string::npos;
+}
+
+[[noreturn]] void fail(BookmarksError::Kind kind, const char* detail) {
+  throw BookmarksError(kind, detail);
 }
 
 class Builder {
@@ -149,33 +184,39 @@ class Builder {
     flushPending();
     current().children.push_back(Bookmark::Link(std::move(title), std::move(address)));
   }
+  // The lists open, the top-level one included.
+  int depth() const { return static_cast<int>(stack_.size()); }
+
   void openList() {
     if (stack_.empty()) {
       stack_.push_back(&root_);
-      if (!hasPending_) return;
+      return;
     }
-    if (hasPending_ && static_cast<int>(stack_.size()) <= NetscapeBookmarks::kMaxDepth) {
+    if (hasPending_ && depth() <= NetscapeBookmarks::kMaxDepth) {
       hasPending_ = false;
       current().children.push_back(Bookmark::Folder(std::move(pending_)));
       stack_.push_back(&current().children.back());
     } else {
-      flushPending();
+      // Too deep, a folder's name goes and its contents stay in the deepest folder.
+      hasPending_ = false;
       stack_.push_back(&current());
     }
   }
   void closeList() {
     flushPending();
-    if (stack_.size() > 1) stack_.pop_back();
+    stack_.pop_back();
   }
   void finish() { flushPending(); }
 
  private:
   Bookmark& current() { return stack_.empty() ? root_ : *stack_.back(); }
-  // A folder name with no list after it is an empty folder.
+  // A folder name with no list after it is an empty folder, unless it is too deep for one.
   void flushPending() {
     if (!hasPending_) return;
     hasPending_ = false;
-    current().children.push_back(Bookmark::Folder(std::move(pending_)));
+    if (depth() <= NetscapeBookmarks::kMaxDepth) {
+      current().children.push_back(Bookmark::Folder(std::move(pending_)));
+    }
   }
 
   Bookmark& root_;
@@ -204,23 +245,42 @@ void writeChildren(const Bookmark& folder, int depth, std::string& out) {
 }  // namespace
 
 Bookmark NetscapeBookmarks::Parse(const std::string& html) {
+  using Kind = BookmarksError::Kind;
+  const bool bookmarksFile = declared(html);
   Bookmark root = Bookmark::Folder("");
   Builder builder(root);
+  bool opened = false;
+  // After a <DT> of the top-level list, the next tag tells what the item is.
+  bool item = false;
+  int items = 0;
   for (std::size_t i = html.find('<'); i != std::string::npos; i = html.find('<', i)) {
-    if (html.compare(i, 4, "<!--") == 0) {
-      const std::size_t end = html.find("-->", i + 4);
-      i = end == std::string::npos ? html.size() : end + 3;
+    if (skipComment(html, i) != i) {
+      i = skipComment(html, i);
       continue;
     }
     const Tag tag = readTag(html, i);
     i = tag.end;
+    // Before the top-level list, and after it, nothing is a bookmark.
+    if (builder.depth() == 0) {
+      if (opened) break;
+      if (tag.name == "dl") builder.openList();
+      opened = opened || tag.name == "dl";
+      continue;
+    }
+    // A page's definition list holds terms: a bookmarks list holds links with the date they
+    // were added, and folders.
+    if (item && !bookmarksFile &&
+        !(tag.name == "h3" || (tag.name == "a" && tag.hasHref && tag.hasAddDate))) {
+      fail(Kind::NotBookmarks, "its lists hold no bookmarks");
+    }
+    item = tag.name == "dt" && builder.depth() == 1;
+    items += item ? 1 : 0;
     if (tag.name == "dl") {
       builder.openList();
     } else if (tag.name == "/dl") {
       builder.closeList();
     } else if (tag.name == "h3" || tag.name == "a") {
-      const std::size_t close = findEndTag(html, i, tag.name);
-      const std::size_t stop = close == std::string::npos ? html.size() : close;
+      const std::size_t stop = textEnd(html, i, tag.name);
       std::string text = plainText(html.substr(i, stop - i));
       if (tag.name == "h3") {
         builder.folderName(std::move(text));
@@ -230,6 +290,10 @@ Bookmark NetscapeBookmarks::Parse(const std::string& html) {
       i = stop;
     }
   }
+  if (!opened)
+    fail(bookmarksFile ? Kind::Damaged : Kind::NotBookmarks, "it holds no bookmarks list");
+  if (builder.depth() > 0) fail(Kind::Damaged, "it ends before its list of bookmarks does");
+  if (!bookmarksFile && items == 0) fail(Kind::NotBookmarks, "its lists hold no bookmarks");
   builder.finish();
   return root;
 }

@@ -1,15 +1,17 @@
 #include "favorites/NewFolderPath.h"
 
 #include "base/AsciiText.h"
+#include "favorites/FavoriteName.h"
 
 namespace corvane {
 
-std::optional<std::string> NewFolderPath(const std::string& parent, const std::string& typed) {
-  const std::string name = trimSpace(typed);
-  if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
-    return std::nullopt;
-  }
-  return parent.empty() ? name : parent + "/" + name;
+std::optional<NewFolder> NewFolderPath(const std::string& parent, const std::string& typed) {
+  if (trimSpace(typed).empty()) return std::nullopt;
+  const std::string file = FavoriteName::FileName(typed, FavoriteName::kFolder);
+  const bool shortened = FavoriteName::Shortened(typed, FavoriteName::kFolder);
+  return NewFolder{{parent.empty() ? file : parent + "/" + file,
+                    FavoriteName::Kept(typed, FavoriteName::kFolder)},
+                   shortened ? FavoriteName::kShortenedNotice : ""};
 }
 
 }  // namespace corvane

@@ -6,24 +6,38 @@
 
 namespace corvane {
 
+// A folder of the Favorites folder, as the favorites dialogs offer it.
+struct FolderChoice {
+  // Relative to the Favorites folder, '/' between the folders' file names; "" is the Favorites
+  // folder itself.
+  std::string path;
+  // The folder's name as the favorites tree shows it; "" for the Favorites folder itself.
+  std::string name;
+
+  bool operator==(const FolderChoice& other) const {
+    return path == other.path && name == other.name;
+  }
+};
+
 // What the Add Favorite dialog opens with.
 struct AddFavoriteRequest {
   // The page's address, shown for reference.
   std::string address;
   // The name proposed for the favorite.
   std::string name;
-  // The folders of the Favorites folder the user may choose, as paths relative to it with '/'
-  // between names; "" is the Favorites folder itself.
-  std::vector<std::string> folders;
-  // The folder chosen when the dialog opens, one of folders.
+  // The folders the user may choose, parents before their folders; the Favorites folder first.
+  std::vector<FolderChoice> folders;
+  // The path of the folder chosen when the dialog opens, one of folders.
   std::string folder;
+  // Shown above the name when not empty: why the name proposed is not the one typed.
+  std::string notice;
 };
 
 // What the user confirmed.
 struct AddFavoriteChoice {
   std::string name;
-  // Relative to the Favorites folder, '/' between names; "" is the Favorites folder itself. It
-  // may name folders the user created in the dialog, which do not exist yet.
+  // The path of the folder chosen (see FolderChoice). It may name folders the user created in the
+  // dialog, which do not exist yet.
   std::string folder;
 };
 

@@ -15,6 +15,9 @@ class TreeNodes {
   TreeNodes() = default;
   TreeNodes(const TreeNodes&) = delete;
   TreeNodes& operator=(const TreeNodes&) = delete;
+  // Nodes keep their addresses when their collection is moved.
+  TreeNodes(TreeNodes&&) = default;
+  TreeNodes& operator=(TreeNodes&&) = default;
 
   // Removes every node.
   void Clear();

@@ -6,6 +6,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "browser/DownloadStatus.h"
@@ -37,6 +38,9 @@ EngineProfile::EngineProfile(const ProgramFolders& folders, QObject* parent)
   // The user's Internet Options hold from the first page on.
   QtSettingsStore store(folders.userConfig);
   applyInternetOptions(profile_, InternetOptions::Load(store, executableName().toStdString()));
+  // The engine's PDF viewer is one of its plugins: without them a PDF, even one on this
+  // computer, is only offered as a download.
+  profile_->settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
   connect(profile_, &QWebEngineProfile::downloadRequested, this,
           &EngineProfile::onDownloadRequested);
 }

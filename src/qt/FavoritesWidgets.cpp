@@ -39,6 +39,7 @@ void FavoritesWidgets::connectTo(FavoritesCommands& core, Run run) {
   forward(controls_.cmdOrganizeFav, &FavoritesCommands::cmdOrganizeFav_Click);
   tvw_->setOnNodeClick(
       [&core, run](const TreeNode& node) { run([&] { core.tvw_NodeClick(node); }); });
+  tvw_->setOnRefresh([&core, run] { run([&] { core.RefreshFavorites(); }); });
 }
 
 }  // namespace corvane

@@ -35,7 +35,8 @@ class FavoritesWidgets {
   FavoritesWidgets& operator=(const FavoritesWidgets&) = delete;
 
   FavoritesPlatform platform() const;
-  // Forwards the "X", "Add" and "Organize" buttons and the tree's clicks to the logic.
+  // Forwards the "X", "Add" and "Organize" buttons, the tree's clicks and its Refresh to the
+  // logic.
   void connectTo(FavoritesCommands& commands, Run run);
 
  private:

@@ -9,6 +9,8 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
+#include <map>
+
 #include "qt/FavoritesIcons.h"
 
 namespace corvane {
@@ -105,6 +107,14 @@ fs::path OrganizeFavoritesWindow::selectedFolder() const {
   return selectedPath().parent_path();
 }
 
+bool OrganizeFavoritesWindow::keepsShortened(const std::optional<std::string>& kept) {
+  if (!kept) return true;
+  const QString question =
+      tr("The name is too long for a file name. Shortened to fit, it is:\n\n%1\n\nKeep it?")
+          .arg(toQ(*kept));
+  return QMessageBox::question(this, windowTitle(), question) == QMessageBox::Yes;
+}
+
 bool OrganizeFavoritesWindow::shown(const OrganizeResult& result) {
   if (result.ok()) return true;
   QMessageBox::warning(this, windowTitle(), toQ(result.message));
@@ -116,6 +126,7 @@ void OrganizeFavoritesWindow::createFolder() {
   const QString name = QInputDialog::getText(this, tr("Create Folder"), tr("Folder name:"),
                                              QLineEdit::Normal, tr("New Folder"), &ok);
   if (!ok || name.trimmed().isEmpty()) return;
+  if (!keepsShortened(FavoritesOrganizer::ShortenedFolderName(name.toStdString()))) return;
   const OrganizeResult result = organizer_.NewFolder(selectedFolder(), name.toStdString());
   if (shown(result)) refresh(result.path);
 }
@@ -127,6 +138,7 @@ void OrganizeFavoritesWindow::rename() {
   const QString name = QInputDialog::getText(this, tr("Rename"), tr("New name:"), QLineEdit::Normal,
                                              item->text(0), &ok);
   if (!ok || name.trimmed().isEmpty() || name == item->text(0)) return;
+  if (!keepsShortened(organizer_.ShortenedRename(selectedPath(), name.toStdString()))) return;
   const OrganizeResult result = organizer_.Rename(selectedPath(), name.toStdString());
   if (shown(result)) refresh(result.path);
 }
@@ -135,10 +147,16 @@ void OrganizeFavoritesWindow::moveToFolder() {
   const fs::path item = selectedPath();
   if (item.empty()) return;
   QStringList choices;
-  const std::vector<std::string> folders = organizer_.Folders();
-  for (const std::string& folder : folders) {
-    choices << (folder.empty() ? tr("Favorites")
-                               : tr("Favorites") + QLatin1Char('/') + toQ(folder));
+  const std::vector<FolderChoice> folders = organizer_.Folders();
+  // Each folder by the names the tree shows on the way to it; parents come first.
+  std::map<std::string, QString> labels;
+  for (const FolderChoice& folder : folders) {
+    const std::size_t slash = folder.path.rfind('/');
+    const std::string parent = slash == std::string::npos ? "" : folder.path.substr(0, slash);
+    labels[folder.path] = folder.path.empty()
+                              ? tr("Favorites")
+                              : labels[parent] + QLatin1Char('/') + toQ(folder.name);
+    choices << labels[folder.path];
   }
   bool ok = false;
   const QString chosen =
@@ -147,7 +165,7 @@ void OrganizeFavoritesWindow::moveToFolder() {
   const auto index = static_cast<std::size_t>(choices.indexOf(chosen));
   if (index >= folders.size()) return;
   const fs::path into =
-      folders[index].empty() ? organizer_.root() : organizer_.root() / folders[index];
+      folders[index].path.empty() ? organizer_.root() : organizer_.root() / folders[index].path;
   const OrganizeResult result = organizer_.Move(item, into);
   if (shown(result)) refresh(result.path);
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "favorites/FavoritesOrganizer.h"
 
@@ -31,6 +33,8 @@ class OrganizeFavoritesWindow : public QDialog {
   void rename();
   void moveToFolder();
   void remove();
+  // Whether the user keeps a name that had to be shortened (`kept`); true when it was not.
+  bool keepsShortened(const std::optional<std::string>& kept);
   // Says what went wrong, if anything; true when the step was done.
   bool shown(const OrganizeResult& result);
   void updateButtons();

@@ -43,12 +43,21 @@ void PagePrinting::print(bool prompt, const QString& documentName) {
     return;
   }
   QPrinter& p = printer();
-  // Offered as the name of a PDF file.
   p.setDocName(documentName);
   if (prompt) {
+    // A file named after the page is offered: in the folder of the pane's last print to a file,
+    // or, the first time, by the dialog from the document's name less what follows its last dot.
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
+      p.setOutputFileName(QString::fromStdString(
+          PrintJob::ProposedFile(p.outputFileName().toStdString(), documentName.toStdString())));
+    } else {
+      p.setDocName(documentName + QStringLiteral(".pdf"));
+    }
     QPrintDialog dialog(&p, view_);
     dialog.setObjectName(QStringLiteral("dlgPrint"));
-    if (dialog.exec() != QDialog::Accepted) return;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    p.setDocName(documentName);
+    if (!accepted) return;
   }
   if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
     printToFile(p.outputFileName());

@@ -41,14 +41,14 @@ QTreeWidgetItem* fillFolders(QTreeWidget* tree, const AddFavoriteRequest& reques
   tree->addTopLevelItem(top);
   std::map<std::string, QTreeWidgetItem*> byPath{{"", top}};
   QTreeWidgetItem* selected = top;
-  for (const std::string& path : request.folders) {
+  for (const FolderChoice& folder : request.folders) {
+    const std::string& path = folder.path;
     if (path.empty()) continue;
     const std::size_t slash = path.rfind('/');
     const std::string parent = slash == std::string::npos ? "" : path.substr(0, slash);
     const auto it = byPath.find(parent);
     QTreeWidgetItem* parentItem = it == byPath.end() ? top : it->second;
-    auto* item =
-        folderItem(toQ(path.substr(slash == std::string::npos ? 0 : slash + 1)), toQ(path));
+    auto* item = folderItem(toQ(folder.name), toQ(path));
     parentItem->addChild(item);
     byPath[path] = item;
     if (path == request.folder) selected = item;
@@ -67,6 +67,11 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
   dialog.setWindowTitle(QObject::tr("Add Favorite"));
 
   auto* intro = new QLabel(QObject::tr("Corvane will add this page to your favorites:"), &dialog);
+  // Why the name is not the one typed; said before anything is saved.
+  auto* notice = new QLabel(toQ(request.notice), &dialog);
+  notice->setObjectName(QStringLiteral("lblNotice"));
+  notice->setWordWrap(true);
+  notice->setVisible(!request.notice.empty());
   auto* address = new QLineEdit(toQ(request.address), &dialog);
   address->setObjectName(QStringLiteral("txtAddress"));
   address->setReadOnly(true);
@@ -96,6 +101,7 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
   form->addRow(createIn, folderRow);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(intro);
+  layout->addWidget(notice);
   layout->addLayout(form);
   layout->addWidget(buttons);
   dialog.resize(dialog.sizeHint().expandedTo(QSize(460, 340)));
@@ -113,17 +119,18 @@ std::optional<AddFavoriteChoice> QtAddFavoriteDialog::AddFavorite(
         QInputDialog::getText(&dialog, QObject::tr("New Folder"), QObject::tr("Folder name:"),
                               QLineEdit::Normal, QObject::tr("New Folder"), &ok);
     if (!ok) return;
-    const std::optional<std::string> path =
+    const std::optional<NewFolder> made =
         NewFolderPath(pathOf(parent).toStdString(), typed.toStdString());
-    if (!path) {
+    if (!made) {
       QMessageBox::warning(&dialog, QObject::tr("New Folder"),
-                           QObject::tr("A folder name can't be empty, \".\" or \"..\", and "
-                                       "can't hold \"/\"."));
+                           QObject::tr("A folder name can't be empty."));
       return;
     }
+    if (!made->notice.empty()) {
+      QMessageBox::information(&dialog, QObject::tr("New Folder"), toQ(made->notice));
+    }
     // Created on disk only when the favorite is added.
-    const QString folderPath = QString::fromStdString(*path);
-    auto* item = folderItem(folderPath.section(QLatin1Char('/'), -1), folderPath);
+    auto* item = folderItem(toQ(made->folder.name), toQ(made->folder.path));
     parent->addChild(item);
     parent->setExpanded(true);
     folders->setCurrentItem(item);

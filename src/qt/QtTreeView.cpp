@@ -1,8 +1,10 @@
 #include "qt/QtTreeView.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <vector>
 
@@ -44,6 +46,15 @@ QtTreeView::QtTreeView(QTreeWidget* tree) : QObject(tree), tree_(tree) {
   connect(tree_, &QTreeWidget::itemCollapsed, this,
           [](QTreeWidgetItem* item) { showPicture(item, false); });
   tree_->installEventFilter(this);
+  auto* refresh = new QAction(tr("&Refresh"), tree_);
+  refresh->setObjectName(QStringLiteral("mnuRefreshFavorites"));
+  refresh->setShortcut(QKeySequence(Qt::Key_F5));
+  refresh->setShortcutContext(Qt::WidgetShortcut);
+  tree_->addAction(refresh);
+  connect(refresh, &QAction::triggered, this, [this] {
+    if (onRefresh_) onRefresh_();
+  });
+  tree_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void QtTreeView::Show(const TreeNodes& nodes) {
@@ -69,6 +80,26 @@ void QtTreeView::SetFocus() {
   // command that asked for it.
   QMetaObject::invokeMethod(
       tree_, [tree = tree_] { tree->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+}
+
+TreeViewState QtTreeView::State() const {
+  TreeViewState state;
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    const TreeNode* node = nodeOf(*it);
+    if (node && (*it)->isExpanded()) state.expanded.push_back(node->FullPath());
+  }
+  if (const TreeNode* node = nodeOf(tree_->currentItem())) state.selected = node->FullPath();
+  return state;
+}
+
+void QtTreeView::Select(const TreeNode& node) {
+  for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+    if (nodeOf(*it) == &node) {
+      tree_->setCurrentItem(*it);
+      tree_->scrollToItem(*it);
+      return;
+    }
+  }
 }
 
 const TreeNode* QtTreeView::nodeOf(const QTreeWidgetItem* item) {

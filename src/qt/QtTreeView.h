@@ -13,7 +13,8 @@ namespace corvane {
 
 // The favorites tree widget as a thin view of the tree's nodes: one item per node, with its
 // text and its pictures (the expanded picture while open). A click on a node, or Enter on the
-// current one, is reported with the node shown.
+// current one, is reported with the node shown; "Refresh" in its context menu, or F5 in it, is
+// reported too.
 class QtTreeView : public QObject, public ITreeView {
   Q_OBJECT
  public:
@@ -24,8 +25,11 @@ class QtTreeView : public QObject, public ITreeView {
   // ITreeView
   void Show(const TreeNodes& nodes) override;
   void SetFocus() override;
+  TreeViewState State() const override;
+  void Select(const TreeNode& node) override;
 
   void setOnNodeClick(OnNodeClick onNodeClick) { onNodeClick_ = std::move(onNodeClick); }
+  void setOnRefresh(std::function<void()> onRefresh) { onRefresh_ = std::move(onRefresh); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,6 +41,7 @@ class QtTreeView : public QObject, public ITreeView {
 
   QTreeWidget* tree_;
   OnNodeClick onNodeClick_;
+  std::function<void()> onRefresh_;
 };
 
 }  // namespace corvane

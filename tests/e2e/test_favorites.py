@@ -135,12 +135,35 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
         d.key('Escape')
         self.gone(ADD_BOTTOM)
 
-        # A name no file name could hold as it is (how the tree shows it again is the unit
-        # tests'): the file holds the page's address.
+        # A name no file name could hold as it is: the file holds the page's address.
         saved = self.favorites / 'Kept%2Ffor %2Eurl later.url'
         wait_until(saved.exists, 5, f'{saved} to be written')
         self.assertIn(b'URL=' + d.server.url('/to-keep.html').encode() + b'\r\n',
                       saved.read_bytes())
+
+        # The tree stays as it was read; F5 in it reads it again, with the name as typed, the
+        # open folder still open and the folder chosen still chosen.
+        d.click(self.item('News'))
+        d.key('plus')
+        self.item('Favorite B')
+        self.assertIsNone(self.shown_named(self.tree(), 'Kept/for .url later'))
+        d.key('F5')
+        self.item('Kept/for .url later')
+        self.item('Favorite B')
+        wait_until(lambda: 'selected' in self.item('News').states, 5, 'the folder still chosen')
+
+        # A title too long for a file name is offered shortened, and the dialog says so.
+        title = '\u00e9' * 200
+        d.server.page('/long.html', title)
+        d.visit('Top', '/long.html', title)
+        d.into_page('Top')
+        d.key('shift+F2')
+        name = d.find('Favorite name', role='text', showing=True)
+        d.message('The name is too long for a file name, so it has been shortened to fit.')
+        wait_until(lambda: name.text == title[:125], 5, 'the shortened name')
+        d.key('Return')
+        saved = self.favorites / (title[:125] + '.url')
+        wait_until(saved.exists, 5, f'{saved} to be written')
 
         # Shift+F2 asks no question; cancelling the dialog writes nothing.
         before = sorted(p.name for p in self.favorites.iterdir())
@@ -161,29 +184,39 @@ class FavoritesTest(corvane_e2e.CorvaneTestCase):
             return wait_until(lambda: self.shown_named(window, name), 10,
                               f'{name!r} in the Organize Favorites window')
 
+        # Whatever the name, it is shown as typed.
+        kept = '.Kept 100%/Scratch'
         d.click(entry('Scratch'))
         d.key('F2')
         d.find('New name:', showing=True)
         d.key('ctrl+a')
-        d.type('Kept Scratch')
+        d.type(kept)
         d.key('Return')
-        renamed = self.favorites / 'Kept Scratch.url'
+        renamed = self.favorites / '%2EKept 100%25%2FScratch.url'
         wait_until(renamed.exists, 5, 'the favorite to be renamed')
         self.assertFalse((self.favorites / 'Scratch.url').exists())
 
-        d.click(entry('Kept Scratch'))
+        d.click(entry(kept))
         d.click(d.find('Delete', role='push button', within=window))
-        d.find('Move "Kept Scratch" to the trash?', timeout=10)
+        d.find(f'Move "{kept}" to the trash?', timeout=10)
         d.key('Return')
-        trashed = d.tmp / 'data' / 'Trash' / 'files' / 'Kept Scratch.url'
+        trashed = d.tmp / 'data' / 'Trash' / 'files' / renamed.name
         wait_until(trashed.exists, 5, 'the favorite in the trash')
         self.assertFalse(renamed.exists())
         self.assertIn(b'/scratch.html', trashed.read_bytes())
 
         d.click(d.find('Close', role='push button', within=window))
         self.gone('Organize Favorites')
-        # The tree stays as it was read until the next start.
+        # The tree stays as it was read, until the user chooses Refresh in its menu (its
+        # letter: a menu that pops up is no child of the window on the accessibility bus).
         self.item('Scratch')
+        windows = len(d.windows())
+        d.click(self.item('News'), button=3)
+        wait_until(lambda: len(d.windows()) > windows, 5, "the tree's menu")
+        d.key('r')
+        tree = self.tree()
+        wait_until(lambda: self.shown_named(tree, 'Scratch') is None, 10, 'Scratch gone')
+        self.item('Favorite A')
 
     def test_the_home_pages_are_written_to_cv_ini_only_on_ok(self):
         d = self.desktop

@@ -1,6 +1,7 @@
 """Nothing acts on a pane the view mode hides (Find, keys, the focus mark); and printing to a PDF
 file in the layout of the pane's last page setup, and a long print that says when it is done."""
 
+import os
 import re
 import subprocess
 
@@ -107,6 +108,25 @@ class HiddenPaneTest(corvane_e2e.CorvaneTestCase):
         self.assertIn('Line 2999 of a long chapter about packages.', ' '.join(text.split()))
         d.click(d.find('Close', role='push button', within=window))
         wait_until(lambda: d.window('Printing') is None, 5, 'the print window to close')
+
+        # The pane's next print offers a file named after its own page, in the same folder, and
+        # asks before it replaces one; the file gets the permissions of every saved file.
+        proposed = d.tmp / 'Short.pdf'
+        proposed.write_bytes(b'an older file')
+        d.visit('Top', '/short.html', 'Short')
+        d.choose_menu('File', 'Print Top Browser')
+        output = d.find('Output file:', role='text', showing=True)
+        wait_until(lambda: output.text == str(proposed), 5, 'the page\'s own name proposed')
+        d.click(d.find('Print', role='push button', showing=True))
+        d.message(f'{proposed} already exists.')
+        d.click(d.find('Yes', role='push button', showing=True))
+        self.page_size(proposed)
+        if d.window('Printing'):  # it took more than a moment
+            d.close_window('Printing')
+        umask = os.umask(0o022)
+        os.umask(umask)
+        self.assertEqual(proposed.stat().st_mode & 0o777, 0o666 & ~umask)
+        self.assertEqual(target.stat().st_mode & 0o777, 0o666 & ~umask)
 
         # The other pane keeps its own setup.
         short = d.tmp / 'short.pdf'

@@ -13,6 +13,30 @@ FOLDER_MESSAGE = ('View folder contents ({} files total) is on. Use back and for
 XDG_MIME = '#!/bin/sh\necho fakewriter.desktop\n'
 XDG_OPEN = '#!/bin/sh\nprintf "%s" "$1" > "{marker}"\n'
 DESKTOP_ENTRY = '[Desktop Entry]\nType=Application\nName=Fake Writer\nExec=true %f\n'
+# The colour of the engine's PDF viewer's toolbar.
+VIEWER_BAR = (50, 54, 57)
+
+
+def pdf(words):
+    """A one-page PDF file showing `words`."""
+    stream = f'BT /F1 24 Tf 72 720 Td ({words}) Tj ET'.encode()
+    objects = [b'<< /Type /Catalog /Pages 2 0 R >>',
+               b'<< /Type /Pages /Kids [3 0 R] /Count 1 >>',
+               b'<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Contents 4 0 R '
+               b'/Resources << /Font << /F1 5 0 R >> >> >>',
+               b'<< /Length %d >>\nstream\n%s\nendstream' % (len(stream), stream),
+               b'<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>']
+    out = bytearray(b'%PDF-1.4\n')
+    offsets = []
+    for n, body in enumerate(objects, 1):
+        offsets.append(len(out))
+        out += b'%d 0 obj\n%s\nendobj\n' % (n, body)
+    xref = len(out)
+    out += b'xref\n0 %d\n0000000000 65535 f \n' % (len(objects) + 1)
+    out += b''.join(b'%010d 00000 n \n' % o for o in offsets)
+    out += b'trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n' % (
+        len(objects) + 1, xref)
+    return bytes(out)
 
 
 class LocalFilesTest(corvane_e2e.CorvaneTestCase):
@@ -103,6 +127,27 @@ class LocalFilesTest(corvane_e2e.CorvaneTestCase):
         d.click(d.button('Top', 'Back'))
         d.wait_for_text('Top address', address['c.html.bak'])
         d.wait_for_text('Top status', 'Page Title: ' + address['c.html.bak'], 10)
+
+    def test_a_pdf_typed_or_served_shows_in_the_pane(self):
+        d = self.desktop
+        local = d.tmp / 'doc.pdf'
+        local.write_bytes(pdf('A local PDF'))
+        d.server.raw('/paper.pdf', 200, 'application/pdf', pdf('A served PDF'))
+        for typed, address in ((str(local), f'file://{local}'),
+                               (d.server.url('/paper.pdf'), d.server.url('/paper.pdf'))):
+            with self.subTest(address=address):
+                d.enter('Top', typed)
+                d.wait_for_text('Top status', f'Page Title: {address}')
+
+                # The engine's PDF viewer fills the pane, its dark toolbar across the top.
+                def viewer_shown():
+                    area = d.find('Top browser').extents
+                    shot = d.screenshot()
+                    band = [shot.pixel(x, y) for x in range(area.x + 4, area.right - 4, 9)
+                            for y in range(area.y + 4, area.y + 40, 9)]
+                    return band.count(VIEWER_BAR) > len(band) * 0.6
+                wait_until(viewer_shown, 20, 'the PDF viewer in the top pane')
+                self.no_save_dialog()
 
     def test_view_source_of_either_pane_twice_and_of_an_empty_box_nothing(self):
         d = self.desktop

@@ -44,28 +44,55 @@ class SplitViewTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(d.text_of('Bottom address'), d.server.url('/article-2.html'))
         d.choose_menu('Browsers', "Open Bottom Pane's Links in Top Pane")
 
+    def import_file(self, path, told):
+        """Imports the file through the Favorites menu and its dialog; waits for the message."""
+        d = self.desktop
+        d.choose_menu('Favorites ', 'Import Favorites...')
+        wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
+        d.type(str(path))
+        d.key('Return')
+        d.message(told)
+        d.key('Return')
+
     def test_bookmarks_come_into_the_tree_and_open(self):
         # Each format's reading is the unit tests'; here the menu, the dialog, the files, the tree.
         d = self.desktop
+        favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
+        # A documentation page, and a bookmarks file cut short, are refused with nothing written.
+        page = d.tmp / 'options.html'
+        page.write_text('<!DOCTYPE html><html><head><title>Options</title></head><body>\n'
+                        '<h1>Options<a href="#options">\u00b6</a></h1>\n'
+                        '<dl><dt id="v"><code>--verbose</code><a href="#v">\u00b6</a></dt>\n'
+                        '<dd>See <a href="index.html">index</a>, <a href="next.html">next</a>.'
+                        '</dd></dl></body></html>\n')
+        self.import_file(page, 'options.html is not a bookmarks file Corvane can read')
+        header = '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<DL><p>\n'
+        cut = d.tmp / 'cut.html'
+        cut.write_text(header + '  <DT><A HREF="http://127.0.0.1/">Cut sh')
+        self.import_file(cut, 'cut.html is a bookmarks file, but damaged')
+        self.assertFalse(favorites.exists() and any(favorites.iterdir()))
+
         d.server.page('/kept.html', 'Kept')
         bookmarks = d.tmp / 'bookmarks.html'
+        odd = ('50%2F off', '100%25 sure', '.profile')
         bookmarks.write_text(
-            '<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n'
-            f'<DL><p>\n  <DT><A HREF="{d.server.url("/kept.html")}">Kept one</A>\n</DL><p>\n')
-        d.choose_menu('Favorites ', 'Import Favorites...')
-        wait_until(lambda: d.find('File name:', role='text').focused, 10, 'the open-file dialog')
-        d.type(str(bookmarks))
-        d.key('Return')
-        d.find('1 favorite imported.', timeout=10)
-        d.key('Return')
+            header + f'  <DT><A HREF="{d.server.url("/kept.html")}">Kept one</A>\n' +
+            ''.join(f'  <DT><A HREF="http://127.0.0.1/{n}">{name}</A>\n'
+                    for n, name in enumerate(odd)) + '</DL><p>\n')
+        self.import_file(bookmarks, '4 favorites imported.')
         self.assertIn(d.server.url('/kept.html').encode(),
-                      (d.tmp / 'data' / 'corvane' / 'Favorites' / 'Kept one.url').read_bytes())
+                      (favorites / 'Kept one.url').read_bytes())
 
-        # The pane shows with the favorites in it.
+        # The pane shows with the favorites in it, each named as titled.
         tree = d.find('Favorites', role='tree')
-        d.click(wait_until(lambda: tree.showing and next(
-            (c for c in tree.descendants() if c.name == 'Kept one' and c.showing), None),
-            10, 'the imported favorite in the tree'))
+
+        def shown(name):
+            return wait_until(lambda: tree.showing and next(
+                (c for c in tree.descendants() if c.name == name and c.showing), None),
+                10, f'{name!r} in the tree')
+        for name in odd:
+            shown(name)
+        d.click(shown('Kept one'))
         d.find('Do you want the Top Browser to open this?', timeout=10)
         d.key('Return')
         d.wait_for_text('Top status', 'Page Title: Kept')

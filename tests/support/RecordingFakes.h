@@ -64,7 +64,8 @@ class FakeMousePointer : public IMousePointer {
   std::vector<MousePointer> history_;
 };
 
-// A tree view that keeps the nodes it was last asked to show, and how often it was asked.
+// A tree view that keeps the nodes it was last asked to show, how often it was asked, and the
+// node selected last; its state is what the test says the user made of it.
 class FakeTreeView : public ITreeView {
  public:
   void Show(const TreeNodes& nodes) override {
@@ -72,14 +73,21 @@ class FakeTreeView : public ITreeView {
     ++shows_;
   }
   void SetFocus() override { ++focuses_; }
+  TreeViewState State() const override { return state_; }
+  void Select(const TreeNode& node) override { selected_ = &node; }
+
+  void setState(TreeViewState state) { state_ = std::move(state); }
   const TreeNodes* shown() const { return shown_; }
   int shows() const { return shows_; }
   int focuses() const { return focuses_; }
+  const TreeNode* selected() const { return selected_; }
 
  private:
   const TreeNodes* shown_ = nullptr;
   int shows_ = 0;
   int focuses_ = 0;
+  TreeViewState state_;
+  const TreeNode* selected_ = nullptr;
 };
 
 }  // namespace corvane

@@ -38,6 +38,8 @@ class XServer:
         log = open(log_path, 'wb')
         try:
             self.popen = subprocess.Popen(
+                # No key repeats: on a busy machine the release of a typed key can come late
+                # enough to repeat it.
                 ['Xvfb', '-displayfd', str(write_fd), '-screen', '0', f'{size[0]}x{size[1]}x24',
                  '-nolisten', 'tcp', '-noreset', '-r'],
                 pass_fds=[write_fd], stdin=subprocess.DEVNULL, stdout=log, stderr=log,

@@ -7,6 +7,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "FileSizeLimit.h"
 #include "TempDir.h"
@@ -110,6 +111,9 @@ class DyingSteps : public FileSteps {
     return step(), FileSteps::renameNoReplace(from, to);
   }
   void syncFolder(const fs::path& folder) override { step(), FileSteps::syncFolder(folder); }
+  bool syncFileSystem(const fs::path& folder) override {
+    return step(), FileSteps::syncFileSystem(folder);
+  }
 
  private:
   void step() {
@@ -167,23 +171,62 @@ TEST(AtomicFileKilled, EveryFileIsOldOrNewAndNoTempFileSurvivesTheNextStart) {
   EXPECT_GE(leftovers, 6);
 }
 
+// Many new files at once: killed at any step, each is whole or absent, what was there stays, and
+// the next start removes the temp files left.
+TEST(AtomicFileKilled, FilesCreatedTogetherAreEachWholeOrAbsent) {
+  TempDir dir;
+  const std::vector<NewFile> files = {{dir.path() / "a" / "One.url", std::string(5000, '1')},
+                                      {dir.path() / "b" / "Two.url", "two"},
+                                      {dir.path() / "a" / "Taken.url", "new"},
+                                      {dir.path() / "b" / "Three.url", "three"}};
+  int kills = 0;
+  for (int step = 1; step < 40; ++step) {
+    fs::remove_all(dir.path() / "a");
+    fs::remove_all(dir.path() / "b");
+    dir.writeFile("a/Taken.url", "old");
+    fs::create_directory(dir.path() / "b");
+    const bool killed = killedAtStep(step, [&](FileSteps& steps) {
+      return AtomicFile::createAll(files, steps) == std::vector<bool>{true, true, false, true};
+    });
+    EXPECT_EQ(dir.readFile("a/Taken.url"), "old");
+    for (const NewFile& file : files) {
+      if (fs::exists(file.path) && file.path.filename() != "Taken.url") {
+        EXPECT_EQ(dir.readFile(file.path.lexically_relative(dir.path())), file.text) << step;
+      }
+    }
+    AtomicFile::removeLeftovers(dir.path(), true);
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+      EXPECT_TRUE(entry.is_directory() || entry.path().extension() == ".url") << entry.path();
+    }
+    if (!killed) break;
+    ++kills;
+  }
+  EXPECT_GE(kills, 12);
+}
+
 TEST(AtomicFileLeftovers, OnlyTempFilesOfSavesNoLongerRunningAreRemoved) {
   TempDir dir;
   // Process 1 always runs; the others' names are not this writer's.
   const std::set<std::string> kept = {".corvane-save-1-5-0.tmp", "corvane-save-9-5-0.tmp",
                                       ".corvane-save-x-5-0.tmp", ".corvane-save-9-5-0.tmp.url",
-                                      "cv.ini"};
+                                      ".Fav.url.tmp-1-5-0",      "Fav.url.tmp-9-5-0",
+                                      ".Fav.url.tmp-9-5",        "cv.ini"};
   for (const std::string& name : kept) dir.writeFile(name, "x");
   const pid_t gone = ::fork();
   if (gone == 0) ::_exit(0);
   ::waitpid(gone, nullptr, 0);
   const std::string stale = ".corvane-save-" + std::to_string(gone) + "-7-3.tmp";
-  dir.writeFile(stale, "x");
-  dir.writeFile("sub/" + stale, "x");
+  // The form older versions wrote.
+  const std::string older = ".Fav.url.tmp-" + std::to_string(gone) + "-7-3";
+  for (const std::string& name : {stale, older}) {
+    EXPECT_TRUE(AtomicFile::isTempName(name));
+    dir.writeFile(name, "x");
+    dir.writeFile("sub/" + name, "x");
+  }
   fs::create_directory(dir.path() / ("dir" + stale));
-  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), false), 1);
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), false), 2);
   EXPECT_TRUE(fs::exists(dir.path() / "sub" / stale));
-  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), true), 1);
+  EXPECT_EQ(AtomicFile::removeLeftovers(dir.path(), true), 2);
   std::set<std::string> expected = kept;
   expected.insert({"sub", "dir" + stale});
   EXPECT_EQ(namesIn(dir.path()), expected);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "TempDir.h"
+#include "base/AtomicFile.h"
 
 namespace corvane {
 namespace {
@@ -45,6 +46,27 @@ TEST(PrintJobTest, OnlyAFinishedPrintTakesTheFilesName) {
     EXPECT_FALSE(fs::exists(again));
   }
   EXPECT_EQ(job.message(), "Printing to page.pdf failed: the page could not be printed.");
+}
+
+// The engine writes its file for its owner alone; the print is saved like any other file.
+TEST(PrintJobTest, APrintGetsThePermissionsOfEverySavedFile) {
+  TempDir dir;
+  const fs::path fresh = dir.path() / "new.pdf";
+  const fs::path kept = dir.writeFile("kept.pdf", "old");
+  fs::permissions(kept, static_cast<fs::perms>(0640));
+  for (const fs::path& target : {fresh, kept}) {
+    PrintJob job;
+    const fs::path temp = job.start(target.string());
+    dir.writeFile(temp.filename(), "%PDF");
+    fs::permissions(temp, fs::perms::owner_read | fs::perms::owner_write);
+    job.finished(true);
+    ASSERT_EQ(job.state(), PrintJob::State::Done);
+  }
+  EXPECT_EQ(fs::status(fresh).permissions(), static_cast<fs::perms>(AtomicFile::newFileMode()));
+  EXPECT_EQ(fs::status(kept).permissions(), static_cast<fs::perms>(0640));
+  // Each print proposes its own page's name, in the folder of the last print.
+  EXPECT_EQ(PrintJob::ProposedFile((dir.path() / "chapter.pdf").string(), "Release 2.0 notes"),
+            (dir.path() / "Release 2.0 notes.pdf").string());
 }
 
 TEST(PrintJobTest, AFileThatCannotTakeItsNameIsAFailureAndLeavesNoPart) {

@@ -69,11 +69,15 @@ TEST(DirRecurseTest, FoldersAndShortcutsMixInOneOrderWithTheirPictures) {
   scan.shortcut("Work/Tools/t.url", "URL=http://t.example/\n");
   scan.shortcut("Work/dead.url", "[InternetShortcut]\n");
   scan.shortcut(".url", "URL=http://nameless.example/\n");
+  // Hidden entries are shown; Corvane's own temp files, of either form, are not.
+  scan.shortcut(".hidden.url", "URL=http://hidden.example/\n");
+  scan.shortcut(".News.url.tmp-1-2-3", "URL=http://half.written/\n");
+  scan.shortcut(".corvane-save-1-2-3.tmp", "URL=http://half.written/\n");
 
-  EXPECT_EQ(scan.build(), 11);
+  EXPECT_EQ(scan.build(), 12);
   EXPECT_EQ(scan.shown(),
-            "=http://nameless.example/ a b=http://b.example/ C=http://c.example/ "
-            "News=http://news.example/ old=http://old.example/ "
+            "=http://nameless.example/ .hidden=http://hidden.example/ a b=http://b.example/ "
+            "C=http://c.example/ News=http://news.example/ old=http://old.example/ "
             "Work { dead Tools { t=http://t.example/ } }");
   // The root is expanded, the folders below it not; all have the folder pictures.
   const TreeNode& root = scan.top();

@@ -4,12 +4,13 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "FakeAddFavoriteDialog.h"
 #include "FakeMessageBox.h"
 #include "TempDir.h"
 #include "favorites/DirRecurse.h"
-#include "favorites/InternetShortcut.h"
+#include "favorites/FavoriteName.h"
 #include "favorites/NewFolderPath.h"
 
 namespace corvane {
@@ -47,33 +48,15 @@ TEST(FavoritesAdderTest, AConfirmedAddWritesAWholeInternetShortcut) {
   EXPECT_TRUE(a.messageBox.shown().empty());
 }
 
-// Whatever the name, the tree shows it as typed (less blanks around it), and the file lies in
-// the chosen folder.
+// The name typed goes by the naming rule: the tree shows it as typed, less the blanks around it.
 TEST(FavoritesAdderTest, AFavoriteIsShownUnderTheNameTyped) {
-  const std::string nonAscii = "Caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC / Men\xC3\xBC";
-  for (const std::string& name : std::vector<std::string>{
-           "Notes on the .url format", ".url", ".URL", ".hidden", ".", "..", "...", "a.",
-           "x.url.url", "AC/DC: Live", "100% sure %2E %2f %25", nonAscii, "../../escape"}) {
-    Adder a;
-    a.dialog.script({AddFavoriteChoice{"  " + name + " ", ""}});
-    EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", name));
-    EXPECT_EQ(a.dialog.requests()[0].name, name);
-    EXPECT_EQ(a.readBack(name), "http://x.example/") << name;
-    for (const auto& entry : fs::directory_iterator(a.root())) {
-      EXPECT_NE(entry.path().filename().string()[0], '.') << name;  // never hidden
-    }
-  }
-  // Too long for a file name: cut, never inside a character, and shown as cut.
-  std::string longName;
-  for (int i = 0; i < 200; ++i) longName += "\xC3\xA9%";
-  const std::string shown = InternetShortcut::ShownName(longName);
-  EXPECT_EQ(longName.compare(0, shown.size(), shown), 0);
-  EXPECT_GT(shown.size(), 100u);
-  EXPECT_EQ(shown.back(), '%');
   Adder a;
-  a.dialog.script({AddFavoriteChoice{longName, ""}});
-  EXPECT_TRUE(a.adder.AddFavorite("http://long.example/", longName));
-  EXPECT_EQ(a.readBack(shown), "http://long.example/");
+  const std::string name = ".AC/DC: 100% live.url";
+  a.dialog.script({AddFavoriteChoice{"  " + name + " ", ""}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", name));
+  EXPECT_EQ(a.dialog.requests()[0].name, name);
+  EXPECT_EQ(a.readBack(name), "http://x.example/");
+  EXPECT_TRUE(fs::exists(a.root() / FavoriteName::FileName(name, FavoriteName::kShortcut)));
 
   // Untitled pages are named by their address; a blank name is "Untitled".
   Adder b;
@@ -83,13 +66,43 @@ TEST(FavoritesAdderTest, AFavoriteIsShownUnderTheNameTyped) {
   EXPECT_EQ(b.readBack("Untitled"), "http://x.example/");
 }
 
+// A name too long for a file name comes back to the dialog shortened, and says so, before
+// anything is saved; OK then keeps it as shown.
+TEST(FavoritesAdderTest, ANameTooLongIsShownShortenedBeforeItIsSaved) {
+  std::string longName;
+  for (int i = 0; i < 200; ++i) longName += "\xC3\xA9";  // 400 bytes
+  const std::string kept = FavoriteName::Kept(longName, FavoriteName::kShortcut);
+  const std::string notice =
+      "The name is too long for a file name, so it has been shortened to fit. OK saves it as "
+      "shown.";
+  Adder a;
+  fs::create_directories(a.root() / "Work");
+  // A folder made in the dialog is offered again, though it is made only with the favorite.
+  a.dialog.script(
+      {AddFavoriteChoice{longName, "Work/New%2FOne"}, AddFavoriteChoice{kept, "Work/New%2FOne"}});
+  EXPECT_TRUE(a.adder.AddFavorite("http://long.example/", "Short"));
+  ASSERT_EQ(a.dialog.requests().size(), 2u);
+  EXPECT_EQ(a.dialog.requests()[0].notice, "");
+  const AddFavoriteRequest& again = a.dialog.requests()[1];
+  EXPECT_EQ(std::make_tuple(again.name, again.folder, again.notice),
+            std::make_tuple(kept, std::string("Work/New%2FOne"), notice));
+  EXPECT_EQ(again.folders,
+            (std::vector<FolderChoice>{{"", ""}, {"Work", "Work"}, {"Work/New%2FOne", "New/One"}}));
+  EXPECT_EQ(a.readBack(kept, "Work/New%2FOne"), "http://long.example/");
+
+  // A page whose title is too long is offered under the name that fits, with the same notice.
+  Adder b;
+  EXPECT_FALSE(b.adder.AddFavorite("http://long.example/", longName));
+  EXPECT_EQ(std::make_tuple(b.dialog.requests()[0].name, b.dialog.requests()[0].notice),
+            std::make_tuple(kept, notice));
+}
+
 TEST(FavoritesAdderTest, AFolderNameNeverLeadsOutOfTheFavoritesFolder) {
   Adder a;
   a.dialog.script({AddFavoriteChoice{"escape", "../.."}});
   EXPECT_TRUE(a.adder.AddFavorite("http://x.example/", "escape"));
-  EXPECT_EQ(a.readBack("escape", "Untitled/Untitled"), "http://x.example/");
+  EXPECT_EQ(a.readBack("escape", "%2E./%2E."), "http://x.example/");
   EXPECT_FALSE(fs::exists(a.dir.path() / "escape.url"));
-  EXPECT_EQ(InternetShortcut::SafeFileName("AC/DC: Live\tNow\n"), "AC-DC: Live Now");
 }
 
 TEST(FavoritesAdderTest, AFavoriteIsReplacedOnlyWhenTheUserSaysSo) {
@@ -116,12 +129,14 @@ TEST(FavoritesAdderTest, AFavoriteIsReplacedOnlyWhenTheUserSaysSo) {
 TEST(FavoritesAdderTest, AFolderChosenOrCreatedInTheDialogReceivesTheShortcut) {
   Adder a;
   fs::create_directories(a.root() / "Work" / "Tools");
-  fs::create_directories(a.root() / "archive");
+  fs::create_directories(a.root() / "a%2Fb");
   a.dialog.script(
       {AddFavoriteChoice{"Docs", "Work/Tools"}, AddFavoriteChoice{"Daily", "News/Daily"}});
   EXPECT_TRUE(a.adder.AddFavorite("http://docs.example/", "Docs"));
+  // Each folder by its path and the name the tree shows.
   EXPECT_EQ(a.dialog.requests()[0].folders,
-            (std::vector<std::string>{"", "archive", "Work", "Work/Tools"}));
+            (std::vector<FolderChoice>{
+                {"", ""}, {"a%2Fb", "a/b"}, {"Work", "Work"}, {"Work/Tools", "Tools"}}));
   EXPECT_EQ(a.readBack("Docs", "Work/Tools"), "http://docs.example/");
   EXPECT_TRUE(a.adder.AddFavorite("http://daily.example/", "Daily"));
   EXPECT_EQ(a.readBack("Daily", "News/Daily"), "http://daily.example/");
@@ -150,12 +165,21 @@ TEST(FavoritesAdderTest, AShortcutThatCannotBeWrittenIsReported) {
   EXPECT_EQ(messageBox.texts(),
             std::vector<std::string>{"The favorite could not be saved in the Favorites folder."});
 }
-TEST(NewFolderPathTest, ANameGoesInsideItsParentAndNothingElseMakesAFolder) {
-  EXPECT_EQ(NewFolderPath("", "  Work "), "Work");
-  EXPECT_EQ(NewFolderPath("Work/2024", "Notes .url"), "Work/2024/Notes .url");
-  for (const char* refused : {"", "   ", ".", "..", "../etc", "a/b", "/"}) {
-    EXPECT_FALSE(NewFolderPath("Work", refused)) << refused;
-  }
+// The dialog's New Folder names the folder by the naming rule: any name stays a name, and one
+// too long is shortened with a notice.
+TEST(NewFolderPathTest, ATypedNameIsAFolderInsideItsParent) {
+  const auto made = [](const std::string& parent, const std::string& typed) {
+    const std::optional<NewFolder> folder = NewFolderPath(parent, typed);
+    return folder ? std::make_tuple(folder->folder.path, folder->folder.name, folder->notice)
+                  : std::make_tuple(std::string("(none)"), std::string(), std::string());
+  };
+  EXPECT_EQ(made("", "  Work "), std::make_tuple("Work", "Work", ""));
+  EXPECT_EQ(made("Work/2024", "../a/b .url"),
+            std::make_tuple("Work/2024/%2E.%2Fa%2Fb %2Eurl", "../a/b .url", ""));
+  EXPECT_EQ(made("Work", std::string(300, 'f')),
+            std::make_tuple("Work/" + std::string(255, 'f'), std::string(255, 'f'),
+                            FavoriteName::kShortenedNotice));
+  for (const char* blank : {"", "   "}) EXPECT_EQ(std::get<0>(made("Work", blank)), "(none)");
 }
 
 }  // namespace

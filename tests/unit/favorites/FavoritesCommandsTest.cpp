@@ -104,6 +104,41 @@ TEST(FavoritesCommandsTest, TheTreeIsBuiltOnTheFirstShowingOnlyAndKeptAcrossHide
   EXPECT_EQ(rig.pointer.current(), MousePointer::Default);
 }
 
+// Refresh, and an import that brings favorites, build the tree afresh and keep what the user
+// expanded and selected; Add and Organize leave it as it is (above).
+TEST(FavoritesCommandsTest, RefreshBuildsTheTreeAfreshKeepingExpandedFoldersAndTheSelection) {
+  Rig rig;
+  rig.dir.writeFile("Favorites/Work/in.url", "URL=http://in.example/\n");
+  rig.dir.writeFile("Favorites/Home/at.url", "URL=http://at.example/\n");
+  rig.commands.mnuOptionsFav_Click();
+  const std::string root = rig.favoritesFolder();
+  rig.tree.setState({{root, root + "/Work"}, root + "/Work/in"});
+  rig.dir.writeFile("Favorites/Work/new.url", "URL=http://new.example/\n");
+
+  rig.commands.RefreshFavorites();
+  EXPECT_EQ(rig.tree.shows(), 2);
+  EXPECT_EQ(rig.tree.shown(), &rig.commands.tree());
+  EXPECT_TRUE(rig.link("Work").Expanded);
+  EXPECT_EQ(rig.link("Work").Children.size(), 2u);
+  EXPECT_FALSE(rig.link("Home").Expanded);
+  ASSERT_NE(rig.tree.selected(), nullptr);
+  EXPECT_EQ(rig.tree.selected()->FullPath(), root + "/Work/in");
+  EXPECT_EQ(rig.pointer.history(),
+            (std::vector<MousePointer>{MousePointer::Hourglass, MousePointer::Default,
+                                       MousePointer::Hourglass, MousePointer::Default}));
+
+  rig.fileDialog.choose(
+      rig.dir
+          .writeFile("in.html",
+                     "<!DOCTYPE NETSCAPE-Bookmark-file-1><DL><DT><A HREF=\"http://b/\">b</A></DL>")
+          .string());
+  rig.menus.Click(FavoritesMenu::kName, 6);
+  EXPECT_EQ(rig.tree.shows(), 3);
+  EXPECT_EQ(rig.link("b").Tag, "http://b/");
+  EXPECT_TRUE(rig.link("Work").Expanded);
+  EXPECT_EQ(rig.tree.selected()->FullPath(), root + "/Work/in");
+}
+
 TEST(FavoritesCommandsTest, AMissingFavoritesFolderIsCreatedAndShownEmpty) {
   Rig rig;
   rig.commands.mnuOptionsFav_Click();
@@ -197,7 +232,8 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
 
   // Import (its tree is driven end to end) and export.
   rig.fileDialog.choose(
-      rig.dir.writeFile("in.html", "<DL><DT><A HREF=\"http://one/\">one</A>").string());
+      rig.dir.writeFile("in.html", "<DL><DT><A HREF=\"http://one/\" ADD_DATE=\"1\">one</A></DL>")
+          .string());
   rig.menus.Click(FavoritesMenu::kName, 6);
   EXPECT_TRUE(rig.paneShown());
   rig.fileDialog.choose((rig.dir.path() / "out.html").string());

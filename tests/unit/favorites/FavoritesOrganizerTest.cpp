@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "FakeMessageBox.h"
 #include "TempDir.h"
+#include "favorites/DirRecurse.h"
 #include "platform/ITrash.h"
 
 namespace corvane {
@@ -66,7 +68,7 @@ TEST(FavoritesOrganizerTest, ListsFoldersAndShortcutsAsTheTreeShowsThem) {
   EXPECT_EQ(tree.name, "Favorites");
   EXPECT_EQ(names(tree), "News Work {Docs old}");
   EXPECT_EQ(tree.children[1].children[1].path, o.root() / "Work" / "old.URL.bak");
-  EXPECT_EQ(o.organizer.Folders(), (std::vector<std::string>{"", "Work"}));
+  EXPECT_EQ(o.organizer.Folders(), (std::vector<FolderChoice>{{"", ""}, {"Work", "Work"}}));
 }
 
 TEST(FavoritesOrganizerTest, RenameKeepsTheShortcutEndingAndTakesNoTakenName) {
@@ -88,22 +90,32 @@ TEST(FavoritesOrganizerTest, RenameKeepsTheShortcutEndingAndTakesNoTakenName) {
   EXPECT_EQ(names(o.organizer.Tree()), "Daily: News/Sports Job {Docs older} Other");
 }
 
-// The tree shows a renamed favorite under the name typed, ".url" and dots included.
-TEST(FavoritesOrganizerTest, ARenamedFavoriteIsShownUnderTheNameTyped) {
+// Rename and New Folder go by the naming rule: the tree shows the names as typed.
+TEST(FavoritesOrganizerTest, RenamedAndNewItemsAreShownUnderTheNamesTyped) {
   Organize o;
-  fs::path item = o.root() / "News.url";
-  for (const std::string& name :
-       std::vector<std::string>{"My .url notes", "Headlines.url", ".url", "...", ".profile",
-                                "50% off/now", "Gr\xC3\xBC\xC3\x9F \xE2\x80\x94 \xE6\x97\xA5"}) {
-    const OrganizeResult r = o.organizer.Rename(item, name);
-    ASSERT_TRUE(r.ok()) << name << ": " << r.message;
-    EXPECT_EQ(names(o.organizer.Tree()), name + " Work {Docs old}") << name;
-    EXPECT_EQ(r.path.parent_path(), o.root());
-    item = r.path;
-  }
-  const OrganizeResult r = o.organizer.Rename(item, std::string(400, 'n'));
+  // A name too long is kept shortened; the window learns so beforehand.
+  const std::string longName(400, 'n');
+  const fs::path old = o.root() / "Work" / "old.URL.bak";
+  EXPECT_EQ(o.organizer.ShortenedRename(old, longName), std::string(247, 'n'));
+  EXPECT_EQ(o.organizer.ShortenedRename(old, "Fits"), std::nullopt);
+  EXPECT_EQ(FavoritesOrganizer::ShortenedFolderName(longName), std::string(255, 'n'));
+  const OrganizeResult r = o.organizer.Rename(old, longName);
   ASSERT_TRUE(r.ok()) << r.message;
-  EXPECT_EQ(names(o.organizer.Tree()), std::string(251, 'n') + " Work {Docs old}");
+  EXPECT_EQ(r.path.filename(), std::string(247, 'n') + ".URL.bak");
+
+  const std::string odd = ".50% off/now .url";
+  ASSERT_TRUE(o.organizer.Rename(o.root() / "News.url", odd).ok());
+  ASSERT_TRUE(o.organizer.Rename(o.root() / "Work", "../" + odd).ok());
+  ASSERT_TRUE(o.organizer.NewFolder(o.root(), "..").ok());
+  FakeMessageBox quiet;
+  TreeNodes tree;
+  DirRecurse(quiet).RecurseDirTV(tree, o.root().string());
+  std::string shown;
+  for (const TreeNode* node : tree.Item(1).Children) shown += "[" + node->Text + "]";
+  EXPECT_EQ(shown, "[..][../" + odd + "][" + odd + "]");
+  for (const auto& entry : fs::directory_iterator(o.root())) {
+    EXPECT_NE(entry.path().filename().string()[0], '.');
+  }
 }
 
 TEST(FavoritesOrganizerTest, DeleteGoesToTheTrashOrForGoodOnlyWhenAsked) {
@@ -153,14 +165,14 @@ TEST(FavoritesOrganizerTest, NewFoldersAndMovesStayInsideAndReplaceNothing) {
   Organize o;
   OrganizeResult r = o.organizer.NewFolder(o.root() / "Work", "Reading/List");
   ASSERT_TRUE(r.ok()) << r.message;
-  EXPECT_EQ(r.path, o.root() / "Work" / "Reading-List");
-  EXPECT_EQ(o.organizer.NewFolder(o.root() / "Work", "Reading-List").status, Status::Refused);
+  EXPECT_EQ(r.path, o.root() / "Work" / "Reading%2FList");
+  EXPECT_EQ(o.organizer.NewFolder(o.root() / "Work", "Reading/List").status, Status::Refused);
 
   r = o.organizer.Move(o.root() / "News.url", r.path);
   ASSERT_TRUE(r.ok()) << r.message;
-  EXPECT_EQ(o.dir.readFile("Favorites/Work/Reading-List/News.url"), "URL=http://news.example/\n");
+  EXPECT_EQ(o.dir.readFile("Favorites/Work/Reading%2FList/News.url"), "URL=http://news.example/\n");
 
-  EXPECT_EQ(o.organizer.Move(o.root() / "Work", o.root() / "Work" / "Reading-List").status,
+  EXPECT_EQ(o.organizer.Move(o.root() / "Work", o.root() / "Work" / "Reading%2FList").status,
             Status::Refused);
   EXPECT_EQ(o.organizer.Move(o.root() / "Work", o.root() / "Work").status, Status::Refused);
   o.dir.writeFile("Favorites/Docs.url", "URL=http://other-docs/\n");
@@ -168,9 +180,9 @@ TEST(FavoritesOrganizerTest, NewFoldersAndMovesStayInsideAndReplaceNothing) {
   EXPECT_EQ(o.dir.readFile("Favorites/Work/Docs.url"), "URL=http://docs.example/\n");
   // Back to the top folder.
   EXPECT_TRUE(
-      o.organizer.Move(o.root() / "Work" / "Docs.url", o.root() / "Work" / "Reading-List").ok());
-  EXPECT_TRUE(o.organizer.Move(o.root() / "Work" / "Reading-List", o.root()).ok());
-  EXPECT_EQ(names(o.organizer.Tree()), "Docs Reading-List {Docs News} Work {old}");
+      o.organizer.Move(o.root() / "Work" / "Docs.url", o.root() / "Work" / "Reading%2FList").ok());
+  EXPECT_TRUE(o.organizer.Move(o.root() / "Work" / "Reading%2FList", o.root()).ok());
+  EXPECT_EQ(names(o.organizer.Tree()), "Docs Reading/List {Docs News} Work {old}");
 }
 
 }  // namespace
