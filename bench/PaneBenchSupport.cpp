@@ -19,10 +19,10 @@
 #include <string>
 
 #include "BenchSupport.h"
-#include "qt/MainWindowHost.h"
-#include "qt/ProgramFolders.h"
-#include "qt/frmSplash.h"
-#include "qt/frmbrowser.h"
+#include "qt/start/ProgramFolders.h"
+#include "qt/start/frmSplash.h"
+#include "qt/window/MainWindowHost.h"
+#include "qt/window/frmbrowser.h"
 
 namespace bench {
 

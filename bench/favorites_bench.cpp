@@ -44,11 +44,11 @@
 #include "favorites/DirRecurse.h"
 #include "favorites/FavoritesImporter.h"
 #include "platform/IMessageBox.h"
-#include "qt/ApplicationSetup.h"
-#include "qt/MainWindowHost.h"
-#include "qt/ProgramFolders.h"
-#include "qt/frmSplash.h"
-#include "qt/frmbrowser.h"
+#include "qt/engine/ApplicationSetup.h"
+#include "qt/start/ProgramFolders.h"
+#include "qt/start/frmSplash.h"
+#include "qt/window/MainWindowHost.h"
+#include "qt/window/frmbrowser.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "PaneBenchSupport.h"
-#include "qt/ApplicationSetup.h"
+#include "qt/engine/ApplicationSetup.h"
 
 namespace {
 

@@ -34,8 +34,8 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "qt/ApplicationSetup.h"
-#include "qt/ReaderExtraction.h"
+#include "qt/engine/ApplicationSetup.h"
+#include "qt/engine/ReaderExtraction.h"
 #include "reader/ReaderArticle.h"
 
 namespace {

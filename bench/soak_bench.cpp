@@ -35,7 +35,7 @@
 
 #include "BenchSupport.h"
 #include "PaneBenchSupport.h"
-#include "qt/ApplicationSetup.h"
+#include "qt/engine/ApplicationSetup.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <QApplication>
 
 #include "base/SkippedFailures.h"
-#include "qt/EngineLibrary.h"
-#include "qt/ProgramFolders.h"
-#include "qt/ProgramSetup.h"
-#include "qt/SkippedFailureLog.h"
-#include "qt/frmSplash.h"
+#include "qt/start/EngineLibrary.h"
+#include "qt/start/ProgramFolders.h"
+#include "qt/start/ProgramSetup.h"
+#include "qt/start/SkippedFailureLog.h"
+#include "qt/start/frmSplash.h"
 
 // The splash comes first and needs nothing of the web engine; the engine and the main window
 // are loaded from their own library once it is on the screen.

@@ -16,9 +16,9 @@
 #include "RecordingBrowserEvents.h"
 #include "TestProgram.h"
 #include "browser/SitePermissions.h"
-#include "qt/BrowserPage.h"
-#include "qt/PageDialogChannel.h"
-#include "qt/WebEngineBrowserControl.h"
+#include "qt/engine/WebEngineBrowserControl.h"
+#include "qt/page/BrowserPage.h"
+#include "qt/page/PageDialogChannel.h"
 
 using corvane::RecordingBrowserEvents;
 using corvane::WebEngineBrowserControl;

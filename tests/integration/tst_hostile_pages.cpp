@@ -20,8 +20,8 @@
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
 #include "browser/PopupBlocker.h"
-#include "qt/ApplicationSetup.h"
-#include "qt/frmbrowser.h"
+#include "qt/engine/ApplicationSetup.h"
+#include "qt/window/frmbrowser.h"
 
 class HostilePagesTest : public QObject {
   Q_OBJECT

@@ -6,7 +6,7 @@
 
 #include "TestProgram.h"
 #include "layout/ControlId.h"
-#include "qt/frmbrowser.h"
+#include "qt/window/frmbrowser.h"
 
 using corvane::ControlId;
 

@@ -14,7 +14,7 @@
 
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
-#include "qt/frmbrowser.h"
+#include "qt/window/frmbrowser.h"
 
 namespace {
 // Long enough for everything a pane shows for a page to be checked before the image comes.

@@ -14,7 +14,7 @@
 #include <QWidget>
 
 #include "TestProgram.h"
-#include "qt/PagePrinting.h"
+#include "qt/engine/PagePrinting.h"
 
 class PagePrintingTest : public QObject {
   Q_OBJECT

@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "TestProgram.h"
-#include "qt/frmbrowser.h"
+#include "qt/window/frmbrowser.h"
 
 using corvane::frmbrowser;
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-#include "qt/QtAddressBox.h"
-#include "qt/StatusLabel.h"
+#include "qt/pane/QtAddressBox.h"
+#include "qt/pane/StatusLabel.h"
 
 class WidgetAdaptersTest : public QObject {
   Q_OBJECT

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-#include "qt/MainWindowHost.h"
-#include "qt/frmbrowser.h"
+#include "qt/window/MainWindowHost.h"
+#include "qt/window/frmbrowser.h"
 
 TestProgram::TestProgram() {
   QDir root(dir_.path());

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "qt/ProgramFolders.h"
-#include "qt/frmSplash.h"
+#include "qt/start/ProgramFolders.h"
+#include "qt/start/frmSplash.h"
 
 class QComboBox;
 class QLabel;

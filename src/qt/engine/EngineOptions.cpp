@@ -1,0 +1,34 @@
+#include "qt/engine/EngineOptions.h"
+
+#include <QWebEngineCookieStore>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace corvane {
+
+void applyInternetOptions(QWebEngineProfile* profile, const InternetOptions& options) {
+  QWebEngineSettings* settings = profile->settings();
+  settings->setAttribute(QWebEngineSettings::JavascriptEnabled, options.javaScript);
+  settings->setAttribute(QWebEngineSettings::AutoLoadImages, options.images);
+  if (options.thirdPartyCookies) {
+    profile->cookieStore()->setCookieFilter(nullptr);
+  } else {
+    profile->cookieStore()->setCookieFilter(
+        [](const QWebEngineCookieStore::FilterRequest& request) { return !request.thirdParty; });
+  }
+}
+
+void clearCookies(QWebEngineProfile* profile) { profile->cookieStore()->deleteAllCookies(); }
+
+void clearCache(QWebEngineProfile* profile) { profile->clearHttpCache(); }
+
+void clearBrowsingHistory(QWebEngineProfile* profile, const QList<QWebEngineView*>& views) {
+  profile->clearAllVisitedLinks();
+  for (QWebEngineView* view : views) {
+    if (view) view->history()->clear();
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,46 @@
+#include "qt/pane/PaneProgressBar.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace corvane {
+
+namespace {
+
+class AccessibleProgress : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit AccessibleProgress(QProgressBar* bar)
+      : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QRect rect() const override { return idle() ? QRect() : QAccessibleWidget::rect(); }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? bar()->text() : QAccessibleWidget::text(t);
+  }
+  QVariant currentValue() const override { return bar()->value(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return bar()->maximum(); }
+  QVariant minimumValue() const override { return bar()->minimum(); }
+  QVariant minimumStepSize() const override { return 0; }
+
+ private:
+  QProgressBar* bar() const { return static_cast<QProgressBar*>(widget()); }
+  bool idle() const { return bar()->value() <= bar()->minimum(); }
+};
+
+QAccessibleInterface* progressFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("corvane::PaneProgressBar") || !object) return nullptr;
+  return new AccessibleProgress(static_cast<QProgressBar*>(object));
+}
+
+}  // namespace
+
+PaneProgressBar::PaneProgressBar(QWidget* parent) : QProgressBar(parent) {
+  static const bool factoryInstalled = (QAccessible::installFactory(progressFactory), true);
+  (void)factoryInstalled;
+}
+
+}  // namespace corvane

@@ -1,0 +1,103 @@
+#include "qt/pane/PaneShortcuts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <utility>
+
+namespace corvane {
+
+namespace {
+
+bool isTextField(const QWidget* widget) {
+  if (qobject_cast<const QLineEdit*>(widget)) return true;
+  const auto* box = qobject_cast<const QComboBox*>(widget);
+  return box && box->isEditable();
+}
+
+}  // namespace
+
+PaneShortcuts::PaneShortcuts(QWidget* window, const PaneWidgets& panes, PaneKeys& keys,
+                             std::function<void()> openMenuBar)
+    : QObject(window),
+      window_(window),
+      panes_(panes),
+      keys_(keys),
+      openMenuBar_(std::move(openMenuBar)) {
+  // A shortcut is asked of the focused widget first, and a page claims what it likes, so the
+  // keys are looked at before any widget of the window sees them.
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+std::optional<PaneKey> PaneShortcuts::commandOf(const QKeyEvent& key) {
+  static const struct {
+    QKeyCombination keys;
+    PaneKey command;
+  } table[] = {
+      {Qt::CTRL | Qt::Key_X, PaneKey::Cut},
+      {Qt::CTRL | Qt::Key_C, PaneKey::Copy},
+      {Qt::CTRL | Qt::Key_V, PaneKey::Paste},
+      {Qt::CTRL | Qt::Key_A, PaneKey::SelectAll},
+      {Qt::CTRL | Qt::Key_F, PaneKey::Find},
+      {QKeyCombination(Qt::Key_F3), PaneKey::FindNext},
+      {QKeyCombination(Qt::Key_F5), PaneKey::Reload},
+      {Qt::CTRL | Qt::Key_R, PaneKey::Reload},
+      {Qt::SHIFT | Qt::Key_F5, PaneKey::ReloadBypassingCache},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_R, PaneKey::ReloadBypassingCache},
+      {Qt::ALT | Qt::Key_Left, PaneKey::Back},
+      {Qt::ALT | Qt::Key_Right, PaneKey::Forward},
+      {QKeyCombination(Qt::Key_Escape), PaneKey::Stop},
+      {Qt::CTRL | Qt::Key_L, PaneKey::Address},
+      {Qt::ALT | Qt::Key_D, PaneKey::Address},
+      {QKeyCombination(Qt::Key_F6), PaneKey::Address},
+      {Qt::CTRL | Qt::Key_P, PaneKey::Print},
+      {Qt::CTRL | Qt::Key_S, PaneKey::Save},
+  };
+  // The keypad's arrows are arrows too.
+  const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));
+  for (const auto& entry : table) {
+    if (entry.keys == pressed) return entry.command;
+  }
+  return std::nullopt;
+}
+
+bool PaneShortcuts::isMenuBarKey(const QKeyEvent& key) {
+  return key.key() == Qt::Key_F10 && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+bool PaneShortcuts::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !watched->isWidgetType()) {
+    return false;
+  }
+  auto* widget = static_cast<QWidget*>(watched);
+  // A menu or a list popped up from the window has keys of its own. A key the focused widget
+  // has left alone travels on to its parents; it was judged where the focus is.
+  if (widget->window() != window_ || widget != QApplication::focusWidget()) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  std::optional<PaneId> pane;
+  std::optional<PaneKey> command;
+  if (!isMenuBarKey(*key)) {
+    command = commandOf(*key);
+    if (!command) return false;
+    pane = keys_.TargetOf(*command, panes_.paneOf(widget), isTextField(widget));
+    if (!pane) return false;
+  }
+  // Claimed, the key comes to the focused widget as a key press, and no shortcut fires; the
+  // press is caught here in turn.
+  event->accept();
+  if (type == QEvent::KeyPress) {
+    if (command) {
+      keys_.Run(*command, *pane);
+    } else if (openMenuBar_) {
+      openMenuBar_();
+    }
+  }
+  return true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,74 @@
+#include "qt/pane/PaneZoom.h"
+
+#include <QChildEvent>
+#include <QShortcut>
+#include <QWebEngineView>
+#include <QWheelEvent>
+
+#include "browser/ZoomSteps.h"
+
+namespace corvane {
+
+PaneZoom::PaneZoom(QWidget* window, const PaneWidgets& panes) : QObject(window), panes_(panes) {
+  const struct {
+    QKeySequence keys;
+    int direction;
+  } shortcuts[] = {
+      // "+" is a shifted key on most layouts, and the keypad has its own.
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), 1},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+      {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_0)), 0},
+  };
+  for (const auto& shortcut : shortcuts) {
+    auto* key = new QShortcut(shortcut.keys, window);
+    const int direction = shortcut.direction;
+    connect(key, &QShortcut::activated, this, [this, direction] {
+      if (const auto pane = panes_.focusedPane()) zoom(panes_.view(*pane), direction);
+    });
+  }
+  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    // The page's own widget gets the wheel; it is made afresh when the page changes renderer.
+    panes_.view(id)->installEventFilter(this);
+    watchPageWidget(panes_.view(id));
+  }
+}
+
+void PaneZoom::watchPageWidget(QWebEngineView* view) {
+  for (QObject* child : view->children()) {
+    if (child->isWidgetType()) child->installEventFilter(this);
+  }
+}
+
+void PaneZoom::zoom(QWebEngineView* view, int direction) {
+  const double now = view->zoomFactor();
+  view->setZoomFactor(direction > 0   ? ZoomSteps::larger(now)
+                      : direction < 0 ? ZoomSteps::smaller(now)
+                                      : ZoomSteps::kNormal);
+}
+
+bool PaneZoom::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ChildAdded) {
+    QObject* child = static_cast<QChildEvent*>(event)->child();
+    if (child->isWidgetType()) child->installEventFilter(this);
+  } else if (event->type() == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const int steps = wheel->angleDelta().y();
+    if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0) {
+      for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+        QWebEngineView* view = panes_.view(id);
+        if (watched == view || watched->parent() == view) {
+          zoom(view, steps > 0 ? 1 : -1);
+          return true;
+        }
+      }
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace corvane

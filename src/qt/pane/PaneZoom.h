@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+#include "qt/pane/PaneWidgets.h"
+
+class QWebEngineView;
+class QWidget;
+
+namespace corvane {
+
+// Zoom of the pane that has the focus: Ctrl++ (or Ctrl+=) larger, Ctrl+- smaller, Ctrl+0 back
+// to normal, Ctrl+wheel up larger and down smaller. A pane is its page and the controls that
+// belong to it (address strip, toolbar, find bar); with the focus elsewhere the keys do nothing.
+class PaneZoom : public QObject {
+  Q_OBJECT
+ public:
+  PaneZoom(QWidget* window, const PaneWidgets& panes);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  static void zoom(QWebEngineView* view, int direction);
+  void watchPageWidget(QWebEngineView* view);
+
+  PaneWidgets panes_;
+};
+
+}  // namespace corvane

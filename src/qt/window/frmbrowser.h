@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "app/HomePages.h"
+#include "app/IMainWindowView.h"
+#include "app/MainWindow.h"
+#include "base/mdlGen.h"
+#include "qt/pane/PaneWidgets.h"
+#include "qt/start/ProgramFolders.h"
+#include "qt/window/BrowserControls.h"
+
+class QAbstractButton;
+
+namespace corvane {
+
+class EngineProfile;
+class FindBar;
+class FavoritesWidgets;
+class LayoutAdapter;
+class MenuAdapter;
+class PaneFocusIndicator;
+class PaneKeys;
+class PaneShortcuts;
+class QtPaneKeyTargets;
+class QtAddressBox;
+class QtFileDialog;
+class QtHomePagesWindow;
+class QtMessageBox;
+class QtSettingsStore;
+class QtProgressBar;
+class QtSendKeys;
+class QtShellFolders;
+class SecondaryWindows;
+class QtTimer;
+class QtWindowMetrics;
+class WebEngineBrowserControl;
+
+// The main window: it owns the widgets of both panes, the top row, the address strips and the
+// menus, forwards their events to the main window's logic and shows the state that results.
+class frmbrowser : public QMainWindow, private IMainWindowView {
+  Q_OBJECT
+ public:
+  // Makes the window's widgets, hidden, the panes' browsers with the pages `engine` has for
+  // them; the window's logic comes with start(). engine must outlive the window.
+  frmbrowser(const ProgramFolders& folders, EngineProfile& engine);
+  ~frmbrowser() override;
+
+  // Gives the window its logic, once: the home pages, and settings, the cv.ini they were
+  // resolved from, which must outlive the window. Nothing of the window acts before.
+  void start(const HomePages& homes, mdlGen& settings);
+
+  // The load sequence: flat toolbars, layout, show, both panes to their offline home pages.
+  void Form_Load();
+
+  // The home pages resolved at start-up (after start()).
+  const HomePages& homePages() const { return core_->homePages(); }
+  // The settings file (cv.ini) the Home commands and the home pages dialog use.
+  mdlGen& settings() { return core_->settings(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+
+ private:
+  // IMainWindowView
+  void Show() override;
+  void ShowLayout(const Layout& layout) override;
+  void ShowMenus(const MenuBar& menus) override;
+  void Close() override;
+  void SwapPages() override;
+
+  void createControls(EngineProfile& engine);
+  // What two panes side by side make possible: the focused pane's mark, links dragged across
+  // and synchronized scrolling.
+  void connectPanes();
+  void connectControls();
+  // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
+  void connectPages();
+  // The browser keys for the focused pane, and F10.
+  void connectKeys();
+  void connectOption(QAbstractButton* button, void (Layout::*handler)());
+  // Runs a handler of the logic, then shows the layout and menus it leaves. A failure is traced
+  // with the caller's place.
+  template <typename Handler>
+  void run(Handler&& handler, const char* file = __builtin_FILE(), int line = __builtin_LINE(),
+           const char* function = __builtin_FUNCTION());
+
+  ProgramFolders folders_;
+  QWidget* client_;
+  BrowserControls c_;
+  QtAddressBox* address1_ = nullptr;
+  QtAddressBox* address2_ = nullptr;
+  std::unique_ptr<QtProgressBar> progress1_;
+  std::unique_ptr<QtProgressBar> progress2_;
+  QtTimer* timTimer1_ = nullptr;
+  QtTimer* timTimer2_ = nullptr;
+  WebEngineBrowserControl* brw1_ = nullptr;
+  WebEngineBrowserControl* brw2_ = nullptr;
+  std::unique_ptr<QtWindowMetrics> metrics_;
+  std::unique_ptr<QtMessageBox> messageBox_;
+  std::unique_ptr<QtFileDialog> fileDialog_;
+  QtSendKeys* sendKeys_ = nullptr;
+  FindBar* findBar1_ = nullptr;
+  FindBar* findBar2_ = nullptr;
+  // Each pane's page and the controls that belong to it.
+  PaneWidgets panes_;
+  std::unique_ptr<QtSettingsStore> settingsStore_;
+  std::unique_ptr<QtShellFolders> shellFolders_;
+  // After the settings store it uses, so that its windows go first.
+  std::unique_ptr<SecondaryWindows> secondaryWindows_;
+  std::unique_ptr<FavoritesWidgets> favorites_;
+  std::unique_ptr<QtHomePagesWindow> homePages_;
+  std::unique_ptr<MainWindow> core_;
+  std::unique_ptr<LayoutAdapter> layoutAdapter_;
+  MenuAdapter* menuAdapter_ = nullptr;
+  PaneFocusIndicator* focusIndicator_ = nullptr;
+  std::unique_ptr<QtPaneKeyTargets> keyTargets1_;
+  std::unique_ptr<QtPaneKeyTargets> keyTargets2_;
+  std::unique_ptr<PaneKeys> paneKeys_;
+  PaneShortcuts* paneShortcuts_ = nullptr;
+  // The option button whose toggle has just run its handler; its click that follows must not.
+  QAbstractButton* justToggled_ = nullptr;
+};
+
+}  // namespace corvane
