@@ -13,7 +13,7 @@
 
 namespace corvane {
 
-FavoritesWidgets::FavoritesWidgets(const BrowserControls& controls, QWidget* window,
+FavoritesWidgets::FavoritesWidgets(const Controls& controls, QWidget* window,
                                    const QString& favoritesFolder)
     : controls_(controls),
       favoritesFolder_(favoritesFolder.toStdString()),

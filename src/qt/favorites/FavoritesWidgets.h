@@ -6,8 +6,9 @@
 #include <memory>
 
 #include "favorites/FavoritesPlatform.h"
-#include "qt/window/BrowserControls.h"
 
+class QPushButton;
+class QTreeWidget;
 class QWidget;
 
 namespace corvane {
@@ -25,11 +26,17 @@ class FavoritesWidgets {
  public:
   // Runs a handler of the logic the way the window runs all of them.
   using Run = std::function<void(const std::function<void()>& handler)>;
+  // The favorites column's controls, which the window makes and places.
+  struct Controls {
+    QPushButton* cmdFavCloseX;
+    QPushButton* cmdAddFav;
+    QPushButton* cmdOrganizeFav;
+    QTreeWidget* tvw;
+  };
 
   // window: the owner of the dialogs; favoritesFolder: where the Favorites folder is, "" when
   // the platform has no place for it.
-  FavoritesWidgets(const BrowserControls& controls, QWidget* window,
-                   const QString& favoritesFolder);
+  FavoritesWidgets(const Controls& controls, QWidget* window, const QString& favoritesFolder);
   ~FavoritesWidgets();
   FavoritesWidgets(const FavoritesWidgets&) = delete;
   FavoritesWidgets& operator=(const FavoritesWidgets&) = delete;
@@ -40,7 +47,7 @@ class FavoritesWidgets {
   void connectTo(FavoritesCommands& commands, Run run);
 
  private:
-  BrowserControls controls_;
+  Controls controls_;
   std::string favoritesFolder_;
   // Owned by the tree widget.
   QtTreeView* tvw_;

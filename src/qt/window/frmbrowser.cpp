@@ -94,7 +94,9 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
                                 folders_.program.toStdString(),
                                 onAboutLink});
   // The Favorites folder lies in the user's data folder, created when first needed.
-  favorites_ = std::make_unique<FavoritesWidgets>(c_, this, folders_.favorites());
+  favorites_ = std::make_unique<FavoritesWidgets>(
+      FavoritesWidgets::Controls{c_.cmdFavCloseX, c_.cmdAddFav, c_.cmdOrganizeFav, c_.tvw}, this,
+      folders_.favorites());
   homePages_ = std::make_unique<QtHomePagesWindow>(this);
 
   const Twips twips(this);
