@@ -8,7 +8,7 @@
 
 namespace corvane {
 
-AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWidgets& panes,
+AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWindows& panes,
                                          std::function<void(PaneId)> onPageFocused)
     : QObject(window), window_(window), panes_(panes), onPageFocused_(std::move(onPageFocused)) {
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "qt/pane/PaneWidgets.h"
+#include "qt/pane/PaneWindows.h"
 
 class QWidget;
 
@@ -17,15 +17,15 @@ namespace corvane {
 class AccessiblePageFocus : public QObject {
   Q_OBJECT
  public:
-  // `onPageFocused` is told of each page that took the focus from elsewhere.
-  AccessiblePageFocus(QWidget* window, const PaneWidgets& panes,
+  // `onPageFocused` is told of each page that took the focus from elsewhere. `panes` outlive it.
+  AccessiblePageFocus(QWidget* window, const PaneWindows& panes,
                       std::function<void(PaneId)> onPageFocused);
 
  private:
   void announce(PaneId pane);
 
   QWidget* window_;
-  PaneWidgets panes_;
+  const PaneWindows& panes_;
   std::function<void(PaneId)> onPageFocused_;
 };
 

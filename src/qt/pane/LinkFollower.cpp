@@ -18,8 +18,9 @@ namespace {
 constexpr qint64 kUserActivationMs = 5000;
 }  // namespace
 
-LinkFollower::LinkFollower(QWebEngineView* top, QWebEngineView* bottom, Target target, Open open)
-    : QObject(top), views_{top, bottom}, target_(std::move(target)), open_(std::move(open)) {
+LinkFollower::LinkFollower(const PaneWindows& panes, Target target, Open open)
+    : QObject(panes.view(PaneId::Top)), target_(std::move(target)), open_(std::move(open)) {
+  for (PaneId id : kPanes) views_[paneSlot(id)] = panes.view(id);
   for (QWebEngineView* view : views_) {
     // The page's own widget gets the input; it is made afresh when the page changes renderer.
     view->installEventFilter(this);
@@ -71,7 +72,7 @@ bool LinkFollower::handOver(QWebEngineView* view, const QUrl& url) {
   if (at < 0 || !lastInput_[at].isValid() || lastInput_[at].elapsed() > kUserActivationMs) {
     return false;
   }
-  const PaneId pane = at == 0 ? PaneId::Top : PaneId::Bottom;
+  const PaneId pane = kPanes[at];
   const std::optional<PaneId> to = target_(pane);
   if (!to) return false;
   // The click is used up, and the other pane opens the link once the engine's call is over.

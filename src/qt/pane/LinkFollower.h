@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "panes/Pane.h"
+#include "qt/pane/PaneWindows.h"
 
 class QWebEngineView;
 
@@ -25,7 +26,8 @@ class LinkFollower : public QObject {
   using Target = std::function<std::optional<PaneId>(PaneId)>;
   // `open(pane, address)`: opens address in pane as if typed into its address box.
   using Open = std::function<void(PaneId, const QString&)>;
-  LinkFollower(QWebEngineView* top, QWebEngineView* bottom, Target target, Open open);
+  // Follows the pages of `panes` as they are now.
+  LinkFollower(const PaneWindows& panes, Target target, Open open);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -35,7 +37,7 @@ class LinkFollower : public QObject {
   bool handOver(QWebEngineView* view, const QUrl& url);
   int indexOf(const QObject* watched) const;
 
-  QWebEngineView* views_[2];
+  QWebEngineView* views_[2] = {};
   Target target_;
   Open open_;
   // Since the user's last click or key in each pane's page.

@@ -5,6 +5,9 @@
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineView>
 
+#include "qt/pane/PaneNames.h"
+#include "qt/pane/PaneSlots.h"
+
 namespace corvane {
 
 PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane)
@@ -23,12 +26,11 @@ void PaneContextMenu::show(const QPoint& at) {
   if (link.isValid() && !link.isEmpty()) {
     const QString address = link.toString();
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
-    auto* top = new QAction(tr("Open Link in &Top Pane"), menu);
-    auto* bottom = new QAction(tr("Open Link in &Bottom Pane"), menu);
-    connect(top, &QAction::triggered, this, [this, address] { openInPane_(true, address); });
-    connect(bottom, &QAction::triggered, this, [this, address] { openInPane_(false, address); });
-    menu->insertAction(first, top);
-    menu->insertAction(first, bottom);
+    for (PaneId id : kPanes) {
+      auto* open = new QAction(tr("Open Link in &%1 Pane").arg(paneName(id)), menu);
+      connect(open, &QAction::triggered, this, [this, id, address] { openInPane_(id, address); });
+      menu->insertAction(first, open);
+    }
     if (first) menu->insertSeparator(first);
   }
   menu->popup(view_->mapToGlobal(at));

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "panes/Pane.h"
+
 class QWebEngineView;
 
 namespace corvane {
@@ -14,8 +16,8 @@ namespace corvane {
 class PaneContextMenu : public QObject {
   Q_OBJECT
  public:
-  // `openInPane(top, address)` opens the link's address in the top pane or the bottom one.
-  using OpenInPane = std::function<void(bool top, const QString& address)>;
+  // `openInPane(pane, address)` opens the link's address in the pane.
+  using OpenInPane = std::function<void(PaneId pane, const QString& address)>;
   PaneContextMenu(QWebEngineView* view, OpenInPane openInPane);
 
  private:

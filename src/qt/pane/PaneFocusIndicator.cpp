@@ -62,7 +62,7 @@ class EdgeStyle : public QProxyStyle {
 
 }  // namespace
 
-PaneFocusIndicator::PaneFocusIndicator(QWidget* window, const PaneWidgets& panes, OnChange onChange)
+PaneFocusIndicator::PaneFocusIndicator(QWidget* window, const PaneWindows& panes, OnChange onChange)
     : QObject(window),
       window_(window),
       panes_(panes),
@@ -79,10 +79,10 @@ PaneFocusIndicator::PaneFocusIndicator(QWidget* window, const PaneWidgets& panes
   });
 }
 
-void PaneFocusIndicator::showDriving(bool top, bool bottom) {
-  if (driving_[0] == top && driving_[1] == bottom) return;
-  driving_[0] = top;
-  driving_[1] = bottom;
+void PaneFocusIndicator::showDriving(PaneId pane, bool driving) {
+  bool& shown = driving_[paneSlot(pane)];
+  if (shown == driving) return;
+  shown = driving;
   show(focused_);
 }
 
@@ -97,9 +97,8 @@ void PaneFocusIndicator::show(std::optional<PaneId> pane) {
     frame_->setWidget(nullptr);
     frame_->hide();
   } else if (pane) {
-    const int at = *pane == PaneId::Top ? 0 : 1;
     auto* line = static_cast<EdgeLine*>(frame_);
-    const int width = driving_[at] ? kDrivingLineWidth : kLineWidth;
+    const int width = driving_[paneSlot(*pane)] ? kDrivingLineWidth : kLineWidth;
     if (line->lineWidth() != width) {
       line->setLineWidth(width);
       // Setting the widget anew makes the frame take its mask again.

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "panes/Pane.h"
-#include "qt/pane/PaneWidgets.h"
+#include "qt/pane/PaneWindows.h"
 
 class QFocusFrame;
 class QWidget;
@@ -27,20 +27,20 @@ class PaneFocusIndicator : public QObject {
   using OnChange = std::function<void(std::optional<PaneId>)>;
 
   // `onChange` hears of each change of the pane that holds the focus. The line surrounds the
-  // pane's page.
-  PaneFocusIndicator(QWidget* window, const PaneWidgets& panes, OnChange onChange);
+  // pane's page. `panes` outlive it.
+  PaneFocusIndicator(QWidget* window, const PaneWindows& panes, OnChange onChange);
 
   std::optional<PaneId> focusedPane() const { return focused_; }
   // Looks again at where the focus is: a page may have changed panes under it.
   void refresh();
-  // Which panes send their links to the other pane; the line of such a pane is stronger.
-  void showDriving(bool top, bool bottom);
+  // Whether the pane sends its links to the other pane; the line of such a pane is stronger.
+  void showDriving(PaneId pane, bool driving);
 
  private:
   void show(std::optional<PaneId> pane);
 
   QWidget* window_;
-  PaneWidgets panes_;
+  const PaneWindows& panes_;
   OnChange onChange_;
   QFocusFrame* frame_;
   std::optional<PaneId> focused_;

@@ -19,9 +19,12 @@ bool comesFrom(const QDropEvent& event, const QWebEngineView* view) {
 
 }  // namespace
 
-PaneLinkDrop::PaneLinkDrop(QWebEngineView* top, QWebEngineView* bottom, OnDrop onDrop)
-    : QObject(top), views_{top, bottom}, onDrop_(std::move(onDrop)) {
-  for (QWebEngineView* view : views_) view->installEventFilter(this);
+PaneLinkDrop::PaneLinkDrop(const PaneWindows& panes, OnDrop onDrop)
+    : QObject(panes.view(PaneId::Top)), onDrop_(std::move(onDrop)) {
+  for (PaneId id : kPanes) {
+    views_[paneSlot(id)] = panes.view(id);
+    panes.view(id)->installEventFilter(this);
+  }
 }
 
 bool PaneLinkDrop::eventFilter(QObject* watched, QEvent* event) {
@@ -53,7 +56,7 @@ bool PaneLinkDrop::eventFilter(QObject* watched, QEvent* event) {
       drop.acceptProposedAction();
       if (urls.isEmpty()) return true;
       const QString address = urls.first().toString();
-      const PaneId pane = at == 0 ? PaneId::Top : PaneId::Bottom;
+      const PaneId pane = kPanes[at];
       // Opened once the drag has ended: the page it came from is still inside its drag.
       QTimer::singleShot(0, this, [this, pane, address] { onDrop_(pane, address); });
       return true;

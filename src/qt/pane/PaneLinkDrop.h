@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "panes/Pane.h"
+#include "qt/pane/PaneWindows.h"
 
 class QWebEngineView;
 
@@ -20,13 +21,14 @@ class PaneLinkDrop : public QObject {
  public:
   using OnDrop = std::function<void(PaneId pane, const QString& address)>;
 
-  PaneLinkDrop(QWebEngineView* top, QWebEngineView* bottom, OnDrop onDrop);
+  // Watches the pages of `panes` as they are now.
+  PaneLinkDrop(const PaneWindows& panes, OnDrop onDrop);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWebEngineView* views_[2];
+  QWebEngineView* views_[2] = {};
   OnDrop onDrop_;
   // The view a link from the other pane is being dragged over, if any.
   QWebEngineView* carrying_ = nullptr;

@@ -21,7 +21,7 @@ bool isTextField(const QWidget* widget) {
 
 }  // namespace
 
-PaneShortcuts::PaneShortcuts(QWidget* window, const PaneWidgets& panes, PaneKeys& keys,
+PaneShortcuts::PaneShortcuts(QWidget* window, const PaneWindows& panes, PaneKeys& keys,
                              std::function<void()> openMenuBar)
     : QObject(window),
       window_(window),

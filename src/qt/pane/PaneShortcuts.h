@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "panes/PaneKeys.h"
-#include "qt/pane/PaneWidgets.h"
+#include "qt/pane/PaneWindows.h"
 
 class QKeyEvent;
 class QWidget;
@@ -20,8 +20,9 @@ namespace corvane {
 class PaneShortcuts : public QObject {
   Q_OBJECT
  public:
-  // Watches the keys of `window` and everything in it, for as long as the window lives.
-  PaneShortcuts(QWidget* window, const PaneWidgets& panes, PaneKeys& keys,
+  // Watches the keys of `window` and everything in it, for as long as the window lives. `panes`
+  // and `keys` outlive it.
+  PaneShortcuts(QWidget* window, const PaneWindows& panes, PaneKeys& keys,
                 std::function<void()> openMenuBar);
 
  protected:
@@ -33,7 +34,7 @@ class PaneShortcuts : public QObject {
   static bool isMenuBarKey(const QKeyEvent& key);
 
   QWidget* window_;
-  PaneWidgets panes_;
+  const PaneWindows& panes_;
   PaneKeys& keys_;
   std::function<void()> openMenuBar_;
 };

@@ -1,40 +1,26 @@
 #pragma once
 
-#include <QList>
-
-#include <optional>
-
-#include "panes/Pane.h"
-
+class QComboBox;
+class QLabel;
+class QProgressBar;
 class QWebEngineView;
 class QWidget;
 
 namespace corvane {
 
-// The widgets each pane is made of: its page and what belongs to it (address strip, address
-// box, toolbar, find bar). The one answer to "which pane holds this widget".
-class PaneWidgets {
- public:
-  struct Pane {
-    QWebEngineView* view = nullptr;
-    QList<QWidget*> controls;
-  };
-  PaneWidgets() = default;
-  PaneWidgets(Pane top, Pane bottom);
+class PaneToolbar;
+class StatusLabel;
 
-  QWebEngineView* view(PaneId pane) const { return pane_(pane).view; }
-  // The pane whose page or controls hold `widget`; none for a widget outside both panes.
-  std::optional<PaneId> paneOf(const QWidget* widget) const;
-  // The pane whose page holds `widget`.
-  std::optional<PaneId> pageOf(const QWidget* widget) const;
-  // The pane that holds the application's focus widget.
-  std::optional<PaneId> focusedPane() const;
-
- private:
-  const Pane& pane_(PaneId pane) const { return pane == PaneId::Top ? top_ : bottom_; }
-
-  Pane top_;
-  Pane bottom_;
+// One pane's controls, each as the layout knows it with the pane's digit (brwWebBrowser1,
+// cboAddress2, ...). The window makes and places them; the pane's PaneWindow drives them.
+struct PaneWidgets {
+  QWebEngineView* brwWebBrowser = nullptr;
+  PaneToolbar* tbToolBar = nullptr;
+  QWidget* picAddress = nullptr;
+  QLabel* lblAddress = nullptr;
+  QComboBox* cboAddress = nullptr;
+  StatusLabel* Label = nullptr;
+  QProgressBar* ProgressBar = nullptr;
 };
 
 }  // namespace corvane

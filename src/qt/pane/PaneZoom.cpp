@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-PaneZoom::PaneZoom(QWidget* window, const PaneWidgets& panes) : QObject(window), panes_(panes) {
+PaneZoom::PaneZoom(QWidget* window, const PaneWindows& panes) : QObject(window), panes_(panes) {
   const struct {
     QKeySequence keys;
     int direction;
@@ -31,7 +31,7 @@ PaneZoom::PaneZoom(QWidget* window, const PaneWidgets& panes) : QObject(window),
       if (const auto pane = panes_.focusedPane()) zoom(panes_.view(*pane), direction);
     });
   }
-  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+  for (PaneId id : kPanes) {
     // The page's own widget gets the wheel; it is made afresh when the page changes renderer.
     panes_.view(id)->installEventFilter(this);
     watchPageWidget(panes_.view(id));
@@ -59,7 +59,7 @@ bool PaneZoom::eventFilter(QObject* watched, QEvent* event) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const int steps = wheel->angleDelta().y();
     if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0) {
-      for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
+      for (PaneId id : kPanes) {
         QWebEngineView* view = panes_.view(id);
         if (watched == view || watched->parent() == view) {
           zoom(view, steps > 0 ? 1 : -1);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "qt/pane/PaneWidgets.h"
+#include "qt/pane/PaneWindows.h"
 
 class QWebEngineView;
 class QWidget;
@@ -15,7 +15,8 @@ namespace corvane {
 class PaneZoom : public QObject {
   Q_OBJECT
  public:
-  PaneZoom(QWidget* window, const PaneWidgets& panes);
+  // `panes` outlive it.
+  PaneZoom(QWidget* window, const PaneWindows& panes);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,7 +25,7 @@ class PaneZoom : public QObject {
   static void zoom(QWebEngineView* view, int direction);
   void watchPageWidget(QWebEngineView* view);
 
-  PaneWidgets panes_;
+  const PaneWindows& panes_;
 };
 
 }  // namespace corvane

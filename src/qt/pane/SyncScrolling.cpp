@@ -30,8 +30,9 @@ ScrollExtent extentOf(const QVariant& answer) {
 
 }  // namespace
 
-SyncScrolling::SyncScrolling(QWebEngineView* top, QWebEngineView* bottom, IsOn isOn, Decide decide)
-    : QObject(top), views_{top, bottom}, isOn_(std::move(isOn)), decide_(std::move(decide)) {
+SyncScrolling::SyncScrolling(const PaneWindows& panes, IsOn isOn, Decide decide)
+    : QObject(panes.view(PaneId::Top)), isOn_(std::move(isOn)), decide_(std::move(decide)) {
+  for (PaneId id : kPanes) views_[paneSlot(id)] = panes.view(id);
   for (QWebEngineView* view : views_) {
     QWebEnginePage* page = view->page();
     connect(page, &QWebEnginePage::scrollPositionChanged, this, [this, page] { scrolled(page); });
@@ -42,7 +43,7 @@ void SyncScrolling::scrolled(QWebEnginePage* page) {
   if (!isOn_()) return;
   // Whichever view shows the page now: the panes may have swapped their pages.
   const int at = QWebEngineView::forPage(page) == views_[0] ? 0 : 1;
-  const PaneId pane = at == 0 ? PaneId::Top : PaneId::Bottom;
+  const PaneId pane = kPanes[at];
   const QPointer<QWebEnginePage> from(page);
   const QPointer<QWebEnginePage> to(views_[1 - at]->page());
   from->runJavaScript(kWhere, QWebEngineScript::ApplicationWorld, [=](const QVariant& mine) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "panes/ScrollSync.h"
+#include "qt/pane/PaneWindows.h"
 
 class QWebEnginePage;
 class QWebEngineView;
@@ -23,13 +24,13 @@ class SyncScrolling : public QObject {
   using Decide =
       std::function<std::optional<double>(PaneId pane, ScrollExtent page, ScrollExtent other)>;
 
-  // The two pages shown when this is made; they may change views later, never leave them.
-  SyncScrolling(QWebEngineView* top, QWebEngineView* bottom, IsOn isOn, Decide decide);
+  // The two pages `panes` show when this is made; they may change views later, never leave them.
+  SyncScrolling(const PaneWindows& panes, IsOn isOn, Decide decide);
 
  private:
   void scrolled(QWebEnginePage* page);
 
-  QWebEngineView* views_[2];
+  QWebEngineView* views_[2] = {};
   IsOn isOn_;
   Decide decide_;
 };

@@ -10,7 +10,11 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include <map>
+
+#include "layout/ControlId.h"
 #include "qt/pane/AccessibleAddressBox.h"
+#include "qt/pane/PaneNames.h"
 #include "qt/pane/PaneProgressBar.h"
 #include "qt/pane/PaneToolbar.h"
 #include "qt/pane/StatusLabel.h"
@@ -21,6 +25,17 @@ namespace corvane {
 namespace {
 constexpr qreal kTopRowPointSize = 8;
 
+// Each pane's controls as the layout knows them, the top pane's first.
+struct PaneControlIds {
+  ControlId brwWebBrowser, tbToolBar, picAddress, lblAddress, cboAddress, Label, ProgressBar;
+};
+constexpr PaneControlIds kPaneControls[] = {
+    {ControlId::brwWebBrowser1, ControlId::tbToolBar1, ControlId::picAddress1,
+     ControlId::lblAddress1, ControlId::cboAddress1, ControlId::Label1, ControlId::ProgressBar1},
+    {ControlId::brwWebBrowser2, ControlId::tbToolBar2, ControlId::picAddress2,
+     ControlId::lblAddress2, ControlId::cboAddress2, ControlId::Label2, ControlId::ProgressBar2},
+};
+
 // Every control carries its layout name as objectName and a name for screen readers (and for
 // tests that drive the window from outside) that says what it is and which pane it belongs to.
 template <typename W>
@@ -29,13 +44,6 @@ W* make(QWidget* parent, const char* name, const QString& accessibleName = QStri
   widget->setObjectName(QString::fromLatin1(name));
   if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
   return widget;
-}
-
-// Both labels read "Address:"; a screen reader names a box by its label, so each says its pane.
-QLabel* makeAddressLabel(QWidget* parent, const char* name, const QString& accessibleName) {
-  auto* label = make<QLabel>(parent, name, accessibleName);
-  label->setText(QObject::tr("&Address:"));
-  return label;
 }
 
 QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption) {
@@ -56,15 +64,74 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
   button->setAccessibleName(accessibleName);
   return button;
 }
+
+// Makes each pane's controls, each in the client area or in the strip the layout puts it in.
+class PaneControlMaker {
+ public:
+  PaneControlMaker(QWidget* client, BrowserControls& c) : client_(client), c_(c) {}
+
+  void browser(PaneId id) {
+    pane(id).brwWebBrowser =
+        make<QWebEngineView>(id, ids(id).brwWebBrowser, QObject::tr("%1 browser"));
+  }
+
+  void toolbar(PaneId id) {
+    pane(id).tbToolBar =
+        new PaneToolbar(nameOf(ids(id).tbToolBar), QObject::tr("%1 toolbar").arg(paneName(id)),
+                        QObject::tr("%1 pane").arg(paneName(id)), parentOf(ids(id).tbToolBar));
+  }
+
+  // The strip, the address box and its label.
+  void addressStrip(PaneId id) {
+    PaneWidgets& w = pane(id);
+    w.picAddress = make<QWidget>(id, ids(id).picAddress, QObject::tr("%1 address strip"));
+    w.cboAddress = make<QComboBox>(id, ids(id).cboAddress, QObject::tr("%1 address"));
+    // Both labels read "Address:"; a screen reader names a box by its label, so each says its
+    // pane.
+    w.lblAddress = make<QLabel>(id, ids(id).lblAddress, QObject::tr("%1 address:"));
+    w.lblAddress->setText(QObject::tr("&Address:"));
+  }
+
+  // The status line and the progress bar.
+  void status(PaneId id) {
+    pane(id).Label = new StatusLabel(
+        nameOf(ids(id).Label), QObject::tr("%1 status").arg(paneName(id)), parentOf(ids(id).Label));
+    pane(id).ProgressBar =
+        make<PaneProgressBar>(id, ids(id).ProgressBar, QObject::tr("%1 progress"));
+  }
+
+ private:
+  static const PaneControlIds& ids(PaneId id) { return kPaneControls[paneSlot(id)]; }
+  static QString nameOf(ControlId id) { return QString::fromLatin1(controlName(id)); }
+  PaneWidgets& pane(PaneId id) { return c_.panes[paneSlot(id)]; }
+  QWidget* parentOf(ControlId id) const {
+    const auto container = containerOf(id);
+    return container ? made_.at(*container) : client_;
+  }
+  // `accessibleName` names the pane with %1.
+  template <typename W>
+  W* make(PaneId pane, ControlId id, const QString& accessibleName) {
+    auto* widget =
+        corvane::make<W>(parentOf(id), controlName(id), accessibleName.arg(paneName(pane)));
+    made_[id] = widget;
+    return widget;
+  }
+
+  QWidget* client_;
+  BrowserControls& c_;
+  std::map<ControlId, QWidget*> made_;
+};
+
 }  // namespace
 
 BrowserControls BrowserControls::create(QWidget* client) {
   installAddressBoxAccessibility();
   BrowserControls c{};
-  // Created bottom to top where they overlap, so that the address strips lie above the
-  // browsers and the bottom address strip above the bottom toolbar row.
-  c.brwWebBrowser1 = make<QWebEngineView>(client, "brwWebBrowser1", QObject::tr("Top browser"));
-  c.brwWebBrowser2 = make<QWebEngineView>(client, "brwWebBrowser2", QObject::tr("Bottom browser"));
+  PaneControlMaker panes(client, c);
+  // Created bottom to top where they overlap, so that the address strips lie above the browsers
+  // and the bottom address strip above the bottom toolbar row. The order they are made in is
+  // also the order Tab falls back on where the window's own order does not reach.
+  for (PaneId id : kPanes) panes.browser(id);
   c.browserSplit = new SplitterBar(Qt::Vertical, client);
   c.browserSplit->setObjectName(QStringLiteral("browserSplit"));
   c.browserSplit->setAccessibleName(QObject::tr("Pane splitter"));
@@ -82,56 +149,49 @@ BrowserControls BrowserControls::create(QWidget* client) {
   c.cmdOrganizeFav = makeButton(c.frmFav, "cmdOrganizeFav", QObject::tr("Organize"),
                                 QObject::tr("Organize favorites"));
 
-  c.tbToolBar2 = new PaneToolbar(QStringLiteral("tbToolBar2"), QObject::tr("Bottom toolbar"),
-                                 QObject::tr("Bottom pane"), client);
-  c.picAddress2 = make<QWidget>(client, "picAddress2", QObject::tr("Bottom address strip"));
-  c.cboAddress2 = make<QComboBox>(c.picAddress2, "cboAddress2", QObject::tr("Bottom address"));
-  c.lblAddress2 = makeAddressLabel(c.picAddress2, "lblAddress2", QObject::tr("Bottom address:"));
-  c.Label2 = new StatusLabel(QStringLiteral("Label2"), QObject::tr("Bottom status"), c.picAddress2);
-  c.ProgressBar2 =
-      make<PaneProgressBar>(c.picAddress2, "ProgressBar2", QObject::tr("Bottom progress"));
-
-  c.picAddress1 = make<QWidget>(client, "picAddress1", QObject::tr("Top address strip"));
-  c.lblAddress1 = makeAddressLabel(c.picAddress1, "lblAddress1", QObject::tr("Top address:"));
-  c.cboAddress1 = make<QComboBox>(client, "cboAddress1", QObject::tr("Top address"));
-  // Both labels answer Alt+A, in the order their boxes got them: the top box first.
-  c.lblAddress1->setBuddy(c.cboAddress1);
-  c.lblAddress2->setBuddy(c.cboAddress2);
-
-  c.tbToolBar1 = new PaneToolbar(QStringLiteral("tbToolBar1"), QObject::tr("Top toolbar"),
-                                 QObject::tr("Top pane"), client);
+  // The panes' rows from the window's foot up: a pane's toolbar is its outermost row.
+  panes.toolbar(PaneId::Bottom);
+  for (PaneId id : {PaneId::Bottom, PaneId::Top}) panes.addressStrip(id);
+  panes.toolbar(PaneId::Top);
   c.OptionBoth = makeOption(client, "OptionBoth", QObject::tr("Both Browsers"));
   c.OptionTop = makeOption(client, "OptionTop", QObject::tr("Top Browser "));
   c.OptionBottom = makeOption(client, "OptionBottom", QObject::tr("Bottom Browser"));
   c.OptionBoth->setChecked(true);
-  c.Label1 = new StatusLabel(QStringLiteral("Label1"), QObject::tr("Top status"), client);
-  c.ProgressBar1 = make<PaneProgressBar>(client, "ProgressBar1", QObject::tr("Top progress"));
+  for (PaneId id : kPanes) panes.status(id);
+  for (const PaneWidgets& pane : c.panes) {
+    // Both labels answer Alt+A, in the order their boxes got them: the top box first.
+    pane.lblAddress->setBuddy(pane.cboAddress);
+    pane.cboAddress->setEditable(true);
+  }
   return c;
 }
 
-QList<QWidget*> BrowserControls::tabStops(QWidget* topPageExtras, QWidget* bottomPageExtras) const {
+QList<QWidget*> BrowserControls::tabStops(const std::function<QWidget*(PaneId)>& pageExtras) const {
   QList<QWidget*> order;
-  const auto addExtras = [&order](QWidget* extras) {
+  const auto addToolbar = [&order, this](PaneId id) {
+    const PaneToolbar* toolbar = pane(id).tbToolBar;
+    for (int i = 1; i <= toolbar->ButtonCount(); ++i) order << toolbar->button(i);
+  };
+  const auto addPage = [&order, &pageExtras, this](PaneId id) {
+    order << pane(id).brwWebBrowser;
+    QWidget* extras = pageExtras(id);
     if (!extras) return;
     for (QWidget* w : extras->findChildren<QWidget*>()) {
       if (w->focusPolicy() & Qt::TabFocus) order << w;
     }
   };
-  const auto addToolbar = [&order](PaneToolbar* toolbar) {
-    for (int i = 1; i <= toolbar->ButtonCount(); ++i) order << toolbar->button(i);
-  };
-  addToolbar(tbToolBar1);
+  addToolbar(PaneId::Top);
   // Like any group of options, the group is one stop: the selected one.
   for (QRadioButton* option : {OptionBoth, OptionTop, OptionBottom}) {
     if (option->isChecked()) order << option;
   }
-  order << cboAddress1 << cmdFavCloseX << cmdAddFav << cmdOrganizeFav << tvw << picSplit
-        << brwWebBrowser1;
-  addExtras(topPageExtras);
-  order << browserSplit << brwWebBrowser2;
-  addExtras(bottomPageExtras);
-  order << cboAddress2;
-  addToolbar(tbToolBar2);
+  order << pane(PaneId::Top).cboAddress << cmdFavCloseX << cmdAddFav << cmdOrganizeFav << tvw
+        << picSplit;
+  addPage(PaneId::Top);
+  order << browserSplit;
+  addPage(PaneId::Bottom);
+  order << pane(PaneId::Bottom).cboAddress;
+  addToolbar(PaneId::Bottom);
   QList<QWidget*> stops;
   for (QWidget* w : order) {
     if (w->isVisible() && w->isEnabled()) stops << w;

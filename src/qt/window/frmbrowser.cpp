@@ -29,12 +29,7 @@
 #include "qt/pane/PaneFocusIndicator.h"
 #include "qt/pane/PaneLinkDrop.h"
 #include "qt/pane/PaneShortcuts.h"
-#include "qt/pane/PaneToolbar.h"
 #include "qt/pane/PaneZoom.h"
-#include "qt/pane/QtAddressBox.h"
-#include "qt/pane/QtPaneKeyTargets.h"
-#include "qt/pane/QtProgressBar.h"
-#include "qt/pane/StatusLabel.h"
 #include "qt/pane/SyncScrolling.h"
 #include "qt/platform/ExecutableName.h"
 #include "qt/platform/QtFileDialog.h"
@@ -42,7 +37,6 @@
 #include "qt/platform/QtSendKeys.h"
 #include "qt/platform/QtSettingsStore.h"
 #include "qt/platform/QtShellFolders.h"
-#include "qt/platform/QtTimer.h"
 #include "qt/platform/QtWindowMetrics.h"
 #include "qt/start/Twips.h"
 #include "qt/window/LayoutAdapter.h"
@@ -53,7 +47,6 @@
 namespace corvane {
 
 namespace {
-constexpr int kStatusPollMs = 5;
 constexpr double kDesignedClientWidth = 9840;
 constexpr double kDesignedClientHeight = 6855;
 // Below this the status line and the progress bar of a pane's row would overlap, and the
@@ -73,26 +66,27 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   client_->setAccessibleName(tr("Browser panes"));
   setCentralWidget(client_);
   c_ = BrowserControls::create(client_);
-  createControls(engine);
+  panes_ = PaneWindows([this, &engine](PaneId id) {
+    QWebEngineView* view = c_.pane(id).brwWebBrowser;
+    return std::make_unique<PaneWindow>(id, c_.pane(id), engine.takePanePage(view),
+                                        folders_.program, this);
+  });
   metrics_ = std::make_unique<QtWindowMetrics>(this);
   messageBox_ = std::make_unique<QtMessageBox>(this);
   fileDialog_ = std::make_unique<QtFileDialog>(this);
   sendKeys_ = new QtSendKeys(this);
-  // Ctrl+F sent to the top browser opens its find bar.
-  sendKeys_->answer(c_.brwWebBrowser1, QStringLiteral("^f"), [this] { findBar1_->open(); });
-  // ... and, while the top pane is hidden, the Edit menu's Find opens the bottom one's.
-  sendKeys_->answer(c_.brwWebBrowser2, QStringLiteral("^f"), [this] { findBar2_->open(); });
+  // Ctrl+F sent to a browser opens its find bar: the top one's, and while the top pane is hidden
+  // the bottom one's, from the Edit menu's Find.
+  for (PaneId id : kPanes) {
+    FindBar& findBar = panes_[id].findBar();
+    sendKeys_->answer(panes_.view(id), QStringLiteral("^f"), [&findBar] { findBar.open(); });
+  }
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
-  secondaryWindows_ = std::make_unique<SecondaryWindows>(
-      SecondaryWindows::Context{this,
-                                engine.profile(),
-                                {c_.brwWebBrowser1, c_.brwWebBrowser2},
-                                *settingsStore_,
-                                executableName().toStdString(),
-                                folders_.program.toStdString(),
-                                onAboutLink});
+  secondaryWindows_ = std::make_unique<SecondaryWindows>(SecondaryWindows::Context{
+      this, engine.profile(), panes_.views(), *settingsStore_, executableName().toStdString(),
+      folders_.program.toStdString(), onAboutLink});
   // The Favorites folder lies in the user's data folder, created when first needed.
   favorites_ = std::make_unique<FavoritesWidgets>(
       FavoritesWidgets::Controls{c_.cmdFavCloseX, c_.cmdAddFav, c_.cmdOrganizeFav, c_.tvw}, this,
@@ -111,9 +105,6 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
 
 void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   if (core_) throw std::logic_error("the main window has its logic already");
-  const PaneControls top{*brw1_, *address1_, *c_.Label1, *progress1_, *timTimer1_, *c_.tbToolBar1};
-  const PaneControls bottom{*brw2_,      *address2_,  *c_.Label2,
-                            *progress2_, *timTimer2_, *c_.tbToolBar2};
   const MainWindowPlatform platform{*messageBox_,
                                     *fileDialog_,
                                     *sendKeys_,
@@ -125,7 +116,9 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
                                     favorites_->platform(),
                                     *homePages_};
   IMainWindowView& view = *this;
-  core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
+  core_ = std::make_unique<MainWindow>(view, panes_[PaneId::Top].controls(),
+                                       panes_[PaneId::Bottom].controls(), *metrics_, platform,
+                                       settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
   menuBar()->setAccessibleName(tr("Menu bar"));
   menuAdapter_ = new MenuAdapter(
@@ -148,7 +141,7 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
 
 frmbrowser::~frmbrowser() {
   // The keys reach the panes' logic, which goes next.
-  delete paneShortcuts_;
+  paneShortcuts_.reset();
   paneKeys_.reset();
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
@@ -156,32 +149,11 @@ frmbrowser::~frmbrowser() {
   homePages_.reset();
 }
 
-void frmbrowser::createControls(EngineProfile& engine) {
-  address1_ = new QtAddressBox(c_.cboAddress1);
-  address2_ = new QtAddressBox(c_.cboAddress2);
-  progress1_ = std::make_unique<QtProgressBar>(c_.ProgressBar1);
-  progress2_ = std::make_unique<QtProgressBar>(c_.ProgressBar2);
-  timTimer1_ = new QtTimer(kStatusPollMs, this);
-  timTimer1_->setObjectName(QStringLiteral("timTimer1"));
-  timTimer2_ = new QtTimer(kStatusPollMs, this);
-  timTimer2_->setObjectName(QStringLiteral("timTimer2"));
-  brw1_ = new WebEngineBrowserControl(c_.brwWebBrowser1, engine.takePanePage(c_.brwWebBrowser1),
-                                      folders_.program);
-  brw2_ = new WebEngineBrowserControl(c_.brwWebBrowser2, engine.takePanePage(c_.brwWebBrowser2),
-                                      folders_.program);
-  findBar1_ = new FindBar(c_.brwWebBrowser1, QStringLiteral("1"), tr("Top"));
-  findBar2_ = new FindBar(c_.brwWebBrowser2, QStringLiteral("2"), tr("Bottom"));
-  panes_ =
-      PaneWidgets({c_.brwWebBrowser1, {c_.picAddress1, c_.cboAddress1, c_.tbToolBar1, findBar1_}},
-                  {c_.brwWebBrowser2, {c_.picAddress2, c_.tbToolBar2, findBar2_}});
-  keyTargets1_ = std::make_unique<QtPaneKeyTargets>(c_.brwWebBrowser1, c_.cboAddress1, findBar1_);
-  keyTargets2_ = std::make_unique<QtPaneKeyTargets>(c_.brwWebBrowser2, c_.cboAddress2, findBar2_);
-}
-
 bool frmbrowser::focusNextPrevChild(bool next) {
   // Tab follows the window's reading order, whatever order its widgets were made in. A page
   // passes Tab on here once it has gone through its own links.
-  const QList<QWidget*> stops = c_.tabStops(findBar1_, findBar2_);
+  const QList<QWidget*> stops =
+      c_.tabStops([this](PaneId id) -> QWidget* { return &panes_[id].findBar(); });
   const QWidget* focus = QApplication::focusWidget();
   int at = -1;
   for (int i = 0; i < stops.size() && at < 0; ++i) {
@@ -195,20 +167,9 @@ bool frmbrowser::focusNextPrevChild(bool next) {
 }
 
 void frmbrowser::connectControls() {
-  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
-    QtAddressBox* box = id == PaneId::Top ? address1_ : address2_;
-    // Bound to the pane's navigation itself: an Enter reaches the engine in four calls.
-    PaneNavigation& navigation = core_->pane(id).navigation();
-    box->setOnClick([&navigation] { navigation.cboAddress_Click(); });
-    box->setOnKeyPress([&navigation](int16_t key) { navigation.cboAddress_KeyPress(key); });
-  }
-
-  for (PaneId id : {PaneId::Top, PaneId::Bottom}) {
-    PaneToolbar* toolbar = id == PaneId::Top ? c_.tbToolBar1 : c_.tbToolBar2;
-    PaneCommands& commands = core_->commands(id);
-    connect(toolbar, &PaneToolbar::buttonClick, this, [this, &commands](const QString& key) {
-      run([&] { commands.ButtonClick(key.toStdString()); });
-    });
+  const PaneWindow::Run runs = [this](const std::function<void()>& handler) { run(handler); };
+  for (PaneId id : kPanes) {
+    panes_[id].connectTo(core_->pane(id).navigation(), core_->commands(id), runs);
   }
 
   connectOption(c_.OptionBoth, &Layout::OptionBoth_Click);
@@ -230,47 +191,45 @@ void frmbrowser::connectControls() {
 }
 
 void frmbrowser::connectPages() {
-  const auto openInPane = [this](bool top, const QString& address) {
-    run([&] { core_->OpenInPane(top ? PaneId::Top : PaneId::Bottom, address.toStdString()); });
+  const auto openInPane = [this](PaneId pane, const QString& address) {
+    run([&] { core_->OpenInPane(pane, address.toStdString()); });
   };
-  new PaneContextMenu(c_.brwWebBrowser1, openInPane);
-  new PaneContextMenu(c_.brwWebBrowser2, openInPane);
-  new PaneZoom(this, panes_);
+  for (PaneId id : kPanes) new PaneContextMenu(panes_.view(id), openInPane);
+  zoom_ = std::make_unique<PaneZoom>(this, panes_);
 }
 
 void frmbrowser::connectPanes() {
   // The focus and the pages' scrolling may still move while the window is taken down, after its
   // logic has gone.
-  new AccessiblePageFocus(this, panes_, [this](PaneId pane) {
+  pageFocus_ = std::make_unique<AccessiblePageFocus>(this, panes_, [this](PaneId pane) {
     if (core_) run([&] { core_->PageFocused(pane); });
   });
-  focusIndicator_ = new PaneFocusIndicator(this, panes_, [this](std::optional<PaneId> pane) {
-    if (core_) core_->PaneFocused(pane);
+  focusIndicator_ =
+      std::make_unique<PaneFocusIndicator>(this, panes_, [this](std::optional<PaneId> pane) {
+        if (core_) core_->PaneFocused(pane);
+      });
+  new PaneLinkDrop(panes_, [this](PaneId pane, const QString& address) {
+    run([&] { core_->OpenInPane(pane, address.toStdString()); });
   });
-  new PaneLinkDrop(c_.brwWebBrowser1, c_.brwWebBrowser2,
-                   [this](PaneId pane, const QString& address) {
-                     run([&] { core_->OpenInPane(pane, address.toStdString()); });
-                   });
   new LinkFollower(
-      c_.brwWebBrowser1, c_.brwWebBrowser2,
-      [this](PaneId pane) { return core_ ? core_->LinkTarget(pane) : std::nullopt; },
+      panes_, [this](PaneId pane) { return core_ ? core_->LinkTarget(pane) : std::nullopt; },
       [this](PaneId pane, const QString& address) {
         if (core_) run([&] { core_->OpenInPane(pane, address.toStdString()); });
       });
   new SyncScrolling(
-      c_.brwWebBrowser1, c_.brwWebBrowser2,
-      [this] { return core_ && core_->ScrollingSynchronized(); },
+      panes_, [this] { return core_ && core_->ScrollingSynchronized(); },
       [this](PaneId pane, ScrollExtent page, ScrollExtent other) {
         return core_->PageScrolled(pane, page, other);
       });
 }
 
 void frmbrowser::connectKeys() {
-  paneKeys_ =
-      std::make_unique<PaneKeys>(PaneKeys::Target{core_->commands(PaneId::Top), *keyTargets1_},
-                                 PaneKeys::Target{core_->commands(PaneId::Bottom), *keyTargets2_});
+  const auto target = [this](PaneId id) {
+    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets()};
+  };
+  paneKeys_ = std::make_unique<PaneKeys>(target(PaneId::Top), target(PaneId::Bottom));
   // F10 opens the first menu, its items waiting for a key, as in any desktop program.
-  paneShortcuts_ = new PaneShortcuts(this, panes_, *paneKeys_, [this] {
+  paneShortcuts_ = std::make_unique<PaneShortcuts>(this, panes_, *paneKeys_, [this] {
     if (!menuBar()->actions().isEmpty()) menuBar()->setActiveAction(menuBar()->actions().first());
   });
 }
@@ -304,8 +263,7 @@ void frmbrowser::run(Handler&& handler, const char* file, int line, const char* 
   ShowLayout(core_->layout());
   ShowMenus(core_->menus());
   if (focusIndicator_) {
-    focusIndicator_->showDriving(core_->FollowsLinks(PaneId::Top),
-                                 core_->FollowsLinks(PaneId::Bottom));
+    for (PaneId id : kPanes) focusIndicator_->showDriving(id, core_->FollowsLinks(id));
   }
 }
 
@@ -319,7 +277,7 @@ bool frmbrowser::eventFilter(QObject* watched, QEvent* event) {
 void frmbrowser::Form_Load() {
   core_->Form_Load();
   // The user starts where an address is typed, whatever window the load has put on top.
-  c_.cboAddress1->setFocus(Qt::OtherFocusReason);
+  c_.pane(PaneId::Top).cboAddress->setFocus(Qt::OtherFocusReason);
 }
 
 void frmbrowser::Show() { show(); }
@@ -338,9 +296,8 @@ void frmbrowser::Close() { close(); }
 void frmbrowser::SwapPages() {
   // The focus stays in its pane, on the page that comes there, as it would on the address box.
   const auto page = panes_.pageOf(focusWidget());
-  WebEngineBrowserControl* focused = !page ? nullptr : *page == PaneId::Top ? brw1_ : brw2_;
-  brw1_->swapPages(*brw2_);
-  if (focused) focused->SetFocus();
+  panes_[PaneId::Top].browser().swapPages(panes_[PaneId::Bottom].browser());
+  if (page) panes_[*page].browser().SetFocus();
   focusIndicator_->refresh();
 }
 

@@ -8,7 +8,7 @@
 #include "app/IMainWindowView.h"
 #include "app/MainWindow.h"
 #include "base/mdlGen.h"
-#include "qt/pane/PaneWidgets.h"
+#include "qt/pane/PaneWindows.h"
 #include "qt/start/ProgramFolders.h"
 #include "qt/window/BrowserControls.h"
 
@@ -16,30 +16,26 @@ class QAbstractButton;
 
 namespace corvane {
 
+class AccessiblePageFocus;
 class EngineProfile;
-class FindBar;
 class FavoritesWidgets;
 class LayoutAdapter;
 class MenuAdapter;
 class PaneFocusIndicator;
 class PaneKeys;
 class PaneShortcuts;
-class QtPaneKeyTargets;
-class QtAddressBox;
+class PaneZoom;
 class QtFileDialog;
 class QtHomePagesWindow;
 class QtMessageBox;
 class QtSettingsStore;
-class QtProgressBar;
 class QtSendKeys;
 class QtShellFolders;
 class SecondaryWindows;
-class QtTimer;
 class QtWindowMetrics;
-class WebEngineBrowserControl;
 
-// The main window: it owns the widgets of both panes, the top row, the address strips and the
-// menus, forwards their events to the main window's logic and shows the state that results.
+// The main window: it owns its controls, one PaneWindow for each pane and the menus, forwards
+// their events to the main window's logic and shows the state that results.
 class frmbrowser : public QMainWindow, private IMainWindowView {
   Q_OBJECT
  public:
@@ -73,7 +69,6 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void Close() override;
   void SwapPages() override;
 
-  void createControls(EngineProfile& engine);
   // What two panes side by side make possible: the focused pane's mark, links dragged across
   // and synchronized scrolling.
   void connectPanes();
@@ -92,22 +87,12 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   ProgramFolders folders_;
   QWidget* client_;
   BrowserControls c_;
-  QtAddressBox* address1_ = nullptr;
-  QtAddressBox* address2_ = nullptr;
-  std::unique_ptr<QtProgressBar> progress1_;
-  std::unique_ptr<QtProgressBar> progress2_;
-  QtTimer* timTimer1_ = nullptr;
-  QtTimer* timTimer2_ = nullptr;
-  WebEngineBrowserControl* brw1_ = nullptr;
-  WebEngineBrowserControl* brw2_ = nullptr;
+  // Each pane's controls, page and adapters.
+  PaneWindows panes_;
   std::unique_ptr<QtWindowMetrics> metrics_;
   std::unique_ptr<QtMessageBox> messageBox_;
   std::unique_ptr<QtFileDialog> fileDialog_;
   QtSendKeys* sendKeys_ = nullptr;
-  FindBar* findBar1_ = nullptr;
-  FindBar* findBar2_ = nullptr;
-  // Each pane's page and the controls that belong to it.
-  PaneWidgets panes_;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
   // After the settings store it uses, so that its windows go first.
@@ -117,11 +102,12 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<MainWindow> core_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
-  PaneFocusIndicator* focusIndicator_ = nullptr;
-  std::unique_ptr<QtPaneKeyTargets> keyTargets1_;
-  std::unique_ptr<QtPaneKeyTargets> keyTargets2_;
+  // What watches both panes goes before them.
+  std::unique_ptr<PaneFocusIndicator> focusIndicator_;
+  std::unique_ptr<AccessiblePageFocus> pageFocus_;
+  std::unique_ptr<PaneZoom> zoom_;
   std::unique_ptr<PaneKeys> paneKeys_;
-  PaneShortcuts* paneShortcuts_ = nullptr;
+  std::unique_ptr<PaneShortcuts> paneShortcuts_;
   // The option button whose toggle has just run its handler; its click that follows must not.
   QAbstractButton* justToggled_ = nullptr;
 };

@@ -1,0 +1,61 @@
+#include "qt/pane/PaneWindow.h"
+
+#include <QComboBox>
+#include <QWebEngineView>
+
+#include "panes/PaneCommands.h"
+#include "panes/PaneNavigation.h"
+#include "qt/engine/WebEngineBrowserControl.h"
+#include "qt/pane/FindBar.h"
+#include "qt/pane/PaneNames.h"
+#include "qt/pane/PaneToolbar.h"
+#include "qt/pane/QtAddressBox.h"
+#include "qt/pane/QtPaneKeyTargets.h"
+#include "qt/pane/QtProgressBar.h"
+#include "qt/pane/StatusLabel.h"
+#include "qt/platform/QtTimer.h"
+
+namespace corvane {
+
+namespace {
+constexpr int kStatusPollMs = 5;
+}  // namespace
+
+PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
+                       const QString& workingFolder, QObject* parent)
+    : QObject(parent),
+      id_(id),
+      widgets_(widgets),
+      address_(new QtAddressBox(widgets.cboAddress)),
+      progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
+      timer_(new QtTimer(kStatusPollMs, this)),
+      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)),
+      findBar_(new FindBar(widgets.brwWebBrowser, paneDigit(id), paneName(id))),
+      keyTargets_(
+          std::make_unique<QtPaneKeyTargets>(widgets.brwWebBrowser, widgets.cboAddress, findBar_)) {
+  timer_->setObjectName(QStringLiteral("timTimer") + paneDigit(id));
+}
+
+PaneWindow::~PaneWindow() = default;
+
+IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
+
+PaneControls PaneWindow::controls() const {
+  return {*browser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
+}
+
+QList<QWidget*> PaneWindow::aroundPage() const {
+  return {widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, findBar_};
+}
+
+void PaneWindow::connectTo(PaneNavigation& navigation, PaneCommands& commands, const Run& run) {
+  // Bound to the pane's navigation itself: an Enter reaches the engine in four calls.
+  address_->setOnClick([&navigation] { navigation.cboAddress_Click(); });
+  address_->setOnKeyPress([&navigation](int16_t key) { navigation.cboAddress_KeyPress(key); });
+  connect(widgets_.tbToolBar, &PaneToolbar::buttonClick, this,
+          [run, &commands](const QString& key) {
+            run([&] { commands.ButtonClick(key.toStdString()); });
+          });
+}
+
+}  // namespace corvane
