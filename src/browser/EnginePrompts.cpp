@@ -41,6 +41,10 @@ std::string permission(const std::string& site, const std::string& feature) {
          ".\n\nAllow it? Your answer holds for this site until Corvane closes.";
 }
 
+std::string dialogTitle(const std::string& host) {
+  return (host.empty() ? std::string("This page") : host) + " says:";
+}
+
 std::string pageMessage(const std::string& message) {
   constexpr std::size_t kShown = 2000;
   if (message.size() <= kShown) return message;

@@ -18,6 +18,9 @@ std::string certificate(const std::string& host, const std::string& problem);
 // "camera", "microphone", "camera and microphone", "screen", "screen and sound", "mouse".
 std::string permission(const std::string& site, const std::string& feature);
 
+// The title of a page's alert or question: whose it is, so that it cannot pass for Corvane's own.
+std::string dialogTitle(const std::string& host);
+
 // A page's own message in its alert or question, cut short enough to read.
 std::string pageMessage(const std::string& message);
 

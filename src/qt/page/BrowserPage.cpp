@@ -306,7 +306,7 @@ bool BrowserPage::leavesForDesktop(const QUrl& url) {
 }
 
 QString BrowserPage::dialogTitle(const QUrl& origin) {
-  return tr("%1 says:").arg(origin.host().isEmpty() ? tr("This page") : origin.host());
+  return QString::fromStdString(EnginePrompts::dialogTitle(origin.host().toStdString()));
 }
 
 QString BrowserPage::dialogText(const QString& message) {

@@ -25,6 +25,12 @@ TEST(PageGuardsTest, DialogsInQuickSuccessionOfferToStopThePage) {
   EXPECT_FALSE(dialogs.mayShow());
 }
 
+TEST(PageGuardsTest, ADialogSaysWhoseItIs) {
+  EXPECT_EQ(EnginePrompts::dialogTitle("a.test"), "a.test says:");
+  // A page without a host (a local file, a data page) is no less a page.
+  EXPECT_EQ(EnginePrompts::dialogTitle(""), "This page says:");
+}
+
 TEST(PageGuardsTest, PopupsOpenOnlyWhenAskedForAndNeverTooMany) {
   PopupBlocker blocker;
   EXPECT_TRUE(blocker.request(true, false, 0, "a.test", "http://a.test/1"));
