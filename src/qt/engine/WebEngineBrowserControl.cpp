@@ -18,7 +18,6 @@
 #include "browser/CannotOpenPage.h"
 #include "browser/LocalFileKind.h"
 #include "browser/LocalFilePage.h"
-#include "browser/StandInTitle.h"
 #include "qt/engine/PageCommands.h"
 #include "qt/page/BrowserPage.h"
 #include "qt/platform/DesktopOpener.h"
@@ -29,6 +28,17 @@ namespace {
 const QString kViewSource = QStringLiteral("view-source:");
 // How often the bar may creep while an answer is awaited.
 constexpr int kWaitingTickMs = 200;
+
+// Drawn afresh for each control, so that no web page can name a button's address.
+std::string newButtonBase() {
+  QRandomGenerator* random = QRandomGenerator::system();
+  return (QStringLiteral("http://open.corvane.invalid/") +
+          QString::number(random->generate64(), 36) + QString::number(random->generate64(), 36) +
+          QLatin1Char('/'))
+      .toStdString();
+}
+
+std::string urlText(const QUrl& url) { return url.toString().toStdString(); }
 }  // namespace
 
 WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPage* page,
@@ -38,20 +48,11 @@ WebEngineBrowserControl::WebEngineBrowserControl(QWebEngineView* view, BrowserPa
       workingFolder_(workingFolder),
       page_(page),
       events_(std::make_unique<BrowserEventSequencer>()),
+      standIns_(newButtonBase()),
       pageCommands_(new PageCommands(view)),
       waitingTimer_(new QTimer(this)) {
   waitingTimer_->setInterval(kWaitingTickMs);
-  connect(waitingTimer_, &QTimer::timeout, this, [this] {
-    if (events_->Busy()) {
-      events_->waitingTick();
-    } else {
-      waitingTimer_->stop();
-    }
-  });
-  QRandomGenerator* random = QRandomGenerator::system();
-  buttonBase_ = QStringLiteral("http://open.corvane.invalid/") +
-                QString::number(random->generate64(), 36) +
-                QString::number(random->generate64(), 36) + QLatin1Char('/');
+  connect(waitingTimer_, &QTimer::timeout, this, &WebEngineBrowserControl::onWaitingTick);
   page_->setParent(view_);
   view_->setPage(page_);
   connectPage();
@@ -70,34 +71,8 @@ void WebEngineBrowserControl::connectPage() {
   connect(page, &BrowserPage::mainDocumentLoaded, this,
           [this](const QUrl& url) { events_->documentLoaded(reported(url)); });
   connect(page, &QWebEnginePage::navigationRequested, this,
-          [this](QWebEngineNavigationRequest& request) {
-            if (!request.isMainFrame()) return;
-            if (openedOnDesktop(request.url())) {
-              request.reject();
-              return;
-            }
-            // A local page's link to a local file the engine would offer as a download: the pane
-            // shows it as a file picked from a folder is shown. Later, out of the engine's own
-            // call. A web page's link to a file stays the engine's to refuse.
-            const QUrl url = request.url();
-            if (url.isLocalFile() && view_->url().isLocalFile() &&
-                LocalFileKind::of(url.toLocalFile().toStdString()).kind !=
-                    LocalFileKind::Kind::Engine) {
-              request.reject();
-              QTimer::singleShot(0, this, [this, url] { showLocalFile(url); });
-              return;
-            }
-            again_ = nullptr;  // the page has let it through
-            events_->navigationStarted(reported(request.url()));
-          });
-  connect(page, &BrowserPage::leaveAnswered, this, [this](bool leave) {
-    const auto again = std::exchange(again_, nullptr);
-    if (leave && again) {
-      again(*this);
-    } else if (!leave && events_->Busy()) {
-      events_->stopCalled();  // the page stays: what was asked for will not come
-    }
-  });
+          &WebEngineBrowserControl::onNavigationRequested);
+  connect(page, &BrowserPage::leaveAnswered, this, &WebEngineBrowserControl::onLeaveAnswered);
   connect(page, &QWebEnginePage::linkHovered, this,
           [this](const QString& url) { events_->linkHovered(url.toStdString()); });
   QAction* back = page->action(QWebEnginePage::Back);
@@ -120,11 +95,8 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
   }
   std::swap(page_, other.page_);
   std::swap(events_, other.events_);
-  std::swap(cannotOpen_, other.cannotOpen_);
   std::swap(standIns_, other.standIns_);
-  std::swap(openButtons_, other.openButtons_);
-  std::swap(again_, other.again_);
-  std::swap(buttonBase_, other.buttonBase_);
+  std::swap(retry_, other.retry_);
   // The first page is taken from the other view, which is left without one until it gets the
   // second: at no moment does a page have two views.
   view_->setPage(page_);
@@ -140,8 +112,61 @@ void WebEngineBrowserControl::swapPages(WebEngineBrowserControl& other) {
 
 WebEngineBrowserControl::~WebEngineBrowserControl() = default;
 
+void WebEngineBrowserControl::onNavigationRequested(QWebEngineNavigationRequest& request) {
+  if (!request.isMainFrame()) return;
+  const QUrl url = request.url();
+  if (openedOnDesktop(url)) {
+    request.reject();
+    return;
+  }
+  if (url.isLocalFile()) {
+    const LocalFileKind kind = LocalFileKind::of(url.toLocalFile().toStdString());
+    const LocalFileRoute route = routeOfLink(kind, view_->url().isLocalFile());
+    if (route != LocalFileRoute::Engine) {
+      request.reject();
+      // Later, out of the engine's own call.
+      QTimer::singleShot(0, this, [this, url, kind, route] { showLocalFile(url, kind, route); });
+      return;
+    }
+  }
+  retry_.letThrough();
+  events_->navigationStarted(reported(url));
+}
+
+void WebEngineBrowserControl::onLeaveAnswered(bool leave) {
+  const LeaveRetry::Outcome outcome = retry_.answered(leave, events_->Busy());
+  if (outcome.again) again(*outcome.again);
+  // The page stays: what was asked for will not come.
+  if (outcome.stop) events_->stopCalled();
+}
+
+void WebEngineBrowserControl::again(const LeaveRetry::Request& request) {
+  switch (request.kind) {
+    case LeaveRetry::Kind::Navigate:
+      Navigate(request.address);
+      break;
+    case LeaveRetry::Kind::GoBack:
+      GoBack();
+      break;
+    case LeaveRetry::Kind::GoForward:
+      GoForward();
+      break;
+    case LeaveRetry::Kind::Refresh:
+      Refresh();
+      break;
+  }
+}
+
+void WebEngineBrowserControl::onWaitingTick() {
+  if (events_->Busy()) {
+    events_->waitingTick();
+  } else {
+    waitingTimer_->stop();
+  }
+}
+
 void WebEngineBrowserControl::Navigate(const std::string& address) {
-  again_ = [address](WebEngineBrowserControl& control) { control.Navigate(address); };
+  retry_.asked({LeaveRetry::Kind::Navigate, address});
   const AddressInput input =
       AddressInput::parse(address, QDir::homePath().toStdString(), workingFolder_.toStdString());
   if (input.verdict() == AddressInput::Verdict::Nothing) return;
@@ -154,44 +179,52 @@ void WebEngineBrowserControl::Navigate(const std::string& address) {
     showCannotOpen(address, AddressInput::Refusal::NotAnAddress, input.scheme());
     return;
   }
-  if (url.isLocalFile() && showLocalFile(url)) return;
+  if (url.isLocalFile()) {
+    const LocalFileKind kind = LocalFileKind::of(url.toLocalFile().toStdString());
+    if (showLocalFile(url, kind, routeOfRequest(kind))) return;
+  }
   events_->navigateCalled(reported(url));
   waitingTimer_->start();
   view_->load(url);
 }
 
-bool WebEngineBrowserControl::showLocalFile(const QUrl& fileUrl) {
+bool WebEngineBrowserControl::showLocalFile(const QUrl& fileUrl, const LocalFileKind& kind,
+                                            LocalFileRoute route) {
   const QString path = fileUrl.toLocalFile();
-  const LocalFileKind kind = LocalFileKind::of(path.toStdString());
   QUrl page;
-  if (kind.kind == LocalFileKind::Kind::Engine) return false;
-  if (kind.kind == LocalFileKind::Kind::Text) {
-    QFile file(path);
-    // What cannot be read after all gets the engine's own page saying so.
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    page = QUrl(QStringLiteral("data:text/plain;charset=%1;base64,")
-                    .arg(QString::fromStdString(kind.charset)) +
-                QString::fromLatin1(file.readAll().toBase64()));
-  } else {
-    const QString button = buttonBase_ + QString::number(openButtons_.size());
-    const LocalFilePage notice(path.toStdString(), kind,
-                               DesktopOpener::applicationFor(path).toStdString(),
-                               button.toStdString());
-    page = QUrl(QStringLiteral("data:text/html;charset=utf-8;base64,") +
-                QString::fromLatin1(QByteArray::fromStdString(notice.html()).toBase64()));
-    openButtons_.insert(button, {page.toString(), path});
+  switch (route) {
+    case LocalFileRoute::Engine:
+      return false;
+    case LocalFileRoute::Text: {
+      QFile file(path);
+      // What cannot be read after all gets the engine's own page saying so.
+      if (!file.open(QIODevice::ReadOnly)) return false;
+      page = QUrl(QStringLiteral("data:text/plain;charset=%1;base64,")
+                      .arg(QString::fromStdString(kind.charset)) +
+                  QString::fromLatin1(file.readAll().toBase64()));
+      break;
+    }
+    case LocalFileRoute::Notice: {
+      const std::string button = standIns_.nextButton();
+      const LocalFilePage notice(path.toStdString(), kind,
+                                 DesktopOpener::applicationFor(path).toStdString(), button);
+      page = QUrl(QStringLiteral("data:text/html;charset=utf-8;base64,") +
+                  QString::fromLatin1(QByteArray::fromStdString(notice.html()).toBase64()));
+      standIns_.addButton(button, urlText(page), path.toStdString());
+      break;
+    }
   }
-  standIns_.insert(page.toString(), fileUrl.toString());
-  events_->navigateCalled(fileUrl.toString().toStdString());
+  standIns_.addFile(urlText(page), urlText(fileUrl));
+  events_->navigateCalled(urlText(fileUrl));
   view_->load(page);
   return true;
 }
 
 bool WebEngineBrowserControl::openedOnDesktop(const QUrl& url) {
-  const auto button = openButtons_.constFind(url.toString());
-  if (button == openButtons_.constEnd()) return false;
-  // Only from the file's own page: a button's address followed anywhere else opens nothing.
-  if (view_->url().toString() == button->first) DesktopOpener::open(button->second, view_);
+  if (!standIns_.isButton(urlText(url))) return false;
+  if (const auto file = standIns_.buttonFile(urlText(url), urlText(view_->url()))) {
+    DesktopOpener::open(QString::fromStdString(*file), view_);
+  }
   return true;
 }
 
@@ -213,31 +246,22 @@ void WebEngineBrowserControl::showCannotOpen(const std::string& typed, AddressIn
   // In base64 the engine keeps the address exactly as given, so the page is known again later.
   const QUrl url(QStringLiteral("data:text/html;charset=utf-8;base64,") +
                  QString::fromLatin1(html.toBase64()));
-  cannotOpen_.insert(url.toString(), QString::fromStdString(typed));
+  standIns_.addCannotOpen(urlText(url), typed);
   events_->navigateCalled(typed);
   view_->load(url);
 }
 
-bool WebEngineBrowserControl::isCannotOpenPage(const QUrl& url) const {
-  return url.scheme() == QLatin1String("data") && cannotOpen_.contains(url.toString());
-}
-
 std::string WebEngineBrowserControl::reported(const QUrl& url) const {
-  if (isCannotOpenPage(url)) return cannotOpen_.value(url.toString()).toStdString();
-  if (url.scheme() == QLatin1String("data")) {
-    const auto file = standIns_.constFind(url.toString());
-    if (file != standIns_.constEnd()) return file->toStdString();
-  }
-  return url.toString().toStdString();
+  return standIns_.reported(urlText(url));
 }
 
 void WebEngineBrowserControl::GoBack() {
-  again_ = [](WebEngineBrowserControl& control) { control.GoBack(); };
+  retry_.asked({LeaveRetry::Kind::GoBack, {}});
   view_->back();
 }
 
 void WebEngineBrowserControl::GoForward() {
-  again_ = [](WebEngineBrowserControl& control) { control.GoForward(); };
+  retry_.asked({LeaveRetry::Kind::GoForward, {}});
   view_->forward();
 }
 
@@ -247,7 +271,7 @@ void WebEngineBrowserControl::Stop() {
 }
 
 void WebEngineBrowserControl::Refresh() {
-  again_ = [](WebEngineBrowserControl& control) { control.Refresh(); };
+  retry_.asked({LeaveRetry::Kind::Refresh, {}});
   events_->refreshCalled();
   view_->reload();
 }
@@ -303,7 +327,8 @@ void WebEngineBrowserControl::onLoadingChanged(const QWebEngineLoadingInfo& info
 }
 
 void WebEngineBrowserControl::onUrlChanged(const QUrl& url) {
-  events_->urlChanged(reported(url), pageTitle(view_->title()), isCannotOpenPage(url));
+  events_->urlChanged(reported(url), pageTitle(view_->title()),
+                      standIns_.isCannotOpen(urlText(url)));
 }
 
 void WebEngineBrowserControl::onTitleChanged(const QString& title) {
@@ -311,15 +336,7 @@ void WebEngineBrowserControl::onTitleChanged(const QString& title) {
 }
 
 std::string WebEngineBrowserControl::pageTitle(const QString& title) const {
-  // The engine names a "cannot open" page after its own long address until the page's title
-  // arrives; that stand-in is no title.
-  const QUrl url = view_->url();
-  if (isCannotOpenPage(url) && isStandInTitle(title.toStdString(), url.toString().toStdString())) {
-    return {};
-  }
-  // A local file's stand-in is named as the file is: by its address.
-  if (url.scheme() == QLatin1String("data") && standIns_.contains(url.toString())) return {};
-  return title.toStdString();
+  return standIns_.title(title.toStdString(), urlText(view_->url()));
 }
 
 }  // namespace corvane

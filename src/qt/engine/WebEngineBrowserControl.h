@@ -1,20 +1,21 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
-#include <QPair>
 #include <QString>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
 
 #include "browser/AddressInput.h"
 #include "browser/BrowserEventSequencer.h"
+#include "browser/LeaveRetry.h"
+#include "browser/LocalFileRoute.h"
+#include "browser/StandInPages.h"
 #include "platform/IBrowserControl.h"
 
 class QTimer;
 class QWebEngineLoadingInfo;
+class QWebEngineNavigationRequest;
 class QWebEngineView;
 
 namespace corvane {
@@ -33,10 +34,10 @@ class PageCommands;
 // typed, and the navigation ends without NavigateComplete2 (the pane keeps the typed text in its
 // box for correcting, and its address list is not given a non-address).
 //
-// A local file the engine would only offer as a download is shown in its place (LocalFileKind):
+// A local file the engine would only offer as a download is shown in its place (LocalFileRoute):
 // text as plain text, anything else as a page naming the file with a button that opens it in the
-// desktop's application. Either stands in for the file: LocationURL is the file's address, and
-// the navigation completes like any other, so a folder view's slide show goes on.
+// desktop's application. Either stands in for the file (StandInPages): LocationURL is the file's
+// address, and the navigation completes like any other, so a folder view's slide show goes on.
 class WebEngineBrowserControl : public QObject, public IBrowserControl {
   Q_OBJECT
  public:
@@ -69,19 +70,22 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   QUrl engineUrl(const AddressInput& input) const;
   void showCannotOpen(const std::string& typed, AddressInput::Refusal why,
                       const std::string& scheme);
-  // The address as the control reports it: a "cannot open" page's is the text typed.
+  // The address as the control reports it: a stand-in's is what it stands for.
   std::string reported(const QUrl& url) const;
-  bool isCannotOpenPage(const QUrl& url) const;
-  // Shows a local file the engine would not show itself; false when the engine shows it.
-  bool showLocalFile(const QUrl& fileUrl);
+  // Shows a local file of `kind` the way `route` says; false when the engine shows it.
+  bool showLocalFile(const QUrl& fileUrl, const LocalFileKind& kind, LocalFileRoute route);
   // A page's own request to go somewhere: true when it was the button of a local file's page,
   // which opens the file on the desktop instead.
   bool openedOnDesktop(const QUrl& url);
-  // A title as the events report it: empty while a "cannot open" page has only its stand-in.
+  // A title as the events report it (StandInPages::title).
   std::string pageTitle(const QString& title) const;
   void onLoadingChanged(const QWebEngineLoadingInfo& info);
   void onUrlChanged(const QUrl& url);
   void onTitleChanged(const QString& title);
+  void onNavigationRequested(QWebEngineNavigationRequest& request);
+  void onLeaveAnswered(bool leave);
+  void onWaitingTick();
+  void again(const LeaveRetry::Request& request);
   void connectPage();
 
   QWebEngineView* view_;
@@ -90,21 +94,12 @@ class WebEngineBrowserControl : public QObject, public IBrowserControl {
   // What is known of the page; it goes with the page when the pages are swapped.
   std::unique_ptr<BrowserEventSequencer> events_;
   IBrowserEvents* sink_ = nullptr;
-  // The "cannot open" pages shown so far (their engine address) and the text each was for; Back
-  // and Forward can return to them.
-  QHash<QString, QString> cannotOpen_;
-  // The pages standing in for local files (their engine address) and each file's address.
-  QHash<QString, QString> standIns_;
-  // The addresses of the "Open with" buttons shown so far: the page each is on and its file.
-  QHash<QString, QPair<QString, QString>> openButtons_;
-  // Drawn afresh for each control, so that no web page can name a button's address.
-  QString buttonBase_;
+  // The stand-ins shown so far, which Back and Forward can return to; they go with the page.
+  StandInPages standIns_;
   PageCommands* pageCommands_;
   // Ticks the sequencer while a load runs, for the bar's creep while an answer is awaited.
   QTimer* waitingTimer_;
-  // The last request of the pane's that the page may keep from happening with its leave-page
-  // question; made again once the user agrees to leave.
-  std::function<void(WebEngineBrowserControl&)> again_;
+  LeaveRetry retry_;
 };
 
 }  // namespace corvane

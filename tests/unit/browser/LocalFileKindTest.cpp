@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "browser/DesktopEntry.h"
 #include "browser/LocalFilePage.h"
+#include "browser/LocalFileRoute.h"
 
 namespace corvane {
 namespace {
@@ -45,6 +46,22 @@ TEST(LocalFileKindTest, TheEngineShowsItsTypesTextIsShownAsTextTheRestGoesToTheD
   EXPECT_EQ(LocalFileKind::of(dir.path().string()).kind, Kind::Engine);
   const std::string longText(LocalFileKind::kMaxTextBytes + 1, 'a');
   EXPECT_EQ(LocalFileKind::of(dir.writeFile("long.log", longText).string()).kind, Kind::LargeText);
+}
+
+TEST(LocalFileRouteTest, OnlyALocalPagesLinkToAFileIsShownLikeAFileThePaneWasSentTo) {
+  const auto of = [](Kind kind) {
+    LocalFileKind file;
+    file.kind = kind;
+    return file;
+  };
+  EXPECT_EQ(routeOfRequest(of(Kind::Engine)), LocalFileRoute::Engine);
+  EXPECT_EQ(routeOfRequest(of(Kind::Text)), LocalFileRoute::Text);
+  EXPECT_EQ(routeOfRequest(of(Kind::LargeText)), LocalFileRoute::Notice);
+  EXPECT_EQ(routeOfRequest(of(Kind::Other)), LocalFileRoute::Notice);
+  for (Kind kind : {Kind::Engine, Kind::Text, Kind::LargeText, Kind::Other}) {
+    EXPECT_EQ(routeOfLink(of(kind), true), routeOfRequest(of(kind)));
+    EXPECT_EQ(routeOfLink(of(kind), false), LocalFileRoute::Engine);
+  }
 }
 
 TEST(LocalFilePageTest, NamesTheFileAndItsApplicationSafely) {
