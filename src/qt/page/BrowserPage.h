@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -9,39 +7,32 @@
 #include <functional>
 #include <optional>
 
-#include "browser/DocumentMarkers.h"
-#include "browser/DownloadGate.h"
-#include "browser/PageDialogs.h"
-#include "browser/PopupBlocker.h"
 #include "qt/page/DialogSheet.h"
+#include "qt/page/ExternalLinkOpener.h"
 #include "qt/page/PageServices.h"
 
-class QWebEngineFullScreenRequest;
 class QWebEngineNewWindowRequest;
 
 namespace corvane {
 
-// A pane's page: what a user expects of a browser beyond the panes' own rules. A password
-// request gets a login prompt, a certificate error a clear choice, a request for a feature
-// (location, camera, ...) a question whose answer holds for the run, a pop-up its own window,
-// a new tab or window the same pane, full screen a window of its own, and a crashed page a
-// notice over the page that offers to reload.
-//
-// A page is never trusted to be kind: its alerts and questions are sheets over its own pane,
-// it may stop being allowed to show them; its pop-ups open only when the user asked for them
-// (or allows them), a few at a time; a second download it starts without a click asks first;
-// and its links to other programs ask before they leave Corvane.
-//
-// It also reports three moments of each main-frame document that the engine has no reliable
-// signal for: created, parsed and loaded (DocumentMarkers), heard over a channel the page's own
-// scripts cannot reach. Its scripts run whatever the page's script setting.
-class CrashNotice;
-class ExternalLinkOpener;
-class FullScreenWindow;
-class PageReports;
-class PaneNotice;
-class PopupWindow;
+class PageDocuments;
+class PageDownloads;
+class PagePopups;
+class PageRenderer;
+class ScriptDialogs;
+class SiteQuestions;
 
+// A pane's page: what a user expects of a browser beyond the panes' own rules, each concern an
+// object of the page's own. Its dialogs and leave-page question are sheets over its own pane
+// (ScriptDialogs); its pop-ups open only when the user asked for them, and a new tab or window
+// opens in the same pane (PagePopups); a second download it starts without a click asks first
+// (PageDownloads); a site's certificate, password and feature requests are asked clearly
+// (SiteQuestions); full screen gets a window of its own, and a crash a notice over the pane that
+// offers to reload (PageRenderer); its links to other programs ask before they leave Corvane
+// (ExternalLinkOpener). A page is never trusted to be kind.
+//
+// It also reports the moments of each main-frame document that the engine has no reliable
+// signal for (PageDocuments), heard over a channel the page's own scripts cannot reach.
 class BrowserPage : public QWebEnginePage {
   Q_OBJECT
  public:
@@ -49,7 +40,7 @@ class BrowserPage : public QWebEnginePage {
   BrowserPage(QWebEngineProfile* profile, const PageServices& services, QObject* parent);
 
   // A page's alert or question is up, waiting for its answer.
-  bool inDialog() const { return inDialog_; }
+  bool inDialog() const;
   // The page starts a download of `url` as `file`: whether it may go on now. When the user is
   // asked first and allows it, the page starts it again.
   bool downloadRequested(const QUrl& url, const QString& file);
@@ -94,59 +85,22 @@ class BrowserPage : public QWebEnginePage {
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
 
  private:
-  void onCertificateError(const QWebEngineCertificateError& error);
-  void onAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator);
-  void onProxyAuthenticationRequired(const QUrl& url, QAuthenticator* authenticator,
-                                     const QString& proxyHost);
-  void onFeaturePermissionRequested(const QUrl& origin, Feature feature);
+  void onDocumentCreated(const QUrl& url);
   void onNewWindowRequested(QWebEngineNewWindowRequest& request);
-  void onFullScreenRequested(QWebEngineFullScreenRequest request);
-  void onRenderProcessTerminated(RenderProcessTerminationStatus status, int exitCode);
-  QWidget* dialogParent() const;
-  void addDocumentMarkers();
-  void onReport(const QString& kind, const QString& key, const QString& address);
-  // The sheet over the page's pane; dialogSheet() only while the page may still show dialogs.
-  DialogSheet* sheet();
-  DialogSheet* dialogSheet();
   // A link to another program's address: asks before it leaves, and true.
   bool leavesForDesktop(const QUrl& url);
-  bool mayLeave();
-  static QString dialogTitle(const QUrl& origin);
-  static QString dialogText(const QString& message);
-  bool runDialog(DialogSheet::Kind kind, const QUrl& origin, const QString& message,
-                 QString* value);
-  int openPopups();
-  PopupWindow* openPopup();
-  void showBlockedPopups();
-  void allowBlockedPopups(bool always);
-  QString site() const;
-  PaneNotice* notice(QPointer<PaneNotice>& notice, const QString& name, int row);
 
   PageServices services_;
-  PageDialogs dialogs_;
-  QPointer<DialogSheet> sheet_;
-  bool inDialog_ = false;
-  bool leaveAgreed_ = false;
-  PopupBlocker popupBlocker_;
-  QList<QPointer<PopupWindow>> popups_;
-  QPointer<PaneNotice> popupNotice_;
-  DownloadGate downloadGate_;
-  QPointer<PaneNotice> downloadNotice_;
-  QUrl pendingDownload_;
-  // Where an address the user typed has led so far, until it shows a document: a download from
-  // there is the user's.
-  QUrl typed_;
-  QString pendingDownloadName_;
+  ScriptDialogs* dialogs_;
+  PageDocuments* documents_;
+  PagePopups* popups_;
+  PageDownloads* downloads_;
+  SiteQuestions* siteQuestions_;
+  PageRenderer* renderer_;
   ExternalLinkOpener* externalLinks_;
-
+  // Asks over the page's sheet whether a link may leave for another program.
+  ExternalLinkOpener::Ask askOutside_;
   LinkClickFilter linkClickFilter_;
-  QPointer<FullScreenWindow> fullScreen_;
-  QPointer<CrashNotice> crashNotice_;
-
-  PageReports* reports_;
-  DocumentMarkers markers_;
-  // The sheet up for a dialog the document showing asked for, if any.
-  QPointer<DialogSheet> askedSheet_;
 };
 
 }  // namespace corvane

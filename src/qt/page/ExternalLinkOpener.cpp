@@ -7,6 +7,15 @@
 
 namespace corvane {
 
+bool ExternalLinkOpener::takes(const QUrl& url, const Ask& ask) {
+  const std::string scheme = url.scheme().toLower().toStdString();
+  // Corvane's own requests are no link: nothing to ask, and nowhere to go.
+  if (ExternalLink::isOwnScheme(scheme)) return true;
+  if (scheme.empty() || ExternalLink::isEngineScheme(scheme)) return false;
+  offer(url, ask);
+  return true;
+}
+
 void ExternalLinkOpener::offer(const QUrl& url, Ask ask) {
   if (busy_) return;
   busy_ = true;

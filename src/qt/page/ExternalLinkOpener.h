@@ -21,6 +21,11 @@ class ExternalLinkOpener : public QObject {
   using Ask = std::function<bool(const QString& question, const QString& address,
                                  std::function<void(bool)> answered)>;
 
+  // A link followed to `url`: true when it is taken from the engine. Corvane's own requests are
+  // (they go nowhere), and so is another program's address, offered through `ask`; the engine
+  // keeps the addresses it shows itself.
+  bool takes(const QUrl& url, const Ask& ask);
+
   // Asks, through `ask`, whether to open `url` outside Corvane.
   void offer(const QUrl& url, Ask ask);
 

@@ -5,6 +5,16 @@
 
 namespace corvane {
 
+QWebEngineView* overlaidView(const QWebEnginePage* page) {
+  QWebEngineView* view = QWebEngineView::forPage(page);
+  return view && view->parentWidget() ? view : nullptr;
+}
+
+QWidget* dialogParentOf(const QWebEnginePage* page) {
+  QWidget* view = QWebEngineView::forPage(page);
+  return view ? view->window() : nullptr;
+}
+
 void moveOverlay(QWidget* overlay, QWebEngineView* from, QWebEngineView* to) {
   from->removeEventFilter(overlay);
   const QString oldName = from->objectName();
