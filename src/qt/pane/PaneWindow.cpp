@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QWebEngineView>
 
+#include "app/MainWindow.h"
 #include "panes/PaneCommands.h"
 #include "panes/PaneNavigation.h"
 #include "qt/engine/WebEngineBrowserControl.h"

@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/MainWindow.h"
 #include "panes/Pane.h"
 #include "qt/pane/PaneWidgets.h"
 
@@ -20,6 +19,7 @@ class FindBar;
 class IPaneKeyTargets;
 class PaneCommands;
 class PaneNavigation;
+struct PaneControls;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
