@@ -31,6 +31,7 @@
 #include "qt/PaneShortcuts.h"
 #include "qt/PaneToolbar.h"
 #include "qt/PaneZoom.h"
+#include "qt/ProgramHistory.h"
 #include "qt/QtAddressBox.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtHomePagesWindow.h"
@@ -84,6 +85,7 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   sendKeys_->answer(c_.brwWebBrowser2, QStringLiteral("^f"), [this] { findBar2_->open(); });
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
+  history_ = std::make_unique<ProgramHistory>(folders_.userData, this);
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
   secondaryWindows_ = std::make_unique<SecondaryWindows>(
       SecondaryWindows::Context{this,
@@ -122,8 +124,11 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
                                     executableName().toStdString(),
                                     favorites_->platform(),
                                     *homePages_};
+  MainWindowPlatform withHistory = platform;
+  withHistory.history = history_->history();
+  withHistory.historyWindow = history_->window();
   IMainWindowView& view = *this;
-  core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, platform, settings, homes);
+  core_ = std::make_unique<MainWindow>(view, top, bottom, *metrics_, withHistory, settings, homes);
   layoutAdapter_ = std::make_unique<LayoutAdapter>(client_);
   menuBar()->setAccessibleName(tr("Menu bar"));
   menuAdapter_ = new MenuAdapter(

@@ -24,6 +24,7 @@ class MenuAdapter;
 class PaneFocusIndicator;
 class PaneKeys;
 class PaneShortcuts;
+class ProgramHistory;
 class QtPaneKeyTargets;
 class QtAddressBox;
 class QtFileDialog;
@@ -110,6 +111,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   PaneWidgets panes_;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
+  // Before the windows and the logic that use it.
+  std::unique_ptr<ProgramHistory> history_;
   // After the settings store it uses, so that its windows go first.
   std::unique_ptr<SecondaryWindows> secondaryWindows_;
   std::unique_ptr<FavoritesWidgets> favorites_;
