@@ -94,7 +94,8 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
                                 *settingsStore_,
                                 executableName().toStdString(),
                                 folders_.program.toStdString(),
-                                onAboutLink});
+                                onAboutLink,
+                                history_->history()});
   // The Favorites folder lies in the user's data folder, created when first needed.
   favorites_ = std::make_unique<FavoritesWidgets>(c_, this, folders_.favorites());
   homePages_ = std::make_unique<QtHomePagesWindow>(this);

@@ -1,21 +1,33 @@
-// The History window over the real main window and engine: what the end-to-end tests leave out
-// (the search box, the open buttons, Delete, a clear answered No). Finding a page of the other
-// pane, clearing and a damaged file are driven end to end.
+// The History window over the real main window and engine, and the Internet Options that clear
+// the history and choose the search engine: what the end-to-end tests leave out (the search box,
+// the open buttons, Delete, a clear answered No, an address the options refuse). Finding a page
+// of the other pane, clearing and a damaged file are driven end to end.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
+#include <QWebEngineProfile>
 
 #include <memory>
 #include <utility>
 
+#include "FakeSettingsStore.h"
 #include "LoopbackHttpServer.h"
+#include "RecordingHistoryNotices.h"
+#include "TempDir.h"
 #include "TestProgram.h"
+#include "dialogs/InternetOptions.h"
+#include "history/History.h"
+#include "platform/SystemClock.h"
+#include "qt/InternetOptionsDialog.h"
 #include "qt/frmbrowser.h"
 
 class HistoryWindowTest : public QObject {
@@ -26,6 +38,7 @@ class HistoryWindowTest : public QObject {
   void cleanupTestCase();
   void pagesAreFoundOpenedInEitherPaneAndDeleted();
   void aClearAnsweredNoKeepsTheList();
+  void internetOptionsClearTheHistoryAndKeepWhatTheyDoNotShow();
 
  private:
   QString url(const char* path) const { return server_.url(QString::fromLatin1(path)).toString(); }
@@ -174,6 +187,63 @@ void HistoryWindowTest::aClearAnsweredNoKeepsTheList() {
   answerNextBox(QMessageBox::Yes);
   QTest::mouseClick(clear, Qt::LeftButton);
   QCOMPARE(listed(list), QStringList());
+}
+
+void HistoryWindowTest::internetOptionsClearTheHistoryAndKeepWhatTheyDoNotShow() {
+  corvane::FakeSettingsStore store;
+  corvane::InternetOptions stored;
+  stored.pageStripAlways = true;
+  stored.searchEngine = "startpage";
+  stored.Save(store, "corvane");
+  corvane::TempDir dir;
+  corvane::SystemClock clock;
+  corvane::RecordingHistoryNotices notices;
+  corvane::History history((dir.path() / "history.sqlite").string(), clock, notices);
+  history.RecordVisit("http://kept.test/", "Kept");
+  QWebEngineProfile profile;
+
+  auto* dialog =
+      new corvane::InternetOptionsDialog(&profile, {}, store, "corvane", &history, nullptr);
+  dialog->show();
+  auto* engine = dialog->findChild<QComboBox*>(QStringLiteral("cboSearchEngine"));
+  auto* other = dialog->findChild<QLineEdit*>(QStringLiteral("txtOtherSearch"));
+  auto* ok =
+      dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttons"))->button(QDialogButtonBox::Ok);
+  QCOMPARE(engine->currentText(), QStringLiteral("Startpage"));
+  QVERIFY(!other->isEnabled());
+
+  // An address without "%s": the rest is taken, the engine stays, the dialog stays open.
+  engine->setCurrentIndex(engine->findData(QStringLiteral("other")));
+  QVERIFY(other->isEnabled());
+  other->setText(QStringLiteral("https://find.test/?q="));
+  dialog->findChild<QCheckBox*>(QStringLiteral("chkJavaScript"))->setChecked(false);
+  const auto refused = answerNextBox(QMessageBox::Ok);
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QVERIFY2(refused->contains(QStringLiteral("\"Other…\"")), qPrintable(*refused));
+  QVERIFY(dialog->isVisible());
+  corvane::InternetOptions now = corvane::InternetOptions::Load(store, "corvane");
+  QCOMPARE(now.searchEngine, std::string("startpage"));
+  QVERIFY(!now.javaScript);
+  QVERIFY(now.pageStripAlways);
+
+  other->setText(QStringLiteral("https://find.test/?q=%s"));
+  QTest::mouseClick(ok, Qt::LeftButton);
+  QVERIFY(TestProgram::waitUntil([&] { return !dialog->isVisible(); }));
+  now = corvane::InternetOptions::Load(store, "corvane");
+  QCOMPARE(now.SearchTemplate(), std::string("https://find.test/?q=%s"));
+  QVERIFY(now.pageStripAlways);
+
+  // One command clears the engine's browsing history and the pages visited.
+  dialog = new corvane::InternetOptionsDialog(&profile, {}, store, "corvane", &history, nullptr);
+  QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cboSearchEngine"))->currentText(),
+           QStringLiteral("Other…"));
+  QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdClearHistory")),
+                    Qt::LeftButton);
+  QCOMPARE(history.Visits("").visits.size(), std::size_t(0));
+  QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblDone"))->text(),
+           QStringLiteral("Browsing history deleted."));
+  delete dialog;
+  QVERIFY(notices.messages().empty());
 }
 
 QTEST_MAIN(HistoryWindowTest)
