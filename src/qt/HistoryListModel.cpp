@@ -50,9 +50,15 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const std::vector<HistoryGroup>& groups = window_.Groups();
   if (index.internalId() == kGroupRow) {
-    if (index.column() != kTitle || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
-      return {};
-    return toQ(groups[static_cast<std::size_t>(index.row())].caption);
+    const HistoryGroup& group = groups[static_cast<std::size_t>(index.row())];
+    if (index.column() == kTitle && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+      return toQ(group.caption);
+    // Hidden under the caption, which spans the row; a screen reader says how much it holds.
+    if (index.column() == kAddress && role == Qt::AccessibleTextRole) {
+      const auto pages = static_cast<int>(group.visits.size());
+      return pages == 1 ? tr("1 page") : tr("%1 pages").arg(pages);
+    }
+    return {};
   }
   const HistoryVisit& visit =
       groups[index.internalId()].visits[static_cast<std::size_t>(index.row())];

@@ -1,7 +1,7 @@
 #include "qt/HistoryWindowDialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -72,11 +71,8 @@ HistoryWindowDialog::HistoryWindowDialog(HistoryWindow& window, QWidget* parent)
   setAttribute(Qt::WA_QuitOnClose, false);
   buildContent();
   resize(kWidth, kHeight);
-  {
-    // Opened anew, the window goes on from the search its list was read with.
-    const QSignalBlocker quiet(search_);
-    search_->setText(QString::fromStdString(window_.SearchText()));
-  }
+  // Opened anew, the window lists every page, whatever its last search was.
+  if (!window_.SearchText().empty()) window_.Search("");
   showList();
 }
 
@@ -85,7 +81,6 @@ void HistoryWindowDialog::buildContent() {
   search_->setObjectName(QStringLiteral("txtSearch"));
   search_->setAccessibleName(tr("Search history"));
   search_->setPlaceholderText(tr("Words of the title or address"));
-  search_->setClearButtonEnabled(true);
   search_->installEventFilter(this);
   auto* searchLabel = new QLabel(tr("&Search:"), this);
   searchLabel->setBuddy(search_);
@@ -113,6 +108,7 @@ void HistoryWindowDialog::buildContent() {
   range_ = new QComboBox(this);
   range_->setObjectName(QStringLiteral("cboClearRange"));
   range_->setAccessibleName(tr("Visits to clear"));
+  range_->view()->setAccessibleName(tr("Ranges"));
   for (const RangeChoice& choice : kRanges) range_->addItem(tr(choice.caption));
   auto* rangeLabel = new QLabel(tr("Clear &visits of:"), this);
   rangeLabel->setBuddy(range_);
@@ -230,30 +226,37 @@ void HistoryWindowDialog::clearRange() {
 }
 
 bool HistoryWindowDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == list_ && event->type() == QEvent::FocusIn) {
+    // After the list has said that it has the focus.
+    QMetaObject::invokeMethod(
+        this, [this] { announceChosen(); }, Qt::QueuedConnection);
+  }
   if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
   if (watched == list_ && key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
     deleteSelected();
     return true;
   }
-  if (watched == search_) {
-    // The list is walked and its page opened from the search box, as from the list itself.
-    if (isEnter(key)) {
-      activate(list_->currentIndex());
-      return true;
-    }
-    switch (key->key()) {
-      case Qt::Key_Up:
-      case Qt::Key_Down:
-      case Qt::Key_PageUp:
-      case Qt::Key_PageDown:
-        QCoreApplication::sendEvent(list_, event);
-        return true;
-      default:
-        break;
-    }
+  // From the search box, Enter opens the chosen page as in the list, and Down goes into the list.
+  if (watched == search_ && isEnter(key)) {
+    activate(list_->currentIndex());
+    return true;
+  }
+  if (watched == search_ && key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier) {
+    list_->setFocus(Qt::TabFocusReason);
+    return true;
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void HistoryWindowDialog::announceChosen() {
+  // A screen reader speaks the chosen page when the choice moves, not when the list gains the
+  // focus: the choice moves off and back, the selection untouched.
+  const QPersistentModelIndex chosen(list_->currentIndex());
+  if (!chosen.isValid() || !list_->hasFocus()) return;
+  QItemSelectionModel* selection = list_->selectionModel();
+  selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  selection->setCurrentIndex(chosen, QItemSelectionModel::NoUpdate);
 }
 
 }  // namespace corvane

@@ -46,6 +46,7 @@ class HistoryWindowDialog : public QDialog {
   void deleteSelected();
   void clearRange();
   void updateButtons();
+  void announceChosen();
 
   HistoryWindow& window_;
   HistoryListModel* model_;

@@ -1,5 +1,6 @@
 #include "qt/InternetOptionsDialog.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -112,6 +113,7 @@ void InternetOptionsDialog::buildSearch(QLayout* layout) {
   cboSearchEngine_ = new QComboBox(box);
   cboSearchEngine_->setObjectName(QStringLiteral("cboSearchEngine"));
   cboSearchEngine_->setAccessibleName(tr("Search the web with"));
+  cboSearchEngine_->view()->setAccessibleName(tr("Search engines"));
   for (const SearchEngine& engine : SearchEngines::All()) {
     cboSearchEngine_->addItem(QString::fromUtf8(engine.name), QString::fromLatin1(engine.id));
   }
