@@ -45,7 +45,9 @@ class HistoryTest(corvane_e2e.CorvaneTestCase):
     def test_the_window_finds_a_page_of_the_other_pane_opens_it_and_clears_it(self):
         d = self.desktop
         d.server.page('/seen-below.html', 'Seen Below')
+        d.server.page('/below-now.html', 'Below Now')
         d.visit('Bottom', '/seen-below.html', 'Seen Below')
+        d.visit('Bottom', '/below-now.html', 'Below Now')
         address = d.server.url('/seen-below.html')
         # From the top pane's box: Enter in the window opens the page there.
         d.click(d.edit_field('Top address'))
@@ -64,6 +66,14 @@ class HistoryTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         d.arrive('Top', '/seen-below.html', 'Seen Below')
         self.assertEqual(d.server.count('/seen-below.html'), 2)
+        # A double click opens it there too, and the bottom pane goes on showing its page.
+        title = next(c for c in listing.descendants() if c.name == 'Seen Below')
+        x, y = title.extents.center
+        d.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
+        d.server.wait_for_request('/seen-below.html', count=3)
+        d.arrive('Top', '/seen-below.html', 'Seen Below')
+        self.assertEqual(d.text_of('Bottom address'), d.server.url('/below-now.html'))
+        self.assertEqual(d.text_of('Bottom status'), 'Page Title: Below Now')
 
         # Everything, after a question. A list box is called by the choice it shows.
         ranges = d.find('Last hour', role='combo box', within=window)
