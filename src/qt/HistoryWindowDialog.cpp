@@ -76,15 +76,7 @@ HistoryWindowDialog::HistoryWindowDialog(HistoryWindow& window, QWidget* parent)
   showList();
 }
 
-void HistoryWindowDialog::buildContent() {
-  search_ = new QLineEdit(this);
-  search_->setObjectName(QStringLiteral("txtSearch"));
-  search_->setAccessibleName(tr("Search history"));
-  search_->setPlaceholderText(tr("Words of the title or address"));
-  search_->installEventFilter(this);
-  auto* searchLabel = new QLabel(tr("&Search:"), this);
-  searchLabel->setBuddy(search_);
-
+void HistoryWindowDialog::buildList() {
   list_ = new QTreeView(this);
   list_->setObjectName(QStringLiteral("tvwHistory"));
   list_->setAccessibleName(tr("Visited pages"));
@@ -100,6 +92,17 @@ void HistoryWindowDialog::buildContent() {
   list_->setColumnWidth(HistoryListModel::kTitle, kWidth / 2);
   nameScrollParts(list_);
   list_->installEventFilter(this);
+}
+
+void HistoryWindowDialog::buildContent() {
+  search_ = new QLineEdit(this);
+  search_->setObjectName(QStringLiteral("txtSearch"));
+  search_->setAccessibleName(tr("Search history"));
+  search_->setPlaceholderText(tr("Words of the title or address"));
+  search_->installEventFilter(this);
+  auto* searchLabel = new QLabel(tr("&Search:"), this);
+  searchLabel->setBuddy(search_);
+  buildList();
 
   openTop_ = makeButton(tr("Open in &Top Pane"), tr("Open in Top Pane"), "cmdOpenTop", this);
   openBottom_ =

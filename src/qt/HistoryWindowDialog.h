@@ -34,6 +34,7 @@ class HistoryWindowDialog : public QDialog {
 
  private:
   void buildContent();
+  void buildList();
   // The list anew after a change, with the page at the place of the one chosen before (its
   // group's number and its row there) chosen.
   void showListAt(int group, int row);
