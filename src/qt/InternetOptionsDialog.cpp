@@ -124,8 +124,13 @@ void InternetOptionsDialog::buildSearch(QLayout* layout) {
   txtOtherSearch_->setAccessibleName(
       tr("Search address of %1").arg(QString::fromUtf8(SearchEngines::kOtherName)));
   txtOtherSearch_->setPlaceholderText(QStringLiteral("https://search.example/?q=%s"));
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   form->addRow(tr("Search the web with"), cboSearchEngine_);
-  form->addRow(tr("Its &address, %s for the words:"), txtOtherSearch_);
+  // An address is long: the field has a row of its own, under its label.
+  auto* addressLabel = new QLabel(tr("Its &address, with %s where the words go:"), box);
+  addressLabel->setBuddy(txtOtherSearch_);
+  form->addRow(addressLabel);
+  form->addRow(txtOtherSearch_);
   layout->addWidget(box);
   connect(cboSearchEngine_, &QComboBox::currentIndexChanged, this, [this] {
     txtOtherSearch_->setEnabled(cboSearchEngine_->currentData().toString() ==
