@@ -40,7 +40,8 @@ class HistoryTest(corvane_e2e.CorvaneTestCase):
         self.assertIn('was damaged', self.notice)
         self.assertIn('history.sqlite.damaged', self.notice)
         self.assertEqual((self.folder / 'history.sqlite.damaged').read_bytes(), GARBAGE)
-        self.assertTrue((self.folder / 'history.sqlite').read_bytes().startswith(b'SQLite format 3'))
+        begun = (self.folder / 'history.sqlite').read_bytes()
+        self.assertTrue(begun.startswith(b'SQLite format 3'))
 
     def test_the_window_finds_a_page_of_the_other_pane_opens_it_and_clears_it(self):
         d = self.desktop
