@@ -22,17 +22,16 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "FakeBrowserControl.h"
+#include "HistoryBenchData.h"
 #include "PaneRig.h"
 #include "RecordingHistoryNotices.h"
 #include "TempDir.h"
 #include "dialogs/HistoryWindow.h"
 #include "history/History.h"
-#include "history/HistoryStore.h"
 #include "panes/AddressSuggester.h"
 #include "platform/SystemClock.h"
 
@@ -40,15 +39,14 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-using corvane::HistoryChange;
+using bench::kPages;
+using bench::kSites;
+using bench::kVisits;
+using bench::Web;
 
-constexpr int kVisits = 100000;
-constexpr int kPages = 70000;
-constexpr int kSites = 3000;
 constexpr int kFavorites = 10000;
 constexpr int kTypedTexts = 300;
 constexpr int kRecorded = 10000;
-constexpr std::int64_t kYearMs = 365LL * 24 * 60 * 60 * 1000;
 
 double msOf(const std::function<void()>& work) {
   const auto start = Clock::now();
@@ -74,62 +72,6 @@ std::string loadAverage() {
   std::string one, five, fifteen;
   in >> one >> five >> fifteen;
   return one + " " + five + " " + fifteen;
-}
-
-// Made-up browsing: words, sites, pages with titles.
-struct Web {
-  explicit Web(unsigned seed) : random(seed) {
-    for (const char* word : {"debian", "reference", "manual", "linux", "kernel", "python", "news",
-                             "wiki", "weather", "recipe", "music", "release", "notes"}) {
-      words.push_back(word);
-    }
-    while (words.size() < 6000) {
-      std::string word;
-      const int length = 3 + static_cast<int>(random() % 8);
-      for (int i = 0; i < length; ++i) word.push_back(static_cast<char>('a' + random() % 26));
-      words.push_back(word);
-    }
-    const char* tlds[] = {"org", "com", "net", "de", "io"};
-    for (int i = 0; i < kSites; ++i) {
-      sites.push_back((i % 3 ? "www." : "") + word() + word() + "." + tlds[random() % 5]);
-    }
-    for (int i = 0; i < kPages; ++i) {
-      std::string url = "https://" + sites[random() % kSites] + "/";
-      for (int part = 0, parts = 1 + static_cast<int>(random() % 4); part < parts; ++part) {
-        url += word() + (part + 1 < parts ? "/" : "");
-      }
-      if (i % 5 == 0) url += "?id=" + std::to_string(i);
-      urls.push_back(url);
-      titles.push_back(title());
-    }
-  }
-  const std::string& word() { return words[random() % words.size()]; }
-  std::string title() {
-    std::string text;
-    for (int i = 0, n = 3 + static_cast<int>(random() % 6); i < n; ++i) {
-      std::string next = word();
-      if (i == 0) next[0] = static_cast<char>(next[0] - 'a' + 'A');
-      text += (i ? " " : "") + next;
-    }
-    return text;
-  }
-
-  std::mt19937 random;
-  std::vector<std::string> words, sites, urls, titles;
-};
-
-void fill(const std::string& path, Web& web, std::int64_t now) {
-  corvane::HistoryStore store(path, 5000);
-  std::vector<HistoryChange> visits;
-  for (int i = 0; i < kVisits; ++i) {
-    // Every page once, then the favourite few again and again.
-    const int page = i < kPages ? i : static_cast<int>(web.random() % 2000);
-    const std::int64_t at = now - kYearMs + kYearMs * i / kVisits;
-    visits.push_back({HistoryChange::Kind::Visit, web.urls[page], web.titles[page], at});
-  }
-  for (std::size_t from = 0; from < visits.size(); from += 10000) {
-    store.Apply({visits.begin() + from, visits.begin() + std::min(from + 10000, visits.size())});
-  }
 }
 
 // What a user types: words of a page's title, the start of a site, or something not there.
@@ -252,7 +194,7 @@ int main(int argc, char** argv) {
   corvane::SystemClock clock;
   Web web(11);
   std::printf("filling %s with %d visits of %d pages...\n", path.c_str(), kVisits, kPages);
-  fill(path, web, clock.NowMs());
+  bench::fillHistory(path, web, clock.NowMs());
 
   corvane::RecordingHistoryNotices notices;
   std::unique_ptr<corvane::History> history;

@@ -60,7 +60,9 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       favoritesFolder_(platform_.favorites.favoritesFolder),
       favoritesTransfer_(favoritesFolder_, platform_.fileDialog, platform_.messageBox,
                          [this] { favorites_.ShowNewFavorites(); }),
-      favoritesMenu_(menus_, favorites_, favoritesTransfer_, [this] { OpenHomePagesDialog(); }),
+      favoritesMenu_(
+          menus_, favorites_, favoritesTransfer_, [this] { OpenHomePagesDialog(); },
+          [this] { OpenHistoryWindow(); }),
       homePagesDialog_(platform_.homePagesWindow, settings_, platform_.fileDialog),
       load_(*this, homes_),
       toolsMenu_(menus_, platform_.messageBox, platform_.shell, platform_.windows,
@@ -78,6 +80,10 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
     menus_.SetChecked(BrowsersMenu::kSideBySide, true);
     layout_.SetSideBySide(true);
   }
+  if (platform_.history && platform_.historyWindow) {
+    historyWindow_ = std::make_unique<HistoryWindow>(*platform_.history, platform_.history->clock(),
+                                                     *top_, *bottom_);
+  }
 }
 
 void MainWindow::SetSideBySide(bool on) {
@@ -89,7 +95,10 @@ void MainWindow::SetSideBySide(bool on) {
   });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  // The History window works on this logic: it goes first.
+  if (platform_.historyWindow) guarded([&] { platform_.historyWindow->Close(); });
+}
 
 IVisitRecorder& MainWindow::visits() {
   if (platform_.history) return *platform_.history;
@@ -117,11 +126,18 @@ void MainWindow::Form_Unload() {
   guarded([&] { platform_.windows.CloseAboutBox(); });
   // Corvane's own options dialog belongs to this window, as the settings it edits do.
   guarded([&] { platform_.windows.CloseInternetOptions(); });
+  if (platform_.historyWindow) guarded([&] { platform_.historyWindow->Close(); });
 }
 
 void MainWindow::cboAddress_Click(PaneId id) { pane(id).navigation().cboAddress_Click(); }
 
 void MainWindow::OpenHomePagesDialog() { homePagesDialog_.OpenHomePagesDialog(); }
+
+void MainWindow::OpenHistoryWindow() {
+  if (!historyWindow_) return;
+  historyWindow_->Load(focusedPane_.value_or(PaneId::Top));
+  platform_.historyWindow->Show(*historyWindow_);
+}
 
 void MainWindow::mnu_Click(const std::string& menuName, int index) {
   menus_.Click(menuName, index);

@@ -13,7 +13,9 @@
 #include "base/mdlGen.h"
 #include "browser/AddressSearch.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/HistoryWindow.h"
 #include "dialogs/HomePagesDialog.h"
+#include "dialogs/IHistoryWindowView.h"
 #include "favorites/FavoritesCommands.h"
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesPlatform.h"
@@ -74,6 +76,8 @@ struct MainWindowPlatform {
   // The pages shown in either pane, and the hosts visited before, which the address boxes open
   // rather than search for; none while no history is kept.
   History* history = nullptr;
+  // The History window on the screen; with a history only.
+  IHistoryWindowView* historyWindow = nullptr;
 };
 
 // The main window's logic: both panes, the layout, the menus and the settings file, and the
@@ -92,8 +96,8 @@ class MainWindow : private IMainWindowLoadSteps {
   void Form_Load();
   // The window's client area changed size; nothing happens before the load has laid it out.
   void Form_Resize();
-  // The window is closing: the tip window, the about box and the options dialog close with it.
-  // Nothing is saved.
+  // The window is closing: the tip window, the about box, the options dialog and the History
+  // window close with it. Nothing is saved.
   void Form_Unload();
 
   // The panes side by side or top and bottom, laid out at once and remembered for the next run
@@ -104,6 +108,9 @@ class MainWindow : private IMainWindowLoadSteps {
   void cboAddress_Click(PaneId pane) override;
   // Opens the home pages dialog, or brings it forward when it is open.
   void OpenHomePagesDialog();
+  // Opens the History window, or brings it forward listing the history anew; Enter and a
+  // double-click there open pages in the pane that has the focus now. Nothing without history.
+  void OpenHistoryWindow();
 
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
   PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
@@ -200,6 +207,8 @@ class MainWindow : private IMainWindowLoadSteps {
   ToolsMenu toolsMenu_;
   HelpMenu helpMenu_;
   AboutBox aboutBox_;
+  // With a history and a window to show it in.
+  std::unique_ptr<HistoryWindow> historyWindow_;
 };
 
 }  // namespace corvane

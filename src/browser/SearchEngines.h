@@ -20,8 +20,9 @@ class SearchEngines {
  public:
   // The engine used until the user chooses another: one that keeps no profile of its users.
   static constexpr const char* kDefaultId = "duckduckgo";
-  // The id of "Other…", whose address template the user writes.
+  // The id of "Other…", whose address template the user writes, and its name.
   static constexpr const char* kOtherId = "other";
+  static constexpr const char* kOtherName = "Other…";
   // What stands for the words in an address template.
   static constexpr const char* kWordsMark = "%s";
 

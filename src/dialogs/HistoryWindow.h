@@ -24,6 +24,8 @@ class HistoryWindow {
   void Load(PaneId focused);
   // The search box's text: the list holds only pages whose title or address holds every word.
   void Search(const std::string& text);
+  // What the list is narrowed by.
+  const std::string& SearchText() const { return search_; }
   const std::vector<HistoryGroup>& Groups() const { return groups_; }
 
   // "Open in Top Pane", "Open in Bottom Pane".

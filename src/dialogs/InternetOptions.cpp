@@ -1,5 +1,6 @@
 #include "dialogs/InternetOptions.h"
 
+#include "base/AsciiText.h"
 #include "base/Guarded.h"
 
 namespace corvane {
@@ -15,6 +16,14 @@ constexpr const char* kFreezeAfter = "Freeze Hidden Pages After Minutes";
 constexpr const char* kDiscardAfter = "Discard Hidden Pages After Minutes";
 constexpr const char* kSearchEngine = "Search Engine";
 constexpr const char* kOtherSearchTemplate = "Other Search Address";
+
+std::string invalidTemplate() {
+  return std::string("The search address of \"") + SearchEngines::kOtherName +
+         "\" must be a web address that begins with http:// or https://, names a host and holds "
+         "%s where the words go, without blanks; for example https://search.example/?q=%s. The "
+         "search engine has not been changed.";
+}
+constexpr const char* kUnknownEngine = "Corvane does not offer this search engine.";
 
 std::string loadText(ISettingsStore& store, const std::string& appName, const char* key,
                      const std::string& fallback) {
@@ -85,6 +94,18 @@ std::string InternetOptions::SearchTemplate() const {
   const SearchEngine* engine = SearchEngines::ById(searchEngine);
   if (!engine) engine = SearchEngines::ById(SearchEngines::kDefaultId);
   return engine->addressTemplate;
+}
+
+std::string InternetOptions::ChooseSearch(const std::string& engine,
+                                          const std::string& otherTemplate) {
+  const bool other = engine == SearchEngines::kOtherId;
+  if (!other && !SearchEngines::ById(engine)) return kUnknownEngine;
+  const std::string written = trimSpace(otherTemplate);
+  const bool valid = SearchEngines::IsValidTemplate(written);
+  if (other && !valid) return invalidTemplate();
+  searchEngine = engine;
+  if (valid || written.empty()) otherSearchTemplate = written;
+  return "";
 }
 
 }  // namespace corvane

@@ -35,6 +35,11 @@ struct InternetOptions {
   // The address template words are searched with: the chosen engine's, or Other's; the default
   // engine's while Other's is not a valid template.
   std::string SearchTemplate() const;
+  // "Search the web with" as the dialog shows it: an engine's id, or SearchEngines::kOtherId
+  // with Other's template (blanks around it dropped). "" once taken; otherwise why it cannot be,
+  // and nothing changes. While another engine is chosen, a template that is not valid leaves the
+  // one kept as it was.
+  std::string ChooseSearch(const std::string& engine, const std::string& otherTemplate);
 
   // The stored choices; an entry that is missing or not one the choice can take keeps its
   // default, and so does an engine id Corvane does not offer.

@@ -11,8 +11,12 @@ constexpr const char* kArray = "mnuOptionsAddFav";
 }  // namespace
 
 FavoritesMenu::FavoritesMenu(MenuBar& menus, FavoritesCommands& commands,
-                             FavoritesTransfer& transfer, std::function<void()> openHomePages)
-    : commands_(commands), transfer_(transfer), openHomePages_(std::move(openHomePages)) {
+                             FavoritesTransfer& transfer, std::function<void()> openHomePages,
+                             std::function<void()> openHistory)
+    : commands_(commands),
+      transfer_(transfer),
+      openHomePages_(std::move(openHomePages)),
+      openHistory_(std::move(openHistory)) {
   // Ctrl+F1 is left free beside F1 (Help); the File menu has Ctrl+F5 and up.
   menus.Add(
       {MenuPosition::Favorites,
@@ -26,7 +30,9 @@ FavoritesMenu::FavoritesMenu(MenuBar& menus, FavoritesCommands& commands,
         {4, kArray, "Enter Offline/Online Home Pages", "", false},
         {5, kArray, "-", "", false},
         {6, kArray, "Import Favorites...", "", false},
-        {7, kArray, "Export Favorites...", "", false}},
+        {7, kArray, "Export Favorites...", "", false},
+        {8, kArray, "-", "", false},
+        {9, kArray, "History...", "Ctrl+H", false}},
        [this](int index) { Click(index); }});
   menus.SetChecked(FavoritesCommands::kViewFavorites, false);
 }
@@ -59,6 +65,9 @@ void FavoritesMenu::mnuOptionsAddFav_Click(int index) {
         break;
       case 7:
         transfer_.ExportFavorites();
+        break;
+      case 9:
+        openHistory_();
         break;
       default:
         break;

@@ -62,6 +62,8 @@ class History : public IVisitRecorder {
   HistoryVisits Visits(const std::string& search);
   // False once the file could not be used: this run records nothing more on disk.
   bool Recording() const { return recording_; }
+  // The clock visits are timed by, and the History window tells its days by.
+  const IClock& clock() const { return clock_; }
   // Waits until the file is read and every queued change written (or dropped, when not
   // recording).
   void Flush();

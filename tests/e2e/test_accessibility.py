@@ -89,6 +89,9 @@ class AccessibilityTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         self.check_window('Internet Options')
         self.close('Internet Options')
+        d.choose_menu('Favorites ', 'History...')
+        self.check_window('History')
+        self.close('History')
         d.server.raw('/data.bin', 200, 'application/octet-stream', b'x' * 1000,
                      [('Content-Disposition', 'attachment; filename="data.bin"')])
         d.enter('Top', d.server.url('/data.bin'))

@@ -1,5 +1,5 @@
-"""The Help and Tools menus: the guide, the about box and its link, the Internet Options, the
-desktop launcher."""
+"""The Help and Tools menus: the guide, the about box and its link, the Internet Options and the
+search engine they choose, the desktop launcher."""
 
 import os
 import stat
@@ -114,6 +114,29 @@ class HelpAndToolsTest(corvane_e2e.CorvaneTestCase):
         self.answer(ADDED)
         self.assertIn(f'\nExec="{d.program_dir / "corvane"}"\n', launcher.read_text())
         self.assertTrue(os.stat(launcher).st_mode & stat.S_IXUSR)
+
+    def test_words_typed_go_to_the_search_engine_chosen_in_the_options(self):
+        d = self.desktop
+        d.server.page('/find', 'Found Words')
+        d.choose_menu('Tools', 'Internet Options...')
+        self.answer(NOTICE)
+        options = d.dialog('Internet Options')
+        # A list box is called by the choice it shows.
+        engine = d.find('DuckDuckGo', role='combo box', within=options)
+        d.click(engine)
+        d.pick(d.shown_list(engine), 'Other…')
+        address = d.find('Search address of Other…', role='text', within=options)
+        wait_until(lambda: 'enabled' in address.states, 5, 'the address of Other… to open')
+        d.click(address)
+        d.key('ctrl+a')
+        d.type(d.server.url('/find?q=%s'))
+        d.click(d.find('OK', role='push button', within=options))
+        wait_until(lambda: d.window('Internet Options') is None, 5, 'the dialog to close')
+
+        d.enter('Bottom', 'corvane two words')
+        # The box shows the address as a person reads it.
+        d.arrive('Bottom', '/find?q=corvane two words', 'Found Words')
+        self.assertEqual(d.server.count('/find'), 1)
 
 
 if __name__ == '__main__':

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace corvane {
 
+class History;
 class InternetOptionsDialog;
 class frmAbout;
 class frmTip;
@@ -34,6 +35,8 @@ class SecondaryWindows : public ISecondaryWindows {
     std::string programFolder;
     // The about box's link.
     std::function<void()> onAboutLink;
+    // The pages visited, which the options dialog clears with the engine's; none when not kept.
+    History* history = nullptr;
   };
 
   explicit SecondaryWindows(Context context);

@@ -41,6 +41,7 @@
 #include "qt/start/Twips.h"
 #include "qt/window/LayoutAdapter.h"
 #include "qt/window/MenuAdapter.h"
+#include "qt/window/ProgramHistory.h"
 #include "qt/window/SplitterBar.h"
 #include "qt/window/WindowFirstShortcuts.h"
 
@@ -83,10 +84,11 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   }
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
+  history_ = std::make_unique<ProgramHistory>(folders_.userData, this);
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
   secondaryWindows_ = std::make_unique<SecondaryWindows>(SecondaryWindows::Context{
       this, engine.profile(), panes_.views(), *settingsStore_, executableName().toStdString(),
-      folders_.program.toStdString(), onAboutLink});
+      folders_.program.toStdString(), onAboutLink, history_->history()});
   // The Favorites folder lies in the user's data folder, created when first needed.
   favorites_ = std::make_unique<FavoritesWidgets>(
       FavoritesWidgets::Controls{c_.cmdFavCloseX, c_.cmdAddFav, c_.cmdOrganizeFav, c_.tvw}, this,
@@ -114,7 +116,10 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
                                     *shellFolders_,
                                     executableName().toStdString(),
                                     favorites_->platform(),
-                                    *homePages_};
+                                    *homePages_,
+                                    "/etc/hosts",
+                                    history_->history(),
+                                    history_->window()};
   IMainWindowView& view = *this;
   core_ = std::make_unique<MainWindow>(view, panes_[PaneId::Top].controls(),
                                        panes_[PaneId::Bottom].controls(), *metrics_, platform,

@@ -25,6 +25,7 @@ class PaneFocusIndicator;
 class PaneKeys;
 class PaneShortcuts;
 class PaneZoom;
+class ProgramHistory;
 class QtFileDialog;
 class QtHomePagesWindow;
 class QtMessageBox;
@@ -95,6 +96,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   QtSendKeys* sendKeys_ = nullptr;
   std::unique_ptr<QtSettingsStore> settingsStore_;
   std::unique_ptr<QtShellFolders> shellFolders_;
+  // Before the windows and the logic that use it.
+  std::unique_ptr<ProgramHistory> history_;
   // After the settings store it uses, so that its windows go first.
   std::unique_ptr<SecondaryWindows> secondaryWindows_;
   std::unique_ptr<FavoritesWidgets> favorites_;

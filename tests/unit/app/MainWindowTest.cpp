@@ -12,7 +12,9 @@
 #include "FakeAddFavoriteDialog.h"
 #include "FakeAddressBox.h"
 #include "FakeBrowserControl.h"
+#include "FakeClock.h"
 #include "FakeFileDialog.h"
+#include "FakeHistoryWindowView.h"
 #include "FakeHomePagesWindow.h"
 #include "FakeMessageBox.h"
 #include "FakeProgressBar.h"
@@ -23,6 +25,7 @@
 #include "FakeToolbar.h"
 #include "FakeWindowMetrics.h"
 #include "RecordingFakes.h"
+#include "RecordingHistoryNotices.h"
 #include "TempDir.h"
 #include "app/MainWindowLoad.h"
 
@@ -61,8 +64,9 @@ struct Controls {
 };
 
 struct Rig {
-  // sideBySide: what the user chose in the last run.
-  explicit Rig(bool sideBySide = false)
+  // sideBySide: what the user chose in the last run; history and its window: none by default.
+  explicit Rig(bool sideBySide = false, History* history = nullptr,
+               IHistoryWindowView* historyWindow = nullptr)
       : seeded(sideBySide && (store.SaveSetting("corvane", "Options", "Side by Side", "1"), true)),
         settings(dir.path() / "cv.ini"),
         window(view, top.controls(), bottom.controls(), metrics,
@@ -75,7 +79,10 @@ struct Rig {
                 shell,
                 "corvane",
                 {tree, pointer, addDialog, organizeDialog, (dir.path() / "Favorites").string()},
-                homePagesWindow},
+                homePagesWindow,
+                "/etc/hosts",
+                history,
+                historyWindow},
                settings, homes) {}
 
   TempDir dir;
@@ -176,6 +183,33 @@ TEST(MainWindowTest, SideBySideIsRememberedInTheUsersSettingsForTheNextRun) {
   EXPECT_TRUE(sideBySide(next));
   next.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kSideBySideIndex);
   EXPECT_FALSE(sideBySide(next));
+}
+
+// The pages and the window's commands are the History window's own tests'; here the Favorites
+// menu opens it on the pane the user was in, and it goes with the main window and its logic.
+TEST(MainWindowTest, HistoryOpensOnTheFocusedPaneAndClosesWithTheWindow) {
+  TempDir dir;
+  FakeClock clock(1700000000000);
+  RecordingHistoryNotices notices;
+  History history((dir.path() / "history.sqlite").string(), clock, notices);
+  history.RecordVisit("http://seen.test/", "Seen");
+  FakeHistoryWindowView view;
+  {
+    Rig rig(false, &history, &view);
+    rig.window.Form_Load();
+    rig.window.PaneFocused(PaneId::Bottom);
+    rig.window.mnu_Click(FavoritesMenu::kName, 9);
+    ASSERT_EQ(view.shows, 1);
+    ASSERT_EQ(view.shown->Groups().size(), 1u);
+    EXPECT_EQ(view.shown->Groups()[0].visits[0].url, "http://seen.test/");
+    view.shown->Activate("http://seen.test/");
+    EXPECT_EQ(rig.bottom.browser.navigations().back(), "http://seen.test/");
+    rig.window.Form_Unload();
+    EXPECT_EQ(view.closes, 1);
+    rig.window.mnu_Click(FavoritesMenu::kName, 9);
+  }
+  EXPECT_EQ(view.closes, 2);
+  EXPECT_TRUE(notices.messages().empty());
 }
 
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {

@@ -68,5 +68,26 @@ TEST(InternetOptions, WordsAreSearchedWithAPrivateEngineUntilAnotherIsChosen) {
   EXPECT_EQ(InternetOptions::Load(store, "corvane").searchEngine, "duckduckgo");
 }
 
+// The dialog's choice: Other only with an address it can search, another engine without
+// losing Other's address.
+TEST(InternetOptions, OtherIsChosenOnlyWithAValidAddressAndAnotherEngineKeepsIt) {
+  InternetOptions options;
+  for (const char* invalid : {"", "https://find.test/?q=", "find me"}) {
+    const std::string refused = options.ChooseSearch("other", invalid);
+    EXPECT_NE(refused.find("\"Other…\""), std::string::npos) << invalid;
+    EXPECT_EQ(options, InternetOptions{}) << invalid;
+  }
+  EXPECT_EQ(options.ChooseSearch("other", " https://find.test/?q=%s\n"), "");
+  EXPECT_EQ(options.SearchTemplate(), "https://find.test/?q=%s");
+
+  EXPECT_EQ(options.ChooseSearch("brave", "half an addr"), "");
+  EXPECT_EQ(options.SearchTemplate(), "https://search.brave.com/search?q=%s");
+  EXPECT_EQ(options.otherSearchTemplate, "https://find.test/?q=%s");
+  EXPECT_EQ(options.ChooseSearch("bing", ""), "");
+  EXPECT_EQ(options.otherSearchTemplate, "");
+  EXPECT_NE(options.ChooseSearch("askjeeves", ""), "");
+  EXPECT_EQ(options.searchEngine, "bing");
+}
+
 }  // namespace
 }  // namespace corvane

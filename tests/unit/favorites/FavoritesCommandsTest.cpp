@@ -39,7 +39,8 @@ struct Rig {
                  messageBox, [this] { ++layoutPasses; }),
         folder(favoritesFolder()),
         transfer(folder, fileDialog, messageBox, [this] { commands.ShowNewFavorites(); }),
-        menu(menus, commands, transfer, [this] { ++homePagesOpened; }) {
+        menu(
+            menus, commands, transfer, [this] { ++homePagesOpened; }, [this] { ++historyOpened; }) {
     layout.InitLayout();
     top.browser.setLocationURL("http://top.example/");
     top.browser.setLocationName("Top Page");
@@ -72,6 +73,7 @@ struct Rig {
   FakeMessageBox messageBox;
   int layoutPasses = 0;
   int homePagesOpened = 0;
+  int historyOpened = 0;
   FavoritesCommands commands;
   FakeFileDialog fileDialog;
   FavoritesFolder folder;
@@ -224,8 +226,11 @@ TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
 
   rig.menus.Click(FavoritesMenu::kName, 4);
   EXPECT_EQ(rig.homePagesOpened, 1);
-  for (int index : {3, 5, -2}) rig.menu.mnuOptionsAddFav_Click(index);
+  rig.menus.Click(FavoritesMenu::kName, 9);
+  EXPECT_EQ(rig.historyOpened, 1);
+  for (int index : {3, 5, 8, 10, -2}) rig.menu.mnuOptionsAddFav_Click(index);
   EXPECT_EQ(rig.homePagesOpened, 1);
+  EXPECT_EQ(rig.historyOpened, 1);
   EXPECT_EQ(rig.addDialog.requests().size(), 2u);
   EXPECT_EQ(rig.organizeDialog.calls().size(), 2u);
   EXPECT_FALSE(rig.menus.Checked("mnuOptionsFav"));
