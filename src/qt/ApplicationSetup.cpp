@@ -6,6 +6,7 @@
 #include <QSGRendererInterface>
 
 #include "base/SkippedFailures.h"
+#include "qt/AccessibleVisibility.h"
 #include "qt/AccessibleWindows.h"
 #include "qt/PageDialogChannel.h"
 #include "qt/ProgramSetup.h"
@@ -45,6 +46,7 @@ void configureEngine(bool openGlOnGpu) {
   openPagesToScreenReaders();
   initResources();
   installWindowAccessibility();
+  AccessibleVisibility::install();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   choosePageRenderer(openGlOnGpu);
 }
