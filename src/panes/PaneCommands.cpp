@@ -51,7 +51,13 @@ void PaneCommands::ButtonClick(const std::string& key) {
 
 void PaneCommands::stop() {
   Pane& p = pane();
-  guarded([&] { p.brwWebBrowser.Stop(); });
+  bool loading = false;
+  guarded([&] { loading = p.brwWebBrowser.Busy(); });
+  if (loading) {
+    p.Label.LoadStopped([&p] { p.brwWebBrowser.Stop(); });
+  } else {
+    guarded([&] { p.brwWebBrowser.Stop(); });
+  }
   guarded([&] { p.ProgressBar.SetValue(0.0f); });
   guarded([&] { p.Label.PageTitle(p.brwWebBrowser.LocationName()); });
 }

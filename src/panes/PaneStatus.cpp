@@ -23,10 +23,17 @@ void PaneStatus::PageTitle(const std::string& title) { show("Page Title: " + tit
 
 void PaneStatus::PageLoaded(const std::string& title) {
   PageTitle(title);
-  if (loadAnnounced_ && announced_ == title) return;
+  if (stopping_ || (loadAnnounced_ && announced_ == title)) return;
   loadAnnounced_ = true;
   announced_ = title;
   guarded([&] { line_.Announce("Page loaded: " + title); });
+}
+
+void PaneStatus::LoadStopped(const std::function<void()>& stop) {
+  stopping_ = true;
+  guarded(stop);
+  stopping_ = false;
+  guarded([&] { line_.Announce("Loading stopped"); });
 }
 
 void PaneStatus::PlaceOfPage(const std::string& place, const std::string& title) {

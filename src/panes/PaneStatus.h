@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/IStatusLine.h"
@@ -25,6 +26,9 @@ class PaneStatus {
   void PageTitle(const std::string& title);
   // The page has finished loading: its title, said once to screen readers as well.
   void PageLoaded(const std::string& title);
+  // Runs `stop`, which ends the load under way: screen readers hear that it was stopped, and
+  // the end of the load it brings is not said as a page loaded.
+  void LoadStopped(const std::function<void()>& stop);
   // The focus is in the pane's page: says the place and the page's title to screen readers.
   void PlaceOfPage(const std::string& place, const std::string& title);
   // The pane has switched to its page `number` of `count`: said to screen readers, as a sighted
@@ -46,6 +50,7 @@ class PaneStatus {
   // The title said for the load under way, so that a load reported finished twice is said once.
   std::string announced_;
   bool loadAnnounced_ = false;
+  bool stopping_ = false;
 };
 
 }  // namespace corvane

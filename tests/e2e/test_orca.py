@@ -1,6 +1,8 @@
 """A person who cannot see the screen browses with the screen reader Orca, by keys alone: what
 Orca says (its debug log) is all the test goes by."""
 
+import re
+
 import corvane_e2e
 from corvane_e2e.screen_reader import ScreenReader
 
@@ -9,11 +11,14 @@ HEADINGS = (b'<html><head><title>Heading Page</title></head><body><h1>Big Headin
 
 
 class OrcaTest(corvane_e2e.CorvaneTestCase):
+    orca = None
+
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
         d = cls.desktop
         d.server.raw('/headings.html', 200, 'text/html; charset=utf-8', HEADINGS, [])
+        d.server.slow_page('/slow.html', 'Slow', 60)
         d.server.page('/favorite.html', 'Favorite Page')
         favorites = d.tmp / 'data' / 'corvane' / 'Favorites'
         favorites.mkdir(parents=True)
@@ -27,7 +32,8 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
 
     @classmethod
     def tearDownClass(cls):
-        cls.orca.stop()
+        if cls.orca:
+            cls.orca.stop()
         super().tearDownClass()
 
     def say(self, *keys, heard, typed=None):
@@ -67,10 +73,27 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
 
         # Shift+F6 goes from pane to pane, and each says where the keys are now.
         self.say('shift+F6', heard='Bottom pane, Corvane User Guide')
+        orca.wait_for('Corvane User Guide document web')  # the reader is there too
         self.say('shift+F6', heard='Top pane, Heading Page')
+        orca.wait_for('Heading Page document web')
         # The page read line by line with the reader's review keys.
         self.say('KP_Up', heard='Big Heading')
         self.say('KP_Page_Up', heard='First paragraph text.')
+
+        # Tab from the address box names the page's first link.
+        self.say('ctrl+l', heard='Top address')
+        self.say('Tab', heard='a link link')
+        # What the find bar finds is heard as it is found.
+        self.say('ctrl+f', heard='Find text')
+        self.say('a', heard=lambda said: re.search(r'\b1 of [1-9]', said))
+        self.say('z', 'z', heard='No matches')
+        self.say('Escape', heard='a link link')
+        # A load stopped with Esc is heard as stopped.
+        self.say('ctrl+l', 'ctrl+a', heard='Top address', typed=d.server.url('/slow.html'))
+        d.server.wait_for_request('/slow.html')
+        self.say('Tab', heard='a link link')
+        self.say('Escape', heard='Loading stopped')
+        self.assertFalse([said for said in orca.spoken() if said.startswith('Page loaded')])
 
         # A favorite opened from the tree by keys: the tree, the favorite, the question, the page.
         self.say('ctrl+F2', heard=lambda said: said == 'Favorites tree.')
@@ -80,6 +103,7 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         self.assertNotIn('/', root)
         self.say('Down', heard='Favorite Page')
         self.say('Return', heard='Do you want the Top Browser to open this?')
+        orca.wait_for('Yes push button')  # the keys are in the question now
         self.say('Return', heard='Page loaded: Favorite Page')
 
         # The about box says which version this is (back in the main window first, as a window

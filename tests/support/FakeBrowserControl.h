@@ -23,7 +23,13 @@ class FakeBrowserControl : public IBrowserControl {
   }
   void GoBack() override { calls_.push_back("GoBack"); }
   void GoForward() override { calls_.push_back("GoForward"); }
-  void Stop() override { calls_.push_back("Stop"); }
+  // As the engine's control does, a Stop ends the load under way at once.
+  void Stop() override {
+    calls_.push_back("Stop");
+    if (!busy_) return;
+    busy_ = false;
+    if (sink_) sink_->DownloadComplete();
+  }
   void Refresh() override { calls_.push_back("Refresh"); }
   void ExecWB(int32_t command, int32_t option) override {
     calls_.push_back("ExecWB:" + std::to_string(command) + ":" + std::to_string(option));

@@ -84,8 +84,10 @@ void frmTip::buildContent() {
   lblTipText_->setTextFormat(Qt::PlainText);
   lblTipText_->setWordWrap(true);
   lblTipText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // Named by what it is; the tip is its description, as a status line's text is.
+  // Its name is the tip it shows, as any label's is: a screen reader reads it with the window.
+  // Until then it is named by what it is, which stays its description.
   lblTipText_->setAccessibleName(tr("Tip of the day"));
+  lblTipText_->setAccessibleDescription(tr("Tip of the day"));
 
   cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -120,9 +122,10 @@ void frmTip::SetTipText(const std::string& text) {
   QString shown = QString::fromStdString(text);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   lblTipText_->setText(shown);
-  lblTipText_->setAccessibleDescription(shown);
-  // The tip is read when it comes, at the start and after Next Tip, without a look for it.
-  ScreenReaderNotice::say(this, shown);
+  lblTipText_->setAccessibleName(shown);
+  // A later tip (Next Tip) is read when it comes, without a look for it; the first one is read
+  // with the window as it opens.
+  if (isVisible()) ScreenReaderNotice::say(this, shown);
 }
 
 bool frmTip::LoadTipsAtStartup() const { return chkLoadTipsAtStartup_->isChecked(); }

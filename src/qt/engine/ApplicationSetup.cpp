@@ -7,6 +7,7 @@
 
 #include "base/SkippedFailures.h"
 #include "qt/page/PageDialogChannel.h"
+#include "qt/platform/AccessibleVisibility.h"
 #include "qt/platform/AccessibleWindows.h"
 #include "qt/platform/Resources.h"
 #include "qt/start/ProgramSetup.h"
@@ -45,6 +46,7 @@ void configureEngine(bool openGlOnGpu) {
   openPagesToScreenReaders();
   initResources();
   installWindowAccessibility();
+  AccessibleVisibility::install();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvane.svg")));
   choosePageRenderer(openGlOnGpu);
 }

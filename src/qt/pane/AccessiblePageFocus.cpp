@@ -6,7 +6,29 @@
 
 #include <utility>
 
+#include "qt/platform/AccessibleStateChange.h"
+
 namespace corvane {
+
+namespace {
+
+// How often, and how many times at most, a page that has just taken the focus is looked at until
+// the engine has reported where in it the focus went.
+constexpr int kSettleMs = 20;
+constexpr int kSettleLooks = 50;
+
+// The engine's document of the view's page, once its page has one.
+QAccessibleInterface* documentOf(QWebEngineView* view) {
+  QAccessibleInterface* place = QAccessible::queryAccessibleInterface(view);
+  return place ? place->child(0) : nullptr;
+}
+
+void sayFocused(QAccessibleInterface* object) {
+  QAccessibleEvent focused(object, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focused);
+}
+
+}  // namespace
 
 AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWindows& panes,
                                          std::function<void(PaneId)> onPageFocused)
@@ -14,23 +36,64 @@ AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWindows& pan
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (!now || now->window() != window_ || !QAccessible::isActive()) return;
     const auto page = panes_.pageOf(now);
-    if (!page || panes_.pageOf(old) == page) return;
+    if (panes_.pageOf(old) == page) return;
+    unfocusOtherDocuments(page);
+    if (!page) return;
     // After the toolkit's own report of the focus widget, which a reader then overrides.
     QMetaObject::invokeMethod(
         this, [this, pane = *page] { announce(pane); }, Qt::QueuedConnection);
   });
+  for (PaneId pane : {PaneId::Top, PaneId::Bottom}) {
+    // A page's new document comes focused.
+    connect(panes_.view(pane), &QWebEngineView::loadFinished, this, [this] {
+      if (QAccessible::isActive()) {
+        unfocusOtherDocuments(panes_.pageOf(QApplication::focusWidget()));
+      }
+    });
+  }
+  settle_.setInterval(kSettleMs);
+  connect(&settle_, &QTimer::timeout, this, &AccessiblePageFocus::lookAgain);
+}
+
+bool AccessiblePageFocus::holdsFocus(PaneId pane) const {
+  QWebEngineView* view = panes_.view(pane);
+  return view->hasFocus() || view->isAncestorOf(QApplication::focusWidget());
 }
 
 void AccessiblePageFocus::announce(PaneId pane) {
-  QWebEngineView* view = panes_.view(pane);
-  if (!view->hasFocus() && !view->isAncestorOf(QApplication::focusWidget())) return;
+  if (!holdsFocus(pane)) return;
   onPageFocused_(pane);
-  QAccessibleInterface* place = QAccessible::queryAccessibleInterface(view);
-  // The engine's document, once its page has one.
-  QAccessibleInterface* document = place ? place->child(0) : nullptr;
-  if (!document) return;
-  QAccessibleEvent focused(document, QAccessible::Focus);
-  QAccessible::updateAccessibility(&focused);
+  QAccessibleInterface* document = documentOf(panes_.view(pane));
+  if (document && document->state().focused) sayFocused(document);
+  settling_ = pane;
+  looks_ = 0;
+  settle_.start();
+}
+
+void AccessiblePageFocus::lookAgain() {
+  if (!holdsFocus(settling_)) {
+    settle_.stop();
+    return;
+  }
+  QAccessibleInterface* document = documentOf(panes_.view(settling_));
+  if (!document || document->state().focused) {
+    if (++looks_ >= kSettleLooks) settle_.stop();
+    return;
+  }
+  settle_.stop();
+  // The focus went on into the page (Tab reaches its first link), and the engine may have said
+  // its document focused after it: what holds the focus now is said last.
+  if (QAccessibleInterface* focus = document->focusChild()) sayFocused(focus);
+}
+
+void AccessiblePageFocus::unfocusOtherDocuments(std::optional<PaneId> focused) {
+  for (PaneId pane : {PaneId::Top, PaneId::Bottom}) {
+    if (pane == focused) continue;
+    QAccessibleInterface* document = documentOf(panes_.view(pane));
+    if (document && document->state().focused) {
+      sendAccessibleStateChange(document, QStringLiteral("focused"), false);
+    }
+  }
 }
 
 }  // namespace corvane

@@ -14,6 +14,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include "qt/platform/ScreenReaderNotice.h"
+
 namespace corvane {
 
 namespace {
@@ -136,6 +138,7 @@ void FindBar::find(const std::string& text, bool backward, bool matchCase) {
                     if (!self) return;
                     self->find_.answered(result.numberOfMatches(), result.activeMatch());
                     self->showResult();
+                    self->sayResult();
                   });
 }
 
@@ -148,6 +151,11 @@ void FindBar::showResult() {
   result_->setAccessibleDescription(text);
   // A longer result widens the bar rather than squeezing its controls over each other.
   if (isVisible()) place();
+}
+
+void FindBar::sayResult() {
+  // Heard as soon as it comes, as the eye sees it change, wherever the focus is in the bar.
+  if (isVisible() && !result_->text().isEmpty()) ScreenReaderNotice::say(this, result_->text());
 }
 
 void FindBar::place() {

@@ -42,6 +42,8 @@ class FindBar : public QFrame, private IFindTarget {
   void find(const std::string& text, bool backward, bool matchCase) override;
   void clearFind() override;
   void showResult();
+  // Says the engine's answer to screen readers.
+  void sayResult();
   void place();
 
   FindInPage find_{*this};

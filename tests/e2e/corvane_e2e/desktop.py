@@ -115,15 +115,19 @@ class Desktop:
         self._registry = pyatspi.Registry.getDesktop(0)
 
     def start_corvane(self, timeout=60.0, env=None, wait=True):
-        """Starts Corvane, again once it has ended, with `env` added to its environment; waits for
-        its main window, shown and named on the accessibility bus, unless `wait` is false."""
+        """Starts Corvane, again once it has ended, with `env` added to its environment (a name
+        given None is left out); waits for its main window, shown and named on the accessibility
+        bus, unless `wait` is false."""
         self._app = None
         self._found = {}
-        env = dict(self.env, **(env or {}),
-                   QT_QPA_PLATFORM='xcb',
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
-                   QTWEBENGINE_CHROMIUM_FLAGS='--no-sandbox --disable-gpu',
-                   QTWEBENGINE_DISABLE_SANDBOX='1')
+        env = {**self.env,
+               'QT_QPA_PLATFORM': 'xcb',
+               # Its accessibility on without a screen reader: the tests read it.
+               'QT_LINUX_ACCESSIBILITY_ALWAYS_ON': '1',
+               'QTWEBENGINE_CHROMIUM_FLAGS': '--no-sandbox --disable-gpu',
+               'QTWEBENGINE_DISABLE_SANDBOX': '1',
+               **(env or {})}
+        env = {name: value for name, value in env.items() if value is not None}
         self.corvane_log = self.tmp / 'corvane.log'
         with open(self.corvane_log, 'wb') as log:
             self.corvane = subprocess.Popen([str(self.program_dir / 'corvane')],

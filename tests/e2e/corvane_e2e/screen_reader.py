@@ -39,8 +39,11 @@ _PREFERENCES = {
 
 
 # Orca, with its debug log written line by line: it opens the log block-buffered, and what it has
-# spoken would reach the file only kilobytes later.
-_LINE_BUFFERED_ORCA = """
+# spoken would reach the file only kilobytes later. Orca also keeps to one instance per user: it
+# refuses to start beside another one, or (with --replace) kills every process of its name. This
+# one, on a private desktop of its own, neither takes that name nor looks for others, so that test
+# runs side by side never end each other.
+_PRIVATE_ORCA = """
 import builtins, runpy, sys
 _open = builtins.open
 def _open_log(file, mode='r', buffering=-1, *args, **kwargs):
@@ -49,12 +52,14 @@ def _open_log(file, mode='r', buffering=-1, *args, **kwargs):
     return _open(file, mode, buffering, *args, **kwargs)
 builtins.open = _open_log
 sys.argv[0] = sys.argv.pop(1)
-runpy.run_path(sys.argv[0], run_name='__main__')
+launcher = runpy.run_path(sys.argv[0], run_name='orca_launcher')['main']
+launcher.__globals__.update(otherOrcas=lambda: [], setProcessName=lambda name: None)
+sys.exit(launcher())
 """
 
 
 class ScreenReader:
-    """Orca, started on a Desktop after Corvane, and what it has spoken since a mark."""
+    """Orca, started on a Desktop before or after Corvane, and what it has spoken since a mark."""
 
     def __init__(self, desktop, timeout=30.0):
         orca = shutil.which('orca')
@@ -68,7 +73,7 @@ class ScreenReader:
         (prefs / 'user-settings.conf').write_text(json.dumps(_PREFERENCES))
         with open(desktop.tmp / 'orca.out', 'wb') as out:
             self.popen = subprocess.Popen(
-                ['/usr/bin/python3', '-c', _LINE_BUFFERED_ORCA, orca, '--replace', '-u', str(prefs),
+                ['/usr/bin/python3', '-c', _PRIVATE_ORCA, orca, '-u', str(prefs),
                  '--debug-file', str(self.log_path)],
                 env=dict(desktop.env, SPEECHD_CMD='/bin/false'), stdin=subprocess.DEVNULL,
                 stdout=out, stderr=subprocess.STDOUT, start_new_session=True)

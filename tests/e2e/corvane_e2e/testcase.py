@@ -20,17 +20,23 @@ class CorvaneTestCase(unittest.TestCase):
     def setUpClass(cls):
         cls.desktop = Desktop()
         try:
+            cls.before_start(cls.desktop)
             cls.desktop.start_corvane(env=cls.start_env(cls.desktop))
             if cls.tip_closed:
                 cls.desktop.close_tip_window(20)
         except BaseException:
             cls._keep_artifacts('start')
-            cls.desktop.close()
+            cls.tearDownClass()
             raise
 
     @classmethod
+    def before_start(cls, desktop):
+        """What a test class starts on the desktop before Corvane (and stops in tearDownClass)."""
+
+    @classmethod
     def start_env(cls, desktop):
-        """What a test class adds to the environment Corvane starts in."""
+        """What a test class adds to the environment Corvane starts in; a name given None is
+        left out."""
         return {}
 
     @classmethod

@@ -54,6 +54,22 @@ TEST(PaneCommandsTest, TheHistoryMovesTheButtonsOnlyOutsideFolderView) {
   EXPECT_TRUE(r.top.toolbar.ButtonEnabled(kForward));
 }
 
+// A load stopped (the Stop button, Esc) is heard as stopped, not as a page loaded; Stop with
+// nothing loading says nothing; the next load's end is heard again.
+TEST(PaneCommandsTest, AStoppedLoadIsHeardAsStopped) {
+  CommandsRig r;
+  PaneRig& top = r.top;
+  top.browser.setLocationName("A");
+  top.browser.setBusy(true);
+  r.topCommands.ButtonClick("Stop");
+  EXPECT_EQ(top.label.Caption(), "Page Title: A");
+  r.topCommands.ButtonClick("Stop");
+  top.browser.setBusy(true);
+  top.browser.eventSink()->StatusTextChange("Loading");
+  top.browser.eventSink()->DownloadComplete();
+  EXPECT_EQ(top.label.announced(), (Strings{"Loading stopped", "Page loaded: A"}));
+}
+
 // Records the calls: "OpenFind", "FindNext", "FocusAddress", "ReloadBypassingCache".
 class FakePaneKeyTargets : public IPaneKeyTargets {
  public:
