@@ -30,14 +30,18 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
       address_(new QtAddressBox(widgets.cboAddress)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
-      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)),
-      findBar_(new FindBar(widgets.brwWebBrowser, paneDigit(id), paneName(id))),
-      keyTargets_(
-          std::make_unique<QtPaneKeyTargets>(widgets.brwWebBrowser, widgets.cboAddress, findBar_)) {
+      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)) {
   timer_->setObjectName(QStringLiteral("timTimer") + paneDigit(id));
 }
 
 PaneWindow::~PaneWindow() = default;
+
+void PaneWindow::addOverlays() {
+  if (findBar_) return;
+  findBar_ = new FindBar(widgets_.brwWebBrowser, paneDigit(id_), paneName(id_));
+  keyTargets_ =
+      std::make_unique<QtPaneKeyTargets>(widgets_.brwWebBrowser, widgets_.cboAddress, findBar_);
+}
 
 IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 

@@ -41,6 +41,11 @@ class PaneWindow : public QObject {
              QObject* parent);
   ~PaneWindow() override;
 
+  // Makes what lies over the pane's page, its find bar, once every pane's view has its page: a
+  // bar made over one page before the other view has its own leaves screen readers hearing that
+  // page's document, never the place in it the keys move to.
+  void addOverlays();
+
   PaneId id() const { return id_; }
   const PaneWidgets& widgets() const { return widgets_; }
   QWebEngineView* view() const { return widgets_.brwWebBrowser; }
@@ -63,7 +68,7 @@ class PaneWindow : public QObject {
   std::unique_ptr<QtProgressBar> progress_;
   QtTimer* timer_;
   WebEngineBrowserControl* browser_;
-  FindBar* findBar_;
+  FindBar* findBar_ = nullptr;
   std::unique_ptr<QtPaneKeyTargets> keyTargets_;
 };
 

@@ -16,6 +16,7 @@ bool holds(const QWidget* outer, const QWidget* widget) {
 
 PaneWindows::PaneWindows(const std::function<std::unique_ptr<PaneWindow>(PaneId)>& make) {
   for (PaneId id : kPanes) panes_[paneSlot(id)] = make(id);
+  for (PaneId id : kPanes) panes_[paneSlot(id)]->addOverlays();
 }
 
 QList<QWebEngineView*> PaneWindows::views() const {
