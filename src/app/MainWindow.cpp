@@ -6,6 +6,7 @@
 #include "base/Guarded.h"
 #include "browser/HostsFile.h"
 #include "dialogs/InternetOptions.h"
+#include "panes/PageMoves.h"
 #include "panes/PaneFocus.h"
 #include "panes/PaneSwap.h"
 
@@ -204,14 +205,22 @@ void MainWindow::FocusShownPane() {
   if (target) guarded([&] { pane(*target).pane().brwWebBrowser.SetFocus(); });
 }
 
+bool MainWindow::paneShown(PaneId id) const {
+  return layout_.model().visible(id == PaneId::Top ? ControlId::brwWebBrowser1
+                                                   : ControlId::brwWebBrowser2);
+}
+
 std::optional<PaneId> MainWindow::LinkTarget(PaneId id) const {
   if (!browsersMenu_.FollowsLinks(id)) return std::nullopt;
   const PaneId other = id == PaneId::Top ? PaneId::Bottom : PaneId::Top;
   // A link sent to a hidden pane would seem to go nowhere.
-  const bool shown = layout_.model().visible(other == PaneId::Top ? ControlId::brwWebBrowser1
-                                                                  : ControlId::brwWebBrowser2);
-  if (!shown) return std::nullopt;
+  if (!paneShown(other)) return std::nullopt;
   return other;
+}
+
+PaneId MainWindow::LinkedPageTarget(PaneId id) const {
+  const PaneId other = id == PaneId::Top ? PaneId::Bottom : PaneId::Top;
+  return PaneForLinkedPage(id, browsersMenu_.FollowsLinks(id), paneShown(other));
 }
 
 void MainWindow::lblURL_Click() { aboutBox_.lblURL_Click(); }

@@ -153,6 +153,8 @@ class MainWindow : private IMainWindowLoadSteps {
   // the Browsers menu says so and the other pane is shown; nothing when pane opens it itself.
   std::optional<PaneId> LinkTarget(PaneId pane) const;
   bool FollowsLinks(PaneId pane) const { return browsersMenu_.FollowsLinks(pane); }
+  // The pane a new page opened from a link in pane's page goes to (PaneForLinkedPage).
+  PaneId LinkedPageTarget(PaneId pane) const;
 
   // The about box's link: the product's web site in this window's top pane alone.
   void lblURL_Click();
@@ -170,6 +172,8 @@ class MainWindow : private IMainWindowLoadSteps {
 
   // Where the panes report the pages they show.
   IVisitRecorder& visits();
+  // The view mode shows the pane.
+  bool paneShown(PaneId pane) const;
   static std::unique_ptr<Pane> makePane(PaneId id, const PaneControls& controls,
                                         const std::string& online, const std::string& offline);
 

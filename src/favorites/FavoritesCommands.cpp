@@ -68,19 +68,23 @@ void FavoritesCommands::cmdOrganizeFav_Click() {
 }
 
 void FavoritesCommands::tvw_NodeClick(const TreeNode& node) {
-  // Folders open and close by themselves; empty folders and broken shortcuts go nowhere.
-  if (node.HasChildren() || node.Tag.empty()) return;
   const std::string address = node.Tag;
+  if (const std::optional<PaneId> pane = AskPaneFor(node)) {
+    openIn(*pane == PaneId::Top ? top_ : bottom_, address);
+  }
+}
+
+std::optional<PaneId> FavoritesCommands::AskPaneFor(const TreeNode& node) {
+  // Folders open and close by themselves; empty folders and broken shortcuts go nowhere.
+  if (node.HasChildren() || node.Tag.empty()) return std::nullopt;
   const MsgBoxResult top = messageBox_.MsgBox(kOpenInTop, MsgBoxButtons::YesNoCancel,
                                               MsgBoxIcon::None, IMessageBox::kProgramTitle);
-  if (top == MsgBoxResult::Yes) {
-    openIn(top_, address);
-    return;
-  }
-  if (top != MsgBoxResult::No) return;
+  if (top == MsgBoxResult::Yes) return PaneId::Top;
+  if (top != MsgBoxResult::No) return std::nullopt;
   const MsgBoxResult bottom = messageBox_.MsgBox(kOpenInBottom, MsgBoxButtons::YesNoCancel,
                                                  MsgBoxIcon::None, IMessageBox::kProgramTitle);
-  if (bottom == MsgBoxResult::Yes) openIn(bottom_, address);
+  if (bottom == MsgBoxResult::Yes) return PaneId::Bottom;
+  return std::nullopt;
 }
 
 void FavoritesCommands::openIn(PaneController& controller, const std::string& address) {

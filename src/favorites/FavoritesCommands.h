@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "favorites/FavoritesAdder.h"
@@ -42,6 +43,9 @@ class FavoritesCommands {
   void cmdOrganizeFav_Click();
   // A click on a tree node: a link with an address is offered to the top pane, then the bottom.
   void tvw_NodeClick(const TreeNode& node);
+  // The pane the user takes a favorite to, asked as a click on it asks (the top pane, then the
+  // bottom one); none for a node that is no favorite, or when the user says no to both.
+  std::optional<PaneId> AskPaneFor(const TreeNode& node);
   // Offers the pane's page to the Add Favorite dialog; failures are ignored.
   void AddToFavorites(PaneId pane);
   // Favorites have come into the folder from elsewhere (an import): the pane is shown, its tree

@@ -11,6 +11,29 @@ bool editsText(PaneKey key) {
          key == PaneKey::SelectAll || key == PaneKey::Stop;
 }
 
+void runPageKey(PaneKey key, PanePages& pages) {
+  switch (key) {
+    case PaneKey::NewPage:
+      pages.NewPage();
+      break;
+    case PaneKey::ClosePage:
+      pages.ClosePage(pages.Shown());
+      break;
+    case PaneKey::ReopenClosedPage:
+      pages.ReopenClosedPage();
+      break;
+    case PaneKey::NextPage:
+      pages.ShowNextPage();
+      break;
+    case PaneKey::PreviousPage:
+      pages.ShowPreviousPage();
+      break;
+    default:
+      pages.ShowPageNumber(static_cast<int>(key) - static_cast<int>(PaneKey::Page1) + 1);
+      break;
+  }
+}
+
 }  // namespace
 
 std::optional<PaneId> PaneKeys::TargetOf(PaneKey key, std::optional<PaneId> focused,
@@ -73,6 +96,22 @@ void PaneKeys::Run(PaneKey key, PaneId pane) {
       break;
     case PaneKey::Save:
       exec(OLECMDID_SAVEAS, OLECMDEXECOPT_PROMPTUSER);
+      break;
+    case PaneKey::NewPage:
+    case PaneKey::ClosePage:
+    case PaneKey::ReopenClosedPage:
+    case PaneKey::NextPage:
+    case PaneKey::PreviousPage:
+    case PaneKey::Page1:
+    case PaneKey::Page2:
+    case PaneKey::Page3:
+    case PaneKey::Page4:
+    case PaneKey::Page5:
+    case PaneKey::Page6:
+    case PaneKey::Page7:
+    case PaneKey::Page8:
+    case PaneKey::Page9:
+      if (t.pages) guarded([&] { runPageKey(key, *t.pages); });
       break;
   }
 }

@@ -4,6 +4,7 @@
 
 #include "panes/Pane.h"
 #include "panes/PaneCommands.h"
+#include "panes/PanePages.h"
 #include "platform/IPaneKeyTargets.h"
 
 namespace corvane {
@@ -24,6 +25,22 @@ enum class PaneKey {
   Address,
   Print,
   Save,
+  // The pane's pages.
+  NewPage,
+  ClosePage,
+  ReopenClosedPage,
+  NextPage,
+  PreviousPage,
+  // Pages 1 to 8 by their place, Page9 the last one.
+  Page1,
+  Page2,
+  Page3,
+  Page4,
+  Page5,
+  Page6,
+  Page7,
+  Page8,
+  Page9,
 };
 
 // The browser keys of both panes: each acts on the pane that holds the keyboard focus (its page,
@@ -33,6 +50,8 @@ class PaneKeys {
   struct Target {
     PaneCommands& commands;
     IPaneKeyTargets& extras;
+    // The pane's pages; without them the page keys do nothing.
+    PanePages* pages = nullptr;
   };
   PaneKeys(Target top, Target bottom) : top_(top), bottom_(bottom) {}
   PaneKeys(const PaneKeys&) = delete;

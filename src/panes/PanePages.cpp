@@ -39,7 +39,7 @@ std::string PanePages::TitleAt(int index) const {
   return index >= 0 && index < Count() ? pages_[static_cast<size_t>(index)]->Title() : "";
 }
 
-IPageView& PanePages::OpenLinkedPage(const std::string& address, PageOpening how) {
+IPageView& PanePages::OpenLinkedPage(const std::string& address, PageOpening how, PageLoad load) {
   const PanePage* opener = pages_[static_cast<size_t>(shown_)].get();
   const int after = lastOpened_ != nullptr ? indexOf(lastOpened_) : shown_;
   const int index = after + 1;
@@ -55,7 +55,9 @@ IPageView& PanePages::OpenLinkedPage(const std::string& address, PageOpening how
   } else {
     lastOpened_ = &page;
   }
-  if (!address.empty()) guarded([&] { page.control()->Navigate(address); });
+  if (load == PageLoad::Navigate && !address.empty()) {
+    guarded([&] { page.control()->Navigate(address); });
+  }
   changed();
   return *page.view();
 }

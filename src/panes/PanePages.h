@@ -20,6 +20,8 @@ namespace corvane {
 
 // Where a page opened from a link goes: behind the page shown, which stays shown, or in front.
 enum class PageOpening { Behind, InFront };
+// Who loads a page opened from a link: the pane, or the engine (into the view it is handed).
+enum class PageLoad { Navigate, ByEngine };
 
 // The pages of one pane, in the order of their tabs, and the one the pane shows. The pane's
 // controls follow the page shown: its box, status line, progress bar, status poll, Back and
@@ -46,8 +48,10 @@ class PanePages {
   std::string TitleAt(int index) const;
 
   // A page for a link, after the page shown and after the pages opened from it before it was
-  // left; with an empty address the engine loads it into the view returned.
-  IPageView& OpenLinkedPage(const std::string& address, PageOpening how);
+  // left. Its box names the address until the page arrives; the pane goes there, unless the
+  // engine loads it into the view returned (an empty address: the engine alone knows it).
+  IPageView& OpenLinkedPage(const std::string& address, PageOpening how,
+                            PageLoad load = PageLoad::Navigate);
   // A new blank page at the end, shown, with the focus in the address box.
   IPageView& NewPage();
   // The page closed last comes back where it was, with its history, and shows. False when

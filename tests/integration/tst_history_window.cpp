@@ -210,10 +210,16 @@ void HistoryWindowTest::internetOptionsClearTheHistoryAndKeepWhatTheyDoNotShow()
   corvane::History history((dir.path() / "history.sqlite").string(), clock, notices);
   history.RecordVisit("http://kept.test/", "Kept");
   QWebEngineProfile profile;
+  int pageHistoriesForgotten = 0;
+  int applied = 0;
+  const auto context = [&]() -> corvane::InternetOptionsDialog::Context {
+    return {&profile, [&] { ++pageHistoriesForgotten; }, [&] { ++applied; }, store, "corvane",
+            &history};
+  };
 
-  auto* dialog =
-      new corvane::InternetOptionsDialog(&profile, {}, store, "corvane", &history, nullptr);
+  auto* dialog = new corvane::InternetOptionsDialog(context(), nullptr);
   dialog->show();
+  QVERIFY(dialog->findChild<QCheckBox*>(QStringLiteral("chkPageStripAlways"))->isChecked());
   auto* engine = dialog->findChild<QComboBox*>(QStringLiteral("cboSearchEngine"));
   auto* other = dialog->findChild<QLineEdit*>(QStringLiteral("txtOtherSearch"));
   auto* ok =
@@ -241,14 +247,16 @@ void HistoryWindowTest::internetOptionsClearTheHistoryAndKeepWhatTheyDoNotShow()
   now = corvane::InternetOptions::Load(store, "corvane");
   QCOMPARE(now.SearchTemplate(), std::string("https://find.test/?q=%s"));
   QVERIFY(now.pageStripAlways);
+  QVERIFY(applied > 0);
 
-  // One command clears the engine's browsing history and the pages visited.
-  dialog = new corvane::InternetOptionsDialog(&profile, {}, store, "corvane", &history, nullptr);
+  // One command clears the engine's browsing history, the pages visited and the panes' pages'.
+  dialog = new corvane::InternetOptionsDialog(context(), nullptr);
   QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cboSearchEngine"))->currentText(),
            QStringLiteral("Other…"));
   QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdClearHistory")),
                     Qt::LeftButton);
   QCOMPARE(history.Visits("").visits.size(), std::size_t(0));
+  QCOMPARE(pageHistoriesForgotten, 1);
   QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblDone"))->text(),
            QStringLiteral("Browsing history deleted."));
   delete dialog;

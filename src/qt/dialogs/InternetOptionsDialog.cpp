@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 #include <algorithm>
 #include <utility>
@@ -27,24 +27,18 @@ namespace {
 constexpr int kMinimumWidthInCharacters = 48;
 }  // namespace
 
-InternetOptionsDialog::InternetOptionsDialog(QWebEngineProfile* profile,
-                                             QList<QWebEngineView*> views, ISettingsStore& store,
-                                             std::string appName, History* history, QWidget* parent)
-    : QDialog(parent),
-      profile_(profile),
-      store_(store),
-      appName_(std::move(appName)),
-      history_(history) {
-  for (QWebEngineView* view : views) views_.append(view);
+InternetOptionsDialog::InternetOptionsDialog(Context context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
   setObjectName(QStringLiteral("frmInternetOptions"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(tr("Internet Options"));
   buildContent();
-  const InternetOptions options = InternetOptions::Load(store_, appName_);
+  const InternetOptions options = InternetOptions::Load(context_.store, context_.appName);
   chkJavaScript_->setChecked(options.javaScript);
   chkImages_->setChecked(options.images);
   chkThirdPartyCookies_->setChecked(options.thirdPartyCookies);
   showSearch(options);
+  showPages(options);
 }
 
 void InternetOptionsDialog::buildContent() {
@@ -61,19 +55,18 @@ void InternetOptionsDialog::buildContent() {
     connect(button, &QPushButton::clicked, this, action);
   };
   addClear("cmdClearCookies", tr("Delete &cookies"), [this] {
-    clearCookies(profile_);
+    clearCookies(context_.profile);
     report(tr("Cookies deleted."));
   });
   addClear("cmdClearCache", tr("Delete c&ached pages"), [this] {
-    clearCache(profile_);
+    clearCache(context_.profile);
     report(tr("Cached pages deleted."));
   });
   addClear("cmdClearHistory", tr("Delete browsing &history"), [this] {
-    QList<QWebEngineView*> views;
-    for (const QPointer<QWebEngineView>& view : views_) views.append(view.data());
-    clearBrowsingHistory(profile_, views);
+    clearVisitedLinks(context_.profile);
+    if (context_.forgetPageHistory) context_.forgetPageHistory();
     // The pages visited are the browsing history too: one command clears both.
-    if (history_) history_->Clear(History::Range::Everything);
+    if (context_.history) context_.history->Clear(History::Range::Everything);
     report(tr("Browsing history deleted."));
   });
   lblDone_ = new QLabel(history);
@@ -93,6 +86,7 @@ void InternetOptionsDialog::buildContent() {
   chkImages_ = addSwitch("chkImages", tr("Show &images"));
   chkThirdPartyCookies_ = addSwitch("chkThirdPartyCookies", tr("Allow &third-party cookies"));
   layout->addWidget(content);
+  buildPages(layout);
   buildSearch(layout);
 
   auto* buttons = new QDialogButtonBox(
@@ -139,6 +133,37 @@ void InternetOptionsDialog::buildSearch(QLayout* layout) {
   });
 }
 
+void InternetOptionsDialog::buildPages(QLayout* layout) {
+  auto* box = new QGroupBox(tr("Pages in a pane"), this);
+  auto* form = new QFormLayout(box);
+  chkPageStripAlways_ = new QCheckBox(tr("Show the page &tabs even for a single page"), box);
+  chkPageStripAlways_->setObjectName(QStringLiteral("chkPageStripAlways"));
+  form->addRow(chkPageStripAlways_);
+  chkOpenLastPages_ = new QCheckBox(tr("When Corvane starts: open the pages from &last time"), box);
+  chkOpenLastPages_->setObjectName(QStringLiteral("chkOpenLastPages"));
+  form->addRow(chkOpenLastPages_);
+  const auto addMinutes = [&](const char* name, const QString& caption) {
+    auto* minutes = new QSpinBox(box);
+    minutes->setObjectName(QString::fromLatin1(name));
+    minutes->setRange(0, InternetOptions::kMaxMinutes);
+    minutes->setSuffix(tr(" minutes"));
+    minutes->setSpecialValueText(tr("Never"));
+    minutes->setAccessibleName(caption);
+    form->addRow(caption, minutes);
+    return minutes;
+  };
+  txtFreezeAfter_ = addMinutes("txtFreezeAfter", tr("Freeze a hidden page after"));
+  txtDiscardAfter_ = addMinutes("txtDiscardAfter", tr("Discard a hidden page after"));
+  layout->addWidget(box);
+}
+
+void InternetOptionsDialog::showPages(const InternetOptions& options) {
+  chkPageStripAlways_->setChecked(options.pageStripAlways);
+  chkOpenLastPages_->setChecked(options.openLastPages);
+  txtFreezeAfter_->setValue(options.freezeAfterMinutes);
+  txtDiscardAfter_->setValue(options.discardAfterMinutes);
+}
+
 void InternetOptionsDialog::showSearch(const InternetOptions& options) {
   const int chosen = cboSearchEngine_->findData(QString::fromStdString(options.searchEngine));
   cboSearchEngine_->setCurrentIndex(std::max(0, chosen));
@@ -148,20 +173,25 @@ void InternetOptionsDialog::showSearch(const InternetOptions& options) {
 
 bool InternetOptionsDialog::apply() {
   // What the dialog does not show stays as it is stored.
-  InternetOptions options = InternetOptions::Load(store_, appName_);
+  InternetOptions options = InternetOptions::Load(context_.store, context_.appName);
   options.javaScript = chkJavaScript_->isChecked();
   options.images = chkImages_->isChecked();
   options.thirdPartyCookies = chkThirdPartyCookies_->isChecked();
+  options.pageStripAlways = chkPageStripAlways_->isChecked();
+  options.openLastPages = chkOpenLastPages_->isChecked();
+  options.freezeAfterMinutes = txtFreezeAfter_->value();
+  options.discardAfterMinutes = txtDiscardAfter_->value();
   const std::string refused =
       options.ChooseSearch(cboSearchEngine_->currentData().toString().toStdString(),
                            txtOtherSearch_->text().toStdString());
-  applyInternetOptions(profile_, options);
+  applyInternetOptions(context_.profile, options);
   try {
-    options.Save(store_, appName_);
+    options.Save(context_.store, context_.appName);
   } catch (...) {
     warn(tr("The options apply now, but could not be saved for the next start."));
     return false;
   }
+  if (context_.optionsApplied) context_.optionsApplied();
   if (!refused.empty()) {
     // The rest is taken; the dialog stays open on the address to mend.
     warn(QString::fromStdString(refused));

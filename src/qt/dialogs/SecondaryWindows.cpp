@@ -62,8 +62,10 @@ void SecondaryWindows::ShowAboutBox() {
 
 void SecondaryWindows::ShowInternetOptions() {
   if (!isOpen(options_)) {
-    options_ = new InternetOptionsDialog(context_.profile, context_.views, context_.store,
-                                         context_.appName, context_.history, context_.mainWindow);
+    options_ = new InternetOptionsDialog(
+        {context_.profile, context_.forgetPageHistory, context_.optionsApplied, context_.store,
+         context_.appName, context_.history},
+        context_.mainWindow);
   }
   bringForward(options_);
 }

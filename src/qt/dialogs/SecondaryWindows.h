@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QPointer>
 
 #include <functional>
@@ -10,7 +9,6 @@
 #include "platform/ISettingsStore.h"
 
 class QWebEngineProfile;
-class QWebEngineView;
 class QWidget;
 
 namespace corvane {
@@ -29,7 +27,10 @@ class SecondaryWindows : public ISecondaryWindows {
     // The main window: the tip window opens centred over it, the options dialog belongs to it.
     QWidget* mainWindow;
     QWebEngineProfile* profile;
-    QList<QWebEngineView*> views;
+    // Clearing the browsing history: the panes forget their pages' back and forward entries.
+    std::function<void()> forgetPageHistory;
+    // The options dialog has stored changed choices.
+    std::function<void()> optionsApplied;
     ISettingsStore& store;
     std::string appName;
     std::string programFolder;

@@ -1,10 +1,8 @@
 #include "qt/engine/EngineOptions.h"
 
 #include <QWebEngineCookieStore>
-#include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace corvane {
 
@@ -24,11 +22,6 @@ void clearCookies(QWebEngineProfile* profile) { profile->cookieStore()->deleteAl
 
 void clearCache(QWebEngineProfile* profile) { profile->clearHttpCache(); }
 
-void clearBrowsingHistory(QWebEngineProfile* profile, const QList<QWebEngineView*>& views) {
-  profile->clearAllVisitedLinks();
-  for (QWebEngineView* view : views) {
-    if (view) view->history()->clear();
-  }
-}
+void clearVisitedLinks(QWebEngineProfile* profile) { profile->clearAllVisitedLinks(); }
 
 }  // namespace corvane

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QList>
-
 #include "dialogs/InternetOptions.h"
 
 class QWebEngineProfile;
-class QWebEngineView;
 
 namespace corvane {
 
@@ -15,7 +12,7 @@ void applyInternetOptions(QWebEngineProfile* profile, const InternetOptions& opt
 // The clearing commands of the Internet Options dialog, on the shared profile.
 void clearCookies(QWebEngineProfile* profile);
 void clearCache(QWebEngineProfile* profile);
-// The engine's visited links and every view's Back and Forward history.
-void clearBrowsingHistory(QWebEngineProfile* profile, const QList<QWebEngineView*>& views);
+// The engine's memory of the links visited; the pages' own histories are their panes'.
+void clearVisitedLinks(QWebEngineProfile* profile);
 
 }  // namespace corvane

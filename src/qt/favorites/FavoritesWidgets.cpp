@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <utility>
+
 #include "favorites/FavoritesCommands.h"
 #include "qt/favorites/QtAddFavoriteDialog.h"
 #include "qt/favorites/QtOrganizeFavoritesDialog.h"
@@ -29,7 +31,8 @@ FavoritesPlatform FavoritesWidgets::platform() const {
   return {*tvw_, *pointer_, *addFavorite_, *organize_, favoritesFolder_};
 }
 
-void FavoritesWidgets::connectTo(FavoritesCommands& core, Run run) {
+void FavoritesWidgets::connectTo(FavoritesCommands& core, Run run,
+                                 std::function<void(const TreeNode& node)> middleClick) {
   const auto forward = [&](QPushButton* button, void (FavoritesCommands::*handler)()) {
     QObject::connect(button, &QPushButton::clicked, button,
                      [&core, run, handler] { run([&] { (core.*handler)(); }); });
@@ -39,6 +42,9 @@ void FavoritesWidgets::connectTo(FavoritesCommands& core, Run run) {
   forward(controls_.cmdOrganizeFav, &FavoritesCommands::cmdOrganizeFav_Click);
   tvw_->setOnNodeClick(
       [&core, run](const TreeNode& node) { run([&] { core.tvw_NodeClick(node); }); });
+  tvw_->setOnNodeMiddleClick([run, middleClick = std::move(middleClick)](const TreeNode& node) {
+    run([&] { middleClick(node); });
+  });
   tvw_->setOnRefresh([&core, run] { run([&] { core.RefreshFavorites(); }); });
 }
 

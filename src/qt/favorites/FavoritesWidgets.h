@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "favorites/FavoritesPlatform.h"
+#include "platform/TreeNode.h"
 
 class QPushButton;
 class QTreeWidget;
@@ -43,8 +44,9 @@ class FavoritesWidgets {
 
   FavoritesPlatform platform() const;
   // Forwards the "X", "Add" and "Organize" buttons, the tree's clicks and its Refresh to the
-  // logic.
-  void connectTo(FavoritesCommands& commands, Run run);
+  // logic; `middleClick` is told of a favorite clicked with the middle button.
+  void connectTo(FavoritesCommands& commands, Run run,
+                 std::function<void(const TreeNode& node)> middleClick);
 
  private:
   Controls controls_;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -46,6 +47,7 @@ QtTreeView::QtTreeView(QTreeWidget* tree) : QObject(tree), tree_(tree) {
   connect(tree_, &QTreeWidget::itemCollapsed, this,
           [](QTreeWidgetItem* item) { showPicture(item, false); });
   tree_->installEventFilter(this);
+  tree_->viewport()->installEventFilter(this);
   auto* refresh = new QAction(tr("&Refresh"), tree_);
   refresh->setObjectName(QStringLiteral("mnuRefreshFavorites"));
   refresh->setShortcut(QKeySequence(Qt::Key_F5));
@@ -121,7 +123,20 @@ void QtTreeView::showPicture(QTreeWidgetItem* item, bool expanded) {
 }
 
 bool QtTreeView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tree_ && event->type() == QEvent::KeyPress) {
+  const QEvent::Type type = event->type();
+  if (watched == tree_->viewport() &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+    // The middle button is a click of its own, never the tree's selection or its click.
+    if (type == QEvent::MouseButtonRelease) {
+      const QTreeWidgetItem* item =
+          tree_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      const TreeNode* node = nodeOf(item);
+      if (node && onNodeMiddleClick_) onNodeMiddleClick_(*node);
+    }
+    return true;
+  }
+  if (watched == tree_ && type == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && tree_->currentItem()) {
       report(tree_->currentItem());

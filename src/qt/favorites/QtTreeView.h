@@ -13,8 +13,8 @@ namespace corvane {
 
 // The favorites tree widget as a thin view of the tree's nodes: one item per node, with its
 // text and its pictures (the expanded picture while open). A click on a node, or Enter on the
-// current one, is reported with the node shown; "Refresh" in its context menu, or F5 in it, is
-// reported too.
+// current one, is reported with the node shown, and so is a click of the middle button apart;
+// "Refresh" in its context menu, or F5 in it, is reported too.
 class QtTreeView : public QObject, public ITreeView {
   Q_OBJECT
  public:
@@ -29,6 +29,7 @@ class QtTreeView : public QObject, public ITreeView {
   void Select(const TreeNode& node) override;
 
   void setOnNodeClick(OnNodeClick onNodeClick) { onNodeClick_ = std::move(onNodeClick); }
+  void setOnNodeMiddleClick(OnNodeClick onClick) { onNodeMiddleClick_ = std::move(onClick); }
   void setOnRefresh(std::function<void()> onRefresh) { onRefresh_ = std::move(onRefresh); }
 
  protected:
@@ -41,6 +42,7 @@ class QtTreeView : public QObject, public ITreeView {
 
   QTreeWidget* tree_;
   OnNodeClick onNodeClick_;
+  OnNodeClick onNodeMiddleClick_;
   std::function<void()> onRefresh_;
 };
 

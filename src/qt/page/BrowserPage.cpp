@@ -86,7 +86,12 @@ void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {
   // Loaded here, another program's address would not reach the question.
   if (leavesForDesktop(url)) return;
   // A script address would run in this pane's page rather than in a new one.
-  if (url.isValid() && !url.isEmpty() && url.scheme() != QLatin1String("javascript")) load(url);
+  if (!url.isValid() || url.isEmpty() || url.scheme() == QLatin1String("javascript")) return;
+  if (newPageOpener_) {
+    newPageOpener_(request);
+  } else {
+    load(url);
+  }
 }
 
 QWebEnginePage* BrowserPage::createWindow(WebWindowType) {

@@ -25,10 +25,10 @@ class SiteQuestions;
 // A pane's page: what a user expects of a browser beyond the panes' own rules, each concern an
 // object of the page's own. Its dialogs and leave-page question are sheets over its own pane
 // (ScriptDialogs); its pop-ups open only when the user asked for them, and a new tab or window
-// opens in the same pane (PagePopups); a second download it starts without a click asks first
-// (PageDownloads); a site's certificate, password and feature requests are asked clearly
-// (SiteQuestions); full screen gets a window of its own, and a crash a notice over the pane that
-// offers to reload (PageRenderer); its links to other programs ask before they leave Corvane
+// opens as a new page of a pane (PagePopups, setNewPageOpener); a second download it starts without
+// a click asks first (PageDownloads); a site's certificate, password and feature requests are asked
+// clearly (SiteQuestions); full screen gets a window of its own, and a crash a notice over the pane
+// that offers to reload (PageRenderer); its links to other programs ask before they leave Corvane
 // (ExternalLinkOpener). A page is never trusted to be kind.
 //
 // It also reports the moments of each main-frame document that the engine has no reliable
@@ -63,6 +63,11 @@ class BrowserPage : public QWebEnginePage {
   // which then stays where it is.
   using LinkClickFilter = std::function<bool(const QUrl& url)>;
   void setLinkClickFilter(LinkClickFilter filter) { linkClickFilter_ = std::move(filter); }
+
+  // Opens a new page the user asked for (a middle click, a link to a new tab or window), which
+  // the page's pop-up rules let through; without one the page loads it itself.
+  using NewPageOpener = std::function<void(QWebEngineNewWindowRequest& request)>;
+  void setNewPageOpener(NewPageOpener opener) { newPageOpener_ = std::move(opener); }
 
  Q_SIGNALS:
   // The main frame holds a new document at `url`: its navigation has committed. Error pages, a
@@ -101,6 +106,7 @@ class BrowserPage : public QWebEnginePage {
   // Asks over the page's sheet whether a link may leave for another program.
   ExternalLinkOpener::Ask askOutside_;
   LinkClickFilter linkClickFilter_;
+  NewPageOpener newPageOpener_;
 };
 
 }  // namespace corvane

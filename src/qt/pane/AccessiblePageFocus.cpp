@@ -36,23 +36,29 @@ AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWindows& pan
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (!now || now->window() != window_ || !QAccessible::isActive()) return;
     const auto page = panes_.pageOf(now);
-    if (panes_.pageOf(old) == page) return;
-    unfocusOtherDocuments(page);
-    if (!page) return;
+    QWebEngineView* view = page ? PaneWindows::viewOf(now) : nullptr;
+    if (PaneWindows::viewOf(old) == view && panes_.pageOf(old) == page) return;
+    unfocusOtherDocuments(view);
+    if (!page || panes_.pageOf(old) == page) return;
     // After the toolkit's own report of the focus widget, which a reader then overrides.
     QMetaObject::invokeMethod(
         this, [this, pane = *page] { announce(pane); }, Qt::QueuedConnection);
   });
   for (PaneId pane : {PaneId::Top, PaneId::Bottom}) {
-    // A page's new document comes focused.
-    connect(panes_.view(pane), &QWebEngineView::loadFinished, this, [this] {
-      if (QAccessible::isActive()) {
-        unfocusOtherDocuments(panes_.pageOf(QApplication::focusWidget()));
-      }
-    });
+    for (QWebEngineView* view : panes_[pane].pageViews()) watch(view);
+    connect(&panes_[pane], &PaneWindow::pageViewAdded, this, &AccessiblePageFocus::watch);
   }
   settle_.setInterval(kSettleMs);
   connect(&settle_, &QTimer::timeout, this, &AccessiblePageFocus::lookAgain);
+}
+
+void AccessiblePageFocus::watch(QWebEngineView* view) {
+  // A page's new document comes focused.
+  connect(view, &QWebEngineView::loadFinished, this, [this] {
+    if (!QAccessible::isActive()) return;
+    QWidget* focus = QApplication::focusWidget();
+    unfocusOtherDocuments(panes_.pageOf(focus) ? PaneWindows::viewOf(focus) : nullptr);
+  });
 }
 
 bool AccessiblePageFocus::holdsFocus(PaneId pane) const {
@@ -86,12 +92,14 @@ void AccessiblePageFocus::lookAgain() {
   if (QAccessibleInterface* focus = document->focusChild()) sayFocused(focus);
 }
 
-void AccessiblePageFocus::unfocusOtherDocuments(std::optional<PaneId> focused) {
+void AccessiblePageFocus::unfocusOtherDocuments(const QWebEngineView* focused) {
   for (PaneId pane : {PaneId::Top, PaneId::Bottom}) {
-    if (pane == focused) continue;
-    QAccessibleInterface* document = documentOf(panes_.view(pane));
-    if (document && document->state().focused) {
-      sendAccessibleStateChange(document, QStringLiteral("focused"), false);
+    for (QWebEngineView* view : panes_[pane].pageViews()) {
+      if (view == focused) continue;
+      QAccessibleInterface* document = documentOf(view);
+      if (document && document->state().focused) {
+        sendAccessibleStateChange(document, QStringLiteral("focused"), false);
+      }
     }
   }
 }

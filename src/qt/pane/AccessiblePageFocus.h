@@ -8,6 +8,7 @@
 
 #include "qt/pane/PaneWindows.h"
 
+class QWebEngineView;
 class QWidget;
 
 namespace corvane {
@@ -26,11 +27,13 @@ class AccessiblePageFocus : public QObject {
                       std::function<void(PaneId)> onPageFocused);
 
  private:
+  void watch(QWebEngineView* view);
   bool holdsFocus(PaneId pane) const;
   void announce(PaneId pane);
   // Until the engine has reported where in the page the focus went.
   void lookAgain();
-  void unfocusOtherDocuments(std::optional<PaneId> focused);
+  // Every page but the one of `focused` (none: every page) is said to have lost the focus.
+  void unfocusOtherDocuments(const QWebEngineView* focused);
 
   QWidget* window_;
   const PaneWindows& panes_;

@@ -38,10 +38,11 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 }  // namespace
 
-FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& paneName)
+FindBar::FindBar(QWidget* pages, QWebEngineView* view, const QString& suffix,
+                 const QString& paneName)
     // A sibling over the page, not a child of the view: the view shows screen readers its page
     // alone, and the bar must be found like any other control.
-    : QFrame(view->parentWidget()), view_(view) {
+    : QFrame(pages->parentWidget()), pages_(pages), view_(view) {
   setObjectName(QStringLiteral("findBar") + suffix);
   setAccessibleName(tr("%1 find bar").arg(paneName));
   setFrameShape(QFrame::StyledPanel);
@@ -94,8 +95,14 @@ FindBar::FindBar(QWebEngineView* view, const QString& suffix, const QString& pan
   });
   connect(close_, &QToolButton::clicked, this, &FindBar::dismiss);
 
-  view_->installEventFilter(this);
+  pages_->installEventFilter(this);
   hide();
+}
+
+void FindBar::setView(QWebEngineView* view) {
+  if (view == view_) return;
+  if (isVisible()) dismiss();
+  view_ = view;
 }
 
 void FindBar::open() {
@@ -124,7 +131,7 @@ void FindBar::dismiss() {
   hide();
   find_.dismiss();
   showResult();
-  if (hadFocus) view_->setFocus(Qt::OtherFocusReason);
+  if (hadFocus && view_) view_->setFocus(Qt::OtherFocusReason);
 }
 
 void FindBar::find(const std::string& text, bool backward, bool matchCase) {
@@ -133,6 +140,7 @@ void FindBar::find(const std::string& text, bool backward, bool matchCase) {
   if (matchCase) flags |= QWebEnginePage::FindCaseSensitively;
   // The page may answer after the bar is gone.
   QPointer<FindBar> self(this);
+  if (!view_) return;
   view_->findText(QString::fromStdString(text), flags,
                   [self](const QWebEngineFindTextResult& result) {
                     if (!self) return;
@@ -142,7 +150,9 @@ void FindBar::find(const std::string& text, bool backward, bool matchCase) {
                   });
 }
 
-void FindBar::clearFind() { view_->findText(QString()); }
+void FindBar::clearFind() {
+  if (view_) view_->findText(QString());
+}
 
 void FindBar::showResult() {
   const QString text = QString::fromStdString(find_.result());
@@ -160,9 +170,9 @@ void FindBar::sayResult() {
 
 void FindBar::place() {
   adjustSize();
-  const QSize size = sizeHint().boundedTo(view_->size());
+  const QSize size = sizeHint().boundedTo(pages_->size());
   resize(size);
-  const QRect page = view_->geometry();
+  const QRect page = pages_->geometry();
   // Clear of the page's own scroll bar, where the engine marks the matches.
   const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   move(page.right() + 1 - size.width() - scrollBar - kMargin, page.top() + kMargin);
@@ -178,7 +188,7 @@ void FindBar::keyPressEvent(QKeyEvent* event) {
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_) {
+  if (watched == pages_) {
     // The bar follows the page wherever the layout puts it, and goes with it.
     const QEvent::Type type = event->type();
     if ((type == QEvent::Resize || type == QEvent::Move) && isVisible()) place();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 
 #include "browser/FindInPage.h"
@@ -22,8 +23,9 @@ namespace corvane {
 class FindBar : public QFrame, private IFindTarget {
   Q_OBJECT
  public:
+  // Lies over `pages`, where the pane shows its page, and finds in the page of `view`.
   // suffix: the pane's digit, which the bar's controls carry in their names ("findText1").
-  FindBar(QWebEngineView* view, const QString& suffix, const QString& paneName);
+  FindBar(QWidget* pages, QWebEngineView* view, const QString& suffix, const QString& paneName);
 
   // Shows the bar with its text selected and the focus in it.
   void open();
@@ -33,6 +35,9 @@ class FindBar : public QFrame, private IFindTarget {
   bool hasText() const;
   // Hides the bar and clears the highlights.
   void dismiss();
+  // The pane shows the page of `view`: the bar finds there from now on; put away, it leaves no
+  // highlights in the page it found in before.
+  void setView(QWebEngineView* view);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,7 +53,8 @@ class FindBar : public QFrame, private IFindTarget {
 
   FindInPage find_{*this};
 
-  QWebEngineView* view_;
+  QWidget* pages_;
+  QPointer<QWebEngineView> view_;
   QLineEdit* text_;
   QToolButton* previous_;
   QToolButton* next_;

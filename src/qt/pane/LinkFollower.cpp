@@ -19,27 +19,33 @@ constexpr qint64 kUserActivationMs = 5000;
 }  // namespace
 
 LinkFollower::LinkFollower(const PaneWindows& panes, Target target, Open open)
-    : QObject(panes.view(PaneId::Top)), target_(std::move(target)), open_(std::move(open)) {
-  for (PaneId id : kPanes) views_[paneSlot(id)] = panes.view(id);
-  for (QWebEngineView* view : views_) {
-    // The page's own widget gets the input; it is made afresh when the page changes renderer.
-    view->installEventFilter(this);
-    for (QObject* child : view->children()) {
-      if (child->isWidgetType()) child->installEventFilter(this);
-    }
-    // The pages change views when the panes swap: each asks the view it is in at the time.
-    if (auto* page = qobject_cast<BrowserPage*>(view->page())) {
-      page->setLinkClickFilter(
-          [this, page](const QUrl& url) { return handOver(QWebEngineView::forPage(page), url); });
-    }
+    : QObject(&panes[PaneId::Top]),
+      panes_(panes),
+      target_(std::move(target)),
+      open_(std::move(open)) {
+  for (PaneId id : kPanes) {
+    for (QWebEngineView* view : panes[id].pageViews()) follow(view);
+    connect(&panes[id], &PaneWindow::pageViewAdded, this, &LinkFollower::follow);
+  }
+}
+
+void LinkFollower::follow(QWebEngineView* view) {
+  // The page's own widget gets the input; it is made afresh when the page changes renderer.
+  view->installEventFilter(this);
+  for (QObject* child : view->children()) {
+    if (child->isWidgetType()) child->installEventFilter(this);
+  }
+  // A page may change views (full screen) and panes: it asks the view it is in at the time.
+  if (auto* page = qobject_cast<BrowserPage*>(view->page())) {
+    page->setLinkClickFilter(
+        [this, page](const QUrl& url) { return handOver(QWebEngineView::forPage(page), url); });
   }
 }
 
 int LinkFollower::indexOf(const QObject* watched) const {
-  for (int i = 0; i < 2; ++i) {
-    if (watched == views_[i] || watched->parent() == views_[i]) return i;
-  }
-  return -1;
+  if (!watched->isWidgetType()) return -1;
+  const auto pane = panes_.pageOf(static_cast<const QWidget*>(watched));
+  return pane ? static_cast<int>(paneSlot(*pane)) : -1;
 }
 
 bool LinkFollower::eventFilter(QObject* watched, QEvent* event) {
@@ -68,7 +74,7 @@ bool LinkFollower::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool LinkFollower::handOver(QWebEngineView* view, const QUrl& url) {
-  const int at = indexOf(view);
+  const int at = view ? indexOf(view) : -1;
   if (at < 0 || !lastInput_[at].isValid() || lastInput_[at].elapsed() > kUserActivationMs) {
     return false;
   }

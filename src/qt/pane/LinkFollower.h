@@ -26,18 +26,19 @@ class LinkFollower : public QObject {
   using Target = std::function<std::optional<PaneId>(PaneId)>;
   // `open(pane, address)`: opens address in pane as if typed into its address box.
   using Open = std::function<void(PaneId, const QString&)>;
-  // Follows the pages of `panes` as they are now.
+  // Follows the pages of `panes`, and those they gain; `panes` outlive it.
   LinkFollower(const PaneWindows& panes, Target target, Open open);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void follow(QWebEngineView* view);
   // Whether the page now in view, asked to follow a clicked link to url, hands it over.
   bool handOver(QWebEngineView* view, const QUrl& url);
   int indexOf(const QObject* watched) const;
 
-  QWebEngineView* views_[2] = {};
+  const PaneWindows& panes_;
   Target target_;
   Open open_;
   // Since the user's last click or key in each pane's page.

@@ -5,13 +5,19 @@
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineView>
 
+#include <utility>
+
 #include "qt/pane/PaneNames.h"
 #include "qt/pane/PaneSlots.h"
 
 namespace corvane {
 
-PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane)
-    : QObject(view), view_(view), openInPane_(std::move(openInPane)) {
+PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane,
+                                 OpenInNewPage openInNewPage)
+    : QObject(view),
+      view_(view),
+      openInPane_(std::move(openInPane)),
+      openInNewPage_(std::move(openInNewPage)) {
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, &PaneContextMenu::show);
 }
@@ -26,6 +32,10 @@ void PaneContextMenu::show(const QPoint& at) {
   if (link.isValid() && !link.isEmpty()) {
     const QString address = link.toString();
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
+    auto* newPage = new QAction(tr("Open Link in New &Page"), menu);
+    connect(newPage, &QAction::triggered, this,
+            [this, address] { openInNewPage_(view_, address); });
+    menu->insertAction(first, newPage);
     for (PaneId id : kPanes) {
       auto* open = new QAction(tr("Open Link in &%1 Pane").arg(paneName(id)), menu);
       connect(open, &QAction::triggered, this, [this, id, address] { openInPane_(id, address); });

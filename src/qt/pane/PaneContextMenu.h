@@ -11,20 +11,23 @@ class QWebEngineView;
 
 namespace corvane {
 
-// A pane's context menu: the engine's own, and on a link "Open Link in Top Pane" and "Open
-// Link in Bottom Pane" first.
+// A page's context menu: the engine's own, and on a link "Open Link in New Page", "Open Link in
+// Top Pane" and "Open Link in Bottom Pane" first.
 class PaneContextMenu : public QObject {
   Q_OBJECT
  public:
   // `openInPane(pane, address)` opens the link's address in the pane.
   using OpenInPane = std::function<void(PaneId pane, const QString& address)>;
-  PaneContextMenu(QWebEngineView* view, OpenInPane openInPane);
+  // `openInNewPage(view, address)` opens the link of the page in `view` as a new page.
+  using OpenInNewPage = std::function<void(QWebEngineView* view, const QString& address)>;
+  PaneContextMenu(QWebEngineView* view, OpenInPane openInPane, OpenInNewPage openInNewPage);
 
  private:
   void show(const QPoint& at);
 
   QWebEngineView* view_;
   OpenInPane openInPane_;
+  OpenInNewPage openInNewPage_;
 };
 
 }  // namespace corvane

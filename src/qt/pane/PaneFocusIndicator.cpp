@@ -10,6 +10,8 @@
 
 #include <utility>
 
+#include "qt/pane/PaneBrowser.h"
+
 namespace corvane {
 
 namespace {
@@ -77,6 +79,10 @@ PaneFocusIndicator::PaneFocusIndicator(QWidget* window, const PaneWindows& panes
     // Another window, or none, taking the focus leaves this window's mark where it is.
     if (now && now->window() == window_) show(panes_.paneOf(now));
   });
+  // The line lies along the page the pane shows.
+  for (PaneId id : kPanes) {
+    connect(&panes_[id], &PaneWindow::pageViewShown, this, [this] { show(focused_); });
+  }
 }
 
 void PaneFocusIndicator::showDriving(PaneId pane, bool driving) {
@@ -93,7 +99,7 @@ void PaneFocusIndicator::refresh() {
 
 void PaneFocusIndicator::show(std::optional<PaneId> pane) {
   // A pane the view mode hides is never marked: its line would lie across the page that shows.
-  if (pane && panes_.view(*pane)->isHidden()) {
+  if (pane && panes_[*pane].browserArea()->isHidden()) {
     frame_->setWidget(nullptr);
     frame_->hide();
   } else if (pane) {

@@ -6,36 +6,37 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+#include <optional>
 #include <utility>
 
 namespace corvane {
 
 namespace {
 
-bool comesFrom(const QDropEvent& event, const QWebEngineView* view) {
-  const auto* source = qobject_cast<const QWidget*>(event.source());
-  return source && (source == view || view->isAncestorOf(source));
-}
+PaneId otherPane(PaneId pane) { return pane == PaneId::Top ? PaneId::Bottom : PaneId::Top; }
 
 }  // namespace
 
 PaneLinkDrop::PaneLinkDrop(const PaneWindows& panes, OnDrop onDrop)
-    : QObject(panes.view(PaneId::Top)), onDrop_(std::move(onDrop)) {
+    : QObject(&panes[PaneId::Top]), panes_(panes), onDrop_(std::move(onDrop)) {
   for (PaneId id : kPanes) {
-    views_[paneSlot(id)] = panes.view(id);
-    panes.view(id)->installEventFilter(this);
+    for (QWebEngineView* view : panes[id].pageViews()) view->installEventFilter(this);
+    connect(&panes[id], &PaneWindow::pageViewAdded, this,
+            [this](QWebEngineView* view) { view->installEventFilter(this); });
   }
 }
 
 bool PaneLinkDrop::eventFilter(QObject* watched, QEvent* event) {
-  const int at = watched == views_[0] ? 0 : watched == views_[1] ? 1 : -1;
-  if (at < 0) return QObject::eventFilter(watched, event);
-  QWebEngineView* view = views_[at];
-  QWebEngineView* other = views_[1 - at];
+  auto* view = qobject_cast<QWebEngineView*>(watched);
+  const std::optional<PaneId> pane = view ? panes_.pageOf(view) : std::nullopt;
+  if (!pane) return QObject::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::DragEnter: {
       auto& drag = static_cast<QDragEnterEvent&>(*event);
-      if (!comesFrom(drag, other) || !drag.mimeData()->hasUrls()) return false;
+      const auto* source = qobject_cast<const QWidget*>(drag.source());
+      if (!source || panes_.pageOf(source) != otherPane(*pane) || !drag.mimeData()->hasUrls()) {
+        return false;
+      }
       carrying_ = view;
       drag.acceptProposedAction();
       return true;
@@ -56,9 +57,8 @@ bool PaneLinkDrop::eventFilter(QObject* watched, QEvent* event) {
       drop.acceptProposedAction();
       if (urls.isEmpty()) return true;
       const QString address = urls.first().toString();
-      const PaneId pane = kPanes[at];
       // Opened once the drag has ended: the page it came from is still inside its drag.
-      QTimer::singleShot(0, this, [this, pane, address] { onDrop_(pane, address); });
+      QTimer::singleShot(0, this, [this, to = *pane, address] { onDrop_(to, address); });
       return true;
     }
     default:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -21,17 +22,17 @@ class PaneLinkDrop : public QObject {
  public:
   using OnDrop = std::function<void(PaneId pane, const QString& address)>;
 
-  // Watches the pages of `panes` as they are now.
+  // Watches the pages of `panes`, and those they gain; `panes` outlive it.
   PaneLinkDrop(const PaneWindows& panes, OnDrop onDrop);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QWebEngineView* views_[2] = {};
+  const PaneWindows& panes_;
   OnDrop onDrop_;
   // The view a link from the other pane is being dragged over, if any.
-  QWebEngineView* carrying_ = nullptr;
+  QPointer<QWebEngineView> carrying_;
 };
 
 }  // namespace corvane

@@ -56,6 +56,25 @@ std::optional<PaneKey> PaneShortcuts::commandOf(const QKeyEvent& key) {
       {QKeyCombination(Qt::Key_F6), PaneKey::Address},
       {Qt::CTRL | Qt::Key_P, PaneKey::Print},
       {Qt::CTRL | Qt::Key_S, PaneKey::Save},
+      {Qt::CTRL | Qt::Key_T, PaneKey::NewPage},
+      {Qt::CTRL | Qt::Key_F4, PaneKey::ClosePage},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_T, PaneKey::ReopenClosedPage},
+      {Qt::CTRL | Qt::Key_Tab, PaneKey::NextPage},
+      {Qt::CTRL | Qt::Key_PageDown, PaneKey::NextPage},
+      // Shift+Tab comes as Backtab, with or without the Shift it took.
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, PaneKey::PreviousPage},
+      {Qt::CTRL | Qt::Key_Backtab, PaneKey::PreviousPage},
+      {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, PaneKey::PreviousPage},
+      {Qt::CTRL | Qt::Key_PageUp, PaneKey::PreviousPage},
+      {Qt::CTRL | Qt::Key_1, PaneKey::Page1},
+      {Qt::CTRL | Qt::Key_2, PaneKey::Page2},
+      {Qt::CTRL | Qt::Key_3, PaneKey::Page3},
+      {Qt::CTRL | Qt::Key_4, PaneKey::Page4},
+      {Qt::CTRL | Qt::Key_5, PaneKey::Page5},
+      {Qt::CTRL | Qt::Key_6, PaneKey::Page6},
+      {Qt::CTRL | Qt::Key_7, PaneKey::Page7},
+      {Qt::CTRL | Qt::Key_8, PaneKey::Page8},
+      {Qt::CTRL | Qt::Key_9, PaneKey::Page9},
   };
   // The keypad's arrows are arrows too.
   const QKeyCombination pressed(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key()));

@@ -3,18 +3,18 @@
 class QComboBox;
 class QLabel;
 class QProgressBar;
-class QWebEngineView;
 class QWidget;
 
 namespace corvane {
 
+class PaneBrowser;
 class PaneToolbar;
 class StatusLabel;
 
 // One pane's controls, each as the layout knows it with the pane's digit (brwWebBrowser1,
 // cboAddress2, ...). The window makes and places them; the pane's PaneWindow drives them.
 struct PaneWidgets {
-  QWebEngineView* brwWebBrowser = nullptr;
+  PaneBrowser* brwWebBrowser = nullptr;
   PaneToolbar* tbToolBar = nullptr;
   QWidget* picAddress = nullptr;
   QLabel* lblAddress = nullptr;

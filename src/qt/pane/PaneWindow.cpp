@@ -1,14 +1,19 @@
 #include "qt/pane/PaneWindow.h"
 
 #include <QComboBox>
+#include <QStackedWidget>
 #include <QWebEngineView>
+
+#include <utility>
 
 #include "app/MainWindow.h"
 #include "panes/PaneCommands.h"
 #include "panes/PaneNavigation.h"
-#include "qt/engine/WebEngineBrowserControl.h"
 #include "qt/pane/FindBar.h"
+#include "qt/pane/PageTabStrip.h"
+#include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneNames.h"
+#include "qt/pane/PanePageViews.h"
 #include "qt/pane/PaneToolbar.h"
 #include "qt/pane/QtAddressBox.h"
 #include "qt/pane/QtPaneKeyTargets.h"
@@ -22,7 +27,7 @@ namespace {
 constexpr int kStatusPollMs = 5;
 }  // namespace
 
-PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
+PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, MakePage makePage,
                        const QString& workingFolder, QObject* parent)
     : QObject(parent),
       id_(id),
@@ -30,27 +35,50 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
       address_(new QtAddressBox(widgets.cboAddress)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
-      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)) {
+      views_(new PanePageViews(widgets.brwWebBrowser, widgets.cboAddress, std::move(makePage),
+                               workingFolder, this)) {
   timer_->setObjectName(QStringLiteral("timTimer") + paneDigit(id));
+  connect(views_, &PanePageViews::viewAdded, this, &PaneWindow::pageViewAdded);
+  connect(views_, &PanePageViews::viewShown, this, &PaneWindow::pageViewShown);
 }
 
 PaneWindow::~PaneWindow() = default;
 
 void PaneWindow::addOverlays() {
   if (findBar_) return;
-  findBar_ = new FindBar(widgets_.brwWebBrowser, paneDigit(id_), paneName(id_));
+  findBar_ = new FindBar(browserArea()->pages(), view(), paneDigit(id_), paneName(id_));
+  connect(this, &PaneWindow::pageViewShown, findBar_, &FindBar::setView);
   keyTargets_ =
-      std::make_unique<QtPaneKeyTargets>(widgets_.brwWebBrowser, widgets_.cboAddress, findBar_);
+      std::make_unique<QtPaneKeyTargets>([this] { return view(); }, widgets_.cboAddress, findBar_);
 }
+
+QWebEngineView* PaneWindow::view() const { return browserArea()->shownView(); }
+
+QList<QWebEngineView*> PaneWindow::pageViews() const { return browserArea()->views(); }
+
+IPageViews& PaneWindow::views() const { return *views_; }
+
+IPageTabs& PaneWindow::tabs() const { return *browserArea()->strip(); }
 
 IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
-PaneControls PaneWindow::controls() const {
-  return {*browser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
+PaneControls PaneWindow::controls() {
+  return {shownBrowser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {
-  return {widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, findBar_};
+  return {widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, browserArea()->strip(),
+          findBar_};
+}
+
+QList<QWidget*> PaneWindow::pageTabStops() const {
+  QList<QWidget*> stops{browserArea()->strip(), view()};
+  if (findBar_) {
+    for (QWidget* w : findBar_->findChildren<QWidget*>()) {
+      if (w->focusPolicy() & Qt::TabFocus) stops << w;
+    }
+  }
+  return stops;
 }
 
 void PaneWindow::connectTo(PaneNavigation& navigation, PaneCommands& commands, const Run& run) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -7,6 +8,7 @@
 #include <memory>
 
 #include "panes/Pane.h"
+#include "panes/ShownPageBrowser.h"
 #include "qt/pane/PaneWidgets.h"
 
 class QWebEngineView;
@@ -16,28 +18,34 @@ namespace corvane {
 
 class BrowserPage;
 class FindBar;
+class IPageTabs;
+class IPageViews;
 class IPaneKeyTargets;
+class PaneBrowser;
 class PaneCommands;
 class PaneNavigation;
 struct PaneControls;
+class PanePageViews;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
 class QtTimer;
-class WebEngineBrowserControl;
 
 // One pane of the main window: its controls, and what the window adds to drive them: the
-// adapters the pane's logic reaches them through, its status poll timer, its browser control
-// over its page, its find bar and the targets of its keys. The window holds one for each pane.
+// adapters the pane's logic reaches them through, its status poll timer, its pages' views and
+// tab strip, the browser control of the page it shows, its find bar and the targets of its keys.
+// The window holds one for each pane.
 class PaneWindow : public QObject {
   Q_OBJECT
  public:
   // Runs a handler of the logic the way the window runs all of them.
   using Run = std::function<void(const std::function<void()>& handler)>;
+  // What makes the page of a new view, its parent given.
+  using MakePage = std::function<BrowserPage*(QObject* parent)>;
 
-  // `page` is what the pane's view shows; `workingFolder` resolves relative file names typed
-  // into the address box.
-  PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page, const QString& workingFolder,
+  // The pane's first page's view is made at once. `workingFolder` resolves relative file names
+  // typed into the address box.
+  PaneWindow(PaneId id, const PaneWidgets& widgets, MakePage makePage, const QString& workingFolder,
              QObject* parent);
   ~PaneWindow() override;
 
@@ -48,18 +56,34 @@ class PaneWindow : public QObject {
 
   PaneId id() const { return id_; }
   const PaneWidgets& widgets() const { return widgets_; }
-  QWebEngineView* view() const { return widgets_.brwWebBrowser; }
-  WebEngineBrowserControl& browser() const { return *browser_; }
+  // The pane's browser as the layout places it: its tab strip and its pages.
+  PaneBrowser* browserArea() const { return widgets_.brwWebBrowser; }
+  // The view of the page the pane shows.
+  QWebEngineView* view() const;
+  // The views of all the pane's pages.
+  QList<QWebEngineView*> pageViews() const;
+  IPageViews& views() const;
+  IPageTabs& tabs() const;
+  // The browser control of the page shown: the pane's own.
+  ShownPageBrowser& shownBrowser() { return shownBrowser_; }
   FindBar& findBar() const { return *findBar_; }
   IPaneKeyTargets& keyTargets() const;
   // The controls as the pane's logic drives them.
-  PaneControls controls() const;
-  // What belongs to the pane besides its page: its address strip and box, its toolbar and its
-  // find bar.
+  PaneControls controls();
+  // What belongs to the pane besides its pages: its address strip and box, its toolbar, its tab
+  // strip and its find bar.
   QList<QWidget*> aroundPage() const;
+  // Where Tab stops in the pane's page, in order: its tabs, its page and its find bar.
+  QList<QWidget*> pageTabStops() const;
 
   // Forwards the address box to the pane's navigation and the toolbar's buttons to its commands.
   void connectTo(PaneNavigation& navigation, PaneCommands& commands, const Run& run);
+
+ Q_SIGNALS:
+  // A view made for a new page of this pane.
+  void pageViewAdded(QWebEngineView* view);
+  // The pane shows another page (or the same one again).
+  void pageViewShown(QWebEngineView* view);
 
  private:
   PaneId id_;
@@ -67,7 +91,8 @@ class PaneWindow : public QObject {
   QtAddressBox* address_;
   std::unique_ptr<QtProgressBar> progress_;
   QtTimer* timer_;
-  WebEngineBrowserControl* browser_;
+  PanePageViews* views_;
+  ShownPageBrowser shownBrowser_;
   FindBar* findBar_ = nullptr;
   std::unique_ptr<QtPaneKeyTargets> keyTargets_;
 };

@@ -1,8 +1,11 @@
 #include "qt/pane/PaneWindows.h"
 
 #include <QApplication>
+#include <QStackedWidget>
 #include <QWebEngineView>
 #include <QWidget>
+
+#include "qt/pane/PaneBrowser.h"
 
 namespace corvane {
 
@@ -19,15 +22,19 @@ PaneWindows::PaneWindows(const std::function<std::unique_ptr<PaneWindow>(PaneId)
   for (PaneId id : kPanes) panes_[paneSlot(id)]->addOverlays();
 }
 
-QList<QWebEngineView*> PaneWindows::views() const {
-  QList<QWebEngineView*> views;
-  for (PaneId id : kPanes) views << view(id);
-  return views;
+QWebEngineView* PaneWindows::viewOf(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    if (auto* view = qobject_cast<QWebEngineView*>(const_cast<QWidget*>(w))) return view;
+    if (w->isWindow()) break;
+  }
+  return nullptr;
 }
 
 std::optional<PaneId> PaneWindows::pageOf(const QWidget* widget) const {
+  const QWebEngineView* view = viewOf(widget);
+  if (!view) return std::nullopt;
   for (PaneId id : kPanes) {
-    if (holds(view(id), widget)) return id;
+    if (holds((*this)[id].browserArea()->pages(), view)) return id;
   }
   return std::nullopt;
 }

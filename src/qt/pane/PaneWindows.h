@@ -25,13 +25,15 @@ class PaneWindows {
   explicit PaneWindows(const std::function<std::unique_ptr<PaneWindow>(PaneId)>& make);
 
   PaneWindow& operator[](PaneId pane) const { return *panes_[paneSlot(pane)]; }
+  // The view of the page the pane shows.
   QWebEngineView* view(PaneId pane) const { return (*this)[pane].view(); }
-  QList<QWebEngineView*> views() const;
 
   // The pane whose page or controls hold `widget`; none for a widget outside both panes.
   std::optional<PaneId> paneOf(const QWidget* widget) const;
-  // The pane whose page holds `widget`.
+  // The pane one of whose pages holds `widget` (the page itself, not what lies over it).
   std::optional<PaneId> pageOf(const QWidget* widget) const;
+  // The view of the page that holds `widget`, in either pane; null for any other widget.
+  static QWebEngineView* viewOf(const QWidget* widget);
   // The pane that holds the application's focus widget.
   std::optional<PaneId> focusedPane() const;
 

@@ -32,13 +32,14 @@ PaneZoom::PaneZoom(QWidget* window, const PaneWindows& panes) : QObject(window),
     });
   }
   for (PaneId id : kPanes) {
-    // The page's own widget gets the wheel; it is made afresh when the page changes renderer.
-    panes_.view(id)->installEventFilter(this);
-    watchPageWidget(panes_.view(id));
+    for (QWebEngineView* view : panes_[id].pageViews()) watchPage(view);
+    connect(&panes_[id], &PaneWindow::pageViewAdded, this, &PaneZoom::watchPage);
   }
 }
 
-void PaneZoom::watchPageWidget(QWebEngineView* view) {
+void PaneZoom::watchPage(QWebEngineView* view) {
+  // The page's own widget gets the wheel; it is made afresh when the page changes renderer.
+  view->installEventFilter(this);
   for (QObject* child : view->children()) {
     if (child->isWidgetType()) child->installEventFilter(this);
   }
@@ -58,13 +59,12 @@ bool PaneZoom::eventFilter(QObject* watched, QEvent* event) {
   } else if (event->type() == QEvent::Wheel) {
     const auto* wheel = static_cast<QWheelEvent*>(event);
     const int steps = wheel->angleDelta().y();
-    if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0) {
-      for (PaneId id : kPanes) {
-        QWebEngineView* view = panes_.view(id);
-        if (watched == view || watched->parent() == view) {
-          zoom(view, steps > 0 ? 1 : -1);
-          return true;
-        }
+    if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0 && watched->isWidgetType()) {
+      const auto* widget = static_cast<const QWidget*>(watched);
+      QWebEngineView* view = PaneWindows::viewOf(widget);
+      if (view && panes_.pageOf(widget)) {
+        zoom(view, steps > 0 ? 1 : -1);
+        return true;
       }
     }
   }

@@ -11,7 +11,8 @@ namespace corvane {
 
 // Zoom of the pane that has the focus: Ctrl++ (or Ctrl+=) larger, Ctrl+- smaller, Ctrl+0 back
 // to normal, Ctrl+wheel up larger and down smaller. A pane is its page and the controls that
-// belong to it (address strip, toolbar, find bar); with the focus elsewhere the keys do nothing.
+// belong to it (address strip, toolbar, tabs, find bar); with the focus elsewhere the keys do
+// nothing. Each page keeps its own zoom: the keys zoom the page the pane shows.
 class PaneZoom : public QObject {
   Q_OBJECT
  public:
@@ -23,7 +24,7 @@ class PaneZoom : public QObject {
 
  private:
   static void zoom(QWebEngineView* view, int direction);
-  void watchPageWidget(QWebEngineView* view);
+  void watchPage(QWebEngineView* view);
 
   const PaneWindows& panes_;
 };

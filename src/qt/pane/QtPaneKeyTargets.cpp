@@ -24,7 +24,9 @@ void QtPaneKeyTargets::FocusAddress() {
 }
 
 void QtPaneKeyTargets::ReloadBypassingCache() {
-  view_->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
+  if (QWebEngineView* view = shownView_()) {
+    view->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
+  }
 }
 
 }  // namespace corvane

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "platform/IPaneKeyTargets.h"
 
 class QComboBox;
@@ -12,8 +15,9 @@ class FindBar;
 // IPaneKeyTargets over one pane's widgets.
 class QtPaneKeyTargets : public IPaneKeyTargets {
  public:
-  QtPaneKeyTargets(QWebEngineView* view, QComboBox* address, FindBar* findBar)
-      : view_(view), address_(address), findBar_(findBar) {}
+  // shownView: the view of the page the pane shows.
+  QtPaneKeyTargets(std::function<QWebEngineView*()> shownView, QComboBox* address, FindBar* findBar)
+      : shownView_(std::move(shownView)), address_(address), findBar_(findBar) {}
 
   void OpenFind() override;
   void FindNext() override;
@@ -21,7 +25,7 @@ class QtPaneKeyTargets : public IPaneKeyTargets {
   void ReloadBypassingCache() override;
 
  private:
-  QWebEngineView* view_;
+  std::function<QWebEngineView*()> shownView_;
   QComboBox* address_;
   FindBar* findBar_;
 };

@@ -31,26 +31,37 @@ ScrollExtent extentOf(const QVariant& answer) {
 }  // namespace
 
 SyncScrolling::SyncScrolling(const PaneWindows& panes, IsOn isOn, Decide decide)
-    : QObject(panes.view(PaneId::Top)), isOn_(std::move(isOn)), decide_(std::move(decide)) {
-  for (PaneId id : kPanes) views_[paneSlot(id)] = panes.view(id);
-  for (QWebEngineView* view : views_) {
-    QWebEnginePage* page = view->page();
-    connect(page, &QWebEnginePage::scrollPositionChanged, this, [this, page] { scrolled(page); });
+    : QObject(&panes[PaneId::Top]),
+      panes_(panes),
+      isOn_(std::move(isOn)),
+      decide_(std::move(decide)) {
+  for (PaneId id : kPanes) {
+    for (QWebEngineView* view : panes[id].pageViews()) follow(view);
+    connect(&panes[id], &PaneWindow::pageViewAdded, this, &SyncScrolling::follow);
   }
+}
+
+void SyncScrolling::follow(QWebEngineView* view) {
+  QWebEnginePage* page = view->page();
+  connect(page, &QWebEnginePage::scrollPositionChanged, this, [this, page] { scrolled(page); });
 }
 
 void SyncScrolling::scrolled(QWebEnginePage* page) {
   if (!isOn_()) return;
-  // Whichever view shows the page now: the panes may have swapped their pages.
-  const int at = QWebEngineView::forPage(page) == views_[0] ? 0 : 1;
-  const PaneId pane = kPanes[at];
+  // Only the pages the panes show scroll each other; a page may have changed panes.
+  QWebEngineView* view = QWebEngineView::forPage(page);
+  const std::optional<PaneId> pane = view ? panes_.pageOf(view) : std::nullopt;
+  if (!pane || panes_.view(*pane) != view) return;
+  const PaneId other = *pane == PaneId::Top ? PaneId::Bottom : PaneId::Top;
+  QWebEngineView* otherView = panes_.view(other);
+  if (!otherView) return;
   const QPointer<QWebEnginePage> from(page);
-  const QPointer<QWebEnginePage> to(views_[1 - at]->page());
+  const QPointer<QWebEnginePage> to(otherView->page());
   from->runJavaScript(kWhere, QWebEngineScript::ApplicationWorld, [=](const QVariant& mine) {
     if (!to) return;
     to->runJavaScript(kWhere, QWebEngineScript::ApplicationWorld, [=](const QVariant& theirs) {
       if (!to || !from || !isOn_()) return;
-      const std::optional<double> target = decide_(pane, extentOf(mine), extentOf(theirs));
+      const std::optional<double> target = decide_(*pane, extentOf(mine), extentOf(theirs));
       if (!target) return;
       to->runJavaScript(
           QStringLiteral("window.scrollTo({left: window.scrollX, top: %1, behavior: 'instant'});")

@@ -24,13 +24,14 @@ class SyncScrolling : public QObject {
   using Decide =
       std::function<std::optional<double>(PaneId pane, ScrollExtent page, ScrollExtent other)>;
 
-  // The two pages `panes` show when this is made; they may change views later, never leave them.
+  // The pages `panes` show, whichever they are; `panes` outlive it.
   SyncScrolling(const PaneWindows& panes, IsOn isOn, Decide decide);
 
  private:
+  void follow(QWebEngineView* view);
   void scrolled(QWebEnginePage* page);
 
-  QWebEngineView* views_[2] = {};
+  const PaneWindows& panes_;
   IsOn isOn_;
   Decide decide_;
 };

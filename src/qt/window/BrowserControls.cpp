@@ -8,12 +8,12 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QWebEngineView>
 
 #include <map>
 
 #include "layout/ControlId.h"
 #include "qt/pane/AccessibleAddressBox.h"
+#include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneNames.h"
 #include "qt/pane/PaneProgressBar.h"
 #include "qt/pane/PaneToolbar.h"
@@ -71,8 +71,10 @@ class PaneControlMaker {
   PaneControlMaker(QWidget* client, BrowserControls& c) : client_(client), c_(c) {}
 
   void browser(PaneId id) {
-    pane(id).brwWebBrowser =
-        make<QWebEngineView>(id, ids(id).brwWebBrowser, QObject::tr("%1 browser"));
+    auto* browser = new PaneBrowser(nameOf(ids(id).brwWebBrowser), paneName(id),
+                                    parentOf(ids(id).brwWebBrowser));
+    made_[ids(id).brwWebBrowser] = browser;
+    pane(id).brwWebBrowser = browser;
   }
 
   void toolbar(PaneId id) {
@@ -166,20 +168,14 @@ BrowserControls BrowserControls::create(QWidget* client) {
   return c;
 }
 
-QList<QWidget*> BrowserControls::tabStops(const std::function<QWidget*(PaneId)>& pageExtras) const {
+QList<QWidget*> BrowserControls::tabStops(
+    const std::function<QList<QWidget*>(PaneId)>& pageStops) const {
   QList<QWidget*> order;
   const auto addToolbar = [&order, this](PaneId id) {
     const PaneToolbar* toolbar = pane(id).tbToolBar;
     for (int i = 1; i <= toolbar->ButtonCount(); ++i) order << toolbar->button(i);
   };
-  const auto addPage = [&order, &pageExtras, this](PaneId id) {
-    order << pane(id).brwWebBrowser;
-    QWidget* extras = pageExtras(id);
-    if (!extras) return;
-    for (QWidget* w : extras->findChildren<QWidget*>()) {
-      if (w->focusPolicy() & Qt::TabFocus) order << w;
-    }
-  };
+  const auto addPage = [&order, &pageStops](PaneId id) { order << pageStops(id); };
   addToolbar(PaneId::Top);
   // Like any group of options, the group is one stop: the selected one.
   for (QRadioButton* option : {OptionBoth, OptionTop, OptionBottom}) {

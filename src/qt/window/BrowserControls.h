@@ -42,10 +42,10 @@ struct BrowserControls {
 
   // The controls Tab visits, in the order the window reads, top to bottom: the top toolbar, the
   // view options, the top address, the favorites column, the top page and what belongs to it
-  // (`pageExtras`: its find bar), the pane splitter, the bottom page and what belongs to it, the
-  // bottom address, the bottom toolbar. Hidden, disabled and unselected option buttons are left
-  // out.
-  QList<QWidget*> tabStops(const std::function<QWidget*(PaneId)>& pageExtras) const;
+  // (`pageStops`: its tabs, its page, its find bar), the pane splitter, the bottom page and
+  // what belongs to it, the bottom address, the bottom toolbar. Hidden, disabled and unselected
+  // option buttons are left out.
+  QList<QWidget*> tabStops(const std::function<QList<QWidget*>(PaneId)>& pageStops) const;
 };
 
 }  // namespace corvane

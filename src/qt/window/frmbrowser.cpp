@@ -20,12 +20,11 @@
 #include "qt/dialogs/QtHomePagesWindow.h"
 #include "qt/dialogs/SecondaryWindows.h"
 #include "qt/engine/EngineProfile.h"
-#include "qt/engine/WebEngineBrowserControl.h"
 #include "qt/favorites/FavoritesWidgets.h"
 #include "qt/pane/AccessiblePageFocus.h"
 #include "qt/pane/FindBar.h"
 #include "qt/pane/LinkFollower.h"
-#include "qt/pane/PaneContextMenu.h"
+#include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneFocusIndicator.h"
 #include "qt/pane/PaneLinkDrop.h"
 #include "qt/pane/PaneShortcuts.h"
@@ -44,6 +43,7 @@
 #include "qt/window/ProgramHistory.h"
 #include "qt/window/SplitterBar.h"
 #include "qt/window/WindowFirstShortcuts.h"
+#include "qt/window/WindowPages.h"
 
 namespace corvane {
 
@@ -68,9 +68,9 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   setCentralWidget(client_);
   c_ = BrowserControls::create(client_);
   panes_ = PaneWindows([this, &engine](PaneId id) {
-    QWebEngineView* view = c_.pane(id).brwWebBrowser;
-    return std::make_unique<PaneWindow>(id, c_.pane(id), engine.takePanePage(view),
-                                        folders_.program, this);
+    return std::make_unique<PaneWindow>(
+        id, c_.pane(id), [&engine](QObject* parent) { return engine.takePanePage(parent); },
+        folders_.program, this);
   });
   metrics_ = std::make_unique<QtWindowMetrics>(this);
   messageBox_ = std::make_unique<QtMessageBox>(this);
@@ -80,15 +80,23 @@ frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
   // the bottom one's, from the Edit menu's Find.
   for (PaneId id : kPanes) {
     FindBar& findBar = panes_[id].findBar();
-    sendKeys_->answer(panes_.view(id), QStringLiteral("^f"), [&findBar] { findBar.open(); });
+    sendKeys_->answer(panes_[id].browserArea(), QStringLiteral("^f"),
+                      [&findBar] { findBar.open(); });
   }
   settingsStore_ = std::make_unique<QtSettingsStore>(folders_.userConfig);
   shellFolders_ = std::make_unique<QtShellFolders>();
   history_ = std::make_unique<ProgramHistory>(folders_.userData, this);
   const auto onAboutLink = [this] { run([this] { core_->lblURL_Click(); }); };
-  secondaryWindows_ = std::make_unique<SecondaryWindows>(SecondaryWindows::Context{
-      this, engine.profile(), panes_.views(), *settingsStore_, executableName().toStdString(),
-      folders_.program.toStdString(), onAboutLink, history_->history()});
+  const auto forgetPageHistory = [this] {
+    if (pages_) run([this] { pages_->pages().ForgetHistory(); });
+  };
+  const auto optionsApplied = [this] {
+    if (pages_) run([this] { pages_->pages().OptionsChanged(); });
+  };
+  secondaryWindows_ = std::make_unique<SecondaryWindows>(
+      SecondaryWindows::Context{this, engine.profile(), forgetPageHistory, optionsApplied,
+                                *settingsStore_, executableName().toStdString(),
+                                folders_.program.toStdString(), onAboutLink, history_->history()});
   // The Favorites folder lies in the user's data folder, created when first needed.
   favorites_ = std::make_unique<FavoritesWidgets>(
       FavoritesWidgets::Controls{c_.cmdFavCloseX, c_.cmdAddFav, c_.cmdOrganizeFav, c_.tvw}, this,
@@ -139,8 +147,9 @@ void frmbrowser::start(const HomePages& homes, mdlGen& settings) {
   connectPages();
   connectPanes();
   connectKeys();
-  favorites_->connectTo(core_->favorites(),
-                        [this](const std::function<void()>& handler) { run(handler); });
+  favorites_->connectTo(
+      core_->favorites(), [this](const std::function<void()>& handler) { run(handler); },
+      [this](const TreeNode& node) { pages_->pages().tvw_NodeMiddleClick(node); });
   client_->installEventFilter(this);
 }
 
@@ -148,6 +157,8 @@ frmbrowser::~frmbrowser() {
   // The keys reach the panes' logic, which goes next.
   paneShortcuts_.reset();
   paneKeys_.reset();
+  // The pages reach the panes' logic.
+  pages_.reset();
   // The panes' logic unhooks itself from the controls before the widgets go.
   core_.reset();
   // An open home pages window would report to the logic that has just gone.
@@ -158,7 +169,7 @@ bool frmbrowser::focusNextPrevChild(bool next) {
   // Tab follows the window's reading order, whatever order its widgets were made in. A page
   // passes Tab on here once it has gone through its own links.
   const QList<QWidget*> stops =
-      c_.tabStops([this](PaneId id) -> QWidget* { return &panes_[id].findBar(); });
+      c_.tabStops([this](PaneId id) { return panes_[id].pageTabStops(); });
   const QWidget* focus = QApplication::focusWidget();
   int at = -1;
   for (int i = 0; i < stops.size() && at < 0; ++i) {
@@ -196,10 +207,9 @@ void frmbrowser::connectControls() {
 }
 
 void frmbrowser::connectPages() {
-  const auto openInPane = [this](PaneId pane, const QString& address) {
-    run([&] { core_->OpenInPane(pane, address.toStdString()); });
-  };
-  for (PaneId id : kPanes) new PaneContextMenu(panes_.view(id), openInPane);
+  pages_ = std::make_unique<WindowPages>(WindowPages::Context{
+      this, *core_, panes_, folders_.userData, *settingsStore_, executableName().toStdString(),
+      [this](const std::function<void()>& handler) { run(handler); }});
   zoom_ = std::make_unique<PaneZoom>(this, panes_);
 }
 
@@ -230,7 +240,8 @@ void frmbrowser::connectPanes() {
 
 void frmbrowser::connectKeys() {
   const auto target = [this](PaneId id) {
-    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets()};
+    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets(),
+                            &pages_->pages().pages(id)};
   };
   paneKeys_ = std::make_unique<PaneKeys>(target(PaneId::Top), target(PaneId::Bottom));
   // F10 opens the first menu, its items waiting for a key, as in any desktop program.
@@ -281,6 +292,8 @@ bool frmbrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void frmbrowser::Form_Load() {
   core_->Form_Load();
+  // The home pages are on their way: the pages from last time come after them.
+  guarded([this] { pages_->pages().Start(); });
   // The user starts where an address is typed, whatever window the load has put on top.
   c_.pane(PaneId::Top).cboAddress->setFocus(Qt::OtherFocusReason);
 }
@@ -301,12 +314,14 @@ void frmbrowser::Close() { close(); }
 void frmbrowser::SwapPages() {
   // The focus stays in its pane, on the page that comes there, as it would on the address box.
   const auto page = panes_.pageOf(focusWidget());
-  panes_[PaneId::Top].browser().swapPages(panes_[PaneId::Bottom].browser());
-  if (page) panes_[*page].browser().SetFocus();
+  pages_->pages().SwapPages();
+  if (page) panes_.view(*page)->setFocus(Qt::OtherFocusReason);
   focusIndicator_->refresh();
 }
 
 void frmbrowser::closeEvent(QCloseEvent* event) {
+  // The pages as they are now are kept for the next start, marked as closed properly.
+  if (pages_) guarded([this] { pages_->pages().Close(); });
   if (core_) guarded([this] { core_->Form_Unload(); });
   homePages_->Release();
   QMainWindow::closeEvent(event);

@@ -34,6 +34,7 @@ class QtSendKeys;
 class QtShellFolders;
 class SecondaryWindows;
 class QtWindowMetrics;
+class WindowPages;
 
 // The main window: it owns its controls, one PaneWindow for each pane and the menus, forwards
 // their events to the main window's logic and shows the state that results.
@@ -74,7 +75,7 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   // and synchronized scrolling.
   void connectPanes();
   void connectControls();
-  // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
+  // The panes' pages and their tabs, and zoom.
   void connectPages();
   // The browser keys for the focused pane, and F10.
   void connectKeys();
@@ -103,6 +104,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   std::unique_ptr<FavoritesWidgets> favorites_;
   std::unique_ptr<QtHomePagesWindow> homePages_;
   std::unique_ptr<MainWindow> core_;
+  // Both panes' pages, after the panes' logic they drive.
+  std::unique_ptr<WindowPages> pages_;
   std::unique_ptr<LayoutAdapter> layoutAdapter_;
   MenuAdapter* menuAdapter_ = nullptr;
   // What watches both panes goes before them.

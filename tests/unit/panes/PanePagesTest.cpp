@@ -75,11 +75,13 @@ TEST(PanePagesTest, PagesOpenedBehindLineUpAfterThePageThatOpenedThem) {
   rig.pages.OpenLinkedPage("http://c/", PageOpening::Behind);
   EXPECT_EQ(rig.view(1).control.navigations(), Strings{"http://c/"});
   EXPECT_EQ(rig.pages.Count(), 4);
-  // The engine's own new window: a page in front that the engine then loads.
-  IPageView& view = rig.pages.OpenLinkedPage("", PageOpening::InFront);
+  // The engine's own new window: a page in front that the engine then loads, its address in
+  // the box meanwhile.
+  IPageView& view = rig.pages.OpenLinkedPage("http://d/", PageOpening::InFront, PageLoad::ByEngine);
   EXPECT_EQ(rig.pages.IndexOf(view), 2);
   EXPECT_EQ(rig.pages.Shown(), 2);
   EXPECT_TRUE(FakePageViews::fake(view).control.navigations().empty());
+  EXPECT_EQ(rig.box.Text(), "http://d/");
 }
 
 // A page the pane does not show changes only its tab; shown again, the pane shows what became of
