@@ -1,5 +1,6 @@
 #include "qt/pane/PanePageViews.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStackedWidget>
@@ -64,7 +65,11 @@ std::unique_ptr<IPageView> PanePageViews::CreatePageView() {
 
 void PanePageViews::ShowPageView(IPageView& page) {
   auto& view = dynamic_cast<WebEnginePageView&>(page);
+  // The keys that were in the page left stay in the pane, in the page shown now.
+  const QWidget* focus = QApplication::focusWidget();
+  const bool hadFocus = focus && browser_->pages()->isAncestorOf(focus);
   browser_->pages()->setCurrentWidget(view.holder());
+  if (hadFocus) view.view()->setFocus(Qt::OtherFocusReason);
   Q_EMIT viewShown(view.view());
 }
 

@@ -18,15 +18,19 @@ QtSessionStrip::QtSessionStrip(QWidget* parent)
   setFloatable(false);
   // Not one of the window's toolbars to switch on and off.
   toggleViewAction()->setVisible(false);
+  // The bar's own button for what does not fit, which a screen reader finds like any other.
+  if (auto* more = findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+    more->setAccessibleName(tr("More"));
+  }
   text_->setObjectName(QStringLiteral("lblSession"));
   text_->setContentsMargins(6, 0, 12, 0);
+  // Named before it has a text, like every part of the window.
+  text_->setAccessibleName(accessibleName());
   addWidget(text_);
   restoreButton_->setObjectName(QStringLiteral("cmdRestorePages"));
+  restoreButton_->setText(tr("Restore Pages"));
   restore_ = addWidget(restoreButton_);
   connect(restoreButton_, &QPushButton::clicked, this, &QtSessionStrip::restoreClicked);
-  auto* spacer = new QWidget(this);
-  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-  addWidget(spacer);
   auto* close = new QToolButton(this);
   close->setObjectName(QStringLiteral("cmdCloseSession"));
   close->setAccessibleName(tr("Close"));
@@ -56,6 +60,7 @@ void QtSessionStrip::Close() { hide(); }
 
 void QtSessionStrip::showText(const std::string& text) {
   text_->setText(QString::fromStdString(text));
+  text_->setAccessibleName(text_->text());
   show();
   // Wherever the focus is, a screen reader hears why the strip came.
   ScreenReaderNotice::say(parentWidget(), text_->text());

@@ -1,6 +1,6 @@
 #include "qt/window/WindowPages.h"
 
-#include <QDir>
+#include <QChildEvent>
 #include <QFile>
 #include <QMainWindow>
 #include <QStackedWidget>
@@ -13,6 +13,7 @@
 #include "base/Guarded.h"
 #include "qt/engine/WebEnginePageView.h"
 #include "qt/page/BrowserPage.h"
+#include "qt/page/DialogSheet.h"
 #include "qt/pane/PageTabStrip.h"
 #include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneContextMenu.h"
@@ -103,6 +104,8 @@ void WindowPages::dropped(PaneId from, int index, const QPoint& where) {
 }
 
 void WindowPages::follow(QWebEngineView* view) {
+  // What the page lays over itself lies beside its view: among it, in time, its dialog sheet.
+  if (QWidget* holder = view->parentWidget()) holder->installEventFilter(this);
   new PaneContextMenu(
       view,
       [this](PaneId pane, const QString& address) {
@@ -130,6 +133,37 @@ void WindowPages::follow(QWebEngineView* view) {
     // The new page keeps its tie to the page that opened it, as a new window would.
     if (opened) request.openIn(opened);
   });
+}
+
+bool WindowPages::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ChildAdded) {
+    // Not yet what it will be: it is looked at when it shows.
+    QObject* child = static_cast<QChildEvent*>(event)->child();
+    if (child->isWidgetType()) child->installEventFilter(this);
+  } else if (type == QEvent::ShowToParent || type == QEvent::HideToParent) {
+    // To its parent: a sheet shows on a page the pane does not show, too.
+    auto* sheet = qobject_cast<DialogSheet*>(watched);
+    QWidget* holder = sheet ? sheet->parentWidget() : nullptr;
+    if (holder) {
+      markPage(holder->findChild<QWebEngineView*>(QString(), Qt::FindDirectChildrenOnly),
+               type == QEvent::ShowToParent);
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void WindowPages::markPage(QWebEngineView* view, bool waiting) {
+  const std::optional<PaneId> pane = view ? panes_.pageOf(view) : std::nullopt;
+  if (!pane) return;
+  PanePages& pages = pages_->pages(*pane);
+  for (int i = 0; i < pages.Count(); ++i) {
+    auto* page = dynamic_cast<WebEnginePageView*>(pages.ViewAt(i));
+    if (page && page->view() == view) {
+      guarded([&] { pages.SetPageMarked(*page, waiting); });
+      return;
+    }
+  }
 }
 
 void WindowPages::openNewPage(QWebEngineView* view, const QString& address) {

@@ -46,11 +46,17 @@ class WindowPages : public QObject {
 
   MainWindowPages& pages() { return *pages_; }
 
+ protected:
+  // A page's dialog sheet coming and going marks its tab.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void connectStrip(PaneId id);
   // A view made for a page: its context menu and its requests for new pages.
   void follow(QWebEngineView* view);
   void openNewPage(QWebEngineView* view, const QString& address);
+  // While a dialog of the page in `view` waits for the user, its tab is marked.
+  void markPage(QWebEngineView* view, bool waiting);
   // A tab of pane `from` let go at `where` on the screen: over the other pane, its page moves
   // there, to the place in its strip it was let go at.
   void dropped(PaneId from, int index, const QPoint& where);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandsRig.h"
+#include "PagesRig.h"
 #include "panes/PaneKeys.h"
 #include "platform/IPaneKeyTargets.h"
 
@@ -115,6 +116,35 @@ TEST(PaneKeysTest, EachKeyRunsItsCommandOnItsPaneOnly) {
   EXPECT_EQ(r.bottom.browser.calls(), (Strings{"ExecWB:11:0", "ExecWB:17:0", "ExecWB:6:1"}));
   EXPECT_EQ(r.topExtras.calls, Strings{"FindNext"});
   EXPECT_TRUE(r.top.browser.calls().empty() && r.bottomExtras.calls.empty());
+}
+
+// The page keys act on the pages of the pane they are pressed in: Ctrl+T, Ctrl+1 to Ctrl+9 (9 the
+// last page), Ctrl+Tab both ways round, Ctrl+F4 and Ctrl+Shift+T.
+TEST(PaneKeysTest, ThePageKeysActOnThePagesOfTheirPane) {
+  CommandsRig r;
+  BothPanesRig pages;
+  FakePaneKeyTargets extras;
+  PaneKeys keys{{r.topCommands, extras, &pages.top.pages},
+                {r.bottomCommands, extras, &pages.bottom.pages}};
+  keys.Run(PaneKey::NewPage, PaneId::Top);
+  keys.Run(PaneKey::NewPage, PaneId::Top);
+  EXPECT_EQ(pages.top.pages.Count(), 3);
+  const auto shownAfter = [&](PaneKey key) {
+    keys.Run(key, PaneId::Top);
+    return pages.top.pages.Shown();
+  };
+  EXPECT_EQ(shownAfter(PaneKey::Page1), 0);
+  EXPECT_EQ(shownAfter(PaneKey::PreviousPage), 2);
+  EXPECT_EQ(shownAfter(PaneKey::NextPage), 0);
+  EXPECT_EQ(shownAfter(PaneKey::Page2), 1);
+  EXPECT_EQ(shownAfter(PaneKey::Page5), 1);
+  EXPECT_EQ(shownAfter(PaneKey::Page9), 2);
+  keys.Run(PaneKey::ClosePage, PaneId::Top);
+  EXPECT_EQ(pages.top.pages.Count(), 2);
+  keys.Run(PaneKey::ReopenClosedPage, PaneId::Top);
+  EXPECT_EQ(pages.top.pages.Count(), 3);
+  EXPECT_EQ(pages.bottom.pages.Count(), 1);
+  EXPECT_TRUE(extras.calls.empty());
 }
 
 }  // namespace
