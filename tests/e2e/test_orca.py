@@ -88,6 +88,21 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         self.say('a', heard=lambda said: re.search(r'\b1 of [1-9]', said))
         self.say('z', 'z', heard='No matches')
         self.say('Escape', heard='a link link')
+        # A second page of the pane: each page shown is heard by its place, and Tab, past the
+        # strip of tabs, still reaches the link of the page made after the start.
+        self.say('ctrl+t', heard='Page 2 of 2, New Page')
+        loads = d.server.count('/headings.html')
+        d.type(d.server.url('/headings.html'))
+        d.key('Return')
+        d.server.wait_for_request('/headings.html', count=loads + 1)
+        d.wait_for_text('Top status', 'Page Title: Heading Page')
+        self.say('Tab', heard=lambda said: 'page tab' in said)
+        self.say('Tab', heard='a link link')
+        self.say('ctrl+l', heard='Top address')
+        self.say('ctrl+1', heard='Page 1 of 2, Heading Page')
+        self.say('ctrl+Tab', heard='Page 2 of 2, Heading Page')
+        self.say('ctrl+F4', heard='Page 1 of 1, Heading Page')
+        self.say('Tab', heard='a link link')
         # A load stopped with Esc is heard as stopped.
         self.say('ctrl+l', 'ctrl+a', heard='Top address', typed=d.server.url('/slow.html'))
         d.server.wait_for_request('/slow.html')
