@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include "qt/pane/PaneBrowser.h"
 #include "qt/window/MainWindowHost.h"
 #include "qt/window/frmbrowser.h"
 
@@ -51,7 +52,10 @@ QLabel* TestProgram::status(const QWidget* window, int n) {
 }
 
 QWebEngineView* TestProgram::view(const QWidget* window, int n) {
-  return window->findChild<QWebEngineView*>(QStringLiteral("brwWebBrowser%1").arg(n));
+  // The pane's browser holds its pages' views, each named after it: the one it shows.
+  const auto* browser =
+      window->findChild<corvane::PaneBrowser*>(QStringLiteral("brwWebBrowser%1").arg(n));
+  return browser ? browser->shownView() : nullptr;
 }
 
 bool TestProgram::waitUntil(const std::function<bool()>& condition, int timeoutMs) {

@@ -34,6 +34,7 @@ class TestProgram {
   // A pane's controls in the main window, by the pane's number (1 top, 2 bottom).
   static QComboBox* box(const QWidget* window, int n);
   static QLabel* status(const QWidget* window, int n);
+  // The view of the page the pane shows.
   static QWebEngineView* view(const QWidget* window, int n);
 
   // Runs the event loop until the condition holds or the time is up; returns the condition.
