@@ -39,10 +39,13 @@ class HostilePagesTest : public QObject {
   QComboBox* box(int n) const { return TestProgram::box(window_, n); }
   QLabel* status(int n) const { return TestProgram::status(window_, n); }
   QWebEngineView* view(int n) const { return TestProgram::view(window_, n); }
-  // A strip or sheet over the top pane, by the end of its name, once shown.
+  // A strip or sheet over the top pane, by the end of its name, once shown: the one of the page
+  // the pane shows, which lays them over itself (earlier tests leave other pages behind it).
   template <typename T = QWidget>
   T* over(const char* name) const {
-    return window_->findChild<T*>(QStringLiteral("brwWebBrowser1") + QLatin1String(name));
+    const QString full = QStringLiteral("brwWebBrowser1") + QLatin1String(name);
+    if (T* own = view(1)->parentWidget()->findChild<T*>(full)) return own;
+    return window_->findChild<T*>(full);
   }
   bool shown(const char* name) const {
     auto* widget = over(name);
