@@ -57,6 +57,12 @@ class PageEngineTest(corvane_e2e.CorvaneTestCase):
         d.arrive('Bottom', '/target.html', 'Target Page')
         self.assertEqual(d.text_of('Top address'), d.server.url('/links.html'))
         self.assertEqual(d.server.count('/target.html'), 1)
+        # The third, "Open Link in New Page": a new page behind the one shown, in this pane.
+        wait_until(menu_up, 30, 'the page context menu')
+        d.key('Down', 'Down', 'Down', 'Return')
+        d.server.wait_for_request('/target.html', count=2)
+        d.find('Target Page', role='page tab', showing=True)
+        self.assertEqual(d.text_of('Top address'), d.server.url('/links.html'))
 
     def test_zoom_keys_act_on_the_focused_pane(self):
         d = self.desktop

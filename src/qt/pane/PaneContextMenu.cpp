@@ -32,15 +32,15 @@ void PaneContextMenu::show(const QPoint& at) {
   if (link.isValid() && !link.isEmpty()) {
     const QString address = link.toString();
     QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().constFirst();
-    auto* newPage = new QAction(tr("Open Link in New &Page"), menu);
-    connect(newPage, &QAction::triggered, this,
-            [this, address] { openInNewPage_(view_, address); });
-    menu->insertAction(first, newPage);
     for (PaneId id : kPanes) {
       auto* open = new QAction(tr("Open Link in &%1 Pane").arg(paneName(id)), menu);
       connect(open, &QAction::triggered, this, [this, id, address] { openInPane_(id, address); });
       menu->insertAction(first, open);
     }
+    auto* newPage = new QAction(tr("Open Link in New &Page"), menu);
+    connect(newPage, &QAction::triggered, this,
+            [this, address] { openInNewPage_(view_, address); });
+    menu->insertAction(first, newPage);
     if (first) menu->insertSeparator(first);
   }
   menu->popup(view_->mapToGlobal(at));

@@ -11,8 +11,8 @@ class QWebEngineView;
 
 namespace corvane {
 
-// A page's context menu: the engine's own, and on a link "Open Link in New Page", "Open Link in
-// Top Pane" and "Open Link in Bottom Pane" first.
+// A page's context menu: the engine's own, and on a link "Open Link in Top Pane", "Open Link in
+// Bottom Pane" and "Open Link in New Page" first.
 class PaneContextMenu : public QObject {
   Q_OBJECT
  public:
