@@ -3,8 +3,10 @@ on a real X display, seen from outside.
 
 For every run: a fresh home folder whose settings restore the pages from last time at start-up
 (no tip of the day), a session bus of its own, the real executable as a user starts it. Each
-pane's page shown fetches a small image once loaded (inotify tells when), as in
-startup_display.py, whose watches and memory reading this uses.
+page fetches a small image once loaded (inotify tells when), as in startup_display.py, whose
+watches and memory reading this uses. The pages come from a server of this process, each from
+a loopback address of its own (127.0.0.n): each is a site of its own, with its own renderer, as
+the pages of different sites are.
 
 Figures per run:
   one       pixel_ms, start_ms, pss_kb: one page in each pane (its offline home page)
@@ -19,6 +21,8 @@ each, memory then within 1.2 x; after all pages were shown and discarded, within
 """
 
 import argparse
+import functools
+import http.server
 import json
 import os
 import select
@@ -27,6 +31,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
@@ -48,26 +53,44 @@ def settings_text(freeze_minutes, discard_minutes):
             f'Discard%20Hidden%20Pages%20After%20Minutes={discard_minutes}\n')
 
 
-def page_entry(path, title):
-    address = path.as_uri()
+class PageServer:
+    """Serves a folder on every loopback address, quietly."""
+
+    def __init__(self, folder):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+
+        handler = functools.partial(Quiet, directory=str(folder))
+        self.httpd = http.server.ThreadingHTTPServer(('0.0.0.0', 0), handler)
+        self.port = self.httpd.server_address[1]
+        threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
+
+    def url(self, site, name):
+        return f'http://127.0.0.{site}:{self.port}/{name}'
+
+    def stop(self):
+        self.httpd.shutdown()
+        self.httpd.server_close()
+
+
+def page_entry(address, title):
     return {'address': address, 'title': title, 'entries': [{'address': address, 'title': title}],
             'current': 0, 'engineHistory': ''}
 
 
 def write_pages(folder, count):
     """The two pages shown, each fetching its signal; the others, each fetching one of its own."""
-    folder.mkdir()
     panes = {}
     for pane, key in (('top', 'a'), ('bottom', 'b')):
         pages = []
         for n in range(count):
             name = key if n == 0 else f'{key}{n}'
             (folder / f'signal-{name}.gif').write_bytes(GIF)
-            page = folder / f'{name}.html'
             title = f'Bench Page {name.upper()}'
-            page.write_text(PAGE.format(title=title, text=f'Page {n + 1} of the {pane} pane.',
-                                        signal=f'signal-{name}.gif'))
-            pages.append((page, title))
+            (folder / f'{name}.html').write_text(PAGE.format(
+                title=title, text=f'Page {n + 1} of the {pane} pane.', signal=f'signal-{name}.gif'))
+            pages.append((f'{name}.html', title))
         panes[pane] = pages
     return panes
 
@@ -80,28 +103,34 @@ def run_one(kind, args, display):
         shutil.rmtree(tmp, ignore_errors=True)
 
 
-def _prepare(tmp, kind, args):
+def _prepare(tmp, kind, args, server):
     home = tmp / 'home'
     runtime = tmp / 'runtime'
     for folder in (home, runtime):
         folder.mkdir(mode=0o700)
     panes = write_pages(tmp / 'pages', args.pages)
+    # Each page a site of its own: the top pane's on 127.0.0.1 and up, the bottom's after them.
+    sites = {'top': 1, 'bottom': 1 + args.pages}
     config = home / '.config' / 'corvane'
     config.mkdir(parents=True)
     (config / 'corvane.conf').write_text(settings_text(1, 1))
     if kind != 'one':
         session = {'format': 1, 'cleanExit': True}
         for pane, pages in panes.items():
-            session[pane] = {'shown': 0, 'pages': [page_entry(p, t) for p, t in pages]}
+            session[pane] = {'shown': 0, 'pages': [
+                page_entry(server.url(sites[pane] + n, name), title)
+                for n, (name, title) in enumerate(pages)]}
         data = home / '.local' / 'share' / 'corvane'
         data.mkdir(parents=True)
         (data / 'session.json').write_text(json.dumps(session))
     # Restored, the home pages give way to the pages from last time: only those tell they loaded.
-    homes = [panes['top'][0][0], panes['bottom'][0][0]]
+    homes = [server.url(sites[pane], panes[pane][0][0]) for pane in ('top', 'bottom')]
     if kind != 'one':
-        homes = [tmp / 'pages' / f'home-{pane}.html' for pane in ('top', 'bottom')]
-        for home_page in homes:
-            home_page.write_text('<!DOCTYPE html><title>Home</title><h1>Home</h1>')
+        homes = []
+        for pane in ('top', 'bottom'):
+            (tmp / 'pages' / f'home-{pane}.html').write_text(
+                '<!DOCTYPE html><title>Home</title><h1>Home</h1>')
+            homes.append(server.url(sites[pane], f'home-{pane}.html'))
     program = tmp / 'program'
     program.mkdir()
     shutil.copy2(args.corvane, program / 'corvane')
@@ -158,7 +187,16 @@ def show_every_page(args, display, env, files, windows, popen, tmp):
 
 
 def _run_in(tmp, kind, args, display):
-    panes, command, env = _prepare(tmp, kind, args)
+    (tmp / 'pages').mkdir()
+    server = PageServer(tmp / 'pages')
+    try:
+        return _serve_run(tmp, kind, args, display, server)
+    finally:
+        server.stop()
+
+
+def _serve_run(tmp, kind, args, display, server):
+    _, command, env = _prepare(tmp, kind, args, server)
     env['DISPLAY'] = display
     bus = SessionBus(env, tmp / 'dbus.log')
     env['DBUS_SESSION_BUS_ADDRESS'] = bus.address

@@ -161,16 +161,20 @@ class PagesTest(corvane_e2e.CorvaneTestCase):
         d.key('Return')
         self.shows('Bottom', '/k-bottom.html', 'Kill Bottom')
         top, bottom = self.tabs('Top'), self.tabs('Bottom')
-        session = next((d.tmp / 'data').rglob('session.json'))
 
         def saved():
-            try:
-                text = session.read_text()
-            except OSError:
-                return False
-            return 'k-top.html' in text and 'k-bottom.html' in text
+            """The session file once it holds both pages, titled (it is written within a
+            second of a change)."""
+            for session in (d.tmp / 'data').rglob('session.json'):
+                try:
+                    text = session.read_text()
+                except OSError:
+                    return None
+                pages = ('k-top.html', 'Kill Top', 'k-bottom.html', 'Kill Bottom')
+                return session if all(p in text for p in pages) else None
+            return None
 
-        wait_until(saved, 10, 'the pages saved in the session')
+        session = wait_until(saved, 10, 'the pages saved in the session')
         json.loads(session.read_text())
         d.corvane.send_signal(signal.SIGKILL)
         d.corvane.wait(10)

@@ -39,6 +39,10 @@ WebEnginePageView::WebEnginePageView(QWidget* holder, QWebEngineView* view, Brow
 WebEnginePageView::~WebEnginePageView() {
   if (!holder_) return;
   holder_->hide();
+  // What lends the view its focus must not outlive it.
+  for (QWidget* w = holder_->parentWidget(); w; w = w->parentWidget()) {
+    if (w->focusProxy() == view_) w->setFocusProxy(nullptr);
+  }
   // A question the page is waiting on would hold its event loop, and with it the page, open.
   for (DialogSheet* sheet : holder_->findChildren<DialogSheet*>()) sheet->cancel();
   // Later: the page may be the one whose call into Corvane this is.

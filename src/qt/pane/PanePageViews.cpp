@@ -38,7 +38,15 @@ PanePageViews::PanePageViews(PaneBrowser* browser, QComboBox* addressBox, MakePa
       addressBox_(addressBox),
       makePage_(std::move(makePage)),
       workingFolder_(workingFolder),
-      first_(make()) {}
+      first_(make()) {
+  showsFocusOf(first_->view());
+}
+
+void PanePageViews::showsFocusOf(QWebEngineView* view) {
+  // The pane's browser has the focus while its page has it: screen readers and the window's
+  // parts ask the browser, whichever page it shows.
+  browser_->setFocusProxy(view);
+}
 
 PanePageViews::~PanePageViews() = default;
 
@@ -69,6 +77,7 @@ void PanePageViews::ShowPageView(IPageView& page) {
   const QWidget* focus = QApplication::focusWidget();
   const bool hadFocus = focus && browser_->pages()->isAncestorOf(focus);
   browser_->pages()->setCurrentWidget(view.holder());
+  showsFocusOf(view.view());
   if (hadFocus) view.view()->setFocus(Qt::OtherFocusReason);
   Q_EMIT viewShown(view.view());
 }

@@ -47,6 +47,7 @@ class PanePageViews : public QObject, public IPageViews {
 
  private:
   std::unique_ptr<WebEnginePageView> make();
+  void showsFocusOf(QWebEngineView* view);
 
   PaneBrowser* browser_;
   QComboBox* addressBox_;
