@@ -71,6 +71,13 @@ class SuggestionsTest(corvane_e2e.CorvaneTestCase):
         d.arrive('Top', paths[names[2]], names[2])
         wait_until(lambda: not listing.showing, 5, 'the list to close')
 
+        # A click opens an entry too.
+        listing = self.suggest('alpha')
+        entry = next(c for c in listing.children if c.name == 'Other Alpha')
+        d.click(entry)
+        d.arrive('Top', '/other.html', 'Other Alpha')
+        wait_until(lambda: not listing.showing, 5, 'the list to close')
+
         # The box's own list still opens with Alt+Down, and closes this one.
         listing = self.suggest('alpha')
         d.key('alt+Down')
