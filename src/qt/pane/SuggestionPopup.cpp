@@ -108,17 +108,27 @@ void SuggestionPopup::highlight(int row) {
 }
 
 void SuggestionPopup::place() {
-  const QPoint at = box_->mapToGlobal(QPoint(0, box_->height()));
+  const QPoint foot = box_->mapToGlobal(QPoint(0, box_->height()));
+  const int head = foot.y() - box_->height();
   const int frame = 2 * frameWidth();
   const int row = sizeHintForRow(0);
   const int wanted = count() * row + frame;
-  int bottom = std::max(bounds_->mapToGlobal(QPoint(0, bounds_->height())).y(),
-                        at.y() + kLeastRows * row + frame);
+  const int least = std::min(wanted, kLeastRows * row + frame);
+  int bottom = std::max(bounds_->mapToGlobal(QPoint(0, bounds_->height())).y(), foot.y() + least);
+  int top = head - wanted;
   if (const QScreen* screen = box_->screen()) {
-    bottom = std::min(bottom, screen->availableGeometry().bottom() + 1);
+    const QRect room = screen->availableGeometry();
+    bottom = std::min(bottom, room.bottom() + 1);
+    top = std::max(top, room.top());
   }
-  setGeometry(at.x(), at.y(), box_->width(),
-              std::max(row + frame, std::min(wanted, bottom - at.y())));
+  const int below = bottom - foot.y();
+  const int above = head - top;
+  if (below < least && above > below) {
+    // A box at the foot of the screen: the list opens above it instead, over its page.
+    setGeometry(foot.x(), top, box_->width(), above);
+    return;
+  }
+  setGeometry(foot.x(), foot.y(), box_->width(), std::max(row + frame, std::min(wanted, below)));
 }
 
 }  // namespace corvane
