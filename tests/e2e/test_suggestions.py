@@ -9,6 +9,13 @@ LIST = 'Top address suggestions'
 
 
 class SuggestionsTest(corvane_e2e.CorvaneTestCase):
+    @classmethod
+    def before_start(cls, desktop):
+        favorites = desktop.tmp / 'data' / 'corvane' / 'Favorites'
+        favorites.mkdir(parents=True)
+        (favorites / 'Alpha Favorite.url').write_bytes(
+            b'[InternetShortcut]\r\nURL=' + desktop.server.url('/favorite.html').encode() + b'\r\n')
+
     def history_has(self, address):
         path = self.desktop.tmp / 'data' / 'corvane' / 'history.sqlite'
         with sqlite3.connect(f'file:{path}?mode=ro', uri=True) as db:
@@ -39,11 +46,13 @@ class SuggestionsTest(corvane_e2e.CorvaneTestCase):
             d.visit('Bottom' if path == '/other.html' else 'Top', path, title)
         paths = {title: path for path, title in pages.items()}
         # Typing alone goes nowhere: the list drops below the box, which keeps the keys. The
-        # pages of either pane follow the search, each title over its address.
+        # pages of either pane follow the search, each title over its address, then the
+        # favorites.
         requests = len(d.server.requests())
         listing = self.suggest('alpha')
         names = [name for name, _ in self.entries(listing)]
-        self.assertEqual(sorted(names[1:]), sorted(pages.values()))
+        self.assertEqual(sorted(names[1:-1]), sorted(pages.values()))
+        self.assertEqual(names[-1], 'Alpha Favorite')
         self.assertIn(('Other Alpha', d.server.url('/other.html')), self.entries(listing))
         self.assertTrue(d.edit_field('Top address').focused)
 
