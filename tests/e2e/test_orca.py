@@ -85,7 +85,7 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         d.type('heading')
         self.say('Down', heard='Search for heading')
         self.say('Down', heard='Heading Page')
-        d.key('Escape')
+        self.say('Escape', heard='Top address')
 
         # Tab from the address box names the page's first link.
         self.say('Tab', heard='a link link')

@@ -131,9 +131,14 @@ void QtSuggestionList::announce(int entry) {
   if (!QAccessible::isActive()) return;
   QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(box_->lineEdit());
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(popup_);
-  QAccessibleInterface* chosen = entry >= 0 && list ? list->child(entry) : edit;
-  sendAccessibleActiveDescendant(edit, chosen);
-  announced_ = entry >= 0;
+  announced_ = entry >= 0 && list;
+  if (announced_) {
+    sendAccessibleActiveDescendant(edit, list->child(entry));
+  } else {
+    // The box's own focus again: readers leave the entry they were on and read the box.
+    QAccessibleEvent focus(box_->lineEdit(), QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 }  // namespace corvane
