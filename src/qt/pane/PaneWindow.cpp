@@ -13,6 +13,7 @@
 #include "qt/pane/QtAddressBox.h"
 #include "qt/pane/QtPaneKeyTargets.h"
 #include "qt/pane/QtProgressBar.h"
+#include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/StatusLabel.h"
 #include "qt/platform/QtTimer.h"
 
@@ -28,6 +29,7 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
       id_(id),
       widgets_(widgets),
       address_(new QtAddressBox(widgets.cboAddress)),
+      suggestions_(new QtSuggestionList(widgets.cboAddress, widgets.brwWebBrowser)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
       browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)) {
@@ -46,7 +48,8 @@ void PaneWindow::addOverlays() {
 IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
 PaneControls PaneWindow::controls() const {
-  return {*browser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
+  return {*browser_, *address_,           *widgets_.Label, *progress_,
+          *timer_,   *widgets_.tbToolBar, suggestions_};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {

@@ -23,6 +23,7 @@ struct PaneControls;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
+class QtSuggestionList;
 class QtTimer;
 class WebEngineBrowserControl;
 
@@ -52,6 +53,8 @@ class PaneWindow : public QObject {
   WebEngineBrowserControl& browser() const { return *browser_; }
   FindBar& findBar() const { return *findBar_; }
   IPaneKeyTargets& keyTargets() const;
+  // The list below the address box as the user types.
+  QtSuggestionList& suggestionList() const { return *suggestions_; }
   // The controls as the pane's logic drives them.
   PaneControls controls() const;
   // What belongs to the pane besides its page: its address strip and box, its toolbar and its
@@ -65,6 +68,7 @@ class PaneWindow : public QObject {
   PaneId id_;
   PaneWidgets widgets_;
   QtAddressBox* address_;
+  QtSuggestionList* suggestions_;
   std::unique_ptr<QtProgressBar> progress_;
   QtTimer* timer_;
   WebEngineBrowserControl* browser_;
