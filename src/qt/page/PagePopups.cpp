@@ -21,8 +21,6 @@ const char kPopups[] = "pop-ups";
 PagePopups::PagePopups(QWebEnginePage* page, const PageServices& services)
     : QObject(page), page_(page), services_(services) {}
 
-QString PagePopups::site() const { return page_->url().toString(QUrl::RemovePath); }
-
 int PagePopups::openPopups() {
   popups_.removeAll(nullptr);
   return static_cast<int>(popups_.size());
@@ -31,11 +29,11 @@ int PagePopups::openPopups() {
 bool PagePopups::take(QWebEngineNewWindowRequest& request) {
   const bool dialog = request.destination() == QWebEngineNewWindowRequest::InNewDialog;
   // A new tab or window opens in this pane, so only a pop-up counts against the open ones.
-  const bool allowed =
-      blocker_.request(request.isUserInitiated(),
-                       services_.permissions.answer(site().toStdString(), kPopups) == true,
-                       dialog ? openPopups() : 0, page_->url().host().toStdString(),
-                       request.requestedUrl().toString().toStdString());
+  const bool allowed = blocker_.request(
+      request.isUserInitiated(),
+      services_.permissions.answer(page_->url().toString().toStdString(), kPopups) == true,
+      dialog ? openPopups() : 0, page_->url().host().toStdString(),
+      request.requestedUrl().toString().toStdString());
   if (!allowed) {
     showBlocked();
     return true;
@@ -69,7 +67,7 @@ void PagePopups::showBlocked() {
 }
 
 void PagePopups::allowBlocked(bool always) {
-  if (always) services_.permissions.remember(site().toStdString(), kPopups, true);
+  if (always) services_.permissions.remember(page_->url().toString().toStdString(), kPopups, true);
   for (const std::string& address : blocker_.release(openPopups())) {
     openPopup()->page()->load(QUrl(QString::fromStdString(address)));
   }

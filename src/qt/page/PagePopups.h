@@ -38,7 +38,6 @@ class PagePopups : public QObject {
   PopupWindow* openPopup();
   void showBlocked();
   void allowBlocked(bool always);
-  QString site() const;
 
   QWebEnginePage* page_;
   PageServices services_;

@@ -118,6 +118,22 @@ TEST(SitePermissionsTest, AnAnswerHoldsForItsSiteAndFeatureAlone) {
   EXPECT_EQ(permissions.answer("https://a.test", "camera"), true);
 }
 
+// An answer is kept by origin: the same scheme, host and port, whatever the page's path, query
+// or fragment; another port is another site, and pages without an origin share no answer.
+TEST(SitePermissionsTest, AnAnswerHoldsForTheWholeOrigin) {
+  SitePermissions permissions;
+  permissions.remember("http://127.0.0.1:8080/popflood.html?3", "pop-ups", true);
+  EXPECT_EQ(permissions.answer("http://127.0.0.1:8080/popflood.html?4", "pop-ups"), true);
+  EXPECT_EQ(permissions.answer("HTTP://127.0.0.1:8080/other/page.html#top", "pop-ups"), true);
+  EXPECT_FALSE(permissions.answer("http://127.0.0.1:8081/popflood.html?3", "pop-ups"));
+  EXPECT_FALSE(permissions.answer("https://127.0.0.1:8080/popflood.html?3", "pop-ups"));
+  permissions.remember("https://b.test/a?x=1", "camera", false);
+  EXPECT_EQ(permissions.answer("https://b.test:443/b", "camera"), false);
+  permissions.remember("data:text/html,<p>hi", "pop-ups", true);
+  EXPECT_FALSE(permissions.answer("data:text/html,<p>other", "pop-ups"));
+  EXPECT_FALSE(permissions.answer("about:blank", "pop-ups"));
+}
+
 TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {
   EXPECT_EQ(EnginePrompts::permission("https://a.test", "location"),
             "https://a.test wants to know your location.\n\nAllow it? Your answer holds for this "
