@@ -33,7 +33,8 @@ bool PagePopups::take(QWebEngineNewWindowRequest& request) {
       request.isUserInitiated(),
       services_.permissions.answer(page_->url().toString().toStdString(), kPopups) == true,
       dialog ? openPopups() : 0, page_->url().host().toStdString(),
-      request.requestedUrl().toString().toStdString());
+      request.requestedUrl().toString().toStdString(), request.requestedGeometry().width(),
+      request.requestedGeometry().height());
   if (!allowed) {
     showBlocked();
     return true;
@@ -68,9 +69,16 @@ void PagePopups::showBlocked() {
 
 void PagePopups::allowBlocked(bool always) {
   if (always) services_.permissions.remember(page_->url().toString().toStdString(), kPopups, true);
-  for (const std::string& address : blocker_.release(openPopups())) {
-    openPopup()->page()->load(QUrl(QString::fromStdString(address)));
+  for (const PopupBlocker::Held& held : blocker_.release(openPopups())) {
+    PopupWindow* popup = openPopup();
+    popup->askSize(held.width, held.height);
+    popup->page()->load(QUrl(QString::fromStdString(held.address)));
   }
+}
+
+void PagePopups::documentGone() {
+  blocker_.dismiss();
+  if (notice_) notice_->withdraw();
 }
 
 void PagePopups::followView(QWebEngineView* view) {
