@@ -49,6 +49,20 @@ class HostilePagesTest(corvane_e2e.CorvaneTestCase):
         wait_until(lambda: strip.showing and strip.description ==
                    'Corvane blocked 30 pop-up windows from 127.0.0.1', 10, 'the pop-up strip')
         self.assertEqual(len(d.windows()), windows)
+        # Allowed once, a few open, each the size its page asked for.
+        d.click(d.find('Allow once', role='push button', within=strip))
+        wait_until(lambda: len([t for w, t in d.windows() if t == 'Calm']) == 3, 15,
+                   'three pop-ups')
+        for window, title in d.windows():
+            if title == 'Calm':
+                rect = d.window_rect(window)
+                self.assertEqual(rect.width, 200, 'the width asked for')
+                self.assertTrue(150 < rect.height < 250, f'the height asked for: {rect}')
+        windows += 3
+        # Each document has its own count.
+        d.visit('Top', '/flood.html?again', 'Flood')
+        wait_until(lambda: strip.showing and strip.description ==
+                   'Corvane blocked 30 pop-up windows from 127.0.0.1', 10, 'the strip again')
 
         # The strip goes with its page. A user's address answers the next page's dialog and
         # takes its place; the address joins the box's list.
