@@ -25,6 +25,7 @@
 #include "qt/pane/AccessiblePageFocus.h"
 #include "qt/pane/FindBar.h"
 #include "qt/pane/LinkFollower.h"
+#include "qt/pane/PageFocusKeeper.h"
 #include "qt/pane/PaneContextMenu.h"
 #include "qt/pane/PaneFocusIndicator.h"
 #include "qt/pane/PaneLinkDrop.h"
@@ -205,6 +206,7 @@ void frmbrowser::connectPages() {
   };
   for (PaneId id : kPanes) new PaneContextMenu(panes_.view(id), openInPane);
   zoom_ = std::make_unique<PaneZoom>(this, panes_);
+  new PageFocusKeeper(this, panes_);
 }
 
 void frmbrowser::connectPanes() {
