@@ -3,14 +3,15 @@
 namespace corvane {
 
 bool PopupBlocker::request(bool userInitiated, bool siteAllowed, int openNow,
-                           const std::string& host, const std::string& address) {
+                           const std::string& host, const std::string& address, int width,
+                           int height) {
   if ((userInitiated || siteAllowed) && openNow < kMaxOpen) return true;
   // The notice speaks of the page the pane shows now.
   if (host != host_) dismiss();
   host_ = host;
   ++blocked_;
   // Only as many as could ever open at once are worth keeping.
-  if (addresses_.size() < static_cast<std::size_t>(kMaxOpen)) addresses_.push_back(address);
+  if (held_.size() < static_cast<std::size_t>(kMaxOpen)) held_.push_back({address, width, height});
   return false;
 }
 
@@ -20,11 +21,11 @@ std::string PopupBlocker::notice() const {
          (blocked_ == 1 ? "" : "s") + " from " + host_;
 }
 
-std::vector<std::string> PopupBlocker::release(int openNow) {
-  std::vector<std::string> released;
-  for (const std::string& address : addresses_) {
+std::vector<PopupBlocker::Held> PopupBlocker::release(int openNow) {
+  std::vector<Held> released;
+  for (const Held& held : held_) {
     if (openNow + static_cast<int>(released.size()) >= kMaxOpen) break;
-    released.push_back(address);
+    released.push_back(held);
   }
   dismiss();
   return released;
@@ -32,7 +33,7 @@ std::vector<std::string> PopupBlocker::release(int openNow) {
 
 void PopupBlocker::dismiss() {
   blocked_ = 0;
-  addresses_.clear();
+  held_.clear();
 }
 
 }  // namespace corvane

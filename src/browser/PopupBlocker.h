@@ -13,26 +13,34 @@ class PopupBlocker {
  public:
   // The pop-up windows one page may hold open at a time.
   static constexpr int kMaxOpen = 3;
+  // A pop-up kept to open later: its address and the page area it asked for (0 where none).
+  struct Held {
+    std::string address;
+    int width = 0;
+    int height = 0;
+  };
 
-  // A request of the page at `host` for `address`; `openNow` of its pop-ups are open. True when
-  // it may open; otherwise it is counted as blocked.
+  // A request of the page at `host` for `address` in a page area of `width` by `height`;
+  // `openNow` of its pop-ups are open. True when it may open; otherwise it is counted as
+  // blocked.
   bool request(bool userInitiated, bool siteAllowed, int openNow, const std::string& host,
-               const std::string& address);
+               const std::string& address, int width = 0, int height = 0);
 
   // The pop-ups blocked since the notice was last answered.
   int blocked() const { return blocked_; }
   // "Corvane blocked 3 pop-up windows from 127.0.0.1"; empty when none is blocked.
   std::string notice() const;
-  // The blocked pop-ups' addresses to open now that the user allows them, as many as there is
-  // room for beside the `openNow` open ones; the count starts again.
-  std::vector<std::string> release(int openNow);
-  // The notice is closed unanswered: the count starts again.
+  // The blocked pop-ups to open now that the user allows them, as many as there is room for
+  // beside the `openNow` open ones; the count starts again.
+  std::vector<Held> release(int openNow);
+  // The notice is closed unanswered, or the document that asked has gone: the count starts
+  // again, and nothing it asked for opens.
   void dismiss();
 
  private:
   int blocked_ = 0;
   std::string host_;
-  std::vector<std::string> addresses_;
+  std::vector<Held> held_;
 };
 
 }  // namespace corvane

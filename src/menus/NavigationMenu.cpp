@@ -46,7 +46,7 @@ void NavigationMenu::mnuOptionsNavigation_Click(int index) {
       guarded([&] { browser.GoForward(); });
       break;
     case 2:
-      guarded([&] { browser.Stop(); });
+      commands.StopLoading();
       break;
     case 3:
       guarded([&] { browser.Refresh(); });

@@ -49,7 +49,7 @@ void PaneCommands::ButtonClick(const std::string& key) {
   }
 }
 
-void PaneCommands::stop() {
+void PaneCommands::StopLoading() {
   Pane& p = pane();
   bool loading = false;
   guarded([&] { loading = p.brwWebBrowser.Busy(); });
@@ -58,6 +58,11 @@ void PaneCommands::stop() {
   } else {
     guarded([&] { p.brwWebBrowser.Stop(); });
   }
+}
+
+void PaneCommands::stop() {
+  Pane& p = pane();
+  StopLoading();
   guarded([&] { p.ProgressBar.SetValue(0.0f); });
   guarded([&] { p.Label.PageTitle(p.brwWebBrowser.LocationName()); });
 }

@@ -41,6 +41,9 @@ class PaneCommands {
   // The site's chat page, and its news and search page, through the navigation entry.
   void ShowChat();
   void ShowNewsAndSearch();
+  // The control's Stop. A load it ends is heard as stopped, not as a page loaded; the bar and
+  // the status line are left to the control's events.
+  void StopLoading();
 
  private:
   // Sets the address box text and calls the navigation entry.

@@ -64,6 +64,32 @@ class KeysTest(corvane_e2e.CorvaneTestCase):
         self.assertEqual(d.server.count('/apple.html'), top_loads)
         self.assertEqual(d.text_of('Top status'), 'Page Title: Apple')
 
+    def test_keys_stay_with_their_pane_across_local_and_web_pages(self):
+        # A step between a local file and a web page changes the renderer under the pane's page,
+        # one way and back, with the keys in the page all along.
+        d = self.desktop
+        local = d.home / 'local.html'
+        local.write_text('<title>Local</title><p style="font-size:40px;margin:0">Local</p>')
+        d.server.reporting_page('web', 'Web')
+        d.visit('Top', '/apple.html', 'Apple')
+        d.enter('Bottom', f'file://{local}')
+        d.wait_for_text('Bottom status', 'Page Title: Local')
+        d.visit('Bottom', '/web.html', 'Web')
+        self.into_page('Bottom')
+        d.key('alt+Left')
+        d.wait_for_text('Bottom status', 'Page Title: Local')
+        d.key('alt+Right')
+        d.wait_for_text('Bottom status', 'Page Title: Web')
+        # The page itself hears a key, and the editing keys copy its text.
+        d.type('b')
+        d.server.wait_for_request('/web-key-b')
+        self.assertEqual(self.focused(), 'Bottom browser')
+        d.key('ctrl+a', 'ctrl+c')
+        d.click(d.edit_field('Bottom address'))
+        d.key('ctrl+a', 'ctrl+v')
+        d.wait_for_text('Bottom address', lambda text: text.strip() == 'Web', 5)
+        self.assertEqual(d.text_of('Top status'), 'Page Title: Apple')
+
     def test_esc_stops_the_load_of_the_pane_with_the_focus(self):
         d = self.desktop
         d.server.slow_page('/slow.html', 'Slow', 30)

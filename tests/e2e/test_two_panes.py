@@ -72,6 +72,14 @@ class TwoPanesTest(corvane_e2e.CorvaneTestCase):
         # The address box belongs to its pane as much as its page does.
         d.click(d.edit_field('Top address'))
         top_mark = self.marked('Top')
+        # A pane whose links open in the other pane has a line twice as strong, from the moment
+        # the item is ticked to the moment it is unticked, with the focus where it was.
+        white = (255, 255, 255)
+        for follows in (True, False):
+            d.choose_menu('Browsers', "Open Top Pane's Links in Bottom Pane")
+            wait_until(lambda: (d.edge_colour('Top', inset=4) != white) == follows, 5,
+                       f'the top line {"doubled" if follows else "single again"}')
+            self.assertEqual(d.edge_colour('Top'), top_mark)
         d.key('shift+F6')
         bottom_mark = self.marked('Bottom')
         self.assertEqual(top_mark, bottom_mark)

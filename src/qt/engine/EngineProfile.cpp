@@ -1,7 +1,7 @@
 #include "qt/engine/EngineProfile.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
@@ -11,6 +11,7 @@
 
 #include "browser/DownloadStatus.h"
 #include "dialogs/InternetOptions.h"
+#include "qt/engine/DownloadSaveDialog.h"
 #include "qt/engine/DownloadsWindow.h"
 #include "qt/engine/EngineOptions.h"
 #include "qt/page/BrowserPage.h"
@@ -95,15 +96,12 @@ void EngineProfile::onDownloadRequested(QWebEngineDownloadRequest* download) {
 
 void EngineProfile::ask(QWebEngineDownloadRequest* download) {
   QWidget* view = QWebEngineView::forPage(download->page());
-  auto* dialog = new QFileDialog(view ? view->window() : nullptr, tr("Save Download"));
-  dialog->setObjectName(QStringLiteral("DownloadSaveDialog"));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setFileMode(QFileDialog::AnyFile);
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
   QDir().mkpath(folder);
-  dialog->selectFile(QString::fromStdString(DownloadStatus::proposedPath(
-      folder.toStdString(), download->downloadFileName().toStdString())));
+  auto* dialog = new DownloadSaveDialog(
+      view ? view->window() : nullptr,
+      QString::fromStdString(DownloadStatus::proposedPath(
+          folder.toStdString(), download->downloadFileName().toStdString())));
   const QPointer<QWebEnginePage> page(download->page());
   if (!page) {
     // Nothing could ask for it again: the answer is needed now.
@@ -124,7 +122,10 @@ void EngineProfile::ask(QWebEngineDownloadRequest* download) {
     chosen_.push_back({page, url, path});
     page->download(url, QFileInfo(path).fileName());
   });
-  dialog->open();  // modal to the window only, and without an event loop of its own
+  // In front and with the keys, as the user has just asked for it, but holding up nothing else.
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
 }
 
 void EngineProfile::start(QWebEngineDownloadRequest* download, const QFileInfo& target) {

@@ -40,6 +40,10 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
   connect(documents_, &PageDocuments::parsed, this, &BrowserPage::mainDocumentParsed);
   connect(documents_, &PageDocuments::loaded, this, &BrowserPage::mainDocumentLoaded);
   connect(documents_, &PageDocuments::userActed, downloads_, &PageDownloads::userActed);
+  // A crashed page's strips speak of a document that is no more.
+  connect(this, &QWebEnginePage::renderProcessTerminated, popups_, &PagePopups::documentGone);
+  connect(this, &QWebEnginePage::renderProcessTerminated, downloads_,
+          &PageDownloads::documentCreated);
   services_.dialogs.add(this);
 }
 
@@ -48,6 +52,7 @@ void BrowserPage::onDocumentCreated(const QUrl& url) {
   // asked is no longer asked; nor has the user acted in it yet.
   dialogs_->documentCreated();
   downloads_->documentCreated();
+  popups_->documentGone();
   services_.dialogs.documentCreated();
   Q_EMIT mainDocumentCreated(url);
 }
@@ -123,6 +128,10 @@ bool BrowserPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
     return false;
   }
   if (isMainFrame) downloads_->navigating(url, type);
+  if (isMainFrame && (type == NavigationTypeTyped || type == NavigationTypeBackForward ||
+                      type == NavigationTypeReload)) {
+    dialogs_->userLeft();
+  }
   // The engine would hand it to the desktop unasked. It comes here only after a user's click
   // or key; the engine drops a page's own attempts.
   if (leavesForDesktop(url)) return false;

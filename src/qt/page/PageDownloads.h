@@ -28,8 +28,8 @@ class PageDownloads : public QObject {
   bool requested(const QUrl& url, const QString& file);
   // The page is about to follow a main-frame navigation of `type` to `url`.
   void navigating(const QUrl& url, QWebEnginePage::NavigationType type);
-  // The page has a new document: the user has not acted in it yet, and what the document before
-  // asked to download is no longer asked.
+  // The page has a new document, or its renderer has ended: the user has not acted in it yet,
+  // and what the document before asked to download is no longer asked.
   void documentCreated();
   // The user clicked or typed in the document showing.
   void userActed() { gate_.userActed(); }

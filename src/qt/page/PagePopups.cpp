@@ -21,8 +21,6 @@ const char kPopups[] = "pop-ups";
 PagePopups::PagePopups(QWebEnginePage* page, const PageServices& services)
     : QObject(page), page_(page), services_(services) {}
 
-QString PagePopups::site() const { return page_->url().toString(QUrl::RemovePath); }
-
 int PagePopups::openPopups() {
   popups_.removeAll(nullptr);
   return static_cast<int>(popups_.size());
@@ -31,11 +29,12 @@ int PagePopups::openPopups() {
 bool PagePopups::take(QWebEngineNewWindowRequest& request) {
   const bool dialog = request.destination() == QWebEngineNewWindowRequest::InNewDialog;
   // A new tab or window opens in this pane, so only a pop-up counts against the open ones.
-  const bool allowed =
-      blocker_.request(request.isUserInitiated(),
-                       services_.permissions.answer(site().toStdString(), kPopups) == true,
-                       dialog ? openPopups() : 0, page_->url().host().toStdString(),
-                       request.requestedUrl().toString().toStdString());
+  const bool allowed = blocker_.request(
+      request.isUserInitiated(),
+      services_.permissions.answer(page_->url().toString().toStdString(), kPopups) == true,
+      dialog ? openPopups() : 0, page_->url().host().toStdString(),
+      request.requestedUrl().toString().toStdString(), request.requestedGeometry().width(),
+      request.requestedGeometry().height());
   if (!allowed) {
     showBlocked();
     return true;
@@ -69,10 +68,17 @@ void PagePopups::showBlocked() {
 }
 
 void PagePopups::allowBlocked(bool always) {
-  if (always) services_.permissions.remember(site().toStdString(), kPopups, true);
-  for (const std::string& address : blocker_.release(openPopups())) {
-    openPopup()->page()->load(QUrl(QString::fromStdString(address)));
+  if (always) services_.permissions.remember(page_->url().toString().toStdString(), kPopups, true);
+  for (const PopupBlocker::Held& held : blocker_.release(openPopups())) {
+    PopupWindow* popup = openPopup();
+    popup->askSize(held.width, held.height);
+    popup->page()->load(QUrl(QString::fromStdString(held.address)));
   }
+}
+
+void PagePopups::documentGone() {
+  blocker_.dismiss();
+  if (notice_) notice_->withdraw();
 }
 
 void PagePopups::followView(QWebEngineView* view) {

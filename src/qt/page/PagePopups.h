@@ -20,7 +20,8 @@ class PopupWindow;
 // A page's pop-ups (window.open with window features, as sign-in pages use), each in a small
 // window of its own, and the new tabs and windows it asks for. They open only when the user
 // asked for them, or allows the site's pop-ups, and only a few pop-ups at a time (PopupBlocker);
-// the others are held, and a strip at the foot of the pane offers to open them after all.
+// the others are held, and a strip at the foot of the pane offers to open them after all, for as
+// long as the document that asked for them shows.
 class PagePopups : public QObject {
   Q_OBJECT
  public:
@@ -32,13 +33,15 @@ class PagePopups : public QObject {
   bool take(QWebEngineNewWindowRequest& request);
   // The page now shows in `view`: the strip goes with it.
   void followView(QWebEngineView* view);
+  // The document that asked is gone (another has come, or its renderer has ended): its strip
+  // goes, and what it asked for is neither counted nor opened any more.
+  void documentGone();
 
  private:
   int openPopups();
   PopupWindow* openPopup();
   void showBlocked();
   void allowBlocked(bool always);
-  QString site() const;
 
   QWebEnginePage* page_;
   PageServices services_;

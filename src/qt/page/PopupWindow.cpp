@@ -3,19 +3,15 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "browser/PopupSize.h"
 #include "qt/page/BrowserPage.h"
 
 namespace corvane {
-
-namespace {
-// Pop-ups are dialogs: small unless the page asks for a size.
-constexpr int kWidth = 520;
-constexpr int kHeight = 600;
-}  // namespace
 
 PopupWindow::PopupWindow(QWebEngineProfile* profile, const PageServices& services, QWidget* owner)
     : QWidget(owner, Qt::Window), address_(new QLineEdit(this)), view_(new QWebEngineView(this)) {
@@ -38,15 +34,18 @@ PopupWindow::PopupWindow(QWebEngineProfile* profile, const PageServices& service
   connect(view_, &QWebEngineView::titleChanged, this, &QWidget::setWindowTitle);
   connect(view_->page(), &QWebEnginePage::windowCloseRequested, this, &QWidget::close);
   connect(view_->page(), &QWebEnginePage::geometryChangeRequested, this,
-          [this](const QRect& geometry) {
-            if (geometry.width() > 0 && geometry.height() > 0) {
-              resize(geometry.width(), geometry.height() + address_->sizeHint().height());
-            }
-          });
-  resize(kWidth, kHeight);
+          [this](const QRect& geometry) { askSize(geometry.width(), geometry.height()); });
+  askSize(0, 0);
 }
 
 QWebEnginePage* PopupWindow::page() const { return view_->page(); }
+
+void PopupWindow::askSize(int width, int height) {
+  const QRect free = screen() ? screen()->availableGeometry() : QRect();
+  const PopupSize size =
+      PopupSize::fit(width, height, address_->sizeHint().height(), free.width(), free.height());
+  resize(size.width, size.height);
+}
 
 void PopupWindow::closeEvent(QCloseEvent* event) {
   // Its page waits in a dialog, which closing has just answered; the window goes once the

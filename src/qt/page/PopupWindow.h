@@ -21,6 +21,9 @@ class PopupWindow : public QWidget {
   PopupWindow(QWebEngineProfile* profile, const PageServices& services, QWidget* owner);
 
   QWebEnginePage* page() const;
+  // Sizes the window for a page area of `width` by `height` (0 where the page asked for none),
+  // within the screen.
+  void askSize(int width, int height);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

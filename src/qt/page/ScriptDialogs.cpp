@@ -43,6 +43,11 @@ void ScriptDialogs::documentCreated() {
   if (askedSheet_) askedSheet_->cancel();
 }
 
+void ScriptDialogs::userLeft() {
+  dialogs_.userLeft();
+  if (sheet_) sheet_->cancel();
+}
+
 DialogSheet* ScriptDialogs::sheet() {
   QWebEngineView* view = overlaidView(page_);
   if (!view) return nullptr;

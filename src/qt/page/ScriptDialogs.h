@@ -30,6 +30,9 @@ class ScriptDialogs : public QObject {
   // The page has a new document: it may ask again, and what the one before asked is no longer
   // asked.
   void documentCreated();
+  // The user sends the pane elsewhere: the dialog up is answered Cancel, and the page shows no
+  // more while it is still there, so that nothing it asks holds the pane.
+  void userLeft();
 
   // The engine's calls for the page's dialogs; each waits for the answer. The engine asks its
   // own leave-page question as a confirmation, which is answered later (leaveAnswered).

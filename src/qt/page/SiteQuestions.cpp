@@ -99,7 +99,7 @@ void SiteQuestions::onFeaturePermissionRequested(const QUrl& origin,
                                                  QWebEnginePage::Feature feature) {
   const std::string site = origin.toString(QUrl::RemovePath).toStdString();
   const std::string name = featureName(feature);
-  if (const auto known = permissions_.answer(site, name)) {
+  if (const auto known = permissions_.answer(origin.toString().toStdString(), name)) {
     page_->setFeaturePermission(
         origin, feature,
         *known ? QWebEnginePage::PermissionGrantedByUser : QWebEnginePage::PermissionDeniedByUser);
@@ -121,7 +121,7 @@ void SiteQuestions::onFeaturePermissionRequested(const QUrl& origin,
           [page, &permissions, box, allow, origin, feature, site, name] {
             if (!page) return;
             const bool allowed = box->clickedButton() == allow;
-            permissions.remember(site, name, allowed);
+            permissions.remember(origin.toString().toStdString(), name, allowed);
             page->setFeaturePermission(origin, feature,
                                        allowed ? QWebEnginePage::PermissionGrantedByUser
                                                : QWebEnginePage::PermissionDeniedByUser);

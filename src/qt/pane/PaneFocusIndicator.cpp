@@ -20,11 +20,25 @@ constexpr int kLineWidth = 3;
 // A pane whose links open in the other pane drives it: its line is twice as strong.
 constexpr int kDrivingLineWidth = 6;
 
+// The ring `width` wide along the inside of `all`.
+QRegion ring(const QRect& all, int width) {
+  return QRegion(all) - QRegion(all.adjusted(width, width, -width, -width));
+}
+
 class EdgeLine : public QFocusFrame {
  public:
   using QFocusFrame::QFocusFrame;
   int lineWidth() const { return lineWidth_; }
-  void setLineWidth(int width) { lineWidth_ = width; }
+  void setLineWidth(int width) {
+    lineWidth_ = width;
+    // The frame takes its mask from the style only when its place changes; on the same place
+    // the new width shows now, not once the focus moves. Hidden meanwhile, so that the page
+    // under a narrower line is drawn again.
+    const bool shown = isVisible();
+    hide();
+    setMask(ring(rect(), width));
+    setVisible(shown);
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -53,8 +67,7 @@ class EdgeStyle : public QProxyStyle {
       if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returnData); mask && widget) {
         const auto* line = dynamic_cast<const EdgeLine*>(widget);
         const int w = line ? line->lineWidth() : kLineWidth;
-        const QRect all = widget->rect();
-        mask->region = QRegion(all) - QRegion(all.adjusted(w, w, -w, -w));
+        mask->region = ring(widget->rect(), w);
       }
       return 1;
     }
@@ -105,11 +118,7 @@ void PaneFocusIndicator::show(std::optional<PaneId> pane) {
   } else if (pane) {
     auto* line = static_cast<EdgeLine*>(frame_);
     const int width = driving_[paneSlot(*pane)] ? kDrivingLineWidth : kLineWidth;
-    if (line->lineWidth() != width) {
-      line->setLineWidth(width);
-      // Setting the widget anew makes the frame take its mask again.
-      frame_->setWidget(nullptr);
-    }
+    if (line->lineWidth() != width) line->setLineWidth(width);
     // The frame follows its page's place and visibility from here on.
     frame_->setWidget(panes_.view(*pane));
   } else {

@@ -18,6 +18,7 @@
 #include "qt/pane/QtAddressBox.h"
 #include "qt/pane/QtPaneKeyTargets.h"
 #include "qt/pane/QtProgressBar.h"
+#include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/StatusLabel.h"
 #include "qt/platform/QtTimer.h"
 
@@ -33,6 +34,7 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, MakePage makePage,
       id_(id),
       widgets_(widgets),
       address_(new QtAddressBox(widgets.cboAddress)),
+      suggestions_(new QtSuggestionList(widgets.cboAddress, widgets.brwWebBrowser)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
       views_(new PanePageViews(widgets.brwWebBrowser, widgets.cboAddress, std::move(makePage),
@@ -63,7 +65,8 @@ IPageTabs& PaneWindow::tabs() const { return *browserArea()->strip(); }
 IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
 PaneControls PaneWindow::controls() {
-  return {shownBrowser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
+  return {shownBrowser_, *address_,           *widgets_.Label, *progress_,
+          *timer_,       *widgets_.tbToolBar, suggestions_};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {

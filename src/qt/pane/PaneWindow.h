@@ -29,6 +29,7 @@ class PanePageViews;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
+class QtSuggestionList;
 class QtTimer;
 
 // One pane of the main window: its controls, and what the window adds to drive them: the
@@ -68,6 +69,8 @@ class PaneWindow : public QObject {
   ShownPageBrowser& shownBrowser() { return shownBrowser_; }
   FindBar& findBar() const { return *findBar_; }
   IPaneKeyTargets& keyTargets() const;
+  // The list below the address box as the user types.
+  QtSuggestionList& suggestionList() const { return *suggestions_; }
   // The controls as the pane's logic drives them.
   PaneControls controls();
   // What belongs to the pane besides its pages: its address strip and box, its toolbar, its tab
@@ -89,6 +92,7 @@ class PaneWindow : public QObject {
   PaneId id_;
   PaneWidgets widgets_;
   QtAddressBox* address_;
+  QtSuggestionList* suggestions_;
   std::unique_ptr<QtProgressBar> progress_;
   QtTimer* timer_;
   PanePageViews* views_;

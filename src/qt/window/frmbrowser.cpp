@@ -24,11 +24,13 @@
 #include "qt/pane/AccessiblePageFocus.h"
 #include "qt/pane/FindBar.h"
 #include "qt/pane/LinkFollower.h"
+#include "qt/pane/PageFocusKeeper.h"
 #include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneFocusIndicator.h"
 #include "qt/pane/PaneLinkDrop.h"
 #include "qt/pane/PaneShortcuts.h"
 #include "qt/pane/PaneZoom.h"
+#include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/SyncScrolling.h"
 #include "qt/platform/ExecutableName.h"
 #include "qt/platform/QtFileDialog.h"
@@ -186,6 +188,9 @@ void frmbrowser::connectControls() {
   const PaneWindow::Run runs = [this](const std::function<void()>& handler) { run(handler); };
   for (PaneId id : kPanes) {
     panes_[id].connectTo(core_->pane(id).navigation(), core_->commands(id), runs);
+    if (AddressSuggestions* suggestions = core_->suggestions(id)) {
+      panes_[id].suggestionList().connectTo(*suggestions);
+    }
   }
 
   connectOption(c_.OptionBoth, &Layout::OptionBoth_Click);
@@ -211,6 +216,7 @@ void frmbrowser::connectPages() {
       this, *core_, panes_, folders_.userData, *settingsStore_, executableName().toStdString(),
       [this](const std::function<void()>& handler) { run(handler); }});
   zoom_ = std::make_unique<PaneZoom>(this, panes_);
+  new PageFocusKeeper(this, panes_);
 }
 
 void frmbrowser::connectPanes() {

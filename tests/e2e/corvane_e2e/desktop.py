@@ -404,11 +404,11 @@ class Desktop:
         wait_until(lambda: field.showing and field.focused, 10, f'the {pane} find bar')
         return field, self.find('Find result', within=bar)
 
-    def edge_colour(self, pane):
-        """The colour just inside the left edge of the pane's page, half way down: white unless
-        the pane carries the focus mark."""
+    def edge_colour(self, pane, inset=1):
+        """The colour `inset` pixels inside the left edge of the pane's page, half way down:
+        white unless the pane carries the focus mark that far in."""
         area = self.find(f'{pane} browser').extents
-        return self.screenshot().pixel(area.x + 1, area.y + area.height // 2)
+        return self.screenshot().pixel(area.x + inset, area.y + area.height // 2)
 
     def button(self, pane, name):
         """A button of the pane's toolbar."""

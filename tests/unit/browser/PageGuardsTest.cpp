@@ -2,16 +2,30 @@
 // their file names, links to other programs and the permissions it asks for.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "browser/DownloadGate.h"
 #include "browser/DownloadStatus.h"
 #include "browser/EnginePrompts.h"
 #include "browser/ExternalLink.h"
 #include "browser/PageDialogs.h"
 #include "browser/PopupBlocker.h"
+#include "browser/PopupSize.h"
 #include "browser/SitePermissions.h"
 
 namespace corvane {
 namespace {
+
+using Strings = std::vector<std::string>;
+
+Strings addresses(const std::vector<PopupBlocker::Held>& held) {
+  Strings result;
+  for (const PopupBlocker::Held& popup : held) result.push_back(popup.address);
+  return result;
+}
 
 TEST(PageGuardsTest, DialogsInQuickSuccessionOfferToStopThePage) {
   PageDialogs dialogs;
@@ -43,13 +57,47 @@ TEST(PageGuardsTest, PopupsOpenOnlyWhenAskedForAndNeverTooMany) {
   for (int i = 0; i < 50; ++i) blocker.request(false, false, 0, "a.test", "http://a.test/x");
   EXPECT_EQ(blocker.notice(), "Corvane blocked 52 pop-up windows from a.test");
   // Allowed after all: as many as there is room for, the first blocked first.
-  EXPECT_EQ(blocker.release(1), (std::vector<std::string>{"http://a.test/3", "http://a.test/4"}));
+  EXPECT_EQ(addresses(blocker.release(1)), (Strings{"http://a.test/3", "http://a.test/4"}));
   EXPECT_EQ(blocker.blocked(), 0);
   // The count is the page's now: another site's pop-ups start it again.
   blocker.request(false, false, 0, "a.test", "http://a.test/5");
   blocker.request(false, false, 0, "b.test", "http://b.test/1");
   EXPECT_EQ(blocker.notice(), "Corvane blocked 1 pop-up window from b.test");
-  EXPECT_EQ(blocker.release(0), std::vector<std::string>{"http://b.test/1"});
+  EXPECT_EQ(addresses(blocker.release(0)), Strings{"http://b.test/1"});
+}
+
+// The strip belongs to the document that asked: once it has gone, nothing it asked for is
+// counted or opens, and a pop-up let through keeps the size its page asked for.
+TEST(PageGuardsTest, BlockedPopupsGoWithTheirDocumentAndKeepTheirSize) {
+  PopupBlocker blocker;
+  for (int i = 0; i < 400; ++i) blocker.request(false, false, 0, "a.test", "http://a.test/old");
+  blocker.dismiss();
+  EXPECT_EQ(blocker.notice(), "");
+  EXPECT_TRUE(blocker.release(0).empty());
+  blocker.request(false, false, 0, "a.test", "http://a.test/new", 200, 150);
+  EXPECT_EQ(blocker.notice(), "Corvane blocked 1 pop-up window from a.test");
+  const std::vector<PopupBlocker::Held> held = blocker.release(0);
+  ASSERT_EQ(held.size(), 1u);
+  EXPECT_EQ(held[0].address, "http://a.test/new");
+  EXPECT_EQ(std::make_pair(held[0].width, held[0].height), std::make_pair(200, 150));
+}
+
+TEST(PageGuardsTest, APopupGetsTheSizeItAskedForWithinTheScreen) {
+  const auto fit = [](int width, int height, int screenWidth, int screenHeight) {
+    const PopupSize size = PopupSize::fit(width, height, 30, screenWidth, screenHeight);
+    return std::make_pair(size.width, size.height);
+  };
+  // The page area asked for, with the address line above it.
+  EXPECT_EQ(fit(200, 150, 1280, 1024), std::make_pair(200, 180));
+  // None asked: a dialog's size.
+  EXPECT_EQ(fit(0, 0, 1280, 1024),
+            std::make_pair(PopupSize::kDefaultWidth, PopupSize::kDefaultHeight));
+  // Never beyond the screen's free area, nor too small to use.
+  EXPECT_EQ(fit(5000, 4000, 1280, 1000), std::make_pair(1280, 1000));
+  EXPECT_EQ(fit(INT32_MAX, INT32_MAX, 1280, 1000), std::make_pair(1280, 1000));
+  EXPECT_EQ(fit(1, 1, 1280, 1024), std::make_pair(PopupSize::kMinimum, PopupSize::kMinimum + 30));
+  // Where the screen is not known, as asked.
+  EXPECT_EQ(fit(3000, 2000, 0, 0), std::make_pair(3000, 2030));
 }
 
 TEST(PageGuardsTest, ASecondDownloadWithoutAClickAsksOnceAndTheAnswerHolds) {
@@ -116,6 +164,22 @@ TEST(SitePermissionsTest, AnAnswerHoldsForItsSiteAndFeatureAlone) {
   EXPECT_FALSE(permissions.answer("http://a.test", "camera").has_value());
   permissions.remember("https://a.test", "camera", true);
   EXPECT_EQ(permissions.answer("https://a.test", "camera"), true);
+}
+
+// An answer is kept by origin: the same scheme, host and port, whatever the page's path, query
+// or fragment; another port is another site, and pages without an origin share no answer.
+TEST(SitePermissionsTest, AnAnswerHoldsForTheWholeOrigin) {
+  SitePermissions permissions;
+  permissions.remember("http://127.0.0.1:8080/popflood.html?3", "pop-ups", true);
+  EXPECT_EQ(permissions.answer("http://127.0.0.1:8080/popflood.html?4", "pop-ups"), true);
+  EXPECT_EQ(permissions.answer("HTTP://127.0.0.1:8080/other/page.html#top", "pop-ups"), true);
+  EXPECT_FALSE(permissions.answer("http://127.0.0.1:8081/popflood.html?3", "pop-ups"));
+  EXPECT_FALSE(permissions.answer("https://127.0.0.1:8080/popflood.html?3", "pop-ups"));
+  permissions.remember("https://b.test/a?x=1", "camera", false);
+  EXPECT_EQ(permissions.answer("https://b.test:443/b", "camera"), false);
+  permissions.remember("data:text/html,<p>hi", "pop-ups", true);
+  EXPECT_FALSE(permissions.answer("data:text/html,<p>other", "pop-ups"));
+  EXPECT_FALSE(permissions.answer("about:blank", "pop-ups"));
 }
 
 TEST(SitePermissionsTest, TheQuestionsNameTheSiteAndWhatIsAtStake) {

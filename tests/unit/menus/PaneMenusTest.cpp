@@ -54,7 +54,9 @@ TEST(NavigationMenuTest, EachIndexReachesItsPaneAndOthersDoNothing) {
   EXPECT_EQ(r.bottom.label.Caption(), "Going to http://site.example/chat.html");
 }
 
-TEST(NavigationMenuTest, MenuStopLeavesBarAndStatusAlone) {
+// The menu's Stop leaves the bar and the status line alone; a load it ends is heard as stopped,
+// as with the toolbar's, not as a page loaded.
+TEST(NavigationMenuTest, MenuStopLeavesBarAndStatusAloneAndIsHeardAsStopped) {
   MenuRig r;
   r.top.bar.SetValue(300000.0f);
   r.top.label.SetCaption("Loading...");
@@ -62,6 +64,11 @@ TEST(NavigationMenuTest, MenuStopLeavesBarAndStatusAlone) {
   EXPECT_EQ(r.top.browser.calls(), Strings{"Stop"});
   EXPECT_EQ(r.top.bar.Value(), 300000.0f);
   EXPECT_EQ(r.top.label.Caption(), "Loading...");
+  EXPECT_TRUE(r.top.label.announced().empty());
+  r.bottom.browser.setLocationName("B");
+  r.bottom.browser.setBusy(true);
+  r.navigation.mnuOptionsNavigation_Click(10);
+  EXPECT_EQ(r.bottom.label.announced(), Strings{"Loading stopped"});
 }
 
 TEST(NavigationMenuTest, MenuBackUsesHistoryWhileTheToolbarStepsTheFolder) {
