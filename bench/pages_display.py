@@ -13,8 +13,9 @@ Figures per run:
   restored  the same with `--pages` pages in each pane restored from the session, the first of
             each shown (the others load when first shown)
   hidden    (with --discard) PSS once every restored page has been shown and then left hidden
-            past the discard time, one minute here; the lifecycle looks once a minute, so each
-            such run takes about three minutes
+            past the discard time, one minute here (and, for comparison, just after all were
+            shown); the lifecycle looks once a minute, so each such run takes about three
+            minutes
 
 Goals: the first pixel and start -> both shown pages loaded within 1.1 x a start with one page
 each, memory then within 1.2 x; after all pages were shown and discarded, within 1.5 x.
@@ -219,6 +220,9 @@ def _serve_run(tmp, kind, args, display, server):
                   'procs': 1 + len(descendants(popen.pid))}
         if kind == 'hidden':
             show_every_page(args, display, env, files, windows, popen, tmp)
+            # Before the lifecycle has had its turn: what discarding then gives back.
+            time.sleep(args.settle)
+            result['shown_pss_kb'] = tree_memory_kb(popen.pid)[0]
             time.sleep(DISCARD_WAIT)
             result['pss_kb'], result['uss_kb'] = tree_memory_kb(popen.pid)
             result['procs'] = 1 + len(descendants(popen.pid))
@@ -259,8 +263,10 @@ def main():
                     continue  # minutes each: one is enough
                 r = run_one(kind, args, xserver.display)
                 figures[kind].append(r)
+                shown = f" (all shown: {r['shown_pss_kb']})" if 'shown_pss_kb' in r else ''
                 print(f"  {kind:<9} pixel_ms={r['pixel_ms']:.1f} start_ms={r['start_ms']:.1f} "
-                      f"pss_kb={r['pss_kb']} uss_kb={r['uss_kb']} procs={r['procs']}", flush=True)
+                      f"pss_kb={r['pss_kb']}{shown} uss_kb={r['uss_kb']} procs={r['procs']}",
+                      flush=True)
     finally:
         xserver.stop()
         shutil.rmtree(scratch, ignore_errors=True)
