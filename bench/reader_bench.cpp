@@ -35,7 +35,7 @@
 
 #include "BenchSupport.h"
 #include "qt/engine/ApplicationSetup.h"
-#include "qt/engine/ReaderExtraction.h"
+#include "qt/page/ReaderExtraction.h"
 #include "reader/ReaderArticle.h"
 
 namespace {
