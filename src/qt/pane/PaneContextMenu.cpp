@@ -10,8 +10,12 @@
 
 namespace corvane {
 
-PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane)
-    : QObject(view), view_(view), openInPane_(std::move(openInPane)) {
+PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane,
+                                 std::function<void()> readerView)
+    : QObject(view),
+      view_(view),
+      openInPane_(std::move(openInPane)),
+      readerView_(std::move(readerView)) {
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, &PaneContextMenu::show);
 }
@@ -33,6 +37,10 @@ void PaneContextMenu::show(const QPoint& at) {
     }
     if (first) menu->insertSeparator(first);
   }
+  menu->addSeparator();
+  QAction* reader = menu->addAction(tr("&Reader View"), this, [this] { readerView_(); });
+  reader->setShortcut(QKeySequence(Qt::Key_F9));
+  reader->setObjectName(QStringLiteral("readerViewAction"));
   menu->popup(view_->mapToGlobal(at));
 }
 

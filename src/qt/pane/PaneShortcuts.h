@@ -13,7 +13,8 @@ class QWidget;
 
 namespace corvane {
 
-// The keys every browser has (F5, Ctrl+L, Alt+Left, Esc, Ctrl+C in a page, ...) for the pane
+// The keys every browser has (F5, Ctrl+L, Alt+Left, Esc, Ctrl+C in a page, ...) and the reader
+// view's (F9, F6) for the pane
 // that holds the focus, and F10 for the menu bar. They are caught before the focused widget and
 // the window's menu shortcuts see them, so that the Edit menu's Ctrl+C names the top pane only
 // when chosen from the menu; the keys the logic leaves to a text field go on as before.

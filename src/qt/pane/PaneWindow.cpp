@@ -13,6 +13,7 @@
 #include "qt/pane/QtAddressBox.h"
 #include "qt/pane/QtPaneKeyTargets.h"
 #include "qt/pane/QtProgressBar.h"
+#include "qt/pane/QtReaderView.h"
 #include "qt/pane/StatusLabel.h"
 #include "qt/platform/QtTimer.h"
 
@@ -30,7 +31,8 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
       address_(new QtAddressBox(widgets.cboAddress)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
-      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)) {
+      browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)),
+      reader_(std::make_unique<QtReaderView>(widgets.brwWebBrowser)) {
   timer_->setObjectName(QStringLiteral("timTimer") + paneDigit(id));
 }
 
@@ -46,11 +48,14 @@ void PaneWindow::addOverlays() {
 IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
 PaneControls PaneWindow::controls() const {
-  return {*browser_, *address_, *widgets_.Label, *progress_, *timer_, *widgets_.tbToolBar};
+  return {*browser_, *address_,           *widgets_.Label, *progress_,
+          *timer_,   *widgets_.tbToolBar, *reader_};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {
-  return {widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, findBar_};
+  QList<QWidget*> around{widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, findBar_};
+  if (QWidget* reader = reader_->widget()) around << reader;
+  return around;
 }
 
 void PaneWindow::connectTo(PaneNavigation& navigation, PaneCommands& commands, const Run& run) {

@@ -23,6 +23,7 @@ struct PaneControls;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
+class QtReaderView;
 class QtTimer;
 class WebEngineBrowserControl;
 
@@ -52,10 +53,12 @@ class PaneWindow : public QObject {
   WebEngineBrowserControl& browser() const { return *browser_; }
   FindBar& findBar() const { return *findBar_; }
   IPaneKeyTargets& keyTargets() const;
+  // The reader view of the page the pane shows.
+  QtReaderView& reader() const { return *reader_; }
   // The controls as the pane's logic drives them.
   PaneControls controls() const;
-  // What belongs to the pane besides its page: its address strip and box, its toolbar and its
-  // find bar.
+  // What belongs to the pane besides its page: its address strip and box, its toolbar, its
+  // find bar and its page's reader view.
   QList<QWidget*> aroundPage() const;
 
   // Forwards the address box to the pane's navigation and the toolbar's buttons to its commands.
@@ -70,6 +73,7 @@ class PaneWindow : public QObject {
   WebEngineBrowserControl* browser_;
   FindBar* findBar_ = nullptr;
   std::unique_ptr<QtPaneKeyTargets> keyTargets_;
+  std::unique_ptr<QtReaderView> reader_;
 };
 
 }  // namespace corvane

@@ -22,6 +22,8 @@
 #include "qt/engine/EngineProfile.h"
 #include "qt/engine/WebEngineBrowserControl.h"
 #include "qt/favorites/FavoritesWidgets.h"
+#include "qt/page/BrowserPage.h"
+#include "qt/page/PageReader.h"
 #include "qt/pane/AccessiblePageFocus.h"
 #include "qt/pane/FindBar.h"
 #include "qt/pane/LinkFollower.h"
@@ -30,6 +32,7 @@
 #include "qt/pane/PaneLinkDrop.h"
 #include "qt/pane/PaneShortcuts.h"
 #include "qt/pane/PaneZoom.h"
+#include "qt/pane/QtReaderView.h"
 #include "qt/pane/SyncScrolling.h"
 #include "qt/platform/ExecutableName.h"
 #include "qt/platform/QtFileDialog.h"
@@ -199,8 +202,25 @@ void frmbrowser::connectPages() {
   const auto openInPane = [this](PaneId pane, const QString& address) {
     run([&] { core_->OpenInPane(pane, address.toStdString()); });
   };
-  for (PaneId id : kPanes) new PaneContextMenu(panes_.view(id), openInPane);
+  for (PaneId id : kPanes) {
+    new PaneContextMenu(panes_.view(id), openInPane,
+                        [this, id] { run([&] { panes_[id].reader().Toggle(); }); });
+    if (auto* page = qobject_cast<BrowserPage*>(panes_.view(id)->page())) connectReader(page);
+  }
   zoom_ = std::make_unique<PaneZoom>(this, panes_);
+}
+
+void frmbrowser::connectReader(BrowserPage* page) {
+  // Told to the pane that shows the page when it speaks, wherever it has moved meanwhile.
+  const auto paneOf = [this, page] { return panes_.pageOf(QWebEngineView::forPage(page)); };
+  connect(&page->reader(), &PageReader::notAvailable, this, [this, paneOf] {
+    const auto pane = paneOf();
+    if (core_ && pane) run([&] { core_->ReaderNotAvailable(*pane); });
+  });
+  connect(&page->reader(), &PageReader::linkActivated, this, [this, paneOf](const QUrl& url) {
+    const auto pane = paneOf();
+    if (core_ && pane) run([&] { core_->OpenReaderLink(*pane, url.toString().toStdString()); });
+  });
 }
 
 void frmbrowser::connectPanes() {
@@ -230,7 +250,7 @@ void frmbrowser::connectPanes() {
 
 void frmbrowser::connectKeys() {
   const auto target = [this](PaneId id) {
-    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets()};
+    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets(), panes_[id].reader()};
   };
   paneKeys_ = std::make_unique<PaneKeys>(target(PaneId::Top), target(PaneId::Bottom));
   // F10 opens the first menu, its items waiting for a key, as in any desktop program.

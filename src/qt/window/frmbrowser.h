@@ -17,6 +17,7 @@ class QAbstractButton;
 namespace corvane {
 
 class AccessiblePageFocus;
+class BrowserPage;
 class EngineProfile;
 class FavoritesWidgets;
 class LayoutAdapter;
@@ -76,6 +77,8 @@ class frmbrowser : public QMainWindow, private IMainWindowView {
   void connectControls();
   // The pages' context menus, with their links' "Open Link in Top/Bottom Pane", and zoom.
   void connectPages();
+  // The page's reader view: its notice and its links reach the pane that shows the page.
+  void connectReader(BrowserPage* page);
   // The browser keys for the focused pane, and F10.
   void connectKeys();
   void connectOption(QAbstractButton* button, void (Layout::*handler)());
