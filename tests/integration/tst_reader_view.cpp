@@ -159,6 +159,11 @@ void ReaderViewTest::headingsMoveTheTextAndLinksOpenThroughThePane() {
   press(Qt::Key_F6);
   QCOMPARE(QApplication::focusWidget(), links);
   QCOMPARE(links->currentItem()->text(), QStringLiteral("the tide tables"));
+  // Tab goes through the view's parts in the covered page's place.
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), headings);
+  press(Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), links);
   press(Qt::Key_F6);
   QCOMPARE(QApplication::focusWidget(), box(1));
   press(Qt::Key_F6);
@@ -187,6 +192,12 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
   item->trigger();
   QVERIFY(TestProgram::waitUntil([&] { return reading(2); }));
   QVERIFY(!reading(1));
+  // The article has the keys; from the other pane, the way back to the page is its article.
+  QCOMPARE(QApplication::focusWidget(), text(2));
+  press(Qt::Key_F6, Qt::ShiftModifier);
+  QVERIFY(view(1)->isAncestorOf(QApplication::focusWidget()));
+  press(Qt::Key_F6, Qt::ShiftModifier);
+  QCOMPARE(QApplication::focusWidget(), text(2));
   const qreal before = text(2)->document()->defaultFont().pointSizeF();
   press(Qt::Key_Equal, Qt::ControlModifier);
   QVERIFY(view(2)->zoomFactor() > 1.0);

@@ -59,6 +59,17 @@ constexpr double kMinimumClientWidth = 10080;
 constexpr double kMinimumClientHeight = kDesignedClientHeight;
 // A browser used every day wants room: the designed size, or most of the screen if larger.
 constexpr double kShareOfScreen = 0.8;
+// While the reader view covers a page, Tab visits its parts in the page's place.
+void coverPage(QList<QWidget*>& stops, QWebEngineView* view, QWidget* reader) {
+  const qsizetype at = stops.indexOf(view);
+  if (!reader || !reader->isVisible() || at < 0) return;
+  stops.removeAt(at);
+  const QList<QWidget*> parts = reader->findChildren<QWidget*>();
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    if (((*part)->focusPolicy() & Qt::TabFocus) && (*part)->isVisible()) stops.insert(at, *part);
+  }
+}
+
 }  // namespace
 
 frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
@@ -160,8 +171,9 @@ frmbrowser::~frmbrowser() {
 bool frmbrowser::focusNextPrevChild(bool next) {
   // Tab follows the window's reading order, whatever order its widgets were made in. A page
   // passes Tab on here once it has gone through its own links.
-  const QList<QWidget*> stops =
+  QList<QWidget*> stops =
       c_.tabStops([this](PaneId id) -> QWidget* { return &panes_[id].findBar(); });
+  for (PaneId id : kPanes) coverPage(stops, panes_.view(id), panes_[id].reader().widget());
   const QWidget* focus = QApplication::focusWidget();
   int at = -1;
   for (int i = 0; i < stops.size() && at < 0; ++i) {
