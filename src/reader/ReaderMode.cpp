@@ -8,9 +8,16 @@ void ReaderMode::documentChanged() {
   if (known_ == Known::Finding) page_.cancelExtraction();
   known_ = Known::Nothing;
   article_.reset();
-  // The document the user asked about has gone before its article was found.
-  if (std::exchange(wanted_, false)) page_.sayNotAvailable();
   leave();
+  if (!wanted_) return;
+  // Asked for as the new document came (its address shows before it reports), the article is
+  // the new document's; a page that replaces its document again meanwhile has none to show.
+  if (std::exchange(retried_, true)) {
+    wanted_ = false;
+    page_.sayNotAvailable();
+  } else {
+    find();
+  }
 }
 
 void ReaderMode::addressChanged() {
@@ -34,6 +41,7 @@ void ReaderMode::toggle() {
     show();
   } else {
     wanted_ = true;
+    retried_ = false;
     // A page that had no article when it loaded may have one now.
     if (known_ != Known::Finding) find();
   }

@@ -35,7 +35,8 @@ class ReaderMode {
   ReaderMode& operator=(const ReaderMode&) = delete;
 
   // The page holds a new document, or has lost the one it had: its article goes, and a view
-  // of it gives way to the page. An article asked for and not found yet is not available.
+  // of it gives way to the page. An article asked for and not found yet is looked for in the
+  // new document; when that one goes too before it is found, it is not available.
   void documentChanged();
   // The document showing is at another address of its own (its scripts moved it on): the
   // article found before may not be its article now, and is found again when next asked for.
@@ -65,6 +66,8 @@ class ReaderMode {
   std::shared_ptr<const ReaderArticle> article_;
   // The user asked for the article while it was being found.
   bool wanted_ = false;
+  // What the user asked for has been looked for again in a new document.
+  bool retried_ = false;
   bool shown_ = false;
 };
 

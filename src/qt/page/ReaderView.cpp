@@ -15,6 +15,7 @@
 
 #include "qt/page/PageOverlay.h"
 #include "qt/page/ReaderDocument.h"
+#include "qt/platform/ScreenReaderNotice.h"
 
 namespace corvane {
 
@@ -50,6 +51,7 @@ ReaderView::ReaderView(QWebEngineView* view)
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Base);
   text_->setObjectName(view->objectName() + QStringLiteral("ReaderText"));
+  text_->setAccessibleName(tr("Article"));
   text_->setFrameShape(QFrame::NoFrame);
   text_->setOpenLinks(false);
   text_->setOpenExternalLinks(false);
@@ -89,20 +91,21 @@ void ReaderView::showArticle(const std::shared_ptr<const ReaderArticle>& article
     text_->moveCursor(QTextCursor::Start);
   }
   showing_ = true;
-  // Said as the text takes the focus: what the view shows.
-  text_->setAccessibleName(tr("Reader view: %1").arg(QString::fromStdString(article_->title)));
   text_->setLayoutDirection(article_->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   place();
   show();
   raise();
   text_->setFocus(Qt::OtherFocusReason);
+  // Said apart from the focus: a reader that has followed the text's caret meanwhile takes the
+  // focus for old news and says nothing.
+  ScreenReaderNotice::say(this, tr("Reader view: %1").arg(QString::fromStdString(article_->title)));
 }
 
 void ReaderView::showPage() {
   showing_ = false;
-  const bool hadFocus = isAncestorOf(QApplication::focusWidget());
+  // The focus goes before the view hides, which would hand it to the next control.
+  if (isAncestorOf(QApplication::focusWidget())) view_->setFocus(Qt::OtherFocusReason);
   hide();
-  if (hadFocus) view_->setFocus(Qt::OtherFocusReason);
 }
 
 ReaderPart ReaderView::focusedPart() const {
@@ -177,12 +180,13 @@ void ReaderView::goToHeading(QListWidgetItem* item) {
   const QTextBlock block =
       text_->document()->findBlockByNumber(static_cast<int>(lines_->headingLine(row)));
   if (!block.isValid()) return;
+  // The focus first: a screen reader then hears the caret move within the text it is in.
+  text_->setFocus(Qt::OtherFocusReason);
   QTextCursor cursor(block);
   text_->setTextCursor(cursor);
   // The heading at the top, the text it heads below it.
   const QRectF at = text_->document()->documentLayout()->blockBoundingRect(block);
   text_->verticalScrollBar()->setValue(static_cast<int>(at.top()));
-  text_->setFocus(Qt::OtherFocusReason);
 }
 
 void ReaderView::followLink(int index) {

@@ -92,9 +92,10 @@ TEST(ReaderModeTest, AnArticleAskedForIsFoundThenAndAPageWithoutOneSaysSo) {
 }
 
 // A new document takes the article and its view with it, and an answer still on its way is
-// given up: one that comes late shows nothing. An article asked for and lost so is not
-// available. A move within the document drops the article found ahead, but not the one showing
-// nor an answer on its way.
+// given up. An article asked for is looked for in the document that comes next (the page shows
+// its address before it reports it); when that one goes too, it is not available, and an
+// answer that comes late shows nothing. A move within the document drops the article found
+// ahead, but not the one showing nor an answer on its way.
 TEST(ReaderModeTest, TheArticleGoesWithItsDocument) {
   Rig r;
   r.mode.toggle();
@@ -104,9 +105,17 @@ TEST(ReaderModeTest, TheArticleGoesWithItsDocument) {
   EXPECT_FALSE(r.mode.shown());
   r.mode.toggle();
   r.mode.documentChanged();
+  r.mode.articleReady(titled("next"));
+  EXPECT_EQ(r.page.take(), (Strings{"extract", "article:A", "page", "extract", "cancel", "extract",
+                                    "article:next"}));
+  r.mode.toggle();
+  r.mode.documentChanged();
+  r.mode.toggle();
+  r.mode.documentChanged();
+  r.mode.documentChanged();
   r.mode.articleReady(titled("late"));
   EXPECT_EQ(r.page.take(),
-            (Strings{"extract", "article:A", "page", "extract", "cancel", "not available"}));
+            (Strings{"page", "extract", "cancel", "extract", "cancel", "not available"}));
 
   r.mode.pageIdle();
   r.mode.addressChanged();
