@@ -8,16 +8,23 @@ void ReaderMode::documentChanged() {
   if (known_ == Known::Finding) page_.cancelExtraction();
   known_ = Known::Nothing;
   article_.reset();
+  awaiting_ = false;
   leave();
   if (!wanted_) return;
   // Asked for as the new document came (its address shows before it reports), the article is
-  // the new document's; a page that replaces its document again meanwhile has none to show.
+  // the new document's, once it has been read; a page that replaces its document again
+  // meanwhile has none to show.
   if (std::exchange(retried_, true)) {
     wanted_ = false;
     page_.sayNotAvailable();
   } else {
-    find();
+    awaiting_ = true;
   }
+}
+
+void ReaderMode::documentParsed() {
+  if (!std::exchange(awaiting_, false)) return;
+  if (wanted_ && known_ != Known::Finding) find();
 }
 
 void ReaderMode::addressChanged() {
@@ -37,6 +44,7 @@ void ReaderMode::toggle() {
   } else if (wanted_) {
     // Found later, it is kept for the next time.
     wanted_ = false;
+    awaiting_ = false;
   } else if (known_ == Known::Article) {
     show();
   } else {
@@ -58,7 +66,11 @@ void ReaderMode::articleReady(ReaderArticle article) {
   if (known_ != Known::Finding) return;
   known_ = Known::Article;
   article_ = std::make_shared<const ReaderArticle>(std::move(article));
-  if (wanted_) show();
+  if (wanted_) {
+    show();
+  } else {
+    page_.prepareArticle(article_);
+  }
 }
 
 void ReaderMode::notAvailable() {

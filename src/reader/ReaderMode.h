@@ -15,6 +15,8 @@ class IReaderPage {
   virtual void extract() = 0;
   // Gives up the request under way unanswered.
   virtual void cancelExtraction() = 0;
+  // The article has been found ahead of a request: its view may be made ready to show.
+  virtual void prepareArticle(const std::shared_ptr<const ReaderArticle>& article) = 0;
   // Shows the article over the page, where it was left when it is the one shown before.
   virtual void showArticle(const std::shared_ptr<const ReaderArticle>& article) = 0;
   // Shows the page again, as it was.
@@ -36,8 +38,14 @@ class ReaderMode {
 
   // The page holds a new document, or has lost the one it had: its article goes, and a view
   // of it gives way to the page. An article asked for and not found yet is looked for in the
-  // new document; when that one goes too before it is found, it is not available.
+  // new document once it has been read (documentParsed); when that one goes too before it is
+  // found, it is not available.
   void documentChanged();
+  // The new document has been read, or has taken too long to be: an article asked for is looked
+  // for now.
+  void documentParsed();
+  // An article asked for waits for the new document to be read.
+  bool awaitingDocument() const { return awaiting_; }
   // The document showing is at another address of its own (its scripts moved it on): the
   // article found before may not be its article now, and is found again when next asked for.
   // A view that shows it stays, and so does an answer on its way.
@@ -68,6 +76,7 @@ class ReaderMode {
   bool wanted_ = false;
   // What the user asked for has been looked for again in a new document.
   bool retried_ = false;
+  bool awaiting_ = false;
   bool shown_ = false;
 };
 

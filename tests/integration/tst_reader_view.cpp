@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "LoopbackHttpServer.h"
@@ -215,7 +217,10 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
 }
 
 void ReaderViewTest::aPageWithoutAnArticleSaysSoInItsStatusLine() {
+  // Once the page has loaded: the end of its load has the last word in the status line.
+  QSignalSpy loaded(view(1)->page(), &QWebEnginePage::loadFinished);
   QVERIFY(go(1, QStringLiteral("/short.html")));
+  QVERIFY(TestProgram::waitUntil([&] { return !loaded.isEmpty(); }));
   press(Qt::Key_F9);
   QVERIFY(TestProgram::waitUntil([&] {
     return status(1)->text() == QStringLiteral("Reader view is not available for this page");

@@ -40,6 +40,7 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
   connect(dialogs_, &ScriptDialogs::leaveAnswered, this, &BrowserPage::leaveAnswered);
   connect(documents_, &PageDocuments::created, this, &BrowserPage::onDocumentCreated);
   connect(documents_, &PageDocuments::parsed, this, &BrowserPage::mainDocumentParsed);
+  connect(documents_, &PageDocuments::parsed, reader_, &PageReader::documentParsed);
   connect(documents_, &PageDocuments::loaded, this, &BrowserPage::mainDocumentLoaded);
   connect(documents_, &PageDocuments::userActed, downloads_, &PageDownloads::userActed);
   services_.dialogs.add(this);

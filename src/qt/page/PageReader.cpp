@@ -6,6 +6,7 @@
 #include "qt/page/PageOverlay.h"
 #include "qt/page/ReaderExtraction.h"
 #include "qt/page/ReaderView.h"
+#include "reader/ReaderLimits.h"
 
 namespace corvane {
 
@@ -19,6 +20,9 @@ PageReader::PageReader(QWebEnginePage* page)
   idle_.setSingleShot(true);
   idle_.setInterval(kIdleMs);
   connect(&idle_, &QTimer::timeout, this, [this] { mode_.pageIdle(); });
+  parsing_.setSingleShot(true);
+  parsing_.setInterval(ReaderLimits().deadlineMs);
+  connect(&parsing_, &QTimer::timeout, this, [this] { mode_.documentParsed(); });
   connect(page, &QWebEnginePage::loadStarted, &idle_, &QTimer::stop);
   connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
     if (ok) idle_.start();
@@ -46,6 +50,12 @@ QWidget* PageReader::view() const { return view_; }
 void PageReader::documentCreated() {
   idle_.stop();
   mode_.documentChanged();
+  if (mode_.awaitingDocument()) parsing_.start();
+}
+
+void PageReader::documentParsed() {
+  parsing_.stop();
+  mode_.documentParsed();
 }
 
 void PageReader::followView(QWebEngineView* view) {
@@ -60,15 +70,22 @@ void PageReader::extract() { extraction_->start(); }
 
 void PageReader::cancelExtraction() { extraction_->cancel(); }
 
+ReaderView* PageReader::madeView() {
+  if (view_) return view_;
+  QWebEngineView* view = overlaidView(page_);
+  if (!view) return nullptr;
+  view_ = new ReaderView(view);
+  connect(view_, &ReaderView::linkActivated, this,
+          [this](const QString& address) { Q_EMIT linkActivated(QUrl(address)); });
+  return view_;
+}
+
+void PageReader::prepareArticle(const std::shared_ptr<const ReaderArticle>& article) {
+  if (ReaderView* view = madeView()) view->prepare(article);
+}
+
 void PageReader::showArticle(const std::shared_ptr<const ReaderArticle>& article) {
-  if (!view_) {
-    QWebEngineView* view = overlaidView(page_);
-    if (!view) return;
-    view_ = new ReaderView(view);
-    connect(view_, &ReaderView::linkActivated, this,
-            [this](const QString& address) { Q_EMIT linkActivated(QUrl(address)); });
-  }
-  view_->showArticle(article);
+  if (ReaderView* view = madeView()) view->showArticle(article);
 }
 
 void PageReader::showPage() {

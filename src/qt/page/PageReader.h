@@ -37,6 +37,8 @@ class PageReader : public QObject, private IReaderPage {
 
   // The page's main frame holds a new document.
   void documentCreated();
+  // The main frame's document has been read.
+  void documentParsed();
   // The page now shows in `view`: the article goes with it.
   void followView(QWebEngineView* view);
   // The page's zoom has changed.
@@ -52,7 +54,10 @@ class PageReader : public QObject, private IReaderPage {
   // IReaderPage
   void extract() override;
   void cancelExtraction() override;
+  void prepareArticle(const std::shared_ptr<const ReaderArticle>& article) override;
   void showArticle(const std::shared_ptr<const ReaderArticle>& article) override;
+  // The view over the page, made when first needed; null while the page has no view.
+  ReaderView* madeView();
   void showPage() override;
   void sayNotAvailable() override;
 
@@ -62,6 +67,8 @@ class PageReader : public QObject, private IReaderPage {
   QPointer<ReaderView> view_;
   // The engine is left to finish what a load started before the article is looked for.
   QTimer idle_;
+  // How long an article asked for waits for a new document to be read.
+  QTimer parsing_;
 };
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTextFrame>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -30,7 +31,8 @@ QListWidget* makeList(QWidget* parent, const QString& name, const QString& acces
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   list->setAccessibleName(accessibleName);
-  list->setWordWrap(true);
+  // Thousands of links on a long page: each row is one line.
+  list->setUniformItemSizes(true);
   return list;
 }
 
@@ -82,14 +84,19 @@ ReaderView::ReaderView(QWebEngineView* view)
   hide();
 }
 
+void ReaderView::prepare(const std::shared_ptr<const ReaderArticle>& article) {
+  if (article == article_ && zoom_ == view_->zoomFactor()) return;
+  article_ = article;
+  lines_ = std::make_unique<ReaderText>(*article_);
+  // Laid out at the width it will show at.
+  place();
+  write();
+  fillLists();
+  text_->moveCursor(QTextCursor::Start);
+}
+
 void ReaderView::showArticle(const std::shared_ptr<const ReaderArticle>& article) {
-  if (article != article_ || zoom_ != view_->zoomFactor()) {
-    article_ = article;
-    lines_ = std::make_unique<ReaderText>(*article_);
-    write();
-    fillLists();
-    text_->moveCursor(QTextCursor::Start);
-  }
+  prepare(article);
   showing_ = true;
   text_->setLayoutDirection(article_->rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
   place();
@@ -154,7 +161,14 @@ void ReaderView::write() {
   zoom_ = view_->zoomFactor();
   QFont font = QApplication::font(text_);
   font.setPointSizeF(font.pointSizeF() * zoom_);
-  ReaderDocument::write(text_->document(), *lines_, font);
+  // A new document each time: one that has been laid out lays out again on every change.
+  auto* document = new QTextDocument(text_);
+  ReaderDocument::write(document, *lines_, font);
+  // The first one is the text view's own, which goes when it is replaced.
+  QTextDocument* old = text_->document();
+  if (old->parent() != text_) old = nullptr;
+  text_->setDocument(document);
+  delete old;
   limitWidth();
 }
 

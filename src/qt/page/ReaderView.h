@@ -27,6 +27,8 @@ class ReaderView : public QFrame {
  public:
   explicit ReaderView(QWebEngineView* view);
 
+  // Lays out `article` to show, unless it is the one laid out already.
+  void prepare(const std::shared_ptr<const ReaderArticle>& article);
   // Shows `article` over the page with the keyboard focus in its text: where it was left when
   // it is the article shown before, else from its beginning.
   void showArticle(const std::shared_ptr<const ReaderArticle>& article);

@@ -12,12 +12,16 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// A page that keeps what it was asked to do: "extract", "cancel", "article:<title>", "page",
-// "not available".
+// A page that keeps what it was asked to do: "extract", "cancel", "ready:<title>",
+// "article:<title>", "page", "not available".
 class RecordingReaderPage : public IReaderPage {
  public:
   void extract() override { calls.push_back("extract"); }
   void cancelExtraction() override { calls.push_back("cancel"); }
+  void prepareArticle(const std::shared_ptr<const ReaderArticle>& article) override {
+    calls.push_back("ready:" + article->title);
+    prepared = article;
+  }
   void showArticle(const std::shared_ptr<const ReaderArticle>& article) override {
     calls.push_back("article:" + article->title);
     shown = article;
@@ -29,6 +33,7 @@ class RecordingReaderPage : public IReaderPage {
   Strings take() { return std::exchange(calls, {}); }
 
   Strings calls;
+  std::shared_ptr<const ReaderArticle> prepared;
   std::shared_ptr<const ReaderArticle> shown;
 };
 
@@ -50,10 +55,11 @@ TEST(ReaderModeTest, TheArticleFoundAheadShowsAtOnceAndStaysWithItsDocument) {
   r.mode.pageIdle();
   r.mode.articleReady(titled("A"));
   r.mode.pageIdle();
-  EXPECT_EQ(r.page.take(), Strings{"extract"});
+  EXPECT_EQ(r.page.take(), (Strings{"extract", "ready:A"}));
   r.mode.toggle();
   EXPECT_TRUE(r.mode.shown());
   const auto first = r.page.shown;
+  EXPECT_EQ(first, r.page.prepared);
   r.mode.toggle();
   EXPECT_FALSE(r.mode.leave());
   r.mode.toggle();
@@ -78,7 +84,7 @@ TEST(ReaderModeTest, AnArticleAskedForIsFoundThenAndAPageWithoutOneSaysSo) {
   later.mode.articleReady(titled("B"));
   EXPECT_FALSE(later.mode.shown());
   later.mode.toggle();
-  EXPECT_EQ(later.page.take(), (Strings{"extract", "article:B"}));
+  EXPECT_EQ(later.page.take(), (Strings{"extract", "ready:B", "article:B"}));
 
   Rig none;
   none.mode.pageIdle();
@@ -93,9 +99,9 @@ TEST(ReaderModeTest, AnArticleAskedForIsFoundThenAndAPageWithoutOneSaysSo) {
 
 // A new document takes the article and its view with it, and an answer still on its way is
 // given up. An article asked for is looked for in the document that comes next (the page shows
-// its address before it reports it); when that one goes too, it is not available, and an
-// answer that comes late shows nothing. A move within the document drops the article found
-// ahead, but not the one showing nor an answer on its way.
+// its address before it reports it), once that one has been read; when that one goes too, it is
+// not available, and an answer that comes late shows nothing. A move within the document drops
+// the article found ahead, but not the one showing nor an answer on its way.
 TEST(ReaderModeTest, TheArticleGoesWithItsDocument) {
   Rig r;
   r.mode.toggle();
@@ -105,24 +111,29 @@ TEST(ReaderModeTest, TheArticleGoesWithItsDocument) {
   EXPECT_FALSE(r.mode.shown());
   r.mode.toggle();
   r.mode.documentChanged();
+  EXPECT_TRUE(r.mode.awaitingDocument());
+  EXPECT_EQ(r.page.take(), (Strings{"extract", "article:A", "page", "extract", "cancel"}));
+  r.mode.documentParsed();
+  r.mode.documentParsed();
   r.mode.articleReady(titled("next"));
-  EXPECT_EQ(r.page.take(), (Strings{"extract", "article:A", "page", "extract", "cancel", "extract",
-                                    "article:next"}));
+  EXPECT_EQ(r.page.take(), (Strings{"extract", "article:next"}));
+
   r.mode.toggle();
   r.mode.documentChanged();
   r.mode.toggle();
   r.mode.documentChanged();
   r.mode.documentChanged();
+  r.mode.documentParsed();
   r.mode.articleReady(titled("late"));
-  EXPECT_EQ(r.page.take(),
-            (Strings{"page", "extract", "cancel", "extract", "cancel", "not available"}));
+  EXPECT_FALSE(r.mode.awaitingDocument());
+  EXPECT_EQ(r.page.take(), (Strings{"page", "extract", "cancel", "not available"}));
 
   r.mode.pageIdle();
   r.mode.addressChanged();
   r.mode.articleReady(titled("B"));
   r.mode.addressChanged();
   r.mode.toggle();
-  EXPECT_EQ(r.page.take(), (Strings{"extract", "extract"}));
+  EXPECT_EQ(r.page.take(), (Strings{"extract", "ready:B", "extract"}));
 }
 
 }  // namespace
