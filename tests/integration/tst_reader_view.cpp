@@ -214,6 +214,21 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
   press(Qt::Key_0, Qt::ControlModifier);
   item->trigger();
   QVERIFY(!reading(2));
+
+  // The page's own menu has it too, last.
+  QWidget* surface = view(2)->focusProxy();
+  QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(20, 20));
+  QMenu* pageMenu = nullptr;
+  QVERIFY(TestProgram::waitUntil([&] {
+    pageMenu = view(2)->findChild<QMenu*>(QStringLiteral("pageContextMenu"));
+    return pageMenu && pageMenu->isVisible();
+  }));
+  QCOMPARE(pageMenu->actions().constLast()->objectName(), QStringLiteral("readerViewAction"));
+  pageMenu->actions().constLast()->trigger();
+  pageMenu->close();
+  QVERIFY(TestProgram::waitUntil([&] { return reading(2); }));
+  press(Qt::Key_Escape);
+  QVERIFY(!reading(2));
 }
 
 void ReaderViewTest::aPageWithoutAnArticleSaysSoInItsStatusLine() {
