@@ -49,6 +49,7 @@ class ReaderViewTest : public QObject {
   void f9ShowsTheArticleAndEscReturnsToThePage();
   void headingsMoveTheTextAndLinksOpenThroughThePane();
   void theViewMenuAndZoomReachTheirPane();
+  void theArticleGoesWithItsPageWhenThePanesSwap();
   void aPageWithoutAnArticleSaysSoInItsStatusLine();
 
  private:
@@ -60,6 +61,7 @@ class ReaderViewTest : public QObject {
     return window_->findChild<W*>(view(n)->objectName() + QLatin1String(name));
   }
   QTextBrowser* text(int n) const { return part<QTextBrowser>(n, "ReaderText"); }
+  QAction* menuItem(const QString& text) const;
   bool reading(int n) const { return text(n) && text(n)->isVisible(); }
   bool go(int n, const QString& path);
   // Presses `key` where the keyboard focus is, as a user would.
@@ -229,6 +231,35 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
   QVERIFY(TestProgram::waitUntil([&] { return reading(2); }));
   press(Qt::Key_Escape);
   QVERIFY(!reading(2));
+}
+
+QAction* ReaderViewTest::menuItem(const QString& text) const {
+  for (QAction* action : window_->menuBar()->findChildren<QAction*>()) {
+    if (action->text() == text) return action;
+  }
+  return nullptr;
+}
+
+void ReaderViewTest::theArticleGoesWithItsPageWhenThePanesSwap() {
+  QVERIFY(go(1, QStringLiteral("/article.html")));
+  QVERIFY(go(2, QStringLiteral("/short.html")));
+  view(1)->setFocus();
+  press(Qt::Key_F9);
+  QVERIFY(TestProgram::waitUntil([&] { return reading(1); }));
+  QTextBrowser* article = text(1);
+  QAction* swap = menuItem(QStringLiteral("Swap Panes"));
+  QVERIFY(swap);
+  swap->trigger();
+  // Over the bottom pane now, named after it, with the keys still in it.
+  QCOMPARE(text(2), article);
+  QVERIFY(reading(2) && !reading(1));
+  QCOMPARE(article->parentWidget()->geometry(), view(2)->geometry());
+  QCOMPARE(QApplication::focusWidget(), article);
+  // Esc is the bottom pane's now, and leaves it.
+  press(Qt::Key_Escape);
+  QVERIFY(!reading(2));
+  QCOMPARE(box(2)->currentText(), server_.url(QStringLiteral("/article.html")).toString());
+  swap->trigger();
 }
 
 void ReaderViewTest::aPageWithoutAnArticleSaysSoInItsStatusLine() {
