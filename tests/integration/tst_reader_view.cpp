@@ -214,6 +214,15 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
   QVERIFY(view(2)->zoomFactor() > 1.0);
   QVERIFY(text(2)->document()->defaultFont().pointSizeF() > before);
   press(Qt::Key_0, Qt::ControlModifier);
+  // A darker desktop: the links take its colour.
+  QPalette dark = QApplication::palette();
+  dark.setColor(QPalette::Link, QColor(0x80, 0xc0, 0xff));
+  QApplication::setPalette(dark);
+  const auto linkColour = [this] {
+    const QTextCursor link = text(2)->document()->find(QStringLiteral("the tide tables"));
+    return link.charFormat().foreground().color();
+  };
+  QTRY_COMPARE(linkColour(), QColor(0x80, 0xc0, 0xff));
   item->trigger();
   QVERIFY(!reading(2));
 

@@ -54,7 +54,7 @@ QTextCharFormat lineFormat(const Line& line, const QFont& fixed) {
 }
 
 QTextCharFormat spanFormat(QTextCharFormat format, const ReaderArticle::Span& span,
-                           const QFont& fixed) {
+                           const QFont& fixed, const QPalette& palette) {
   if (span.emphasis || span.image) format.setFontItalic(true);
   if (span.strong) format.setFontWeight(QFont::Bold);
   if (span.code) format.setFontFamilies(fixed.families());
@@ -62,14 +62,15 @@ QTextCharFormat spanFormat(QTextCharFormat format, const ReaderArticle::Span& sp
     format.setAnchor(true);
     format.setAnchorHref(ReaderDocument::anchorOf(span.link).toString());
     format.setFontUnderline(true);
-    format.setForeground(QPalette().link());
+    format.setForeground(palette.link());
   }
   return format;
 }
 
 }  // namespace
 
-void ReaderDocument::write(QTextDocument* document, const ReaderText& text, const QFont& font) {
+void ReaderDocument::write(QTextDocument* document, const ReaderText& text, const QFont& font,
+                           const QPalette& palette) {
   document->clear();
   document->setDefaultFont(font);
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -88,7 +89,8 @@ void ReaderDocument::write(QTextDocument* document, const ReaderText& text, cons
     first = false;
     if (!line.marker.empty()) cursor.insertText(QString::fromStdString(line.marker + " "), format);
     for (const ReaderArticle::Span& span : line.spans) {
-      cursor.insertText(QString::fromStdString(span.text), spanFormat(format, span, fixed));
+      cursor.insertText(QString::fromStdString(span.text),
+                        spanFormat(format, span, fixed, palette));
     }
   }
   cursor.endEditBlock();

@@ -9,6 +9,7 @@
 #include "reader/ReaderText.h"
 
 class QFont;
+class QPalette;
 class QTextDocument;
 
 namespace corvane {
@@ -19,8 +20,10 @@ namespace corvane {
 // number in the article rather than its address, so that nothing in the text can navigate.
 class ReaderDocument {
  public:
-  // Replaces what `document` holds with `text`, in `font` and fonts made from it.
-  static void write(QTextDocument* document, const ReaderText& text, const QFont& font);
+  // Replaces what `document` holds with `text`, in `font` and fonts made from it, its links in
+  // the colour of `palette`.
+  static void write(QTextDocument* document, const ReaderText& text, const QFont& font,
+                    const QPalette& palette);
 
   // The anchor of the article's link `index`, and the link an anchor names.
   static QUrl anchorOf(int index);

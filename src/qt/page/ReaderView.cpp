@@ -148,7 +148,17 @@ void ReaderView::moveTo(QWebEngineView* view) {
 }
 
 void ReaderView::followZoom() {
-  if (!article_ || zoom_ == view_->zoomFactor()) return;
+  if (zoom_ != view_->zoomFactor()) rewrite();
+}
+
+void ReaderView::changeEvent(QEvent* event) {
+  QFrame::changeEvent(event);
+  // The desktop's colours or fonts have changed: the links' colour and the sizes go with them.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) rewrite();
+}
+
+void ReaderView::rewrite() {
+  if (!article_) return;
   const int at = text_->textCursor().position();
   write();
   QTextCursor cursor = text_->textCursor();
@@ -163,7 +173,7 @@ void ReaderView::write() {
   font.setPointSizeF(font.pointSizeF() * zoom_);
   // A new document each time: one that has been laid out lays out again on every change.
   auto* document = new QTextDocument(text_);
-  ReaderDocument::write(document, *lines_, font);
+  ReaderDocument::write(document, *lines_, font, palette());
   // The first one is the text view's own, which goes when it is replaced.
   QTextDocument* old = text_->document();
   if (old->parent() != text_) old = nullptr;

@@ -50,11 +50,14 @@ class ReaderView : public QFrame {
   void linkActivated(const QString& address);
 
  protected:
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void write();
+  // Writes the article again, the caret where it was.
+  void rewrite();
   void fillLists();
   void goToHeading(QListWidgetItem* item);
   void followLink(int index);
