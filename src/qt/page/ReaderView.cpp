@@ -16,6 +16,7 @@
 
 #include "qt/page/PageOverlay.h"
 #include "qt/page/ReaderDocument.h"
+#include "qt/platform/AccessibleWindows.h"
 #include "qt/platform/ScreenReaderNotice.h"
 
 namespace corvane {
@@ -31,6 +32,7 @@ QListWidget* makeList(QWidget* parent, const QString& name, const QString& acces
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
   list->setAccessibleName(accessibleName);
+  nameScrollParts(list);
   // Thousands of links on a long page: each row is one line.
   list->setUniformItemSizes(true);
   return list;
@@ -54,6 +56,7 @@ ReaderView::ReaderView(QWebEngineView* view)
   setBackgroundRole(QPalette::Base);
   text_->setObjectName(view->objectName() + QStringLiteral("ReaderText"));
   text_->setAccessibleName(tr("Article"));
+  nameScrollParts(text_);
   text_->setFrameShape(QFrame::NoFrame);
   text_->setOpenLinks(false);
   text_->setOpenExternalLinks(false);
