@@ -93,7 +93,8 @@ class Rig {
     if (!waitFor([this] { return text() && text()->isVisible(); }, kTimeoutMs)) {
       return std::nullopt;
     }
-    text()->grab();
+    // The whole view: the text and the lists beside it.
+    text()->parentWidget()->grab();
     const double ms = double(clock.nsecsElapsed()) / 1e6;
     command_->trigger();
     return ms;
