@@ -12,4 +12,4 @@ cd build
 # A test that fails is run once more before the run counts it as failed: a few end-to-end and
 # engine tests still depend on the timing of a loaded machine. Any test that needs the second
 # run is a fault to mend, and ctest's output shows it.
-ctest --output-on-failure --timeout 600 --repeat until-pass:2 "$@"
+ctest --output-on-failure --timeout 600 --repeat until-pass:2 --parallel "$(nproc)" "$@"

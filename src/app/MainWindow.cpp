@@ -84,6 +84,20 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
     historyWindow_ = std::make_unique<HistoryWindow>(*platform_.history, platform_.history->clock(),
                                                      *top_, *bottom_);
   }
+  if (platform_.history) {
+    suggester_ = std::make_unique<AddressSuggester>(addressSearch_, *platform_.history,
+                                                    favorites_.suggested());
+    topSuggestions_ = makeSuggestions(PaneId::Top, top.suggestions);
+    bottomSuggestions_ = makeSuggestions(PaneId::Bottom, bottom.suggestions);
+  }
+}
+
+std::unique_ptr<AddressSuggestions> MainWindow::makeSuggestions(PaneId id, ISuggestionList* list) {
+  if (!list) return nullptr;
+  const PaneId other = id == PaneId::Top ? PaneId::Bottom : PaneId::Top;
+  return std::make_unique<AddressSuggestions>(pane(id).pane(), pane(id).navigation(), *list,
+                                              *suggester_, pane(other).pane().brwWebBrowser,
+                                              *platform_.history);
 }
 
 void MainWindow::SetSideBySide(bool on) {
@@ -114,7 +128,11 @@ std::unique_ptr<Pane> MainWindow::makePane(PaneId id, const PaneControls& c,
   return pane;
 }
 
-void MainWindow::Form_Load() { load_.Form_Load(); }
+void MainWindow::Form_Load() {
+  load_.Form_Load();
+  // Once the window shows and its pages are on their way.
+  if (suggester_) favorites_.ReadSuggestedFavorites();
+}
 
 void MainWindow::Form_Resize() {
   if (!laidOut_) return;

@@ -32,6 +32,8 @@
 #include "menus/NavigationMenu.h"
 #include "menus/ToolsMenu.h"
 #include "menus/ViewMenu.h"
+#include "panes/AddressSuggester.h"
+#include "panes/AddressSuggestions.h"
 #include "panes/Pane.h"
 #include "panes/PaneCommands.h"
 #include "panes/PaneController.h"
@@ -44,6 +46,7 @@
 #include "platform/ISendKeys.h"
 #include "platform/ISettingsStore.h"
 #include "platform/IShellFolders.h"
+#include "platform/ISuggestionList.h"
 #include "platform/IWindowMetrics.h"
 
 namespace corvane {
@@ -57,6 +60,8 @@ struct PaneControls {
   ITimer& timer;
   IToolbar& toolbar;
   IReaderView& reader;
+  // The list below the address box as the user types; none, none suggested.
+  ISuggestionList* suggestions = nullptr;
 };
 
 // What the main window's logic reaches of the platform besides the panes' controls.
@@ -116,6 +121,11 @@ class MainWindow : private IMainWindowLoadSteps {
 
   PaneController& pane(PaneId id) { return id == PaneId::Top ? *top_ : *bottom_; }
   PaneCommands& commands(PaneId id) { return id == PaneId::Top ? topCommands_ : bottomCommands_; }
+  // What the pane's address box suggests as the user types; nullptr without a history or a list
+  // to show it in.
+  AddressSuggestions* suggestions(PaneId id) {
+    return (id == PaneId::Top ? topSuggestions_ : bottomSuggestions_).get();
+  }
   // The parts the window's controls are bound to: the option buttons and splitter bars drive the
   // layout, the favorites pane's buttons and tree its commands.
   Layout& layout() { return layout_; }
@@ -179,6 +189,7 @@ class MainWindow : private IMainWindowLoadSteps {
   IVisitRecorder& visits();
   static std::unique_ptr<Pane> makePane(PaneId id, const PaneControls& controls,
                                         const std::string& online, const std::string& offline);
+  std::unique_ptr<AddressSuggestions> makeSuggestions(PaneId id, ISuggestionList* list);
 
   IMainWindowView& view_;
   MainWindowPlatform platform_;
@@ -216,6 +227,10 @@ class MainWindow : private IMainWindowLoadSteps {
   AboutBox aboutBox_;
   // With a history and a window to show it in.
   std::unique_ptr<HistoryWindow> historyWindow_;
+  // With a history: the favorites' suggestions are the favorites commands'.
+  std::unique_ptr<AddressSuggester> suggester_;
+  std::unique_ptr<AddressSuggestions> topSuggestions_;
+  std::unique_ptr<AddressSuggestions> bottomSuggestions_;
 };
 
 }  // namespace corvane

@@ -38,6 +38,7 @@ void FavoritesCommands::mnuOptionsFav_Click() {
     if (wanted && tvw_.Count() == 0) {
       platform_.mousePointer.SetMousePointer(MousePointer::Hourglass);
       DirRecurse(messageBox_).RecurseDirTV(tvw_, folder_.GetFavoritesFolder());
+      suggested_.Take(tvw_);
       platform_.tvw.Show(tvw_);
     }
     layout_.SetFavoritesVisible(wanted);
@@ -65,6 +66,7 @@ void FavoritesCommands::cmdOrganizeFav_Click() {
     const std::string path = folder_.GetSpecialFolderPath(FavoritesFolder::kFavoritesFolderId);
     platform_.organizeFavoritesDialog.DoOrganizeFavDlg(path);
   });
+  ReadSuggestedFavorites();
 }
 
 void FavoritesCommands::tvw_NodeClick(const TreeNode& node) {
@@ -119,6 +121,7 @@ void FavoritesCommands::RefreshFavorites() {
       if (!selected && path == kept.selected) selected = &node;
     }
     tvw_ = std::move(fresh);
+    suggested_.Take(tvw_);
     platform_.tvw.Show(tvw_);
     if (selected) platform_.tvw.Select(*selected);
   });
@@ -132,6 +135,11 @@ void FavoritesCommands::AddToFavorites(PaneId id) {
     const std::string title = browser.LocationName();
     adder_.AddFavorite(address, title);
   });
+  ReadSuggestedFavorites();
+}
+
+void FavoritesCommands::ReadSuggestedFavorites() {
+  guarded([&] { suggested_.Read(platform_.favoritesFolder); });
 }
 
 }  // namespace corvane

@@ -6,6 +6,7 @@
 #include "favorites/FavoritesAdder.h"
 #include "favorites/FavoritesFolder.h"
 #include "favorites/FavoritesPlatform.h"
+#include "favorites/SuggestedFavorites.h"
 #include "layout/Layout.h"
 #include "menus/MenuBar.h"
 #include "panes/PaneController.h"
@@ -17,7 +18,8 @@ namespace corvane {
 // The commands around the favorites pane: showing and hiding it (the tree is built on its first
 // showing and kept), opening a favorite in either pane, adding the panes' pages to the favorites
 // and organising them. Add and Organize leave the tree as it is; an import, and the user's
-// Refresh, build it afresh.
+// Refresh, build it afresh. The favorites the address boxes suggest follow the folder through
+// all of these.
 class FavoritesCommands {
  public:
   // The menu item whose tick is the pane's wanted visibility.
@@ -54,6 +56,12 @@ class FavoritesCommands {
   // The favorites tree, empty until the pane is first shown.
   const TreeNodes& tree() const { return tvw_; }
 
+  // Reads the favorites the address boxes suggest from the Favorites folder, which is not
+  // created for it; they are kept up to date from then on.
+  void ReadSuggestedFavorites();
+  // The same object for the whole run.
+  const FavoriteLinks& suggested() const { return suggested_.Links(); }
+
  private:
   void openIn(PaneController& pane, const std::string& address);
 
@@ -67,6 +75,7 @@ class FavoritesCommands {
   FavoritesFolder folder_;
   FavoritesAdder adder_;
   TreeNodes tvw_;
+  SuggestedFavorites suggested_;
 };
 
 }  // namespace corvane

@@ -22,6 +22,9 @@ class FavoriteLinks {
   explicit FavoriteLinks(std::vector<Link> links);
   FavoriteLinks(const FavoriteLinks&) = delete;
   FavoriteLinks& operator=(const FavoriteLinks&) = delete;
+  // Moved whole into the place of the links they replace.
+  FavoriteLinks(FavoriteLinks&&) = default;
+  FavoriteLinks& operator=(FavoriteLinks&&) = default;
 
   // The favorites whose name or address holds every typed word, in order, at most limit.
   std::vector<const Link*> Matches(const TypedWords& words, std::size_t limit) const;

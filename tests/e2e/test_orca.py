@@ -80,8 +80,14 @@ class OrcaTest(corvane_e2e.CorvaneTestCase):
         self.say('KP_Up', heard='Big Heading')
         self.say('KP_Page_Up', heard='First paragraph text.')
 
-        # Tab from the address box names the page's first link.
+        # The entry chosen in the list below the box is heard, while the keys stay in the box.
         self.say('ctrl+l', heard='Top address')
+        d.type('heading')
+        self.say('Down', heard='Search for heading')
+        self.say('Down', heard='Heading Page')
+        self.say('Escape', heard='Top address')
+
+        # Tab from the address box names the page's first link.
         self.say('Tab', heard='a link link')
         # What the find bar finds is heard as it is found.
         self.say('ctrl+f', heard='Find text')

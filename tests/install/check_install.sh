@@ -23,7 +23,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in lib/corvane/corvane lib/corvane/libcorvane_engine.so lib/corvane/cv.html \
-         lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT \
+         lib/corvane/CVguide.html lib/corvane/TIPOFDAY.TXT lib/corvane/suggestions.png \
          share/applications/corvane.desktop share/icons/hicolor/scalable/apps/corvane.svg \
          share/icons/hicolor/48x48/apps/corvane.png share/metainfo/com.example.corvane.metainfo.xml \
          share/man/man1/corvane.1.gz; do

@@ -14,6 +14,7 @@
 #include "qt/pane/QtPaneKeyTargets.h"
 #include "qt/pane/QtProgressBar.h"
 #include "qt/pane/QtReaderView.h"
+#include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/StatusLabel.h"
 #include "qt/platform/QtTimer.h"
 
@@ -29,6 +30,7 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, BrowserPage* page,
       id_(id),
       widgets_(widgets),
       address_(new QtAddressBox(widgets.cboAddress)),
+      suggestions_(new QtSuggestionList(widgets.cboAddress, widgets.brwWebBrowser)),
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
       browser_(new WebEngineBrowserControl(widgets.brwWebBrowser, page, workingFolder)),
@@ -49,7 +51,7 @@ IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
 PaneControls PaneWindow::controls() const {
   return {*browser_, *address_,           *widgets_.Label, *progress_,
-          *timer_,   *widgets_.tbToolBar, *reader_};
+          *timer_,   *widgets_.tbToolBar, *reader_,        suggestions_};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {

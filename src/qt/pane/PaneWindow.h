@@ -24,6 +24,7 @@ class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
 class QtReaderView;
+class QtSuggestionList;
 class QtTimer;
 class WebEngineBrowserControl;
 
@@ -55,6 +56,8 @@ class PaneWindow : public QObject {
   IPaneKeyTargets& keyTargets() const;
   // The reader view of the page the pane shows.
   QtReaderView& reader() const { return *reader_; }
+  // The list below the address box as the user types.
+  QtSuggestionList& suggestionList() const { return *suggestions_; }
   // The controls as the pane's logic drives them.
   PaneControls controls() const;
   // What belongs to the pane besides its page: its address strip and box, its toolbar, its
@@ -68,6 +71,7 @@ class PaneWindow : public QObject {
   PaneId id_;
   PaneWidgets widgets_;
   QtAddressBox* address_;
+  QtSuggestionList* suggestions_;
   std::unique_ptr<QtProgressBar> progress_;
   QtTimer* timer_;
   WebEngineBrowserControl* browser_;

@@ -12,6 +12,7 @@ namespace corvane {
 
 namespace {
 constexpr int16_t kEnter = 13;
+constexpr int kLongestAddress = 2 * 1024 * 1024;
 
 QString toQ(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
@@ -24,6 +25,9 @@ QtAddressBox::QtAddressBox(QComboBox* combo) : QObject(combo), combo_(combo) {
   combo_->setCompleter(nullptr);
   combo_->setDuplicatesEnabled(true);
   combo_->setMaxCount(std::numeric_limits<int>::max());
+  // An edit field keeps 32,767 characters and drops the rest of a paste; an address may be as
+  // long as the engine takes one.
+  combo_->lineEdit()->setMaxLength(kLongestAddress);
   // A key pressed on the keyboard goes to the box, which hands it to its edit field directly,
   // past the field's filters; a key sent to the field itself arrives there. So both are watched,
   // and no key passes both.

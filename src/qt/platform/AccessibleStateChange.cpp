@@ -42,24 +42,40 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, BusObject& object
 const char kToolkitConnection[] = "a11y";
 const char kObjectPaths[] = "/org/a11y/atspi/accessible/";
 
-}  // namespace
-
-namespace corvane {
-
-void sendAccessibleStateChange(QAccessibleInterface* object, const QString& state, bool on) {
+// Sends an event of the object events interface about object, from the toolkit's connection.
+void sendObjectEvent(QAccessibleInterface* object, const QString& member, const QString& kind,
+                     int detail, const QVariant& data) {
   static const QMetaType registered = qDBusRegisterMetaType<BusObject>();
   (void)registered;
   if (!object || !QAccessible::isActive()) return;
   QDBusConnection bus(QString::fromLatin1(kToolkitConnection));
   if (!bus.isConnected()) return;
   const QString paths = QString::fromLatin1(kObjectPaths);
-  QDBusMessage changed = QDBusMessage::createSignal(
-      paths + QString::number(QAccessible::uniqueId(object)),
-      QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("StateChanged"));
-  changed << state << (on ? 1 : 0) << 0 << QVariant::fromValue(QDBusVariant(0))
-          << QVariant::fromValue(
-                 BusObject{bus.baseService(), QDBusObjectPath(paths + QStringLiteral("root"))});
-  bus.send(changed);
+  QDBusMessage event =
+      QDBusMessage::createSignal(paths + QString::number(QAccessible::uniqueId(object)),
+                                 QStringLiteral("org.a11y.atspi.Event.Object"), member);
+  event << kind << detail << 0 << QVariant::fromValue(QDBusVariant(data))
+        << QVariant::fromValue(
+               BusObject{bus.baseService(), QDBusObjectPath(paths + QStringLiteral("root"))});
+  bus.send(event);
+}
+
+}  // namespace
+
+namespace corvane {
+
+void sendAccessibleStateChange(QAccessibleInterface* object, const QString& state, bool on) {
+  sendObjectEvent(object, QStringLiteral("StateChanged"), state, on ? 1 : 0, QVariant(0));
+}
+
+void sendAccessibleActiveDescendant(QAccessibleInterface* object,
+                                    QAccessibleInterface* descendant) {
+  if (!descendant || !QAccessible::isActive()) return;
+  QDBusConnection bus(QString::fromLatin1(kToolkitConnection));
+  const QString path =
+      QString::fromLatin1(kObjectPaths) + QString::number(QAccessible::uniqueId(descendant));
+  sendObjectEvent(object, QStringLiteral("ActiveDescendantChanged"), QString(), 0,
+                  QVariant::fromValue(BusObject{bus.baseService(), QDBusObjectPath(path)}));
 }
 
 }  // namespace corvane

@@ -11,4 +11,9 @@ namespace corvane {
 // a state that has long changed. Does nothing while the toolkit is not on the bus.
 void sendAccessibleStateChange(QAccessibleInterface* object, const QString& state, bool on);
 
+// Tells screen readers that the part of `object` the user acts on is now `descendant`, while the
+// keyboard focus stays in `object` (a list's entry chosen from the edit field that holds the
+// focus): readers speak it as they would a focused one. The toolkit has no such report.
+void sendAccessibleActiveDescendant(QAccessibleInterface* object, QAccessibleInterface* descendant);
+
 }  // namespace corvane

@@ -33,6 +33,7 @@
 #include "qt/pane/PaneShortcuts.h"
 #include "qt/pane/PaneZoom.h"
 #include "qt/pane/QtReaderView.h"
+#include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/SyncScrolling.h"
 #include "qt/platform/ExecutableName.h"
 #include "qt/platform/QtFileDialog.h"
@@ -190,6 +191,9 @@ void frmbrowser::connectControls() {
   const PaneWindow::Run runs = [this](const std::function<void()>& handler) { run(handler); };
   for (PaneId id : kPanes) {
     panes_[id].connectTo(core_->pane(id).navigation(), core_->commands(id), runs);
+    if (AddressSuggestions* suggestions = core_->suggestions(id)) {
+      panes_[id].suggestionList().connectTo(*suggestions);
+    }
   }
 
   connectOption(c_.OptionBoth, &Layout::OptionBoth_Click);

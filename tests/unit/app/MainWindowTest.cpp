@@ -22,6 +22,7 @@
 #include "FakeSettingsStore.h"
 #include "FakeShellFolders.h"
 #include "FakeStatusLine.h"
+#include "FakeSuggestionList.h"
 #include "FakeTimer.h"
 #include "FakeToolbar.h"
 #include "FakeWindowMetrics.h"
@@ -62,7 +63,8 @@ struct Controls {
   FakeTimer timer{5};
   FakeToolbar toolbar;
   FakeReaderView reader;
-  PaneControls controls() { return {browser, box, label, bar, timer, toolbar, reader}; }
+  FakeSuggestionList list{box};
+  PaneControls controls() { return {browser, box, label, bar, timer, toolbar, reader, &list}; }
 };
 
 struct Rig {
@@ -243,6 +245,39 @@ TEST(MainWindowTest, HistoryOpensOnTheFocusedPaneAndClosesWithTheWindow) {
   }
   EXPECT_EQ(view.closes, 2);
   EXPECT_TRUE(notices.messages().empty());
+}
+
+// What each box suggests is AddressSuggestions' to test; here each pane's box has the history,
+// the favorites the load has read and the other pane's page, and no history means no list.
+TEST(MainWindowTest, EachBoxSuggestsTheHistoryTheFavoritesAndTheOtherPanesPage) {
+  TempDir dir;
+  FakeClock clock(1700000000000);
+  RecordingHistoryNotices notices;
+  History history((dir.path() / "history.sqlite").string(), clock, notices);
+  history.RecordVisit("http://seen.test/", "Seen news");
+  FakeHistoryWindowView view;
+  Rig rig(false, &history, &view);
+  rig.dir.writeFile("Favorites/News site.url", "URL=http://news.test/\n");
+  rig.window.Form_Load();
+  rig.top.browser.setLocationURL("http://top.test/news");
+  rig.bottom.browser.setLocationURL("http://bottom.test/news");
+  for (const PaneId id : {PaneId::Top, PaneId::Bottom}) {
+    Controls& pane = id == PaneId::Top ? rig.top : rig.bottom;
+    ASSERT_NE(rig.window.suggestions(id), nullptr);
+    rig.window.suggestions(id)->Edited("news", false);
+    Strings shown;
+    for (const Suggestion& entry : pane.list.shown()) shown.push_back(entry.address);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(pane.list.shown()[0].kind, Suggestion::Kind::Search);
+    const std::string other =
+        id == PaneId::Top ? "http://bottom.test/news" : "http://top.test/news";
+    EXPECT_EQ(Strings(shown.begin() + 1, shown.end()),
+              (Strings{"http://seen.test/", "http://news.test/", other}));
+  }
+
+  Rig none;
+  EXPECT_EQ(none.window.suggestions(PaneId::Top), nullptr);
+  EXPECT_EQ(none.window.suggestions(PaneId::Bottom), nullptr);
 }
 
 TEST(MainWindowTest, NoTwoMenuItemsShareAShortcut) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -209,6 +210,38 @@ TEST(FavoritesCommandsTest, AddAsksPaneByPaneAndCancelEndsTheQuestions) {
     EXPECT_EQ(rig.addDialog.requests()[0].address, "http://bottom.example/");
     EXPECT_EQ(rig.addDialog.requests()[0].name, "Bottom Page");
   }
+}
+
+// What the address boxes suggest: the folder as read at start, then as each command leaves it.
+TEST(FavoritesCommandsTest, TheSuggestedFavoritesFollowTheFolder) {
+  Rig rig;
+  const auto suggested = [&rig] {
+    Strings names;
+    for (const auto* link : rig.commands.suggested().Matches(TypedWords("example"), 10)) {
+      names.push_back(link->name);
+    }
+    return names;
+  };
+  rig.dir.writeFile("Favorites/one.url", "URL=http://one.example/\n");
+  EXPECT_EQ(suggested(), Strings{});
+  rig.commands.ReadSuggestedFavorites();
+  EXPECT_EQ(suggested(), Strings{"one"});
+
+  // Added: the tree stays as it is, the suggestions do not.
+  rig.addDialog.script({AddFavoriteChoice{"Top Page", ""}});
+  rig.commands.AddToFavorites(PaneId::Top);
+  EXPECT_EQ(suggested(), (Strings{"one", "Top Page"}));
+  // Organized: whatever the dialog did to the folder.
+  rig.dir.writeFile("Favorites/Moved/two.url", "URL=http://two.example/\n");
+  rig.commands.cmdOrganizeFav_Click();
+  EXPECT_EQ(suggested(), (Strings{"two", "one", "Top Page"}));
+  // The tree built, on its first showing and on Refresh, is what is suggested.
+  rig.dir.writeFile("Favorites/three.url", "URL=http://three.example/\n");
+  rig.commands.mnuOptionsFav_Click();
+  EXPECT_EQ(suggested(), (Strings{"two", "one", "three", "Top Page"}));
+  std::filesystem::remove(rig.dir.path() / "Favorites/one.url");
+  rig.commands.RefreshFavorites();
+  EXPECT_EQ(suggested(), (Strings{"two", "three", "Top Page"}));
 }
 
 TEST(FavoritesCommandsTest, TheFavoritesMenuArrayByIndex) {
