@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
@@ -214,6 +215,14 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
   QVERIFY(view(2)->zoomFactor() > 1.0);
   QVERIFY(text(2)->document()->defaultFont().pointSizeF() > before);
   press(Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(view(2)->zoomFactor(), 1.0);
+  // Ctrl and the wheel over the text zoom the pane too.
+  QWheelEvent wheel(QPointF(20, 20), text(2)->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                    QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(text(2)->viewport(), &wheel);
+  QVERIFY(view(2)->zoomFactor() > 1.0);
+  QVERIFY(text(2)->document()->defaultFont().pointSizeF() > before);
+  press(Qt::Key_0, Qt::ControlModifier);
   // A darker desktop: the links take its colour.
   QPalette dark = QApplication::palette();
   dark.setColor(QPalette::Link, QColor(0x80, 0xc0, 0xff));
@@ -228,6 +237,7 @@ void ReaderViewTest::theViewMenuAndZoomReachTheirPane() {
 
   // The page's own menu has it too, last.
   QWidget* surface = view(2)->focusProxy();
+  QTest::mouseMove(surface, QPoint(20, 20));
   QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(20, 20));
   QMenu* pageMenu = nullptr;
   QVERIFY(TestProgram::waitUntil([&] {

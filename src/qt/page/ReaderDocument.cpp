@@ -35,8 +35,6 @@ QTextBlockFormat blockFormat(const Line& line, double height) {
     format.setHeadingLevel(line.level);
     format.setTopMargin(height * kBlockSpace);
   }
-  // Code keeps its lines as written; a long one wraps rather than hiding its end.
-  if (line.kind == Line::Kind::Code) format.setNonBreakableLines(false);
   return format;
 }
 

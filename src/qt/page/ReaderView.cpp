@@ -13,7 +13,9 @@
 #include <QTextFrame>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
+#include "browser/ZoomSteps.h"
 #include "qt/page/PageOverlay.h"
 #include "qt/page/ReaderDocument.h"
 #include "qt/platform/AccessibleWindows.h"
@@ -242,6 +244,16 @@ bool ReaderView::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if (watched == text_->viewport() && type == QEvent::Resize) {
     limitWidth();
+  } else if (watched == text_->viewport() && type == QEvent::Wheel) {
+    // Ctrl and the wheel zoom the pane, as over its page, not the text view on its own.
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    const int steps = wheel->angleDelta().y();
+    if ((wheel->modifiers() & Qt::ControlModifier) && steps != 0) {
+      const double now = view_->zoomFactor();
+      view_->setZoomFactor(steps > 0 ? ZoomSteps::larger(now) : ZoomSteps::smaller(now));
+      followZoom();
+      return true;
+    }
   } else if (watched == view_ && showing_) {
     if (type == QEvent::Resize || type == QEvent::Move) place();
     // A view mode that hides the pane hides the article with it.
