@@ -83,6 +83,10 @@ class OrcaFirstTest(corvane_e2e.CorvaneTestCase):
         else:
             self.fail(f'the review never reached the top page; it read {orca.spoken()!r}')
 
+    def into_top_page(self):
+        self.desktop.into_page('Top')
+        wait_until(lambda: self.desktop.focused().name == 'Top browser', 5, 'the top page focused')
+
     def test_then_an_article_is_read_in_the_reader_view(self):
         d, orca = self.desktop, self.orca
         if d.window(corvane_e2e.TIP_WINDOW):
@@ -92,7 +96,7 @@ class OrcaFirstTest(corvane_e2e.CorvaneTestCase):
                       f'</title></head><body>{ARTICLE}</body></html>').encode())
         d.server.page('/tables.html', 'Tide Tables')
         d.visit('Top', '/article.html', 'Harbour Notes - The Gazette')
-        d.into_page('Top')
+        self.into_top_page()
         self.say('F9', heard='Reader view: ')
         text = d.focused()
         self.assertEqual(text.name, 'Article')
@@ -127,13 +131,14 @@ class OrcaFirstTest(corvane_e2e.CorvaneTestCase):
         d.arrive('Top', '/tables.html', 'Tide Tables')
         wait_until(lambda: not text.showing, 5, 'the article to give way')
         # Back on the article, Esc returns from its reader view to the page.
+        self.into_top_page()
         d.key('alt+Left')
         d.arrive('Top', '/article.html', 'Harbour Notes - The Gazette')
-        d.into_page('Top')
-        wait_until(lambda: d.focused().name == 'Top browser', 5, 'the top page focused')
+        self.into_top_page()
         self.say('F9', heard='Reader view: ')
         d.key('Escape')
         wait_until(lambda: not text.showing, 5, 'the page back')
+        wait_until(lambda: d.focused().name == 'Top browser', 5, 'the keys back in the page')
 
 
 if __name__ == '__main__':

@@ -107,10 +107,13 @@ void ReaderView::showArticle(const std::shared_ptr<const ReaderArticle>& article
   place();
   show();
   raise();
+  // Said as the focus comes in, the view being the text's context; and said apart from the
+  // focus, since a reader that has followed the text's caret meanwhile takes the focus for old
+  // news and says nothing.
+  const QString name = tr("Reader view: %1").arg(QString::fromStdString(article_->title));
+  setAccessibleName(name);
   text_->setFocus(Qt::OtherFocusReason);
-  // Said apart from the focus: a reader that has followed the text's caret meanwhile takes the
-  // focus for old news and says nothing.
-  ScreenReaderNotice::say(this, tr("Reader view: %1").arg(QString::fromStdString(article_->title)));
+  ScreenReaderNotice::say(this, name);
 }
 
 void ReaderView::showPage() {
