@@ -51,7 +51,7 @@ MainWindow::MainWindow(IMainWindowView& view, const PaneControls& top, const Pan
       bottomCommands_(*bottom_, settings_, platform_.fileDialog, kSiteBase,
                       [this] { favorites_.mnuOptionsFav_Click(); }),
       fileMenu_(menus_, topCommands_, bottomCommands_, [this] { view_.Close(); }),
-      viewMenu_(menus_, *topPane_, *bottomPane_),
+      viewMenu_(menus_, *topPane_, *bottomPane_, top.reader, bottom.reader),
       editMenu_(menus_, topPane_->brwWebBrowser, bottomPane_->brwWebBrowser, layout_.model(),
                 platform_.sendKeys),
       navigationMenu_(menus_, topCommands_, bottomCommands_),
@@ -199,6 +199,10 @@ void MainWindow::LoadTipWindow() { platform_.windows.ShowTipWindow(); }
 void MainWindow::OpenInPane(PaneId id, const std::string& address) {
   pane(id).pane().cboAddress.SetText(address);
   pane(id).navigation().cboAddress_Click();
+}
+
+void MainWindow::OpenReaderLink(PaneId id, const std::string& address) {
+  OpenInPane(LinkTarget(id).value_or(id), address);
 }
 
 void MainWindow::SwapPanes() {

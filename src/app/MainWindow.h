@@ -41,6 +41,7 @@
 #include "platform/IFileDialog.h"
 #include "platform/IHomePagesWindow.h"
 #include "platform/IMessageBox.h"
+#include "platform/IReaderView.h"
 #include "platform/ISecondaryWindows.h"
 #include "platform/ISendKeys.h"
 #include "platform/ISettingsStore.h"
@@ -58,6 +59,7 @@ struct PaneControls {
   IProgressBar& progress;
   ITimer& timer;
   IToolbar& toolbar;
+  IReaderView& reader;
   // The list below the address box as the user types; none, none suggested.
   ISuggestionList* suggestions = nullptr;
 };
@@ -141,6 +143,11 @@ class MainWindow : private IMainWindowLoadSteps {
 
   // Opens an address in a pane as if the user had typed it into its box and picked it.
   void OpenInPane(PaneId pane, const std::string& address);
+  // A link followed in the reader view of pane's page: it opens like a link clicked in the page,
+  // in the other pane while the pane's links go there, else in pane through its address box.
+  void OpenReaderLink(PaneId pane, const std::string& address);
+  // The reader view was asked for on the page of pane `id`, which has no article it can show.
+  void ReaderNotAvailable(PaneId id) { pane(id).pane().Label.ReaderNotAvailable(); }
 
   // The panes change places, pages, histories, address boxes and all ("Swap Panes").
   void SwapPanes();

@@ -39,6 +39,11 @@ void runPageKey(PaneKey key, PanePages& pages) {
 std::optional<PaneId> PaneKeys::TargetOf(PaneKey key, std::optional<PaneId> focused,
                                          bool inTextField) const {
   if (!focused) return std::nullopt;
+  if (key == PaneKey::Stop) {
+    bool reading = false;
+    guarded([&] { reading = target(*focused).reader.Shown(); });
+    if (reading) return focused;
+  }
   if (inTextField && editsText(key)) return std::nullopt;
   if (key == PaneKey::Stop) {
     bool busy = false;
@@ -85,9 +90,16 @@ void PaneKeys::Run(PaneKey key, PaneId pane) {
     case PaneKey::Forward:
       t.commands.ButtonClick("Forward");
       break;
-    case PaneKey::Stop:
-      t.commands.ButtonClick("Stop");
+    case PaneKey::Stop: {
+      bool reading = false;
+      guarded([&] { reading = t.reader.Shown(); });
+      if (reading) {
+        guarded([&] { t.reader.Leave(); });
+      } else {
+        t.commands.ButtonClick("Stop");
+      }
       break;
+    }
     case PaneKey::Address:
       guarded([&] { t.extras.FocusAddress(); });
       break;
@@ -113,7 +125,34 @@ void PaneKeys::Run(PaneKey key, PaneId pane) {
     case PaneKey::Page9:
       if (t.pages) guarded([&] { runPageKey(key, *t.pages); });
       break;
+    case PaneKey::ReaderView:
+      guarded([&] { t.reader.Toggle(); });
+      break;
+    case PaneKey::NextPart:
+      nextPart(t);
+      break;
   }
+}
+
+void PaneKeys::nextPart(Target& t) {
+  static const ReaderPart cycle[] = {ReaderPart::Text, ReaderPart::Headings, ReaderPart::Links};
+  bool reading = false;
+  ReaderPart focused = ReaderPart::None;
+  guarded([&] {
+    reading = t.reader.Shown();
+    focused = t.reader.FocusedPart();
+  });
+  if (reading) {
+    // The part after the focused one that can take the focus; after the links, the address box.
+    bool after = focused == ReaderPart::None;
+    for (const ReaderPart part : cycle) {
+      bool taken = false;
+      if (after) guarded([&] { taken = t.reader.FocusPart(part); });
+      if (taken) return;
+      after = after || part == focused;
+    }
+  }
+  guarded([&] { t.extras.FocusAddress(); });
 }
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "panes/PaneStatus.h"
 
 #include "base/Guarded.h"
+#include "reader/ReaderArticle.h"
 
 namespace corvane {
 
@@ -55,6 +56,11 @@ void PaneStatus::FolderView(int count) {
 
 void PaneStatus::FileVanished(const std::string& name) {
   show(name + " is no longer in this folder.");
+}
+
+void PaneStatus::ReaderNotAvailable() {
+  show(kReaderNotAvailable);
+  guarded([&] { line_.Announce(kReaderNotAvailable); });
 }
 
 void PaneStatus::Restore(const std::string& caption) { show(caption); }

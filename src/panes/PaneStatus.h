@@ -38,6 +38,9 @@ class PaneStatus {
   void FolderView(int count);
   // The file a folder-view step was to show has gone from its folder.
   void FileVanished(const std::string& name);
+  // The reader view was asked for a page that has no article it can show: said to screen
+  // readers as well, since nothing else changes.
+  void ReaderNotAvailable();
 
   // What the line shows, and the same text put back (panes that change places keep their lines).
   std::string Caption() const { return line_.Caption(); }

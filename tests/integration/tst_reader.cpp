@@ -13,9 +13,9 @@
 #include "LoopbackHttpServer.h"
 #include "TestProgram.h"
 #include "browser/SitePermissions.h"
-#include "qt/engine/ReaderExtraction.h"
 #include "qt/page/BrowserPage.h"
 #include "qt/page/PageDialogChannel.h"
+#include "qt/page/ReaderExtraction.h"
 #include "reader/ReaderArticle.h"
 
 using corvane::ReaderArticle;

@@ -20,6 +20,7 @@
 #include "browser/LocalFilePage.h"
 #include "qt/engine/PageCommands.h"
 #include "qt/page/BrowserPage.h"
+#include "qt/page/PageReader.h"
 #include "qt/platform/DesktopOpener.h"
 
 namespace corvane {
@@ -310,7 +311,11 @@ std::string WebEngineBrowserControl::LocationName() const { return events_->Loca
 
 bool WebEngineBrowserControl::Busy() const { return events_->Busy(); }
 
-void WebEngineBrowserControl::SetFocus() { view_->setFocus(Qt::OtherFocusReason); }
+void WebEngineBrowserControl::SetFocus() {
+  // The article over the page stands in for it.
+  if (page_->reader().shown() && page_->reader().focusPart(ReaderPart::Text)) return;
+  view_->setFocus(Qt::OtherFocusReason);
+}
 
 void WebEngineBrowserControl::SetEventSink(IBrowserEvents* sink) {
   sink_ = sink;

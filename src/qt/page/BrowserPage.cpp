@@ -11,6 +11,7 @@
 #include "qt/page/PageDocuments.h"
 #include "qt/page/PageDownloads.h"
 #include "qt/page/PagePopups.h"
+#include "qt/page/PageReader.h"
 #include "qt/page/PageRenderer.h"
 #include "qt/page/ScriptDialogs.h"
 #include "qt/page/SiteQuestions.h"
@@ -26,7 +27,8 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
       downloads_(new PageDownloads(this)),
       siteQuestions_(new SiteQuestions(this, services.permissions)),
       renderer_(new PageRenderer(this)),
-      externalLinks_(new ExternalLinkOpener(this)) {
+      externalLinks_(new ExternalLinkOpener(this)),
+      reader_(new PageReader(this)) {
   // Asked over the page, whether or not it may still show dialogs of its own: the question is
   // Corvane's.
   askOutside_ = [dialogs = QPointer<ScriptDialogs>(dialogs_)](const QString& question,
@@ -38,6 +40,7 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, const PageServices& service
   connect(dialogs_, &ScriptDialogs::leaveAnswered, this, &BrowserPage::leaveAnswered);
   connect(documents_, &PageDocuments::created, this, &BrowserPage::onDocumentCreated);
   connect(documents_, &PageDocuments::parsed, this, &BrowserPage::mainDocumentParsed);
+  connect(documents_, &PageDocuments::parsed, reader_, &PageReader::documentParsed);
   connect(documents_, &PageDocuments::loaded, this, &BrowserPage::mainDocumentLoaded);
   connect(documents_, &PageDocuments::userActed, downloads_, &PageDownloads::userActed);
   // A crashed page's strips speak of a document that is no more.
@@ -53,6 +56,7 @@ void BrowserPage::onDocumentCreated(const QUrl& url) {
   dialogs_->documentCreated();
   downloads_->documentCreated();
   popups_->documentGone();
+  reader_->documentCreated();
   services_.dialogs.documentCreated();
   Q_EMIT mainDocumentCreated(url);
 }
@@ -81,6 +85,7 @@ void BrowserPage::followView() {
   popups_->followView(view);
   downloads_->followView(view);
   renderer_->followView(view);
+  reader_->followView(view);
 }
 
 void BrowserPage::onNewWindowRequested(QWebEngineNewWindowRequest& request) {

@@ -18,6 +18,7 @@ namespace corvane {
 class PageDocuments;
 class PageDownloads;
 class PagePopups;
+class PageReader;
 class PageRenderer;
 class ScriptDialogs;
 class SiteQuestions;
@@ -29,7 +30,8 @@ class SiteQuestions;
 // a click asks first (PageDownloads); a site's certificate, password and feature requests are asked
 // clearly (SiteQuestions); full screen gets a window of its own, and a crash a notice over the pane
 // that offers to reload (PageRenderer); its links to other programs ask before they leave Corvane
-// (ExternalLinkOpener). A page is never trusted to be kind.
+// (ExternalLinkOpener); its article shows in a reader view over the pane on request (PageReader).
+// A page is never trusted to be kind.
 //
 // It also reports the moments of each main-frame document that the engine has no reliable
 // signal for (PageDocuments), heard over a channel the page's own scripts cannot reach.
@@ -55,8 +57,11 @@ class BrowserPage : public QWebEnginePage {
   // only then may a request of the page's own world ask over its pane.
   bool showsDocument(const QString& key, const QUrl& initiator) const;
 
+  // The page's reader view.
+  PageReader& reader() const { return *reader_; }
+
   // The page has been given to another view (the panes were swapped): what it shows over its
-  // pane (its sheet, strips and notice) goes along.
+  // pane (its sheet, strips, notice and reader view) goes along.
   void followView();
 
   // Asked before the main frame follows a clicked link; true takes the link away from the page,
@@ -103,6 +108,7 @@ class BrowserPage : public QWebEnginePage {
   SiteQuestions* siteQuestions_;
   PageRenderer* renderer_;
   ExternalLinkOpener* externalLinks_;
+  PageReader* reader_;
   // Asks over the page's sheet whether a link may leave for another program.
   ExternalLinkOpener::Ask askOutside_;
   LinkClickFilter linkClickFilter_;

@@ -13,11 +13,12 @@
 namespace corvane {
 
 PaneContextMenu::PaneContextMenu(QWebEngineView* view, OpenInPane openInPane,
-                                 OpenInNewPage openInNewPage)
+                                 OpenInNewPage openInNewPage, std::function<void()> readerView)
     : QObject(view),
       view_(view),
       openInPane_(std::move(openInPane)),
-      openInNewPage_(std::move(openInNewPage)) {
+      openInNewPage_(std::move(openInNewPage)),
+      readerView_(std::move(readerView)) {
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, &PaneContextMenu::show);
 }
@@ -43,6 +44,10 @@ void PaneContextMenu::show(const QPoint& at) {
     menu->insertAction(first, newPage);
     if (first) menu->insertSeparator(first);
   }
+  menu->addSeparator();
+  QAction* reader = menu->addAction(tr("&Reader View"), this, [this] { readerView_(); });
+  reader->setShortcut(QKeySequence(Qt::Key_F9));
+  reader->setObjectName(QStringLiteral("readerViewAction"));
   menu->popup(view_->mapToGlobal(at));
 }
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <utility>
@@ -14,7 +15,8 @@ namespace corvane {
 namespace {
 
 bool isTextField(const QWidget* widget) {
-  if (qobject_cast<const QLineEdit*>(widget)) return true;
+  // The reader view's text copies and selects its own.
+  if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QTextEdit*>(widget)) return true;
   const auto* box = qobject_cast<const QComboBox*>(widget);
   return box && box->isEditable();
 }
@@ -53,7 +55,8 @@ std::optional<PaneKey> PaneShortcuts::commandOf(const QKeyEvent& key) {
       {QKeyCombination(Qt::Key_Escape), PaneKey::Stop},
       {Qt::CTRL | Qt::Key_L, PaneKey::Address},
       {Qt::ALT | Qt::Key_D, PaneKey::Address},
-      {QKeyCombination(Qt::Key_F6), PaneKey::Address},
+      {QKeyCombination(Qt::Key_F6), PaneKey::NextPart},
+      {QKeyCombination(Qt::Key_F9), PaneKey::ReaderView},
       {Qt::CTRL | Qt::Key_P, PaneKey::Print},
       {Qt::CTRL | Qt::Key_S, PaneKey::Save},
       {Qt::CTRL | Qt::Key_T, PaneKey::NewPage},

@@ -14,10 +14,10 @@ class QWidget;
 namespace corvane {
 
 // The keys every browser has (F5, Ctrl+L, Alt+Left, Esc, Ctrl+C in a page, Ctrl+T and the other
-// keys of a pane's pages, ...) for the pane that holds the focus, and F10 for the menu bar. They
-// are caught before the focused widget and the window's menu shortcuts see them, so that the Edit
-// menu's Ctrl+C names the top pane only when chosen from the menu; the keys the logic leaves to a
-// text field go on as before.
+// keys of a pane's pages, ...) and the reader view's (F9, F6) for the pane that holds the focus,
+// and F10 for the menu bar. They are caught before the focused widget and the window's menu
+// shortcuts see them, so that the Edit menu's Ctrl+C names the top pane only when chosen from the
+// menu; the keys the logic leaves to a text field go on as before.
 class PaneShortcuts : public QObject {
   Q_OBJECT
  public:

@@ -18,6 +18,7 @@
 #include "qt/pane/QtAddressBox.h"
 #include "qt/pane/QtPaneKeyTargets.h"
 #include "qt/pane/QtProgressBar.h"
+#include "qt/pane/QtReaderView.h"
 #include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/StatusLabel.h"
 #include "qt/platform/QtTimer.h"
@@ -38,7 +39,8 @@ PaneWindow::PaneWindow(PaneId id, const PaneWidgets& widgets, MakePage makePage,
       progress_(std::make_unique<QtProgressBar>(widgets.ProgressBar)),
       timer_(new QtTimer(kStatusPollMs, this)),
       views_(new PanePageViews(widgets.brwWebBrowser, widgets.cboAddress, std::move(makePage),
-                               workingFolder, this)) {
+                               workingFolder, this)),
+      reader_(std::make_unique<QtReaderView>([this] { return view(); })) {
   timer_->setObjectName(QStringLiteral("timTimer") + paneDigit(id));
   connect(views_, &PanePageViews::viewAdded, this, &PaneWindow::pageViewAdded);
   connect(views_, &PanePageViews::viewShown, this, &PaneWindow::pageViewShown);
@@ -66,16 +68,20 @@ IPaneKeyTargets& PaneWindow::keyTargets() const { return *keyTargets_; }
 
 PaneControls PaneWindow::controls() {
   return {shownBrowser_, *address_,           *widgets_.Label, *progress_,
-          *timer_,       *widgets_.tbToolBar, suggestions_};
+          *timer_,       *widgets_.tbToolBar, *reader_,        suggestions_};
 }
 
 QList<QWidget*> PaneWindow::aroundPage() const {
-  return {widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar, browserArea()->strip(),
-          findBar_};
+  QList<QWidget*> around{widgets_.picAddress, widgets_.cboAddress, widgets_.tbToolBar,
+                         browserArea()->strip(), findBar_};
+  if (QWidget* reader = reader_->widget()) around << reader;
+  return around;
 }
 
 QList<QWidget*> PaneWindow::pageTabStops() const {
-  QList<QWidget*> stops{browserArea()->strip(), view()};
+  // While a page's view changes hands the pane may show none.
+  QList<QWidget*> stops{browserArea()->strip()};
+  if (QWebEngineView* shown = view()) stops << shown;
   if (findBar_) {
     for (QWidget* w : findBar_->findChildren<QWidget*>()) {
       if (w->focusPolicy() & Qt::TabFocus) stops << w;

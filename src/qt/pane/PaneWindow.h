@@ -29,6 +29,7 @@ class PanePageViews;
 class QtAddressBox;
 class QtPaneKeyTargets;
 class QtProgressBar;
+class QtReaderView;
 class QtSuggestionList;
 class QtTimer;
 
@@ -69,12 +70,14 @@ class PaneWindow : public QObject {
   ShownPageBrowser& shownBrowser() { return shownBrowser_; }
   FindBar& findBar() const { return *findBar_; }
   IPaneKeyTargets& keyTargets() const;
+  // The reader view of the page the pane shows.
+  QtReaderView& reader() const { return *reader_; }
   // The list below the address box as the user types.
   QtSuggestionList& suggestionList() const { return *suggestions_; }
   // The controls as the pane's logic drives them.
   PaneControls controls();
   // What belongs to the pane besides its pages: its address strip and box, its toolbar, its tab
-  // strip and its find bar.
+  // strip, its find bar and the reader view of the page it shows.
   QList<QWidget*> aroundPage() const;
   // Where Tab stops in the pane's page, in order: its tabs, its page and its find bar.
   QList<QWidget*> pageTabStops() const;
@@ -99,6 +102,7 @@ class PaneWindow : public QObject {
   ShownPageBrowser shownBrowser_;
   FindBar* findBar_ = nullptr;
   std::unique_ptr<QtPaneKeyTargets> keyTargets_;
+  std::unique_ptr<QtReaderView> reader_;
 };
 
 }  // namespace corvane

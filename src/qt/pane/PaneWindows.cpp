@@ -26,6 +26,11 @@ QWebEngineView* PaneWindows::viewOf(const QWidget* widget) {
   for (const QWidget* w = widget; w; w = w->parentWidget()) {
     if (auto* view = qobject_cast<QWebEngineView*>(const_cast<QWidget*>(w))) return view;
     if (w->isWindow()) break;
+    // What a page lays over itself (its reader view, its sheets) lies beside its view, in the
+    // page's holder in the pane's stack of pages.
+    if (qobject_cast<const QStackedWidget*>(w->parentWidget())) {
+      return w->findChild<QWebEngineView*>(QString(), Qt::FindDirectChildrenOnly);
+    }
   }
   return nullptr;
 }

@@ -6,6 +6,8 @@
 #include <QWheelEvent>
 
 #include "browser/ZoomSteps.h"
+#include "qt/page/BrowserPage.h"
+#include "qt/page/PageReader.h"
 
 namespace corvane {
 
@@ -50,6 +52,7 @@ void PaneZoom::zoom(QWebEngineView* view, int direction) {
   view->setZoomFactor(direction > 0   ? ZoomSteps::larger(now)
                       : direction < 0 ? ZoomSteps::smaller(now)
                                       : ZoomSteps::kNormal);
+  if (auto* page = qobject_cast<BrowserPage*>(view->page())) page->reader().followZoom();
 }
 
 bool PaneZoom::eventFilter(QObject* watched, QEvent* event) {

@@ -190,7 +190,7 @@ QList<QWidget*> BrowserControls::tabStops(
   addToolbar(PaneId::Bottom);
   QList<QWidget*> stops;
   for (QWidget* w : order) {
-    if (w->isVisible() && w->isEnabled()) stops << w;
+    if (w && w->isVisible() && w->isEnabled()) stops << w;
   }
   return stops;
 }

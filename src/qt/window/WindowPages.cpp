@@ -14,6 +14,7 @@
 #include "qt/engine/WebEnginePageView.h"
 #include "qt/page/BrowserPage.h"
 #include "qt/page/DialogSheet.h"
+#include "qt/page/PageReader.h"
 #include "qt/pane/PageTabStrip.h"
 #include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneContextMenu.h"
@@ -111,9 +112,13 @@ void WindowPages::follow(QWebEngineView* view) {
       [this](PaneId pane, const QString& address) {
         run_([&] { core_.OpenInPane(pane, address.toStdString()); });
       },
-      [this](QWebEngineView* from, const QString& address) { openNewPage(from, address); });
+      [this](QWebEngineView* from, const QString& address) { openNewPage(from, address); },
+      [view] {
+        if (auto* shown = qobject_cast<BrowserPage*>(view->page())) shown->reader().toggle();
+      });
   auto* page = qobject_cast<BrowserPage*>(view->page());
   if (!page) return;
+  followReader(page);
   page->setNewPageOpener([this, page](QWebEngineNewWindowRequest& request) {
     // The page may have changed panes since its view was made.
     const std::optional<PaneId> pane = panes_.pageOf(QWebEngineView::forPage(page));
@@ -170,6 +175,23 @@ void WindowPages::openNewPage(QWebEngineView* view, const QString& address) {
   const std::optional<PaneId> pane = panes_.pageOf(view);
   if (!pane) return;
   run_([&] { pages_->OpenLinkedPage(*pane, address.toStdString(), PageOpening::Behind); });
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+void WindowPages::followReader(BrowserPage* page) {
+  // Told to the pane that shows the page when it speaks, wherever it has moved meanwhile.
+  const auto paneOf = [this, page] { return panes_.pageOf(QWebEngineView::forPage(page)); };
+  connect(&page->reader(), &PageReader::notAvailable, this, [this, paneOf] {
+    if (const auto pane = paneOf()) run_([&] { core_.ReaderNotAvailable(*pane); });
+  });
+  connect(&page->reader(), &PageReader::linkActivated, this, [this, paneOf](const QUrl& url) {
+    if (const auto pane = paneOf()) {
+      run_([&] { core_.OpenReaderLink(*pane, url.toString().toStdString()); });
+    }
+  });
 }
 
 }  // namespace corvane

@@ -18,6 +18,7 @@ class QWebEngineView;
 namespace corvane {
 
 class ISettingsStore;
+class BrowserPage;
 class MainWindow;
 class QtSessionStrip;
 class QtTimer;
@@ -54,6 +55,8 @@ class WindowPages : public QObject {
   void connectStrip(PaneId id);
   // A view made for a page: its context menu and its requests for new pages.
   void follow(QWebEngineView* view);
+  // Carries what the page's reader view says to the pane that shows the page.
+  void followReader(BrowserPage* page);
   void openNewPage(QWebEngineView* view, const QString& address);
   // While a dialog of the page in `view` waits for the user, its tab is marked.
   void markPage(QWebEngineView* view, bool waiting);

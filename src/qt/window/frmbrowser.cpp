@@ -21,6 +21,7 @@
 #include "qt/dialogs/SecondaryWindows.h"
 #include "qt/engine/EngineProfile.h"
 #include "qt/favorites/FavoritesWidgets.h"
+#include "qt/page/BrowserPage.h"
 #include "qt/pane/AccessiblePageFocus.h"
 #include "qt/pane/FindBar.h"
 #include "qt/pane/LinkFollower.h"
@@ -30,6 +31,7 @@
 #include "qt/pane/PaneLinkDrop.h"
 #include "qt/pane/PaneShortcuts.h"
 #include "qt/pane/PaneZoom.h"
+#include "qt/pane/QtReaderView.h"
 #include "qt/pane/QtSuggestionList.h"
 #include "qt/pane/SyncScrolling.h"
 #include "qt/platform/ExecutableName.h"
@@ -58,6 +60,17 @@ constexpr double kMinimumClientWidth = 10080;
 constexpr double kMinimumClientHeight = kDesignedClientHeight;
 // A browser used every day wants room: the designed size, or most of the screen if larger.
 constexpr double kShareOfScreen = 0.8;
+// While the reader view covers a page, Tab visits its parts in the page's place.
+void coverPage(QList<QWidget*>& stops, QWebEngineView* view, QWidget* reader) {
+  const qsizetype at = stops.indexOf(view);
+  if (!reader || !reader->isVisible() || at < 0) return;
+  stops.removeAt(at);
+  const QList<QWidget*> parts = reader->findChildren<QWidget*>();
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    if (((*part)->focusPolicy() & Qt::TabFocus) && (*part)->isVisible()) stops.insert(at, *part);
+  }
+}
+
 }  // namespace
 
 frmbrowser::frmbrowser(const ProgramFolders& folders, EngineProfile& engine)
@@ -170,8 +183,8 @@ frmbrowser::~frmbrowser() {
 bool frmbrowser::focusNextPrevChild(bool next) {
   // Tab follows the window's reading order, whatever order its widgets were made in. A page
   // passes Tab on here once it has gone through its own links.
-  const QList<QWidget*> stops =
-      c_.tabStops([this](PaneId id) { return panes_[id].pageTabStops(); });
+  QList<QWidget*> stops = c_.tabStops([this](PaneId id) { return panes_[id].pageTabStops(); });
+  for (PaneId id : kPanes) coverPage(stops, panes_.view(id), panes_[id].reader().widget());
   const QWidget* focus = QApplication::focusWidget();
   int at = -1;
   for (int i = 0; i < stops.size() && at < 0; ++i) {
@@ -246,7 +259,7 @@ void frmbrowser::connectPanes() {
 
 void frmbrowser::connectKeys() {
   const auto target = [this](PaneId id) {
-    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets(),
+    return PaneKeys::Target{core_->commands(id), panes_[id].keyTargets(), panes_[id].reader(),
                             &pages_->pages().pages(id)};
   };
   paneKeys_ = std::make_unique<PaneKeys>(target(PaneId::Top), target(PaneId::Bottom));
@@ -321,7 +334,10 @@ void frmbrowser::SwapPages() {
   // The focus stays in its pane, on the page that comes there, as it would on the address box.
   const auto page = panes_.pageOf(focusWidget());
   pages_->pages().SwapPages();
-  if (page) panes_.view(*page)->setFocus(Qt::OtherFocusReason);
+  // The article over a page stands in for it.
+  if (page && !panes_[*page].reader().FocusPart(ReaderPart::Text)) {
+    panes_.view(*page)->setFocus(Qt::OtherFocusReason);
+  }
   focusIndicator_->refresh();
 }
 

@@ -17,6 +17,7 @@ class QAbstractButton;
 namespace corvane {
 
 class AccessiblePageFocus;
+class BrowserPage;
 class EngineProfile;
 class FavoritesWidgets;
 class LayoutAdapter;

@@ -14,6 +14,7 @@
 #include "FakePageTabs.h"
 #include "FakePageViews.h"
 #include "FakeProgressBar.h"
+#include "FakeReaderView.h"
 #include "FakeSessionStrip.h"
 #include "FakeSettingsStore.h"
 #include "FakeShellFolders.h"
@@ -50,7 +51,8 @@ struct PaneFakes {
   FakeToolbar toolbar;
   FakePageViews views;
   FakePageTabs tabs;
-  PaneControls controls() { return {browser, box, label, bar, timer, toolbar}; }
+  FakeReaderView reader;
+  PaneControls controls() { return {browser, box, label, bar, timer, toolbar, reader}; }
   MainWindowPages::PanePlatform platform() { return {browser, views, tabs}; }
 };
 

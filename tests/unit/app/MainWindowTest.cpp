@@ -18,6 +18,7 @@
 #include "FakeHomePagesWindow.h"
 #include "FakeMessageBox.h"
 #include "FakeProgressBar.h"
+#include "FakeReaderView.h"
 #include "FakeSettingsStore.h"
 #include "FakeShellFolders.h"
 #include "FakeStatusLine.h"
@@ -61,8 +62,9 @@ struct Controls {
   FakeProgressBar bar;
   FakeTimer timer{5};
   FakeToolbar toolbar;
+  FakeReaderView reader;
   FakeSuggestionList list{box};
-  PaneControls controls() { return {browser, box, label, bar, timer, toolbar, &list}; }
+  PaneControls controls() { return {browser, box, label, bar, timer, toolbar, reader, &list}; }
 };
 
 struct Rig {
@@ -163,6 +165,37 @@ TEST(MainWindowTest, ClickedLinksGoToTheOtherPaneOnlyWhileItIsShown) {
   EXPECT_TRUE(rig.window.FollowsLinks(PaneId::Top));
   rig.window.mnu_Click(BrowsersMenu::kName, 0);
   EXPECT_EQ(targets(), std::make_pair(Target(PaneId::Bottom), Target(PaneId::Top)));
+}
+
+// A link followed in a reader view goes where a link clicked in its page would, through that
+// pane's address box; the View menu's reader items reach their own panes' pages, after the
+// Part's items and a separator; a page without an article says so in its own status line.
+TEST(MainWindowTest, TheReaderViewsLinksItemsAndNoticeReachTheirPanes) {
+  Rig rig;
+  rig.window.Form_Load();
+  rig.window.mnu_Click(BrowsersMenu::kName, BrowsersMenu::kFollowTopLinksIndex);
+  const Strings topBefore = rig.top.browser.navigations();
+  rig.window.OpenReaderLink(PaneId::Top, "http://t.example/linked.html");
+  EXPECT_EQ(rig.bottom.browser.navigations().back(), "http://t.example/linked.html");
+  rig.window.OpenReaderLink(PaneId::Bottom, "http://t.example/own.html");
+  EXPECT_EQ(rig.bottom.browser.navigations().back(), "http://t.example/own.html");
+  EXPECT_EQ(rig.bottom.box.Text(), "http://t.example/own.html");
+  EXPECT_EQ(rig.top.browser.navigations(), topBefore);
+
+  const Menu& view = rig.window.menus().menus().at(1);
+  std::vector<std::string> captions;
+  for (const MenuItem& item : view.items) captions.push_back(item.caption);
+  EXPECT_EQ(captions, (Strings{"Top Browser Source", "Bottom Browser Source", "-",
+                               "Top Browser Reader View", "Bottom Browser Reader View"}));
+  rig.window.mnu_Click(ViewMenu::kName, 4);
+  rig.window.mnu_Click(ViewMenu::kName, 2);
+  EXPECT_EQ(rig.bottom.reader.calls, Strings{"Toggle"});
+  EXPECT_TRUE(rig.top.reader.calls.empty());
+
+  rig.window.ReaderNotAvailable(PaneId::Top);
+  EXPECT_EQ(rig.top.label.Caption(), "Reader view is not available for this page");
+  EXPECT_EQ(rig.top.label.announced().back(), "Reader view is not available for this page");
+  EXPECT_NE(rig.bottom.label.Caption(), rig.top.label.Caption());
 }
 
 // What is written to the user's settings is driven end to end; here the next run reads it.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CommandsRig.h"
+#include "FakeReaderView.h"
 #include "PagesRig.h"
 #include "panes/PaneKeys.h"
 #include "platform/IPaneKeyTargets.h"
@@ -85,7 +86,9 @@ class FakePaneKeyTargets : public IPaneKeyTargets {
 struct KeysRig : CommandsRig {
   FakePaneKeyTargets topExtras;
   FakePaneKeyTargets bottomExtras;
-  PaneKeys keys{{topCommands, topExtras}, {bottomCommands, bottomExtras}};
+  FakeReaderView topReader;
+  FakeReaderView bottomReader;
+  PaneKeys keys{{topCommands, topExtras, topReader}, {bottomCommands, bottomExtras, bottomReader}};
 };
 
 // A key acts on the pane that holds the focus, a text field keeps its editing keys, and Esc
@@ -124,8 +127,9 @@ TEST(PaneKeysTest, ThePageKeysActOnThePagesOfTheirPane) {
   CommandsRig r;
   BothPanesRig pages;
   FakePaneKeyTargets extras;
-  PaneKeys keys{{r.topCommands, extras, &pages.top.pages},
-                {r.bottomCommands, extras, &pages.bottom.pages}};
+  FakeReaderView reader;
+  PaneKeys keys{{r.topCommands, extras, reader, &pages.top.pages},
+                {r.bottomCommands, extras, reader, &pages.bottom.pages}};
   keys.Run(PaneKey::NewPage, PaneId::Top);
   keys.Run(PaneKey::NewPage, PaneId::Top);
   EXPECT_EQ(pages.top.pages.Count(), 3);
@@ -145,6 +149,42 @@ TEST(PaneKeysTest, ThePageKeysActOnThePagesOfTheirPane) {
   EXPECT_EQ(pages.top.pages.Count(), 3);
   EXPECT_EQ(pages.bottom.pages.Count(), 1);
   EXPECT_TRUE(extras.calls.empty());
+}
+
+// While a pane's reader view shows, Esc leaves it before it does anything else: in the address
+// box, while the page loads; the page's load goes on. F9 shows and leaves the focused pane's
+// reader view from anywhere in the pane, a text field too.
+TEST(PaneKeysTest, EscLeavesTheReaderViewFirstAndF9TogglesIt) {
+  KeysRig r;
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::ReaderView, PaneId::Bottom, true), PaneId::Bottom);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::ReaderView, std::nullopt, false), std::nullopt);
+  r.keys.Run(PaneKey::ReaderView, PaneId::Bottom);
+  ASSERT_TRUE(r.bottomReader.shown);
+  r.bottom.browser.setBusy(true);
+  EXPECT_EQ(r.keys.TargetOf(PaneKey::Stop, PaneId::Bottom, true), PaneId::Bottom);
+  r.keys.Run(PaneKey::Stop, PaneId::Bottom);
+  EXPECT_EQ(r.bottomReader.calls, (Strings{"Toggle", "Leave"}));
+  EXPECT_TRUE(r.bottom.browser.calls().empty());
+  // Back on the page, Esc stops the load again.
+  r.keys.Run(PaneKey::Stop, PaneId::Bottom);
+  EXPECT_EQ(r.bottom.browser.calls(), Strings{"Stop"});
+  EXPECT_TRUE(r.topReader.calls.empty());
+}
+
+// F6 goes from the reader view's text to its headings, its links, the address box and round
+// again, past a part with nothing in it; without the reader view it goes to the address box.
+TEST(PaneKeysTest, F6GoesRoundTheReaderViewsPartsAndTheAddressBox) {
+  KeysRig r;
+  r.keys.Run(PaneKey::NextPart, PaneId::Top);
+  EXPECT_EQ(r.topExtras.calls, Strings{"FocusAddress"});
+  r.topReader.shown = true;
+  r.topReader.empty = {ReaderPart::Headings};
+  for (int press = 0; press < 4; ++press) {
+    r.keys.Run(PaneKey::NextPart, PaneId::Top);
+    if (r.topExtras.calls.size() == 2) r.topReader.focused = ReaderPart::None;
+  }
+  EXPECT_EQ(r.topReader.calls, (Strings{"Focus:1", "Focus:3", "Focus:1"}));
+  EXPECT_EQ(r.topExtras.calls, (Strings{"FocusAddress", "FocusAddress"}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "qt/engine/ReaderExtraction.h"
+#include "qt/page/ReaderExtraction.h"
 
 #include <QFile>
 #include <QVariant>
