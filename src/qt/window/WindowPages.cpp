@@ -177,10 +177,6 @@ void WindowPages::openNewPage(QWebEngineView* view, const QString& address) {
   run_([&] { pages_->OpenLinkedPage(*pane, address.toStdString(), PageOpening::Behind); });
 }
 
-}  // namespace corvane
-
-namespace corvane {
-
 void WindowPages::followReader(BrowserPage* page) {
   // Told to the pane that shows the page when it speaks, wherever it has moved meanwhile.
   const auto paneOf = [this, page] { return panes_.pageOf(QWebEngineView::forPage(page)); };
