@@ -46,6 +46,7 @@ void PanePage::SetOwner(PaneId pane, EventHandler onEvent) {
 
 void PanePage::MakeLive(std::unique_ptr<IPageView> view) {
   if (live_ || !view) return;
+  lifecycle_ = PageLifecycle::Active;
   live_ = std::make_unique<Live>(pane_, like_, std::move(view), [this](PageEvent event) {
     if (onEvent_) onEvent_(*this, event);
   });
@@ -122,8 +123,24 @@ void PanePage::Show() {
 
 void PanePage::SetLifecycle(PageLifecycle state) {
   if (!live_ || state == lifecycle_) return;
+  if (state == PageLifecycle::Discarded) {
+    discard();
+    return;
+  }
   // A page the engine would not freeze or discard is asked again at the next look.
   if (guarded([&] { live_->view->SetLifecycle(state); })) lifecycle_ = state;
+}
+
+void PanePage::discard() {
+  // The engine's own discarding keeps the page's view, its widgets and the engine's record of
+  // the page: megabytes for every page left hidden. A page given back as a restored one waits
+  // for its pane to show it again, and then loads its history as a restored page does.
+  PageSnapshot page = Snapshot();
+  const std::string title = Title();
+  live_.reset();
+  pending_ = std::move(page);
+  if (pending_->title.empty() && title != kBlankPageTitle) pending_->title = title;
+  lifecycle_ = PageLifecycle::Discarded;
 }
 
 }  // namespace corvane

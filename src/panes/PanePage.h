@@ -15,8 +15,8 @@
 
 namespace corvane {
 
-// One page of a pane. A page is live once it has its view. A page brought back from the session
-// or reopened waits without one until its pane first shows it, so that a restored page costs no
+// One page of a pane. A page is live once it has its view. A page brought back from the session,
+// reopened or discarded waits without one until its pane shows it, so that such a page costs no
 // more than its tab until it is wanted.
 //
 // A live page has a pane of its own over ParkedPaneControls, with its own controller: while its
@@ -63,15 +63,22 @@ class PanePage {
   std::optional<bool> NewLoading();
   std::string Title() const;
 
-  // Hidden since now, or shown (then it runs again if it was frozen or discarded).
+  // Hidden since now, or shown (then it runs again if it was frozen). A discarded page has
+  // given up its view and waits, as a restored page does, for its pane to show it again.
   void Hide(std::chrono::steady_clock::time_point now) { hiddenSince_ = now; }
   void Show();
   std::optional<std::chrono::steady_clock::time_point> HiddenSince() const { return hiddenSince_; }
   PageLifecycle Lifecycle() const { return lifecycle_; }
   void SetLifecycle(PageLifecycle state);
+  // Something on the page waits for the user (its tab is marked): the page keeps running, for
+  // freezing would hold the question and discarding would answer it.
+  void SetWaiting(bool waiting) { waiting_ = waiting; }
+  bool Waiting() const { return waiting_; }
 
  private:
   struct Live;
+
+  void discard();
 
   PaneId pane_;
   EventHandler onEvent_;
@@ -85,6 +92,7 @@ class PanePage {
   bool tabLoading_ = false;
   std::optional<std::chrono::steady_clock::time_point> hiddenSince_;
   PageLifecycle lifecycle_ = PageLifecycle::Active;
+  bool waiting_ = false;
 };
 
 }  // namespace corvane

@@ -124,6 +124,7 @@ void PanePages::SetStripAlways(bool always) {
 
 void PanePages::SetPageMarked(const IPageView& view, bool marked) {
   if (const std::optional<int> index = IndexOf(view)) {
+    pages_[static_cast<size_t>(*index)]->SetWaiting(marked);
     guarded([&] { tabs_.SetTabMarked(*index, marked); });
   }
 }
@@ -166,7 +167,9 @@ PageLifecycle PanePages::LifecycleAt(int index) const {
 
 void PanePages::SetLifecycle(int index, PageLifecycle state) {
   if (index < 0 || index >= Count() || index == shown_) return;
-  pages_[static_cast<size_t>(index)]->SetLifecycle(state);
+  PanePage& page = *pages_[static_cast<size_t>(index)];
+  if (page.Waiting() && state != PageLifecycle::Active) return;
+  page.SetLifecycle(state);
 }
 
 std::unique_ptr<PanePage> PanePages::TakePage(int index) {

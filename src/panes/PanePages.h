@@ -42,7 +42,7 @@ class PanePages {
   PaneId id() const { return pane_.pane().id; }
   int Count() const { return static_cast<int>(pages_.size()); }
   int Shown() const { return shown_; }
-  // The page's view; nullptr for a page that waits to be shown first (restored, reopened).
+  // The page's view; nullptr for a page that waits to be shown (restored, reopened, discarded).
   IPageView* ViewAt(int index) const;
   std::optional<int> IndexOf(const IPageView& view) const;
   std::string TitleAt(int index) const;
@@ -85,7 +85,8 @@ class PanePages {
   // Told whenever the pages, their order, their addresses or titles, or the page shown change.
   void SetOnChanged(std::function<void()> onChanged) { onChanged_ = std::move(onChanged); }
 
-  // The page's lifecycle; only a live page that the pane does not show is frozen or discarded.
+  // The page's lifecycle; only a live page that the pane does not show, and that waits for
+  // nothing from the user, is frozen or discarded (then it gives up its view).
   std::optional<std::chrono::steady_clock::time_point> HiddenSince(int index) const;
   PageLifecycle LifecycleAt(int index) const;
   void SetLifecycle(int index, PageLifecycle state);

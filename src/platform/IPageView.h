@@ -30,7 +30,8 @@ class IPageView {
   virtual PageHistory History() const = 0;
   // Forgets the entries before and after the current one.
   virtual void ClearHistory() = 0;
-  // Runs, freezes or discards the page. Only a page that is not shown is frozen or discarded.
+  // Runs or freezes the page; only a page that is not shown is frozen. (A page is discarded by
+  // giving up its view: the engine's own discarding keeps the view and much of its memory.)
   virtual void SetLifecycle(PageLifecycle state) = 0;
 };
 
