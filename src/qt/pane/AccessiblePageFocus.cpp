@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "qt/platform/AccessibleEvents.h"
 #include "qt/platform/AccessibleStateChange.h"
 
 namespace corvane {
@@ -48,8 +49,25 @@ AccessiblePageFocus::AccessiblePageFocus(QWidget* window, const PaneWindows& pan
     for (QWebEngineView* view : panes_[pane].pageViews()) watch(view);
     connect(&panes_[pane], &PaneWindow::pageViewAdded, this, &AccessiblePageFocus::watch);
   }
+  heard_ = AccessibleEvents::addListener([this](QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) focusReported(event->accessibleInterface());
+  });
   settle_.setInterval(kSettleMs);
   connect(&settle_, &QTimer::timeout, this, &AccessiblePageFocus::lookAgain);
+}
+
+AccessiblePageFocus::~AccessiblePageFocus() { AccessibleEvents::remove(heard_); }
+
+void AccessiblePageFocus::focusReported(QAccessibleInterface* object) {
+  if (!object) return;
+  for (PaneId pane : {PaneId::Top, PaneId::Bottom}) {
+    if (!holdsFocus(pane) || documentOf(panes_.view(pane)) != object) continue;
+    // Coming back to a page whose element kept the engine's focus, the engine names that
+    // element and then its document: a reader would stay on the document. What holds the focus
+    // is said last.
+    QAccessibleInterface* focus = object->focusChild();
+    if (focus && focus != object && focus->state().focused) sayFocused(focus);
+  }
 }
 
 void AccessiblePageFocus::watch(QWebEngineView* view) {

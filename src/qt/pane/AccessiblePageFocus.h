@@ -8,6 +8,7 @@
 
 #include "qt/pane/PaneWindows.h"
 
+class QAccessibleInterface;
 class QWebEngineView;
 class QWidget;
 
@@ -25,8 +26,11 @@ class AccessiblePageFocus : public QObject {
   // `onPageFocused` is told of each page that took the focus from elsewhere. `panes` outlive it.
   AccessiblePageFocus(QWidget* window, const PaneWindows& panes,
                       std::function<void(PaneId)> onPageFocused);
+  ~AccessiblePageFocus() override;
 
  private:
+  // A focus event the program sent, on `object`.
+  void focusReported(QAccessibleInterface* object);
   void watch(QWebEngineView* view);
   bool holdsFocus(PaneId pane) const;
   void announce(PaneId pane);
@@ -41,6 +45,7 @@ class AccessiblePageFocus : public QObject {
   QTimer settle_;
   PaneId settling_ = PaneId::Top;
   int looks_ = 0;
+  int heard_ = 0;
 };
 
 }  // namespace corvane
