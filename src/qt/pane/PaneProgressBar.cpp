@@ -3,9 +3,13 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include "qt/platform/AccessibleEvents.h"
+
 namespace corvane {
 
 namespace {
+
+constexpr int kValuePauseMs = 500;
 
 class AccessibleProgress : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
@@ -41,6 +45,27 @@ QAccessibleInterface* progressFactory(const QString& className, QObject* object)
 PaneProgressBar::PaneProgressBar(QWidget* parent) : QProgressBar(parent) {
   static const bool factoryInstalled = (QAccessible::installFactory(progressFactory), true);
   (void)factoryInstalled;
+  pause_.setSingleShot(true);
+  pause_.setInterval(kValuePauseMs);
+  connect(&pause_, &QTimer::timeout, this, [this] {
+    if (!held_) return;
+    held_ = false;
+    QAccessibleValueChangeEvent changed(this, value());
+    QAccessible::updateAccessibility(&changed);
+  });
+  filter_ = AccessibleEvents::addFilter([this](QAccessibleEvent* event) { return pace(event); });
+}
+
+PaneProgressBar::~PaneProgressBar() { AccessibleEvents::remove(filter_); }
+
+bool PaneProgressBar::pace(QAccessibleEvent* event) {
+  if (event->type() != QAccessible::ValueChanged || event->object() != this) return true;
+  if (pause_.isActive()) {
+    held_ = true;
+    return false;
+  }
+  pause_.start();
+  return true;
 }
 
 }  // namespace corvane

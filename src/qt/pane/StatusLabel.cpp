@@ -76,8 +76,11 @@ std::string StatusLabel::Caption() const { return text().toStdString(); }
 void StatusLabel::SetCaption(const std::string& caption) {
   const QString text = QString::fromStdString(caption);
   const QString before = this->text();
+  // A load says the same words many times over; each time would be two events to a screen
+  // reader, which then falls behind and drops what comes next ("Page loaded").
+  if (text == before) return;
   setText(text);
-  if (QAccessible::isActive() && before != text) {
+  if (QAccessible::isActive()) {
     QAccessibleTextUpdateEvent changed(this, 0, before, text);
     QAccessible::updateAccessibility(&changed);
   }
