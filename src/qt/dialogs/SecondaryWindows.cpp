@@ -1,6 +1,9 @@
 #include "qt/dialogs/SecondaryWindows.h"
 
+#include <QGuiApplication>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -13,11 +16,32 @@ namespace corvane {
 
 namespace {
 
+// How long a window brought forward takes the keys back from a late activation of another.
+constexpr int kHoldForwardMs = 3000;
+
+// Without a window manager, the window activated last takes the keys, and the window this one
+// was brought over may be activated after it (the main window's own first activation, late on a
+// busy machine). Until the window has had the keys once, it takes them back.
+void holdForward(QWidget* window) {
+  auto* hold = new QObject(window);
+  QObject::connect(qApp, &QGuiApplication::focusWindowChanged, hold, [hold, window](QWindow* now) {
+    if (!now) return;
+    if (now == window->windowHandle() || !window->isVisible()) {
+      hold->deleteLater();
+      return;
+    }
+    window->raise();
+    window->activateWindow();
+  });
+  QTimer::singleShot(kHoldForwardMs, hold, &QObject::deleteLater);
+}
+
 void bringForward(QWidget* window) {
   window->show();
   keepOnScreen(window);
   window->raise();
   window->activateWindow();
+  if (!window->isActiveWindow()) holdForward(window);
 }
 
 // A window that has closed is gone, even while its deletion is still pending.
