@@ -71,6 +71,8 @@ class Desktop:
         self._xserver = self._bus = self._x = self._registry = None
         self._app = None
         self._found = {}
+        # Seconds between key events, when keys go at a person's pace rather than at once.
+        self.key_pace = None
         try:
             self._start()
         except BaseException:
@@ -455,13 +457,30 @@ class Desktop:
         self.xdotool(*args, 'mouseup', button)
 
     def type(self, text):
-        """Types the text on the keyboard, key by key."""
-        self.xdotool('type', '--delay', 15, '--', text)
+        """Types the text on the keyboard, key by key; at a key pace, ten keys a second."""
+        self.xdotool('type', '--delay', 100 if self.key_pace else 15, '--', text)
 
     def key(self, *keys):
         """Presses keys by their X names, with modifiers joined by "+": "Return", "KP_Enter",
-        "ctrl+e", "alt+Down"."""
-        self.xdotool('key', '--delay', 30, *keys)
+        "ctrl+e", "alt+Down". At a key pace, as a person presses them: each key goes down and
+        up on its own, a modifier held over keys that follow with the same modifiers."""
+        if not self.key_pace:
+            self.xdotool('key', '--delay', 30, *keys)
+            return
+        pause = ['sleep', self.key_pace]
+        args, held = [], []
+        for chord in keys:
+            *modifiers, last = chord.split('+')
+            if modifiers != held:
+                for modifier in reversed(held):
+                    args += ['keyup', modifier, *pause]
+                for modifier in modifiers:
+                    args += ['keydown', modifier, *pause]
+                held = modifiers
+            args += ['keydown', last, *pause, 'keyup', last, *pause]
+        for modifier in reversed(held):
+            args += ['keyup', modifier, *pause]
+        self.xdotool(*args)
 
     # -- composite actions --------------------------------------------------------------------
 

@@ -68,6 +68,12 @@ class CorvaneTestCase(unittest.TestCase):
         except Exception as error:  # a screenshot must never hide the failure itself
             print(f'no screenshot: {error}', file=sys.stderr)
         (folder / f'{stem}.log').write_text(cls.desktop.log_tail(200))
+        # What a screen reader heard, and when, tells a key that went astray from a word unsaid.
+        heard = cls.desktop.tmp / 'orca-debug.log'
+        if heard.exists():
+            with open(heard, 'rb') as log:
+                log.seek(max(0, heard.stat().st_size - 4_000_000))
+                (folder / f'{stem}.orca.log').write_bytes(log.read())
         print(f'screenshot and program output in {folder}/{stem}.*', file=sys.stderr)
 
 
