@@ -11,6 +11,7 @@
 #include "qt/engine/WebEngineBrowserControl.h"
 #include "qt/page/BrowserPage.h"
 #include "qt/page/DialogSheet.h"
+#include "qt/platform/FreedMemory.h"
 
 namespace corvane {
 
@@ -47,6 +48,7 @@ WebEnginePageView::~WebEnginePageView() {
   for (DialogSheet* sheet : holder_->findChildren<DialogSheet*>()) sheet->cancel();
   // Later: the page may be the one whose call into Corvane this is.
   holder_->deleteLater();
+  giveBackFreedMemorySoon();
 }
 
 BrowserPage* WebEnginePageView::page() const { return qobject_cast<BrowserPage*>(view_->page()); }
