@@ -1,11 +1,15 @@
 #include "qt/platform/QtTimer.h"
 
+#include <QPointer>
+
 namespace corvane {
 
 QtTimer::QtTimer(int intervalMs, QObject* parent) : QObject(parent) {
   timer_.setInterval(intervalMs);
   connect(&timer_, &QTimer::timeout, this, [this] {
+    const QPointer<QtTimer> self(this);
     if (onTick_) onTick_();
+    if (self) Q_EMIT ticked();
   });
 }
 

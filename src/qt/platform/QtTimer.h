@@ -18,6 +18,10 @@ class QtTimer : public QObject, public ITimer {
   int Interval() const override;
   void SetOnTick(std::function<void()> onTick) override;
 
+ Q_SIGNALS:
+  // After each tick's handler.
+  void ticked();
+
  private:
   QTimer timer_;
   std::function<void()> onTick_;

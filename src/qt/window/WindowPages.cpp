@@ -18,6 +18,7 @@
 #include "qt/pane/PageTabStrip.h"
 #include "qt/pane/PaneBrowser.h"
 #include "qt/pane/PaneContextMenu.h"
+#include "qt/platform/FreedMemory.h"
 #include "qt/platform/QtSessionStrip.h"
 #include "qt/platform/QtTimer.h"
 
@@ -64,6 +65,8 @@ WindowPages::WindowPages(const Context& context)
     for (QWebEngineView* view : panes_[id].pageViews()) follow(view);
     connect(&panes_[id], &PaneWindow::pageViewAdded, this, &WindowPages::follow);
   }
+  // A save makes and drops a copy of every page's history, megabytes once histories are long.
+  connect(saveTimer_, &QtTimer::ticked, this, [] { giveBackFreedMemorySoon(); });
   connect(strip_, &QtSessionStrip::restoreClicked, this,
           [this] { run_([this] { pages_->RestorePages(); }); });
   connect(strip_, &QtSessionStrip::dismissed, this,
