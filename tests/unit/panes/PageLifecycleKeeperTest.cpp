@@ -54,11 +54,12 @@ TEST(PageLifecycleKeeperTest, HiddenPagesAreFrozenThenGiveUpTheirViewAndLoadAgai
   hidden = &both.top.view(1);
   EXPECT_EQ(hidden->restored, std::vector<std::string>{"history of a"});
   EXPECT_EQ(pages.LifecycleAt(1), PageLifecycle::Active);
-  // Hidden for a long time at once, a page still goes through frozen.
+  // Hidden for a long time at once, a page is discarded at the next look.
+  EXPECT_TRUE(shown.lifecycles.empty());
   both.clock.advance(minutes(120));
   timer.tick();
-  EXPECT_EQ(shown.lifecycles, Lifecycles{PageLifecycle::Frozen});
   EXPECT_EQ(pages.ViewAt(0), nullptr);
+  EXPECT_EQ(pages.LifecycleAt(0), PageLifecycle::Discarded);
 }
 
 TEST(PageLifecycleKeeperTest, APageWaitingForTheUserKeepsRunning) {
