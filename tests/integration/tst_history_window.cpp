@@ -117,12 +117,7 @@ void HistoryWindowTest::initTestCase() {
   window_ = program_->startMainWindow();
   QVERIFY(window_);
   // The home pages are visits too: they come first.
-  for (const auto& [n, page] : {std::pair(1, "cv.html"), std::pair(2, "CVguide.html")}) {
-    const QString home =
-        QUrl::fromLocalFile(program_->filePath(QString::fromLatin1(page))).toString();
-    QVERIFY(TestProgram::waitForPage(TestProgram::status(window_, n), TestProgram::box(window_, n),
-                                     home));
-  }
+  QVERIFY(program_->waitForHomePages(window_));
   window_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window_));
 }

@@ -83,12 +83,7 @@ void ReaderViewTest::initTestCase() {
   program_ = std::make_unique<TestProgram>();
   window_ = program_->startMainWindow();
   QVERIFY(window_);
-  // The home pages first, so that they don't race the tests' own loads.
-  for (const auto& [n, page] : {std::pair(1, "cv.html"), std::pair(2, "CVguide.html")}) {
-    const QString home =
-        QUrl::fromLocalFile(program_->filePath(QString::fromLatin1(page))).toString();
-    QVERIFY(TestProgram::waitForPage(status(n), box(n), home));
-  }
+  QVERIFY(program_->waitForHomePages(window_));
   window_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window_));
 }

@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWebEngineView>
+
+#include <utility>
 
 #include "qt/pane/PaneBrowser.h"
 #include "qt/window/MainWindowHost.h"
@@ -81,6 +84,14 @@ bool TestProgram::waitUntil(const std::function<bool()>& condition, int timeoutM
   deadline.start(timeoutMs);
   loop.exec();
   return met || condition();
+}
+
+bool TestProgram::waitForHomePages(const QWidget* window) const {
+  for (const auto& [n, page] : {std::pair(1, "cv.html"), std::pair(2, "CVguide.html")}) {
+    const QString home = QUrl::fromLocalFile(filePath(QString::fromLatin1(page))).toString();
+    if (!waitForPage(status(window, n), box(window, n), home)) return false;
+  }
+  return true;
 }
 
 bool TestProgram::waitForPage(QLabel* status, QComboBox* box, const QString& address,

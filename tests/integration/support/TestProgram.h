@@ -42,6 +42,8 @@ class TestProgram {
   // Waits until the pane's status line shows a page title and its box holds the address.
   static bool waitForPage(QLabel* status, QComboBox* box, const QString& address,
                           int timeoutMs = 20000);
+  // Waits until both panes show their offline home pages, so that they race no later load.
+  bool waitForHomePages(const QWidget* window) const;
 
  private:
   QTemporaryDir dir_;
