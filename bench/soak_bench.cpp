@@ -9,9 +9,15 @@
 // stays from a steady climb.
 // The process tree's memory (PSS), its renderer processes and the open file descriptors (of the
 // main process and of the whole tree) are read after the first 50 navigations in each pane and
-// after the last, each time once things have settled. Prints both and the goals:
+// after the last, each time once things have settled, and then again once each page's script
+// engine has collected its garbage. What the collector has not yet freed depends on where its
+// cycle stands when the soak ends, not on what was kept: removing work from the pages can raise
+// that figure by tens of megabytes. The goals are judged after the collection, the figure before
+// it is printed beside:
 //   PSS after / after 50 <= 1.15, renderers no more, no descriptor of the main process opened
 //   since and still open (but for the engine's database journals, which it opens once).
+// The last line, "final pss_kb=<collected> uncollected_pss_kb=<before>", is for run_pane_bench.sh
+// to set Corvane against the bare window.
 // Exit status 0 when all three are met, 1 when one is missed, 2 when the run failed.
 
 #include <QApplication>
@@ -22,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <unistd.h>
@@ -45,8 +52,11 @@ constexpr int kBaseline = 50;
 // keeps that database's journal open from then on.
 constexpr int kSettleMs = 11000;
 constexpr int kSamples = 5;
+// Time for the pages the collector emptied to go back to the system.
+constexpr int kCollectedSettleMs = 2000;
 constexpr int kSampleGapMs = 500;
 constexpr int kTimeoutMs = 15 * 60 * 1000;
+constexpr int kTimeoutMsForCollection = 30000;
 
 struct Figures {
   long long pssKb = 0;
@@ -118,6 +128,24 @@ void waitMs(int ms) {
   loop.exec();
 }
 
+// Makes the script engine of each page collect all its garbage (both programs run with the
+// engine's gc() exposed to pages), then waits for the pages it freed to go.
+void collectGarbage(const bench::TwoViews& views) {
+  QEventLoop loop;
+  int waiting = 2;
+  for (int pane = 0; pane < 2; ++pane) {
+    views.view(pane)->page()->runJavaScript(
+        QStringLiteral("typeof gc === 'function' ? (gc(), true) : false"), 0,
+        [&](const QVariant& collected) {
+          if (!collected.toBool()) std::fprintf(stderr, "soak_bench: the page has no gc()\n");
+          if (--waiting == 0) loop.quit();
+        });
+  }
+  QTimer::singleShot(kTimeoutMsForCollection, &loop, &QEventLoop::quit);
+  loop.exec();
+  waitMs(kCollectedSettleMs);
+}
+
 // Several snapshots a moment apart: the memory is their median, the descriptors those of the
 // snapshot with the fewest, since the engine opens a database journal for a moment now and then.
 Figures measure() {
@@ -142,7 +170,7 @@ Figures measure() {
 }
 
 void print(const char* when, const Figures& f) {
-  std::printf("%-10s pss_kb=%lld uss_kb=%lld processes=%d renderers=%d fds_main=%d fds_tree=%d\n",
+  std::printf("%-13s pss_kb=%lld uss_kb=%lld processes=%d renderers=%d fds_main=%d fds_tree=%d\n",
               when, f.pssKb, f.ussKb, f.processes, f.renderers, f.mainFds, f.treeFds);
   std::fflush(stdout);
 }
@@ -157,6 +185,9 @@ int run(int argc, char* argv[], QString& scratch) {
   const QString base = QString::fromLocal8Bit(argv[2]);
   const int navigations = argc > 3 ? std::max(kBaseline + 1, std::atoi(argv[3])) : 500;
 
+  // gc() for collectGarbage(); the same for both programs, and nothing else changes.
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
+          qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + QByteArrayLiteral(" --js-flags=--expose-gc"));
   if (isCorvane) corvane::prepareApplication();
   QApplication app(argc, argv);
   if (isCorvane) corvane::configureApplication();
@@ -194,12 +225,17 @@ int run(int argc, char* argv[], QString& scratch) {
     ++done;
     if (done == kBaseline) {
       QTimer::singleShot(kSettleMs, &app, [&] {
+        print("  uncollected", measure());
+        collectGarbage(*corvane);
         baseline = measure();
         print("after 50", baseline);
         next();
       });
     } else if (done == navigations) {
       QTimer::singleShot(kSettleMs, &app, [&] {
+        const Figures uncollected = measure();
+        print("  uncollected", uncollected);
+        collectGarbage(*corvane);
         const Figures last = measure();
         char label[32];
         std::snprintf(label, sizeof label, "after %d", navigations);
@@ -216,6 +252,7 @@ int run(int argc, char* argv[], QString& scratch) {
         const int leaked = printFdChanges(baseline.mainFdTargets, last.mainFdTargets);
         const bool fdsOk = leaked == 0;
         std::printf("descriptors left open (goal: none) %d %s\n", leaked, fdsOk ? "met" : "MISSED");
+        std::printf("final pss_kb=%lld uncollected_pss_kb=%lld\n", last.pssKb, uncollected.pssKb);
         std::fflush(stdout);
         exitCode = pssOk && renderersOk && fdsOk ? 0 : 1;
         QApplication::exit(exitCode);
