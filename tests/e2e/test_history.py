@@ -110,15 +110,17 @@ class HistoryTest(corvane_e2e.CorvaneTestCase):
             window = d.dialog('History')
             search = d.find('Search history', role='text', within=window)
             wait_until(lambda: search.focused, 5, 'the search box to have the keys')
+            orca.mark()
             d.type('spoken')
             d.wait_for_text('Search history', 'spoken')
-            orca.mark()
             # Down goes from the search box into the list, onto the first page found: its title
             # and its address are spoken.
             d.key('Down')
             orca.wait_for(lambda said: said == 'Spoken Page.', what='the title')
             orca.wait_for(lambda said: said == d.server.url('/spoken.html') + '.',
                           what='the address')
+            # The list narrowing as the letters came never drew the reader into it.
+            self.assertEqual(orca.spoken().count('Visited pages tree'), 1, orca.spoken())
             d.key('Escape')
             wait_until(lambda: d.window('History') is None, 5, 'the window to close')
         finally:

@@ -1,6 +1,7 @@
 #include "qt/dialogs/HistoryWindowDialog.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 
 #include "dialogs/HistoryWindow.h"
 #include "qt/dialogs/HistoryListModel.h"
+#include "qt/platform/AccessibleEvents.h"
 #include "qt/platform/AccessibleWindows.h"
 #include "qt/platform/QtMessageBox.h"
 
@@ -74,7 +76,15 @@ HistoryWindowDialog::HistoryWindowDialog(HistoryWindow& window, QWidget* parent)
   // Opened anew, the window lists every page, whatever its last search was.
   if (!window_.SearchText().empty()) window_.Search("");
   showList();
+  // The list tells screen readers of its new current page even while the keys are in the
+  // search box: each letter typed would move the reader into the list, and Down into it would
+  // then say no more than the title.
+  focusFilter_ = AccessibleEvents::addFilter([this](QAccessibleEvent* event) {
+    return event->type() != QAccessible::Focus || event->object() != list_ || list_->hasFocus();
+  });
 }
+
+HistoryWindowDialog::~HistoryWindowDialog() { AccessibleEvents::remove(focusFilter_); }
 
 void HistoryWindowDialog::buildList() {
   list_ = new QTreeView(this);

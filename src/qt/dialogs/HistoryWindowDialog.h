@@ -25,6 +25,7 @@ class HistoryWindowDialog : public QDialog {
   Q_OBJECT
  public:
   HistoryWindowDialog(HistoryWindow& window, QWidget* parent);
+  ~HistoryWindowDialog() override;
 
   // The logic has read its list anew: the list shows it, its first page chosen.
   void showList();
@@ -57,6 +58,7 @@ class HistoryWindowDialog : public QDialog {
   QPushButton* openBottom_ = nullptr;
   QPushButton* delete_ = nullptr;
   QComboBox* range_ = nullptr;
+  int focusFilter_ = 0;
 };
 
 }  // namespace corvane
